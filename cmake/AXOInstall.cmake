@@ -1,0 +1,1 @@
+# Installation: libraries, public and host headers, and a CMake package.

@@ -1,0 +1,40 @@
+// File services of the POSIX backend: permissions and host path mapping.
+#include <sys/stat.h>
+
+#include <cctype>
+#include <cstdlib>
+
+#include "PosixPlatform.h"
+
+int PosixPlatform::ChangeFileMode(const std::string& path, int mode) {
+  return ::chmod(path.c_str(), static_cast<mode_t>(mode)) == 0 ? 0 : -1;
+}
+
+void PosixPlatform::SetDriveRoot(const std::string& nativeFolder) { drive_root_ = nativeFolder; }
+
+// Host paths use "\" and may start with a drive letter. The mapping:
+//   "a\b\c.txt"        => "a/b/c.txt"
+//   "\a\b"             => "/a/b"
+//   "c:\x\y"           => "<drive root>/c/x/y"   (letter in lower case)
+//   "\\server\share\f" => "//server/share/f"
+// The drive root is the folder given to SetDriveRoot, else the value of the
+// variable AXO_DRIVE_ROOT, else "/tmp/axo-drives".
+std::string PosixPlatform::NativePath(const std::string& hostPath) {
+  std::string rest = hostPath;
+  std::string prefix;
+  if (rest.size() >= 2 && rest[1] == ':' && std::isalpha(static_cast<unsigned char>(rest[0]))) {
+    std::string root = drive_root_;
+    if (root.empty()) {
+      const char* env = std::getenv("AXO_DRIVE_ROOT");
+      root = (env != nullptr && *env != '\0') ? env : "/tmp/axo-drives";
+    }
+    while (root.size() > 1 && root.back() == '/') root.pop_back();
+    prefix = root + "/" + static_cast<char>(std::tolower(static_cast<unsigned char>(rest[0])));
+    rest = rest.substr(2);
+    if (!rest.empty() && rest[0] != '\\' && rest[0] != '/') prefix += '/';
+  }
+  for (char& c : rest) {
+    if (c == '\\') c = '/';
+  }
+  return prefix + rest;
+}

@@ -1,0 +1,24 @@
+#ifndef AXO_WINDOWS_PLATFORM_H
+#define AXO_WINDOWS_PLATFORM_H
+
+#include <string>
+
+#include "AXOPlatform.h"
+
+// The Windows backend. Its services are defined across the files of this
+// folder, one file per group of services.
+class WindowsPlatform : public AXOPlatform {
+ public:
+  bool NewGuid(AXOGuidFields& guid) override;
+  std::int64_t ElapsedMilliseconds() override;
+  bool QueryMemoryStatus(AXOMemoryStatus& status) override;
+  void DebugOutput(const std::string& utf8Text) override;
+  std::string CommandLine() override;
+  int ChangeFileMode(const std::string& path, int mode) override;
+  std::string NativePath(const std::string& hostPath) override;
+  void SetDriveRoot(const std::string& nativeFolder) override;
+  bool SetEnv(const char* name, const char* value) override;
+
+};
+
+#endif  // AXO_WINDOWS_PLATFORM_H
