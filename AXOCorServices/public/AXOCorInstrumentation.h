@@ -11,26 +11,48 @@
 #include "CATListOfCATUnicodeString.h"
 #include "CATUnicodeString.h"
 
+// Records are created on first use of an identifier and are never released,
+// not even by DeleteInstance, so a record pointer stays valid for the rest of
+// the process and copies of the registry may share them. Single-threaded: use
+// it from the host's application thread only.
 class ExportedByAXOCorServices AXOCorInstrumentation {
  public:
+  // The process-wide registry, created empty on the first call. Null only
+  // when it cannot be allocated.
   static AXOCorInstrumentation* GetInstance();
+  // Destroys the registry (records stay alive); the next GetInstance starts
+  // an empty one. Does nothing when there is none.
   static void DeleteInstance();
 
+  // A copy shares the record pointers of its source.
   AXOCorInstrumentation(const AXOCorInstrumentation& other) = default;
   AXOCorInstrumentation& operator=(const AXOCorInstrumentation& other) = default;
 
+  // Opens a measurement: counts a hit and takes the start memory and clock
+  // (the clock last, so the lookup is not timed). Creates the record.
   void Start(CATUnicodeString identifier);
+  // Closes a measurement: adds the time and memory change since the latest
+  // Start (the clock read first). Ignored for an identifier without record.
   void End(CATUnicodeString identifier);
+  // The record of `identifier`; when there is none, a new zeroed record if
+  // `create` is true, else null.
   AXOCorInstrumentationData* GetInstrumentationData(CATUnicodeString& identifier, bool create);
 
+  // The row "identifier,hits,total s,average s,memory KiB" of the record, or
+  // an empty text when there is none. Creates no record.
   CATUnicodeString GetResult(CATUnicodeString identifier);
+  // Appends one row per record, in ascending identifier order.
   void GetResults(CATListValCATUnicodeString& rows);
+  // Writes a header line and all rows to "c:\AXOInstrumentationLog.csv",
+  // replacing the file. Lines end with CR LF. When the file cannot be
+  // written the report is dropped silently.
   void Dump();
 
  protected:
   AXOCorInstrumentation() = default;
   ~AXOCorInstrumentation();
 
+  // The row of `record`; an empty text for null.
   CATUnicodeString ProcessResult(AXOCorInstrumentationData* record);
 
   static AXOCorInstrumentation* _pInstumentation;

@@ -1,0 +1,130 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "AXOCorInstrumentation.h"
+#include "InstrumentationTestSupport.h"
+
+namespace {
+
+const char kHeader[] =
+    "strIDENTIFIER,HIT COUNT,TOTAL EXECUTION TIME(sec),AVERAGE EXECUTION TIME(sec),"
+    "TOTAL MEMORY CONSUMED(Bytes)\r\n";
+
+class InstrumentationReport : public InstrumentationTest {
+ protected:
+  // A record with the given figures, set directly as callers may do.
+  void Put(const char* identifier, unsigned hits, double time, double memory) {
+    CATUnicodeString id(identifier);
+    AXOCorInstrumentationData* r =
+        AXOCorInstrumentation::GetInstance()->GetInstrumentationData(id, true);
+    r->_HitCount = hits;
+    r->_TotalTime = time;
+    r->_TotalMemory = memory;
+  }
+
+  std::string ReadReport() {
+    std::ifstream in(platform_.native_report_path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
+};
+
+TEST_F(InstrumentationReport, RowFormatsFiguresOfOneRecord) {
+  struct Case {
+    const char* identifier;
+    unsigned hits;
+    double time, memory;
+    const char* row;
+  } cases[] = {
+      {"Init", 0, 0.0, 0.0, "Init,0,0,,0"},
+      {"Export", 4, 0.5, 2048.0, "Export,4,0.5,0.125,2048"},
+      {"Shrink", 3, 1.0, -512.0, "Shrink,3,1,0.333333,-512"},
+      {"Long", 1, 1234567.0, 0.00001, "Long,1,1.23457e+06,1.23457e+06,1e-05"},
+      {"Many", 4294967295u, 0.0, 0.0, "Many,4294967295,0,0,0"},
+      {"a,b\nc", 2, 2.0, 1.0, "a,b\nc,2,2,1,1"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.identifier);
+    Put(c.identifier, c.hits, c.time, c.memory);
+    EXPECT_EQ(AXOCorInstrumentation::GetInstance()->GetResult(c.identifier), c.row);
+  }
+}
+
+TEST_F(InstrumentationReport, UnknownIdentifierGivesEmptyRowAndNoRecord) {
+  AXOCorInstrumentation* registry = AXOCorInstrumentation::GetInstance();
+  EXPECT_EQ(registry->GetResult("Missing"), "");
+  EXPECT_EQ(Record("Missing"), nullptr);
+}
+
+TEST_F(InstrumentationReport, StartWithoutEndReportsOneHitAndNothingElse) {
+  AXOCorInstrumentation::GetInstance()->Start("Open");
+  EXPECT_EQ(AXOCorInstrumentation::GetInstance()->GetResult("Open"), "Open,1,0,0,0");
+}
+
+TEST_F(InstrumentationReport, GetResultsAppendsRowsInIdentifierOrder) {
+  Put("b", 1, 1.0, 0.0);
+  Put("B", 1, 2.0, 0.0);
+  Put("a", 0, 0.0, 0.0);
+  CATListValCATUnicodeString rows;
+  rows.Append("kept");
+  AXOCorInstrumentation::GetInstance()->GetResults(rows);
+  ASSERT_EQ(rows.Size(), 4);
+  EXPECT_EQ(rows[1], "kept");
+  EXPECT_EQ(rows[2], "B,1,2,2,0");
+  EXPECT_EQ(rows[3], "a,0,0,,0");
+  EXPECT_EQ(rows[4], "b,1,1,1,0");
+}
+
+TEST_F(InstrumentationReport, DumpWritesHeaderAndRowsWithWindowsLineEnds) {
+  Put("Export", 4, 0.5, 2048.0);
+  Put("Init", 0, 0.0, 0.0);
+  Put("two\nlines", 1, 1.0, 0.0);
+  AXOCorInstrumentation::GetInstance()->Dump();
+  EXPECT_EQ(platform_.requested_path, "c:\\AXOInstrumentationLog.csv");
+  EXPECT_EQ(ReadReport(), std::string(kHeader) +
+                              "Export,4,0.5,0.125,2048\r\n"
+                              "Init,0,0,,0\r\n"
+                              "two\r\nlines,1,1,1,0\r\n");
+}
+
+TEST_F(InstrumentationReport, DumpOfEmptyRegistryHoldsOnlyHeader) {
+  AXOCorInstrumentation::GetInstance()->Dump();
+  EXPECT_EQ(ReadReport(), kHeader);
+}
+
+TEST_F(InstrumentationReport, DumpReplacesEarlierReportAndKeepsFigures) {
+  {
+    std::ofstream old(platform_.native_report_path, std::ios::binary);
+    old << std::string(4000, 'x');
+  }
+  Put("S", 1, 1.0, 0.0);
+  AXOCorInstrumentation* registry = AXOCorInstrumentation::GetInstance();
+  registry->Dump();
+  registry->Start("S");
+  registry->Dump();
+  EXPECT_EQ(ReadReport(), std::string(kHeader) + "S,2,1,0.5,0\r\n");
+}
+
+TEST_F(InstrumentationReport, DumpThatCannotOpenItsFileChangesNothing) {
+  Put("S", 1, 1.0, 0.0);
+  struct Case {
+    const char* what;
+    std::filesystem::path target;
+  } cases[] = {
+      {"missing folder", folder_ / "no-such-drive" / "report.csv"},
+      {"a folder in the way", folder_},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    platform_.native_report_path = c.target.string();
+    AXOCorInstrumentation::GetInstance()->Dump();
+    EXPECT_FALSE(std::filesystem::exists(folder_ / "no-such-drive"));
+    EXPECT_TRUE(std::filesystem::is_directory(folder_));
+    EXPECT_EQ(AXOCorInstrumentation::GetInstance()->GetResult("S"), "S,1,1,1,0");
+  }
+}
+
+}  // namespace

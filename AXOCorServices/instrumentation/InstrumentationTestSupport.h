@@ -1,0 +1,76 @@
+#ifndef InstrumentationTestSupport_h
+#define InstrumentationTestSupport_h
+
+// Test support for the instrumentation registry: a platform with a settable
+// clock, memory status and report location, and a fixture that installs it
+// around each test and starts every test from an empty registry.
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <random>
+#include <string>
+
+#include "AXOCorInstrumentation.h"
+#include "AXOPlatform.h"
+
+class InstrumentationTestPlatform : public AXOPlatformWrapper {
+ public:
+  InstrumentationTestPlatform() : AXOPlatformWrapper(AXOPlatform::Get()) {}
+
+  std::int64_t ElapsedMilliseconds() override { return clock_ms; }
+  bool QueryMemoryStatus(AXOMemoryStatus& status) override {
+    if (!memory_known) return false;
+    status.totalVirtual = total_virtual;
+    status.availVirtual = avail_virtual;
+    return true;
+  }
+  // Every host path lands on `native_report_path`; the path asked for is
+  // remembered.
+  std::string NativePath(const std::string& hostPath) override {
+    requested_path = hostPath;
+    return native_report_path;
+  }
+
+  // Used virtual memory of `kib` units of 1024 bytes.
+  void SetUsedKiB(std::uint64_t kib) {
+    total_virtual = kib * 1024 + 4096 * 1024;
+    avail_virtual = 4096 * 1024;
+  }
+
+  std::int64_t clock_ms = 0;
+  bool memory_known = true;
+  std::uint64_t total_virtual = 0;
+  std::uint64_t avail_virtual = 0;
+  std::string native_report_path;
+  std::string requested_path;
+};
+
+class InstrumentationTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    AXOCorInstrumentation::DeleteInstance();
+    AXOPlatform::SetForTesting(&platform_);
+    // A random part keeps parallel runs of the same test apart.
+    folder_ = std::filesystem::temp_directory_path() /
+              ("axo-instr-" + std::to_string(std::random_device()()));
+    std::filesystem::create_directories(folder_);
+    platform_.native_report_path = (folder_ / "report.csv").string();
+  }
+  void TearDown() override {
+    AXOPlatform::SetForTesting(nullptr);
+    AXOCorInstrumentation::DeleteInstance();
+    std::filesystem::remove_all(folder_);
+  }
+
+  AXOCorInstrumentationData* Record(const char* identifier) {
+    CATUnicodeString id(identifier);
+    return AXOCorInstrumentation::GetInstance()->GetInstrumentationData(id, false);
+  }
+
+  InstrumentationTestPlatform platform_;
+  std::filesystem::path folder_;
+};
+
+#endif  // InstrumentationTestSupport_h
