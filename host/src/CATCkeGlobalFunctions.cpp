@@ -1,0 +1,49 @@
+// The volatile parameter factory and its availability switch for tests.
+#include "CATCkeGlobalFunctions.h"
+
+#include "CATCkeObjects.h"
+#include "CATCkeValueText.h"
+
+const IID IID_CATICkeParmFactory = {
+    0x5a0c1e04, 0x7b3d, 0x4e6a, {0x91, 0x02, 0x3c, 0x4d, 0x5e, 0x6f, 0x70, 0x84}};
+
+namespace {
+
+bool g_factory_available = true;
+
+class CATCkeVolatileFactory : public CATCkeObject<CATICkeParmFactory> {
+ public:
+  CATICkeParm_var CreateInteger(const CATUnicodeString& name, int value) override {
+    return Create(name, CATCkeIntegerKind, value);
+  }
+  CATICkeParm_var CreateLength(const CATUnicodeString& name, double value) override {
+    return Create(name, CATCkeLengthKind, value);
+  }
+  CATICkeParm_var CreateAngle(const CATUnicodeString& name, double value) override {
+    return Create(name, CATCkeAngleKind, value);
+  }
+  CATIParmManipulator_var CreateParmManipulator() override { return CATCkeMakeManipulator(); }
+
+  const char* IsA() const override { return "CATCkeVolatileFactory"; }
+
+ private:
+  static CATICkeParm_var Create(const CATUnicodeString& name, CATCkeValueKind kind, double value) {
+    if (name.GetLengthInChar() == 0 || !CATCkeIsRepresentable(kind, value)) {
+      return CATICkeParm_var();
+    }
+    return CATCkeMakeParm(name, kind, value);
+  }
+};
+
+}  // namespace
+
+CATICkeParmFactory_var CATCkeGlobalFunctions::GetVolatileFactory() {
+  // The factory keeps no state, so each caller gets an object of its own;
+  // nothing stays alive once the caller drops its handle.
+  if (!g_factory_available) return CATICkeParmFactory_var();
+  return CATCkeAdopt<CATICkeParmFactory>(new CATCkeVolatileFactory());
+}
+
+void CATCkeGlobalFunctions::SetVolatileFactoryAvailableForTesting(bool available) {
+  g_factory_available = available;
+}
