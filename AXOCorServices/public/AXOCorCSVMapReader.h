@@ -10,24 +10,44 @@
 #include "CATBaseUnknown.h"
 #include "CATUnicodeString.h"
 
+// A map file holds one record per line: "QZ name,foreign name,foreign name"
+// (further fields ignored), lines starting with "#" are comments. Lines must
+// not exceed 1023 characters; reading stops at a longer line. Single-threaded.
 class ExportedByAXOCorServices AXOCorCSVMapReader {
  public:
+  // Direction in which a map file is read; any value other than 0 reads as
+  // TranslatorExport.
   enum enumTranslatorType { TranslatorImport = 0, TranslatorExport = 1 };
 
+  // The process-wide reader, created with an empty map on the first call.
   static AXOCorCSVMapReader* GetInstance();
+  // Destroys the reader; pointers from earlier GetInstance calls become
+  // invalid, and the next GetInstance creates a new, empty reader.
   static void RemoveInstance();
 
   AXOCorCSVMapReader(const AXOCorCSVMapReader& other) = default;
   AXOCorCSVMapReader& operator=(const AXOCorCSVMapReader& other) = default;
 
+  // Replaces the map by the contents of the file at `path` (a host path).
+  // Export: QZ name -> foreign name (field 3, else field 2, else the QZ name;
+  // a field shorter than 2 characters counts as absent). Import: normalised
+  // field 3 -> QZ name, then field 2 as written -> QZ name, then QZ name ->
+  // itself; the first entry for a key wins. Always S_OK; a missing file
+  // leaves the map empty.
   HRESULT ReadCatalogMap(const CATUnicodeString& path, enumTranslatorType direction);
+  // Exact lookup of `qzName`: S_OK with the mapped name, or S_FALSE with
+  // `foreignName` set to `qzName`.
   HRESULT GetThirdPartyProfileName(CATUnicodeString qzName, CATUnicodeString& foreignName);
+  // Lookup of the normalised `foreignName`: S_OK with the mapped name, or
+  // E_FAIL with `qzName` emptied. On an empty map E_FAIL, `qzName` untouched.
   HRESULT GetQZProfileName(CATUnicodeString foreignName, CATUnicodeString& qzName);
 
  private:
   AXOCorCSVMapReader() = default;
   ~AXOCorCSVMapReader() = default;
 
+  // Removes every blank, turns "*" into "x" and upper-cases: "w 10*12" =>
+  // "W10X12". Always S_OK.
   HRESULT ProcessStringForMap(CATUnicodeString text, CATUnicodeString& normalised);
 
   static AXOCorCSVMapReader* m_pInstance;

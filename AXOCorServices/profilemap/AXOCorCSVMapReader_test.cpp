@@ -1,0 +1,200 @@
+#include "AXOCorCSVMapReader.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Direction = AXOCorCSVMapReader::enumTranslatorType;
+constexpr Direction kImport = AXOCorCSVMapReader::TranslatorImport;
+constexpr Direction kExport = AXOCorCSVMapReader::TranslatorExport;
+
+class ProfileMap : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    AXOCorCSVMapReader::RemoveInstance();
+    folder_ = std::filesystem::temp_directory_path() /
+              ("axo-map-" + std::to_string(std::random_device()()));
+    std::filesystem::create_directories(folder_);
+  }
+  void TearDown() override {
+    AXOCorCSVMapReader::RemoveInstance();
+    std::filesystem::remove_all(folder_);
+  }
+
+  // Writes `content` byte for byte to a map file and returns its path.
+  CATUnicodeString WriteMap(const std::string& content, const char* name = "map.csv") {
+    const std::filesystem::path file = folder_ / name;
+    std::ofstream(file, std::ios::binary | std::ios::trunc) << content;
+    return file.string().c_str();
+  }
+  AXOCorCSVMapReader* Read(const std::string& content, Direction direction) {
+    AXOCorCSVMapReader* reader = AXOCorCSVMapReader::GetInstance();
+    EXPECT_EQ(reader->ReadCatalogMap(WriteMap(content), direction), S_OK);
+    return reader;
+  }
+  // The export translation of `name`, or "<none>" when it is not mapped.
+  std::string Export(const char* name) {
+    CATUnicodeString out;
+    if (AXOCorCSVMapReader::GetInstance()->GetThirdPartyProfileName(name, out) != S_OK) {
+      EXPECT_EQ(out, name);
+      return "<none>";
+    }
+    return out.ConvertToChar();
+  }
+  // The import translation of `name`, or "<none>" when it is not mapped.
+  std::string Import(const char* name) {
+    CATUnicodeString out("previous");
+    if (AXOCorCSVMapReader::GetInstance()->GetQZProfileName(name, out) != S_OK) {
+      EXPECT_EQ(out, "");
+      return "<none>";
+    }
+    return out.ConvertToChar();
+  }
+
+  std::filesystem::path folder_;
+};
+
+TEST_F(ProfileMap, ExportPrefersField3ThenField2ThenOwnName) {
+  struct Case {
+    const char* line;
+    const char* expected;
+  } cases[] = {
+      {"A,B,CC", "CC"},     {"A,BB,C", "BB"}, {"A,B,C", "A"},     {"A,,", "A"},
+      {"A,BB,CC,DD", "CC"}, {"A,BB,", "BB"},  {"A, B ,x", " B "}, {"A,B,CC,", "CC"},
+      {",BB,CC", "<none>"},  // the empty name is a key of its own
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.line);
+    Read(std::string(c.line) + "\n", kExport);
+    EXPECT_EQ(Export("A"), c.expected);
+  }
+}
+
+TEST_F(ProfileMap, ExportKeepsFirstLineOfRepeatedName) {
+  Read("A,B,FIRST\nA,B,SECOND\nB,,LATER\n", kExport);
+  EXPECT_EQ(Export("A"), "FIRST");
+  EXPECT_EQ(Export("B"), "LATER");
+}
+
+TEST_F(ProfileMap, ImportFindsNormalisedField3VerbatimField2AndOwnName) {
+  Read("HEB100,HE100B,HE 100 B\nANG50,l 50*5,\nW10X12,,w 10*12\nIPE80,IPE080,\n", kImport);
+  struct Case {
+    const char* query;
+    const char* expected;
+  } cases[] = {
+      {"HE100B", "HEB100"},  {"he 100 b", "HEB100"},   {"HEB100", "HEB100"},
+      {"w 10*12", "W10X12"}, {" W 10 x 12", "W10X12"}, {"IPE 080", "IPE80"},
+      {"l 50*5", "<none>"},  // the field-2 key is stored as written, the query normalised
+      {"ANG50", "ANG50"},    {"ang50", "ANG50"},       {"HEB 200", "<none>"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.query);
+    EXPECT_EQ(Import(c.query), c.expected);
+  }
+}
+
+TEST_F(ProfileMap, ImportRanksField3OverField2OverOwnNameAcrossLines) {
+  Read(
+      "EARLY2,KEY2,\n"
+      "LATE3,,KEY2\n"  // field 3 of a later line beats field 2 of an earlier one
+      "KEY1,zz,\n"
+      "LATE2,KEY1,\n"  // field 2 beats a name's own entry
+      "FIRST3,,DUP\n"
+      "SECOND3,,DUP\n",
+      kImport);
+  EXPECT_EQ(Import("KEY2"), "LATE3");
+  EXPECT_EQ(Import("KEY1"), "LATE2");
+  EXPECT_EQ(Import("DUP"), "FIRST3");
+}
+
+TEST_F(ProfileMap, SkipsCommentsEmptyAndShortLines) {
+  Read("#C,D,EE\n\n,\nA,BB\nNOCOMMA\n #X,Y,ZZ\nK,L,MM\n", kExport);
+  EXPECT_EQ(Export("#C"), "<none>");
+  EXPECT_EQ(Export("A"), "<none>");
+  EXPECT_EQ(Export(" #X"), "ZZ");  // a blank before "#" makes a record
+  EXPECT_EQ(Export("K"), "MM");
+}
+
+TEST_F(ProfileMap, LineOverLimitEndsReadingButKeepsEarlierRecords) {
+  const std::string longest = "L," + std::string(1016, 'x') + ",LONG";  // 1023 chars
+  ASSERT_EQ(longest.size(), 1023u);
+  struct Case {
+    std::string content;
+    bool longKept, afterKept;
+  } cases[] = {
+      {"A,,AA\n" + longest + "\nB,,BB\n", true, true},
+      {"A,,AA\r\n" + longest + "\r\nB,,BB\r\n", true, true},
+      {"A,,AA\n" + longest + "y\nB,,BB\n", false, false},
+      {"A,,AA\n" + longest + "y\r\nB,,BB\n", false, false},
+      {"A,,AA\n" + longest + "\r\rB,,BB\n", false, false},
+      {"A,,AA\n" + longest + "yyyyyyyyyy", false, false},
+      {"A,,AA\n#" + std::string(5000, 'c') + "\nB,,BB\n", false, false},  // comments too
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.content.size());
+    Read(c.content, kExport);
+    EXPECT_EQ(Export("A"), "AA");
+    EXPECT_EQ(Export("L"), c.longKept ? "LONG" : "<none>");
+    EXPECT_EQ(Export("B"), c.afterKept ? "BB" : "<none>");
+  }
+}
+
+TEST_F(ProfileMap, CarriageReturnBeforeLineEndIsNotPartOfTheLine) {
+  Read("A,B,CC\r\nB,,D\rE\r\n#c\r\n\r\nC,,LAST\r", kExport);
+  EXPECT_EQ(Export("A"), "CC");
+  EXPECT_EQ(Export("B"), "D\rE");
+  EXPECT_EQ(Export("C"), "LAST");
+}
+
+TEST_F(ProfileMap, LookupsBeforeAnyReading) {
+  AXOCorCSVMapReader* reader = AXOCorCSVMapReader::GetInstance();
+  CATUnicodeString out("untouched");
+  EXPECT_EQ(reader->GetQZProfileName("HE100B", out), E_FAIL);
+  EXPECT_EQ(out, "untouched");
+  EXPECT_EQ(reader->GetThirdPartyProfileName("HEB100", out), S_FALSE);
+  EXPECT_EQ(out, "HEB100");
+}
+
+TEST_F(ProfileMap, ThirdPartyLookupIsExact) {
+  Read("A,,BB\n", kImport);  // the import map is searched as well
+  EXPECT_EQ(Export("A "), "<none>");
+  EXPECT_EQ(Export("a"), "<none>");
+  EXPECT_EQ(Export("BB"), "A");
+  EXPECT_EQ(Export("A"), "A");
+}
+
+TEST_F(ProfileMap, ReadingReplacesPreviousMap) {
+  Read("A,,AA\n", kExport);
+  AXOCorCSVMapReader* reader = AXOCorCSVMapReader::GetInstance();
+  CATUnicodeString out("untouched");
+  const std::vector<CATUnicodeString> emptying = {(folder_ / "missing.csv").string().c_str(),
+                                                  folder_.string().c_str(),
+                                                  WriteMap("", "empty.csv")};
+  for (const CATUnicodeString& path : emptying) {
+    SCOPED_TRACE(path.ConvertToChar());
+    Read("A,,AA\n", kExport);
+    EXPECT_EQ(reader->ReadCatalogMap(path, kExport), S_OK);
+    EXPECT_EQ(reader->GetQZProfileName("A", out), E_FAIL);
+    EXPECT_EQ(out, "untouched");  // an empty map leaves the out-text alone
+    EXPECT_EQ(Export("A"), "<none>");
+  }
+  Read("B,,BB\n", kImport);
+  EXPECT_EQ(Import("BB"), "B");
+  Read("C,,CC\n", kExport);
+  EXPECT_EQ(Import("BB"), "<none>");
+}
+
+TEST_F(ProfileMap, RemoveInstanceGivesEmptyReader) {
+  Read("A,,AA\n", kExport);
+  AXOCorCSVMapReader::RemoveInstance();
+  AXOCorCSVMapReader::RemoveInstance();
+  EXPECT_EQ(Export("A"), "<none>");
+}
+
+}  // namespace
