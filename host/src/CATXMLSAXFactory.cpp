@@ -1,0 +1,66 @@
+// The SAX parser factory of the stand-in and its creation.
+#include "CATIXMLSAXFactory.h"
+
+#include "CATTextEncoding.h"
+#include "CATXMLSAXInputSource.h"
+#include "CATXMLSAXParser.h"
+
+const CLSID CLSID_XML4C_SAX = {
+    0x5a1c3e12, 0x4b2d, 0x4f61, {0x9a, 0x3b, 0x1c, 0x7e, 0x52, 0xd0, 0x8f, 0x03}};
+const IID IID_CATIXMLSAXFactory = {
+    0x5a1c3e11, 0x4b2d, 0x4f61, {0x9a, 0x3b, 0x1c, 0x7e, 0x52, 0xd0, 0x8f, 0x02}};
+
+namespace {
+
+CATXMLSAXFault g_fault = CATXMLSAXFault::None;
+
+class SAXFactory : public CATIXMLSAXFactory {
+ public:
+  HRESULT QueryInterface(const IID& iid, void** out) override {
+    if (out == nullptr) return E_INVALIDARG;
+    if (iid == IID_CATIXMLSAXFactory) {
+      AddRef();
+      *out = static_cast<CATIXMLSAXFactory*>(this);
+      return S_OK;
+    }
+    return CATBaseUnknown::QueryInterface(iid, out);
+  }
+
+  HRESULT CreateInputSourceFromString(const CATUnicodeString& text,
+                                      const CATUnicodeString& systemId,
+                                      CATISAXInputSource_var& source) override {
+    source.Clear();
+    if (g_fault == CATXMLSAXFault::InputSourceFails) return E_OUTOFMEMORY;
+    // The char form keeps each byte that was not UTF-8 as that byte, so a
+    // text read from a file hands the parser the file's own bytes.
+    CATISAXInputSource* created =
+        CATXMLSAXNewMemoryInputSource(CATEncodeUtf8(text.Characters()), systemId);
+    source = created;
+    created->Release();
+    return S_OK;
+  }
+
+  HRESULT Parse(const CATISAXInputSource_var& source, CATISAXContentHandler& handler,
+                CATUnicodeString& error) override {
+    return CATXMLSAXParseSource(source, handler, error);
+  }
+
+ private:
+  ~SAXFactory() override = default;
+};
+
+}  // namespace
+
+HRESULT CreateCATIXMLSAXFactory(const CLSID& parserClass, CATIXMLSAXFactory_var& factory) {
+  factory.Clear();
+  if (g_fault == CATXMLSAXFault::NoFactory) return E_FAIL;
+  if (parserClass != CLSID_XML4C_SAX) return E_INVALIDARG;
+  CATIXMLSAXFactory* created = new SAXFactory;
+  factory = created;
+  created->Release();
+  return S_OK;
+}
+
+void CATXMLSAXSetFaultForTesting(CATXMLSAXFault fault) {
+  g_fault = fault;
+}

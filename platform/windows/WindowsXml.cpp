@@ -1,0 +1,193 @@
+// XML reading of the Windows backend, with the XmlLite reader that Windows
+// ships.
+#define NOMINMAX
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+
+#include <objbase.h>
+#include <shlwapi.h>
+#include <xmllite.h>
+
+#include <climits>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "WindowsPlatform.h"
+#include "WindowsText.h"
+
+namespace {
+
+typedef HRESULT(WINAPI* CreateXmlReaderFunction)(REFIID, void**, IMalloc*);
+
+// Holds one reference to a COM object.
+template <class T>
+class ComRef {
+ public:
+  ComRef() = default;
+  ComRef(const ComRef&) = delete;
+  ComRef& operator=(const ComRef&) = delete;
+  ~ComRef() {
+    if (object_ != nullptr) object_->Release();
+  }
+  void Reset(T* object) {
+    if (object_ != nullptr) object_->Release();
+    object_ = object;
+  }
+  T** Out() { return &object_; }
+  T* operator->() const { return object_; }
+  T* Get() const { return object_; }
+
+ private:
+  T* object_ = nullptr;
+};
+
+// Not every toolchain has an import library for XmlLite, so the DLL is
+// loaded at first use and kept for the life of the process.
+CreateXmlReaderFunction XmlReaderFactory() {
+  static const CreateXmlReaderFunction factory = []() -> CreateXmlReaderFunction {
+    HMODULE module = ::LoadLibraryW(L"XmlLite.dll");
+    if (module == nullptr) return nullptr;
+    // Through void (*)(): the cast between unrelated function types is
+    // intended here.
+    return reinterpret_cast<CreateXmlReaderFunction>(
+        reinterpret_cast<void (*)()>(::GetProcAddress(module, "CreateXmlReader")));
+  }();
+  return factory;
+}
+
+std::string Utf8(const WCHAR* text, UINT length) {
+  if (text == nullptr || length == 0) return std::string();
+  return AXOUtf8FromWide(std::wstring(text, length));
+}
+
+std::string QualifiedName(IXmlReader* reader) {
+  const WCHAR* name = nullptr;
+  UINT length = 0;
+  if (FAILED(reader->GetQualifiedName(&name, &length))) return std::string();
+  return Utf8(name, length);
+}
+
+std::string Value(IXmlReader* reader) {
+  const WCHAR* value = nullptr;
+  UINT length = 0;
+  if (FAILED(reader->GetValue(&value, &length))) return std::string();
+  return Utf8(value, length);
+}
+
+bool IsNamespaceDeclaration(const std::string& name) {
+  return name == "xmlns" || name.compare(0, 6, "xmlns:") == 0;
+}
+
+// The attributes of the element the reader is on, namespace declarations
+// first (as the POSIX backend gives them); leaves the reader on the element.
+std::vector<AXOXmlAttribute> Attributes(IXmlReader* reader) {
+  std::vector<AXOXmlAttribute> declarations;
+  std::vector<AXOXmlAttribute> others;
+  for (HRESULT hr = reader->MoveToFirstAttribute(); hr == S_OK;
+       hr = reader->MoveToNextAttribute()) {
+    AXOXmlAttribute attribute{QualifiedName(reader), Value(reader)};
+    (IsNamespaceDeclaration(attribute.name) ? declarations : others)
+        .push_back(std::move(attribute));
+  }
+  reader->MoveToElement();
+  declarations.insert(declarations.end(), others.begin(), others.end());
+  return declarations;
+}
+
+std::string Positioned(IXmlReader* reader, const std::string& message) {
+  UINT line = 1;
+  UINT column = 1;
+  if (reader != nullptr) {
+    reader->GetLineNumber(&line);
+    reader->GetLinePosition(&column);
+  }
+  return "line " + std::to_string(line) + ", column " + std::to_string(column) + ": " + message;
+}
+
+std::string FaultMessage(HRESULT hr) {
+  char code[16];
+  std::snprintf(code, sizeof code, "0x%08lX", static_cast<unsigned long>(hr));
+  return std::string("not well-formed (XmlLite error ") + code + ")";
+}
+
+// Reads the nodes of `reader` into `handler`. Returns S_OK when the document
+// was read whole, or the failure; `message` is set for a failure that the
+// reader does not report itself.
+HRESULT ReadNodes(IXmlReader* reader, AXOXmlSaxHandler& handler, std::string& message) {
+  int depth = 0;
+  bool saw_root = false;
+  XmlNodeType type = XmlNodeType_None;
+  HRESULT hr = S_OK;
+  while ((hr = reader->Read(&type)) == S_OK) {
+    switch (type) {
+      case XmlNodeType_Element: {
+        // Asked before the attributes are visited, while on the element.
+        const bool empty = reader->IsEmptyElement() != FALSE;
+        const std::string name = QualifiedName(reader);
+        handler.StartElement(name, Attributes(reader));
+        saw_root = true;
+        if (empty) {
+          handler.EndElement(name);
+        } else {
+          ++depth;
+        }
+        break;
+      }
+      case XmlNodeType_EndElement:
+        --depth;
+        handler.EndElement(QualifiedName(reader));
+        break;
+      case XmlNodeType_Text:
+      case XmlNodeType_CDATA:
+      case XmlNodeType_Whitespace:
+        // Whitespace around the root element is not character data.
+        if (depth > 0) handler.Characters(Value(reader));
+        break;
+      default:
+        break;
+    }
+  }
+  if (FAILED(hr)) return hr;
+  if (!saw_root) {
+    message = "no element found";
+    return E_FAIL;
+  }
+  return S_OK;
+}
+
+}  // namespace
+
+bool WindowsPlatform::ParseXml(const std::string& document, AXOXmlSaxHandler& handler,
+                               std::string& error) {
+  const CreateXmlReaderFunction create_reader = XmlReaderFactory();
+  if (create_reader == nullptr) {
+    error = Positioned(nullptr, "the XML reader of the system (XmlLite.dll) is not available");
+    return false;
+  }
+  if (document.size() > UINT_MAX) {
+    error = Positioned(nullptr, "document too large");
+    return false;
+  }
+  ComRef<IStream> stream;
+  stream.Reset(::SHCreateMemStream(reinterpret_cast<const BYTE*>(document.data()),
+                                   static_cast<UINT>(document.size())));
+  ComRef<IXmlReader> reader;
+  if (stream.Get() == nullptr ||
+      FAILED(
+          create_reader(__uuidof(IXmlReader), reinterpret_cast<void**>(reader.Out()), nullptr))) {
+    error = Positioned(nullptr, "out of memory");
+    return false;
+  }
+  // Prohibited is the reader's default; it is set so that a document type
+  // declaration, whose entities could expand without bound, is refused.
+  reader->SetProperty(XmlReaderProperty_DtdProcessing, DtdProcessing_Prohibit);
+  HRESULT hr = reader->SetInput(stream.Get());
+  std::string message;
+  if (SUCCEEDED(hr)) hr = ReadNodes(reader.Get(), handler, message);
+  if (FAILED(hr)) {
+    error = Positioned(reader.Get(), message.empty() ? FaultMessage(hr) : message);
+    return false;
+  }
+  return true;
+}
