@@ -1,1 +1,49 @@
 # Installation: libraries, public and host headers, and a CMake package.
+#
+# A consumer writes
+#   find_package(AXOCorServices CONFIG REQUIRED)
+#   target_link_libraries(app PRIVATE AXOCorServices::AXOCorServices)
+# and gets the host stand-in and the platform layer along with it. All
+# headers go into one folder, include/AXOCorServices, which the targets name.
+include(CMakePackageConfigHelpers)
+
+set(AXO_INSTALL_INCLUDEDIR ${CMAKE_INSTALL_INCLUDEDIR}/AXOCorServices)
+set(AXO_INSTALL_CMAKEDIR ${CMAKE_INSTALL_LIBDIR}/cmake/AXOCorServices)
+set(AXO_LIBRARY_TARGETS AXOPlatform AXOHostStandIn AXOCorServices)
+
+# Installed libraries find each other in their own folder.
+if(NOT WIN32)
+  set_target_properties(${AXO_LIBRARY_TARGETS} PROPERTIES INSTALL_RPATH "$ORIGIN")
+endif()
+
+install(TARGETS ${AXO_LIBRARY_TARGETS}
+  EXPORT AXOCorServicesTargets
+  RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
+  LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
+  ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
+
+foreach(header_dir AXOCorServices/public host/include platform/include)
+  install(DIRECTORY ${PROJECT_SOURCE_DIR}/${header_dir}/
+    DESTINATION ${AXO_INSTALL_INCLUDEDIR}
+    FILES_MATCHING PATTERN "*.h")
+endforeach()
+install(FILES
+  ${PROJECT_BINARY_DIR}/generated/AXOPlatformExport.h
+  ${PROJECT_BINARY_DIR}/generated/CATHostExport.h
+  ${PROJECT_BINARY_DIR}/generated/AXOCorServicesExport.h
+  DESTINATION ${AXO_INSTALL_INCLUDEDIR})
+
+install(EXPORT AXOCorServicesTargets
+  NAMESPACE AXOCorServices::
+  DESTINATION ${AXO_INSTALL_CMAKEDIR})
+configure_package_config_file(
+  ${PROJECT_SOURCE_DIR}/cmake/AXOCorServicesConfig.cmake.in
+  ${PROJECT_BINARY_DIR}/AXOCorServicesConfig.cmake
+  INSTALL_DESTINATION ${AXO_INSTALL_CMAKEDIR})
+write_basic_package_version_file(
+  ${PROJECT_BINARY_DIR}/AXOCorServicesConfigVersion.cmake
+  COMPATIBILITY SameMajorVersion)
+install(FILES
+  ${PROJECT_BINARY_DIR}/AXOCorServicesConfig.cmake
+  ${PROJECT_BINARY_DIR}/AXOCorServicesConfigVersion.cmake
+  DESTINATION ${AXO_INSTALL_CMAKEDIR})

@@ -1,0 +1,120 @@
+// Behaviour that callers rely on from every backend's process, time, memory
+// and environment services. The same tests run against the POSIX backend
+// natively and against the Windows backend under Wine.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <set>
+#include <string>
+#include <thread>
+
+#include "AXOPlatform.h"
+#include "AXOTestTempFolder.h"
+
+namespace {
+
+std::string GuidKey(const AXOGuidFields& guid) {
+  return std::to_string(guid.data1) + "-" + std::to_string(guid.data2) + "-" +
+         std::to_string(guid.data3) + "-" +
+         std::string(reinterpret_cast<const char*>(guid.data4), sizeof guid.data4);
+}
+
+TEST(PlatformGuid, GivesDistinctRandomGuids) {
+  std::set<std::string> seen;
+  for (int i = 0; i < 100; ++i) {
+    AXOGuidFields guid;
+    ASSERT_TRUE(AXOPlatform::Get()->NewGuid(guid));
+    // Random (version 4) GUIDs with the standard variant, as both systems make them.
+    EXPECT_EQ(guid.data3 >> 12, 4) << "version of GUID " << i;
+    EXPECT_EQ(guid.data4[0] & 0xC0, 0x80) << "variant of GUID " << i;
+    EXPECT_TRUE(seen.insert(GuidKey(guid)).second) << "GUID " << i << " repeats";
+  }
+}
+
+TEST(PlatformTime, ElapsedMillisecondsFollowsTheClock) {
+  AXOPlatform* platform = AXOPlatform::Get();
+  const std::int64_t before = platform->ElapsedMilliseconds();
+  EXPECT_GE(before, 0);
+  std::this_thread::sleep_for(std::chrono::milliseconds(60));
+  const std::int64_t after = platform->ElapsedMilliseconds();
+  // Generous bounds: the test machine may be busy, but not by seconds.
+  EXPECT_GE(after - before, 40);
+  EXPECT_LT(after - before, 10000);
+}
+
+TEST(PlatformMemory, ReportsAvailableWithinTotal) {
+  AXOMemoryStatus status;
+  ASSERT_TRUE(AXOPlatform::Get()->QueryMemoryStatus(status));
+  EXPECT_GT(status.totalVirtual, 0u);
+  EXPECT_LE(status.availVirtual, status.totalVirtual);
+}
+
+TEST(PlatformProcess, CommandLineNamesTheProgram) {
+  EXPECT_NE(AXOPlatform::Get()->CommandLine().find("platform_tests"), std::string::npos)
+      << AXOPlatform::Get()->CommandLine();
+}
+
+TEST(PlatformProcess, DebugOutputTakesAnyText) {
+  // Nothing to observe without a debugger; the texts must simply not fail,
+  // including invalid UTF-8 and an embedded NUL.
+  AXOPlatform* platform = AXOPlatform::Get();
+  platform->DebugOutput("");
+  platform->DebugOutput("folder \xC3\xA9t\xC3\xA9\n");
+  platform->DebugOutput(std::string("a\0b\xFF\xC3", 5));
+}
+
+TEST(PlatformEnvironment, SetEnvIsSeenByGetenvAndGetEnv) {
+  AXOPlatform* platform = AXOPlatform::Get();
+  const char* name = "AXO_PLATFORM_TEST_VARIABLE";
+  ASSERT_TRUE(platform->SetEnv(name, "c:\\x;d:\\y"));
+  const char* seen = std::getenv(name);
+  ASSERT_NE(seen, nullptr);
+  EXPECT_STREQ(seen, "c:\\x;d:\\y");
+  std::string value;
+  EXPECT_TRUE(platform->GetEnv(name, value));
+  EXPECT_EQ(value, "c:\\x;d:\\y");
+
+  ASSERT_TRUE(platform->SetEnv(name, "second"));
+  EXPECT_STREQ(std::getenv(name), "second");
+
+  ASSERT_TRUE(platform->SetEnv(name, nullptr));
+  EXPECT_EQ(std::getenv(name), nullptr);
+  EXPECT_FALSE(platform->GetEnv(name, value));
+  EXPECT_TRUE(platform->SetEnv(name, nullptr)) << "removing an unset variable";
+}
+
+TEST(PlatformEnvironment, EmptyValueIsKeptForGetEnv) {
+  AXOPlatform* platform = AXOPlatform::Get();
+  const char* name = "AXO_PLATFORM_TEST_EMPTY";
+  ASSERT_TRUE(platform->SetEnv(name, ""));
+  std::string value = "untouched";
+  EXPECT_TRUE(platform->GetEnv(name, value));
+  EXPECT_EQ(value, "");
+  platform->SetEnv(name, nullptr);
+}
+
+TEST(PlatformEnvironment, RejectsInvalidNames) {
+  AXOPlatform* platform = AXOPlatform::Get();
+  EXPECT_FALSE(platform->SetEnv(nullptr, "x"));
+  EXPECT_FALSE(platform->SetEnv("", "x"));
+  EXPECT_FALSE(platform->SetEnv("AXO=BAD", "x"));
+  EXPECT_EQ(std::getenv("AXO"), nullptr);
+}
+
+TEST(PlatformFiles, ChangeFileModeReportsMissingFiles) {
+  AXOTestTempFolder folder;
+  const std::string path = folder.Native("counter.txt").u8string();
+  AXOPlatform* platform = AXOPlatform::Get();
+  EXPECT_EQ(platform->ChangeFileMode(path, 0600), -1);
+  { std::ofstream(folder.Native("counter.txt")) << "1\n"; }
+  EXPECT_EQ(platform->ChangeFileMode(path, 0400), 0);
+  EXPECT_EQ(platform->ChangeFileMode(path, 0600), 0);
+  // Writable again: the file can be replaced.
+  std::ofstream out(folder.Native("counter.txt"));
+  EXPECT_TRUE(out << "2\n");
+}
+
+}  // namespace

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Builds the axocor command-line tool (native "default" preset) and runs it.
+#
+#   scripts/run-main.sh              shows the help, makes a GUID and runs the
+#                                    doctor on the sample installation
+#   scripts/run-main.sh ARGS...      runs "axocor ARGS..." instead
+#
+# Installs missing Debian packages first.
+set -euo pipefail
+
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+cd "${root}"
+export CCACHE_BASEDIR="${root}" CCACHE_NOHASHDIR=true
+
+scripts/install-packages.sh main
+cmake --preset default >/dev/null
+cmake --build --preset default -j "${AXO_JOBS:-2}" --target axocor
+
+axocor="${root}/build/default/bin/axocor"
+if (($# > 0)); then
+  exec "${axocor}" "$@"
+fi
+
+run() {
+  echo
+  echo "\$ axocor $*"
+  "${axocor}" "$@"
+}
+run --help
+run guid new
+if "${axocor}" doctor --help >/dev/null 2>&1; then
+  run doctor
+fi

@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# Builds and runs every test of the project:
+#   1. the native build ("default" preset; benchmarks built, not run),
+#   2. the sanitizer build ("asan" preset: AddressSanitizer and UBSan),
+#   3. the Windows build ("windows" preset, mingw-w64) with its tests under Wine,
+#   4. the consumer project against the installed native and Windows packages.
+# Installs missing Debian packages first. Every stage runs even when an
+# earlier one fails; the exit status is non-zero when any stage failed.
+#
+#   scripts/run-tests.sh
+set -uo pipefail
+
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+cd "${root}"
+jobs="${AXO_JOBS:-2}"
+export CCACHE_BASEDIR="${root}" CCACHE_NOHASHDIR=true
+# UBSan reports name the failing line; ASan stops at the first error anyway.
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+
+scripts/install-packages.sh tests || exit 1
+
+log_dir="${root}/build/test-logs"
+mkdir -p "${log_dir}"
+failed_stages=()
+total_passed=0
+total_failed=0
+start_time=${SECONDS}
+
+# Runs one stage, shows its output, keeps CTest's counts.
+stage() {
+  local name="$1"
+  shift
+  local log="${log_dir}/${name}.log"
+  local stage_start=${SECONDS}
+  echo
+  echo "=== ${name} ==="
+  "$@" 2>&1 | tee "${log}"
+  local status=${PIPESTATUS[0]}
+  # "100% tests passed, 0 tests failed out of 12": field 4 failed, last total.
+  local counts
+  counts="$(awk '/^[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+$/ \
+                 { failed += $4; total += $NF } END { print total - failed, failed + 0 }' "${log}")"
+  total_passed=$((total_passed + ${counts% *}))
+  total_failed=$((total_failed + ${counts#* }))
+  echo "=== ${name}: $([[ ${status} == 0 ]] && echo ok || echo FAILED) in $((SECONDS - stage_start)) s ==="
+  [[ ${status} == 0 ]] || failed_stages+=("${name}")
+}
+
+native() {
+  cmake --preset default -DAXO_BUILD_TESTS=ON -DAXO_BUILD_BENCHMARKS=ON &&
+    cmake --build --preset default -j "${jobs}" &&
+    ctest --preset default -j "${jobs}"
+}
+
+sanitizers() {
+  cmake --preset asan &&
+    cmake --build --preset asan -j "${jobs}" &&
+    ctest --preset asan -j "${jobs}"
+}
+
+windows() {
+  scripts/build-gtest-windows.sh &&
+    cmake --preset windows &&
+    cmake --build --preset windows -j "${jobs}" &&
+    ctest --preset windows -j "${jobs}"
+}
+
+stage native native
+stage sanitizers sanitizers
+stage windows windows
+stage consumer-native scripts/test-consumer.sh default
+stage consumer-windows scripts/test-consumer.sh windows
+scripts/wine-emulator.sh --stop
+
+echo
+echo "=== summary: $((SECONDS - start_time)) s ==="
+if ((${#failed_stages[@]} > 0)); then
+  echo "failed stages: ${failed_stages[*]}"
+fi
+echo "tests: ${total_passed} passed, ${total_failed} failed"
+((${#failed_stages[@]} == 0))
