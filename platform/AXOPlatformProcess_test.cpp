@@ -6,13 +6,13 @@
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <set>
 #include <string>
 #include <thread>
 
 #include "AXOPlatform.h"
-#include "AXOTestTempFolder.h"
 
 namespace {
 
@@ -105,16 +105,22 @@ TEST(PlatformEnvironment, RejectsInvalidNames) {
 }
 
 TEST(PlatformFiles, ChangeFileModeReportsMissingFiles) {
-  AXOTestTempFolder folder;
-  const std::string path = folder.Native("counter.txt").u8string();
+  namespace fs = std::filesystem;
+  AXOGuidFields unique;
+  ASSERT_TRUE(AXOPlatform::Get()->NewGuid(unique));
+  const fs::path file = fs::temp_directory_path() / ("axo-mode-" + std::to_string(unique.data1));
+  const std::string path = file.u8string();
   AXOPlatform* platform = AXOPlatform::Get();
   EXPECT_EQ(platform->ChangeFileMode(path, 0600), -1);
-  { std::ofstream(folder.Native("counter.txt")) << "1\n"; }
+  { std::ofstream(file) << "1\n"; }
   EXPECT_EQ(platform->ChangeFileMode(path, 0400), 0);
   EXPECT_EQ(platform->ChangeFileMode(path, 0600), 0);
-  // Writable again: the file can be replaced.
-  std::ofstream out(folder.Native("counter.txt"));
-  EXPECT_TRUE(out << "2\n");
+  {
+    // Writable again: the file can be replaced.
+    std::ofstream out(file);
+    EXPECT_TRUE(out << "2\n");
+  }
+  fs::remove(file);
 }
 
 }  // namespace
