@@ -42,7 +42,15 @@ class ExportedByAXOCorServices AXOCorGlobalServices {
                                     CATUnicodeString& fullPath);
   static HRESULT SetLastUsedCatalog(CATUnicodeString settingName, CATUnicodeString catalogPath);
   static HRESULT GetLastUsedCatalog(CATUnicodeString settingName, CATUnicodeString& catalogPath);
+  // Appends the file name of each installed attribute dictionary, once: the
+  // files whose upper-cased name holds "AXO" and ".CATFCT" (the base geometry
+  // dictionary excepted) in the entries of "CATGraphicPath" that end in
+  // "\Dictionaries" or "\resources\graphic". Names already in `names` are
+  // not appended again.
   static void GetAllAvailableDico(CATListValCATUnicodeString& names);
+  // Appends the add-on's 13 dictionaries in their fixed order, installed or
+  // not, then the other installed ones in reverse listing order, leaving out
+  // "AXOArcCatalog.CATfct". Appends nothing when no dictionary is installed.
   static void GetOrderedDicoList(CATListValCATUnicodeString& names);
   static HRESULT GetSteelCatalogNames(CATListValCATUnicodeString& names);
 

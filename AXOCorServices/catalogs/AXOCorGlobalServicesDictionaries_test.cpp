@@ -1,0 +1,168 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "AXOCorGlobalServices.h"
+#include "AXOPlatform.h"
+#include "CatalogTestTree.h"
+
+namespace {
+
+const std::vector<std::string> kFixedOrder = {
+    "AXOAttBasePackages.CATfct",
+    "AXOIfcProjectStructure.CATfct",
+    "AXOIfcPropertySets.CATfct",
+    "AXOIfcQuantities.CATfct",
+    "AXODoorsandWindows.CATfct",
+    "AXOMasterFormat.CATfct",
+    "AXOUniformat.CATfct",
+    "AXODraftingRules.CATfct",
+    "AXOUnspecifiedAttributes.CATfct",
+    "AXOVersionControl.CATfct",
+    "AXODesignCollaboration.CATfct",
+    "AXOConstructionAdministration.CATfct",
+    "AXOUnspecifiedGroups.CATfct",
+};
+
+std::vector<std::string> Names(const CATListValCATUnicodeString& list) {
+  std::vector<std::string> names;
+  for (int i = 1; i <= list.Size(); ++i) names.push_back(list[i].ConvertToChar());
+  return names;
+}
+
+std::vector<std::string> Concat(std::vector<std::string> a, const std::vector<std::string>& b) {
+  a.insert(a.end(), b.begin(), b.end());
+  return a;
+}
+
+class Dictionaries : public ::testing::Test {
+ protected:
+  void TearDown() override { AXOPlatform::Get()->SetEnv("CATGraphicPath", nullptr); }
+
+  // Sets "CATGraphicPath" to the host paths of `relatives`, joined by ";".
+  void SetGraphicPaths(const std::vector<std::string>& relatives) {
+    std::string value;
+    for (const std::string& relative : relatives) {
+      if (!value.empty()) value += ";";
+      value += tree_.HostPath(relative);
+    }
+    AXOPlatform::Get()->SetEnv("CATGraphicPath", value.c_str());
+  }
+
+  std::vector<std::string> All() {
+    CATListValCATUnicodeString list;
+    AXOCorGlobalServices::GetAllAvailableDico(list);
+    return Names(list);
+  }
+  std::vector<std::string> Ordered() {
+    CATListValCATUnicodeString list;
+    AXOCorGlobalServices::GetOrderedDicoList(list);
+    return Names(list);
+  }
+
+  CatalogTestTree tree_;
+};
+
+TEST_F(Dictionaries, ListsOnlyAddOnDictionaryFiles) {
+  for (const char* name :
+       {"AXOMasterFormat.CATfct", "AXOBaseGeometry.catfct", "AXOBaseGeometry.CATFCT",
+        "axobasegeometry.catfct", "MyAXOnotes.catfct.bak", "axocustom.catfct", "Other.CATfct",
+        "AXONotes.txt", "CATfct.AXO"}) {
+    tree_.AddFile(std::string("g/Dictionaries/") + name);
+  }
+  tree_.AddFolder("g/Dictionaries/AXOFolder.CATfct");
+  SetGraphicPaths({"g/Dictionaries"});
+  // Base geometry is left out in any letter case; the two texts may stand
+  // anywhere in the name, in any letter case.
+  EXPECT_EQ(All(), (std::vector<std::string>{"AXOMasterFormat.CATfct", "MyAXOnotes.catfct.bak",
+                                             "axocustom.catfct"}));
+}
+
+TEST_F(Dictionaries, LooksOnlyIntoDictionaryFolders) {
+  struct Case {
+    const char* folder;
+    bool searched;
+  } cases[] = {
+      {"a/Dictionaries", true},
+      {"b/resources/graphic", true},
+      {"c/resources/graphic/icons", false},
+      {"d/dictionaries", false},
+      {"e/Resources/Graphic", false},
+      {"f/Dictionaries/sub", false},
+      {"g/Dictionaries/x/Dictionaries", true},
+      {"h/resources/graphic/x/resources/graphic", false},  // its first occurrence counts
+      {"i", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.folder);
+    tree_.AddFile(std::string(c.folder) + "/AXOFound.CATfct");
+    SetGraphicPaths({c.folder});
+    EXPECT_EQ(All(), c.searched ? std::vector<std::string>{"AXOFound.CATfct"}
+                                : std::vector<std::string>{});
+  }
+}
+
+TEST_F(Dictionaries, ListsEachNameOnceFromFirstFolderAndKeepsCallerEntries) {
+  tree_.AddFile("one/Dictionaries/AXOShared.CATfct");
+  tree_.AddFile("one/Dictionaries/AXOFirst.CATfct");
+  tree_.AddFile("two/resources/graphic/AXOShared.CATfct");
+  tree_.AddFile("two/resources/graphic/AXOKnown.CATfct");
+  tree_.AddFile("two/resources/graphic/AXOSecond.CATfct");
+  SetGraphicPaths({"missing/Dictionaries", "one/Dictionaries", "two/resources/graphic"});
+  CATListValCATUnicodeString list;
+  list.Append("AXOKnown.CATfct");
+  AXOCorGlobalServices::GetAllAvailableDico(list);
+  EXPECT_EQ(Names(list), (std::vector<std::string>{"AXOKnown.CATfct", "AXOFirst.CATfct",
+                                                   "AXOShared.CATfct", "AXOSecond.CATfct"}));
+}
+
+TEST_F(Dictionaries, NoGraphicPathGivesNothingInEitherList) {
+  AXOPlatform::Get()->SetEnv("CATGraphicPath", nullptr);
+  EXPECT_EQ(All(), std::vector<std::string>{});
+  CATListValCATUnicodeString list;
+  list.Append("kept");
+  AXOCorGlobalServices::GetOrderedDicoList(list);
+  EXPECT_EQ(Names(list), std::vector<std::string>{"kept"});
+
+  tree_.AddFile("g/Dictionaries/Unrelated.CATfct");  // found folder, no dictionary
+  SetGraphicPaths({"g/Dictionaries"});
+  EXPECT_EQ(Ordered(), std::vector<std::string>{});
+}
+
+TEST_F(Dictionaries, OrderedListGivesFixedOrderThenExtrasInReverse) {
+  struct Case {
+    const char* what;
+    std::vector<std::string> installed;
+    std::vector<std::string> extras;
+  } cases[] = {
+      {"one fixed dictionary", {"AXOMasterFormat.CATfct"}, {}},
+      {"arc catalog left out",
+       {"AXOArcCatalog.CATfct", "AXOCustom.CATfct", "AXOUniformat.CATfct"},
+       {"AXOCustom.CATfct"}},
+      {"extras reversed",
+       {"AXOa.CATfct", "AXOb.CATfct", "AXOc.CATfct"},
+       {"AXOc.CATfct", "AXOb.CATfct", "AXOa.CATfct"}},
+      {"case variant listed twice", {"AXOUniformat.catfct"}, {"AXOUniformat.catfct"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    tree_.Remove("g");
+    for (const std::string& name : c.installed) tree_.AddFile("g/Dictionaries/" + name);
+    SetGraphicPaths({"g/Dictionaries"});
+    EXPECT_EQ(Ordered(), Concat(kFixedOrder, c.extras));
+  }
+}
+
+TEST_F(Dictionaries, OrderedListAppendsFixedNamesEvenWhenCallerHoldsThem) {
+  tree_.AddFile("g/Dictionaries/AXOMasterFormat.CATfct");
+  tree_.AddFile("g/Dictionaries/AXOCustom.CATfct");
+  SetGraphicPaths({"g/Dictionaries"});
+  CATListValCATUnicodeString list;
+  list.Append("AXOMasterFormat.CATfct");
+  list.Append("AXOCustom.CATfct");
+  AXOCorGlobalServices::GetOrderedDicoList(list);
+  EXPECT_EQ(Names(list), Concat({"AXOMasterFormat.CATfct", "AXOCustom.CATfct"}, kFixedOrder));
+}
+
+}  // namespace
