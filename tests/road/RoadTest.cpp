@@ -1,0 +1,204 @@
+// One IFC export, as the add-on's translator runs it:
+//   1. the settings controller is made by its factory;
+//   2. the options are read; the section catalog falls back to the first
+//      steel catalog of the installation;
+//   3. the export profile map is read and section profiles are renamed;
+//   4. the phases are timed and the instrumentation report is written;
+//   5. an option is changed and the repository saved through the
+//      management interface;
+// and, in a second process (Road.ReadBack), the saved options read back.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "AXOCorCSVMapReader.h"
+#include "AXOCorGlobalServices.h"
+#include "AXOCorInstrumentation.h"
+#include "AXOCorServices.h"
+#include "AXOITrsIfcSettingAtt.h"
+#include "AXOPlatform.h"
+#include "CATIIniSettingManagment.h"
+#include "CATListOfCATUnicodeString.h"
+#include "CATString.h"
+#include "CATUnicodeString.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A native path in the host's form: absolute, "\" between folders.
+std::string HostPath(const fs::path& path) {
+  std::string host = fs::absolute(path).lexically_normal().string();
+  for (char& c : host) c = c == '/' ? '\\' : c;
+  return host;
+}
+
+const fs::path kSample = AXO_SAMPLE_INSTALLATION;
+const fs::path kWork = AXO_ROAD_WORK;
+const std::string kProfileMap = HostPath(kSample / "profilemaps" / "ifc_export_map.csv");
+
+class Road : public ::testing::Test {
+ protected:
+  // The environment of the add-on's installation: the sample's startup
+  // paths, settings kept in the work folder, drive C: inside it too.
+  void SetUp() override {
+    AXOPlatform* platform = AXOPlatform::Get();
+    const std::string startup =
+        HostPath(kSample / "startup" / "main") + ";" + HostPath(kSample / "startup" / "site");
+    ASSERT_TRUE(platform->SetEnv("CATStartupPath", startup.c_str()));
+    ASSERT_TRUE(platform->SetEnv("CATUserSettingPath", HostPath(kWork / "settings").c_str()));
+    ASSERT_TRUE(platform->SetEnv("CATReferenceSettingPath", nullptr));
+    platform->SetDriveRoot((kWork / "drives").string());
+  }
+
+  // The IFC settings interface from its factory; the test owns the reference.
+  AXOITrsIfcSettingAtt* Settings() {
+    AXOITrsIfcSettingAtt* settings = nullptr;
+    EXPECT_EQ(
+        GetAXOTrsIfcSettingCtrl(IID_AXOITrsIfcSettingAtt, reinterpret_cast<void**>(&settings)),
+        S_OK);
+    return settings;
+  }
+};
+
+// The report's lines, without line ends.
+std::vector<std::string> Lines(const std::string& nativePath) {
+  std::ifstream in(nativePath, std::ios::binary);
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+std::vector<std::string> Fields(const std::string& row) {
+  std::vector<std::string> fields(1);
+  for (char c : row) {
+    if (c == ',') {
+      fields.emplace_back();
+    } else {
+      fields.back() += c;
+    }
+  }
+  return fields;
+}
+
+TEST_F(Road, Export) {
+  std::error_code error;
+  fs::remove_all(kWork, error);
+  fs::create_directories(kWork / "settings");
+  fs::create_directories(kWork / "drives" / "c");
+  AXOCorInstrumentation* instrumentation = AXOCorInstrumentation::GetInstance();
+  ASSERT_NE(instrumentation, nullptr);
+  instrumentation->Start("IfcExport");
+
+  // 1 and 2: the controller, its options, the default section catalog.
+  instrumentation->Start("ReadOptions");
+  AXOITrsIfcSettingAtt* settings = Settings();
+  ASSERT_NE(settings, nullptr);
+  CATListValCATUnicodeString steel;
+  AXOCorGlobalServices::GetSteelCatalogNames(steel);
+  ASSERT_GE(steel.Size(), 1);
+  CATUnicodeString section;
+  EXPECT_EQ(settings->GetSectionCatalogName(section), S_OK);
+  EXPECT_EQ(section, steel[1]);
+  EXPECT_EQ(section, "US_C");  // "American" comes before "European" in the main startup path
+  int cgrLimit = 0;
+  EXPECT_EQ(settings->GetCGRLimit(cgrLimit), S_OK);
+  EXPECT_EQ(cgrLimit, 500);
+  EXPECT_EQ(settings->SetExportMapFileName(kProfileMap.c_str()), S_OK);
+  CATUnicodeString mapFile;
+  EXPECT_EQ(settings->GetExportMapFileName(mapFile), S_OK);
+  instrumentation->End("ReadOptions");
+
+  // 3: the export map, and the profiles renamed for the foreign file.
+  instrumentation->Start("ReadMap");
+  AXOCorCSVMapReader* reader = AXOCorCSVMapReader::GetInstance();
+  EXPECT_EQ(reader->ReadCatalogMap(mapFile, AXOCorCSVMapReader::TranslatorExport), S_OK);
+  instrumentation->End("ReadMap");
+  const struct {
+    const char* own;
+    const char* foreign;
+    HRESULT result;
+  } profiles[] = {
+      {"HEB100", "HE 100 B", S_OK},      {"W10X12", "W10*12", S_OK},
+      {"IPE200", "I 200 E", S_OK},       {"CHS168.3X8", "CHS168.3*8", S_OK},
+      {"L4X4X1/2", "L4*4*1/2", S_OK},    {"HEB 100", "HEB 100", S_FALSE},
+      {"CUSTOM-1", "CUSTOM-1", S_FALSE},
+  };
+  for (const auto& profile : profiles) {
+    SCOPED_TRACE(profile.own);
+    instrumentation->Start("RenameProfile");
+    CATUnicodeString foreign;
+    EXPECT_EQ(reader->GetThirdPartyProfileName(profile.own, foreign), profile.result);
+    EXPECT_EQ(foreign, profile.foreign);
+    instrumentation->End("RenameProfile");
+  }
+  AXOCorCSVMapReader::RemoveInstance();
+  instrumentation->End("IfcExport");
+
+  // 4: the report, in drive C: of the work folder.
+  instrumentation->Dump();
+  const std::vector<std::string> report =
+      Lines(AXOPlatform::Get()->NativePath("c:\\AXOInstrumentationLog.csv"));
+  ASSERT_EQ(report.size(), 5u);
+  EXPECT_EQ(report[0],
+            "strIDENTIFIER,HIT COUNT,TOTAL EXECUTION TIME(sec),AVERAGE EXECUTION TIME(sec),"
+            "TOTAL MEMORY CONSUMED(Bytes)");
+  const struct {
+    const char* identifier;
+    const char* hits;
+  } rows[] = {{"IfcExport", "1"}, {"ReadMap", "1"}, {"ReadOptions", "1"}, {"RenameProfile", "7"}};
+  for (std::size_t i = 0; i < std::size(rows); ++i) {
+    SCOPED_TRACE(report[i + 1]);
+    const std::vector<std::string> fields = Fields(report[i + 1]);
+    ASSERT_EQ(fields.size(), 5u);
+    EXPECT_EQ(fields[0], rows[i].identifier);
+    EXPECT_EQ(fields[1], rows[i].hits);
+    EXPECT_GE(std::stod(fields[2]), 0.0);
+    EXPECT_GE(std::stod(fields[3]), 0.0);
+  }
+  AXOCorInstrumentation::DeleteInstance();
+
+  // 5: the user changes options; the host saves the repository.
+  EXPECT_EQ(settings->SetCGRLimit(750), S_OK);
+  EXPECT_EQ(settings->SetExportOption("Surfacic"), S_OK);
+  EXPECT_EQ(settings->SetJoinLimit(0), E_FAIL);  // refused: below 1
+  CATIIniSettingManagment* management = nullptr;
+  ASSERT_EQ(
+      GetAXOTrsIfcSettingCtrl(IID_CATIIniSettingManagment, reinterpret_cast<void**>(&management)),
+      S_OK);
+  EXPECT_EQ(management->SaveRepository(), S_OK);
+  EXPECT_TRUE(fs::is_regular_file(kWork / "settings" / "AXOIfcExport.axosettings"));
+  EXPECT_FALSE(fs::exists(kWork / "settings" / "AXODxfUnitTypeElt.axosettings"));
+  management->Release();
+  settings->Release();
+}
+
+// Run as a second process after Road.Export.
+TEST_F(Road, ReadBack) {
+  ASSERT_TRUE(fs::is_regular_file(kWork / "settings" / "AXOIfcExport.axosettings"))
+      << "run Road.Export first";
+  AXOITrsIfcSettingAtt* settings = Settings();
+  ASSERT_NE(settings, nullptr);
+  int cgrLimit = 0, joinLimit = 0;
+  EXPECT_EQ(settings->GetCGRLimit(cgrLimit), S_OK);
+  EXPECT_EQ(cgrLimit, 750);
+  EXPECT_EQ(settings->GetJoinLimit(joinLimit), S_OK);
+  EXPECT_EQ(joinLimit, 50);
+  CATString option;
+  EXPECT_EQ(settings->GetExportOption(option), S_OK);
+  EXPECT_STREQ(option.CastToCharPtr(), "Surfacic");
+  CATUnicodeString text;
+  EXPECT_EQ(settings->GetSectionCatalogName(text), S_OK);
+  EXPECT_EQ(text, "US_C");  // stored by the fallback of the first run, then saved
+  EXPECT_EQ(settings->GetExportMapFileName(text), S_OK);
+  EXPECT_EQ(text, kProfileMap.c_str());
+  settings->Release();
+}
+
+}  // namespace

@@ -1,0 +1,37 @@
+# "axocor doctor": where it finds the sample installation, the sample's
+# installation, and the tests that run the tool on it. Included from the
+# tool's CMakeLists.txt; the doctor's sources are globbed there.
+
+set(AXO_SAMPLE_INSTALLATION ${PROJECT_SOURCE_DIR}/examples/install)
+set(AXO_INSTALLED_SAMPLE_INSTALLATION ${CMAKE_INSTALL_FULL_DATADIR}/axocor/sample-install)
+target_compile_definitions(axocor_commands PRIVATE
+  AXOCOR_SAMPLE_INSTALLATION="${AXO_SAMPLE_INSTALLATION}"
+  AXOCOR_INSTALLED_SAMPLE_INSTALLATION="${AXO_INSTALLED_SAMPLE_INSTALLATION}")
+install(DIRECTORY ${AXO_SAMPLE_INSTALLATION}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/axocor/sample-install)
+
+if(AXO_BUILD_TESTS)
+  # The doctor's tests parse its JSON with a real parser (header-only; a
+  # cross build takes the build machine's copy, after its own headers).
+  find_path(AXO_NLOHMANN_JSON_INCLUDE_DIR nlohmann/json.hpp NO_CMAKE_FIND_ROOT_PATH)
+  if(NOT AXO_NLOHMANN_JSON_INCLUDE_DIR)
+    message(FATAL_ERROR "nlohmann/json.hpp not found (Debian package nlohmann-json3-dev)")
+  endif()
+  target_compile_options(axocor_tests PRIVATE -idirafter ${AXO_NLOHMANN_JSON_INCLUDE_DIR})
+  target_compile_definitions(axocor_tests PRIVATE
+    AXOCOR_SAMPLE_INSTALLATION="${AXO_SAMPLE_INSTALLATION}")
+
+  # The tool as a user runs it: on the sample, exactly the one fault left in
+  # on purpose, in text and in JSON, with a non-zero exit status.
+  set(doctor_check ${CMAKE_CURRENT_LIST_DIR}/DoctorToolCheck.cmake)
+  foreach(format text json)
+    add_test(NAME axocor.doctor.sample.${format}
+      COMMAND ${CMAKE_COMMAND} -DFORMAT=${format} "-DEMULATOR=${CMAKE_CROSSCOMPILING_EMULATOR}"
+              -DTOOL=$<TARGET_FILE:axocor> -P ${doctor_check})
+  endforeach()
+  add_test(NAME axocor.doctor.help COMMAND axocor doctor --help)
+  set_tests_properties(axocor.doctor.help PROPERTIES
+    PASS_REGULAR_EXPRESSION "Examples:.*axocor doctor --env")
+  add_test(NAME axocor.doctor.bad-env COMMAND axocor doctor --env ${AXO_SAMPLE_INSTALLATION}/README.md)
+  set_tests_properties(axocor.doctor.bad-env PROPERTIES
+    PASS_REGULAR_EXPRESSION "axocor: error: .*README.md:1: expected VAR=value")
+endif()

@@ -1,0 +1,191 @@
+// The doctor on whole installations: the sample, and copies of it broken in
+// the ways administrators break them.
+#include "DoctorChecks.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <random>
+
+#include "AXOPlatform.h"
+#include "CATLib.h"
+#include "CATSettingRepositoryTesting.h"
+
+namespace axocor::doctor {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Every file below `root` with its content and permissions.
+std::map<std::string, std::string> Snapshot(const fs::path& root) {
+  std::map<std::string, std::string> files;
+  for (const auto& entry : fs::recursive_directory_iterator(root)) {
+    if (!entry.is_regular_file()) continue;
+    std::ifstream in(entry.path(), std::ios::binary);
+    files[entry.path().string()] = std::string(std::istreambuf_iterator<char>(in), {}) + "|" +
+                                   std::to_string(static_cast<int>(entry.status().permissions()));
+  }
+  return files;
+}
+
+class Doctor : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    copy_ = fs::temp_directory_path() / ("axo-doctor-" + std::to_string(std::random_device()()));
+    fs::copy(AXOCOR_SAMPLE_INSTALLATION, copy_, fs::copy_options::recursive);
+  }
+  void TearDown() override {
+    std::error_code error;
+    for (const auto& entry : fs::recursive_directory_iterator(copy_, error)) {
+      fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, error);
+    }
+    fs::remove_all(copy_, error);
+  }
+
+  // Checks the installation in `folder` as "axocor doctor --root" does and
+  // returns the report's JSON, parsed.
+  nlohmann::json Check(const fs::path& folder) {
+    Environment environment;
+    std::string error;
+    EXPECT_TRUE(LoadInstallationFolder(folder.string(), environment, error)) << error;
+    ApplyEnvironment(environment);
+    CATSettingRepositoryTesting::ResetAll();  // as in a new process
+    const Report report = RunChecks(environment);
+    text_ = FormatReportText(report);
+    return nlohmann::json::parse(FormatReportJson(report));
+  }
+
+  void Write(const char* relative, const std::string& content, bool append = false) {
+    std::ofstream(copy_ / relative, std::ios::binary | (append ? std::ios::app : std::ios::trunc))
+        << content;
+  }
+
+  fs::path copy_;
+  std::string text_;  // the text form of the latest report
+};
+
+TEST_F(Doctor, SampleInstallationHasOnlyTheMissingIncludeAndStaysUntouched) {
+  const auto before = Snapshot(AXOCOR_SAMPLE_INSTALLATION);
+  const nlohmann::json report = Check(AXOCOR_SAMPLE_INSTALLATION);
+  EXPECT_EQ(Snapshot(AXOCOR_SAMPLE_INSTALLATION), before);
+
+  ASSERT_EQ(report["problemCount"], 1) << text_;
+  EXPECT_EQ(report["problems"][0]["section"], "styleSheets");
+  EXPECT_EQ(report["problems"][0]["subject"], "door_hardware.xml");
+  EXPECT_NE(report["problems"][0]["text"].get<std::string>().find("style sheet 'Doors'"),
+            std::string::npos);
+  EXPECT_EQ(report["summary"], "1 problem found");
+  std::vector<std::string> sections;
+  for (const auto& section : report["sections"]) sections.push_back(section["id"]);
+  EXPECT_EQ(sections,
+            (std::vector<std::string>{"pathLists", "styleSheets", "catalogs", "dictionaries",
+                                      "counters", "settings", "profileMaps"}));
+  // What is there is reported too.
+  for (const char* shown : {"wall_materials.xml", "EU_HEB", "13. AXOUnspecifiedGroups.CATfct",
+                            "14. AXOCustomSteel.CATfct", "holds 41: the next number is 42",
+                            "SectionCatalogName: EU_HEB", "404 names exported"}) {
+    EXPECT_NE(text_.find(shown), std::string::npos) << shown << "\n" << text_;
+  }
+}
+
+TEST_F(Doctor, BrokenCopyReportsEachFault) {
+  const fs::path steel = copy_ / "startup/site/Catalogs/Structural Steel";
+  fs::create_directories(steel / "Asian");
+  Write("startup/site/Catalogs/Structural Steel/Loose.catalog", "loose\n");
+  fs::permissions(copy_ / "startup/main/IDSequenceNumbers/WallID",
+                  fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  Write("startup/site/IDSequenceNumbers/SlabID", "abc");
+  fs::remove(copy_ / "graphic/Dictionaries/AXOMasterFormat.CATfct");
+  Write("collection/default/generativeparameters/Slabs.xml",
+        "<std:node><std:node type=\"includefile\"><std:strval></std:strval></std:node></std:node>");
+  Write("axocor-env.txt",
+        "CATStartupPath=startup/main;startup/site;startup/gone\n"
+        "CATCollectionStandard=collection/standard\n"
+        "CATDefaultCollectionStandard=collection/default\n"
+        "CATGraphicPath=graphic/Dictionaries;resources/graphic\n"
+        "CATUserSettingPath=settings\n"
+        "AXOProfileMap=profilemaps/ifc_export_map.csv\n"
+        "AXOCounterNames=WallID;BeamID\n");
+  Write("profilemaps/ifc_export_map.csv",
+        "HEB100;HE100B;HE 100 B\n"
+        "HEB100,HE100-B,HE-100-B\n"
+        " ZZ1,HE 100 A,HE 100 A\n" +
+            std::string(1500, 'x') + "\nA,B,C\nD,E,F\n",
+        true);
+  Write("settings/AXOIfcExport.axosettings",
+        "CATSettings 1\nCGRLimit\tint\t-1\nExportOption\tstring\tdetailed\nSagFactor\tstring\t5.0\n"
+        "SectionCatalogName\tunicode\tEU_XYZ\nJoinLimit\tint\t60\nDisjoinLimit\tint\t60\n");
+  Write("settings/AXODxfUnitTypeElt.axosettings", "CATSettings 1\nUnitOfDxfFile\tlong\t7\n");
+
+  const nlohmann::json report = Check(copy_);
+  struct Expected {
+    const char* section;
+    const char* subject;  // a part of it
+    const char* text;     // a part of it
+  } expected[] = {
+      {"pathLists", "gone", "folder does not exist (entry 3 of CATStartupPath)"},
+      {"styleSheets", "door_hardware.xml", "not found"},
+      {"styleSheets", "Slabs.xml", "an include node with an empty file name"},
+      {"catalogs", "Asian", "holds no catalog"},
+      {"catalogs", "Loose.catalog", "lies directly in \"Structural Steel\""},
+      {"dictionaries", "6. AXOMasterFormat.CATfct", "not installed"},
+      {"counters", "WallID", "is read-only"},
+      {"counters", "SlabID", "holds no number ('abc')"},
+      {"counters", "BeamID", "absent"},
+      {"settings", "UnitOfDxfFile", "7: not a unit"},
+      {"settings", "CGRLimit", "-1: below 0"},
+      {"settings", "DisjoinLimit", "not above JoinLimit (60)"},
+      {"settings", "ExportOption", "'detailed': neither 'Detailed' nor 'Surfacic'"},
+      {"settings", "SagFactor", "'5.0' is not a length"},
+      {"settings", "SectionCatalogName", "'EU_XYZ' is not an installed steel catalog"},
+      {"profileMaps", "line 410", "fewer than two \",\""},
+      {"profileMaps", "line 411", "'HEB100' is also on line 29"},
+      {"profileMaps", "line 412", "own name ' ZZ1' has blanks"},
+      {"profileMaps", "line 412", "leads to the same import key 'HE100A'"},
+      {"profileMaps", "line 413", "the reader stops here, and this line and the 2 after it"},
+  };
+  for (const Expected& e : expected) {
+    SCOPED_TRACE(std::string(e.section) + " / " + e.subject + " / " + e.text);
+    bool found = false;
+    for (const auto& problem : report["problems"]) {
+      found =
+          found || (problem["section"] == e.section &&
+                    problem["subject"].get<std::string>().find(e.subject) != std::string::npos &&
+                    problem["text"].get<std::string>().find(e.text) != std::string::npos);
+    }
+    EXPECT_TRUE(found) << text_;
+  }
+  EXPECT_EQ(report["problemCount"], std::size(expected)) << text_;
+}
+
+TEST_F(Doctor, NothingSetIsReportedWithoutCrashing) {
+  fs::create_directories(copy_ / "empty");
+  Write("axocor-env.txt", "CATUserSettingPath=empty\n");
+  const nlohmann::json report = Check(copy_);
+  std::vector<std::string> subjects;
+  for (const auto& problem : report["problems"]) subjects.push_back(problem["subject"]);
+  EXPECT_EQ(subjects,
+            (std::vector<std::string>{"CATStartupPath", "CATGraphicPath",
+                                      "CATCollectionStandard, CATDefaultCollectionStandard",
+                                      "SectionCatalogName"}))
+      << text_;
+}
+
+TEST_F(Doctor, ApplyingAnEnvironmentRemovesHostVariablesItDoesNotSet) {
+  Environment environment;
+  environment.variables = {{"CATStartupPath", "x"}};
+  ASSERT_TRUE(AXOPlatform::Get()->SetEnv("CATGraphicPath", "leaked"));
+  ApplyEnvironment(environment);
+  char* value = nullptr;
+  EXPECT_EQ(CATGetEnvValue("CATGraphicPath", &value), -1);
+  ASSERT_EQ(CATGetEnvValue("CATStartupPath", &value), 0);
+  EXPECT_STREQ(value, "x");
+  std::free(value);
+}
+
+}  // namespace
+}  // namespace axocor::doctor

@@ -1,0 +1,139 @@
+// Counter files: present where the add-on's commands look, readable,
+// holding a number, and advanceable, all without advancing any of them.
+#include <sys/stat.h>
+
+#include <climits>
+#include <cstdlib>
+#include <map>
+
+#include "AXOPlatform.h"
+#include "CATLib.h"
+#include "DoctorChecks.h"
+#include "DoctorFiles.h"
+
+namespace axocor::doctor {
+
+namespace {
+
+constexpr const char kCounterFolder[] = "IDSequenceNumbers";
+constexpr int kOwnerWrite = 0200;
+
+// The counter files below `folder`, with their names relative to it
+// ("WallID", "Doors\FrameID").
+void CollectCounters(const std::string& folder, const std::string& prefix,
+                     std::vector<std::string>& names) {
+  for (const std::string& file : FilesOf(folder)) names.push_back(prefix + file);
+  for (const std::string& sub : SubfoldersOf(folder)) {
+    CollectCounters(JoinPath(folder, sub), prefix + sub + "\\", names);
+  }
+}
+
+// What the library makes of the counter's text: it reads a decimal number
+// as scanf does and takes anything else as "none yet".
+void CheckContent(Section& section, const std::string& shown, const std::string& content) {
+  const char* begin = content.c_str();
+  char* end = nullptr;
+  const long long value = std::strtoll(begin, &end, 10);
+  std::string rest(end);
+  rest.erase(0, rest.find_first_not_of(" \t\r\n"));
+  if (content.find_first_not_of(" \t\r\n") == std::string::npos) {
+    section.Info(1, shown, "empty: the next number handed out is 1");
+  } else if (end == begin) {
+    section.Problem(1, shown,
+                    "holds no number ('" + content.substr(0, 40) +
+                        "'): the library starts again at 1 and hands out numbers "
+                        "already used");
+  } else if (value < -1 || value >= INT_MAX) {
+    section.Problem(1, shown,
+                    "holds " + std::to_string(value) +
+                        ", outside the numbers a counter can hand out (0 to " +
+                        std::to_string(INT_MAX - 1) + ")");
+  } else if (!rest.empty()) {
+    section.Problem(1, shown,
+                    "holds " + std::to_string(value) + " followed by '" + rest.substr(0, 40) +
+                        "', which the next advance drops");
+  } else {
+    const long long last = value < 0 ? 0 : value;
+    section.Info(
+        1, shown,
+        "holds " + std::to_string(value) + ": the next number is " + std::to_string(last + 1));
+  }
+}
+
+// Checks one counter file without touching its content. True when the
+// library could advance it.
+bool CheckCounterFile(Section& section, const std::string& path) {
+  const std::string shown = Shown(path);
+  struct stat info {};
+  if (CATGetFileInfo(path.c_str(), &info) != 0 || CATFileAccess(path.c_str(), 4) != 0) {
+    section.Problem(1, shown,
+                    "cannot be read: the library skips it and tries the next startup path");
+    return false;
+  }
+  std::string content;
+  if (!ReadWholeFile(path, content)) {
+    section.Problem(1, shown,
+                    "cannot be read: the library skips it and tries the next startup path");
+    return false;
+  }
+  CheckContent(section, shown, content);
+  if ((info.st_mode & kOwnerWrite) != 0 && CATFileAccess(path.c_str(), 2) == 0) return true;
+  // Setting the mode the file already has changes nothing but tells whether
+  // the library's own change of mode (to 0600) would be allowed.
+  const bool modeChangeable =
+      AXOPlatform::Get()->ChangeFileMode(AXOPlatform::Get()->NativePath(path),
+                                         static_cast<int>(info.st_mode & 07777)) == 0;
+  if (modeChangeable) {
+    section.Problem(1, shown,
+                    "is read-only: the library makes it writable (mode 0600) before "
+                    "advancing it, which only its owner may do; make it writable");
+  } else {
+    section.Problem(1, shown,
+                    "is read-only and its mode cannot be changed: it cannot be "
+                    "advanced (the library tries the next startup path)");
+  }
+  return modeChangeable;
+}
+
+}  // namespace
+
+void CheckCounters(const Environment& environment, Report& report) {
+  Section& section = report.AddSection("counters", "Counters");
+  // Counter name -> the file the library uses, once one can be advanced.
+  std::map<std::string, std::string> used;
+  std::map<std::string, bool> seen;
+  for (const std::string& startup : PathListOf("CATStartupPath")) {
+    if (startup.empty() || !IsFolder(startup)) continue;  // reported with the path lists
+    const std::string folder = JoinPath(startup, kCounterFolder);
+    if (!IsFolder(folder)) continue;
+    std::vector<std::string> names;
+    CollectCounters(folder, "", names);
+    section.Info(0, Shown(folder),
+                 std::to_string(names.size()) + (names.size() == 1 ? " counter" : " counters"));
+    for (const std::string& name : names) {
+      const std::string path = JoinPath(folder, name);
+      seen[name] = true;
+      if (const auto first = used.find(name); first != used.end()) {
+        section.Note(1, Shown(path),
+                     "not used: the library advances " + Shown(first->second) +
+                         ", in an earlier startup path");
+        continue;
+      }
+      if (CheckCounterFile(section, path)) used.emplace(name, path);
+    }
+  }
+  std::vector<std::string> expected;
+  if (const std::string* list = environment.Find("AXOCounterNames")) expected = SplitList(*list);
+  for (const std::string& name : expected) {
+    if (!name.empty() && seen.count(name) == 0) {
+      section.Problem(0, name,
+                      "counter absent from the \"IDSequenceNumbers\" folder of every "
+                      "startup path: the library hands out -1 for it");
+    }
+  }
+  if (seen.empty() && expected.empty()) {
+    section.Note(0, "IDSequenceNumbers", "no counter file below any startup path");
+  }
+}
+
+}  // namespace axocor::doctor

@@ -1,0 +1,135 @@
+// Attribute dictionaries, in the add-on's order.
+#include <algorithm>
+
+#include "AXOCorGlobalServices.h"
+#include "DoctorChecks.h"
+#include "DoctorFiles.h"
+
+namespace axocor::doctor {
+
+namespace {
+
+// The add-on's fixed order of dictionaries; GetOrderedDicoList starts with
+// these names whether or not they are installed.
+constexpr const char* kFixedOrder[] = {
+    "AXOAttBasePackages.CATfct",
+    "AXOIfcProjectStructure.CATfct",
+    "AXOIfcPropertySets.CATfct",
+    "AXOIfcQuantities.CATfct",
+    "AXODoorsandWindows.CATfct",
+    "AXOMasterFormat.CATfct",
+    "AXOUniformat.CATfct",
+    "AXODraftingRules.CATfct",
+    "AXOUnspecifiedAttributes.CATfct",
+    "AXOVersionControl.CATfct",
+    "AXODesignCollaboration.CATfct",
+    "AXOConstructionAdministration.CATfct",
+    "AXOUnspecifiedGroups.CATfct",
+};
+constexpr const char kArcCatalog[] = "AXOArcCatalog.CATfct";
+constexpr const char kBaseGeometry[] = "axobasegeometry.catfct";
+
+bool EndsWith(const std::string& text, const std::string& end) {
+  return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+// The library's test for a folder it looks into for dictionaries.
+bool IsDictionaryFolder(const std::string& path) {
+  const std::size_t graphic = path.find("\\resources\\graphic");
+  return EndsWith(path, "\\Dictionaries") ||
+         (graphic != std::string::npos && graphic + 18 == path.size());
+}
+
+// A graphic path that was plainly meant as a dictionary folder but misses
+// the library's exact test (letter case, a trailing separator).
+bool LooksLikeDictionaryFolder(std::string path) {
+  path = ToLower(path);
+  while (!path.empty() && (path.back() == '\\' || path.back() == '/')) path.pop_back();
+  return EndsWith(path, "\\dictionaries") || EndsWith(path, "\\resources\\graphic");
+}
+
+bool Contains(const std::vector<std::string>& list, const std::string& name) {
+  return std::find(list.begin(), list.end(), name) != list.end();
+}
+
+std::vector<std::string> ToVector(const CATListValCATUnicodeString& list) {
+  std::vector<std::string> names;
+  for (int i = 1; i <= list.Size(); ++i) names.emplace_back(list[i].ConvertToChar());
+  return names;
+}
+
+}  // namespace
+
+void CheckDictionaries(Report& report) {
+  Section& section = report.AddSection("dictionaries", "Attribute dictionaries");
+  std::vector<std::string> folders;
+  for (const std::string& path : PathListOf("CATGraphicPath")) {
+    if (path.empty()) continue;  // reported with the path lists
+    if (IsDictionaryFolder(path)) {
+      folders.push_back(path);
+    } else if (LooksLikeDictionaryFolder(path)) {
+      section.Problem(0, Shown(path),
+                      "not looked into for dictionaries: a dictionary folder must end exactly "
+                      "in \"\\Dictionaries\" or \"\\resources\\graphic\"");
+    } else {
+      section.Note(0, Shown(path), "graphic path that is not a dictionary folder");
+    }
+  }
+  for (const std::string& folder : folders) {
+    if (!IsFolder(folder)) continue;  // reported with the path lists
+    for (const std::string& file : FilesOf(folder)) {
+      const std::string lower = ToLower(file);
+      if (lower == kBaseGeometry) {
+        section.Info(0, file, "base geometry dictionary in " + Shown(folder) + ", not listed");
+      } else if (EndsWith(lower, ".catfct") && lower.find("axo") == std::string::npos) {
+        section.Note(0, Shown(JoinPath(folder, file)),
+                     "not listed: a dictionary's name must hold \"AXO\"");
+      }
+    }
+  }
+
+  CATListValCATUnicodeString installedList, orderedList;
+  AXOCorGlobalServices::GetAllAvailableDico(installedList);
+  AXOCorGlobalServices::GetOrderedDicoList(orderedList);
+  const std::vector<std::string> installed = ToVector(installedList);
+  const std::vector<std::string> ordered = ToVector(orderedList);
+  if (installed.empty()) {
+    if (!PathListOf("CATGraphicPath").empty()) {
+      section.Problem(0, "CATGraphicPath", "no attribute dictionary is installed in its folders");
+    }
+    return;
+  }
+  const auto folderOf = [&](const std::string& name) {
+    for (const std::string& folder : folders) {
+      if (IsFile(JoinPath(folder, name))) return Shown(folder);
+    }
+    return std::string("?");
+  };
+  section.Info(0, "order offered to users", std::to_string(ordered.size()) + " dictionaries");
+  for (std::size_t i = 0; i < ordered.size(); ++i) {
+    const std::string& name = ordered[i];
+    const std::string position = std::to_string(i + 1) + ". " + name;
+    const bool fixed = i < std::size(kFixedOrder);
+    if (Contains(installed, name)) {
+      section.Info(1, position, folderOf(name));
+      continue;
+    }
+    std::string text = "in the fixed order but not installed: users see it and cannot open it";
+    for (const std::string& other : installed) {
+      if (ToLower(other) == ToLower(name)) {
+        text = "installed only as '" + other + "' (" + folderOf(other) +
+               "), which differs in letter case: users see both names";
+      }
+    }
+    if (fixed) {
+      section.Problem(1, position, text);
+    } else {
+      section.Problem(1, position, "listed but not installed");
+    }
+  }
+  if (Contains(installed, kArcCatalog)) {
+    section.Info(1, kArcCatalog, "installed; left out of the order by design");
+  }
+}
+
+}  // namespace axocor::doctor

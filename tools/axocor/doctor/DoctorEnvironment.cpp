@@ -1,0 +1,230 @@
+// Loading an environment from a file or an installation folder.
+#include "DoctorEnvironment.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <system_error>
+
+#include "AXOPlatform.h"
+
+namespace axocor::doctor {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kEnvironmentFileName = "axocor-env.txt";
+
+std::string Trim(const std::string& text) {
+  const auto first = text.find_first_not_of(" \t");
+  if (first == std::string::npos) return "";
+  const auto last = text.find_last_not_of(" \t");
+  return text.substr(first, last - first + 1);
+}
+
+bool IsAbsoluteHostPath(const std::string& path) {
+  if (!path.empty() && path[0] == '\\') return true;  // root or network path
+  return path.size() >= 2 && path[1] == ':' && std::isalpha(static_cast<unsigned char>(path[0]));
+}
+
+// `entry` in host form, taken from `folder` (host form) when relative.
+std::string ResolveEntry(const std::string& folder, std::string entry) {
+  if (entry.empty()) return entry;
+  std::replace(entry.begin(), entry.end(), '/', '\\');
+  if (IsAbsoluteHostPath(entry)) return entry;
+  if (entry.rfind(".\\", 0) == 0) entry.erase(0, 2);
+  return folder + "\\" + entry;
+}
+
+const KnownVariable* FindKnown(const std::string& name) {
+  for (const KnownVariable& known : KnownVariables()) {
+    if (name == known.name) return &known;
+  }
+  return nullptr;
+}
+
+std::string KnownNames() {
+  std::string names;
+  for (const KnownVariable& known : KnownVariables()) {
+    names += names.empty() ? "" : ", ";
+    names += known.name;
+  }
+  return names;
+}
+
+// Puts the variables of `values` into `environment` in the order of
+// KnownVariables().
+void StoreInOrder(const std::map<std::string, std::string>& values, Environment& environment) {
+  environment.variables.clear();
+  for (const KnownVariable& known : KnownVariables()) {
+    const auto found = values.find(known.name);
+    if (found != values.end()) environment.variables.emplace_back(found->first, found->second);
+  }
+}
+
+std::vector<std::string> SortedEntries(const fs::path& folder, bool wantFolders,
+                                       const std::string& extension) {
+  std::vector<std::string> names;
+  std::error_code error;
+  for (const fs::directory_entry& entry : fs::directory_iterator(folder, error)) {
+    if (wantFolders ? !entry.is_directory(error) : !entry.is_regular_file(error)) continue;
+    if (!extension.empty() && entry.path().extension() != extension) continue;
+    names.push_back(entry.path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+}  // namespace
+
+std::vector<std::string> SplitList(const std::string& value) {
+  std::vector<std::string> entries;
+  if (value.empty()) return entries;
+  std::string::size_type start = 0;
+  while (true) {
+    const auto end = value.find(';', start);
+    entries.push_back(Trim(value.substr(start, end - start)));
+    if (end == std::string::npos) break;
+    start = end + 1;
+  }
+  return entries;
+}
+
+const std::vector<KnownVariable>& KnownVariables() {
+  static const std::vector<KnownVariable> known = {
+      {"CATStartupPath", true, true, "catalogs, steel catalogs and counters"},
+      {"CATCollectionStandard", true, true, "style sheets and their includes"},
+      {"CATDefaultCollectionStandard", true, true,
+       "style sheets and their includes, searched after CATCollectionStandard"},
+      {"CATGraphicPath", true, true, "attribute dictionaries"},
+      {"CATUserSettingPath", true, true, "the translators' settings repositories"},
+      {"CATReferenceSettingPath", true, true, "the administrator's settings repositories"},
+      {"AXOProfileMap", true, false, "section profile map files"},
+      {"AXOCounterNames", false, false, "counters that the add-on's commands draw numbers from"},
+  };
+  return known;
+}
+
+const std::string* Environment::Find(const std::string& name) const {
+  for (const auto& variable : variables) {
+    if (variable.first == name) return &variable.second;
+  }
+  return nullptr;
+}
+
+std::string HostPathOf(const std::string& nativePath) {
+  std::error_code error;
+  fs::path absolute = fs::absolute(nativePath, error);
+  if (error) absolute = nativePath;
+  std::string host = absolute.lexically_normal().string();
+  std::replace(host.begin(), host.end(), '/', '\\');
+  if (host.size() > 1 && host.back() == '\\' && host[host.size() - 2] != ':') host.pop_back();
+  return host;
+}
+
+bool LoadEnvironmentFile(const std::string& nativePath, Environment& environment,
+                         std::string& error) {
+  std::ifstream file(nativePath, std::ios::binary);
+  if (!file) {
+    error = nativePath + ": cannot be opened";
+    return false;
+  }
+  const std::string folder = HostPathOf(fs::path(nativePath).parent_path().empty()
+                                            ? std::string(".")
+                                            : fs::path(nativePath).parent_path().string());
+  std::map<std::string, std::string> values;
+  std::map<std::string, int> firstLine;
+  std::string line;
+  for (int number = 1; std::getline(file, line); ++number) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    const std::string content = Trim(line);
+    if (content.empty() || content[0] == '#') continue;
+    const std::string where = nativePath + ":" + std::to_string(number) + ": ";
+    const auto equals = content.find('=');
+    if (equals == std::string::npos) {
+      error = where + "expected VAR=value, found '" + content + "'";
+      return false;
+    }
+    const std::string name = Trim(content.substr(0, equals));
+    const KnownVariable* known = FindKnown(name);
+    if (known == nullptr) {
+      error = where + "unknown variable '" + name + "' (known: " + KnownNames() + ")";
+      return false;
+    }
+    if (!firstLine.emplace(name, number).second) {
+      error = where + "'" + name + "' is set again (first on line " +
+              std::to_string(firstLine[name]) + ")";
+      return false;
+    }
+    const std::string value = Trim(content.substr(equals + 1));
+    std::string resolved;
+    const std::vector<std::string> entries = SplitList(value);
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+      if (i > 0) resolved += ';';
+      resolved += known->isPathList ? ResolveEntry(folder, entries[i]) : entries[i];
+    }
+    values[name] = resolved;
+  }
+  StoreInOrder(values, environment);
+  environment.description = "the installation described by " + nativePath;
+  return true;
+}
+
+bool LoadInstallationFolder(const std::string& nativeFolder, Environment& environment,
+                            std::string& error) {
+  std::error_code fsError;
+  const fs::path root(nativeFolder);
+  if (!fs::is_directory(root, fsError)) {
+    error = nativeFolder + ": not a folder";
+    return false;
+  }
+  const fs::path envFile = root / kEnvironmentFileName;
+  if (fs::is_regular_file(envFile, fsError)) {
+    return LoadEnvironmentFile(envFile.string(), environment, error);
+  }
+  const std::string host = HostPathOf(nativeFolder);
+  std::map<std::string, std::string> values;
+  // Joins the folders (or files) below `root` that exist, in host form.
+  const auto existing = [&](const std::vector<std::string>& relative) {
+    std::string list;
+    for (const std::string& entry : relative) {
+      if (!fs::exists(root / entry, fsError)) continue;
+      list += (list.empty() ? "" : ";") + ResolveEntry(host, entry);
+    }
+    return list;
+  };
+  const auto set = [&](const char* name, const std::string& list) {
+    if (!list.empty()) values[name] = list;
+  };
+  std::vector<std::string> startup;
+  for (const std::string& name : SortedEntries(root / "startup", true, "")) {
+    startup.push_back("startup/" + name);
+  }
+  set("CATStartupPath", existing(startup));
+  set("CATCollectionStandard", existing({"collection/standard"}));
+  set("CATDefaultCollectionStandard", existing({"collection/default"}));
+  set("CATGraphicPath", existing({"graphic/Dictionaries", "resources/graphic"}));
+  set("CATUserSettingPath", existing({"settings"}));
+  std::vector<std::string> maps;
+  for (const std::string& name : SortedEntries(root / "profilemaps", false, ".csv")) {
+    maps.push_back("profilemaps/" + name);
+  }
+  set("AXOProfileMap", existing(maps));
+  StoreInOrder(values, environment);
+  environment.description = "the installation in " + nativeFolder + " (laid out like the sample)";
+  return true;
+}
+
+void ApplyEnvironment(const Environment& environment) {
+  AXOPlatform* platform = AXOPlatform::Get();
+  for (const KnownVariable& known : KnownVariables()) {
+    if (!known.isHostVariable) continue;
+    const std::string* value = environment.Find(known.name);
+    platform->SetEnv(known.name, value != nullptr ? value->c_str() : nullptr);
+  }
+}
+
+}  // namespace axocor::doctor

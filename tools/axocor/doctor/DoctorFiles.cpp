@@ -1,0 +1,96 @@
+// Host-path helpers of the doctor.
+#include "DoctorFiles.h"
+
+#include <algorithm>
+#include <cctype>
+#include <fstream>
+#include <iterator>
+
+#include "AXOCorEnvVarManager.h"
+#include "AXOCorGlobalServices.h"
+#include "AXOCorParserServices.h"
+#include "AXOPlatform.h"
+#include "CATLib.h"
+
+namespace axocor::doctor {
+
+std::vector<std::string> PathListOf(const char* variable) {
+  CATListValCATUnicodeString values;
+  AXOCorEnvVarManager::GetEnvVariableValues(variable, values);
+  std::vector<std::string> list;
+  for (int i = 1; i <= values.Size(); ++i) list.emplace_back(values[i].ConvertToChar());
+  return list;
+}
+
+std::string JoinPath(const std::string& folder, const std::string& name) {
+  CATUnicodeString path;
+  AXOCorParserServices::MakeFilePath(folder.c_str(), name.c_str(), path);
+  return path.ConvertToChar();
+}
+
+bool IsFile(const std::string& hostPath) {
+  return AXOCorGlobalServices::FindFile(hostPath.c_str());
+}
+
+bool IsFolder(const std::string& hostPath) {
+  return AXOCorGlobalServices::FindDirectory(hostPath.c_str());
+}
+
+std::vector<std::string> ListFolder(const std::string& hostFolder) {
+  std::vector<std::string> names;
+  CATDirectory directory;
+  if (CATOpenDirectory(hostFolder.c_str(), &directory) != 0) return names;
+  CATDirectoryEntry entry;
+  int endFlag = 0;
+  while (endFlag == 0 && CATReadDirectory(&directory, &entry, &endFlag) == 0) {
+    names.emplace_back(entry.name);
+  }
+  CATCloseDirectory(&directory);
+  return names;
+}
+
+std::vector<std::string> SubfoldersOf(const std::string& hostFolder) {
+  std::vector<std::string> names = ListFolder(hostFolder);
+  names.erase(
+      std::remove_if(names.begin(), names.end(),
+                     [&](const std::string& n) { return !IsFolder(JoinPath(hostFolder, n)); }),
+      names.end());
+  return names;
+}
+
+std::vector<std::string> FilesOf(const std::string& hostFolder) {
+  std::vector<std::string> names = ListFolder(hostFolder);
+  names.erase(
+      std::remove_if(names.begin(), names.end(),
+                     [&](const std::string& n) { return !IsFile(JoinPath(hostFolder, n)); }),
+      names.end());
+  return names;
+}
+
+bool ReadWholeFile(const std::string& hostPath, std::string& content) {
+  std::ifstream file(AXOPlatform::Get()->NativePath(hostPath), std::ios::binary);
+  if (!file) return false;
+  content.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+  return !file.bad();
+}
+
+std::string Shown(const std::string& hostPath) {
+  return AXOPlatform::Get()->NativePath(hostPath);
+}
+
+std::string ToLower(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return text;
+}
+
+std::string JoinNames(const std::vector<std::string>& names, std::size_t limit) {
+  std::string joined;
+  for (std::size_t i = 0; i < names.size() && i < limit; ++i) {
+    joined += (i == 0 ? "" : ", ") + names[i];
+  }
+  if (names.size() > limit) joined += ", ... (" + std::to_string(names.size()) + " in all)";
+  return joined;
+}
+
+}  // namespace axocor::doctor
