@@ -1,4 +1,5 @@
 // The report side of the instrumentation registry: rows and the CSV file.
+#include <filesystem>
 #include <fstream>
 #include <string>
 
@@ -52,8 +53,11 @@ void AXOCorInstrumentation::GetResults(CATListValCATUnicodeString& rows) {
 void AXOCorInstrumentation::Dump() {
   CATListValCATUnicodeString rows;
   GetResults(rows);
-  // Binary mode: WriteReportLine chooses the line ends itself.
-  std::ofstream out(AXOPlatform::Get()->NativePath(kReportPath),
+  // Binary mode: WriteReportLine chooses the line ends itself. No folder is
+  // created: where drive letters are folders below a drive root, a missing
+  // "c" folder is a missing drive, and the report is dropped as it is for a
+  // drive without the right to write.
+  std::ofstream out(std::filesystem::u8path(AXOPlatform::Get()->NativePath(kReportPath)),
                     std::ios::out | std::ios::trunc | std::ios::binary);
   if (!out) return;
   WriteReportLine(out, kReportHeader);

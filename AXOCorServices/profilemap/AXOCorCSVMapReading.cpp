@@ -1,5 +1,6 @@
 // Reading a profile map file into the reader's map.
 #include <cstddef>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <string>
@@ -67,7 +68,9 @@ bool IsName(const CATUnicodeString& field) {
 HRESULT AXOCorCSVMapReader::ReadCatalogMap(const CATUnicodeString& path,
                                            enumTranslatorType direction) {
   map_.clear();
-  std::ifstream file(AXOPlatform::Get()->NativePath(path.ConvertToChar()), std::ios::binary);
+  // u8path: on Windows the UTF-8 path must not pass through the code page.
+  std::ifstream file(std::filesystem::u8path(AXOPlatform::Get()->NativePath(path.ConvertToChar())),
+                     std::ios::binary);
   if (!file) return S_OK;
 
   // Import keys from fields 2 and 1 must not displace a field-3 key of a
