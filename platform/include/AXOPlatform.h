@@ -103,8 +103,8 @@ class AXO_PLATFORM_API AXOPlatform {
   // --- XML ---------------------------------------------------------------
   // Reads the XML document `document`, given as its bytes in the encoding
   // its byte-order mark or XML declaration names (UTF-8 when neither does;
-  // UTF-8, UTF-16, ISO-8859-1 and US-ASCII are read by every backend), and
-  // reports it to `handler`. Names come as written, prefix included. Among
+  // UTF-8 and UTF-16 are read by every backend, others as far as the
+  // system's reader knows them), and reports it to `handler`. Names come as written, prefix included. Among
   // an element's attributes the namespace declarations ("xmlns",
   // "xmlns:p") come first, then the others, each group in document order.
   // References are replaced and CDATA sections are character data; the XML
@@ -115,6 +115,7 @@ class AXO_PLATFORM_API AXOPlatform {
   // with `error` set to a message that starts with the line and column of
   // the fault; the handler may have received what came before it. An
   // exception thrown by the handler ends the reading and reaches the caller.
+  // Where a system's reader is known to be laxer, its backend says so.
   virtual bool ParseXml(const std::string& document, AXOXmlSaxHandler& handler,
                         std::string& error) = 0;
 

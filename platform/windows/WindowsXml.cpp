@@ -1,5 +1,11 @@
 // XML reading of the Windows backend, with the XmlLite reader that Windows
 // ships.
+//
+// Wine's XmlLite is laxer than Windows' own; this file makes up for the
+// namespace prefixes and repeated attributes it lets through. Left to the
+// reader: under Wine a reference to an undeclared entity comes through as
+// text, carriage returns in text are kept, and a document without XML
+// declaration that starts with whitespace is taken for one without root.
 #define NOMINMAX
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
@@ -95,6 +101,56 @@ std::vector<AXOXmlAttribute> Attributes(IXmlReader* reader) {
   return declarations;
 }
 
+// The namespace prefixes declared on the open elements. Windows' XmlLite
+// checks prefixes itself, but not every implementation of it does (Wine's
+// does not); the check here makes every reader refuse what expat refuses.
+class PrefixScopes {
+ public:
+  // Opens the scope of an element with these attributes.
+  void Open(const std::vector<AXOXmlAttribute>& attributes) {
+    scopes_.emplace_back();
+    for (const AXOXmlAttribute& attribute : attributes) {
+      if (attribute.name.compare(0, 6, "xmlns:") == 0) {
+        scopes_.back().push_back(attribute.name.substr(6));
+      }
+    }
+  }
+  void Close() {
+    if (!scopes_.empty()) scopes_.pop_back();
+  }
+
+  // Why an element with this name and attributes is refused, or "".
+  std::string Fault(const std::string& name, const std::vector<AXOXmlAttribute>& attributes) const {
+    if (!IsBound(name)) return "undeclared namespace prefix in '" + name + "'";
+    for (std::size_t i = 0; i < attributes.size(); ++i) {
+      const std::string& attribute = attributes[i].name;
+      if (!IsNamespaceDeclaration(attribute) && !IsBound(attribute)) {
+        return "undeclared namespace prefix in '" + attribute + "'";
+      }
+      for (std::size_t j = 0; j < i; ++j) {
+        if (attributes[j].name == attribute) return "duplicate attribute '" + attribute + "'";
+      }
+    }
+    return std::string();
+  }
+
+ private:
+  bool IsBound(const std::string& qualifiedName) const {
+    const std::size_t colon = qualifiedName.find(':');
+    if (colon == std::string::npos) return true;
+    const std::string prefix = qualifiedName.substr(0, colon);
+    if (prefix == "xml") return true;
+    for (const std::vector<std::string>& scope : scopes_) {
+      for (const std::string& declared : scope) {
+        if (declared == prefix) return true;
+      }
+    }
+    return false;
+  }
+
+  std::vector<std::vector<std::string>> scopes_;
+};
+
 std::string Positioned(IXmlReader* reader, const std::string& message) {
   UINT line = 1;
   UINT column = 1;
@@ -117,6 +173,7 @@ std::string FaultMessage(HRESULT hr) {
 HRESULT ReadNodes(IXmlReader* reader, AXOXmlSaxHandler& handler, std::string& message) {
   int depth = 0;
   bool saw_root = false;
+  PrefixScopes scopes;
   XmlNodeType type = XmlNodeType_None;
   HRESULT hr = S_OK;
   while ((hr = reader->Read(&type)) == S_OK) {
@@ -125,16 +182,22 @@ HRESULT ReadNodes(IXmlReader* reader, AXOXmlSaxHandler& handler, std::string& me
         // Asked before the attributes are visited, while on the element.
         const bool empty = reader->IsEmptyElement() != FALSE;
         const std::string name = QualifiedName(reader);
-        handler.StartElement(name, Attributes(reader));
+        const std::vector<AXOXmlAttribute> attributes = Attributes(reader);
+        scopes.Open(attributes);
+        message = scopes.Fault(name, attributes);
+        if (!message.empty()) return E_FAIL;
+        handler.StartElement(name, attributes);
         saw_root = true;
         if (empty) {
           handler.EndElement(name);
+          scopes.Close();
         } else {
           ++depth;
         }
         break;
       }
       case XmlNodeType_EndElement:
+        scopes.Close();
         --depth;
         handler.EndElement(QualifiedName(reader));
         break;
