@@ -122,6 +122,21 @@ class AXO_PLATFORM_API AXOPlatform {
   // --- Environment -------------------------------------------------------
   // Sets (value non-null) or removes (value null) an environment variable.
   virtual bool SetEnv(const char* name, const char* value) = 0;
+  // Reads an environment variable of the process (as SetEnv leaves it):
+  // true with its UTF-8 value (possibly empty) when it is set, false with
+  // `value` untouched when it is not or `name` is null or empty.
+  virtual bool GetEnv(const char* name, std::string& value) = 0;
+
+  // --- Local time --------------------------------------------------------
+  // Calendar fields, in the local time zone with daylight saving applied, of
+  // a count of seconds since 1970-01-01 00:00:00 UTC. False, with `local`
+  // untouched, when the system cannot convert the count.
+  virtual bool LocalTimeFromSeconds(std::int64_t seconds, AXOCalendarTime& local) = 0;
+  // Seconds since 1970-01-01 00:00:00 UTC of local calendar fields, as the C
+  // runtime's mktime gives them: daylight saving as the system determines it
+  // for that date, fields outside their range carried over. False, with
+  // `seconds` untouched, when the system cannot convert them.
+  virtual bool SecondsFromLocalTime(const AXOCalendarTime& local, std::int64_t& seconds) = 0;
 };
 
 // Forwards every call to another backend; subclass it and override the
@@ -146,6 +161,15 @@ class AXO_PLATFORM_API AXOPlatformWrapper : public AXOPlatform {
   }
   bool SetEnv(const char* name, const char* value) override {
     return target_->SetEnv(name, value);
+  }
+  bool GetEnv(const char* name, std::string& value) override {
+    return target_->GetEnv(name, value);
+  }
+  bool LocalTimeFromSeconds(std::int64_t seconds, AXOCalendarTime& local) override {
+    return target_->LocalTimeFromSeconds(seconds, local);
+  }
+  bool SecondsFromLocalTime(const AXOCalendarTime& local, std::int64_t& seconds) override {
+    return target_->SecondsFromLocalTime(local, seconds);
   }
 
  private:

@@ -20,6 +20,9 @@ class PosixPlatform : public AXOPlatform {
   bool ParseXml(const std::string& document, AXOXmlSaxHandler& handler,
                 std::string& error) override;
   bool SetEnv(const char* name, const char* value) override;
+  bool GetEnv(const char* name, std::string& value) override;
+  bool LocalTimeFromSeconds(std::int64_t seconds, AXOCalendarTime& local) override;
+  bool SecondsFromLocalTime(const AXOCalendarTime& local, std::int64_t& seconds) override;
 
  private:
   std::string drive_root_;
