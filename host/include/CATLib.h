@@ -1,9 +1,22 @@
 #ifndef CATLib_h
 #define CATLib_h
 
-// The host's environment, file and directory services. Paths are host
-// paths: "\" separates directories; the stand-in maps them to the native
-// form (see AXOPlatform::NativePath) before touching the file system.
+// The host's environment, file and directory services.
+//
+// Paths are host paths: "\" separates directories ("/" is accepted too).
+// Before touching the file system the stand-in maps a path to the native
+// form with AXOPlatform::Get()->NativePath(). On Windows that is the path as
+// it stands. On POSIX "\" becomes "/" and a drive letter stands for a folder
+// below the drive root:
+//   "a\b.txt"      => "a/b.txt"
+//   "\tmp\b.txt"   => "/tmp/b.txt"
+//   "C:\data\b"    => "<drive root>/c/data/b"   (letter in lower case)
+// The drive root is the folder given to AXOPlatform::SetDriveRoot, else the
+// value of the environment variable AXO_DRIVE_ROOT, else "/tmp/axo-drives";
+// tests point it at a temporary folder to use "c:\..." paths.
+//
+// Texts are UTF-8. The functions keep no state of their own and are meant
+// for the application's one thread.
 
 #include <sys/stat.h>
 
@@ -14,50 +27,85 @@
 // Size of the buffer of CATGetFilePathFromOfficialVariable.
 #define CAT_MAX_OFFICIAL_PATH 1024
 
+// ---- Environment ------------------------------------------------------------
+
 // Gives the value of an environment variable: 0 when it is set, with *value
-// a new text (possibly null) that the caller releases with free(); -1 when
-// it is not set, with *value null.
+// a new text allocated with malloc() that the caller releases with free()
+// (null only when memory ran out); -1 when it is not set or `name` is null,
+// with *value null.
 CATHOST_API int CATGetEnvValue(const char* name, char** value);
 
-// Looks for `relativePath` in the directories of the ";"-separated path-list
-// variable `variable`, in their order. 0 when found, with the full path
-// written to `buffer` (CAT_MAX_OFFICIAL_PATH bytes); -1 otherwise, buffer
-// unchanged.
+// Looks for `relativePath` (which may hold "\"-separated folders, such as
+// "gvs_includes\a.xml") in the directories of the ";"-separated path-list
+// variable `variable`, in their order; empty entries are skipped. Directory
+// and relative path are joined as CATMakePath joins them. 0 when an existing
+// entry that is not a directory is found, with its full path written to
+// `buffer` (CAT_MAX_OFFICIAL_PATH bytes, NUL-terminated); -1 otherwise,
+// `buffer` unchanged. A candidate path that would not fit in the buffer is
+// not considered.
 CATHOST_API int CATGetFilePathFromOfficialVariable(const char* relativePath, const char* variable,
                                                    char* buffer);
 
-// 0 when `path` exists (mode 0), -1 otherwise.
+// ---- Files ------------------------------------------------------------------
+
+// 0 when `path` exists and grants `mode`, -1 otherwise. Mode 0 tests that
+// the path exists (a file or a directory); 2 asks for write, 4 for read and
+// 6 for both, judged by the owner's permission bits. Other modes give -1.
 CATHOST_API int CATFileAccess(const char* path, int mode);
 
-// Fills the C runtime's status record of `path`; 0 on success, -1 on
-// failure. A directory has the bit 0x4000 set in st_mode.
+// Fills `info` with the status of `path` (symbolic links followed): 0 on
+// success, -1 on failure (info then unspecified). The record is zeroed and
+// then filled with st_mode (type bits S_IFDIR = 0x4000 for a directory,
+// S_IFREG for a regular file, and the permission bits), st_size (regular
+// files), st_nlink and the last write time (st_mtime, also in st_atime and
+// st_ctime, to the second).
 CATHOST_API int CATGetFileInfo(const char* path, struct stat* info);
 
-// A directory being listed.
+// ---- Directories ------------------------------------------------------------
+
+// A directory being listed. Opening an open directory ends its first
+// listing; a listing is ended by CATCloseDirectory.
 struct CATDirectory {
   void* impl = nullptr;
 };
 
-// One listed entry; the name is its first member.
+// One listed entry; the name (without folder) is its first member.
 struct CATDirectoryEntry {
   char name[CAT_MAX_PATH];
 };
 
-// Opens a directory for listing: 0 on success, -1 on failure.
+// Opens a directory for listing: 0 on success, -1 on failure (a path that
+// is missing or not a directory, or unreadable). The entries are taken when
+// the directory is opened: files, folders and other entries, in ascending
+// byte order of their names, without "." and ".."; a name that does not fit
+// in CAT_MAX_PATH bytes is left out.
 CATHOST_API int CATOpenDirectory(const char* path, CATDirectory* directory);
 // Reads the next entry: 0 when one was read, with *endFlag 1 when it is the
-// last; -1 when there is none (an empty directory) or on failure. Entries
-// come in ascending byte order of their names, without "." and "..".
-CATHOST_API int CATReadDirectory(CATDirectory* directory, CATDirectoryEntry* entry,
-                                 int* endFlag);
+// last and 0 otherwise; -1 when there is none left (at once for an empty
+// directory) or the directory is not open.
+CATHOST_API int CATReadDirectory(CATDirectory* directory, CATDirectoryEntry* entry, int* endFlag);
 // Ends the listing: 0 on success, -1 when it was not open.
 CATHOST_API int CATCloseDirectory(CATDirectory* directory);
 
-// Splits a path at its last separator into `directory` and `file`, each a
-// CAT_MAX_PATH buffer.
+// ---- Paths ------------------------------------------------------------------
+
+// Splits `path` at its last separator ("\" or "/") into `directory` and
+// `file`, each a CAT_MAX_PATH buffer (either may be null to skip it). The
+// directory loses the separator it was split at, except a root, which keeps
+// it; a drive prefix "c:" counts as a directory:
+//   "c:\a\b.txt" => "c:\a"  + "b.txt"      "b.txt"     => ""     + "b.txt"
+//   "c:\b.txt"   => "c:\"   + "b.txt"      "c:b.txt"   => "c:"   + "b.txt"
+//   "\b.txt"     => "\"     + "b.txt"      "c:\a\"     => "c:\a" + ""
+// A null path gives two empty texts. A part longer than CAT_MAX_PATH - 1
+// bytes is cut to that length.
 CATHOST_API void CATSplitPath(const char* path, char* directory, char* file);
-// Joins a directory and a file name with one separator into `path`, a
-// CAT_MAX_PATH buffer.
+// Joins `directory` and `file` into `path`, a CAT_MAX_PATH buffer, putting
+// one "\" between them unless the directory is empty or already ends with
+// "\" or "/":
+//   "c:\a" + "b.txt" => "c:\a\b.txt"    "c:\a\" + "b.txt" => "c:\a\b.txt"
+//   ""     + "b.txt" => "b.txt"         "c:\a"  + ""      => "c:\a\"
+// Null texts count as empty. A result longer than CAT_MAX_PATH - 1 bytes is
+// cut to that length. `path` may be one of the input buffers.
 CATHOST_API void CATMakePath(const char* directory, const char* file, char* path);
 
 #endif  // CATLib_h

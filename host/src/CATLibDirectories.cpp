@@ -1,0 +1,58 @@
+// Directory listings. The entries are read and sorted when the directory
+// is opened, so a listing does not change while it is read.
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "CATLib.h"
+#include "CATLibInternal.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Listing {
+  std::vector<std::string> names;
+  std::size_t next = 0;
+};
+
+}  // namespace
+
+int CATOpenDirectory(const char* path, CATDirectory* directory) {
+  if (directory == nullptr) return -1;
+  CATCloseDirectory(directory);
+  const fs::path native = CATNativeFsPath(path);
+  std::error_code error;
+  if (!fs::is_directory(native, error)) return -1;
+  auto listing = std::make_unique<Listing>();
+  fs::directory_iterator it(native, error);
+  for (; !error && it != fs::directory_iterator(); it.increment(error)) {
+    std::string name = it->path().filename().u8string();
+    if (name.size() < CAT_MAX_PATH) listing->names.push_back(std::move(name));
+  }
+  if (error) return -1;
+  std::sort(listing->names.begin(), listing->names.end());
+  directory->impl = listing.release();
+  return 0;
+}
+
+int CATReadDirectory(CATDirectory* directory, CATDirectoryEntry* entry, int* endFlag) {
+  if (directory == nullptr || directory->impl == nullptr || entry == nullptr) return -1;
+  Listing& listing = *static_cast<Listing*>(directory->impl);
+  if (listing.next >= listing.names.size()) return -1;
+  const std::string& name = listing.names[listing.next++];
+  std::memcpy(entry->name, name.c_str(), name.size() + 1);
+  if (endFlag != nullptr) *endFlag = listing.next == listing.names.size() ? 1 : 0;
+  return 0;
+}
+
+int CATCloseDirectory(CATDirectory* directory) {
+  if (directory == nullptr || directory->impl == nullptr) return -1;
+  delete static_cast<Listing*>(directory->impl);
+  directory->impl = nullptr;
+  return 0;
+}

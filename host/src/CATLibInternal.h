@@ -1,0 +1,18 @@
+#ifndef CATLibInternal_h
+#define CATLibInternal_h
+
+// Helpers shared by the stand-in's CATLib files.
+
+#include <filesystem>
+#include <string>
+
+// The file-system path of a host path: mapped by AXOPlatform's NativePath
+// and read as UTF-8 (also where the system's narrow texts are not UTF-8).
+// A null or empty path gives the empty path, which names no file.
+std::filesystem::path CATNativeFsPath(const char* hostPath);
+
+// `directory` and `file` joined with one "\" unless the directory is empty
+// or already ends with "\" or "/" (CATMakePath without its length limit).
+std::string CATJoinHostPath(const std::string& directory, const std::string& file);
+
+#endif  // CATLibInternal_h
