@@ -33,7 +33,9 @@ typedef GUID IID;
 typedef GUID CLSID;
 
 CATHOST_API bool operator==(const GUID& a, const GUID& b);
-inline bool operator!=(const GUID& a, const GUID& b) { return !(a == b); }
+inline bool operator!=(const GUID& a, const GUID& b) {
+  return !(a == b);
+}
 
 // ---- Reference-counted objects ----------------------------------------------
 extern CATHOST_API const IID IID_CATBaseUnknown;
@@ -89,7 +91,9 @@ class CATHandle {
   CATHandle(J* object) {  // NOLINT
     Acquire(object);
   }
-  CATHandle(const CATHandle& other) { Acquire(other.ptr_); }
+  CATHandle(const CATHandle& other) : ptr_(other.ptr_) {
+    if (ptr_ != nullptr) ptr_->AddRef();
+  }
   template <class J>
   CATHandle(const CATHandle<J>& other) {  // NOLINT
     Acquire(static_cast<J*>(other));
@@ -98,12 +102,12 @@ class CATHandle {
   ~CATHandle() { Clear(); }
 
   CATHandle& operator=(const CATHandle& other) {
-    if (this != &other) {
-      I* old = ptr_;
-      ptr_ = nullptr;
-      Acquire(other.ptr_);
-      if (old != nullptr) old->Release();
-    }
+    // The new reference is taken before the old one goes, in case both
+    // lead to the same object.
+    I* old = ptr_;
+    ptr_ = other.ptr_;
+    if (ptr_ != nullptr) ptr_->AddRef();
+    if (old != nullptr) old->Release();
     return *this;
   }
   CATHandle& operator=(CATHandle&& other) noexcept {
