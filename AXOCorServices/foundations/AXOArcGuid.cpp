@@ -67,8 +67,8 @@ AXOArcGuid::AXOArcGuid() : guid_(NewGuid()) {}
 AXOArcGuid::AXOArcGuid(const _GUID& guid) : guid_(guid) {}
 
 AXOArcGuid::AXOArcGuid(const char* text) : guid_(NewGuid()) {
-  if (text == nullptr || std::strlen(text) != kBracedLength || text[9] != '-' ||
-      text[14] != '-' || text[19] != '-' || text[24] != '-') {
+  if (text == nullptr || std::strlen(text) != kBracedLength || text[9] != '-' || text[14] != '-' ||
+      text[19] != '-' || text[24] != '-') {
     return;
   }
   // Each field is read as strtoul reads it: up to the next non-hex digit.
@@ -85,14 +85,15 @@ AXOArcGuid::AXOArcGuid(const char* text) : guid_(NewGuid()) {
   for (int i = 0; i < 6; ++i) guid_.Data4[2 + i] = static_cast<std::uint8_t>(hex(25 + 2 * i, 2));
 }
 
-_GUID AXOArcGuid::GetGuid() const { return guid_; }
+_GUID AXOArcGuid::GetGuid() const {
+  return guid_;
+}
 
 char* AXOArcGuid::GetString() const {
   char* out = SharedBuffer(g_braced, kBracedLength + 1);
-  std::snprintf(out, kBracedLength + 1,
-                "{%08X-%04X-%04X-%02X%02X-%02X%02X%02X%02X%02X%02X}", guid_.Data1,
-                guid_.Data2, guid_.Data3, guid_.Data4[0], guid_.Data4[1], guid_.Data4[2],
-                guid_.Data4[3], guid_.Data4[4], guid_.Data4[5], guid_.Data4[6],
+  std::snprintf(out, kBracedLength + 1, "{%08X-%04X-%04X-%02X%02X-%02X%02X%02X%02X%02X%02X}",
+                guid_.Data1, guid_.Data2, guid_.Data3, guid_.Data4[0], guid_.Data4[1],
+                guid_.Data4[2], guid_.Data4[3], guid_.Data4[4], guid_.Data4[5], guid_.Data4[6],
                 guid_.Data4[7]);
   return out;
 }
@@ -104,8 +105,8 @@ char* AXOArcGuid::GetCompressedString() const {
   Encode(b[0], 2, out);
   for (int group = 0; group < 5; ++group) {
     const unsigned char* p = b + 1 + 3 * group;
-    const unsigned long n = (static_cast<unsigned long>(p[0]) << 16) |
-                            (static_cast<unsigned long>(p[1]) << 8) | p[2];
+    const unsigned long n =
+        (static_cast<unsigned long>(p[0]) << 16) | (static_cast<unsigned long>(p[1]) << 8) | p[2];
     Encode(n, 4, out + 2 + 4 * group);
   }
   out[kCompressedLength] = '\0';

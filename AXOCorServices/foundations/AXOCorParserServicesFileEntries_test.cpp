@@ -1,0 +1,108 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "AXOCorParserServices.h"
+#include "AXOTestTempFolder.h"
+
+namespace {
+
+std::vector<std::string> Items(const CATListValCATUnicodeString& list) {
+  std::vector<std::string> items;
+  for (int i = 1; i <= list.Size(); ++i) items.push_back(list[i].ConvertToChar());
+  return items;
+}
+
+std::vector<std::string> ReadLines(const std::string& bytes) {
+  AXOTestTempFolder folder;
+  folder.WriteFile("lines.txt", bytes);
+  CATListValCATUnicodeString lines;
+  EXPECT_TRUE(AXOCorParserServices::GetFileEntries(folder.Host("lines.txt").c_str(), lines));
+  return Items(lines);
+}
+
+TEST(GetFileEntries, GivesOneEntryPerLineAndOneAfterTheLastLineEnd) {
+  struct {
+    const char* name;
+    std::string bytes;
+    std::vector<std::string> lines;
+  } cases[] = {
+      {"empty file", "", {""}},
+      {"final line end", "a\nb\n", {"a", "b", ""}},
+      {"no final line end", "a\nb", {"a", "b"}},
+      {"empty lines", "\n\n", {"", "", ""}},
+      {"windows line ends", "a\r\nb\r\n", {"a", "b", ""}},
+      {"mixed line ends", "a\r\nb\nc", {"a", "b", "c"}},
+      {"lone carriage return", "a\rb\r", {"a\rb\r"}},
+      {"blanks kept", "  a \t\n", {"  a \t", ""}},
+      {"UTF-8", "T\xC3\xBCr\r\n", {"T\xC3\xBCr", ""}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(ReadLines(c.bytes), c.lines);
+  }
+}
+
+TEST(GetFileEntries, CutsLinesLongerThan1023Bytes) {
+  const std::string at_limit(1023, 'a');
+  const std::string over_limit(5000, 'b');
+  EXPECT_EQ(ReadLines(at_limit + "\r\nnext"), (std::vector<std::string>{at_limit, "next"}));
+  EXPECT_EQ(ReadLines(over_limit + "\nnext\n"),
+            (std::vector<std::string>{std::string(1023, 'b'), "next", ""}));
+  EXPECT_EQ(ReadLines(over_limit), std::vector<std::string>{std::string(1023, 'b')});
+  // Never half a character: "ü" (2 bytes) would straddle the cut.
+  std::string straddling(1022, 'c');
+  straddling +=
+      "\xC3\xBC"
+      "tail";
+  EXPECT_EQ(ReadLines(straddling), std::vector<std::string>{std::string(1022, 'c')});
+}
+
+TEST(GetFileEntries, AppendsToTheList) {
+  AXOTestTempFolder folder;
+  folder.WriteFile("lines.txt", "a");
+  CATListValCATUnicodeString lines;
+  lines.Append("kept");
+  ASSERT_TRUE(AXOCorParserServices::GetFileEntries(folder.Host("lines.txt").c_str(), lines));
+  EXPECT_EQ(Items(lines), (std::vector<std::string>{"kept", "a"}));
+}
+
+TEST(GetFileEntries, MissingFileOrFolderGivesFalseAndLeavesTheOutput) {
+  AXOTestTempFolder folder;
+  folder.MakeFolder("sub");
+  const std::string paths[] = {folder.Host("missing.txt"), folder.Host("sub"), ""};
+  for (const std::string& path : paths) {
+    SCOPED_TRACE(path);
+    CATListValCATUnicodeString lines;
+    lines.Append("kept");
+    CATUnicodeString first("kept");
+    EXPECT_FALSE(AXOCorParserServices::GetFileEntries(path.c_str(), lines));
+    EXPECT_FALSE(AXOCorParserServices::GetFileEntries(path.c_str(), first));
+    EXPECT_EQ(Items(lines), std::vector<std::string>{"kept"});
+    EXPECT_EQ(first, "kept");
+  }
+}
+
+TEST(GetFileEntries, FirstLineFormReadsAtMost255Bytes) {
+  AXOTestTempFolder folder;
+  struct {
+    const char* name;
+    std::string bytes;
+    std::string first;
+  } cases[] = {
+      {"two lines", "first\r\nsecond\r\n", "first"},
+      {"one line without end", "only", "only"},
+      {"empty file", "", ""},
+      {"long line", std::string(300, 'x') + "\nsecond", std::string(255, 'x')},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    folder.WriteFile("first.txt", c.bytes);
+    CATUnicodeString first("old");
+    EXPECT_TRUE(AXOCorParserServices::GetFileEntries(folder.Host("first.txt").c_str(), first));
+    EXPECT_EQ(std::string(first.ConvertToChar()), c.first);
+  }
+}
+
+}  // namespace

@@ -1,0 +1,58 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "AXOCorParserServices.h"
+
+namespace {
+
+std::vector<std::string> Items(const CATListValCATUnicodeString& list) {
+  std::vector<std::string> items;
+  for (int i = 1; i <= list.Size(); ++i) items.push_back(list[i].ConvertToChar());
+  return items;
+}
+
+TEST(ParseString, SplitsAtEachSeparatorKeepingEmptyTokens) {
+  struct {
+    const char* text;
+    const char* separator;
+    std::vector<std::string> tokens;
+  } cases[] = {
+      {"", ";", {}},
+      {"abc", ";", {"abc"}},
+      {"a;b", ";", {"a", "b"}},
+      {"a;;b", ";", {"a", "", "b"}},
+      {";a", ";", {"", "a"}},
+      {"a;", ";", {"a", ""}},
+      {"x;", ";", {"x", ""}},
+      {";", ";", {"", ""}},
+      {";;", ";", {"", "", ""}},
+      {" a ; b ", ";", {" a ", " b "}},
+      {"Part\\Body\\Pad", "\\", {"Part", "Body", "Pad"}},
+      {"archive.tar.gz", ".", {"archive", "tar", "gz"}},
+      {"a;b", "", {"a;b"}},
+      {"T\xC3\xBCr;\xC3\x98"
+       "12",
+       ";",
+       {"T\xC3\xBCr",
+        "\xC3\x98"
+        "12"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string("'") + c.text + "' on '" + c.separator + "'");
+    CATListValCATUnicodeString tokens;
+    AXOCorParserServices::ParseString(c.text, c.separator, tokens);
+    EXPECT_EQ(Items(tokens), c.tokens);
+  }
+}
+
+TEST(ParseString, AppendsToWhatTheListHolds) {
+  CATListValCATUnicodeString tokens;
+  tokens.Append("kept");
+  AXOCorParserServices::ParseString("a;b", ";", tokens);
+  AXOCorParserServices::ParseString("", ";", tokens);
+  EXPECT_EQ(Items(tokens), (std::vector<std::string>{"kept", "a", "b"}));
+}
+
+}  // namespace
