@@ -1,0 +1,23 @@
+#ifndef AxocorCommands_h
+#define AxocorCommands_h
+
+// The subcommand groups of the axocor tool. Each group adds its commands to
+// the application in a registration function of its own file; main() calls
+// them all.
+
+#include <string>
+
+namespace CLI {
+class App;
+}  // namespace CLI
+
+// "guid new", "guid compress", "guid expand".
+void RegisterGuidCommands(CLI::App& app);
+// "env list", "env find".
+void RegisterEnvCommands(CLI::App& app);
+
+// Ends the running command: writes "axocor: error: <message>" to standard
+// error and makes the tool exit with status 1.
+[[noreturn]] void AxocorFail(const std::string& message);
+
+#endif  // AxocorCommands_h
