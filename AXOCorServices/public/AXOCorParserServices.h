@@ -35,12 +35,63 @@ class ExportedByAXOCorServices AXOCorParserServices {
   static bool GetFileEntries(const CATUnicodeString& filePath, CATUnicodeString& firstLine);
 
   // ---- Style sheets ---------------------------------------------------------
+  // A style sheet includes other files through include nodes: a
+  // "<std:node" start tag ending in the attribute value "includefile" (in
+  // any letter case), then "<std:strval>" + file name + "</std:strval>" and
+  // a closing "</std:node>". The node is replaced by the content of the
+  // file's root node (from its second "<std:node" up to its last
+  // "</std:node"), and the text is searched again from its start, so
+  // included include nodes are expanded too. A name holding ":" or "\\" is
+  // a path (opened in lower case); any other is looked up in lower case as
+  // "gvs_includes\" + name with AXOCorEnvVarManager::GetStandardFilePath.
+  // A file that is not found or cannot be read contributes "". The first
+  // include mark that does not belong to a complete node (or whose name is
+  // empty) ends the expansion; that node and all after it stay as they are.
+  //
+  // Expansion ends on every input:
+  // - An include of a file that is already being expanded on the node's own
+  //   include chain (the style sheet itself, or a file through whose content
+  //   the node came; paths compared regardless of letter case) is replaced
+  //   by "" like an unreadable one.
+  // - Expansion fails once the text would exceed 8 Mi characters, once more
+  //   than 10000 include nodes would be replaced, or when a file to read
+  //   holds more than 32 MiB.
+
+  // Reads the style sheet at `path` (read whole; its text ends at its first
+  // NUL byte), expands its include nodes and removes every carriage return.
+  // True with the text in `expanded`; false, `expanded` untouched, when the
+  // style sheet cannot be read or the expansion fails.
   static bool ExpandIncludesInGVS(const CATUnicodeString& path, CATUnicodeString& expanded);
+  // Appends to `includes` the path of every include node the expansion
+  // meets, in that order, repeated includes and those of included files
+  // among them, "" for a name not found. Nothing for a style sheet that
+  // cannot be read; when the expansion fails, what was met up to the
+  // include at which it failed.
   static void GetIncludesInGVS(const CATUnicodeString& path, CATListValCATUnicodeString& includes);
+  // The expanded style sheet as an input source of the host's SAX parser,
+  // with the system identifier "AXOGVS". E_FAIL when the expansion fails or
+  // the parser factory cannot be created; otherwise the result of the
+  // factory's CreateInputSourceFromString.
   static HRESULT CreateInputSourceFromGVS(const CATUnicodeString& path,
                                           CATISAXInputSource_var& source);
 
   // ---- HTML pieces ----------------------------------------------------------
+  // Parts of one piece of HTML, typically an anchor or a base element, found
+  // by plain searches over the whole piece: Q1 and Q2 are the first and last
+  // quotation marks, H the first "#", G the first ">", L the last "<". The
+  // text between two positions excludes both. Missing characters give "".
+  //   <a href="plan.htm#level2">Ground floor</a>
+  //     GetNameFromHtml => Ground floor    (between G and L, when L > G)
+  //     GetFullLinkFromHtml => plan.htm#level2    (between Q1 and Q2)
+  //     GetLinkFromHtml => plan.htm   (between Q1 and H, or Q2 without "#")
+  //     GetLocationFromHtml => level2    (between H and Q2)
+  // A "#" before Q1 makes GetLinkFromHtml give "". GetNameFromHtml of a
+  // piece without ">" gives all before L.
+  //
+  // GetParsedBaseAddress gives the text between Q1 and Q2 of a piece that
+  // holds "<base href=" + quotation mark and a quotation mark followed by
+  // ">", but not "<base href=" + quotation mark + ">" (a value left open):
+  //   <base href="http://host/folder/">  => http://host/folder/
   static CATUnicodeString GetNameFromHtml(CATUnicodeString html);
   static CATUnicodeString GetFullLinkFromHtml(CATUnicodeString html);
   static CATUnicodeString GetLinkFromHtml(CATUnicodeString html);

@@ -1,0 +1,26 @@
+// Style sheets: include expansion, include listing, and the expanded text as
+// an input source of the host's SAX parser.
+#include "AXOCorParserServices.h"
+#include "AXOCorParserServicesGVSExpander.h"
+#include "CATISAXInputSource.h"
+#include "CATIXMLSAXFactory.h"
+
+bool AXOCorParserServices::ExpandIncludesInGVS(const CATUnicodeString& path,
+                                               CATUnicodeString& expanded) {
+  return AXOExpandGvs(path, &expanded, nullptr) == AXOGvsExpansion::kExpanded;
+}
+
+void AXOCorParserServices::GetIncludesInGVS(const CATUnicodeString& path,
+                                            CATListValCATUnicodeString& includes) {
+  AXOExpandGvs(path, nullptr, &includes);
+}
+
+HRESULT AXOCorParserServices::CreateInputSourceFromGVS(const CATUnicodeString& path,
+                                                       CATISAXInputSource_var& source) {
+  CATUnicodeString expanded;
+  if (!ExpandIncludesInGVS(path, expanded)) return E_FAIL;
+  CATIXMLSAXFactory_var factory;
+  CreateCATIXMLSAXFactory(CLSID_XML4C_SAX, factory);
+  if (!factory) return E_FAIL;
+  return factory->CreateInputSourceFromString(expanded, "AXOGVS", source);
+}
