@@ -99,6 +99,19 @@ class AXO_PLATFORM_API AXOPlatform {
   // Sets the folder that stands for drive letters on systems without them
   // ("c:\x" becomes "<root>/c/x"). Ignored where drive letters are real.
   virtual void SetDriveRoot(const std::string& nativeFolder) = 0;
+  // Replaces the file `path` (native) by one holding `contents`, so that
+  // the file is at every moment either whole old or whole new: the bytes go
+  // to "<path>.<process id>.tmp" in the same folder, are flushed to the
+  // disk, and that file is renamed over `path`. Returns false when a step
+  // fails (no such folder, no permission, disk full, a directory in the way);
+  // the temporary file is then removed and `path` is left as it was.
+  virtual bool ReplaceFileAtomically(const std::string& path, const std::string& contents) = 0;
+  // The folder of the current user's application data, native: on Windows
+  // the roaming application data folder (%APPDATA%), on POSIX
+  // $XDG_CONFIG_HOME, else $HOME/.config. Empty when the system names none.
+  virtual std::string UserDataFolder() = 0;
+  // The identifier of the current process.
+  virtual unsigned long ProcessId() = 0;
 
   // --- XML ---------------------------------------------------------------
   // Reads the XML document `document`, given as its bytes in the encoding
@@ -155,6 +168,11 @@ class AXO_PLATFORM_API AXOPlatformWrapper : public AXOPlatform {
   }
   std::string NativePath(const std::string& p) override { return target_->NativePath(p); }
   void SetDriveRoot(const std::string& f) override { target_->SetDriveRoot(f); }
+  bool ReplaceFileAtomically(const std::string& path, const std::string& contents) override {
+    return target_->ReplaceFileAtomically(path, contents);
+  }
+  std::string UserDataFolder() override { return target_->UserDataFolder(); }
+  unsigned long ProcessId() override { return target_->ProcessId(); }
   bool ParseXml(const std::string& document, AXOXmlSaxHandler& handler,
                 std::string& error) override {
     return target_->ParseXml(document, handler, error);

@@ -17,6 +17,9 @@ class PosixPlatform : public AXOPlatform {
   int ChangeFileMode(const std::string& path, int mode) override;
   std::string NativePath(const std::string& hostPath) override;
   void SetDriveRoot(const std::string& nativeFolder) override;
+  bool ReplaceFileAtomically(const std::string& path, const std::string& contents) override;
+  std::string UserDataFolder() override;
+  unsigned long ProcessId() override;
   bool ParseXml(const std::string& document, AXOXmlSaxHandler& handler,
                 std::string& error) override;
   bool SetEnv(const char* name, const char* value) override;
