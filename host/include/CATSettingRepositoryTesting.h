@@ -8,14 +8,15 @@
 
 class CATHOST_API CATSettingRepositoryTesting {
  public:
-  // With `strict` set, reads and GetInfo of the repository `name` treat a
-  // key never written as missing: reads return 0 and leave the buffer.
+  // With `strict` set, reads of the repository `name` treat a key never
+  // written as missing: they return 0 and leave the buffer.
   static void SetStrictReads(const char* name, bool strict);
   // An unavailable repository is not given by GetRepository (null).
   // Repositories already handed out stay usable.
   static void SetUnavailable(const char* name, bool unavailable);
   // Refused reads of `key` return 0 (GetInfo returns 1); refused writes
-  // return 0 and store nothing.
+  // return 0 and store nothing. Names that GetRepository would refuse are
+  // ignored by these controls.
   static void RefuseReads(const char* name, const char* key, bool refuse);
   static void RefuseWrites(const char* name, const char* key, bool refuse);
   // Forgets the contents of every repository and every control above, as a
