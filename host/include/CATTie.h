@@ -69,13 +69,19 @@ class CATTie : public I {
   bool IsBound() const { return extension_ != nullptr; }
 
  protected:
-  // `object` must not be null.
-  CATTie(CATBaseUnknown* object, void* hostData) : component_(object) {
-    component_->AddRef();
-    extension_ =
-        static_cast<E*>(CATBindAdapter(object, E::ClassName(), &CreateExtension, hostData));
+  // Adapts the component that `object` (not null) belongs to: `object` is
+  // the component itself or another of its adapters.
+  CATTie(CATBaseUnknown* object, void* hostData) {
+    void* identity = nullptr;
+    if (SUCCEEDED(object->QueryInterface(IID_CATBaseUnknown, &identity))) {
+      component_ = static_cast<CATBaseUnknown*>(identity);
+      extension_ =
+          static_cast<E*>(CATBindAdapter(component_, E::ClassName(), &CreateExtension, hostData));
+    }
   }
-  ~CATTie() override { component_->Release(); }
+  ~CATTie() override {
+    if (component_ != nullptr) component_->Release();
+  }
 
   // The extension object; valid while the adapter lives.
   E* Extension() const { return extension_; }
@@ -83,7 +89,7 @@ class CATTie : public I {
  private:
   static CATBaseUnknown* CreateExtension() { return new (std::nothrow) E(); }
 
-  CATBaseUnknown* component_;
+  CATBaseUnknown* component_ = nullptr;  // one reference
   E* extension_ = nullptr;
 };
 

@@ -16,7 +16,11 @@ bool operator==(const GUID& a, const GUID& b) { return std::memcmp(&a, &b, sizeo
 
 CATBaseUnknown::CATBaseUnknown() { ++g_live_objects; }
 
-CATBaseUnknown::~CATBaseUnknown() { --g_live_objects; }
+CATBaseUnknown::~CATBaseUnknown() {
+  // The extension objects of a component live exactly as long as it does.
+  CATReleaseExtensions(this);
+  --g_live_objects;
+}
 
 long CATBaseUnknown::LiveObjectCount() { return g_live_objects.load(); }
 

@@ -1,0 +1,41 @@
+#include "CATEIniSettingManagment.h"
+
+#include "CATIIniSettingManagment.h"
+#include "CATSettingRepository.h"
+
+const IID IID_CATIIniSettingManagment = {
+    0x6d0f2b84, 0x1c3a, 0x4e57, {0x9b, 0x21, 0x4a, 0xe8, 0x70, 0x5c, 0x13, 0xd6}};
+
+CATImplementClass(CATEIniSettingManagment, CATDataExtensionClass, CATBaseUnknown, CATNull)
+
+    namespace {
+  CATSettingRepository* RepositoryNamed(const std::string& name) {
+    return CATSettingRepository::GetRepository(name.c_str(), 0, 1, nullptr);
+  }
+
+}  // namespace
+
+CATEIniSettingManagment::CATEIniSettingManagment(const char* repositoryName)
+    : repository_name_(repositoryName != nullptr ? repositoryName : "") {}
+
+CATEIniSettingManagment::~CATEIniSettingManagment() = default;
+
+HRESULT CATEIniSettingManagment::Commit() {
+  CATSettingRepository* repository = RepositoryNamed(repository_name_);
+  return repository != nullptr ? repository->Commit() : E_FAIL;
+}
+
+HRESULT CATEIniSettingManagment::ResetToAdminValues() {
+  CATSettingRepository* repository = RepositoryNamed(repository_name_);
+  return repository != nullptr ? repository->ResetToAdminValues() : E_FAIL;
+}
+
+HRESULT CATEIniSettingManagment::Rollback() {
+  CATSettingRepository* repository = RepositoryNamed(repository_name_);
+  return repository != nullptr ? repository->Rollback() : E_FAIL;
+}
+
+HRESULT CATEIniSettingManagment::SaveRepository() {
+  CATSettingRepository* repository = RepositoryNamed(repository_name_);
+  return repository != nullptr ? repository->SaveRepository() : E_FAIL;
+}
