@@ -12,4 +12,17 @@
 ExportedByAXOCorServices HRESULT GetAXOTrsDxfSettingCtrl(const GUID& iIID, void** oPtr);
 ExportedByAXOCorServices HRESULT GetAXOTrsIfcSettingCtrl(const GUID& iIID, void** oPtr);
 
+// The adapter factories that the host's object model calls to make the
+// controllers' interfaces: each makes the adapter of one interface over one
+// extension of `object`'s component, passing `hostData` on to the adapter's
+// construction. Null when the adapter cannot be made.
+ExportedByAXOCorServices CATBaseUnknown* CreateTIEAXOITrsDxfSettingAttAXOETrsDxfSettingAtt(
+    CATBaseUnknown* object, void* hostData);
+ExportedByAXOCorServices CATBaseUnknown* CreateTIEAXOITrsIfcSettingAttAXOETrsIfcSettingAtt(
+    CATBaseUnknown* object, void* hostData);
+ExportedByAXOCorServices CATBaseUnknown* CreateTIECATIIniSettingManagmentAXOTrsDxfSettingManagement(
+    CATBaseUnknown* object, void* hostData);
+ExportedByAXOCorServices CATBaseUnknown* CreateTIECATIIniSettingManagmentAXOTrsIfcSettingManagement(
+    CATBaseUnknown* object, void* hostData);
+
 #endif  // AXOCorServices_h
