@@ -10,6 +10,7 @@
 // AXOPlatformWrapper subclass that overrides a few services.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -59,6 +60,20 @@ class AXOXmlSaxHandler {
   // Character data within the root element; one run of text may come in
   // several pieces.
   virtual void Characters(const std::string& text) = 0;
+};
+
+// What ReadClassesRootDefaultValue found.
+enum class AXORegistryRead {
+  kNoKey,    // the key cannot be opened
+  kNoValue,  // the key exists, but without a default text that is read
+  kValue,    // the default text was read
+};
+
+// What UpdateFileExclusively did.
+enum class AXOFileUpdate {
+  kNotRead,     // the file cannot be opened for reading
+  kNotWritten,  // the file was not replaced; it keeps its content
+  kReplaced,    // the file holds the new content
 };
 
 class AXO_PLATFORM_API AXOPlatform {
@@ -150,6 +165,80 @@ class AXO_PLATFORM_API AXOPlatform {
   // for that date, fields outside their range carried over. False, with
   // `seconds` untouched, when the system cannot convert them.
   virtual bool SecondsFromLocalTime(const AXOCalendarTime& local, std::int64_t& seconds) = 0;
+
+  // --- Date-time texts ---------------------------------------------------
+  // Reads a date, or a date and a time of day, written the way the user's
+  // regional settings write them, into calendar fields; no time of day is
+  // midnight. Returns false, with `fields` untouched, for text that cannot be
+  // read whole. Windows: the system's parser under the user's default
+  // locale (it also reads a time alone, on 1899-12-30). POSIX: the locale
+  // that UserDateLocale names, through its short, medium, long and full date
+  // forms, alone or followed by its short or medium time form or a 24-hour
+  // "H:mm[:ss]", and ISO 8601 "y-MM-dd[ H:mm[:ss]]"; letter case, blanks at
+  // either end and the width of numbers do not matter, and fields out of
+  // range (month 13, 29 February 2023) are refused.
+  virtual bool ParseUserDateTime(const std::string& utf8Text, AXOCalendarTime& fields) = 0;
+  // The locale whose conventions ParseUserDateTime follows. POSIX: from
+  // LC_ALL, else LC_TIME, else LANG (the first set and not empty), without
+  // code set and modifier ("de_DE.UTF-8@euro" => "de_DE"); "C", "POSIX" and
+  // none at all give "en_US_POSIX". Windows: the user's locale ("en-US"),
+  // which the environment does not change.
+  virtual std::string UserDateLocale() = 0;
+
+  // --- Registry and component classes -------------------------------------
+  // Reads the unnamed default value of `subKey` (such as
+  // "Excel.Sheet\CurVer") below the classes root, in its 32-bit view.
+  // kValue, with `value` set, when it is text (REG_SZ) of 1 to 32767 bytes
+  // as stored (UTF-16 with its terminating NUL); kNoValue when the key exists
+  // but its default value is missing, of another type or longer; kNoKey when
+  // the key cannot be opened. `value` changes only with kValue. POSIX has no
+  // registry: it keeps one in memory that is empty until a test fills it.
+  virtual AXORegistryRead ReadClassesRootDefaultValue(const std::string& subKey,
+                                                      std::string& value) = 0;
+  // The class identifier registered for the programmatic identifier
+  // `progId` ("Excel.Sheet"): the braced text in the default value of
+  // "<progId>\CLSID" below the classes root. False, with `classId`
+  // unspecified, when there is none.
+  virtual bool ClassIdFromProgId(const std::string& progId, AXOGuidFields& classId) = 0;
+  // For tests: creates `subKey` below the classes root with the keys above
+  // it, in both views of the registry, and sets its default value to
+  // `defaultValue` (REG_SZ) when that is not null. Returns false on failure
+  // (Windows: writing the classes root needs administrator rights).
+  virtual bool WriteClassesRootKeyForTesting(const std::string& subKey,
+                                             const char* defaultValue) = 0;
+  // For tests: removes `subKey` and everything below it from both views.
+  // Returns true when it no longer exists.
+  virtual bool DeleteClassesRootTreeForTesting(const std::string& subKey) = 0;
+
+  // --- Shared files ------------------------------------------------------
+  // Replaces the content of the existing file `path` (native) with
+  // update(its first 64 KiB) as one step that processes doing the same on
+  // the same file take in turn: each waits for an exclusive lock, and reads
+  // only once it holds it. The lock lies on the companion file
+  // "<path>.axo-lock", created beside the file and kept. The new content
+  // replaces the file as ReplaceFileAtomically replaces it, so a failure or a
+  // crash leaves the old content or the new one whole, never a mix or an
+  // empty file; on POSIX the file keeps its permission bits, and a link to
+  // it stays a link. `update` runs under the lock and may change the
+  // file's permissions. Returns kNotRead, creating nothing when the file is
+  // missing, when it cannot be opened for reading; kNotWritten when the lock
+  // cannot be had, the file is not writable once `update` has run, or the
+  // replacement fails; kReplaced otherwise.
+  virtual AXOFileUpdate UpdateFileExclusively(
+      const std::string& path, const std::function<std::string(const std::string&)>& update) = 0;
+
+  // --- Child processes ---------------------------------------------------
+  // The native path of the running program; empty when unknown.
+  virtual std::string ExecutablePath() = 0;
+  // Starts the program `arguments[0]` (a native path, not looked up in
+  // PATH) with the other arguments, each passed to it unchanged; the child
+  // inherits the environment. Returns an id for WaitForProcess, or -1 when
+  // the program cannot be started.
+  virtual std::int64_t StartProcess(const std::vector<std::string>& arguments) = 0;
+  // Waits until a process started by StartProcess ends and returns its exit
+  // code; -1 for an id not (or no longer) waited for, or a POSIX child ended
+  // by a signal. Each id is waited for once.
+  virtual int WaitForProcess(std::int64_t process) = 0;
 };
 
 // Forwards every call to another backend; subclass it and override the
@@ -189,6 +278,33 @@ class AXO_PLATFORM_API AXOPlatformWrapper : public AXOPlatform {
   bool SecondsFromLocalTime(const AXOCalendarTime& local, std::int64_t& seconds) override {
     return target_->SecondsFromLocalTime(local, seconds);
   }
+  bool ParseUserDateTime(const std::string& text, AXOCalendarTime& fields) override {
+    return target_->ParseUserDateTime(text, fields);
+  }
+  std::string UserDateLocale() override { return target_->UserDateLocale(); }
+  AXORegistryRead ReadClassesRootDefaultValue(const std::string& subKey,
+                                              std::string& value) override {
+    return target_->ReadClassesRootDefaultValue(subKey, value);
+  }
+  bool ClassIdFromProgId(const std::string& progId, AXOGuidFields& classId) override {
+    return target_->ClassIdFromProgId(progId, classId);
+  }
+  bool WriteClassesRootKeyForTesting(const std::string& subKey, const char* value) override {
+    return target_->WriteClassesRootKeyForTesting(subKey, value);
+  }
+  bool DeleteClassesRootTreeForTesting(const std::string& subKey) override {
+    return target_->DeleteClassesRootTreeForTesting(subKey);
+  }
+  AXOFileUpdate UpdateFileExclusively(
+      const std::string& path,
+      const std::function<std::string(const std::string&)>& update) override {
+    return target_->UpdateFileExclusively(path, update);
+  }
+  std::string ExecutablePath() override { return target_->ExecutablePath(); }
+  std::int64_t StartProcess(const std::vector<std::string>& arguments) override {
+    return target_->StartProcess(arguments);
+  }
+  int WaitForProcess(std::int64_t process) override { return target_->WaitForProcess(process); }
 
  private:
   AXOPlatform* target_;

@@ -26,6 +26,19 @@ class PosixPlatform : public AXOPlatform {
   bool GetEnv(const char* name, std::string& value) override;
   bool LocalTimeFromSeconds(std::int64_t seconds, AXOCalendarTime& local) override;
   bool SecondsFromLocalTime(const AXOCalendarTime& local, std::int64_t& seconds) override;
+  bool ParseUserDateTime(const std::string& utf8Text, AXOCalendarTime& fields) override;
+  std::string UserDateLocale() override;
+  AXORegistryRead ReadClassesRootDefaultValue(const std::string& subKey,
+                                              std::string& value) override;
+  bool ClassIdFromProgId(const std::string& progId, AXOGuidFields& classId) override;
+  bool WriteClassesRootKeyForTesting(const std::string& subKey, const char* defaultValue) override;
+  bool DeleteClassesRootTreeForTesting(const std::string& subKey) override;
+  AXOFileUpdate UpdateFileExclusively(
+      const std::string& path,
+      const std::function<std::string(const std::string&)>& update) override;
+  std::string ExecutablePath() override;
+  std::int64_t StartProcess(const std::vector<std::string>& arguments) override;
+  int WaitForProcess(std::int64_t process) override;
 
  private:
   std::string drive_root_;

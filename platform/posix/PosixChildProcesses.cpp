@@ -1,0 +1,39 @@
+// Child processes of the POSIX backend.
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+
+#include "PosixPlatform.h"
+
+extern char** environ;
+
+std::string PosixPlatform::ExecutablePath() {
+  char path[PATH_MAX];
+  const ssize_t length = ::readlink("/proc/self/exe", path, sizeof path);
+  if (length <= 0 || static_cast<std::size_t>(length) >= sizeof path) return std::string();
+  return std::string(path, static_cast<std::size_t>(length));
+}
+
+std::int64_t PosixPlatform::StartProcess(const std::vector<std::string>& arguments) {
+  if (arguments.empty() || arguments[0].empty()) return -1;
+  std::vector<char*> argv;
+  for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+  argv.push_back(nullptr);
+  pid_t child = 0;
+  if (::posix_spawn(&child, argv[0], nullptr, nullptr, argv.data(), environ) != 0) return -1;
+  return child;
+}
+
+int PosixPlatform::WaitForProcess(std::int64_t process) {
+  if (process <= 0 || process > INT_MAX) return -1;
+  int status = 0;
+  pid_t ended;
+  do {
+    ended = ::waitpid(static_cast<pid_t>(process), &status, 0);
+  } while (ended < 0 && errno == EINTR);
+  if (ended < 0 || !WIFEXITED(status)) return -1;
+  return WEXITSTATUS(status);
+}

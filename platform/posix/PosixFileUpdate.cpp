@@ -1,0 +1,118 @@
+// Exclusive read-and-replace of small files in the POSIX backend.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+
+#include "PosixPlatform.h"
+
+namespace {
+
+constexpr std::size_t kMaxContent = 64 * 1024;
+const char kLockSuffix[] = ".axo-lock";
+
+// A file descriptor, closed when it goes.
+class Descriptor {
+ public:
+  explicit Descriptor(int fd) : fd_(fd) {}
+  ~Descriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+  int get() const { return fd_; }
+  bool valid() const { return fd_ >= 0; }
+
+ private:
+  int fd_;
+};
+
+int Open(const std::string& path, int flags, mode_t mode = 0) {
+  int fd;
+  do {
+    fd = ::open(path.c_str(), flags | O_CLOEXEC, mode);
+  } while (fd < 0 && errno == EINTR);
+  return fd;
+}
+
+int Fcntl(int fd, int command, struct flock* lock) {
+  int status;
+  do {
+    status = ::fcntl(fd, command, lock);
+  } while (status != 0 && errno == EINTR);
+  return status;
+}
+
+// Waits for the write lock on the whole of `fd`. Locks of the open file
+// description are preferred: they also keep apart threads of one process
+// and are not dropped when the process closes another descriptor of the
+// same file; kernels without them get the classic process locks.
+bool LockWhole(int fd) {
+  struct flock lock = {};
+  lock.l_type = F_WRLCK;
+  lock.l_whence = SEEK_SET;
+#ifdef F_OFD_SETLKW
+  if (Fcntl(fd, F_OFD_SETLKW, &lock) == 0) return true;
+  if (errno != EINVAL) return false;
+  lock = {};
+  lock.l_type = F_WRLCK;
+  lock.l_whence = SEEK_SET;
+#endif
+  return Fcntl(fd, F_SETLKW, &lock) == 0;
+}
+
+bool ReadUpTo(int fd, std::size_t limit, std::string& content) {
+  char buffer[4096];
+  while (content.size() < limit) {
+    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n == 0) return true;
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    content.append(buffer, static_cast<std::size_t>(n));
+  }
+  content.resize(limit);
+  return true;
+}
+
+}  // namespace
+
+// The lock is taken on a companion file, not on the file itself: the file is
+// replaced by a rename, and a lock on the replaced file would no longer keep
+// out a process that opens the new one.
+AXOFileUpdate PosixPlatform::UpdateFileExclusively(
+    const std::string& path, const std::function<std::string(const std::string&)>& update) {
+  // Through links to the file that holds the content, so that every name of
+  // it shares one lock and the link stays a link.
+  char resolved[PATH_MAX];
+  if (::realpath(path.c_str(), resolved) == nullptr) return AXOFileUpdate::kNotRead;
+  const std::string target(resolved);
+  struct stat info;
+  if (::stat(target.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
+    return AXOFileUpdate::kNotRead;
+  }
+
+  Descriptor lock(Open(target + kLockSuffix, O_RDWR | O_CREAT, 0666));
+  if (!lock.valid() || !LockWhole(lock.get())) return AXOFileUpdate::kNotWritten;
+
+  // Read only now: a process that held the lock before may have replaced
+  // the file since it was looked at above.
+  std::string content;
+  {
+    Descriptor in(Open(target, O_RDONLY));
+    if (!in.valid() || !ReadUpTo(in.get(), kMaxContent, content)) return AXOFileUpdate::kNotRead;
+  }
+  const std::string next = update(content);
+  // The file must be writable, as it would be for an update in place, and
+  // its replacement gets the permission bits it has now.
+  if (!Descriptor(Open(target, O_WRONLY)).valid() || ::stat(target.c_str(), &info) != 0 ||
+      !ReplaceFileAtomically(target, next)) {
+    return AXOFileUpdate::kNotWritten;
+  }
+  ::chmod(target.c_str(), info.st_mode & 07777);
+  return AXOFileUpdate::kReplaced;
+}

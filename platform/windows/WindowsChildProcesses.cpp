@@ -1,0 +1,96 @@
+// Child processes of the Windows backend.
+#define NOMINMAX
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+
+#include <map>
+#include <mutex>
+
+#include "WindowsPlatform.h"
+#include "WindowsText.h"
+
+namespace {
+
+// Handles of the processes started and not yet waited for, by process id;
+// the handle keeps the id from being reused until it is closed.
+struct Children {
+  std::mutex mutex;
+  std::map<std::int64_t, HANDLE> handles;
+};
+
+Children& StartedChildren() {
+  static auto* const children = new Children();
+  return *children;
+}
+
+// Quotes an argument so that the C runtime's reading of the command line
+// gives it back unchanged: backslashes count only before a quote.
+std::wstring Quote(const std::wstring& argument) {
+  if (!argument.empty() && argument.find_first_of(L" \t\n\v\"") == std::wstring::npos) {
+    return argument;
+  }
+  std::wstring quoted = L"\"";
+  for (auto c = argument.begin();; ++c) {
+    std::size_t backslashes = 0;
+    for (; c != argument.end() && *c == L'\\'; ++c) ++backslashes;
+    if (c == argument.end()) {
+      quoted.append(backslashes * 2, L'\\');
+      break;
+    }
+    quoted.append(*c == L'"' ? backslashes * 2 + 1 : backslashes, L'\\');
+    quoted.push_back(*c);
+  }
+  quoted.push_back(L'"');
+  return quoted;
+}
+
+}  // namespace
+
+std::string WindowsPlatform::ExecutablePath() {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = ::GetModuleFileNameW(nullptr, &path[0], static_cast<DWORD>(path.size()));
+    if (length == 0) return std::string();
+    if (length < path.size()) return AXOUtf8FromWide(path.substr(0, length));
+    path.resize(path.size() * 2);  // cut short: try a larger buffer
+  }
+}
+
+std::int64_t WindowsPlatform::StartProcess(const std::vector<std::string>& arguments) {
+  if (arguments.empty() || arguments[0].empty()) return -1;
+  const std::wstring program = AXOWideFromUtf8(arguments[0]);
+  std::wstring command_line;
+  for (const std::string& argument : arguments) {
+    if (!command_line.empty()) command_line.push_back(L' ');
+    command_line += Quote(AXOWideFromUtf8(argument));
+  }
+  STARTUPINFOW startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION started = {};
+  if (!::CreateProcessW(program.c_str(), &command_line[0], nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &startup, &started)) {
+    return -1;
+  }
+  ::CloseHandle(started.hThread);
+  Children& children = StartedChildren();
+  std::lock_guard<std::mutex> lock(children.mutex);
+  children.handles[started.dwProcessId] = started.hProcess;
+  return started.dwProcessId;
+}
+
+int WindowsPlatform::WaitForProcess(std::int64_t process) {
+  HANDLE handle = nullptr;
+  {
+    Children& children = StartedChildren();
+    std::lock_guard<std::mutex> lock(children.mutex);
+    const auto found = children.handles.find(process);
+    if (found == children.handles.end()) return -1;
+    handle = found->second;
+    children.handles.erase(found);
+  }
+  DWORD code = 0;
+  const bool ended = ::WaitForSingleObject(handle, INFINITE) == WAIT_OBJECT_0 &&
+                     ::GetExitCodeProcess(handle, &code);
+  ::CloseHandle(handle);
+  return ended ? static_cast<int>(code) : -1;
+}
