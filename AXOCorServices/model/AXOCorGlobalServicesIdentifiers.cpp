@@ -1,0 +1,95 @@
+// Identifiers: sequence numbers from counter files, the applicative
+// identifier and the identifiers of feature extensions.
+#include <cerrno>
+#include <cstdint>
+#include <cstdlib>
+#include <limits>
+#include <string>
+
+#include "AXOCorEnvVarManager.h"
+#include "AXOCorGlobalServices.h"
+#include "AXOPlatform.h"
+#include "CATIOsmExtension.h"
+
+namespace {
+
+// The largest number a counter file holds: its text is a signed 32-bit
+// number, whatever the width of `long`.
+constexpr std::int64_t kMaxCounter = std::numeric_limits<std::int32_t>::max();
+
+// The last number handed out, read as a stream reads a number: blanks
+// skipped, an optional sign, decimal digits. No number, and -1, mean that
+// none was handed out yet (0). Returns -1 for a number that no counter
+// holds: outside 32 bits, or negative, which would hand out numbers that
+// callers cannot tell from the failure value -1.
+std::int64_t LastNumberIn(const std::string& content) {
+  const char* text = content.c_str();
+  char* end = nullptr;
+  errno = 0;
+  const long long value = std::strtoll(text, &end, 10);
+  if (end == text || value == -1) return 0;
+  if (errno == ERANGE || value < 0 || value > kMaxCounter) return -1;
+  return value;
+}
+
+// Reserves `count` numbers from the counter file `path` (native). Returns the
+// first of them, or -1 when the file cannot be read or advanced.
+std::int64_t Reserve(const std::string& path, long count) {
+  // A negative count would move the counter back and hand out numbers twice.
+  if (count < 0) return -1;
+  AXOPlatform* platform = AXOPlatform::Get();
+  std::int64_t first = -1;
+  // Processes that reserve from the same counter take turns, and the file is
+  // replaced whole, so no two callers get the same number and an
+  // interrupted update leaves the counter where it was.
+  const AXOFileUpdate result =
+      platform->UpdateFileExclusively(path, [&](const std::string& content) {
+        const std::int64_t last = LastNumberIn(content);
+        // A read-only counter is made writable so that it can advance.
+        platform->ChangeFileMode(path, 0600);
+        if (last < 0 || count > kMaxCounter - last) return content;  // left as it is
+        first = last + 1;
+        return std::to_string(last + count);
+      });
+  return result == AXOFileUpdate::kReplaced ? first : -1;
+}
+
+}  // namespace
+
+void AXOCorGlobalServices::GetIDSeqNumber(CATUnicodeString& counterName, long count, long& number) {
+  CATListValCATUnicodeString startupPaths;
+  AXOCorEnvVarManager::GetEnvVariableValues("CATStartupPath", startupPaths);
+  // The first startup path whose counter can be advanced serves the call.
+  for (int i = 1; i <= startupPaths.Size(); ++i) {
+    const CATUnicodeString path = startupPaths[i] + "\\IDSequenceNumbers\\" + counterName;
+    number =
+        static_cast<long>(Reserve(AXOPlatform::Get()->NativePath(path.ConvertToChar()), count));
+    if (number >= 0) return;
+  }
+}
+
+CATUnicodeString AXOCorGlobalServices::GetIDSeqNumber(CATUnicodeString& counterName, long count) {
+  long number = -1;
+  GetIDSeqNumber(counterName, count, number);
+  CATUnicodeString text;
+  text.BuildFromNum(static_cast<int>(number), "%d");
+  return text;
+}
+
+GUID AXOCorGlobalServices::GetApplicativeID() {
+  // {611B25D7-379F-4351-9D9A-9CE43217A965}
+  return GUID{0x611B25D7, 0x379F, 0x4351, {0x9D, 0x9A, 0x9C, 0xE4, 0x32, 0x17, 0xA9, 0x65}};
+}
+
+CATUnicodeString AXOCorGlobalServices::GetExtensionID(CATIOsmExtension* extension) {
+  if (extension == nullptr) return CATUnicodeString();
+  char* id = extension->GetID();
+  if (id == nullptr) return CATUnicodeString();
+  CATUnicodeString text(id);
+  delete[] id;  // allocated by the host with new[]
+  return text;
+}
+
+CATUnicodeString AXOCorGlobalServices::GetExtensionID(CATIOsmExtension_var& extension) {
+  return GetExtensionID(static_cast<CATIOsmExtension*>(extension));
+}

@@ -1,0 +1,241 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <string>
+#include <thread>
+#include <utility>
+#include <vector>
+
+#include "AXOCorGlobalServices.h"
+#include "AXOPlatform.h"
+#include "AXOTestTempFolder.h"
+#include "CATIOsmExtension.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string ReadFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// Two startup paths below a temporary folder, each with its counter folder;
+// counters are put in place by the tests.
+class GetIDSeqNumberTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_.MakeFolder("first/IDSequenceNumbers");
+    folder_.MakeFolder("second/IDSequenceNumbers");
+    UseStartupPaths(folder_.Host("first") + ";" + folder_.Host("second"));
+  }
+  void TearDown() override { AXOPlatform::Get()->SetEnv("CATStartupPath", nullptr); }
+
+  static void UseStartupPaths(const std::string& value) {
+    AXOPlatform::Get()->SetEnv("CATStartupPath", value.c_str());
+  }
+  fs::path Counter(const std::string& startup, const std::string& name) const {
+    return folder_.Native(startup + "/IDSequenceNumbers/" + name);
+  }
+  fs::path PutCounter(const std::string& startup, const std::string& name,
+                      const std::string& content) const {
+    return folder_.WriteFile(startup + "/IDSequenceNumbers/" + name, content);
+  }
+  static long Reserve(const char* name, long count, long preset = -7) {
+    CATUnicodeString counter(name);
+    long number = preset;
+    AXOCorGlobalServices::GetIDSeqNumber(counter, count, number);
+    return number;
+  }
+
+  AXOTestTempFolder folder_;
+};
+
+TEST_F(GetIDSeqNumberTest, AdvancesTheCounterByTheCount) {
+  const struct {
+    const char* content;
+    long count;
+    long number;
+    const char* after;
+  } cases[] = {
+      {"41", 1, 42, "42"},   {"41", 10, 42, "51"},
+      {"", 1, 1, "1"},        // nothing handed out yet
+      {"-1", 1, 1, "1"},      // likewise
+      {"abc", 3, 1, "3"},     // no number: likewise
+      {" 7\r\n", 1, 8, "8"},  // written by hand
+      {"0", 0, 1, "0"},      {"2147483646", 1, 2147483647, "2147483647"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string("'") + c.content + "' + " + std::to_string(c.count));
+    const fs::path counter = PutCounter("first", "beams", c.content);
+    EXPECT_EQ(c.number, Reserve("beams", c.count));
+    EXPECT_EQ(c.after, ReadFile(counter));
+  }
+}
+
+TEST_F(GetIDSeqNumberTest, RefusesWhatWouldMoveTheCounterBackOrBeyond32Bits) {
+  const struct {
+    const char* content;
+    long count;
+  } cases[] = {
+      {"2147483647", 1},  // the next number does not fit
+      {"2147483640", 2147483647},
+      {"99999999999", 1},
+      {"-5", 1},  // would hand out negative numbers
+      {"41", -3},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string("'") + c.content + "' + " + std::to_string(c.count));
+    const fs::path counter = PutCounter("first", "beams", c.content);
+    EXPECT_EQ(-1, Reserve("beams", c.count));
+    EXPECT_EQ(c.content, ReadFile(counter));
+  }
+}
+
+TEST_F(GetIDSeqNumberTest, FormatsTheNumberAsText) {
+  PutCounter("first", "beams", "41");
+  CATUnicodeString counter("beams");
+  EXPECT_TRUE(AXOCorGlobalServices::GetIDSeqNumber(counter, 1) == "42");
+  EXPECT_TRUE(AXOCorGlobalServices::GetIDSeqNumber(counter, 5) == "43");
+  EXPECT_EQ("47", ReadFile(Counter("first", "beams")));
+}
+
+TEST_F(GetIDSeqNumberTest, UsesTheFirstStartupPathThatHoldsTheCounter) {
+  PutCounter("second", "sub/slabs.txt", "9");
+  EXPECT_EQ(10, Reserve("sub\\slabs.txt", 1));
+  EXPECT_EQ("10", ReadFile(Counter("second", "sub/slabs.txt")));
+  EXPECT_FALSE(fs::exists(Counter("first", "sub/slabs.txt")));
+}
+
+TEST_F(GetIDSeqNumberTest, MissingCounterGivesMinusOneAndCreatesNothing) {
+  EXPECT_EQ(-1, Reserve("walls", 1));
+  CATUnicodeString counter("walls");
+  EXPECT_TRUE(AXOCorGlobalServices::GetIDSeqNumber(counter, 1) == "-1");
+  EXPECT_TRUE(fs::is_empty(folder_.Native("first/IDSequenceNumbers")));
+  EXPECT_TRUE(fs::is_empty(folder_.Native("second/IDSequenceNumbers")));
+}
+
+TEST_F(GetIDSeqNumberTest, WithoutStartupPathsTheNumberStaysAsItWas) {
+  AXOPlatform::Get()->SetEnv("CATStartupPath", nullptr);
+  EXPECT_EQ(-7, Reserve("beams", 1, -7));
+  CATUnicodeString counter("beams");
+  EXPECT_TRUE(AXOCorGlobalServices::GetIDSeqNumber(counter, 1) == "-1");
+}
+
+TEST_F(GetIDSeqNumberTest, MakesAReadOnlyCounterWritableAndAdvancesIt) {
+  const fs::path counter = PutCounter("first", "beams", "41");
+  fs::permissions(counter, fs::perms::owner_read);
+  EXPECT_EQ(42, Reserve("beams", 1));
+  EXPECT_EQ("42", ReadFile(counter));
+  EXPECT_NE(fs::perms::none, fs::status(counter).permissions() & fs::perms::owner_write);
+  EXPECT_EQ(43, Reserve("beams", 1));
+}
+
+TEST_F(GetIDSeqNumberTest, LeavesOnlyTheCounterAndItsLockBehind) {
+  PutCounter("first", "beams", "1");
+  for (int i = 0; i < 3; ++i) Reserve("beams", 2);
+  std::set<std::string> names;
+  for (const auto& entry : fs::directory_iterator(folder_.Native("first/IDSequenceNumbers"))) {
+    names.insert(entry.path().filename().u8string());
+  }
+  EXPECT_EQ((std::set<std::string>{"beams", "beams.axo-lock"}), names);
+  EXPECT_EQ("7", ReadFile(Counter("first", "beams")));
+}
+
+constexpr int kChildren = 4;
+constexpr int kRoundsPerChild = 100;  // alternately 1 and 3 numbers: 200 in all
+
+// What a child process does (see NoTwoProcessesGetTheSameNumber): wait until
+// the file AXO_COUNTER_CHILD_GO exists, so that all children start
+// together, then reserve numbers from the counter "shared" and write each
+// first number and count to the file AXO_COUNTER_CHILD_OUT. Run on request.
+TEST(CounterChild, DISABLED_ReservesNumbers) {
+  std::string go, out;
+  ASSERT_TRUE(AXOPlatform::Get()->GetEnv("AXO_COUNTER_CHILD_GO", go));
+  ASSERT_TRUE(AXOPlatform::Get()->GetEnv("AXO_COUNTER_CHILD_OUT", out));
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+  while (!fs::exists(fs::u8path(go))) {
+    ASSERT_LT(std::chrono::steady_clock::now(), deadline) << "never told to start";
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+  std::ofstream record(fs::u8path(out));
+  CATUnicodeString counter("shared");
+  for (int i = 0; i < kRoundsPerChild; ++i) {
+    const long count = i % 2 == 0 ? 1 : 3;
+    long number = -1;
+    AXOCorGlobalServices::GetIDSeqNumber(counter, count, number);
+    record << number << ' ' << count << '\n';
+  }
+}
+
+TEST_F(GetIDSeqNumberTest, NoTwoProcessesGetTheSameNumber) {
+  AXOPlatform* platform = AXOPlatform::Get();
+  const fs::path counter = PutCounter("first", "shared", "0");
+  const fs::path go = folder_.Native("go");
+  const std::vector<std::string> arguments = {
+      platform->ExecutablePath(), "--gtest_filter=CounterChild.DISABLED_ReservesNumbers",
+      "--gtest_also_run_disabled_tests", "--gtest_brief=1"};
+  platform->SetEnv("AXO_COUNTER_CHILD_GO", go.u8string().c_str());
+  std::vector<std::pair<std::int64_t, fs::path>> children;
+  for (int i = 0; i < kChildren; ++i) {
+    const fs::path out = folder_.Native("child" + std::to_string(i) + ".txt");
+    platform->SetEnv("AXO_COUNTER_CHILD_OUT", out.u8string().c_str());
+    children.emplace_back(platform->StartProcess(arguments), out);
+    EXPECT_GT(children.back().first, 0);
+  }
+  platform->SetEnv("AXO_COUNTER_CHILD_GO", nullptr);
+  platform->SetEnv("AXO_COUNTER_CHILD_OUT", nullptr);
+  folder_.WriteFile("go");
+
+  std::vector<std::pair<long, long>> ranges;  // first number, count
+  for (const auto& child : children) {
+    EXPECT_EQ(0, platform->WaitForProcess(child.first));
+    std::ifstream in(child.second);
+    for (long first, count; in >> first >> count;) ranges.emplace_back(first, count);
+  }
+  // Together the ranges cover 1 to the total without a gap or an overlap.
+  const long total = kChildren * kRoundsPerChild * 2;
+  ASSERT_EQ(static_cast<std::size_t>(kChildren * kRoundsPerChild), ranges.size());
+  std::sort(ranges.begin(), ranges.end());
+  long next = 1;
+  for (const auto& range : ranges) {
+    ASSERT_EQ(next, range.first) << "a number was handed out twice or skipped";
+    next += range.second;
+  }
+  EXPECT_EQ(total + 1, next);
+  EXPECT_EQ(std::to_string(total), ReadFile(counter));
+}
+
+TEST(GetApplicativeID, IsTheFixedIdentifier) {
+  const GUID expected = {
+      0x611B25D7, 0x379F, 0x4351, {0x9D, 0x9A, 0x9C, 0xE4, 0x32, 0x17, 0xA9, 0x65}};
+  EXPECT_TRUE(AXOCorGlobalServices::GetApplicativeID() == expected);
+}
+
+TEST(GetExtensionID, GivesTheIdentifierOrTheEmptyText) {
+  const long objects = CATBaseUnknown::LiveObjectCount();
+  EXPECT_TRUE(AXOCorGlobalServices::GetExtensionID(static_cast<CATIOsmExtension*>(nullptr)) == "");
+  CATIOsmExtension_var none;
+  EXPECT_TRUE(AXOCorGlobalServices::GetExtensionID(none) == "");
+
+  const struct {
+    const char* id;
+    const char* expected;
+  } cases[] = {{"Ext-42", "Ext-42"}, {"", ""}, {nullptr, ""}, {"D\xC3\xA4mmung", "D\xC3\xA4mmung"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.id != nullptr ? c.id : "(none)");
+    CATIOsmExtension* extension = CATCreateOsmExtension(c.id);
+    EXPECT_TRUE(AXOCorGlobalServices::GetExtensionID(extension) == c.expected);
+    CATIOsmExtension_var handle(extension);
+    EXPECT_TRUE(AXOCorGlobalServices::GetExtensionID(handle) == c.expected);
+    extension->Release();
+  }
+  EXPECT_EQ(objects, CATBaseUnknown::LiveObjectCount());
+}
+
+}  // namespace

@@ -1,0 +1,154 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "AXOCorParserServices.h"
+#include "AXOPlatform.h"
+#include "CATTime.h"
+
+namespace {
+
+// Runs each test under a chosen locale and time zone, and gives the process
+// its own settings back afterwards.
+class AXOParseDateTimeTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (Saved& saved : saved_) saved.set = AXOPlatform::Get()->GetEnv(saved.name, saved.value);
+    AXOPlatform::Get()->SetEnv("LC_TIME", nullptr);
+    AXOPlatform::Get()->SetEnv("LANG", nullptr);
+    // Central European time with its daylight-saving rules, spelled so that
+    // both the C library and the Windows C runtime read it.
+    AXOPlatform::Get()->SetEnv("TZ", "CET-1CEST,M3.5.0,M10.5.0/3");
+  }
+  void TearDown() override {
+    for (const Saved& saved : saved_) {
+      AXOPlatform::Get()->SetEnv(saved.name, saved.set ? saved.value.c_str() : nullptr);
+    }
+  }
+
+  // Sets the user's locale. False when the platform's date parser does not
+  // follow it (Windows reads the user's settings, not the environment).
+  static bool UseLocale(const std::string& locale) {
+    AXOPlatform::Get()->SetEnv("LC_ALL", (locale + ".UTF-8").c_str());
+    std::string used = AXOPlatform::Get()->UserDateLocale();
+    for (char& c : used) {
+      if (c == '-') c = '_';
+    }
+    return used == locale;
+  }
+
+  static bool Parse(const std::string& text, CATTime& time) {
+    CATUnicodeString input(text.c_str());
+    return AXOCorParserServices::AXOParseDateTime(input, time);
+  }
+
+ private:
+  struct Saved {
+    const char* name;
+    bool set = false;
+    std::string value;
+  };
+  Saved saved_[4] = {
+      {"LC_ALL", false, ""}, {"LC_TIME", false, ""}, {"LANG", false, ""}, {"TZ", false, ""}};
+};
+
+struct Reading {
+  const char* locale;
+  const char* text;
+  int year, month, day, hour, minute, second;
+};
+
+TEST_F(AXOParseDateTimeTest, ReadsTheFormsOfTheUserLocale) {
+  // The locales alternate, so a result kept from an earlier locale shows.
+  const Reading readings[] = {
+      {"en_US", "03/04/2024", 2024, 3, 4, 0, 0, 0},
+      {"en_GB", "03/04/2024", 2024, 4, 3, 0, 0, 0},
+      {"en_US", "3/4/2024", 2024, 3, 4, 0, 0, 0},
+      {"de_DE", "03.04.2024", 2024, 4, 3, 0, 0, 0},
+      {"en_US", "3/15/24", 2024, 3, 15, 0, 0, 0},
+      {"en_US", "Mar 15, 2024", 2024, 3, 15, 0, 0, 0},
+      {"en_US", "March 15, 2024", 2024, 3, 15, 0, 0, 0},
+      {"en_US", "Friday, March 15, 2024", 2024, 3, 15, 0, 0, 0},
+      {"en_US", "3/15/2024 2:30 PM", 2024, 3, 15, 14, 30, 0},
+      {"en_US", "3/15/2024 2:30:45 pm", 2024, 3, 15, 14, 30, 45},
+      {"en_US", "  3/15/2024 9:05 AM  ", 2024, 3, 15, 9, 5, 0},
+      {"en_GB", "15/03/2024 14:30", 2024, 3, 15, 14, 30, 0},
+      {"en_GB", "15 March 2024", 2024, 3, 15, 0, 0, 0},
+      {"de_DE", "15.03.2024 14:30:05", 2024, 3, 15, 14, 30, 5},
+      {"de_DE", "15. M\xC3\xA4rz 2024", 2024, 3, 15, 0, 0, 0},
+      {"en_US", "12/31/1999 11:59:59 PM", 1999, 12, 31, 23, 59, 59},
+      {"en_US", "2/29/2024", 2024, 2, 29, 0, 0, 0},
+  };
+  for (const Reading& r : readings) {
+    SCOPED_TRACE(std::string(r.locale) + " '" + r.text + "'");
+    if (!UseLocale(r.locale)) continue;  // the system's parser keeps the user's locale
+    CATTime time(2001, 2, 3, 4, 5, 6);
+    ASSERT_TRUE(Parse(r.text, time));
+    EXPECT_EQ(r.year, time.GetYear());
+    EXPECT_EQ(r.month, time.GetMonth());
+    EXPECT_EQ(r.day, time.GetDay());
+    EXPECT_EQ(r.hour, time.GetHour());
+    EXPECT_EQ(r.minute, time.GetMinute());
+    EXPECT_EQ(r.second, time.GetSecond());
+  }
+}
+
+TEST_F(AXOParseDateTimeTest, RefusesTextItCannotReadAndKeepsTheTime) {
+  const struct {
+    const char* locale;
+    const char* text;
+  } rejects[] = {
+      {"en_US", ""},
+      {"en_US", "   "},
+      {"en_US", "abc"},
+      {"en_US", "13/13/2024"},
+      {"en_US", "2/30/2024"},
+      {"en_US", "2/29/2023"},
+      {"en_US", "3/15/2024 25:00"},
+      {"en_US", "3/15/2024 10:61"},
+      {"en_US", "3/15/2024 and more"},
+      {"en_US", "1/1/1899"},  // before 1900
+      {"en_GB", "03/15/2024"},
+      {"de_DE", "31.04.2024"},
+  };
+  for (const auto& r : rejects) {
+    SCOPED_TRACE(std::string(r.locale) + " '" + r.text + "'");
+    if (!UseLocale(r.locale)) continue;
+    const CATTime before(2001, 2, 3, 4, 5, 6);
+    CATTime time = before;
+    EXPECT_FALSE(Parse(r.text, time));
+    EXPECT_TRUE(time == before);
+  }
+}
+
+TEST_F(AXOParseDateTimeTest, TakesTheTextAsLocalTime) {
+  if (!UseLocale("en_US")) GTEST_SKIP() << "the date parser does not follow LC_ALL here";
+  const struct {
+    const char* text;
+    std::int64_t seconds;  // since 1970-01-01 00:00:00 UTC
+  } cases[] = {
+      {"1/15/2024", 1705273200},           // midnight, UTC+1: 2024-01-14 23:00 UTC
+      {"1/15/2024 12:00 PM", 1705316400},  // 11:00 UTC
+      {"7/15/2024 12:00 PM", 1721037600},  // daylight saving, UTC+2: 10:00 UTC
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    CATTime time;
+    ASSERT_TRUE(Parse(c.text, time));
+    EXPECT_EQ(c.seconds, time.GetTime());
+  }
+}
+
+TEST_F(AXOParseDateTimeTest, ReadsIsoDatesInEveryLocale) {
+  for (const char* locale : {"en_US", "en_GB", "de_DE"}) {
+    SCOPED_TRACE(locale);
+    if (!UseLocale(locale)) continue;
+    CATTime time;
+    ASSERT_TRUE(Parse("2024-03-15 14:30:05", time));
+    EXPECT_TRUE(time == CATTime(2024, 3, 15, 14, 30, 5));
+    ASSERT_TRUE(Parse("2024-03-15", time));
+    EXPECT_TRUE(time == CATTime(2024, 3, 15, 0, 0, 0));
+  }
+}
+
+}  // namespace
