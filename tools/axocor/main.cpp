@@ -1,16 +1,10 @@
 // axocor: command-line access to the services of AXOCorServices.
 #include <CLI/CLI.hpp>
-#include <iostream>
 
 #include "AxocorCommands.h"
 
-void AxocorFail(const std::string& message) {
-  std::cerr << "axocor: error: " << message << "\n";
-  throw CLI::RuntimeError(1);
-}
-
 int main(int argc, char** argv) {
-  CLI::App app{"axocor - GUID texts and path-list environment variables of AXOCorServices."};
+  CLI::App app{"axocor - command-line access to the services of AXOCorServices."};
   app.require_subcommand(1);
   app.footer(
       "Examples:\n"
