@@ -25,7 +25,11 @@ CATUnicodeString::CATUnicodeString(const CATUnicodeChar& c, int count) {
 }
 
 const char* CATUnicodeString::ConvertToChar() const {
-  utf8_ = CATEncodeUtf8(chars_);
+  // The cache keeps its buffer while the text is unchanged, so that every
+  // char form handed out stays valid until the text changes, also across
+  // further calls (f(s.ConvertToChar(), s.ConvertToChar()) is common).
+  std::string fresh = CATEncodeUtf8(chars_);
+  if (fresh != utf8_) utf8_.swap(fresh);
   return utf8_.c_str();
 }
 

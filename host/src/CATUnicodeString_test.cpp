@@ -22,6 +22,17 @@ TEST(CATUnicodeStringTest, CountsCharactersNotBytes) {
   EXPECT_STREQ(diameter.SubString(1, 2).ConvertToChar(), "12");
 }
 
+TEST(CATUnicodeStringTest, CharFormStaysValidUntilTheTextChanges) {
+  CATUnicodeString text("a text long enough to live outside the string object itself");
+  const char* first = text.ConvertToChar();
+  const char* second = text.ConvertToChar();
+  EXPECT_EQ(first, second);
+  EXPECT_STREQ(first, "a text long enough to live outside the string object itself");
+  text.Append("!");
+  EXPECT_STREQ(text.ConvertToChar(),
+               "a text long enough to live outside the string object itself!");
+}
+
 TEST(CATUnicodeStringTest, InvalidUtf8BytesSurviveARoundTrip) {
   const char latin1[] = "Ma\xDF-\xFF\xC3";  // ‘Maß’ in Latin-1, a stray byte, a cut sequence
   CATUnicodeString text(latin1);
