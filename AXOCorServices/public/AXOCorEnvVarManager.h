@@ -12,13 +12,31 @@ class ExportedByAXOCorServices AXOCorEnvVarManager {
  public:
   AXOCorEnvVarManager& operator=(const AXOCorEnvVarManager&) { return *this; }
 
+  // Appends the ";"-separated directories of `variable` in their order,
+  // empty entries included ("a;;b;" => "a", "", "b", ""). Nothing when the
+  // variable is unset or empty.
   static void GetEnvVariableValues(const char* variable, CATListValCATUnicodeString& values);
+  // The whole value, when the variable is set; otherwise `value` keeps what
+  // it held.
   static void GetEnvVariableValue(const char* variable, CATUnicodeString& value);
+  // Looks for `fileName` in each directory of `variable` in turn (joined
+  // with MakeFilePath); true with the path of the first existing file.
+  // False otherwise: `path` is "" when a directory was tried, untouched when
+  // the variable is unset or empty.
   static bool GetRuntimeFilePath(const char* variable, const CATUnicodeString& fileName,
                                  CATUnicodeString& path);
+  // Looks for `relativePath` (it may hold folders: "gvs_includes\a.xml")
+  // in the directories of "CATCollectionStandard", then of
+  // "CATDefaultCollectionStandard". True with the full path; false with "".
   static bool GetStandardFilePath(const CATUnicodeString& relativePath, CATUnicodeString& path);
+  // As GetRuntimeFilePath, but each candidate is the directory text
+  // directly followed by `fileName`: no separator is put between them.
   static bool GetAXOCatalogFilePath(const CATUnicodeString& variable, CATUnicodeString fileName,
                                     CATUnicodeString& path);
+  // Appends the names, without extension, of the ".xml" style sheets in
+  // "<directory>\generativeparameters\" of every directory of the two
+  // collection variables, once per name whatever its letter case; the first
+  // directory in search order gives the case.
   static void GetGVSNames(CATListValCATUnicodeString& names);
 };
 

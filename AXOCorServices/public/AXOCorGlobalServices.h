@@ -17,11 +17,23 @@ class ExportedByAXOCorServices AXOCorGlobalServices {
   AXOCorGlobalServices& operator=(const AXOCorGlobalServices&) { return *this; }
 
   // ---- Files and directories ------------------------------------------------
+  // Whether `path` (a host path) names an existing entry that is not a
+  // directory, resp. an existing directory.
   static bool FindFile(const CATUnicodeString& path);
   static bool FindDirectory(const CATUnicodeString& path);
+  // Append the bare names of entries of `directory`, in the host's order
+  // (ascending byte order). Nothing for a directory that is missing or
+  // cannot be opened.
+  //
+  // WithExtension: every entry, directories too, whose GetFileExtension
+  // equals `extension` in any letter case ("xml" takes "a.XML", a folder
+  // "b.xml" and a name "xml" without a dot).
   static void FindFilesInDirectoryWithExtension(const CATUnicodeString& directory,
                                                 const CATUnicodeString& extension,
                                                 CATListValCATUnicodeString& names);
+  // Existing non-directory entries whose name holds `namePart` (a plain
+  // substring, no wildcards; any name when it is empty), compared in upper
+  // case when `ignoreCase`. Names keep their own case.
   static void FindFilesInDirectory(const CATUnicodeString& directory,
                                    const CATUnicodeString& namePart, bool ignoreCase,
                                    CATListValCATUnicodeString& names);

@@ -21,17 +21,40 @@ class ExportedByAXOCorServices AXOCorParserServices {
   AXOCorParserServices& operator=(const AXOCorParserServices&) { return *this; }
 
   // ---- Texts and paths ----------------------------------------------------
+  // Appends the pieces of `text` between separators, untrimmed; empty
+  // pieces stay, and a separator at the end gives a final empty piece:
+  //   "a;;b" => "a", "", "b"    ";a" => "", "a"    "a;" => "a", ""
+  //   ";" => "", ""             "abc" => "abc"     "" => nothing
   static void ParseString(const CATUnicodeString& text, const CATUnicodeString& separator,
                           CATListValCATUnicodeString& tokens);
+  // The host's CATSplitPath and CATMakePath (see CATLib.h), through
+  // 260-byte buffers: "c:\a\b.xml" <=> "c:\a" + "b.xml".
   static void SplitFilePath(const CATUnicodeString& path, CATUnicodeString& directory,
                             CATUnicodeString& fileName);
   static void MakeFilePath(const CATUnicodeString& directory, const CATUnicodeString& fileName,
                            CATUnicodeString& path);
+  // Appends "." + `extension` to a non-empty `fileName` unless the first
+  // occurrence of it ends the name (case-sensitive): "plan" => "plan.xml",
+  // "plan.xml" stays, "plan.XML" => "plan.XML.xml",
+  // "a.xml.xml" => "a.xml.xml.xml".
   static void VerifyFileExtension(CATUnicodeString& fileName, const CATUnicodeString& extension);
+  // The text after the last "."; the whole name when it has none:
+  // "archive.tar.gz" => "gz", "Makefile" => "Makefile", "a." => "", "" => "".
   static void GetFileExtension(const CATUnicodeString& fileName, CATUnicodeString& extension);
+  // The text before the last "." anywhere in it (also in a folder name):
+  // "plan.xml" => "plan", ".profile" => "", "C:\a.b\file" => "C:\a".
   static void RemoveExtensionFromFileName(const CATUnicodeString& fileName,
                                           CATUnicodeString& name);
+  // Appends the lines of the text file at `filePath` (a host path): one
+  // entry per line, plus a final empty entry when the file ends with a line
+  // break (an empty file gives one empty entry). A carriage return before a
+  // line feed is not part of the line, on every system. A line longer than
+  // 1023 bytes is cut to its first 1023 bytes (never in the middle of a
+  // UTF-8 character) and the rest of it is skipped. False, `lines`
+  // untouched, when the file cannot be opened (or is a directory).
   static bool GetFileEntries(const CATUnicodeString& filePath, CATListValCATUnicodeString& lines);
+  // The first line as above, cut to 255 bytes; false, `firstLine`
+  // untouched, when the file cannot be opened.
   static bool GetFileEntries(const CATUnicodeString& filePath, CATUnicodeString& firstLine);
 
   // ---- Style sheets ---------------------------------------------------------
