@@ -15,6 +15,8 @@ class App;
 void RegisterGuidCommands(CLI::App& app);
 // "env list", "env find".
 void RegisterEnvCommands(CLI::App& app);
+// "gvs expand", "gvs includes", "gvs list": style sheets (GvsCommands.cpp).
+void RegisterGvsCommands(CLI::App& app);
 
 // Ends the running command: writes "axocor: error: <message>" to standard
 // error and makes the tool exit with status 1.

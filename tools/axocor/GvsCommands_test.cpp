@@ -1,0 +1,142 @@
+#include <gtest/gtest.h>
+
+#include <CLI/CLI.hpp>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "AXOPlatform.h"
+#include "AXOTestTempFolder.h"
+#include "AxocorCommands.h"
+
+namespace {
+
+struct Result {
+  int status = 0;
+  std::string out;
+  std::string err;
+};
+
+// Runs "axocor gvs ..." with the given arguments.
+Result RunGvs(const std::vector<std::string>& args) {
+  CLI::App app;
+  RegisterGvsCommands(app);
+  std::ostringstream out;
+  std::ostringstream err;
+  std::streambuf* const old_out = std::cout.rdbuf(out.rdbuf());
+  std::streambuf* const old_err = std::cerr.rdbuf(err.rdbuf());
+  Result result;
+  try {
+    // CLI11 takes the arguments last first.
+    std::vector<std::string> reversed(args.rbegin(), args.rend());
+    reversed.push_back("gvs");
+    app.parse(reversed);
+  } catch (const CLI::ParseError& e) {
+    result.status = app.exit(e);
+  }
+  std::cout.rdbuf(old_out);
+  std::cerr.rdbuf(old_err);
+  result.out = out.str();
+  result.err = err.str();
+  return result;
+}
+
+std::string Include(const std::string& name) {
+  return "<std:node type=\"includefile\"><std:strval>" + name + "</std:strval></std:node>";
+}
+
+class GvsCommandsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    AXOPlatform::Get()->SetEnv("CATCollectionStandard", dir_.Host("std").c_str());
+    AXOPlatform::Get()->SetEnv("CATDefaultCollectionStandard", nullptr);
+    dir_.WriteFile("std/gvs_includes/part.xml", "<std:node><std:node name=\"p\"/></std:node>");
+  }
+  void TearDown() override { AXOPlatform::Get()->SetEnv("CATCollectionStandard", nullptr); }
+
+  // Writes a style sheet; returns its host path.
+  std::string Sheet(const std::string& text, const std::string& name = "sheet.xml") {
+    dir_.WriteFile(name, text);
+    return dir_.Host(name);
+  }
+
+  AXOTestTempFolder dir_;
+};
+
+TEST_F(GvsCommandsTest, ExpandPrintsTheExpandedTextOrWritesItToAFile) {
+  const std::string sheet = Sheet("<a>\r\n" + Include("part.xml") + "</a>");
+  const Result printed = RunGvs({"expand", sheet});
+  EXPECT_EQ(printed.status, 0) << printed.err;
+  EXPECT_EQ(printed.out, "<a>\n<std:node name=\"p\"/></a>");
+
+  const Result written = RunGvs({"expand", sheet, "-o", dir_.Host("out.xml")});
+  EXPECT_EQ(written.status, 0) << written.err;
+  EXPECT_EQ(written.out, "");
+  std::ifstream file(dir_.Native("out.xml"), std::ios::binary);
+  const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  EXPECT_EQ(text, "<a>\n<std:node name=\"p\"/></a>");
+}
+
+TEST_F(GvsCommandsTest, IncludesGivesEachIncludeAndFailsWhenOneDoesNotRead) {
+  const Result good = RunGvs({"includes", Sheet(Include("part.xml"))});
+  EXPECT_EQ(good.status, 0) << good.err;
+  EXPECT_EQ(good.out, "ok\t" + dir_.Host("std/gvs_includes/part.xml") + "\n");
+
+  const Result bad = RunGvs({"includes", Sheet(Include("part.xml") + Include("gone.xml"))});
+  EXPECT_EQ(bad.status, 1);
+  EXPECT_EQ(bad.out, "ok\t" + dir_.Host("std/gvs_includes/part.xml") +
+                         "\nnot found\t(in no gvs_includes folder)\n");
+  EXPECT_NE(bad.err.find("1 of 2 includes of '" + dir_.Host("sheet.xml") + "'"), std::string::npos)
+      << bad.err;
+}
+
+TEST_F(GvsCommandsTest, ErrorsNameTheFileAtFault) {
+  // Each level includes the next twice, beyond the bound on replaced nodes.
+  for (int level = 0; level < 20; ++level) {
+    const std::string next = "l" + std::to_string(level + 1) + ".xml";
+    dir_.WriteFile("std/gvs_includes/l" + std::to_string(level) + ".xml",
+                   "<std:node><std:node/>" + Include(next) + Include(next) + "</std:node>");
+  }
+  dir_.MakeFolder("folder.xml");
+  const std::string multiplying = Sheet(Include("l0.xml"), "multiplying.xml");
+  const struct {
+    std::vector<std::string> args;
+    std::string message;
+  } cases[] = {
+      {{"expand", dir_.Host("missing.xml")}, "'" + dir_.Host("missing.xml") + "' does not exist"},
+      {{"includes", dir_.Host("folder.xml")}, "'" + dir_.Host("folder.xml") + "' is a folder"},
+      {{"expand", multiplying}, "the expansion of '" + multiplying + "' stops at include 10001"},
+      {{"includes", multiplying}, "stops at include 10001"},
+      {{"expand", multiplying, "-o", dir_.Host("folder.xml")}, "stops at include"},
+      {{"expand", Sheet("<a/>"), "-o", dir_.Host("folder.xml")},
+       "cannot write '" + dir_.Host("folder.xml") + "'"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.message);
+    const Result result = RunGvs(c.args);
+    EXPECT_EQ(result.status, 1);
+    EXPECT_NE(result.err.find("axocor: error: "), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
+  }
+}
+
+TEST_F(GvsCommandsTest, ListGivesTheStyleSheetNamesOrFails) {
+  const Result none = RunGvs({"list"});
+  EXPECT_EQ(none.status, 1);
+  EXPECT_NE(none.err.find("no style sheet"), std::string::npos) << none.err;
+
+  dir_.WriteFile("std/generativeparameters/Walls.xml", "<a/>");
+  const Result one = RunGvs({"list"});
+  EXPECT_EQ(one.status, 0) << one.err;
+  EXPECT_EQ(one.out, "Walls\n");
+
+  AXOPlatform::Get()->SetEnv("CATCollectionStandard", nullptr);
+  const Result unset = RunGvs({"list"});
+  EXPECT_EQ(unset.status, 1);
+  EXPECT_NE(unset.err.find("neither CATCollectionStandard nor"), std::string::npos) << unset.err;
+}
+
+}  // namespace
