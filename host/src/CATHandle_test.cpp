@@ -187,21 +187,4 @@ TEST_F(CATHandleTest, ListsOfHandlesReleaseTheirElements) {
   circle->Release();
 }
 
-TEST_F(CATHandleTest, QueryInterfaceGivesOneReferenceOrNone) {
-  TestSquare* square = new TestSquare;
-  void* out = nullptr;
-  ASSERT_EQ(square->QueryInterface(IID_CATBaseUnknown, &out), S_OK);
-  EXPECT_EQ(out, static_cast<CATBaseUnknown*>(square));
-  static_cast<CATBaseUnknown*>(out)->Release();
-  EXPECT_TRUE(FAILED(square->QueryInterface(IID_CATBaseUnknown, nullptr)));
-  out = square;
-  TestCircle* circle = new TestCircle;
-  EXPECT_EQ(circle->QueryInterface(IID_TestCorners, &out), E_NOINTERFACE);
-  EXPECT_EQ(out, nullptr);
-  EXPECT_EQ(References(square), 1u);
-  EXPECT_EQ(References(circle), 1u);
-  square->Release();
-  circle->Release();
-}
-
 }  // namespace

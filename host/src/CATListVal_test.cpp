@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -34,16 +35,6 @@ TEST(CATListVal, IndexesFromOneAndRefusesOtherPositions) {
   EXPECT_EQ(Items(list), (std::vector<std::string>{"a", "c"}));
 }
 
-TEST(CATListVal, KeepsCopiesAndDuplicatesInOrder) {
-  CATUnicodeString text("a");
-  CATListValCATUnicodeString list;
-  list.Append(text);
-  list.Append(text);
-  text = "changed";
-  list.Append(ListOf({"b", "a"}));
-  EXPECT_EQ(Items(list), (std::vector<std::string>{"a", "a", "b", "a"}));
-}
-
 TEST(CATListVal, LocatesTheFirstEqualElementFromAPosition) {
   const CATListValCATUnicodeString list = ListOf({"a", "b", "a"});
   struct {
@@ -64,20 +55,6 @@ TEST(CATListVal, RemoveDuplicatesKeepsTheFirstOfEach) {
   EXPECT_EQ(list.RemoveDuplicates(), 3);
   EXPECT_EQ(Items(list), (std::vector<std::string>{"b", "a", "c"}));
   EXPECT_EQ(list.RemoveDuplicates(), 0);
-}
-
-TEST(CATListVal, InsertsAndRemovesByPosition) {
-  CATListValCATUnicodeString list = ListOf({"b"});
-  list.InsertAt(1, "a");
-  list.InsertAt(3, "c");
-  EXPECT_EQ(Items(list), (std::vector<std::string>{"a", "b", "c"}));
-  EXPECT_THROW(list.InsertAt(5, "x"), std::out_of_range);
-  list.RemovePosition(2);
-  EXPECT_EQ(Items(list), (std::vector<std::string>{"a", "c"}));
-  EXPECT_THROW(list.RemovePosition(3), std::out_of_range);
-  EXPECT_TRUE(list == ListOf({"a", "c"}));
-  list.RemoveAll();
-  EXPECT_EQ(list.Size(), 0);
 }
 
 }  // namespace
