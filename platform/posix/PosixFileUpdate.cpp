@@ -109,8 +109,8 @@ AXOFileUpdate PosixPlatform::UpdateFileExclusively(
   const std::string next = update(content);
   // The file must be writable, as it would be for an update in place, and
   // its replacement gets the permission bits it has now.
-  if (!Descriptor(Open(target, O_WRONLY)).valid() || ::stat(target.c_str(), &info) != 0 ||
-      !ReplaceFileAtomically(target, next)) {
+  const bool writable = Descriptor(Open(target, O_WRONLY)).valid();
+  if (!writable || ::stat(target.c_str(), &info) != 0 || !ReplaceFileAtomically(target, next)) {
     return AXOFileUpdate::kNotWritten;
   }
   ::chmod(target.c_str(), info.st_mode & 07777);

@@ -82,10 +82,9 @@ AXOFileUpdate WindowsPlatform::UpdateFileExclusively(
     if (!in.valid() || !ReadUpTo(in.get(), kMaxContent, content)) return AXOFileUpdate::kNotRead;
   }
   const std::string next = update(content);
-  // The file must be writable, as it would be for an update in place.
-  if (!Handle(OpenFile(target, GENERIC_WRITE, OPEN_EXISTING)).valid() ||
-      !ReplaceFileAtomically(path, next)) {
-    return AXOFileUpdate::kNotWritten;
-  }
+  // The file must be writable, as it would be for an update in place; the
+  // handle that tells is closed before the move, which it would block.
+  const bool writable = Handle(OpenFile(target, GENERIC_WRITE, OPEN_EXISTING)).valid();
+  if (!writable || !ReplaceFileAtomically(path, next)) return AXOFileUpdate::kNotWritten;
   return AXOFileUpdate::kReplaced;
 }
