@@ -23,10 +23,10 @@ bool OpenForReading(const CATUnicodeString& hostPath, std::ifstream& stream) {
   const std::string native = AXOPlatform::Get()->NativePath(hostPath.ConvertToChar());
   if (native.empty()) return false;
   const std::filesystem::path path = std::filesystem::u8path(native);
-  // POSIX opens a directory as a stream that reads nothing; Windows refuses.
-  // Refuse everywhere.
+  // Only regular files: POSIX opens a directory as a stream that reads
+  // nothing (Windows refuses it), and a pipe or a device may never end.
   std::error_code error;
-  if (std::filesystem::is_directory(path, error)) return false;
+  if (!std::filesystem::is_regular_file(path, error)) return false;
   stream.open(path, std::ios::in | std::ios::binary);
   return stream.good();
 }

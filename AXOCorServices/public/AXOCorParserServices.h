@@ -51,7 +51,8 @@ class ExportedByAXOCorServices AXOCorParserServices {
   // line feed is not part of the line, on every system. A line longer than
   // 1023 bytes is cut to its first 1023 bytes (never in the middle of a
   // UTF-8 character) and the rest of it is skipped. False, `lines`
-  // untouched, when the file cannot be opened (or is a directory).
+  // untouched, when the file cannot be opened or is not a regular file (a
+  // directory, a pipe, a device).
   static bool GetFileEntries(const CATUnicodeString& filePath, CATListValCATUnicodeString& lines);
   // The first line as above, cut to 255 bytes; false, `firstLine`
   // untouched, when the file cannot be opened.

@@ -17,6 +17,10 @@ void RegisterGuidCommands(CLI::App& app);
 void RegisterEnvCommands(CLI::App& app);
 // "gvs expand", "gvs includes", "gvs list": style sheets (GvsCommands.cpp).
 void RegisterGvsCommands(CLI::App& app);
+// "counter": reserves numbers from a counter file (CounterCommands.cpp).
+void RegisterCounterCommands(CLI::App& app);
+// "date": reads a date-time text of the user's locale (DateCommands.cpp).
+void RegisterDateCommands(CLI::App& app);
 
 // Ends the running command: writes "axocor: error: <message>" to standard
 // error and makes the tool exit with status 1.

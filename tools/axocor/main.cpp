@@ -18,6 +18,8 @@ int main(int argc, char** argv) {
   RegisterGuidCommands(app);
   RegisterEnvCommands(app);
   RegisterGvsCommands(app);
+  RegisterCounterCommands(app);
+  RegisterDateCommands(app);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
