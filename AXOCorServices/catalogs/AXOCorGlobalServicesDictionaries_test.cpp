@@ -1,11 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "AXOCorGlobalServices.h"
 #include "AXOPlatform.h"
-#include "CatalogTestTree.h"
+#include "AXOTestTempFolder.h"
 
 namespace {
 
@@ -45,7 +46,7 @@ class Dictionaries : public ::testing::Test {
     std::string value;
     for (const std::string& relative : relatives) {
       if (!value.empty()) value += ";";
-      value += tree_.HostPath(relative);
+      value += folder_.Host(relative);
     }
     AXOPlatform::Get()->SetEnv("CATGraphicPath", value.c_str());
   }
@@ -61,7 +62,7 @@ class Dictionaries : public ::testing::Test {
     return Names(list);
   }
 
-  CatalogTestTree tree_;
+  AXOTestTempFolder folder_;
 };
 
 TEST_F(Dictionaries, ListsOnlyAddOnDictionaryFiles) {
@@ -69,9 +70,9 @@ TEST_F(Dictionaries, ListsOnlyAddOnDictionaryFiles) {
        {"AXOMasterFormat.CATfct", "AXOBaseGeometry.catfct", "AXOBaseGeometry.CATFCT",
         "axobasegeometry.catfct", "MyAXOnotes.catfct.bak", "axocustom.catfct", "Other.CATfct",
         "AXONotes.txt", "CATfct.AXO"}) {
-    tree_.AddFile(std::string("g/Dictionaries/") + name);
+    folder_.WriteFile(std::string("g/Dictionaries/") + name);
   }
-  tree_.AddFolder("g/Dictionaries/AXOFolder.CATfct");
+  folder_.MakeFolder("g/Dictionaries/AXOFolder.CATfct");
   SetGraphicPaths({"g/Dictionaries"});
   // Base geometry is left out in any letter case; the two texts may stand
   // anywhere in the name, in any letter case.
@@ -96,7 +97,7 @@ TEST_F(Dictionaries, LooksOnlyIntoDictionaryFolders) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.folder);
-    tree_.AddFile(std::string(c.folder) + "/AXOFound.CATfct");
+    folder_.WriteFile(std::string(c.folder) + "/AXOFound.CATfct");
     SetGraphicPaths({c.folder});
     EXPECT_EQ(All(), c.searched ? std::vector<std::string>{"AXOFound.CATfct"}
                                 : std::vector<std::string>{});
@@ -104,11 +105,11 @@ TEST_F(Dictionaries, LooksOnlyIntoDictionaryFolders) {
 }
 
 TEST_F(Dictionaries, ListsEachNameOnceFromFirstFolderAndKeepsCallerEntries) {
-  tree_.AddFile("one/Dictionaries/AXOShared.CATfct");
-  tree_.AddFile("one/Dictionaries/AXOFirst.CATfct");
-  tree_.AddFile("two/resources/graphic/AXOShared.CATfct");
-  tree_.AddFile("two/resources/graphic/AXOKnown.CATfct");
-  tree_.AddFile("two/resources/graphic/AXOSecond.CATfct");
+  folder_.WriteFile("one/Dictionaries/AXOShared.CATfct");
+  folder_.WriteFile("one/Dictionaries/AXOFirst.CATfct");
+  folder_.WriteFile("two/resources/graphic/AXOShared.CATfct");
+  folder_.WriteFile("two/resources/graphic/AXOKnown.CATfct");
+  folder_.WriteFile("two/resources/graphic/AXOSecond.CATfct");
   SetGraphicPaths({"missing/Dictionaries", "one/Dictionaries", "two/resources/graphic"});
   CATListValCATUnicodeString list;
   list.Append("AXOKnown.CATfct");
@@ -125,7 +126,7 @@ TEST_F(Dictionaries, NoGraphicPathGivesNothingInEitherList) {
   AXOCorGlobalServices::GetOrderedDicoList(list);
   EXPECT_EQ(Names(list), std::vector<std::string>{"kept"});
 
-  tree_.AddFile("g/Dictionaries/Unrelated.CATfct");  // found folder, no dictionary
+  folder_.WriteFile("g/Dictionaries/Unrelated.CATfct");  // found folder, no dictionary
   SetGraphicPaths({"g/Dictionaries"});
   EXPECT_EQ(Ordered(), std::vector<std::string>{});
 }
@@ -147,16 +148,16 @@ TEST_F(Dictionaries, OrderedListGivesFixedOrderThenExtrasInReverse) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    tree_.Remove("g");
-    for (const std::string& name : c.installed) tree_.AddFile("g/Dictionaries/" + name);
+    std::filesystem::remove_all(folder_.Native("g"));
+    for (const std::string& name : c.installed) folder_.WriteFile("g/Dictionaries/" + name);
     SetGraphicPaths({"g/Dictionaries"});
     EXPECT_EQ(Ordered(), Concat(kFixedOrder, c.extras));
   }
 }
 
 TEST_F(Dictionaries, OrderedListAppendsFixedNamesEvenWhenCallerHoldsThem) {
-  tree_.AddFile("g/Dictionaries/AXOMasterFormat.CATfct");
-  tree_.AddFile("g/Dictionaries/AXOCustom.CATfct");
+  folder_.WriteFile("g/Dictionaries/AXOMasterFormat.CATfct");
+  folder_.WriteFile("g/Dictionaries/AXOCustom.CATfct");
   SetGraphicPaths({"g/Dictionaries"});
   CATListValCATUnicodeString list;
   list.Append("AXOMasterFormat.CATfct");

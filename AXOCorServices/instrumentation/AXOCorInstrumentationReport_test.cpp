@@ -114,15 +114,15 @@ TEST_F(InstrumentationReport, DumpThatCannotOpenItsFileChangesNothing) {
     const char* what;
     std::filesystem::path target;
   } cases[] = {
-      {"missing folder", folder_ / "no-such-drive" / "report.csv"},
-      {"a folder in the way", folder_},
+      {"missing folder", folder_.Native("no-such-drive/report.csv")},
+      {"a folder in the way", folder_.Native()},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     platform_.native_report_path = c.target.string();
     AXOCorInstrumentation::GetInstance()->Dump();
-    EXPECT_FALSE(std::filesystem::exists(folder_ / "no-such-drive"));
-    EXPECT_TRUE(std::filesystem::is_directory(folder_));
+    EXPECT_FALSE(std::filesystem::exists(folder_.Native("no-such-drive")));
+    EXPECT_TRUE(std::filesystem::is_directory(folder_.Native()));
     EXPECT_EQ(AXOCorInstrumentation::GetInstance()->GetResult("S"), "S,1,1,1,0");
   }
 }

@@ -8,12 +8,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <filesystem>
-#include <random>
 #include <string>
 
 #include "AXOCorInstrumentation.h"
 #include "AXOPlatform.h"
+#include "AXOTestTempFolder.h"
 
 class InstrumentationTestPlatform : public AXOPlatformWrapper {
  public:
@@ -52,16 +51,11 @@ class InstrumentationTest : public ::testing::Test {
   void SetUp() override {
     AXOCorInstrumentation::DeleteInstance();
     AXOPlatform::SetForTesting(&platform_);
-    // A random part keeps parallel runs of the same test apart.
-    folder_ = std::filesystem::temp_directory_path() /
-              ("axo-instr-" + std::to_string(std::random_device()()));
-    std::filesystem::create_directories(folder_);
-    platform_.native_report_path = (folder_ / "report.csv").string();
+    platform_.native_report_path = folder_.Native("report.csv").string();
   }
   void TearDown() override {
     AXOPlatform::SetForTesting(nullptr);
     AXOCorInstrumentation::DeleteInstance();
-    std::filesystem::remove_all(folder_);
   }
 
   AXOCorInstrumentationData* Record(const char* identifier) {
@@ -70,7 +64,7 @@ class InstrumentationTest : public ::testing::Test {
   }
 
   InstrumentationTestPlatform platform_;
-  std::filesystem::path folder_;
+  AXOTestTempFolder folder_;
 };
 
 #endif  // InstrumentationTestSupport_h

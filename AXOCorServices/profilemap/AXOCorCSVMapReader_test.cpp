@@ -2,11 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <random>
 #include <string>
 #include <vector>
+
+#include "AXOTestTempFolder.h"
 
 namespace {
 
@@ -16,22 +15,13 @@ constexpr Direction kExport = AXOCorCSVMapReader::TranslatorExport;
 
 class ProfileMap : public ::testing::Test {
  protected:
-  void SetUp() override {
-    AXOCorCSVMapReader::RemoveInstance();
-    folder_ = std::filesystem::temp_directory_path() /
-              ("axo-map-" + std::to_string(std::random_device()()));
-    std::filesystem::create_directories(folder_);
-  }
-  void TearDown() override {
-    AXOCorCSVMapReader::RemoveInstance();
-    std::filesystem::remove_all(folder_);
-  }
+  void SetUp() override { AXOCorCSVMapReader::RemoveInstance(); }
+  void TearDown() override { AXOCorCSVMapReader::RemoveInstance(); }
 
-  // Writes `content` byte for byte to a map file and returns its path.
+  // Writes `content` byte for byte to a map file and returns its host path.
   CATUnicodeString WriteMap(const std::string& content, const char* name = "map.csv") {
-    const std::filesystem::path file = folder_ / name;
-    std::ofstream(file, std::ios::binary | std::ios::trunc) << content;
-    return file.string().c_str();
+    folder_.WriteFile(name, content);
+    return folder_.Host(name).c_str();
   }
   AXOCorCSVMapReader* Read(const std::string& content, Direction direction) {
     AXOCorCSVMapReader* reader = AXOCorCSVMapReader::GetInstance();
@@ -57,7 +47,7 @@ class ProfileMap : public ::testing::Test {
     return out.ConvertToChar();
   }
 
-  std::filesystem::path folder_;
+  AXOTestTempFolder folder_;
 };
 
 TEST_F(ProfileMap, ExportPrefersField3ThenField2ThenOwnName) {
@@ -173,9 +163,8 @@ TEST_F(ProfileMap, ReadingReplacesPreviousMap) {
   Read("A,,AA\n", kExport);
   AXOCorCSVMapReader* reader = AXOCorCSVMapReader::GetInstance();
   CATUnicodeString out("untouched");
-  const std::vector<CATUnicodeString> emptying = {(folder_ / "missing.csv").string().c_str(),
-                                                  folder_.string().c_str(),
-                                                  WriteMap("", "empty.csv")};
+  const std::vector<CATUnicodeString> emptying = {
+      folder_.Host("missing.csv").c_str(), folder_.Host().c_str(), WriteMap("", "empty.csv")};
   for (const CATUnicodeString& path : emptying) {
     SCOPED_TRACE(path.ConvertToChar());
     Read("A,,AA\n", kExport);
