@@ -21,6 +21,11 @@ void RegisterGvsCommands(CLI::App& app);
 void RegisterCounterCommands(CLI::App& app);
 // "date": reads a date-time text of the user's locale (DateCommands.cpp).
 void RegisterDateCommands(CLI::App& app);
+// "map export", "map import": section-profile names through a profile map
+// (MapCommands.cpp).
+void RegisterMapCommands(CLI::App& app);
+// "dictionaries": the installed attribute dictionaries (DictionaryCommands.cpp).
+void RegisterDictionaryCommands(CLI::App& app);
 
 // Ends the running command: writes "axocor: error: <message>" to standard
 // error and makes the tool exit with status 1.

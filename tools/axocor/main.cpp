@@ -20,6 +20,8 @@ int main(int argc, char** argv) {
   RegisterGvsCommands(app);
   RegisterCounterCommands(app);
   RegisterDateCommands(app);
+  RegisterMapCommands(app);
+  RegisterDictionaryCommands(app);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {

@@ -1,0 +1,32 @@
+// "axocor dictionaries": the attribute dictionaries installed in the
+// dictionary folders of "CATGraphicPath".
+#include <CLI/CLI.hpp>
+#include <iostream>
+#include <memory>
+
+#include "AXOCorGlobalServices.h"
+#include "AxocorCommands.h"
+
+void RegisterDictionaryCommands(CLI::App& app) {
+  CLI::App* command = app.add_subcommand(
+      "dictionaries", "Print the installed attribute dictionaries, one file name per line");
+  auto ordered = std::make_shared<bool>(false);
+  command->add_flag("--ordered", *ordered,
+                    "In the add-on's presentation order: its fixed list, then the others");
+  command->footer(
+      "Dictionaries are searched in the entries of CATGraphicPath that end in\n"
+      "'\\Dictionaries' or '\\resources\\graphic'. The command exits with status 1\n"
+      "when none is found.");
+  command->callback([=] {
+    CATListValCATUnicodeString names;
+    if (*ordered) {
+      AXOCorGlobalServices::GetOrderedDicoList(names);
+    } else {
+      AXOCorGlobalServices::GetAllAvailableDico(names);
+    }
+    if (names.Size() == 0) {
+      AxocorFail("no attribute dictionary found in the dictionary folders of CATGraphicPath");
+    }
+    for (int i = 1; i <= names.Size(); ++i) std::cout << names[i].ConvertToChar() << "\n";
+  });
+}

@@ -1,0 +1,73 @@
+// "axocor map": section-profile names translated through a profile map file,
+// in the direction a translator reads it.
+#include <CLI/CLI.hpp>
+#include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "AXOCorCSVMapReader.h"
+#include "AXOCorGlobalServices.h"
+#include "AxocorCommands.h"
+
+namespace {
+
+// Reads `mapFile` for `direction` and prints one line per name: the name and
+// its translation separated by a tab, or the name and "(not in map)". Fails
+// (status 1) when the file cannot be read or a name is not in the map.
+void Translate(AXOCorCSVMapReader::enumTranslatorType direction, const std::string& mapFile,
+               const std::vector<std::string>& names) {
+  if (!AXOCorGlobalServices::FindFile(mapFile.c_str())) {
+    AxocorFail("the profile map '" + mapFile + "' is not a readable file");
+  }
+  AXOCorCSVMapReader* reader = AXOCorCSVMapReader::GetInstance();
+  reader->ReadCatalogMap(mapFile.c_str(), direction);
+  std::size_t missing = 0;
+  for (const std::string& name : names) {
+    CATUnicodeString translated;
+    const HRESULT found = direction == AXOCorCSVMapReader::TranslatorImport
+                              ? reader->GetQZProfileName(name.c_str(), translated)
+                              : reader->GetThirdPartyProfileName(name.c_str(), translated);
+    if (found == S_OK) {
+      std::cout << name << "\t" << translated.ConvertToChar() << "\n";
+    } else {
+      std::cout << name << "\t(not in map)\n";
+      ++missing;
+    }
+  }
+  AXOCorCSVMapReader::RemoveInstance();
+  if (missing != 0) {
+    AxocorFail(std::to_string(missing) + " of " + std::to_string(names.size()) +
+               " names are not in '" + mapFile + "'");
+  }
+}
+
+void RegisterDirection(CLI::App& map, const char* name, const char* description,
+                       AXOCorCSVMapReader::enumTranslatorType direction) {
+  CLI::App* command = map.add_subcommand(name, description);
+  auto mapFile = std::make_shared<std::string>();
+  auto names = std::make_shared<std::vector<std::string>>();
+  command->add_option("mapfile", *mapFile, "The profile map (CSV)")->required();
+  command->add_option("names", *names, "Section-profile names to translate")->required();
+  command->callback([=] { Translate(direction, *mapFile, *names); });
+}
+
+}  // namespace
+
+void RegisterMapCommands(CLI::App& app) {
+  CLI::App* map =
+      app.add_subcommand("map", "Translate section-profile names through a profile map file");
+  map->require_subcommand(1);
+  map->footer(
+      "Examples:\n"
+      "  axocor map export profilemaps/ifc_export_map.csv HEB100 IPE200\n"
+      "  axocor map import profilemaps/ifc_export_map.csv \"HE 100 B\" he100b\n"
+      "\n"
+      "Each line holds a name, a tab and its translation, or '(not in map)'; the\n"
+      "command exits with status 1 when a name is not in the map. Import names are\n"
+      "compared without blanks, in upper case and with '*' read as 'x'.");
+  RegisterDirection(*map, "export", "Translate the add-on's own names into foreign names",
+                    AXOCorCSVMapReader::TranslatorExport);
+  RegisterDirection(*map, "import", "Translate foreign names into the add-on's own names",
+                    AXOCorCSVMapReader::TranslatorImport);
+}
