@@ -66,20 +66,34 @@ TEST(PlatformProcess, DebugOutputTakesAnyText) {
   platform->DebugOutput(std::string("a\0b\xFF\xC3", 5));
 }
 
-TEST(PlatformEnvironment, SetEnvIsSeenByGetenv) {
+TEST(PlatformEnvironment, SetEnvIsSeenByGetenvAndGetEnv) {
   AXOPlatform* platform = AXOPlatform::Get();
   const char* name = "AXO_PLATFORM_TEST_VARIABLE";
   ASSERT_TRUE(platform->SetEnv(name, "c:\\x;d:\\y"));
   const char* seen = std::getenv(name);
   ASSERT_NE(seen, nullptr);
   EXPECT_STREQ(seen, "c:\\x;d:\\y");
+  std::string value;
+  EXPECT_TRUE(platform->GetEnv(name, value));
+  EXPECT_EQ(value, "c:\\x;d:\\y");
 
   ASSERT_TRUE(platform->SetEnv(name, "second"));
   EXPECT_STREQ(std::getenv(name), "second");
 
   ASSERT_TRUE(platform->SetEnv(name, nullptr));
   EXPECT_EQ(std::getenv(name), nullptr);
+  EXPECT_FALSE(platform->GetEnv(name, value));
   EXPECT_TRUE(platform->SetEnv(name, nullptr)) << "removing an unset variable";
+}
+
+TEST(PlatformEnvironment, EmptyValueIsKeptForGetEnv) {
+  AXOPlatform* platform = AXOPlatform::Get();
+  const char* name = "AXO_PLATFORM_TEST_EMPTY";
+  ASSERT_TRUE(platform->SetEnv(name, ""));
+  std::string value = "untouched";
+  EXPECT_TRUE(platform->GetEnv(name, value));
+  EXPECT_EQ(value, "");
+  platform->SetEnv(name, nullptr);
 }
 
 TEST(PlatformEnvironment, RejectsInvalidNames) {
