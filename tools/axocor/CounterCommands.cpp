@@ -1,0 +1,40 @@
+// "axocor counter": reserves numbers from a counter file, as the add-on's
+// modules do, and prints the first of them.
+#include <CLI/CLI.hpp>
+#include <iostream>
+#include <memory>
+#include <string>
+
+#include "AXOCorEnvVarManager.h"
+#include "AXOCorGlobalServices.h"
+#include "AxocorCommands.h"
+
+void RegisterCounterCommands(CLI::App& app) {
+  CLI::App* command = app.add_subcommand(
+      "counter",
+      "Reserve numbers from the counter file <startup path>\\IDSequenceNumbers\\NAME (the first "
+      "startup path of CATStartupPath that holds it) and print the first number");
+  auto name = std::make_shared<std::string>();
+  auto count = std::make_shared<long>(1);
+  command->add_option("NAME", *name, "Counter name, possibly with folders: walls\\beams.txt")
+      ->required();
+  command->add_option("-n,--count", *count, "How many numbers to reserve (1 to 2147483647)")
+      ->check(CLI::Range(1L, 2147483647L));
+  command->footer(
+      "The counter file must exist; it holds the last number handed out.\n"
+      "Example: axocor counter beams -n 10   (the file held 41: prints 42, the file holds 51)\n");
+  command->callback([=] {
+    CATListValCATUnicodeString startupPaths;
+    AXOCorEnvVarManager::GetEnvVariableValues("CATStartupPath", startupPaths);
+    if (startupPaths.Size() == 0) AxocorFail("CATStartupPath names no startup path");
+    CATUnicodeString counter(name->c_str());
+    long number = -1;
+    AXOCorGlobalServices::GetIDSeqNumber(counter, *count, number);
+    if (number < 0) {
+      AxocorFail("counter '" + *name + "' cannot give " + std::to_string(*count) +
+                 " number(s): no startup path of CATStartupPath holds IDSequenceNumbers\\" + *name +
+                 " as a readable and writable file whose number can advance that far");
+    }
+    std::cout << number << "\n";
+  });
+}
