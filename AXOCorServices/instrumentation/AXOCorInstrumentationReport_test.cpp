@@ -59,11 +59,6 @@ TEST_F(InstrumentationReport, UnknownIdentifierGivesEmptyRowAndNoRecord) {
   EXPECT_EQ(Record("Missing"), nullptr);
 }
 
-TEST_F(InstrumentationReport, StartWithoutEndReportsOneHitAndNothingElse) {
-  AXOCorInstrumentation::GetInstance()->Start("Open");
-  EXPECT_EQ(AXOCorInstrumentation::GetInstance()->GetResult("Open"), "Open,1,0,0,0");
-}
-
 TEST_F(InstrumentationReport, GetResultsAppendsRowsInIdentifierOrder) {
   Put("b", 1, 1.0, 0.0);
   Put("B", 1, 2.0, 0.0);

@@ -20,7 +20,6 @@ class InstrumentationTestPlatform : public AXOPlatformWrapper {
 
   std::int64_t ElapsedMilliseconds() override { return clock_ms; }
   bool QueryMemoryStatus(AXOMemoryStatus& status) override {
-    if (!memory_known) return false;
     status.totalVirtual = total_virtual;
     status.availVirtual = avail_virtual;
     return true;
@@ -39,7 +38,6 @@ class InstrumentationTestPlatform : public AXOPlatformWrapper {
   }
 
   std::int64_t clock_ms = 0;
-  bool memory_known = true;
   std::uint64_t total_virtual = 0;
   std::uint64_t avail_virtual = 0;
   std::string native_report_path;
