@@ -73,8 +73,8 @@ AXOCorInstrumentationData* AXOCorInstrumentation::GetInstrumentationData(
 }
 
 void AXOCorInstrumentation::Start(CATUnicodeString identifier) {
+  // A creating lookup never gives null: running out of memory throws.
   AXOCorInstrumentationData* record = GetInstrumentationData(identifier, true);
-  if (record == nullptr) return;
   const double memory = ReadUsedMemory();
   record->_HitCount += 1;
   record->_StartMemory = memory;
