@@ -2,10 +2,11 @@
 // ships.
 //
 // Wine's XmlLite is laxer than Windows' own; this file makes up for the
-// namespace prefixes and repeated attributes it lets through. Left to the
-// reader: under Wine a reference to an undeclared entity comes through as
-// text, carriage returns in text are kept, and a document without XML
-// declaration that starts with whitespace is taken for one without root.
+// namespace prefixes, repeated attributes and truncated documents it lets
+// through. Left to the reader: under Wine a reference to an undeclared
+// entity comes through as text, carriage returns in text are kept, and a
+// document without XML declaration that starts with whitespace is taken
+// for one without root.
 #define NOMINMAX
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
@@ -17,6 +18,7 @@
 #include <climits>
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "WindowsPlatform.h"
@@ -174,9 +176,24 @@ HRESULT ReadNodes(IXmlReader* reader, AXOXmlSaxHandler& handler, std::string& me
   int depth = 0;
   bool saw_root = false;
   PrefixScopes scopes;
+  std::pair<UINT, UINT> last_position(0, 0);
   XmlNodeType type = XmlNodeType_None;
   HRESULT hr = S_OK;
   while ((hr = reader->Read(&type)) == S_OK) {
+    // Within the root element each node starts after the one before.
+    // Wine's reader, at a premature end of the input, gives the last node
+    // again or closes the open elements at their start tags instead of
+    // failing. (Its positions of nodes outside the root are not reliable.)
+    if (depth > 0 || type == XmlNodeType_Element) {
+      std::pair<UINT, UINT> position(0, 0);
+      reader->GetLineNumber(&position.first);
+      reader->GetLinePosition(&position.second);
+      if (position <= last_position) {
+        message = "unexpected end of the document";
+        return E_FAIL;
+      }
+      last_position = position;
+    }
     switch (type) {
       case XmlNodeType_Element: {
         // Asked before the attributes are visited, while on the element.
@@ -214,6 +231,10 @@ HRESULT ReadNodes(IXmlReader* reader, AXOXmlSaxHandler& handler, std::string& me
   if (FAILED(hr)) return hr;
   if (!saw_root) {
     message = "no element found";
+    return E_FAIL;
+  }
+  if (depth > 0) {
+    message = "the document ends inside an element";
     return E_FAIL;
   }
   return S_OK;
