@@ -93,9 +93,10 @@ class ExportedByAXOCorServices AXOCorParserServices {
   // include at which it failed.
   static void GetIncludesInGVS(const CATUnicodeString& path, CATListValCATUnicodeString& includes);
   // The expanded style sheet as an input source of the host's SAX parser,
-  // with the system identifier "AXOGVS". E_FAIL when the expansion fails or
-  // the parser factory cannot be created; otherwise the result of the
-  // factory's CreateInputSourceFromString.
+  // with the system identifier "AXOGVS". E_FAIL, `source` untouched, when
+  // the expansion fails or the parser factory cannot be created; otherwise
+  // the result of the factory's CreateInputSourceFromString (S_OK with
+  // `source` set, or a failure with `source` null).
   static HRESULT CreateInputSourceFromGVS(const CATUnicodeString& path,
                                           CATISAXInputSource_var& source);
 
