@@ -185,12 +185,4 @@ class ExportedByAXOCorServices AXOETrsIfcSettingAtt : public CATBaseUnknown {
   CATSettingRepository* repository_;
 };
 
-// The adapter factory through which the object model offers
-// AXOITrsIfcSettingAtt on an AXOTrsIfcSettingCtrl component: a new adapter
-// over the component's AXOETrsIfcSettingAtt extension, holding one
-// reference; null when `object` is null or the adapter cannot be made.
-// `hostData` is passed on to the adapter's construction.
-ExportedByAXOCorServices CATBaseUnknown* CreateTIEAXOITrsIfcSettingAttAXOETrsIfcSettingAtt(
-    CATBaseUnknown* object, void* hostData);
-
 #endif  // AXOETrsIfcSettingAtt_h

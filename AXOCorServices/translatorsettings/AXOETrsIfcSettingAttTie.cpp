@@ -1,4 +1,6 @@
-// The adapter factory of AXOITrsIfcSettingAtt over AXOETrsIfcSettingAtt.
+// The adapter factory of AXOITrsIfcSettingAtt over AXOETrsIfcSettingAtt,
+// through which the object model offers the interface on the IFC controller.
+#include "AXOCorServices.h"
 #include "AXOETrsIfcSettingAtt.h"
 #include "TIE_AXOITrsIfcSettingAtt.h"
 
