@@ -44,6 +44,7 @@ CATICkeParm_var Integer(int value) {
 }
 
 TEST_F(IfcSettingsTest, IntegerParametersCarryTheStoredValueNameAndRange) {
+  AXOETrsIfcSettingAtt& settings = *settings_;
   StoreInteger("CGRLimit", 42);
   StoreInteger("JoinLimit", 60);
   StoreInteger("DisjoinLimit", 900);
@@ -60,7 +61,7 @@ TEST_F(IfcSettingsTest, IntegerParametersCarryTheStoredValueNameAndRange) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     CATICkeParm_var parm;
-    ASSERT_EQ((settings_->*c.get)(parm), S_OK);
+    ASSERT_EQ((settings.*c.get)(parm), S_OK);
     EXPECT_EQ(parm->Name(), c.name);
     EXPECT_EQ(parm->Kind(), CATCkeIntegerKind);
     EXPECT_EQ(parm->Value()->AsInteger(), c.value);
@@ -111,6 +112,7 @@ TEST_F(IfcSettingsTest, SagAndAngleParametersStartFromTheirDefaultTexts) {
 }
 
 TEST_F(IfcSettingsTest, SagAndAngleSettersCheckTheValueAndStoreItsText) {
+  AXOETrsIfcSettingAtt& settings = *settings_;
   const struct {
     ParmSetter set;
     const char* key;
@@ -133,7 +135,7 @@ TEST_F(IfcSettingsTest, SagAndAngleSettersCheckTheValueAndStoreItsText) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.stored);
     StoreText(c.key, "before");
-    EXPECT_EQ((settings_->*c.set)(c.parm), c.expected);
+    EXPECT_EQ((settings.*c.set)(c.parm), c.expected);
     EXPECT_EQ(StoredText(c.key), c.stored);
   }
 }
@@ -148,6 +150,7 @@ TEST_F(IfcSettingsTest, AFullTurnStoredReadsBackAsAFullTurn) {
 }
 
 TEST_F(IfcSettingsTest, IntegerParameterSettersApplyTheIntegerRules) {
+  AXOETrsIfcSettingAtt& settings = *settings_;
   StoreInteger("JoinLimit", 60);
   const struct {
     ParmSetter set;
@@ -166,7 +169,7 @@ TEST_F(IfcSettingsTest, IntegerParameterSettersApplyTheIntegerRules) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.key);
     StoreInteger(c.key, 7777);
-    EXPECT_EQ((settings_->*c.set)(c.parm), c.expected);
+    EXPECT_EQ((settings.*c.set)(c.parm), c.expected);
     EXPECT_EQ(StoredInteger(c.key), c.expected == S_OK ? c.parm->Value()->AsInteger() : 7777);
   }
 }
@@ -182,13 +185,14 @@ TEST_F(IfcSettingsTest, AnEditedParameterIsStoredThroughItsSetter) {
 }
 
 TEST_F(IfcSettingsTest, ParametersNeedTheKnowledgeFactory) {
+  AXOETrsIfcSettingAtt& settings = *settings_;
   CATCkeGlobalFunctions::SetVolatileFactoryAvailableForTesting(false);
   const ParmGetter getters[] = {&Settings::GetCGRLimitParm, &Settings::GetJoinLimitParm,
                                 &Settings::GetDisjoinLimitParm, &Settings::GetSagFactorParm,
                                 &Settings::GetAngleParm};
   for (ParmGetter get : getters) {
     CATICkeParm_var parm;
-    EXPECT_EQ((settings_->*get)(parm), E_FAIL);
+    EXPECT_EQ((settings.*get)(parm), E_FAIL);
     EXPECT_TRUE(!parm);
   }
   EXPECT_EQ(settings_->Initialize(), E_FAIL);

@@ -44,44 +44,48 @@ const IntegerAttribute kIntegers[] = {
 };
 
 TEST_F(IfcSettingsTest, IntegerGettersPresetTheDefaultBeforeAReadThatIsRefused) {
+  AXOETrsIfcSettingAtt& settings = *settings_;
   for (const IntegerAttribute& attribute : kIntegers) {
     SCOPED_TRACE(attribute.key);
     CATSettingRepositoryTesting::RefuseReads(kRepository, attribute.key, true);
     int value = -777;
-    EXPECT_EQ((settings_->*attribute.get)(value), E_FAIL);
+    EXPECT_EQ((settings.*attribute.get)(value), E_FAIL);
     EXPECT_EQ(value, attribute.defaultValue);
   }
 }
 
 TEST_F(IfcSettingsTest, IntegerGettersAnswerTheDefaultOfAKeyNeverWritten) {
+  AXOETrsIfcSettingAtt& settings = *settings_;
   for (const IntegerAttribute& attribute : kIntegers) {
     SCOPED_TRACE(attribute.key);
     int value = -777;
-    EXPECT_EQ((settings_->*attribute.get)(value), S_OK);
+    EXPECT_EQ((settings.*attribute.get)(value), S_OK);
     EXPECT_EQ(value, attribute.defaultValue);
   }
 }
 
 TEST_F(IfcSettingsTest, IntegerSettersWriteTheirOwnKeyAndGettersReadItBack) {
+  AXOETrsIfcSettingAtt& settings = *settings_;
   // A value of its own per attribute, growing, so that DisjoinLimit stays
   // above the JoinLimit written before it.
   int next = 700;
   for (const IntegerAttribute& attribute : kIntegers) {
     SCOPED_TRACE(attribute.key);
     const int written = ++next;
-    EXPECT_EQ((settings_->*attribute.set)(written), S_OK);
+    EXPECT_EQ((settings.*attribute.set)(written), S_OK);
     EXPECT_EQ(StoredInteger(attribute.key), written);
   }
   next = 700;
   for (const IntegerAttribute& attribute : kIntegers) {
     SCOPED_TRACE(attribute.key);
     int value = 0;
-    EXPECT_EQ((settings_->*attribute.get)(value), S_OK);
+    EXPECT_EQ((settings.*attribute.get)(value), S_OK);
     EXPECT_EQ(value, ++next);
   }
 }
 
 TEST_F(IfcSettingsTest, IntegerSettersRefuseValuesBelowTheirMinimum) {
+  AXOETrsIfcSettingAtt& settings = *settings_;
   const struct {
     IntegerSetter set;
     int value;
@@ -94,7 +98,7 @@ TEST_F(IfcSettingsTest, IntegerSettersRefuseValuesBelowTheirMinimum) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.value);
-    EXPECT_EQ((settings_->*c.set)(c.value), c.expected);
+    EXPECT_EQ((settings.*c.set)(c.value), c.expected);
   }
   int join = 0;
   settings_->GetJoinLimit(join);
@@ -158,20 +162,22 @@ const InfoOperation kInfoOperations[] = {
 };
 
 TEST_F(IfcSettingsTest, InfoOperationsDescribeTheirOwnKey) {
+  AXOETrsIfcSettingAtt& settings = *settings_;
   for (const InfoOperation& operation : kInfoOperations) {
     SCOPED_TRACE(operation.key);
     CATSettingInfo info;
-    EXPECT_EQ((settings_->*operation.get)(&info, 0), S_OK);
+    EXPECT_EQ((settings.*operation.get)(&info, 0), S_OK);
     EXPECT_EQ(info.GetKey(), operation.key);
-    EXPECT_EQ((settings_->*operation.get)(nullptr, 0), E_FAIL);
+    EXPECT_EQ((settings.*operation.get)(nullptr, 0), E_FAIL);
     // The option goes to the repository, which takes only 0.
-    EXPECT_EQ((settings_->*operation.get)(&info, 1), E_FAIL);
+    EXPECT_EQ((settings.*operation.get)(&info, 1), E_FAIL);
     CATSettingRepositoryTesting::RefuseReads(kRepository, operation.key, true);
-    EXPECT_EQ((settings_->*operation.get)(&info, 0), E_FAIL);
+    EXPECT_EQ((settings.*operation.get)(&info, 0), E_FAIL);
   }
 }
 
 TEST_F(IfcSettingsTest, ChoiceSettersTakeOnlyTheirTwoWordsInExactCase) {
+  AXOETrsIfcSettingAtt& settings = *settings_;
   const struct {
     ChoiceSetter set;
     const char* key;
@@ -193,7 +199,7 @@ TEST_F(IfcSettingsTest, ChoiceSettersTakeOnlyTheirTwoWordsInExactCase) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.word);
     StoreText(c.key, "before");
-    EXPECT_EQ((settings_->*c.set)(c.word), c.expected);
+    EXPECT_EQ((settings.*c.set)(c.word), c.expected);
     EXPECT_EQ(StoredText(c.key), c.expected == S_OK ? c.word : "before");
   }
 }

@@ -54,6 +54,9 @@ class IfcSettingsTest : public CATSettingTestFolder {
     return value.CastToCharPtr();
   }
 
+  // Tests that call operations through member pointers do so on a local
+  // reference to it: GCC 12 instruments `settings_->*member` wrongly under
+  // UBSan (a false "invalid vptr" on the fixture).
   AXOETrsIfcSettingAtt* settings_ = nullptr;
 
  private:
