@@ -25,40 +25,40 @@ FullPathResult FullPath(const char* name, const char* folder) {
 
 TEST(GetCatalogFullPath, TheFirstStartupPathHoldingTheCatalogWins) {
   CatalogTestTree tree;
-  tree.AddFile("one/Catalogs/Doors/Std/Door.catalog");
-  tree.AddFile("two/Catalogs/Doors/Std/Door.catalog");
+  tree.WriteFile("one/Catalogs/Doors/Std/Door.catalog");
+  tree.WriteFile("two/Catalogs/Doors/Std/Door.catalog");
   tree.SetStartupPaths({"empty", "one", "two"});
 
   const FullPathResult found = FullPath("Door", "Doors\\Std");
   EXPECT_EQ(found.result, S_OK);
-  EXPECT_EQ(found.path, tree.HostPath("one") + "\\Catalogs\\Doors\\Std\\Door.catalog");
+  EXPECT_EQ(found.path, tree.Host("one") + "\\Catalogs\\Doors\\Std\\Door.catalog");
 }
 
 TEST(GetCatalogFullPath, ADirectoryNamedLikeTheCatalogIsSkipped) {
   CatalogTestTree tree;
-  tree.AddFolder("one/Catalogs/Doors/Door.catalog");
-  tree.AddFile("two/Catalogs/Doors/Door.catalog");
+  tree.MakeFolder("one/Catalogs/Doors/Door.catalog");
+  tree.WriteFile("two/Catalogs/Doors/Door.catalog");
   tree.SetStartupPaths({"one", "two"});
 
   const FullPathResult found = FullPath("Door", "Doors");
   EXPECT_EQ(found.result, S_OK);
-  EXPECT_EQ(found.path, tree.HostPath("two") + "\\Catalogs\\Doors\\Door.catalog");
+  EXPECT_EQ(found.path, tree.Host("two") + "\\Catalogs\\Doors\\Door.catalog");
 }
 
 TEST(GetCatalogFullPath, AnEmptyFolderGivesADoubledSeparatorThatStillFindsTheFile) {
   CatalogTestTree tree;
-  tree.AddFile("one/Catalogs/Door.catalog");
+  tree.WriteFile("one/Catalogs/Door.catalog");
   tree.SetStartupPaths({"one"});
 
   const FullPathResult found = FullPath("Door", "");
   EXPECT_EQ(found.result, S_OK);
-  EXPECT_EQ(found.path, tree.HostPath("one") + "\\Catalogs\\\\Door.catalog");
+  EXPECT_EQ(found.path, tree.Host("one") + "\\Catalogs\\\\Door.catalog");
 }
 
 TEST(GetCatalogFullPath, FailsWithAnEmptyPathWhenNothingIsFound) {
   CatalogTestTree tree;
-  tree.AddFile("one/Catalogs/Doors/Window.catalog");
-  tree.AddFile("one/Catalogs/Doors/Door.catalog.bak");
+  tree.WriteFile("one/Catalogs/Doors/Window.catalog");
+  tree.WriteFile("one/Catalogs/Doors/Door.catalog.bak");
   tree.SetStartupPaths({"one"});
   for (const char* name : {"Door", "Window.catalog", ""}) {
     SCOPED_TRACE(name);
@@ -93,8 +93,8 @@ class LastUsedCatalogTest : public CATSettingTestFolder {
 };
 
 TEST_F(LastUsedCatalogTest, AStoredExistingFileIsAnsweredAndSaved) {
-  tree_.AddFile("Catalogs/Steel.catalog");
-  const std::string path = tree_.HostPath("Catalogs\\Steel.catalog");
+  tree_.WriteFile("Catalogs/Steel.catalog");
+  const std::string path = tree_.Host("Catalogs/Steel.catalog");
   ASSERT_EQ(AXOCorGlobalServices::SetLastUsedCatalog("SteelCatalog", path.c_str()), S_OK);
   EXPECT_TRUE(std::filesystem::exists(UserFile(kRepository)));
 
@@ -108,13 +108,13 @@ TEST_F(LastUsedCatalogTest, AStoredExistingFileIsAnsweredAndSaved) {
 }
 
 TEST_F(LastUsedCatalogTest, AStoredFileThatIsGoneOrAFolderFailsButIsHandedBack) {
-  tree_.AddFile("Catalogs/Gone.catalog");
-  tree_.AddFolder("Catalogs/Folder.catalog");
-  const std::string gone = tree_.HostPath("Catalogs\\Gone.catalog");
-  const std::string folder = tree_.HostPath("Catalogs\\Folder.catalog");
+  tree_.WriteFile("Catalogs/Gone.catalog");
+  tree_.MakeFolder("Catalogs/Folder.catalog");
+  const std::string gone = tree_.Host("Catalogs/Gone.catalog");
+  const std::string folder = tree_.Host("Catalogs/Folder.catalog");
   ASSERT_EQ(AXOCorGlobalServices::SetLastUsedCatalog("A", gone.c_str()), S_OK);
   ASSERT_EQ(AXOCorGlobalServices::SetLastUsedCatalog("B", folder.c_str()), S_OK);
-  tree_.Remove("Catalogs/Gone.catalog");
+  std::filesystem::remove(tree_.Native("Catalogs/Gone.catalog"));
 
   const Stored deleted = Get("A");
   EXPECT_EQ(deleted.result, E_FAIL);
@@ -136,8 +136,8 @@ TEST_F(LastUsedCatalogTest, AnyTextIsStored) {
 
 TEST_F(LastUsedCatalogTest, ASettingNeverWrittenFailsWithoutPassingTheCallersTextOff) {
   // The caller's text names an existing file, yet nothing was stored.
-  tree_.AddFile("Catalogs/Mine.catalog");
-  const std::string mine = tree_.HostPath("Catalogs\\Mine.catalog");
+  tree_.WriteFile("Catalogs/Mine.catalog");
+  const std::string mine = tree_.Host("Catalogs/Mine.catalog");
   EXPECT_EQ(Get("Never", mine.c_str()).result, E_FAIL);
 
   CATSettingRepositoryTesting::SetStrictReads(kRepository, true);

@@ -24,12 +24,12 @@ const char kSteel[] = "Catalogs/Structural Steel/";
 
 TEST(GetSteelCatalogNames, ListsEachNameOnceAtItsFirstOccurrence) {
   CatalogTestTree tree;
-  tree.AddFile(std::string("one/") + kSteel + "Euro/IPE.catalog");
-  tree.AddFile(std::string("one/") + kSteel + "Euro/HEA.catalog");
-  tree.AddFile(std::string("one/") + kSteel + "US/IPE.catalog");  // also in Euro
-  tree.AddFile(std::string("one/") + kSteel + "US/W.catalog");
-  tree.AddFile(std::string("two/") + kSteel + "Euro/HEA.catalog");  // also below "one"
-  tree.AddFile(std::string("two/") + kSteel + "Other/Z.catalog");
+  tree.WriteFile(std::string("one/") + kSteel + "Euro/IPE.catalog");
+  tree.WriteFile(std::string("one/") + kSteel + "Euro/HEA.catalog");
+  tree.WriteFile(std::string("one/") + kSteel + "US/IPE.catalog");  // also in Euro
+  tree.WriteFile(std::string("one/") + kSteel + "US/W.catalog");
+  tree.WriteFile(std::string("two/") + kSteel + "Euro/HEA.catalog");  // also below "one"
+  tree.WriteFile(std::string("two/") + kSteel + "Other/Z.catalog");
   tree.SetStartupPaths({"one", "missing", "two"});
 
   EXPECT_EQ(SteelCatalogNames(), (std::vector<std::string>{"HEA", "IPE", "W", "Z"}));
@@ -37,10 +37,10 @@ TEST(GetSteelCatalogNames, ListsEachNameOnceAtItsFirstOccurrence) {
 
 TEST(GetSteelCatalogNames, MatchesTheExtensionInAnyCaseButRemovesOnlyTheExactOne) {
   CatalogTestTree tree;
-  tree.AddFile(std::string("p/") + kSteel + "S/Beams.CATALOG");
-  tree.AddFile(std::string("p/") + kSteel + "S/Twice.catalog.catalog");
-  tree.AddFile(std::string("p/") + kSteel + "S/Mixed.Catalog.bak");
-  tree.AddFile(std::string("p/") + kSteel + "S/readme.txt");
+  tree.WriteFile(std::string("p/") + kSteel + "S/Beams.CATALOG");
+  tree.WriteFile(std::string("p/") + kSteel + "S/Twice.catalog.catalog");
+  tree.WriteFile(std::string("p/") + kSteel + "S/Mixed.Catalog.bak");
+  tree.WriteFile(std::string("p/") + kSteel + "S/readme.txt");
   tree.SetStartupPaths({"p"});
 
   EXPECT_EQ(SteelCatalogNames(),
@@ -49,11 +49,11 @@ TEST(GetSteelCatalogNames, MatchesTheExtensionInAnyCaseButRemovesOnlyTheExactOne
 
 TEST(GetSteelCatalogNames, LooksExactlyOneFolderLevelDown) {
   CatalogTestTree tree;
-  tree.AddFile(std::string("p/") + kSteel + "Loose.catalog");
-  tree.AddFile("p/Catalogs/Above.catalog");
-  tree.AddFile(std::string("p/") + kSteel + "S/Deeper/Deep.catalog");
-  tree.AddFolder(std::string("p/") + kSteel + "S/Folder.catalog");
-  tree.AddFile(std::string("p/") + kSteel + "S/Kept.catalog");
+  tree.WriteFile(std::string("p/") + kSteel + "Loose.catalog");
+  tree.WriteFile("p/Catalogs/Above.catalog");
+  tree.WriteFile(std::string("p/") + kSteel + "S/Deeper/Deep.catalog");
+  tree.MakeFolder(std::string("p/") + kSteel + "S/Folder.catalog");
+  tree.WriteFile(std::string("p/") + kSteel + "S/Kept.catalog");
   tree.SetStartupPaths({"p"});
 
   EXPECT_EQ(SteelCatalogNames(), (std::vector<std::string>{"Kept"}));
@@ -61,8 +61,8 @@ TEST(GetSteelCatalogNames, LooksExactlyOneFolderLevelDown) {
 
 TEST(GetSteelCatalogNames, RemovesDuplicatesTheCallerAlreadyHad) {
   CatalogTestTree tree;
-  tree.AddFile(std::string("p/") + kSteel + "S/IPE.catalog");
-  tree.AddFile(std::string("p/") + kSteel + "S/W.catalog");
+  tree.WriteFile(std::string("p/") + kSteel + "S/IPE.catalog");
+  tree.WriteFile(std::string("p/") + kSteel + "S/W.catalog");
   tree.SetStartupPaths({"p"});
   CATListValCATUnicodeString names;
   for (const char* name : {"X", "IPE", "X"}) names.Append(name);
@@ -89,9 +89,9 @@ class CapturingPlatform : public AXOPlatformWrapper {
 
 TEST(GetSteelCatalogNames, TracesEveryEntryOfTheSteelFolders) {
   CatalogTestTree tree;
-  tree.AddFile(std::string("one/") + kSteel + "Euro/IPE.catalog");
-  tree.AddFile(std::string("one/") + kSteel + "Loose.catalog");
-  tree.AddFile(std::string("two/") + kSteel + "US/W.catalog");
+  tree.WriteFile(std::string("one/") + kSteel + "Euro/IPE.catalog");
+  tree.WriteFile(std::string("one/") + kSteel + "Loose.catalog");
+  tree.WriteFile(std::string("two/") + kSteel + "US/W.catalog");
   tree.SetStartupPaths({"one", "two"});
   CapturingPlatform platform;
 

@@ -243,8 +243,8 @@ TEST_F(IfcSettingsTest, InitializeNeedsTheIntegersWrittenWhenKeysNeverWrittenAre
 class IfcSectionCatalogTest : public IfcSettingsTest {
  protected:
   void InstallSteelCatalogs() {
-    tree_.AddFile("p/Catalogs/Structural Steel/Euro/IPE.catalog");
-    tree_.AddFile("p/Catalogs/Structural Steel/Euro/HEA.catalog");
+    tree_.WriteFile("p/Catalogs/Structural Steel/Euro/IPE.catalog");
+    tree_.WriteFile("p/Catalogs/Structural Steel/Euro/HEA.catalog");
     tree_.SetStartupPaths({"p"});
   }
   CatalogTestTree tree_;
