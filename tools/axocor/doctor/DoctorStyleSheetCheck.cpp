@@ -66,8 +66,10 @@ std::string MissingIncludeText(const std::string& name, const std::string& sheet
 // pairing each name with the path that the library listed for it.
 class IncludeWalk {
  public:
-  IncludeWalk(Section& section, const std::vector<std::string>& listed, const std::string& sheet)
-      : section_(section), listed_(listed), sheet_(sheet) {}
+  // `sheet` names the style sheet in texts, `sheetPath` is its file.
+  IncludeWalk(Section& section, const std::vector<std::string>& listed, const std::string& sheet,
+              const std::string& sheetPath)
+      : section_(section), listed_(listed), sheet_(sheet), sheetPath_(sheetPath) {}
 
   void Walk(const std::string& text, std::vector<std::string>& chain, int depth) {
     const IncludeScan scan = ScanIncludes(text);
@@ -78,7 +80,7 @@ class IncludeWalk {
       if (stopped_) return;
     }
     if (!scan.malformed.empty()) {
-      section_.Problem(depth, chain.empty() ? sheet_ : Shown(chain.back()),
+      section_.Problem(depth, Shown(chain.empty() ? sheetPath_ : chain.back()),
                        scan.malformed + ": it and the rest of the text are not expanded");
     }
   }
@@ -120,6 +122,7 @@ class IncludeWalk {
   Section& section_;
   const std::vector<std::string>& listed_;
   const std::string sheet_;
+  const std::string sheetPath_;
   std::size_t next_ = 0;
   bool stopped_ = false;
 };
@@ -149,7 +152,7 @@ void CheckStyleSheet(Section& section, const std::string& name) {
   for (std::size_t i = 1; i < files.size(); ++i) {
     section.Note(1, Shown(files[i]), "not used: '" + name + "' is taken from " + Shown(path));
   }
-  IncludeWalk walk(section, listed, "style sheet '" + name + "'");
+  IncludeWalk walk(section, listed, "style sheet '" + name + "'", path);
   std::vector<std::string> chain;
   walk.Walk(text, chain, 1);
   if (!walk.stopped() && walk.walked() != listed.size()) {
