@@ -26,6 +26,8 @@ void RegisterDateCommands(CLI::App& app);
 void RegisterMapCommands(CLI::App& app);
 // "dictionaries": the installed attribute dictionaries (DictionaryCommands.cpp).
 void RegisterDictionaryCommands(CLI::App& app);
+// "doctor": checks an installation (DoctorCommand.cpp).
+void RegisterDoctorCommand(CLI::App& app);
 
 // Ends the running command: writes "axocor: error: <message>" to standard
 // error and makes the tool exit with status 1.

@@ -17,6 +17,7 @@ int main(int argc, char** argv) {
       "Run 'axocor <command> --help' for the options of a command.\n");
   RegisterGuidCommands(app);
   RegisterEnvCommands(app);
+  RegisterDoctorCommand(app);
   RegisterGvsCommands(app);
   RegisterCounterCommands(app);
   RegisterDateCommands(app);
