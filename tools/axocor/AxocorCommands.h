@@ -26,6 +26,10 @@ void RegisterDateCommands(CLI::App& app);
 void RegisterMapCommands(CLI::App& app);
 // "dictionaries": the installed attribute dictionaries (DictionaryCommands.cpp).
 void RegisterDictionaryCommands(CLI::App& app);
+// "settings show|set|reset": the translators' options (SettingsCommands.cpp).
+void RegisterSettingsCommands(CLI::App& app);
+// "catalogs steel|find": catalogs below the startup paths (CatalogCommands.cpp).
+void RegisterCatalogCommands(CLI::App& app);
 // "doctor": checks an installation (DoctorCommand.cpp).
 void RegisterDoctorCommand(CLI::App& app);
 

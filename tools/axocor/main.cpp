@@ -23,6 +23,8 @@ int main(int argc, char** argv) {
   RegisterDateCommands(app);
   RegisterMapCommands(app);
   RegisterDictionaryCommands(app);
+  RegisterSettingsCommands(app);
+  RegisterCatalogCommands(app);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {

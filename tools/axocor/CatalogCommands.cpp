@@ -1,0 +1,61 @@
+// "axocor catalogs": the installed steel section catalogs, and the file of
+// a catalog by name and folder, below the startup paths (CATStartupPath).
+#include <CLI/CLI.hpp>
+#include <iostream>
+#include <memory>
+#include <string>
+
+#include "AXOCorEnvVarManager.h"
+#include "AXOCorGlobalServices.h"
+#include "AxocorCommands.h"
+
+namespace {
+
+void RegisterSteel(CLI::App& group) {
+  CLI::App* command = group.add_subcommand(
+      "steel", "Print the names of the steel section catalogs, one per line, first found first");
+  command->callback([] {
+    CATListValCATUnicodeString names;
+    AXOCorGlobalServices::GetSteelCatalogNames(names);
+    if (names.Size() == 0) {
+      std::cerr << "axocor: no steel section catalog in a subfolder of "
+                   "<startup path>\\Catalogs\\Structural Steel\n";
+    }
+    for (int i = 1; i <= names.Size(); ++i) std::cout << names[i].ConvertToChar() << "\n";
+  });
+}
+
+void RegisterFind(CLI::App& group) {
+  CLI::App* command = group.add_subcommand(
+      "find", "Print the path of <name>.catalog in the first startup path that holds it");
+  auto name = std::make_shared<std::string>();
+  auto folder = std::make_shared<std::string>();
+  command->add_option("name", *name, "Catalog name, without .catalog")->required();
+  command->add_option("folder", *folder, "Folder below Catalogs: Structural Steel\\Euro")
+      ->required();
+  command->callback([=] {
+    CATUnicodeString path;
+    if (FAILED(AXOCorGlobalServices::GetCatalogFullPath(name->c_str(), folder->c_str(), path))) {
+      CATListValCATUnicodeString startupPaths;
+      AXOCorEnvVarManager::GetEnvVariableValues("CATStartupPath", startupPaths);
+      AxocorFail("no file '" + *name + ".catalog' in Catalogs\\" + *folder + " below any of the " +
+                 std::to_string(startupPaths.Size()) + " startup paths (CATStartupPath)");
+    }
+    std::cout << path.ConvertToChar() << "\n";
+  });
+}
+
+}  // namespace
+
+void RegisterCatalogCommands(CLI::App& app) {
+  CLI::App* group = app.add_subcommand("catalogs", "Catalogs below the startup paths");
+  group->require_subcommand(1);
+  group->footer(
+      "Examples:\n"
+      "  axocor catalogs steel\n"
+      "  axocor catalogs find IPE \"Structural Steel\\\\Euro\"\n"
+      "\n"
+      "Set AXO_DEBUG_OUTPUT=1 to see the folders that 'steel' looks into.");
+  RegisterSteel(*group);
+  RegisterFind(*group);
+}
