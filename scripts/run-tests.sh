@@ -46,27 +46,25 @@ stage() {
   [[ ${status} == 0 ]] || failed_stages+=("${name}")
 }
 
-native() {
-  cmake --preset default -DAXO_BUILD_TESTS=ON -DAXO_BUILD_BENCHMARKS=ON &&
-    cmake --build --preset default -j "${jobs}" &&
-    ctest --preset default -j "${jobs}"
-}
-
-sanitizers() {
-  cmake --preset asan &&
-    cmake --build --preset asan -j "${jobs}" &&
-    ctest --preset asan -j "${jobs}"
+# Configures, builds and tests one preset. The build goes on past a failing
+# file and the tests of everything that built still run, so one fault does
+# not hide the state of the rest; the stage fails when either step fails.
+preset() {
+  local name="$1"
+  shift
+  cmake --preset "${name}" "$@" || return 1
+  local build_status=0
+  cmake --build --preset "${name}" -j "${jobs}" -- -k 0 || build_status=$?
+  ctest --preset "${name}" -j "${jobs}" || return 1
+  return "${build_status}"
 }
 
 windows() {
-  scripts/build-gtest-windows.sh &&
-    cmake --preset windows &&
-    cmake --build --preset windows -j "${jobs}" &&
-    ctest --preset windows -j "${jobs}"
+  scripts/build-gtest-windows.sh && preset windows
 }
 
-stage native native
-stage sanitizers sanitizers
+stage native preset default -DAXO_BUILD_TESTS=ON -DAXO_BUILD_TOOLS=ON -DAXO_BUILD_BENCHMARKS=ON
+stage sanitizers preset asan
 stage windows windows
 stage consumer-native scripts/test-consumer.sh default
 stage consumer-windows scripts/test-consumer.sh windows
