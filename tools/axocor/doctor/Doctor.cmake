@@ -31,7 +31,12 @@ if(AXO_BUILD_TESTS)
   add_test(NAME axocor.doctor.help COMMAND axocor doctor --help)
   set_tests_properties(axocor.doctor.help PROPERTIES
     PASS_REGULAR_EXPRESSION "Examples:.*axocor doctor --env")
+  # A file that is not an environment file: the error names file and line
+  # (its first line, "# ...", reads as a comment), and the exit status is 2.
   add_test(NAME axocor.doctor.bad-env COMMAND axocor doctor --env ${AXO_SAMPLE_INSTALLATION}/README.md)
   set_tests_properties(axocor.doctor.bad-env PROPERTIES
-    PASS_REGULAR_EXPRESSION "axocor: error: .*README.md:1: expected VAR=value")
+    PASS_REGULAR_EXPRESSION "axocor: error: .*README.md:3: expected VAR=value")
+  add_test(NAME axocor.doctor.bad-env.exits
+    COMMAND axocor doctor --root ${AXO_SAMPLE_INSTALLATION}/no-such-folder)
+  set_tests_properties(axocor.doctor.bad-env.exits PROPERTIES WILL_FAIL TRUE)
 endif()
