@@ -3,7 +3,9 @@
 #   1. the native build ("default" preset; benchmarks built, not run),
 #   2. the sanitizer build ("asan" preset: AddressSanitizer and UBSan),
 #   3. the Windows build ("windows" preset, mingw-w64) with its tests under Wine,
-#   4. the consumer project against the installed native and Windows packages.
+#   4. the consumer project against the installed native and Windows packages,
+#   5. the road test of one IFC export (tests/road) against the installed
+#      native, sanitizer and Windows packages.
 # Installs missing Debian packages first. Every stage runs even when an
 # earlier one fails; the exit status is non-zero when any stage failed.
 #
@@ -68,6 +70,9 @@ stage sanitizers preset asan
 stage windows windows
 stage consumer-native scripts/test-consumer.sh default
 stage consumer-windows scripts/test-consumer.sh windows
+stage road-native tests/road/run-road.sh default
+stage road-sanitizers tests/road/run-road.sh asan
+stage road-windows tests/road/run-road.sh windows
 scripts/wine-emulator.sh --stop
 
 echo
