@@ -100,13 +100,15 @@ TEST_F(Doctor, BrokenCopyReportsEachFault) {
                   fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
   Write("startup/site/IDSequenceNumbers/SlabID", "abc");
   fs::remove(copy_ / "graphic/Dictionaries/AXOMasterFormat.CATfct");
+  fs::rename(copy_ / "graphic/Dictionaries/AXOUniformat.CATfct",
+             copy_ / "graphic/Dictionaries/AXOUniformat.catfct");
   Write("collection/default/generativeparameters/Slabs.xml",
         "<std:node><std:node type=\"includefile\"><std:strval></std:strval></std:node></std:node>");
   Write("axocor-env.txt",
         "CATStartupPath=startup/main;startup/site;startup/gone\n"
         "CATCollectionStandard=collection/standard\n"
         "CATDefaultCollectionStandard=collection/default\n"
-        "CATGraphicPath=graphic/Dictionaries;resources/graphic\n"
+        "CATGraphicPath=graphic/Dictionaries;resources/graphic/\n"
         "CATUserSettingPath=settings\n"
         "AXOProfileMap=profilemaps/ifc_export_map.csv\n"
         "AXOCounterNames=WallID;BeamID\n");
@@ -133,6 +135,8 @@ TEST_F(Doctor, BrokenCopyReportsEachFault) {
       {"catalogs", "Asian", "holds no catalog"},
       {"catalogs", "Loose.catalog", "lies directly in \"Structural Steel\""},
       {"dictionaries", "6. AXOMasterFormat.CATfct", "not installed"},
+      {"dictionaries", "7. AXOUniformat.CATfct", "installed only as 'AXOUniformat.catfct'"},
+      {"dictionaries", "resources", "not looked into for dictionaries"},
       {"counters", "WallID", "is read-only"},
       {"counters", "SlabID", "holds no number ('abc')"},
       {"counters", "BeamID", "absent"},

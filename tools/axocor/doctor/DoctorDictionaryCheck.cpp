@@ -9,23 +9,9 @@ namespace axocor::doctor {
 
 namespace {
 
-// The add-on's fixed order of dictionaries; GetOrderedDicoList starts with
-// these names whether or not they are installed.
-constexpr const char* kFixedOrder[] = {
-    "AXOAttBasePackages.CATfct",
-    "AXOIfcProjectStructure.CATfct",
-    "AXOIfcPropertySets.CATfct",
-    "AXOIfcQuantities.CATfct",
-    "AXODoorsandWindows.CATfct",
-    "AXOMasterFormat.CATfct",
-    "AXOUniformat.CATfct",
-    "AXODraftingRules.CATfct",
-    "AXOUnspecifiedAttributes.CATfct",
-    "AXOVersionControl.CATfct",
-    "AXODesignCollaboration.CATfct",
-    "AXOConstructionAdministration.CATfct",
-    "AXOUnspecifiedGroups.CATfct",
-};
+// GetOrderedDicoList starts with the add-on's 13 fixed dictionaries,
+// whether or not they are installed.
+constexpr std::size_t kFixedCount = 13;
 constexpr const char kArcCatalog[] = "AXOArcCatalog.CATfct";
 constexpr const char kBaseGeometry[] = "axobasegeometry.catfct";
 
@@ -41,9 +27,10 @@ bool IsDictionaryFolder(const std::string& path) {
 }
 
 // A graphic path that was plainly meant as a dictionary folder but misses
-// the library's exact test (letter case, a trailing separator).
+// the library's exact test (letter case, "/" separators, a trailing one).
 bool LooksLikeDictionaryFolder(std::string path) {
   path = ToLower(path);
+  std::replace(path.begin(), path.end(), '/', '\\');
   while (!path.empty() && (path.back() == '\\' || path.back() == '/')) path.pop_back();
   return EndsWith(path, "\\dictionaries") || EndsWith(path, "\\resources\\graphic");
 }
@@ -109,7 +96,7 @@ void CheckDictionaries(Report& report) {
   for (std::size_t i = 0; i < ordered.size(); ++i) {
     const std::string& name = ordered[i];
     const std::string position = std::to_string(i + 1) + ". " + name;
-    const bool fixed = i < std::size(kFixedOrder);
+    const bool fixed = i < kFixedCount;
     if (Contains(installed, name)) {
       section.Info(1, position, folderOf(name));
       continue;
