@@ -100,8 +100,10 @@ TEST_F(Doctor, BrokenCopyReportsEachFault) {
                   fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
   Write("startup/site/IDSequenceNumbers/SlabID", "abc");
   fs::remove(copy_ / "graphic/Dictionaries/AXOMasterFormat.CATfct");
-  fs::rename(copy_ / "graphic/Dictionaries/AXOUniformat.CATfct",
-             copy_ / "graphic/Dictionaries/AXOUniformat.catfct");
+  // Removed and written anew: a rename that only changes letter case may
+  // keep the old name on a file system that ignores case.
+  fs::remove(copy_ / "graphic/Dictionaries/AXOUniformat.CATfct");
+  Write("graphic/Dictionaries/AXOUniformat.catfct", "dictionary\n");
   Write("collection/default/generativeparameters/Slabs.xml",
         "<std:node><std:node type=\"includefile\"><std:strval></std:strval></std:node></std:node>");
   Write("axocor-env.txt",
