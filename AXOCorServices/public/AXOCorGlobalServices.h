@@ -49,10 +49,22 @@ class ExportedByAXOCorServices AXOCorGlobalServices {
   static bool IsAdminMode();
 
   // ---- Catalogs and dictionaries --------------------------------------------
+  // The file <startup path>\Catalogs\<folder>\<name>.catalog of the first
+  // entry of "CATStartupPath" that holds it as a file (not a directory):
+  // S_OK with its path, else E_FAIL with `fullPath` empty. An empty folder
+  // gives a doubled "\" before the file name, which file systems accept.
   static HRESULT GetCatalogFullPath(const CATUnicodeString& catalogName,
                                     const CATUnicodeString& catalogFolder,
                                     CATUnicodeString& fullPath);
+  // Stores any text as the last used catalog of the kind `settingName`, in
+  // the settings repository "AXOCatalogSettings", and saves the repository.
+  // E_FAIL, nothing saved, when the repository is unavailable or refuses.
   static HRESULT SetLastUsedCatalog(CATUnicodeString settingName, CATUnicodeString catalogPath);
+  // The stored last used catalog of the kind `settingName`: S_OK when it
+  // names an existing file that is not a directory. When a path is stored
+  // but the file is gone, E_FAIL with that path in `catalogPath`. When
+  // nothing is stored, E_FAIL with `catalogPath` empty, or unchanged when
+  // the repository is unavailable or refuses the read.
   static HRESULT GetLastUsedCatalog(CATUnicodeString settingName, CATUnicodeString& catalogPath);
   // Appends the file name of each installed attribute dictionary, once: the
   // files whose upper-cased name holds "AXO" and ".CATFCT" (the base geometry
@@ -64,6 +76,13 @@ class ExportedByAXOCorServices AXOCorGlobalServices {
   // not, then the other installed ones in reverse listing order, leaving out
   // "AXOArcCatalog.CATfct". Appends nothing when no dictionary is installed.
   static void GetOrderedDicoList(CATListValCATUnicodeString& names);
+  // Appends the names of the steel section catalogs: the files whose name
+  // holds ".catalog" in any letter case, in the subfolders (one level) of
+  // <startup path>\Catalogs\Structural Steel, less the first exact-case
+  // ".catalog" ("IPE.catalog" gives "IPE", "W.CATALOG" stays). Then drops
+  // repeated names from the whole list, entries the caller put there
+  // included. Traces the folders looked into on the debugger output. Always
+  // S_OK.
   static HRESULT GetSteelCatalogNames(CATListValCATUnicodeString& names);
 
   // ---- Spreadsheets ---------------------------------------------------------
