@@ -138,7 +138,9 @@ TEST_F(LastUsedCatalogTest, ASettingNeverWrittenFailsWithoutPassingTheCallersTex
   // The caller's text names an existing file, yet nothing was stored.
   tree_.WriteFile("Catalogs/Mine.catalog");
   const std::string mine = tree_.Host("Catalogs/Mine.catalog");
-  EXPECT_EQ(Get("Never", mine.c_str()).result, E_FAIL);
+  const Stored never = Get("Never", mine.c_str());
+  EXPECT_EQ(never.result, E_FAIL);
+  EXPECT_EQ(never.path, "");
 
   CATSettingRepositoryTesting::SetStrictReads(kRepository, true);
   const Stored strict = Get("Never", mine.c_str());
