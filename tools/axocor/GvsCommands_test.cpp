@@ -11,37 +11,14 @@
 #include "AXOPlatform.h"
 #include "AXOTestTempFolder.h"
 #include "AxocorCommands.h"
+#include "CommandTestRun.h"
 
 namespace {
 
-struct Result {
-  int status = 0;
-  std::string out;
-  std::string err;
-};
-
 // Runs "axocor gvs ..." with the given arguments.
-Result RunGvs(const std::vector<std::string>& args) {
-  CLI::App app;
-  RegisterGvsCommands(app);
-  std::ostringstream out;
-  std::ostringstream err;
-  std::streambuf* const old_out = std::cout.rdbuf(out.rdbuf());
-  std::streambuf* const old_err = std::cerr.rdbuf(err.rdbuf());
-  Result result;
-  try {
-    // CLI11 takes the arguments last first.
-    std::vector<std::string> reversed(args.rbegin(), args.rend());
-    reversed.push_back("gvs");
-    app.parse(reversed);
-  } catch (const CLI::ParseError& e) {
-    result.status = app.exit(e);
-  }
-  std::cout.rdbuf(old_out);
-  std::cerr.rdbuf(old_err);
-  result.out = out.str();
-  result.err = err.str();
-  return result;
+CommandTestResult RunGvs(std::vector<std::string> args) {
+  args.insert(args.begin(), "gvs");
+  return RunCommandForTest(RegisterGvsCommands, args);
 }
 
 std::string Include(const std::string& name) {
@@ -68,11 +45,11 @@ class GvsCommandsTest : public ::testing::Test {
 
 TEST_F(GvsCommandsTest, ExpandPrintsTheExpandedTextOrWritesItToAFile) {
   const std::string sheet = Sheet("<a>\r\n" + Include("part.xml") + "</a>");
-  const Result printed = RunGvs({"expand", sheet});
+  const CommandTestResult printed = RunGvs({"expand", sheet});
   EXPECT_EQ(printed.status, 0) << printed.err;
   EXPECT_EQ(printed.out, "<a>\n<std:node name=\"p\"/></a>");
 
-  const Result written = RunGvs({"expand", sheet, "-o", dir_.Host("out.xml")});
+  const CommandTestResult written = RunGvs({"expand", sheet, "-o", dir_.Host("out.xml")});
   EXPECT_EQ(written.status, 0) << written.err;
   EXPECT_EQ(written.out, "");
   std::ifstream file(dir_.Native("out.xml"), std::ios::binary);
@@ -81,11 +58,12 @@ TEST_F(GvsCommandsTest, ExpandPrintsTheExpandedTextOrWritesItToAFile) {
 }
 
 TEST_F(GvsCommandsTest, IncludesGivesEachIncludeAndFailsWhenOneDoesNotRead) {
-  const Result good = RunGvs({"includes", Sheet(Include("part.xml"))});
+  const CommandTestResult good = RunGvs({"includes", Sheet(Include("part.xml"))});
   EXPECT_EQ(good.status, 0) << good.err;
   EXPECT_EQ(good.out, "ok\t" + dir_.Host("std/gvs_includes/part.xml") + "\n");
 
-  const Result bad = RunGvs({"includes", Sheet(Include("part.xml") + Include("gone.xml"))});
+  const CommandTestResult bad =
+      RunGvs({"includes", Sheet(Include("part.xml") + Include("gone.xml"))});
   EXPECT_EQ(bad.status, 1);
   EXPECT_EQ(bad.out, "ok\t" + dir_.Host("std/gvs_includes/part.xml") +
                          "\nnot found\t(in no gvs_includes folder)\n");
@@ -116,7 +94,7 @@ TEST_F(GvsCommandsTest, ErrorsNameTheFileAtFault) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.message);
-    const Result result = RunGvs(c.args);
+    const CommandTestResult result = RunGvs(c.args);
     EXPECT_EQ(result.status, 1);
     EXPECT_NE(result.err.find("axocor: error: "), std::string::npos) << result.err;
     EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
@@ -124,17 +102,17 @@ TEST_F(GvsCommandsTest, ErrorsNameTheFileAtFault) {
 }
 
 TEST_F(GvsCommandsTest, ListGivesTheStyleSheetNamesOrFails) {
-  const Result none = RunGvs({"list"});
+  const CommandTestResult none = RunGvs({"list"});
   EXPECT_EQ(none.status, 1);
   EXPECT_NE(none.err.find("no style sheet"), std::string::npos) << none.err;
 
   dir_.WriteFile("std/generativeparameters/Walls.xml", "<a/>");
-  const Result one = RunGvs({"list"});
+  const CommandTestResult one = RunGvs({"list"});
   EXPECT_EQ(one.status, 0) << one.err;
   EXPECT_EQ(one.out, "Walls\n");
 
   AXOPlatform::Get()->SetEnv("CATCollectionStandard", nullptr);
-  const Result unset = RunGvs({"list"});
+  const CommandTestResult unset = RunGvs({"list"});
   EXPECT_EQ(unset.status, 1);
   EXPECT_NE(unset.err.find("neither CATCollectionStandard nor"), std::string::npos) << unset.err;
 }
