@@ -68,11 +68,11 @@ windows() {
 stage native preset default -DAXO_BUILD_TESTS=ON -DAXO_BUILD_TOOLS=ON -DAXO_BUILD_BENCHMARKS=ON
 stage sanitizers preset asan
 stage windows windows
-stage consumer-native scripts/test-consumer.sh default
-stage consumer-windows scripts/test-consumer.sh windows
-stage road-native tests/road/run-road.sh default
-stage road-sanitizers tests/road/run-road.sh asan
-stage road-windows tests/road/run-road.sh windows
+stage consumer-native scripts/test-installed.sh tests/consumer default
+stage consumer-windows scripts/test-installed.sh tests/consumer windows
+stage road-native scripts/test-installed.sh tests/road default
+stage road-sanitizers scripts/test-installed.sh tests/road asan
+stage road-windows scripts/test-installed.sh tests/road windows
 scripts/wine-emulator.sh --stop
 
 echo
