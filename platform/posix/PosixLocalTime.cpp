@@ -3,6 +3,8 @@
 #include <ctime>
 #include <limits>
 
+#include "../AXOCalendarFields.h"
+
 #include "PosixPlatform.h"
 
 bool PosixPlatform::LocalTimeFromSeconds(std::int64_t seconds, AXOCalendarTime& local) {
@@ -13,25 +15,13 @@ bool PosixPlatform::LocalTimeFromSeconds(std::int64_t seconds, AXOCalendarTime& 
   const std::time_t time = static_cast<std::time_t>(seconds);
   std::tm fields{};
   if (::localtime_r(&time, &fields) == nullptr) return false;
-  local.year = fields.tm_year + 1900;
-  local.month = fields.tm_mon + 1;
-  local.day = fields.tm_mday;
-  local.hour = fields.tm_hour;
-  local.minute = fields.tm_min;
-  local.second = fields.tm_sec;
+  local = AXOCalendarFromTm(fields);
   return true;
 }
 
 bool PosixPlatform::SecondsFromLocalTime(const AXOCalendarTime& local, std::int64_t& seconds) {
   if (local.year < std::numeric_limits<int>::min() + 1900) return false;
-  std::tm fields{};
-  fields.tm_year = local.year - 1900;
-  fields.tm_mon = local.month - 1;
-  fields.tm_mday = local.day;
-  fields.tm_hour = local.hour;
-  fields.tm_min = local.minute;
-  fields.tm_sec = local.second;
-  fields.tm_isdst = -1;
+  std::tm fields = AXOTmFromCalendar(local);
   // mktime returns -1 both on failure and for 1969-12-31 23:59:59 UTC; it
   // fills tm_wday only on success, which tells the two apart.
   fields.tm_wday = -1;

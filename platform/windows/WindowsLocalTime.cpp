@@ -4,31 +4,21 @@
 
 #include <limits>
 
+#include "../AXOCalendarFields.h"
+
 #include "WindowsPlatform.h"
 
 bool WindowsPlatform::LocalTimeFromSeconds(std::int64_t seconds, AXOCalendarTime& local) {
   const __time64_t time = static_cast<__time64_t>(seconds);
   struct tm fields = {};
   if (::_localtime64_s(&fields, &time) != 0) return false;
-  local.year = fields.tm_year + 1900;
-  local.month = fields.tm_mon + 1;
-  local.day = fields.tm_mday;
-  local.hour = fields.tm_hour;
-  local.minute = fields.tm_min;
-  local.second = fields.tm_sec;
+  local = AXOCalendarFromTm(fields);
   return true;
 }
 
 bool WindowsPlatform::SecondsFromLocalTime(const AXOCalendarTime& local, std::int64_t& seconds) {
   if (local.year < std::numeric_limits<int>::min() + 1900) return false;
-  struct tm fields = {};
-  fields.tm_year = local.year - 1900;
-  fields.tm_mon = local.month - 1;
-  fields.tm_mday = local.day;
-  fields.tm_hour = local.hour;
-  fields.tm_min = local.minute;
-  fields.tm_sec = local.second;
-  fields.tm_isdst = -1;
+  std::tm fields = AXOTmFromCalendar(local);
   // _mktime64 covers 1970-01-01 00:00:00 to 3000-12-31 23:59:59 UTC and
   // reports anything else as -1, which is never a valid result here.
   const __time64_t result = ::_mktime64(&fields);
