@@ -22,7 +22,7 @@ install(TARGETS ${AXO_LIBRARY_TARGETS}
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
 
-foreach(header_dir AXOCorServices/public host/include platform/include)
+foreach(header_dir AXOCorServices/public ${AXO_HOST_HEADER_DIRS} platform/include)
   install(DIRECTORY ${PROJECT_SOURCE_DIR}/${header_dir}/
     DESTINATION ${AXO_INSTALL_INCLUDEDIR}
     FILES_MATCHING PATTERN "*.h")
