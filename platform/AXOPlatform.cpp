@@ -15,4 +15,6 @@ AXOPlatform* AXOPlatform::Get() {
   return default_platform;
 }
 
-void AXOPlatform::SetForTesting(AXOPlatform* platform) { g_testing = platform; }
+void AXOPlatform::SetForTesting(AXOPlatform* platform) {
+  g_testing = platform;
+}

@@ -16,13 +16,13 @@ class ExportedByAXOCorServices AXOCorInstrumentationData {
   AXOCorInstrumentationData(const AXOCorInstrumentationData& other) = default;
   AXOCorInstrumentationData& operator=(const AXOCorInstrumentationData& other) = default;
 
-  std::uint32_t _HitCount;    // Start calls
-  std::int32_t _StartClock;   // clock at the latest Start, milliseconds
-  std::int32_t _EndClock;     // clock at the latest End, milliseconds
-  double _TotalTime;          // seconds accumulated by all End calls
-  double _StartMemory;        // used virtual memory at the latest Start, KiB
-  double _EndMemory;          // used virtual memory at the latest End, KiB
-  double _TotalMemory;        // memory change accumulated by all End calls, KiB
+  std::uint32_t _HitCount;   // Start calls
+  std::int32_t _StartClock;  // clock at the latest Start, milliseconds
+  std::int32_t _EndClock;    // clock at the latest End, milliseconds
+  double _TotalTime;         // seconds accumulated by all End calls
+  double _StartMemory;       // used virtual memory at the latest Start, KiB
+  double _EndMemory;         // used virtual memory at the latest End, KiB
+  double _TotalMemory;       // memory change accumulated by all End calls, KiB
   CATUnicodeString _Identifier;
 };
 

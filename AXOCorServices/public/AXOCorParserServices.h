@@ -43,8 +43,7 @@ class ExportedByAXOCorServices AXOCorParserServices {
   static void GetFileExtension(const CATUnicodeString& fileName, CATUnicodeString& extension);
   // The text before the last "." anywhere in it (also in a folder name):
   // "plan.xml" => "plan", ".profile" => "", "C:\a.b\file" => "C:\a".
-  static void RemoveExtensionFromFileName(const CATUnicodeString& fileName,
-                                          CATUnicodeString& name);
+  static void RemoveExtensionFromFileName(const CATUnicodeString& fileName, CATUnicodeString& name);
   // Appends the lines of the text file at `filePath` (a host path): one
   // entry per line, plus a final empty entry when the file ends with a line
   // break (an empty file gives one empty entry). A carriage return before a

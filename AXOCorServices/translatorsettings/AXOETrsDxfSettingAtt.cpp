@@ -7,28 +7,28 @@
 
 CATImplementClass(AXOETrsDxfSettingAtt, CATDataExtensionClass, CATBaseUnknown, AXOTrsDxfSettingCtrl)
 
-    namespace {
-  const char kRepositoryName[] = "AXODxfUnitTypeElt";
-  const char kUnitKey[] = "UnitOfDxfFile";
+namespace {
+const char kRepositoryName[] = "AXODxfUnitTypeElt";
+const char kUnitKey[] = "UnitOfDxfFile";
 
-  struct IntegerSetting {
-    const char* key;
-    int defaultValue;
-  };
+struct IntegerSetting {
+  const char* key;
+  int defaultValue;
+};
 
-  const IntegerSetting kImportLayerToComp = {"ImportLayerToComp", 0};
-  const IntegerSetting kFilePerSolid = {"FilePerSolid", 0};
-  const IntegerSetting kFilePerSurfaceMesh = {"FilePerSurfaceMesh", 0};
-  const IntegerSetting kImportAsPartCGR = {"ImportAsPartCGR", 0};
-  const IntegerSetting kCLDLimit = {"CLDLimit", 5000};
+const IntegerSetting kImportLayerToComp = {"ImportLayerToComp", 0};
+const IntegerSetting kFilePerSolid = {"FilePerSolid", 0};
+const IntegerSetting kFilePerSurfaceMesh = {"FilePerSurfaceMesh", 0};
+const IntegerSetting kImportAsPartCGR = {"ImportAsPartCGR", 0};
+const IntegerSetting kCLDLimit = {"CLDLimit", 5000};
 
-  // The integers that Initialize reads, in its order.
-  const IntegerSetting* const kInitialReads[] = {
-      &kFilePerSolid, &kFilePerSurfaceMesh, &kImportLayerToComp, &kImportAsPartCGR, &kCLDLimit};
+// The integers that Initialize reads, in its order.
+const IntegerSetting* const kInitialReads[] = {&kFilePerSolid, &kFilePerSurfaceMesh,
+                                               &kImportLayerToComp, &kImportAsPartCGR, &kCLDLimit};
 
-  // Millimetres per drawing unit, indexed by the stored unit.
-  const double kUnitScales[] = {1.0, 10.0, 1000.0, 25.4, 304.8};
-  const int kUnitCount = static_cast<int>(sizeof kUnitScales / sizeof kUnitScales[0]);
+// Millimetres per drawing unit, indexed by the stored unit.
+const double kUnitScales[] = {1.0, 10.0, 1000.0, 25.4, 304.8};
+const int kUnitCount = static_cast<int>(sizeof kUnitScales / sizeof kUnitScales[0]);
 
 }  // namespace
 

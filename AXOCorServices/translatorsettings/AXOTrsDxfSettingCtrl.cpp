@@ -10,7 +10,7 @@
 
 CATImplementClass(AXOTrsDxfSettingCtrl, CATComponentMainClass, CATBaseUnknown, CATNull)
 
-    AXOTrsDxfSettingCtrl::AXOTrsDxfSettingCtrl() = default;
+AXOTrsDxfSettingCtrl::AXOTrsDxfSettingCtrl() = default;
 
 AXOTrsDxfSettingCtrl::~AXOTrsDxfSettingCtrl() = default;
 

@@ -10,7 +10,7 @@
 
 CATImplementClass(AXOTrsIfcSettingCtrl, CATComponentMainClass, CATBaseUnknown, CATNull)
 
-    AXOTrsIfcSettingCtrl::AXOTrsIfcSettingCtrl() = default;
+AXOTrsIfcSettingCtrl::AXOTrsIfcSettingCtrl() = default;
 
 AXOTrsIfcSettingCtrl::~AXOTrsIfcSettingCtrl() = default;
 

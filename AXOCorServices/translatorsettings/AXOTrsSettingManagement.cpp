@@ -5,10 +5,10 @@
 
 CATImplementClass(AXOTrsDxfSettingManagement, CATDataExtensionClass, CATEIniSettingManagment,
                   AXOTrsDxfSettingCtrl)
-    CATImplementClass(AXOTrsIfcSettingManagement, CATDataExtensionClass, CATEIniSettingManagment,
-                      AXOTrsIfcSettingCtrl)
+CATImplementClass(AXOTrsIfcSettingManagement, CATDataExtensionClass, CATEIniSettingManagment,
+                  AXOTrsIfcSettingCtrl)
 
-        AXOTrsDxfSettingManagement::AXOTrsDxfSettingManagement()
+AXOTrsDxfSettingManagement::AXOTrsDxfSettingManagement()
     : CATEIniSettingManagment("AXODxfUnitTypeElt") {}
 
 AXOTrsDxfSettingManagement::~AXOTrsDxfSettingManagement() = default;

@@ -132,18 +132,16 @@ class AXO_PLATFORM_API AXOPlatform {
   // Reads the XML document `document`, given as its bytes in the encoding
   // its byte-order mark or XML declaration names (UTF-8 when neither does;
   // UTF-8 and UTF-16 are read by every backend, others as far as the
-  // system's reader knows them), and reports it to `handler`. Names come as written, prefix included. Among
-  // an element's attributes the namespace declarations ("xmlns",
-  // "xmlns:p") come first, then the others, each group in document order.
-  // References are replaced and CDATA sections are character data; the XML
-  // declaration, comments and processing instructions are not reported.
-  // A document that uses an undeclared namespace prefix or holds a document
-  // type declaration is refused, as is one that is not well-formed.
-  // Returns true when the whole document was read. Otherwise returns false
-  // with `error` set to a message that starts with the line and column of
-  // the fault; the handler may have received what came before it. An
-  // exception thrown by the handler ends the reading and reaches the caller.
-  // Where a system's reader is known to be laxer, its backend says so.
+  // system's reader knows them), and reports it to `handler`. Names come as written, prefix
+  // included. Among an element's attributes the namespace declarations ("xmlns", "xmlns:p") come
+  // first, then the others, each group in document order. References are replaced and CDATA
+  // sections are character data; the XML declaration, comments and processing instructions are not
+  // reported. A document that uses an undeclared namespace prefix or holds a document type
+  // declaration is refused, as is one that is not well-formed. Returns true when the whole document
+  // was read. Otherwise returns false with `error` set to a message that starts with the line and
+  // column of the fault; the handler may have received what came before it. An exception thrown by
+  // the handler ends the reading and reaches the caller. Where a system's reader is known to be
+  // laxer, its backend says so.
   virtual bool ParseXml(const std::string& document, AXOXmlSaxHandler& handler,
                         std::string& error) = 0;
 
@@ -266,9 +264,7 @@ class AXO_PLATFORM_API AXOPlatformWrapper : public AXOPlatform {
                 std::string& error) override {
     return target_->ParseXml(document, handler, error);
   }
-  bool SetEnv(const char* name, const char* value) override {
-    return target_->SetEnv(name, value);
-  }
+  bool SetEnv(const char* name, const char* value) override { return target_->SetEnv(name, value); }
   bool GetEnv(const char* name, std::string& value) override {
     return target_->GetEnv(name, value);
   }

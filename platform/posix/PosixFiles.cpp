@@ -10,7 +10,9 @@ int PosixPlatform::ChangeFileMode(const std::string& path, int mode) {
   return ::chmod(path.c_str(), static_cast<mode_t>(mode)) == 0 ? 0 : -1;
 }
 
-void PosixPlatform::SetDriveRoot(const std::string& nativeFolder) { drive_root_ = nativeFolder; }
+void PosixPlatform::SetDriveRoot(const std::string& nativeFolder) {
+  drive_root_ = nativeFolder;
+}
 
 // Host paths use "\" and may start with a drive letter. The mapping:
 //   "a\b\c.txt"        => "a/b/c.txt"

@@ -12,7 +12,9 @@
 
 #include "PosixPlatform.h"
 
-AXOPlatform* AXOMakeDefaultPlatform() { return new PosixPlatform(); }
+AXOPlatform* AXOMakeDefaultPlatform() {
+  return new PosixPlatform();
+}
 
 bool PosixPlatform::NewGuid(AXOGuidFields& guid) {
   unsigned char bytes[16];
@@ -41,8 +43,8 @@ std::int64_t PosixPlatform::ElapsedMilliseconds() {
   // The first call fixes the origin; that is close enough to process start
   // for differences, which is all callers use.
   static const auto origin = std::chrono::steady_clock::now();
-  return std::chrono::duration_cast<std::chrono::milliseconds>(
-             std::chrono::steady_clock::now() - origin)
+  return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() -
+                                                               origin)
       .count();
 }
 

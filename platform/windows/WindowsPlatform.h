@@ -39,7 +39,6 @@ class WindowsPlatform : public AXOPlatform {
   std::string ExecutablePath() override;
   std::int64_t StartProcess(const std::vector<std::string>& arguments) override;
   int WaitForProcess(std::int64_t process) override;
-
 };
 
 #endif  // AXO_WINDOWS_PLATFORM_H

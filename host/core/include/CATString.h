@@ -12,7 +12,8 @@ class CATHOST_API CATString {
   CATString() = default;
   CATString(const char* text) : text_(text != nullptr ? text : "") {}  // NOLINT: as the host
   CATString(const char* text, int length)
-      : text_(text != nullptr && length > 0 ? std::string(text, static_cast<size_t>(length)) : "") {}
+      : text_(text != nullptr && length > 0 ? std::string(text, static_cast<size_t>(length)) : "") {
+  }
 
   const char* CastToCharPtr() const { return text_.c_str(); }
   operator const char*() const { return text_.c_str(); }  // NOLINT

@@ -109,7 +109,11 @@ class CATHOST_API CATUnicodeString {
 CATHOST_API CATUnicodeString operator+(const CATUnicodeString& a, const CATUnicodeString& b);
 CATHOST_API CATUnicodeString operator+(const CATUnicodeString& a, const char* b);
 CATHOST_API CATUnicodeString operator+(const char* a, const CATUnicodeString& b);
-inline bool operator==(const char* a, const CATUnicodeString& b) { return b == a; }
-inline bool operator!=(const char* a, const CATUnicodeString& b) { return b != a; }
+inline bool operator==(const char* a, const CATUnicodeString& b) {
+  return b == a;
+}
+inline bool operator!=(const char* a, const CATUnicodeString& b) {
+  return b != a;
+}
 
 #endif  // CATUnicodeString_h

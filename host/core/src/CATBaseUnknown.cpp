@@ -12,9 +12,13 @@ namespace {
 std::atomic<long> g_live_objects{0};
 }  // namespace
 
-bool operator==(const GUID& a, const GUID& b) { return std::memcmp(&a, &b, sizeof(GUID)) == 0; }
+bool operator==(const GUID& a, const GUID& b) {
+  return std::memcmp(&a, &b, sizeof(GUID)) == 0;
+}
 
-CATBaseUnknown::CATBaseUnknown() { ++g_live_objects; }
+CATBaseUnknown::CATBaseUnknown() {
+  ++g_live_objects;
+}
 
 CATBaseUnknown::~CATBaseUnknown() {
   // The extension objects of a component live exactly as long as it does.
@@ -22,7 +26,9 @@ CATBaseUnknown::~CATBaseUnknown() {
   --g_live_objects;
 }
 
-long CATBaseUnknown::LiveObjectCount() { return g_live_objects.load(); }
+long CATBaseUnknown::LiveObjectCount() {
+  return g_live_objects.load();
+}
 
 HRESULT CATBaseUnknown::QueryInterface(const IID& iid, void** out) {
   if (out == nullptr) return E_INVALIDARG;
@@ -36,7 +42,9 @@ HRESULT CATBaseUnknown::QueryInterface(const IID& iid, void** out) {
   return CATQueryExtension(this, iid, out);
 }
 
-ULONG CATBaseUnknown::AddRef() { return ++ref_count_; }
+ULONG CATBaseUnknown::AddRef() {
+  return ++ref_count_;
+}
 
 ULONG CATBaseUnknown::Release() {
   const ULONG left = --ref_count_;
@@ -44,7 +52,9 @@ ULONG CATBaseUnknown::Release() {
   return left;
 }
 
-const char* CATBaseUnknown::IsA() const { return ClassName(); }
+const char* CATBaseUnknown::IsA() const {
+  return ClassName();
+}
 
 int CATBaseUnknown::IsAKindOf(const char* className) const {
   return className != nullptr && std::strcmp(className, ClassName()) == 0;

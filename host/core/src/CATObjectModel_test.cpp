@@ -32,17 +32,17 @@ class TestComponent : public CATBaseUnknown {
 };
 CATImplementClass(TestComponent, CATComponentMainClass, CATBaseUnknown, CATNull)
 
-    class TestDerivedComponent : public TestComponent {
+class TestDerivedComponent : public TestComponent {
   CATDeclareClass;
 };
 CATImplementClass(TestDerivedComponent, CATComponentMainClass, TestComponent, CATNull)
 
-    class TestOtherComponent : public CATBaseUnknown {
+class TestOtherComponent : public CATBaseUnknown {
   CATDeclareClass;
 };
 CATImplementClass(TestOtherComponent, CATComponentMainClass, CATBaseUnknown, CATNull)
 
-    class TestCounterExt : public CATBaseUnknown {
+class TestCounterExt : public CATBaseUnknown {
   CATDeclareClass;
 
  public:
@@ -57,8 +57,8 @@ CATImplementClass(TestOtherComponent, CATComponentMainClass, CATBaseUnknown, CAT
  private:
   int count_ = 0;
 };
-CATImplementClass(TestCounterExt, CATDataExtensionClass, CATBaseUnknown,
-                  TestComponent) int TestCounterExt::made = 0;
+CATImplementClass(TestCounterExt, CATDataExtensionClass, CATBaseUnknown, TestComponent)
+int TestCounterExt::made = 0;
 int TestCounterExt::destroyed = 0;
 
 class TestNameExt : public CATBaseUnknown {
@@ -69,8 +69,8 @@ class TestNameExt : public CATBaseUnknown {
 };
 CATImplementClass(TestNameExt, CATDataExtensionClass, CATBaseUnknown, TestComponent)
 
-    template <class E>
-    class TIETestICounter : public CATTie<TestICounter, E> {
+template <class E>
+class TIETestICounter : public CATTie<TestICounter, E> {
  public:
   TIETestICounter(CATBaseUnknown* object, void* hostData)
       : CATTie<TestICounter, E>(object, hostData) {}

@@ -5,7 +5,9 @@ namespace {
 constexpr char32_t kEscapeBase = 0xDC00;
 constexpr char32_t kReplacement = 0xFFFD;
 
-bool IsContinuation(unsigned char b) { return (b & 0xC0) == 0x80; }
+bool IsContinuation(unsigned char b) {
+  return (b & 0xC0) == 0x80;
+}
 
 }  // namespace
 

@@ -216,7 +216,9 @@ void CATUnicodeString::BuildFromWChar(const wchar_t* text) {
   chars_ = CATDecodeWide(text, std::wcslen(text));
 }
 
-std::wstring CATUnicodeString::ConvertToWChar() const { return CATEncodeWide(chars_); }
+std::wstring CATUnicodeString::ConvertToWChar() const {
+  return CATEncodeWide(chars_);
+}
 
 CATUnicodeChar CATUnicodeString::operator[](int index) const {
   if (index < 0 || index >= GetLengthInChar()) return CATUnicodeChar(' ');

@@ -9,7 +9,9 @@ namespace {
 
 // Texts used below: ‘Türrahmen’ and ‘Ø12’ in UTF-8.
 const char kDoorFrame[] = "T\xC3\xBCrrahmen";
-const char kDiameter[] = "\xC3\x98" "12";
+const char kDiameter[] =
+    "\xC3\x98"
+    "12";
 
 TEST(CATUnicodeStringTest, CountsCharactersNotBytes) {
   CATUnicodeString frame(kDoorFrame);
@@ -50,9 +52,9 @@ TEST(CATUnicodeStringTest, SearchesForwardAndBackward) {
     int mode;
     int expect;
   } cases[] = {
-      {".", 0, 1, 1},  {".", 2, 1, 3},  {".", 4, 1, -1}, {".", 0, 2, 3},
-      {".", 1, 2, 3},  {".", 2, 2, 1},  {"a", 4, 2, 0},  {"c", 0, 2, 4},
-      {"x", 0, 1, -1}, {"", 0, 1, -1},  {".", -1, 1, -1}, {".", 5, 2, -1},
+      {".", 0, 1, 1},  {".", 2, 1, 3}, {".", 4, 1, -1},  {".", 0, 2, 3},
+      {".", 1, 2, 3},  {".", 2, 2, 1}, {"a", 4, 2, 0},   {"c", 0, 2, 4},
+      {"x", 0, 1, -1}, {"", 0, 1, -1}, {".", -1, 1, -1}, {".", 5, 2, -1},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.what << " start " << c.start << " mode " << c.mode);

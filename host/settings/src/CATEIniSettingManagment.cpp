@@ -8,10 +8,10 @@ const IID IID_CATIIniSettingManagment = {
 
 CATImplementClass(CATEIniSettingManagment, CATDataExtensionClass, CATBaseUnknown, CATNull)
 
-    namespace {
-  CATSettingRepository* RepositoryNamed(const std::string& name) {
-    return CATSettingRepository::GetRepository(name.c_str(), 0, 1, nullptr);
-  }
+namespace {
+CATSettingRepository* RepositoryNamed(const std::string& name) {
+  return CATSettingRepository::GetRepository(name.c_str(), 0, 1, nullptr);
+}
 
 }  // namespace
 
