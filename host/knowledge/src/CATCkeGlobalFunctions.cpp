@@ -1,8 +1,10 @@
 // The volatile parameter factory and its availability switch for tests.
 #include "CATCkeGlobalFunctions.h"
 
+#include "CATAdapter.h"
 #include "CATCkeObjects.h"
 #include "CATCkeValueText.h"
+#include "CATComponent.h"
 
 const IID IID_CATICkeParmFactory = {
     0x5a0c1e04, 0x7b3d, 0x4e6a, {0x91, 0x02, 0x3c, 0x4d, 0x5e, 0x6f, 0x70, 0x84}};
@@ -11,8 +13,11 @@ namespace {
 
 bool g_factory_available = true;
 
-class CATCkeVolatileFactory : public CATCkeObject<CATICkeParmFactory> {
+// The factory keeps no state: its component only carries the interface.
+class CATCkeVolatileFactory : public CATAdapter<CATICkeParmFactory> {
  public:
+  using CATAdapter::CATAdapter;
+
   CATICkeParm_var CreateInteger(const CATUnicodeString& name, int value) override {
     return Create(name, CATCkeIntegerKind, value);
   }
@@ -24,8 +29,6 @@ class CATCkeVolatileFactory : public CATCkeObject<CATICkeParmFactory> {
   }
   CATIParmManipulator_var CreateParmManipulator() override { return CATCkeMakeManipulator(); }
 
-  const char* IsA() const override { return "CATCkeVolatileFactory"; }
-
  private:
   static CATICkeParm_var Create(const CATUnicodeString& name, CATCkeValueKind kind, double value) {
     if (name.GetLengthInChar() == 0 || !CATCkeIsRepresentable(kind, value)) {
@@ -35,13 +38,22 @@ class CATCkeVolatileFactory : public CATCkeObject<CATICkeParmFactory> {
   }
 };
 
+const CATInterfaceEntry kFactoryInterfaces[] = {
+    {&IID_CATICkeParmFactory, &CATNewAdapter<CATCkeVolatileFactory>}};
+
+class CATCkeFactoryComponent : public CATComponent {
+ public:
+  CATCkeFactoryComponent() : CATComponent(kFactoryInterfaces) {}
+  const char* IsA() const override { return "CATCkeVolatileFactory"; }
+};
+
 }  // namespace
 
 CATICkeParmFactory_var CATCkeGlobalFunctions::GetVolatileFactory() {
   // The factory keeps no state, so each caller gets an object of its own;
   // nothing stays alive once the caller drops its handle.
   if (!g_factory_available) return CATICkeParmFactory_var();
-  return CATCkeAdopt<CATICkeParmFactory>(new CATCkeVolatileFactory());
+  return CATAdoptHandle<CATICkeParmFactory>(new CATCkeFactoryComponent());
 }
 
 void CATCkeGlobalFunctions::SetVolatileFactoryAvailableForTesting(bool available) {

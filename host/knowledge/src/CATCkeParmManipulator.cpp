@@ -1,5 +1,7 @@
 // Editing ranges of knowledge parameters.
+#include "CATAdapter.h"
 #include "CATCkeObjects.h"
+#include "CATComponent.h"
 
 const IID IID_CATIParmManipulator = {
     0x5a0c1e02, 0x7b3d, 0x4e6a, {0x91, 0x02, 0x3c, 0x4d, 0x5e, 0x6f, 0x70, 0x82}};
@@ -10,37 +12,53 @@ bool IsBoundKind(int kind) {
   return kind >= 0 && kind <= 2;
 }
 
-class CATCkeParmManipulator : public CATCkeObject<CATIParmManipulator> {
+class CATCkeParmManipulator;
+
+class CATCkeRange : public CATAdapterOf<CATIParmManipulator, CATCkeParmManipulator> {
  public:
+  using CATAdapterOf::CATAdapterOf;
   HRESULT SetAccurateRange(double lowerBound, int lowerKind, double upperBound,
-                           int upperKind) override {
-    if (!IsBoundKind(lowerKind) || !IsBoundKind(upperKind)) return E_INVALIDARG;
-    lower_ = lowerBound;
-    lower_kind_ = lowerKind;
-    upper_ = upperBound;
-    upper_kind_ = upperKind;
-    return S_OK;
-  }
-
+                           int upperKind) override;
   void GetAccurateRange(double& lowerBound, int& lowerKind, double& upperBound,
-                        int& upperKind) const override {
-    lowerBound = lower_;
-    lowerKind = lower_kind_;
-    upperBound = upper_;
-    upperKind = upper_kind_;
-  }
+                        int& upperKind) const override;
+};
 
+const CATInterfaceEntry kManipulatorInterfaces[] = {
+    {&IID_CATIParmManipulator, &CATNewAdapter<CATCkeRange>}};
+
+class CATCkeParmManipulator : public CATComponent {
+ public:
+  CATCkeParmManipulator() : CATComponent(kManipulatorInterfaces) {}
   const char* IsA() const override { return "CATCkeParmManipulator"; }
 
- private:
-  double lower_ = 0.0;
-  int lower_kind_ = 0;
-  double upper_ = 0.0;
-  int upper_kind_ = 0;
+  double lower = 0.0;
+  int lower_kind = 0;
+  double upper = 0.0;
+  int upper_kind = 0;
 };
+
+HRESULT CATCkeRange::SetAccurateRange(double lowerBound, int lowerKind, double upperBound,
+                                      int upperKind) {
+  if (!IsBoundKind(lowerKind) || !IsBoundKind(upperKind)) return E_INVALIDARG;
+  CATCkeParmManipulator* range = Object();
+  range->lower = lowerBound;
+  range->lower_kind = lowerKind;
+  range->upper = upperBound;
+  range->upper_kind = upperKind;
+  return S_OK;
+}
+
+void CATCkeRange::GetAccurateRange(double& lowerBound, int& lowerKind, double& upperBound,
+                                   int& upperKind) const {
+  const CATCkeParmManipulator* range = Object();
+  lowerBound = range->lower;
+  lowerKind = range->lower_kind;
+  upperBound = range->upper;
+  upperKind = range->upper_kind;
+}
 
 }  // namespace
 
 CATIParmManipulator_var CATCkeMakeManipulator() {
-  return CATCkeAdopt<CATIParmManipulator>(new CATCkeParmManipulator());
+  return CATAdoptHandle<CATIParmManipulator>(new CATCkeParmManipulator());
 }

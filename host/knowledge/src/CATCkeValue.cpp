@@ -1,42 +1,61 @@
 // Knowledge values: a kind and a number in the internal unit of that kind.
 #include <climits>
 
+#include "CATAdapter.h"
 #include "CATCkeObjects.h"
 #include "CATCkeValueText.h"
+#include "CATComponent.h"
 
 const IID IID_CATICkeInst = {
     0x5a0c1e01, 0x7b3d, 0x4e6a, {0x91, 0x02, 0x3c, 0x4d, 0x5e, 0x6f, 0x70, 0x81}};
 
 namespace {
 
-class CATCkeValue : public CATCkeObject<CATICkeInst> {
+class CATCkeValue;
+
+class CATCkeValueInst : public CATAdapterOf<CATICkeInst, CATCkeValue> {
  public:
-  CATCkeValue(CATCkeValueKind kind, double value) : kind_(kind), value_(value) {}
+  using CATAdapterOf::CATAdapterOf;
+  CATCkeValueKind Kind() const override;
+  int AsInteger() const override;
+  double AsReal() const override;
+  CATUnicodeString AsString() const override;
+};
 
-  CATCkeValueKind Kind() const override { return kind_; }
+const CATInterfaceEntry kValueInterfaces[] = {{&IID_CATICkeInst, &CATNewAdapter<CATCkeValueInst>}};
 
-  int AsInteger() const override {
-    // Clamped before the conversion, which is undefined outside int's range.
-    if (value_ >= static_cast<double>(INT_MAX)) return INT_MAX;
-    if (value_ <= static_cast<double>(INT_MIN)) return INT_MIN;
-    return static_cast<int>(value_);
-  }
-
-  double AsReal() const override { return value_; }
-
-  CATUnicodeString AsString() const override {
-    return CATUnicodeString(CATCkeFormatValueText(kind_, value_).c_str());
-  }
-
+class CATCkeValue : public CATComponent {
+ public:
+  CATCkeValue(CATCkeValueKind kind, double value)
+      : CATComponent(kValueInterfaces), kind(kind), value(value) {}
   const char* IsA() const override { return "CATCkeValue"; }
 
- private:
-  const CATCkeValueKind kind_;
-  const double value_;
+  const CATCkeValueKind kind;
+  const double value;
 };
+
+CATCkeValueKind CATCkeValueInst::Kind() const {
+  return Object()->kind;
+}
+
+int CATCkeValueInst::AsInteger() const {
+  // Clamped before the conversion, which is undefined outside int's range.
+  const double value = Object()->value;
+  if (value >= static_cast<double>(INT_MAX)) return INT_MAX;
+  if (value <= static_cast<double>(INT_MIN)) return INT_MIN;
+  return static_cast<int>(value);
+}
+
+double CATCkeValueInst::AsReal() const {
+  return Object()->value;
+}
+
+CATUnicodeString CATCkeValueInst::AsString() const {
+  return CATUnicodeString(CATCkeFormatValueText(Object()->kind, Object()->value).c_str());
+}
 
 }  // namespace
 
 CATICkeInst_var CATCkeMakeValue(CATCkeValueKind kind, double value) {
-  return CATCkeAdopt<CATICkeInst>(new CATCkeValue(kind, value));
+  return CATAdoptHandle<CATICkeInst>(new CATCkeValue(kind, value));
 }

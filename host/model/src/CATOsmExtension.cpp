@@ -2,6 +2,8 @@
 #include <cstring>
 #include <string>
 
+#include "CATAdapter.h"
+#include "CATComponent.h"
 #include "CATIOsmExtension.h"
 
 const IID IID_CATIOsmExtension = {
@@ -9,35 +11,44 @@ const IID IID_CATIOsmExtension = {
 
 namespace {
 
-class CATOsmExtension : public CATIOsmExtension {
+class OsmExtension;
+
+class OsmExtensionAdapter : public CATAdapterOf<CATIOsmExtension, OsmExtension> {
  public:
-  explicit CATOsmExtension(const char* id) : has_id_(id != nullptr), id_(id != nullptr ? id : "") {}
+  using CATAdapterOf::CATAdapterOf;
+  char* GetID() override;
+};
 
-  HRESULT QueryInterface(const IID& iid, void** out) override {
-    if (out != nullptr && iid == IID_CATIOsmExtension) {
-      AddRef();
-      *out = static_cast<CATIOsmExtension*>(this);
-      return S_OK;
-    }
-    return CATBaseUnknown::QueryInterface(iid, out);
-  }
+const CATInterfaceEntry kOsmExtensionInterfaces[] = {
+    {&IID_CATIOsmExtension, &CATNewAdapter<OsmExtensionAdapter>}};
 
-  char* GetID() override {
+class OsmExtension : public CATComponent {
+ public:
+  explicit OsmExtension(const char* id)
+      : CATComponent(kOsmExtensionInterfaces),
+        has_id_(id != nullptr),
+        id_(id != nullptr ? id : "") {}
+
+  const char* IsA() const override { return "CATOsmExtension"; }
+
+  char* CopyOfId() const {
     if (!has_id_) return nullptr;
     char* copy = new char[id_.size() + 1];
     std::memcpy(copy, id_.c_str(), id_.size() + 1);
     return copy;
   }
 
-  const char* IsA() const override { return "CATOsmExtension"; }
-
  private:
   const bool has_id_;
   const std::string id_;
 };
 
+char* OsmExtensionAdapter::GetID() {
+  return Object()->CopyOfId();
+}
+
 }  // namespace
 
 CATIOsmExtension* CATCreateOsmExtension(const char* id) {
-  return new CATOsmExtension(id);
+  return CATAdoptAs<CATIOsmExtension>(new OsmExtension(id));
 }

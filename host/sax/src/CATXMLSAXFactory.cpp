@@ -1,6 +1,8 @@
 // The SAX parser factory of the stand-in and its creation.
 #include "CATIXMLSAXFactory.h"
 
+#include "CATAdapter.h"
+#include "CATComponent.h"
 #include "CATTextEncoding.h"
 #include "CATXMLSAXInputSource.h"
 #include "CATXMLSAXParser.h"
@@ -14,17 +16,10 @@ namespace {
 
 CATXMLSAXFault g_fault = CATXMLSAXFault::None;
 
-class SAXFactory : public CATIXMLSAXFactory {
+// The factory keeps no state: its component only carries the interface.
+class SAXFactory : public CATAdapter<CATIXMLSAXFactory> {
  public:
-  HRESULT QueryInterface(const IID& iid, void** out) override {
-    if (out == nullptr) return E_INVALIDARG;
-    if (iid == IID_CATIXMLSAXFactory) {
-      AddRef();
-      *out = static_cast<CATIXMLSAXFactory*>(this);
-      return S_OK;
-    }
-    return CATBaseUnknown::QueryInterface(iid, out);
-  }
+  using CATAdapter::CATAdapter;
 
   HRESULT CreateInputSourceFromString(const CATUnicodeString& text,
                                       const CATUnicodeString& systemId,
@@ -33,20 +28,22 @@ class SAXFactory : public CATIXMLSAXFactory {
     if (g_fault == CATXMLSAXFault::InputSourceFails) return E_OUTOFMEMORY;
     // The char form keeps each byte that was not UTF-8 as that byte, so a
     // text read from a file hands the parser the file's own bytes.
-    CATISAXInputSource* created =
-        CATXMLSAXNewMemoryInputSource(CATEncodeUtf8(text.Characters()), systemId);
-    source = created;
-    created->Release();
-    return S_OK;
+    source = CATXMLSAXNewMemoryInputSource(CATEncodeUtf8(text.Characters()), systemId);
+    return !source ? E_OUTOFMEMORY : S_OK;
   }
 
   HRESULT Parse(const CATISAXInputSource_var& source, CATISAXContentHandler& handler,
                 CATUnicodeString& error) override {
     return CATXMLSAXParseSource(source, handler, error);
   }
+};
 
- private:
-  ~SAXFactory() override = default;
+const CATInterfaceEntry kFactoryInterfaces[] = {
+    {&IID_CATIXMLSAXFactory, &CATNewAdapter<SAXFactory>}};
+
+class SAXFactoryComponent : public CATComponent {
+ public:
+  SAXFactoryComponent() : CATComponent(kFactoryInterfaces) {}
 };
 
 }  // namespace
@@ -55,10 +52,8 @@ HRESULT CreateCATIXMLSAXFactory(const CLSID& parserClass, CATIXMLSAXFactory_var&
   factory.Clear();
   if (g_fault == CATXMLSAXFault::NoFactory) return E_FAIL;
   if (parserClass != CLSID_XML4C_SAX) return E_INVALIDARG;
-  CATIXMLSAXFactory* created = new SAXFactory;
-  factory = created;
-  created->Release();
-  return S_OK;
+  factory = CATAdoptHandle<CATIXMLSAXFactory>(new SAXFactoryComponent);
+  return !factory ? E_OUTOFMEMORY : S_OK;
 }
 
 void CATXMLSAXSetFaultForTesting(CATXMLSAXFault fault) {

@@ -5,9 +5,9 @@
 
 #include "CATISAXInputSource.h"
 
-// A new input source over `bytes`, named `systemId`, carrying the one
-// reference of its creator.
-CATISAXInputSource* CATXMLSAXNewMemoryInputSource(std::string bytes,
-                                                  const CATUnicodeString& systemId);
+// A new input source over `bytes`, named `systemId`; null when it cannot be
+// made.
+CATISAXInputSource_var CATXMLSAXNewMemoryInputSource(std::string bytes,
+                                                     const CATUnicodeString& systemId);
 
 #endif  // CATXMLSAXInputSource_h

@@ -1,0 +1,105 @@
+#ifndef CATAdapter_h
+#define CATAdapter_h
+
+// Adapters: the one way in which a component of the object model offers an
+// interface. A component is an object whose identity is itself; each of its
+// interfaces is implemented by a separate adapter object that forwards to
+// the component. So one component offers any number of interfaces, each
+// adapter has one reference count of its own, and handles of different
+// interfaces of one component compare equal.
+//
+//   class Wall : public CATComponent { ... data ... };
+//
+//   class WallAlias : public CATAdapterOf<CATIAlias, Wall> {
+//    public:
+//     using CATAdapterOf::CATAdapterOf;
+//     CATUnicodeString GetAlias() override { return Object()->name; }
+//   };
+//
+// An adapter holds one reference to its component for as long as it lives.
+// Asked for IID_CATBaseUnknown it gives the component (identity); asked for
+// its own interface it gives itself; every other interface is asked of the
+// component. Adapters are made on demand by the component (CATComponent.h)
+// or, for interfaces that extensions add to a component, by the
+// object-model dictionary (CATDictionary.h, CATTie.h).
+
+#include <new>
+
+#include "CATBaseUnknown.h"
+
+template <class I>
+class CATAdapter : public I {
+ public:
+  typedef I Interface;
+
+  HRESULT QueryInterface(const IID& iid, void** out) override {
+    if (out == nullptr) return E_INVALIDARG;
+    *out = nullptr;
+    if (component_ == nullptr) return E_NOINTERFACE;
+    if (iid == I::ClassId() && !(iid == IID_CATBaseUnknown)) {
+      this->AddRef();
+      *out = static_cast<I*>(this);
+      return S_OK;
+    }
+    // The component answers IID_CATBaseUnknown with itself.
+    return component_->QueryInterface(iid, out);
+  }
+  const char* IsA() const override { return component_ != nullptr ? component_->IsA() : ""; }
+  int IsAKindOf(const char* className) const override {
+    return component_ != nullptr ? component_->IsAKindOf(className) : 0;
+  }
+
+  // False when the adapter was given no object; such an adapter is
+  // unusable and is never handed out (CATNewAdapter).
+  bool IsBound() const { return component_ != nullptr; }
+
+  // Adapts the component that `object` belongs to: `object` is the
+  // component itself or another of its adapters (may be null, which leaves
+  // the adapter unbound). Public so that adapters can inherit it.
+  explicit CATAdapter(CATBaseUnknown* object) {
+    void* identity = nullptr;
+    if (object != nullptr && SUCCEEDED(object->QueryInterface(IID_CATBaseUnknown, &identity))) {
+      component_ = static_cast<CATBaseUnknown*>(identity);
+    }
+  }
+
+ protected:
+  ~CATAdapter() override {
+    if (component_ != nullptr) component_->Release();
+  }
+
+  // The component; valid while the adapter lives.
+  CATBaseUnknown* Component() const { return component_; }
+
+ private:
+  CATBaseUnknown* component_ = nullptr;  // one reference
+};
+
+// An adapter of interface I over a component of class C, which it reaches
+// as Object(). Only a component of class C may make such an adapter.
+template <class I, class C>
+class CATAdapterOf : public CATAdapter<I> {
+ public:
+  explicit CATAdapterOf(CATBaseUnknown* object) : CATAdapter<I>(object) {}
+
+ protected:
+  C* Object() const { return static_cast<C*>(this->Component()); }
+};
+
+// Makes the adapter `Adapter` for `object` (a component or one of its
+// adapters): the adapter with one reference, as a pointer to its interface;
+// null when `object` is null, the allocation fails or the adapter cannot
+// bind (see CATTie).
+template <class Adapter, class... Args>
+CATBaseUnknown* CATNewAdapter(CATBaseUnknown* object, Args... args) {
+  if (object == nullptr) return nullptr;
+  Adapter* adapter = new (std::nothrow) Adapter(object, args...);
+  if (adapter == nullptr) return nullptr;
+  if (!adapter->IsBound()) {
+    adapter->Release();
+    return nullptr;
+  }
+  return static_cast<typename Adapter::Interface*>(adapter);
+}
+
+#endif  // CATAdapter_h

@@ -1,0 +1,282 @@
+#include <gtest/gtest.h>
+
+#include "CATAdapter.h"
+#include "CATBaseUnknown.h"
+#include "CATComponent.h"
+#include "CATDictionary.h"
+#include "CATListOfCATBaseUnknown.h"
+#include "CATMetaClass.h"
+#include "CATTie.h"
+
+// Components, their adapters and the handles that hold them, on a small
+// model: a square offers a shape, corners and a name; a circle only a shape.
+
+namespace cathandle_test {
+
+const IID IID_TestShape = {0x1, 0x2, 0x3, {1, 2, 3, 4, 5, 6, 7, 8}};
+const IID IID_TestCorners = {0x1, 0x2, 0x3, {8, 7, 6, 5, 4, 3, 2, 1}};
+const IID IID_TestLabel = {0x1, 0x2, 0x3, {8, 8, 8, 8, 8, 8, 8, 8}};
+
+class TestShape : public CATBaseUnknown {
+ public:
+  static const IID& ClassId() { return IID_TestShape; }
+  virtual int Area() const = 0;
+};
+
+class TestCorners : public CATBaseUnknown {
+ public:
+  static const IID& ClassId() { return IID_TestCorners; }
+  virtual int Corners() const = 0;
+};
+
+class TestLabel : public CATBaseUnknown {
+ public:
+  static const IID& ClassId() { return IID_TestLabel; }
+  virtual const char* Label() const = 0;
+};
+
+class TestFigure;
+
+class FigureShape : public CATAdapterOf<TestShape, TestFigure> {
+ public:
+  using CATAdapterOf::CATAdapterOf;
+  int Area() const override;
+};
+
+class FigureCorners : public CATAdapterOf<TestCorners, TestFigure> {
+ public:
+  using CATAdapterOf::CATAdapterOf;
+  int Corners() const override;
+};
+
+class FigureLabel : public CATAdapterOf<TestLabel, TestFigure> {
+ public:
+  using CATAdapterOf::CATAdapterOf;
+  const char* Label() const override { return "figure"; }
+};
+
+// A maker that fails, as when memory runs out.
+CATBaseUnknown* FailingMaker(CATBaseUnknown*) {
+  return nullptr;
+}
+
+const CATInterfaceEntry kSquareInterfaces[] = {{&IID_TestShape, &CATNewAdapter<FigureShape>},
+                                               {&IID_TestCorners, &CATNewAdapter<FigureCorners>},
+                                               {&IID_TestLabel, &CATNewAdapter<FigureLabel>}};
+const CATInterfaceEntry kCircleInterfaces[] = {{&IID_TestShape, &CATNewAdapter<FigureShape>}};
+
+class TestFigure : public CATComponent {
+  CATDeclareClass;
+
+ public:
+  TestFigure(const CATInterfaceEntry* interfaces, int count, int area, int corners)
+      : CATComponent(interfaces, count), area(area), corners(corners) {}
+  const int area;
+  const int corners;
+};
+CATImplementClass(TestFigure, CATComponentMainClass, CATBaseUnknown, CATNull)
+
+TestFigure* NewSquare() {
+  return new TestFigure(kSquareInterfaces, 3, 4, 4);
+}
+TestFigure* NewCircle() {
+  return new TestFigure(kCircleInterfaces, 1, 3, 0);
+}
+
+int FigureShape::Area() const {
+  return Object()->area;
+}
+int FigureCorners::Corners() const {
+  return Object()->corners;
+}
+
+// An extension that offers a label to every figure through the dictionary.
+class TestFigureLabelExt : public CATBaseUnknown {
+  CATDeclareClass;
+};
+CATImplementClass(TestFigureLabelExt, CATDataExtensionClass, CATBaseUnknown, TestFigure)
+
+class TIETestLabel : public CATTie<TestLabel, TestFigureLabelExt> {
+ public:
+  using CATTie::CATTie;
+  const char* Label() const override { return "extension"; }
+};
+
+CATBaseUnknown* CreateTIETestLabelTestFigureLabelExt(CATBaseUnknown* object, void* hostData) {
+  return CATCreateAdapter<TIETestLabel>(object, hostData);
+}
+
+}  // namespace cathandle_test
+
+namespace {
+
+using namespace cathandle_test;
+
+// References held on `object`, read without changing them.
+ULONG References(CATBaseUnknown* object) {
+  object->AddRef();
+  return object->Release();
+}
+
+typedef CATHandle<TestShape> TestShape_var;
+typedef CATHandle<TestCorners> TestCorners_var;
+typedef CATHandle<TestLabel> TestLabel_var;
+
+class CATHandleTest : public testing::Test {
+ protected:
+  void SetUp() override { live_before_ = CATBaseUnknown::LiveObjectCount(); }
+  // Every test must give back every reference it took, failures included.
+  void TearDown() override { EXPECT_EQ(CATBaseUnknown::LiveObjectCount(), live_before_); }
+
+ private:
+  long live_before_ = 0;
+};
+
+TEST_F(CATHandleTest, HandleKeepsTheComponentAliveUntilItGoes) {
+  const long live_before = CATBaseUnknown::LiveObjectCount();
+  TestFigure* circle = NewCircle();
+  {
+    TestShape_var shape(circle);
+    EXPECT_EQ(References(circle), 2u) << "the adapter holds the component";
+    circle->Release();  // the creator's reference
+    EXPECT_EQ(CATBaseUnknown::LiveObjectCount(), live_before + 2) << "component and adapter";
+    EXPECT_EQ(shape->Area(), 3);
+  }
+  EXPECT_EQ(CATBaseUnknown::LiveObjectCount(), live_before);
+}
+
+TEST_F(CATHandleTest, CopiesAddAndAssignmentsMoveReferences) {
+  TestFigure* square = NewSquare();
+  TestFigure* circle = NewCircle();
+  {
+    TestShape_var first(square);
+    TestShape* square_shape = first;
+    TestShape_var copy(first);
+    EXPECT_EQ(References(square_shape), 2u) << "a copy shares the adapter";
+    copy = circle;
+    EXPECT_EQ(References(square_shape), 1u);
+    TestShape* circle_shape = copy;
+    copy = copy;  // self-assignment keeps the reference
+    EXPECT_EQ(References(circle_shape), 1u);
+    TestShape_var moved(std::move(copy));
+    EXPECT_TRUE(!copy);
+    first = moved;  // drops the square's adapter, which releases the square
+    EXPECT_EQ(References(circle_shape), 2u);
+    EXPECT_EQ(References(square), 1u);
+    first.Clear();
+    EXPECT_TRUE(!first);
+    EXPECT_EQ(References(circle_shape), 1u);
+  }
+  EXPECT_EQ(References(square), 1u);
+  EXPECT_EQ(References(circle), 1u);
+  square->Release();
+  circle->Release();
+}
+
+TEST_F(CATHandleTest, EveryInterfaceIsReachedFromEveryOther) {
+  TestFigure* square = NewSquare();
+  {
+    TestShape_var shape(square);
+    square->Release();
+    TestCorners_var corners(shape);
+    TestLabel_var label(corners);
+    ASSERT_FALSE(!shape);
+    ASSERT_FALSE(!corners);
+    ASSERT_FALSE(!label);
+    EXPECT_EQ(TestShape_var(label)->Area(), 4);
+    EXPECT_EQ(TestCorners_var(label)->Corners(), 4);
+    EXPECT_STREQ(TestLabel_var(shape)->Label(), "figure");
+    EXPECT_STREQ(label->IsA(), "TestFigure") << "an adapter answers for its component";
+    EXPECT_EQ(label->IsAKindOf("CATBaseUnknown"), 1);
+
+    // Identity: every interface leads to the component.
+    EXPECT_TRUE(shape == corners);
+    EXPECT_TRUE(corners == label);
+    EXPECT_TRUE(CATBaseUnknown_var(label) == shape);
+    void* identity = nullptr;
+    ASSERT_EQ(label->QueryInterface(IID_CATBaseUnknown, &identity), S_OK);
+    EXPECT_EQ(identity, static_cast<void*>(static_cast<CATBaseUnknown*>(square)));
+    static_cast<CATBaseUnknown*>(identity)->Release();
+  }
+}
+
+TEST_F(CATHandleTest, EqualityIsIdentityOfTheComponent) {
+  TestFigure* square = NewSquare();
+  TestFigure* other = NewSquare();
+  {
+    TestShape_var shape(square);
+    EXPECT_TRUE(shape == TestShape_var(square)) << "two adapters of one interface";
+    EXPECT_TRUE(shape != TestShape_var(other));
+    EXPECT_TRUE(shape != TestCorners_var(other));
+    EXPECT_TRUE(TestShape_var() == TestCorners_var());
+    EXPECT_TRUE(shape != TestShape_var());
+  }
+  square->Release();
+  other->Release();
+}
+
+TEST_F(CATHandleTest, InterfacesCanDifferPerObject) {
+  TestFigure* square = NewSquare();
+  TestFigure* circle = NewCircle();
+  TestFigure* anonymous = NewSquare();
+  anonymous->RemoveInterface(IID_TestLabel);
+  TestFigure* failing = NewSquare();
+  failing->AddInterface(IID_TestCorners, &FailingMaker);
+  {
+    EXPECT_TRUE(!TestCorners_var(circle)) << "not in the kind's table";
+    EXPECT_FALSE(!TestLabel_var(square));
+    EXPECT_TRUE(!TestLabel_var(anonymous)) << "removed from this object only";
+    EXPECT_FALSE(anonymous->OffersInterface(IID_TestLabel));
+    EXPECT_FALSE(!TestShape_var(anonymous));
+
+    circle->AddInterface(IID_TestCorners, &CATNewAdapter<FigureCorners>);
+    EXPECT_EQ(TestCorners_var(circle)->Corners(), 0) << "added to this circle";
+    EXPECT_TRUE(!CATAdoptHandle<TestCorners>(NewCircle())) << "other circles keep their set";
+
+    void* out = &out;
+    EXPECT_EQ(failing->QueryInterface(IID_TestCorners, &out), E_OUTOFMEMORY);
+    EXPECT_EQ(out, nullptr);
+    out = &out;
+    EXPECT_EQ(anonymous->QueryInterface(IID_TestLabel, &out), E_NOINTERFACE);
+    EXPECT_EQ(out, nullptr);
+    EXPECT_EQ(References(anonymous), 1u) << "a refused query takes no reference";
+  }
+  for (TestFigure* figure : {square, circle, anonymous, failing}) figure->Release();
+}
+
+TEST_F(CATHandleTest, DictionaryExtensionsServeWhatTheSetLacksUnlessRemoved) {
+  const CATFillDictionary entry("TestFigureLabelExt", IID_TestLabel,
+                                &CreateTIETestLabelTestFigureLabelExt);
+  TestFigure* circle = NewCircle();
+  TestFigure* square = NewSquare();
+  TestFigure* anonymous = NewSquare();
+  anonymous->RemoveInterface(IID_TestLabel);
+  {
+    EXPECT_STREQ(TestLabel_var(circle)->Label(), "extension");
+    EXPECT_STREQ(TestLabel_var(square)->Label(), "figure") << "the object's own set comes first";
+    EXPECT_TRUE(!TestLabel_var(anonymous));
+    EXPECT_TRUE(TestLabel_var(circle) == TestShape_var(circle));
+  }
+  for (TestFigure* figure : {circle, square, anonymous}) figure->Release();
+}
+
+TEST_F(CATHandleTest, ListsOfHandlesReleaseTheirElements) {
+  TestFigure* circle = NewCircle();
+  {
+    CATListValCATBaseUnknown_var list;
+    list.Append(circle);
+    list.Append(circle);
+    EXPECT_EQ(References(circle), 3u);
+    EXPECT_EQ(list.Locate(CATBaseUnknown_var(circle)), 1);
+    EXPECT_EQ(list.RemoveDuplicates(), 1);
+    EXPECT_EQ(References(circle), 2u);
+    CATListValCATBaseUnknown_var copy(list);
+    EXPECT_EQ(References(circle), 3u);
+    list.RemoveAll();
+    EXPECT_EQ(References(circle), 2u);
+  }
+  EXPECT_EQ(References(circle), 1u);
+  circle->Release();
+}
+
+}  // namespace
