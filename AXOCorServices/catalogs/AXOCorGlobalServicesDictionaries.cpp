@@ -1,7 +1,7 @@
 // Attribute dictionaries: the ".CATfct" files of the add-on installed in the
 // dictionary folders of the graphic path list, and their presentation order.
-#include "AXOCorEnvVarManager.h"
 #include "AXOCorDictionaryRules.h"
+#include "AXOCorEnvVarManager.h"
 #include "AXOCorGlobalServices.h"
 #include "CATLib.h"
 

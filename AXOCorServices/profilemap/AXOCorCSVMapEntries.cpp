@@ -62,7 +62,9 @@ bool AppendCharacters(const std::u32string& chars, std::string& key) {
 }
 
 Source ExportSource(const std::string_view (&fields)[3]) {
-  return IsName(fields[2]) ? Source::kField3 : IsName(fields[1]) ? Source::kField2 : Source::kField1;
+  return IsName(fields[2])   ? Source::kField3
+         : IsName(fields[1]) ? Source::kField2
+                             : Source::kField1;
 }
 
 }  // namespace

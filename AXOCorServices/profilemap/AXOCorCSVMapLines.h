@@ -70,7 +70,7 @@ class MapLineReader {
   std::size_t begin_ = 0;  // first byte not yet given out
   std::size_t end_ = 0;    // end of the bytes read
   bool atEnd_ = false;
-  bool inLongLine_ = false;    // a line too long was given and not read to its end
+  bool inLongLine_ = false;     // a line too long was given and not read to its end
   std::size_t longLength_ = 0;  // bytes of that line so far
   bool longEndsInCr_ = false;   // its last byte so far is a carriage return
 };
