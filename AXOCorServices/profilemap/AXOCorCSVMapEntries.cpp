@@ -1,9 +1,20 @@
 // The names, keys and entries of a profile map.
 #include "AXOCorCSVMapEntries.h"
 
+#include <functional>
+#include <stdexcept>
+
 namespace axo_profile_map {
 
 namespace {
+
+// A slot of the map: the entry's index + 1 and the high bits of its hash.
+constexpr std::uint64_t kIndexBits = 0xFFFFFFFFu;
+constexpr std::uint64_t kHashBits = ~kIndexBits;
+
+std::uint64_t HashOf(std::string_view key) {
+  return std::hash<std::string_view>()(key);
+}
 
 bool IsAscii(std::string_view bytes) {
   for (const unsigned char c : bytes) {
@@ -136,20 +147,52 @@ void ProfileMap::Add(const std::string_view (&fields)[3], int line) {
 }
 
 void ProfileMap::Insert(std::string_view value, int line, Source source) {
-  const auto [entry, inserted] = entries_.try_emplace(key_);
-  // Export: the first record of a name wins. Import: a key from a higher
-  // field displaces one from a lower field; lines are added in order, so
-  // among keys from the same field the earliest stays.
-  if (inserted || (direction_ == Direction::kImport && entry->second.source < source)) {
-    entry->second.value.assign(value);
-    entry->second.line = line;
-    entry->second.source = source;
+  if (2 * (entries_.size() + 1) > slots_.size()) Grow();
+  const std::uint64_t hash = HashOf(key_);
+  const std::size_t slot = Locate(key_, hash);
+  if (slots_[slot] != 0) {
+    // Export: the first record of a name wins. Import: a key from a higher
+    // field displaces one from a lower field; lines are added in order, so
+    // among keys from the same field the earliest stays.
+    MapEntry& entry = entries_[(slots_[slot] & kIndexBits) - 1];
+    if (direction_ == Direction::kImport && entry.source < source) {
+      entry.value.assign(value);
+      entry.line = line;
+      entry.source = source;
+    }
+    return;
+  }
+  entries_.push_back(MapEntry{key_, std::string(value), hash, line, source});
+  slots_[slot] = (hash & kHashBits) | entries_.size();
+}
+
+std::size_t ProfileMap::Locate(std::string_view key, std::uint64_t hash) const {
+  const std::size_t mask = slots_.size() - 1;
+  for (std::size_t slot = hash & mask;; slot = (slot + 1) & mask) {
+    const std::uint64_t held = slots_[slot];
+    if (held == 0) return slot;
+    if ((held & kHashBits) == (hash & kHashBits) && entries_[(held & kIndexBits) - 1].key == key) {
+      return slot;
+    }
   }
 }
 
-const MapEntry* ProfileMap::Find(const std::string& key) const {
-  const auto found = entries_.find(key);
-  return found != entries_.end() ? &found->second : nullptr;
+void ProfileMap::Grow() {
+  // An entry's index + 1 must fit the slot's 32 bits.
+  if (entries_.size() >= kIndexBits) throw std::length_error("profile map too large");
+  slots_.assign(slots_.empty() ? 64 : 2 * slots_.size(), 0);
+  const std::size_t mask = slots_.size() - 1;
+  for (std::size_t index = 0; index < entries_.size(); ++index) {
+    std::size_t slot = entries_[index].hash & mask;
+    while (slots_[slot] != 0) slot = (slot + 1) & mask;
+    slots_[slot] = (entries_[index].hash & kHashBits) | (index + 1);
+  }
+}
+
+const MapEntry* ProfileMap::Find(std::string_view key) const {
+  if (slots_.empty()) return nullptr;
+  const std::uint64_t held = slots_[Locate(key, HashOf(key))];
+  return held != 0 ? &entries_[(held & kIndexBits) - 1] : nullptr;
 }
 
 }  // namespace axo_profile_map

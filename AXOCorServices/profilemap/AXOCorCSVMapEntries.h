@@ -23,9 +23,10 @@
 // keys order as their characters do.
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <vector>
 
 #include "CATUnicodeString.h"
 
@@ -53,29 +54,40 @@ enum class Direction { kImport, kExport };
 enum class Source : unsigned char { kField1 = 1, kField2 = 2, kField3 = 3 };
 
 struct MapEntry {
-  std::string value;  // as written in the file
-  int line = 0;       // the line it comes from, counted from 1
+  std::string key;
+  std::string value;       // as written in the file
+  std::uint64_t hash = 0;  // of the key
+  int line = 0;            // the line it comes from, counted from 1
   Source source = Source::kField1;
 };
 
+// A hash map of keys to entries, filled record by record. Standard-container
+// exceptions (allocation) pass to the caller.
 class ProfileMap {
  public:
-  using Entries = std::unordered_map<std::string, MapEntry>;
-
   explicit ProfileMap(Direction direction) : direction_(direction) {}
 
   // Adds the entries of the record with `fields`, read on line `line`.
   void Add(const std::string_view (&fields)[3], int line);
 
   // The entry of `key`, or null.
-  const MapEntry* Find(const std::string& key) const;
-  const Entries& entries() const { return entries_; }
+  const MapEntry* Find(std::string_view key) const;
+  // Every entry, in the order their keys were first added.
+  const std::vector<MapEntry>& entries() const { return entries_; }
 
  private:
   void Insert(std::string_view value, int line, Source source);
+  // The slot holding `key`, or the empty slot where it belongs.
+  std::size_t Locate(std::string_view key, std::uint64_t hash) const;
+  // Doubles the slots and places every entry again.
+  void Grow();
 
   Direction direction_;
-  Entries entries_;
+  std::vector<MapEntry> entries_;
+  // Open addressing with linear probing, at most half full. A slot holds 0
+  // when empty, else the entry's index + 1 in its low 32 bits and the high
+  // 32 bits of the key's hash, which spare most key comparisons.
+  std::vector<std::uint64_t> slots_;
   std::string key_;  // the key being added
 };
 
