@@ -117,10 +117,10 @@ void BM_ProfileMapReadExport_Floor(benchmark::State& state) {
   const fs::path& path = MapFiles::Get().big();
   for (auto _ : state) {
     std::map<std::string, std::string> map;
-    SplitRecords(ReadWhole(path), [&](std::string_view f1, std::string_view f2,
-                                      std::string_view f3) {
-      map.emplace(f1, f3.size() >= 2 ? f3 : f2.size() >= 2 ? f2 : f1);
-    });
+    SplitRecords(ReadWhole(path),
+                 [&](std::string_view f1, std::string_view f2, std::string_view f3) {
+                   map.emplace(f1, f3.size() >= 2 ? f3 : f2.size() >= 2 ? f2 : f1);
+                 });
     benchmark::DoNotOptimize(map.size());
   }
 }
@@ -130,13 +130,13 @@ void BM_ProfileMapReadImport_Floor(benchmark::State& state) {
   std::string key;
   for (auto _ : state) {
     std::map<std::string, std::string> map;
-    SplitRecords(ReadWhole(path), [&](std::string_view f1, std::string_view f2,
-                                      std::string_view f3) {
-      NormaliseInto(f3, key);
-      map.emplace(key, f1);
-      map.emplace(f2, f1);
-      map.emplace(f1, f1);
-    });
+    SplitRecords(ReadWhole(path),
+                 [&](std::string_view f1, std::string_view f2, std::string_view f3) {
+                   NormaliseInto(f3, key);
+                   map.emplace(key, f1);
+                   map.emplace(f2, f1);
+                   map.emplace(f1, f1);
+                 });
     benchmark::DoNotOptimize(map.size());
   }
 }
@@ -151,20 +151,19 @@ struct LookupData {
 LookupData MakeLookupData(bool import) {
   LookupData data;
   std::string key;
-  SplitRecords(ReadWhole(MapFiles::Get().lookup()), [&](std::string_view f1, std::string_view,
-                                                         std::string_view f3) {
-    NormaliseInto(f3, key);
-    data.map.emplace(import ? key : std::string(f1), import ? f1 : f3);
-    data.names.emplace_back(std::string(import ? f3 : f1).c_str());
-  });
+  SplitRecords(ReadWhole(MapFiles::Get().lookup()),
+               [&](std::string_view f1, std::string_view, std::string_view f3) {
+                 NormaliseInto(f3, key);
+                 data.map.emplace(import ? key : std::string(f1), import ? f1 : f3);
+                 data.names.emplace_back(std::string(import ? f3 : f1).c_str());
+               });
   std::shuffle(data.names.begin(), data.names.end(), std::mt19937(42));
   return data;
 }
 
 // By value, as the reader's operations take the name.
-HRESULT FloorLookup(const std::unordered_map<std::string, std::string>& map,
-                    CATUnicodeString name, CATUnicodeString& out, bool normalise,
-                    std::string& key) {
+HRESULT FloorLookup(const std::unordered_map<std::string, std::string>& map, CATUnicodeString name,
+                    CATUnicodeString& out, bool normalise, std::string& key) {
   if (normalise) {
     NormaliseInto(name.ConvertToChar(), key);
   } else {
@@ -225,9 +224,9 @@ template <class Lookup>
 void LookUp(benchmark::State& state, bool import, Lookup lookup) {
   const LookupData data = MakeLookupData(import);
   AXOCorCSVMapReader* reader = AXOCorCSVMapReader::GetInstance();
-  reader->ReadCatalogMap(MapFiles::Host(MapFiles::Get().lookup()),
-                         import ? AXOCorCSVMapReader::TranslatorImport
-                                : AXOCorCSVMapReader::TranslatorExport);
+  reader->ReadCatalogMap(
+      MapFiles::Host(MapFiles::Get().lookup()),
+      import ? AXOCorCSVMapReader::TranslatorImport : AXOCorCSVMapReader::TranslatorExport);
   CATUnicodeString out;
   std::size_t next = 0;
   for (auto _ : state) {
@@ -239,15 +238,17 @@ void LookUp(benchmark::State& state, bool import, Lookup lookup) {
 }
 
 void BM_GetThirdPartyProfileName(benchmark::State& state) {
-  LookUp(state, false, [](AXOCorCSVMapReader& reader, const CATUnicodeString& name,
-                          CATUnicodeString& out) {
-    return reader.GetThirdPartyProfileName(name, out);
-  });
+  LookUp(state, false,
+         [](AXOCorCSVMapReader& reader, const CATUnicodeString& name, CATUnicodeString& out) {
+           return reader.GetThirdPartyProfileName(name, out);
+         });
 }
 
 void BM_GetQZProfileName(benchmark::State& state) {
-  LookUp(state, true, [](AXOCorCSVMapReader& reader, const CATUnicodeString& name,
-                         CATUnicodeString& out) { return reader.GetQZProfileName(name, out); });
+  LookUp(state, true,
+         [](AXOCorCSVMapReader& reader, const CATUnicodeString& name, CATUnicodeString& out) {
+           return reader.GetQZProfileName(name, out);
+         });
 }
 
 BENCHMARK(BM_ProfileMapReadExport)->Unit(benchmark::kMillisecond);
