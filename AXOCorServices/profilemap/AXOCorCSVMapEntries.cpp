@@ -125,25 +125,15 @@ bool AppendNormalisedKey(const CATUnicodeString& text, std::string& key) {
 }
 
 void ProfileMap::Add(const std::string_view (&fields)[3], int line) {
-  key_.clear();
-  if (direction_ == Direction::kExport) {
-    AppendKey(fields[0], key_);
-    const Source source = ExportSource(fields);
-    Insert(fields[static_cast<int>(source) - 1], line, source);
+  if (direction_ == Direction::kImport) {
+    ForEachImportKey(fields, key_,
+                     [&](const std::string&, Source source) { Insert(fields[0], line, source); });
     return;
   }
-  if (IsName(fields[2])) {
-    AppendNormalisedKey(fields[2], key_);
-    Insert(fields[0], line, Source::kField3);
-    key_.clear();
-  }
-  if (IsName(fields[1])) {
-    AppendKey(fields[1], key_);
-    Insert(fields[0], line, Source::kField2);
-    key_.clear();
-  }
+  key_.clear();
   AppendKey(fields[0], key_);
-  Insert(fields[0], line, Source::kField1);
+  const Source source = ExportSource(fields);
+  Insert(fields[static_cast<int>(source) - 1], line, source);
 }
 
 void ProfileMap::Insert(std::string_view value, int line, Source source) {

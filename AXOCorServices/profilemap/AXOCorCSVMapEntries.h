@@ -53,6 +53,27 @@ enum class Direction { kImport, kExport };
 // The field a key (import) or a value (export) comes from.
 enum class Source : unsigned char { kField1 = 1, kField2 = 2, kField3 = 3 };
 
+// Calls visit(key, source) for each key that a record with `fields` gives
+// on import, in the order they are added: normalised field 3, field 2 as
+// written, field 1 (the first two only when they are names). `key` holds
+// each key in turn.
+template <class Visit>
+void ForEachImportKey(const std::string_view (&fields)[3], std::string& key, Visit visit) {
+  if (IsName(fields[2])) {
+    key.clear();
+    AppendNormalisedKey(fields[2], key);
+    visit(key, Source::kField3);
+  }
+  if (IsName(fields[1])) {
+    key.clear();
+    AppendKey(fields[1], key);
+    visit(key, Source::kField2);
+  }
+  key.clear();
+  AppendKey(fields[0], key);
+  visit(key, Source::kField1);
+}
+
 struct MapEntry {
   std::string key;
   std::string value;       // as written in the file
