@@ -43,16 +43,6 @@ void ShowRepositoryFile(Section& section, const char* repository) {
   }
 }
 
-// The interface `J` of a translator's controller, or null.
-template <class J>
-CATHandle<J> Controller(HRESULT (*factory)(const GUID&, void**)) {
-  void* raw = nullptr;
-  if (FAILED(factory(J::ClassId(), &raw)) || raw == nullptr) return CATHandle<J>();
-  CATHandle<J> handle(static_cast<J*>(raw));
-  static_cast<J*>(raw)->Release();
-  return handle;
-}
-
 template <class I>
 const SettingField<I>& FieldOf(const std::vector<SettingField<I>>& fields, std::string_view key) {
   return *std::find_if(fields.begin(), fields.end(),
@@ -240,9 +230,10 @@ class IfcCheck {
 
 void CheckDxf(Section& section) {
   ShowRepositoryFile(section, kDxfRepository);
-  CATHandle<AXOITrsDxfSettingAtt> dxf = Controller<AXOITrsDxfSettingAtt>(GetAXOTrsDxfSettingCtrl);
+  CATHandle<AXOITrsDxfSettingAtt> dxf =
+      SettingsInterface<AXOITrsDxfSettingAtt>(GetAXOTrsDxfSettingCtrl);
   CATIIniSettingManagment_var management =
-      Controller<CATIIniSettingManagment>(GetAXOTrsDxfSettingCtrl);
+      SettingsInterface<CATIIniSettingManagment>(GetAXOTrsDxfSettingCtrl);
   if (!dxf || !management) {
     section.Problem(0, kDxfRepository,
                     "the DXF settings controller cannot be created: the "
@@ -282,9 +273,10 @@ void CheckDxf(Section& section) {
 
 void CheckIfc(Section& section, std::vector<std::string>& profileMaps) {
   ShowRepositoryFile(section, kIfcRepository);
-  CATHandle<AXOITrsIfcSettingAtt> ifc = Controller<AXOITrsIfcSettingAtt>(GetAXOTrsIfcSettingCtrl);
+  CATHandle<AXOITrsIfcSettingAtt> ifc =
+      SettingsInterface<AXOITrsIfcSettingAtt>(GetAXOTrsIfcSettingCtrl);
   CATIIniSettingManagment_var management =
-      Controller<CATIIniSettingManagment>(GetAXOTrsIfcSettingCtrl);
+      SettingsInterface<CATIIniSettingManagment>(GetAXOTrsIfcSettingCtrl);
   CATSettingRepository* repository = CATSettingRepository::GetRepository(kIfcRepository, 0, 1);
   if (!ifc || !management || repository == nullptr) {
     section.Problem(0, kIfcRepository,
