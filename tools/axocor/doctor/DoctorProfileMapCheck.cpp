@@ -52,7 +52,7 @@ class CappedFindings {
 };
 
 // One line of a map file, kept for the findings.
-struct MapLine {
+struct KeptLine {
   int number = 0;  // from 1
   LineKind kind = LineKind::kEmpty;
   std::string text;        // the line (lines too long: not kept)
@@ -69,8 +69,8 @@ struct MapLine {
 };
 
 struct MapFileLines {
-  std::vector<MapLine> lines;  // up to and including a line too long
-  int linesAfterTooLong = 0;   // lines the reader never reaches
+  std::vector<KeptLine> lines;  // up to and including a line too long
+  int linesAfterTooLong = 0;    // lines the reader never reaches
 };
 
 MapFileLines ReadMapLines(std::istream& in) {
@@ -78,7 +78,7 @@ MapFileLines ReadMapLines(std::istream& in) {
   axo_profile_map::MapLineReader reader(in);
   axo_profile_map::MapLine line;
   while (reader.Next(line)) {
-    MapLine& kept = file.lines.emplace_back();
+    KeptLine& kept = file.lines.emplace_back();
     kept.number = static_cast<int>(file.lines.size());
     kept.kind = line.kind;
     if (line.kind == LineKind::kTooLong) {
@@ -121,11 +121,16 @@ bool IsNormalised(std::string_view name) {
 void CheckRecords(Section& section, const MapFileLines& file, const Maps& maps) {
   CappedFindings problems(section, FindingKind::kProblem);
   CappedFindings notes(section, FindingKind::kNote);
-  // Import keys that give another name than their line's, with the problem.
-  std::vector<std::pair<std::string, std::pair<int, std::string>>> conflicts;
+  // Import keys that give another name than their line's.
+  struct Conflict {
+    std::string key;
+    int line;
+    std::string problem;
+  };
+  std::vector<Conflict> conflicts;
   int unreachable = 0, firstUnreachable = 0, extraFields = 0, firstExtra = 0;
   std::string scratch;
-  for (const MapLine& line : file.lines) {
+  for (const KeptLine& line : file.lines) {
     if (line.kind != LineKind::kRecord) continue;
     const std::string& own = line.fields[0];
     if (own.empty()) {
@@ -153,20 +158,19 @@ void CheckRecords(Section& section, const MapFileLines& file, const Maps& maps) 
       }
       const axo_profile_map::MapEntry& winner = *maps.imported.Find(key);
       if (winner.value == own) return;
-      const MapLine& winnerLine = file.lines[winner.line - 1];
-      conflicts.push_back(
-          {key,
-           {line.number, "'" + line.Field(source) + "' (" + FieldName(source) +
-                             ") leads to the same import key '" + key + "' as '" +
-                             winnerLine.Field(winner.source) + "' (" + FieldName(winner.source) +
-                             ") on " + LineRef(winner.line) + ": import gives '" + winner.value +
-                             "', not '" + own + "'"}});
+      const KeptLine& winnerLine = file.lines[winner.line - 1];
+      conflicts.push_back({key, line.number,
+                           "'" + line.Field(source) + "' (" + FieldName(source) +
+                               ") leads to the same import key '" + key + "' as '" +
+                               winnerLine.Field(winner.source) + "' (" + FieldName(winner.source) +
+                               ") on " + LineRef(winner.line) + ": import gives '" + winner.value +
+                               "', not '" + own + "'"});
     });
   }
   // By key, as people look for them.
   std::stable_sort(conflicts.begin(), conflicts.end(),
-                   [](const auto& a, const auto& b) { return a.first < b.first; });
-  for (const auto& [conflictKey, problem] : conflicts) problems.Add(problem.first, problem.second);
+                   [](const Conflict& a, const Conflict& b) { return a.key < b.key; });
+  for (const Conflict& conflict : conflicts) problems.Add(conflict.line, conflict.problem);
   if (extraFields > 0) {
     section.Note(1, LineRef(firstExtra),
                  std::to_string(extraFields) +
@@ -185,7 +189,7 @@ void CheckRecords(Section& section, const MapFileLines& file, const Maps& maps) 
 void CheckSkippedLines(Section& section, const MapFileLines& file) {
   CappedFindings problems(section, FindingKind::kProblem);
   CappedFindings notes(section, FindingKind::kNote);
-  for (const MapLine& line : file.lines) {
+  for (const KeptLine& line : file.lines) {
     switch (line.kind) {
       case LineKind::kTooFewFields:
         problems.Add(line.number, "skipped, fewer than two \",\": '" + line.text + "'");
@@ -216,7 +220,7 @@ void CheckProfileMap(Section& section, const std::string& path) {
   const MapFileLines file = ReadMapLines(in);
   int records = 0, comments = 0;
   Maps maps;
-  for (const MapLine& line : file.lines) {
+  for (const KeptLine& line : file.lines) {
     comments += line.kind == LineKind::kComment;
     if (line.kind != LineKind::kRecord) continue;
     ++records;
