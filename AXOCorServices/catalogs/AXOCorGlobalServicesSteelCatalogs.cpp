@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <string>
 
+#include "AXOCorCatalogNames.h"
 #include "AXOCorEnvVarManager.h"
 #include "AXOCorGlobalServices.h"
 #include "AXOPlatform.h"
@@ -9,21 +10,12 @@
 
 namespace {
 
-const char kCatalogExtension[] = ".catalog";
-
 // The catalog names of the files of one subfolder of a steel folder.
 void AppendCatalogsOfSubfolder(const CATUnicodeString& subfolder,
                                CATListValCATUnicodeString& names) {
   CATListValCATUnicodeString files;
-  AXOCorGlobalServices::FindFilesInDirectory(subfolder, kCatalogExtension, true, files);
-  for (int i = 1; i <= files.Size(); ++i) {
-    // The listing matched the extension in any letter case; only the exact
-    // ".catalog" is taken off, so "Beams.CATALOG" is listed as it stands.
-    CATUnicodeString name = files[i];
-    const int at = name.SearchSubString(kCatalogExtension);
-    if (at >= 0) name.ReplaceSubString(at, sizeof kCatalogExtension - 1, "");
-    names.Append(name);
-  }
+  AXOCorGlobalServices::FindFilesInDirectory(subfolder, axo_catalogs::kExtension, true, files);
+  for (int i = 1; i <= files.Size(); ++i) names.Append(axo_catalogs::CatalogNameOf(files[i]));
 }
 
 }  // namespace

@@ -1,11 +1,9 @@
 // Identifiers: sequence numbers from counter files, the applicative
 // identifier and the identifiers of feature extensions.
-#include <cerrno>
 #include <cstdint>
-#include <cstdlib>
-#include <limits>
 #include <string>
 
+#include "AXOCorCounterText.h"
 #include "AXOCorEnvVarManager.h"
 #include "AXOCorGlobalServices.h"
 #include "AXOPlatform.h"
@@ -13,24 +11,7 @@
 
 namespace {
 
-// The largest number a counter file holds: its text is a signed 32-bit
-// number, whatever the width of `long`.
-constexpr std::int64_t kMaxCounter = std::numeric_limits<std::int32_t>::max();
-
-// The last number handed out, read as a stream reads a number: blanks
-// skipped, an optional sign, decimal digits. No number, and -1, mean that
-// none was handed out yet (0). Returns -1 for a number that no counter
-// holds: outside 32 bits, or negative, which would hand out numbers that
-// callers cannot tell from the failure value -1.
-std::int64_t LastNumberIn(const std::string& content) {
-  const char* text = content.c_str();
-  char* end = nullptr;
-  errno = 0;
-  const long long value = std::strtoll(text, &end, 10);
-  if (end == text || value == -1) return 0;
-  if (errno == ERANGE || value < 0 || value > kMaxCounter) return -1;
-  return value;
-}
+using axo_counters::kMaxCounter;
 
 // Reserves `count` numbers from the counter file `path` (native). Returns the
 // first of them, or -1 when the file cannot be read or advanced.
@@ -44,7 +25,7 @@ std::int64_t Reserve(const std::string& path, long count) {
   // interrupted update leaves the counter where it was.
   const AXOFileUpdate result =
       platform->UpdateFileExclusively(path, [&](const std::string& content) {
-        const std::int64_t last = LastNumberIn(content);
+        const std::int64_t last = axo_counters::ReadCounterText(content).last;
         // A read-only counter is made writable so that it can advance.
         platform->ChangeFileMode(path, 0600);
         if (last < 0 || count > kMaxCounter - last) return content;  // left as it is

@@ -1,6 +1,11 @@
 // The profile map reader: the singleton and the lookups in both directions.
 #include "AXOCorCSVMapReader.h"
 
+#include <string>
+#include <utility>
+
+#include "profilemap/AXOCorCSVMapEntries.h"
+
 AXOCorCSVMapReader* AXOCorCSVMapReader::m_pInstance = nullptr;
 
 AXOCorCSVMapReader* AXOCorCSVMapReader::GetInstance() {
@@ -17,33 +22,27 @@ void AXOCorCSVMapReader::RemoveInstance() {
 
 HRESULT AXOCorCSVMapReader::GetThirdPartyProfileName(CATUnicodeString qzName,
                                                      CATUnicodeString& foreignName) {
-  const auto found = map_.find(qzName);
-  if (found == map_.end()) {
-    foreignName = qzName;
+  std::string key;
+  const axo_profile_map::MapEntry* entry = nullptr;
+  if (map_ != nullptr && axo_profile_map::AppendKey(qzName, key)) entry = map_->Find(key);
+  if (entry == nullptr) {
+    foreignName = std::move(qzName);
     return S_FALSE;
   }
-  foreignName = found->second;
+  foreignName = CATUnicodeString(entry->value.data(), entry->value.size());
   return S_OK;
 }
 
 HRESULT AXOCorCSVMapReader::GetQZProfileName(CATUnicodeString foreignName,
                                              CATUnicodeString& qzName) {
-  if (map_.empty()) return E_FAIL;
-  CATUnicodeString key;
-  ProcessStringForMap(foreignName, key);
-  const auto found = map_.find(key);
-  if (found == map_.end()) {
+  if (map_ == nullptr || map_->entries().empty()) return E_FAIL;
+  std::string key;
+  const axo_profile_map::MapEntry* entry = nullptr;
+  if (axo_profile_map::AppendNormalisedKey(foreignName, key)) entry = map_->Find(key);
+  if (entry == nullptr) {
     qzName = CATUnicodeString();
     return E_FAIL;
   }
-  qzName = found->second;
-  return S_OK;
-}
-
-HRESULT AXOCorCSVMapReader::ProcessStringForMap(CATUnicodeString text,
-                                                CATUnicodeString& normalised) {
-  normalised = text.Strip(CATUnicodeString::CATStripModeAll);
-  normalised.ReplaceAll("*", "x");
-  normalised.ToUpper();
+  qzName = CATUnicodeString(entry->value.data(), entry->value.size());
   return S_OK;
 }

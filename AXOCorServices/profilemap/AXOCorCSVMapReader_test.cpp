@@ -38,7 +38,7 @@ class ProfileMap : public ::testing::Test {
     return out.ConvertToChar();
   }
   // The import translation of `name`, or "<none>" when it is not mapped.
-  std::string Import(const char* name) {
+  std::string Import(const CATUnicodeString& name) {
     CATUnicodeString out("previous");
     if (AXOCorCSVMapReader::GetInstance()->GetQZProfileName(name, out) != S_OK) {
       EXPECT_EQ(out, "");
@@ -55,9 +55,20 @@ TEST_F(ProfileMap, ExportPrefersField3ThenField2ThenOwnName) {
     const char* line;
     const char* expected;
   } cases[] = {
-      {"A,B,CC", "CC"},     {"A,BB,C", "BB"}, {"A,B,C", "A"},     {"A,,", "A"},
-      {"A,BB,CC,DD", "CC"}, {"A,BB,", "BB"},  {"A, B ,x", " B "}, {"A,B,CC,", "CC"},
+      {"A,B,CC", "CC"},
+      {"A,BB,C", "BB"},
+      {"A,B,C", "A"},
+      {"A,,", "A"},
+      {"A,BB,CC,DD", "CC"},
+      {"A,BB,", "BB"},
+      {"A, B ,x", " B "},
+      {"A,B,CC,", "CC"},
       {",BB,CC", "<none>"},  // the empty name is a key of its own
+      // Names count characters, not bytes; a byte that is not UTF-8 is one.
+      {"A,\xC3\xA9,", "A"},
+      {"A,\xC3\xA9\xC3\xA9,", "\xC3\xA9\xC3\xA9"},
+      {"A,,\xFF", "A"},
+      {"A,,\xFF\xFE", "\xFF\xFE"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.line);
@@ -87,6 +98,31 @@ TEST_F(ProfileMap, ImportFindsNormalisedField3VerbatimField2AndOwnName) {
     SCOPED_TRACE(c.query);
     EXPECT_EQ(Import(c.query), c.expected);
   }
+}
+
+TEST_F(ProfileMap, KeysMatchWhenTheCharactersMatch) {
+  Read(
+      "\xC3\x89\x31,,\xC3\xA9 *1\n"     // "É1,,é *1"
+      "Q,,\xE2 \x82\xAC\n"              // bytes that are not UTF-8, around a blank
+      "U,,\xEF\xBF\xBD\xEF\xBF\xBD\n",  // two U+FFFD
+      kImport);
+  const CATUnicodeString surrogates(CATUnicodeChar(char32_t{0xD800}), 2);
+  struct Case {
+    CATUnicodeString query;
+    const char* expected;
+  } cases[] = {
+      {"\xC3\xA9 x1", "\xC3\x89\x31"},   {"\xC3\x89X1", "\xC3\x89\x31"}, {"\xE2 \x82\xAC", "Q"},
+      {"\xE2\x82\xAC", "<none>"},  // the euro sign: the same bytes, other characters
+      {"\xEF\xBF\xBD\xEF\xBF\xBD", "U"}, {surrogates, "<none>"},  // written as U+FFFD in UTF-8, yet
+                                                                  // no file text holds them
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.query.ConvertToChar());
+    EXPECT_EQ(Import(c.query), c.expected);
+  }
+  CATUnicodeString out;
+  EXPECT_EQ(AXOCorCSVMapReader::GetInstance()->GetThirdPartyProfileName(surrogates, out), S_FALSE);
+  EXPECT_EQ(out, surrogates);
 }
 
 TEST_F(ProfileMap, ImportRanksField3OverField2OverOwnNameAcrossLines) {

@@ -27,14 +27,12 @@ struct Translator {
 // The interface `J` of the translator's controller, created on first use.
 template <class J, class I>
 CATHandle<J> Controller(const Translator<I>& translator) {
-  void* raw = nullptr;
-  if (FAILED(translator.factory(J::ClassId(), &raw)) || raw == nullptr) {
+  CATHandle<J> handle = SettingsInterface<J>(translator.factory);
+  if (!handle) {
     AxocorFail(std::string("the ") + translator.name +
                " settings are not available: the repository \"" + translator.repository +
                "\" cannot be opened or one of its settings cannot be read");
   }
-  CATHandle<J> handle(static_cast<J*>(raw));
-  static_cast<J*>(raw)->Release();
   return handle;
 }
 

@@ -13,6 +13,7 @@
 
 #include "AXOITrsDxfSettingAtt.h"
 #include "AXOITrsIfcSettingAtt.h"
+#include "CATBaseUnknown.h"
 #include "CATICkeParm.h"
 #include "CATString.h"
 #include "CATUnicodeString.h"
@@ -101,6 +102,18 @@ SettingField<I> ParameterField(const char* key, const char* form,
             return SUCCEEDED((settings.*get)(parm)) && SUCCEEDED(parm->Valuate(text.c_str())) &&
                    SUCCEEDED((settings.*set)(parm));
           }};
+}
+
+// The interface `J` of a translator's settings controller, made by its
+// factory (GetAXOTrsDxfSettingCtrl, GetAXOTrsIfcSettingCtrl) on first use;
+// null when the controller cannot be made.
+template <class J>
+CATHandle<J> SettingsInterface(HRESULT (*factory)(const GUID&, void**)) {
+  void* raw = nullptr;
+  if (FAILED(factory(J::ClassId(), &raw)) || raw == nullptr) return CATHandle<J>();
+  CATHandle<J> handle(static_cast<J*>(raw));
+  static_cast<J*>(raw)->Release();
+  return handle;
 }
 
 // In the order of the interfaces.

@@ -10,13 +10,6 @@ target_compile_definitions(axocor_commands PRIVATE
 install(DIRECTORY ${AXO_SAMPLE_INSTALLATION}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/axocor/sample-install)
 
 if(AXO_BUILD_TESTS)
-  # The doctor's tests parse its JSON with a real parser (header-only; a
-  # cross build takes the build machine's copy, after its own headers).
-  find_path(AXO_NLOHMANN_JSON_INCLUDE_DIR nlohmann/json.hpp NO_CMAKE_FIND_ROOT_PATH)
-  if(NOT AXO_NLOHMANN_JSON_INCLUDE_DIR)
-    message(FATAL_ERROR "nlohmann/json.hpp not found (Debian package nlohmann-json3-dev)")
-  endif()
-  target_compile_options(axocor_tests PRIVATE -idirafter ${AXO_NLOHMANN_JSON_INCLUDE_DIR})
   target_compile_definitions(axocor_tests PRIVATE
     AXOCOR_SAMPLE_INSTALLATION="${AXO_SAMPLE_INSTALLATION}")
 

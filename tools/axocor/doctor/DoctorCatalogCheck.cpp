@@ -5,6 +5,7 @@
 #include "AXOCorGlobalServices.h"
 #include "DoctorChecks.h"
 #include "DoctorFiles.h"
+#include "catalogs/AXOCorCatalogNames.h"
 
 namespace axocor::doctor {
 
@@ -12,7 +13,7 @@ namespace {
 
 constexpr const char kCatalogs[] = "Catalogs";
 constexpr const char kSteel[] = "Structural Steel";
-constexpr const char kExtension[] = ".catalog";
+using axo_catalogs::kExtension;
 
 // The files of `folder` whose names hold ".catalog" in any letter case, as
 // the library's steel listing takes them.
@@ -25,9 +26,7 @@ std::vector<std::string> CatalogFiles(const std::string& folder) {
 }
 
 std::string WithoutExtension(const std::string& file) {
-  const std::size_t at = file.find(kExtension);
-  return at == std::string::npos ? file
-                                 : file.substr(0, at) + file.substr(at + sizeof kExtension - 1);
+  return axo_catalogs::CatalogNameOf(file.c_str()).ConvertToChar();
 }
 
 std::string Count(std::size_t n, const char* one, const char* many) {

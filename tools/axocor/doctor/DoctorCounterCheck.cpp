@@ -2,14 +2,13 @@
 // holding a number, and advanceable, all without advancing any of them.
 #include <sys/stat.h>
 
-#include <climits>
-#include <cstdlib>
 #include <map>
 
 #include "AXOPlatform.h"
 #include "CATLib.h"
 #include "DoctorChecks.h"
 #include "DoctorFiles.h"
+#include "model/AXOCorCounterText.h"
 
 namespace axocor::doctor {
 
@@ -28,35 +27,30 @@ void CollectCounters(const std::string& folder, const std::string& prefix,
   }
 }
 
-// What the library makes of the counter's text: it reads a decimal number
-// as scanf does and takes anything else as "none yet".
+// What the library makes of the counter's text.
 void CheckContent(Section& section, const std::string& shown, const std::string& content) {
-  const char* begin = content.c_str();
-  char* end = nullptr;
-  const long long value = std::strtoll(begin, &end, 10);
-  std::string rest(end);
+  const axo_counters::CounterText text = axo_counters::ReadCounterText(content);
+  std::string rest = content.substr(text.end);
   rest.erase(0, rest.find_first_not_of(" \t\r\n"));
+  const std::string number = std::to_string(text.number);
   if (content.find_first_not_of(" \t\r\n") == std::string::npos) {
     section.Info(1, shown, "empty: the next number handed out is 1");
-  } else if (end == begin) {
+  } else if (!text.hasNumber) {
     section.Problem(1, shown,
                     "holds no number ('" + content.substr(0, 40) +
                         "'): the library starts again at 1 and hands out numbers "
                         "already used");
-  } else if (value < -1 || value >= INT_MAX) {
+  } else if (text.last < 0 || text.last >= axo_counters::kMaxCounter) {
     section.Problem(1, shown,
-                    "holds " + std::to_string(value) +
-                        ", outside the numbers a counter can hand out (0 to " +
-                        std::to_string(INT_MAX - 1) + ")");
+                    "holds " + number + ", outside the numbers a counter can hand out (0 to " +
+                        std::to_string(axo_counters::kMaxCounter - 1) + ")");
   } else if (!rest.empty()) {
     section.Problem(1, shown,
-                    "holds " + std::to_string(value) + " followed by '" + rest.substr(0, 40) +
+                    "holds " + number + " followed by '" + rest.substr(0, 40) +
                         "', which the next advance drops");
   } else {
-    const long long last = value < 0 ? 0 : value;
-    section.Info(
-        1, shown,
-        "holds " + std::to_string(value) + ": the next number is " + std::to_string(last + 1));
+    section.Info(1, shown,
+                 "holds " + number + ": the next number is " + std::to_string(text.last + 1));
   }
 }
 

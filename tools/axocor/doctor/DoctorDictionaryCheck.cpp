@@ -4,26 +4,16 @@
 #include "AXOCorGlobalServices.h"
 #include "DoctorChecks.h"
 #include "DoctorFiles.h"
+#include "catalogs/AXOCorDictionaryRules.h"
 
 namespace axocor::doctor {
 
 namespace {
 
-// GetOrderedDicoList starts with the add-on's 13 fixed dictionaries,
-// whether or not they are installed.
-constexpr std::size_t kFixedCount = 13;
-constexpr const char kArcCatalog[] = "AXOArcCatalog.CATfct";
-constexpr const char kBaseGeometry[] = "axobasegeometry.catfct";
+using axo_dictionaries::kArcCatalog;
 
 bool EndsWith(const std::string& text, const std::string& end) {
   return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
-}
-
-// The library's test for a folder it looks into for dictionaries.
-bool IsDictionaryFolder(const std::string& path) {
-  const std::size_t graphic = path.find("\\resources\\graphic");
-  return EndsWith(path, "\\Dictionaries") ||
-         (graphic != std::string::npos && graphic + 18 == path.size());
 }
 
 // A graphic path that was plainly meant as a dictionary folder but misses
@@ -52,7 +42,7 @@ void CheckDictionaries(Report& report) {
   std::vector<std::string> folders;
   for (const std::string& path : PathListOf("CATGraphicPath")) {
     if (path.empty()) continue;  // reported with the path lists
-    if (IsDictionaryFolder(path)) {
+    if (axo_dictionaries::IsDictionaryFolder(path.c_str())) {
       folders.push_back(path);
     } else if (LooksLikeDictionaryFolder(path)) {
       section.Problem(0, Shown(path),
@@ -65,10 +55,10 @@ void CheckDictionaries(Report& report) {
   for (const std::string& folder : folders) {
     if (!IsFolder(folder)) continue;  // reported with the path lists
     for (const std::string& file : FilesOf(folder)) {
-      const std::string lower = ToLower(file);
-      if (lower == kBaseGeometry) {
+      if (axo_dictionaries::IsBaseGeometryDictionary(file.c_str())) {
         section.Info(0, file, "base geometry dictionary in " + Shown(folder) + ", not listed");
-      } else if (EndsWith(lower, ".catfct") && lower.find("axo") == std::string::npos) {
+      } else if (EndsWith(ToLower(file), ".catfct") &&
+                 !axo_dictionaries::IsAddOnDictionaryName(file.c_str())) {
         section.Note(0, Shown(JoinPath(folder, file)),
                      "not listed: a dictionary's name must hold \"AXO\"");
       }
@@ -96,7 +86,7 @@ void CheckDictionaries(Report& report) {
   for (std::size_t i = 0; i < ordered.size(); ++i) {
     const std::string& name = ordered[i];
     const std::string position = std::to_string(i + 1) + ". " + name;
-    const bool fixed = i < kFixedCount;
+    const bool fixed = i < axo_dictionaries::kOrderedCount;
     if (Contains(installed, name)) {
       section.Info(1, position, folderOf(name));
       continue;

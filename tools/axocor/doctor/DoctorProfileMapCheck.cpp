@@ -1,34 +1,24 @@
-// Profile maps: the lines the reader skips and why, names that lead to the
-// same key, and the library's own reading of the file in both directions.
+// Profile maps: the lines the library's reader skips and why, and names
+// that lead to the same key, found with the reader's own line and map rules.
+#include <algorithm>
 #include <fstream>
-#include <map>
 
-#include "AXOCorCSVMapReader.h"
 #include "AXOPlatform.h"
 #include "DoctorChecks.h"
 #include "DoctorFiles.h"
-#include "DoctorProfileMapLines.h"
+#include "profilemap/AXOCorCSVMapEntries.h"
+#include "profilemap/AXOCorCSVMapLines.h"
 
 namespace axocor::doctor {
 
 namespace {
 
+using axo_profile_map::kMaxLineLength;
+using axo_profile_map::LineKind;
+using axo_profile_map::Source;
+
 // Findings of one kind beyond this many are summed up in one line.
 constexpr int kListedPerKind = 25;
-
-// The library's key for a foreign name on import: blanks removed, "*"
-// made "x", upper case.
-std::string Normalised(const std::string& name) {
-  CATUnicodeString key = CATUnicodeString(name.c_str()).Strip(CATUnicodeString::CATStripModeAll);
-  key.ReplaceAll("*", "x");
-  key.ToUpper();
-  return key.ConvertToChar();
-}
-
-// A foreign-name field counts only with two characters or more.
-bool IsName(const std::string& field) {
-  return CATUnicodeString(field.c_str()).GetLengthInChar() >= 2;
-}
 
 std::string LineRef(int number) {
   return "line " + std::to_string(number);
@@ -61,36 +51,87 @@ class CappedFindings {
   int firstDropped_ = 0;
 };
 
-// One import key and where it comes from. Field-3 keys beat field-2 keys,
-// which beat own names; within a rank the earliest line wins.
-struct ImportEntry {
-  int rank = 0;  // 3, 2 or 1: the field the key comes from
-  int line = 0;
-  std::string field;  // as written
-  std::string value;  // the own name it leads to
+// One line of a map file, kept for the findings.
+struct KeptLine {
+  int number = 0;  // from 1
+  LineKind kind = LineKind::kEmpty;
+  std::string text;        // the line (lines too long: not kept)
+  std::size_t length = 0;  // bytes, line end not counted
+  std::string fields[3];   // records: the first three fields
+  bool moreFields = false;
+
+  int Index(Source source) const { return static_cast<int>(source) - 1; }
+  // The field a key or value comes from, as written.
+  const std::string& Field(Source source) const { return fields[Index(source)]; }
+  void Views(std::string_view (&views)[3]) const {
+    for (int i = 0; i < 3; ++i) views[i] = fields[i];
+  }
 };
 
-bool Beats(const ImportEntry& a, const ImportEntry& b) {
-  return a.rank != b.rank ? a.rank > b.rank : a.line < b.line;
-}
-
-const char* FieldName(int rank) {
-  return rank == 3 ? "field 3" : rank == 2 ? "field 2" : "own name";
-}
-
-struct MapAnalysis {
-  std::map<std::string, std::pair<int, std::string>> exportMap;  // own name -> line, value
-  std::map<std::string, ImportEntry> importMap;                  // key -> winner
+struct MapFileLines {
+  std::vector<KeptLine> lines;  // up to and including a line too long
+  int linesAfterTooLong = 0;    // lines the reader never reaches
 };
 
-void CheckRecords(Section& section, const MapFileLines& file, MapAnalysis& map) {
+MapFileLines ReadMapLines(std::istream& in) {
+  MapFileLines file;
+  axo_profile_map::MapLineReader reader(in);
+  axo_profile_map::MapLine line;
+  while (reader.Next(line)) {
+    KeptLine& kept = file.lines.emplace_back();
+    kept.number = static_cast<int>(file.lines.size());
+    kept.kind = line.kind;
+    if (line.kind == LineKind::kTooLong) {
+      kept.length = reader.FinishLongLine();
+      while (reader.Next(line)) ++file.linesAfterTooLong;
+      break;
+    }
+    kept.text = line.text;
+    kept.length = line.text.size();
+    for (int i = 0; i < 3; ++i) kept.fields[i] = line.fields[i];
+    kept.moreFields = line.moreFields;
+  }
+  return file;
+}
+
+// Both directions of the map, as the library's reader builds them.
+struct Maps {
+  axo_profile_map::ProfileMap exported{axo_profile_map::Direction::kExport};
+  axo_profile_map::ProfileMap imported{axo_profile_map::Direction::kImport};
+};
+
+const char* FieldName(Source source) {
+  return source == Source::kField3 ? "field 3" : source == Source::kField2 ? "field 2" : "own name";
+}
+
+std::string KeyOf(std::string_view text) {
+  std::string key;
+  axo_profile_map::AppendKey(text, key);
+  return key;
+}
+
+// Whether import lookups, which normalise the name asked for, can find
+// `name` as written.
+bool IsNormalised(std::string_view name) {
+  std::string normalised;
+  axo_profile_map::AppendNormalisedKey(name, normalised);
+  return normalised == KeyOf(name);
+}
+
+void CheckRecords(Section& section, const MapFileLines& file, const Maps& maps) {
   CappedFindings problems(section, FindingKind::kProblem);
   CappedFindings notes(section, FindingKind::kNote);
-  std::vector<ImportEntry> entries;
-  std::map<std::string, std::vector<ImportEntry>> byKey;
+  // Import keys that give another name than their line's.
+  struct Conflict {
+    std::string key;
+    int line;
+    std::string problem;
+  };
+  std::vector<Conflict> conflicts;
   int unreachable = 0, firstUnreachable = 0, extraFields = 0, firstExtra = 0;
-  for (const MapLine& line : file.lines) {
-    if (line.kind != MapLineKind::kRecord) continue;
+  std::string scratch;
+  for (const KeptLine& line : file.lines) {
+    if (line.kind != LineKind::kRecord) continue;
     const std::string& own = line.fields[0];
     if (own.empty()) {
       problems.Add(line.number, "empty own name: the line maps the empty name");
@@ -100,46 +141,36 @@ void CheckRecords(Section& section, const MapFileLines& file, MapAnalysis& map) 
                                     "' has blanks at its ends: exact lookups of "
                                     "the name without them miss it");
     }
-    if (line.fieldCount > 3 && extraFields++ == 0) firstExtra = line.number;
-    const std::string& value = IsName(line.fields[2])   ? line.fields[2]
-                               : IsName(line.fields[1]) ? line.fields[1]
-                                                        : own;
-    const auto [first, inserted] = map.exportMap.emplace(own, std::make_pair(line.number, value));
-    if (!inserted && first->second.second != value) {
-      problems.Add(line.number, "'" + own + "' is also on " + LineRef(first->second.first) +
-                                    ": export gives '" + first->second.second +
-                                    "' from there, "
-                                    "not '" +
-                                    value + "'");
-    } else if (!inserted) {
-      notes.Add(line.number, "repeats '" + own + "' of " + LineRef(first->second.first));
+    if (line.moreFields && extraFields++ == 0) firstExtra = line.number;
+    std::string_view fields[3];
+    line.Views(fields);
+    const axo_profile_map::MapEntry& first = *maps.exported.Find(KeyOf(own));
+    if (first.line != line.number && first.value != axo_profile_map::ExportName(fields)) {
+      problems.Add(line.number, "'" + own + "' is also on " + LineRef(first.line) +
+                                    ": export gives '" + first.value + "' from there, not '" +
+                                    std::string(axo_profile_map::ExportName(fields)) + "'");
+    } else if (first.line != line.number) {
+      notes.Add(line.number, "repeats '" + own + "' of " + LineRef(first.line));
     }
-    if (IsName(line.fields[2])) {
-      byKey[Normalised(line.fields[2])].push_back({3, line.number, line.fields[2], own});
-    }
-    if (IsName(line.fields[1])) {
-      byKey[line.fields[1]].push_back({2, line.number, line.fields[1], own});
-      if (Normalised(line.fields[1]) != line.fields[1] && unreachable++ == 0) {
+    axo_profile_map::ForEachImportKey(fields, scratch, [&](const std::string& key, Source source) {
+      if (source == Source::kField2 && !IsNormalised(line.Field(source)) && unreachable++ == 0) {
         firstUnreachable = line.number;
       }
-    }
-    byKey[own].push_back({1, line.number, own, own});
+      const axo_profile_map::MapEntry& winner = *maps.imported.Find(key);
+      if (winner.value == own) return;
+      const KeptLine& winnerLine = file.lines[winner.line - 1];
+      conflicts.push_back({key, line.number,
+                           "'" + line.Field(source) + "' (" + FieldName(source) +
+                               ") leads to the same import key '" + key + "' as '" +
+                               winnerLine.Field(winner.source) + "' (" + FieldName(winner.source) +
+                               ") on " + LineRef(winner.line) + ": import gives '" + winner.value +
+                               "', not '" + own + "'"});
+    });
   }
-  for (auto& [key, list] : byKey) {
-    ImportEntry winner = list.front();
-    for (const ImportEntry& entry : list) {
-      if (Beats(entry, winner)) winner = entry;
-    }
-    map.importMap[key] = winner;
-    for (const ImportEntry& entry : list) {
-      if (entry.value == winner.value) continue;
-      problems.Add(entry.line, "'" + entry.field + "' (" + FieldName(entry.rank) +
-                                   ") leads to the same import key '" + key + "' as '" +
-                                   winner.field + "' (" + FieldName(winner.rank) + ") on " +
-                                   LineRef(winner.line) + ": import gives '" + winner.value +
-                                   "', not '" + entry.value + "'");
-    }
-  }
+  // By key, as people look for them.
+  std::stable_sort(conflicts.begin(), conflicts.end(),
+                   [](const Conflict& a, const Conflict& b) { return a.key < b.key; });
+  for (const Conflict& conflict : conflicts) problems.Add(conflict.line, conflict.problem);
   if (extraFields > 0) {
     section.Note(1, LineRef(firstExtra),
                  std::to_string(extraFields) +
@@ -158,63 +189,26 @@ void CheckRecords(Section& section, const MapFileLines& file, MapAnalysis& map) 
 void CheckSkippedLines(Section& section, const MapFileLines& file) {
   CappedFindings problems(section, FindingKind::kProblem);
   CappedFindings notes(section, FindingKind::kNote);
-  for (const MapLine& line : file.lines) {
+  for (const KeptLine& line : file.lines) {
     switch (line.kind) {
-      case MapLineKind::kTooFewFields:
+      case LineKind::kTooFewFields:
         problems.Add(line.number, "skipped, fewer than two \",\": '" + line.text + "'");
         break;
-      case MapLineKind::kTooLong:
+      case LineKind::kTooLong:
         problems.Add(line.number, std::to_string(line.length) + " characters, more than " +
-                                      std::to_string(kMaxMapLineLength) +
+                                      std::to_string(kMaxLineLength) +
                                       ": the reader stops here, and this line and the " +
                                       std::to_string(file.linesAfterTooLong) +
                                       " after it are ignored");
         break;
-      case MapLineKind::kEmpty:
+      case LineKind::kEmpty:
         notes.Add(line.number, "empty line, skipped");
         break;
-      case MapLineKind::kComment:
-      case MapLineKind::kRecord:
+      case LineKind::kComment:
+      case LineKind::kRecord:
         break;
     }
   }
-}
-
-// The library's reading of the file must agree with the rules applied
-// above; a difference means the doctor cannot vouch for the file.
-void CompareWithLibrary(Section& section, const std::string& path, const MapAnalysis& map) {
-  AXOCorCSVMapReader* reader = AXOCorCSVMapReader::GetInstance();
-  reader->ReadCatalogMap(path.c_str(), AXOCorCSVMapReader::TranslatorExport);
-  int exported = 0;
-  for (const auto& [own, where] : map.exportMap) {
-    CATUnicodeString foreign;
-    if (reader->GetThirdPartyProfileName(own.c_str(), foreign) == S_OK &&
-        where.second == foreign.ConvertToChar()) {
-      ++exported;
-    } else {
-      section.Problem(1, LineRef(where.first),
-                      "the library's reader exports '" + own + "' as '" + foreign.ConvertToChar() +
-                          "', not '" + where.second + "'");
-    }
-  }
-  reader->ReadCatalogMap(path.c_str(), AXOCorCSVMapReader::TranslatorImport);
-  int imported = 0;
-  for (const auto& [key, winner] : map.importMap) {
-    if (winner.rank != 3) continue;  // only these are found through a normalised lookup
-    CATUnicodeString own;
-    if (reader->GetQZProfileName(winner.field.c_str(), own) == S_OK &&
-        winner.value == own.ConvertToChar()) {
-      ++imported;
-    } else {
-      section.Problem(1, LineRef(winner.line),
-                      "the library's reader imports '" + winner.field + "' as '" +
-                          own.ConvertToChar() + "', not '" + winner.value + "'");
-    }
-  }
-  AXOCorCSVMapReader::RemoveInstance();
-  section.Info(1, "library reader",
-               std::to_string(exported) + " names exported, " + std::to_string(imported) +
-                   " third-field names imported, as expected");
 }
 
 void CheckProfileMap(Section& section, const std::string& path) {
@@ -223,11 +217,17 @@ void CheckProfileMap(Section& section, const std::string& path) {
     section.Problem(0, Shown(path), "cannot be opened: the translator reads an empty map");
     return;
   }
-  const MapFileLines file = ReadProfileMapLines(in);
+  const MapFileLines file = ReadMapLines(in);
   int records = 0, comments = 0;
-  for (const MapLine& line : file.lines) {
-    records += line.kind == MapLineKind::kRecord;
-    comments += line.kind == MapLineKind::kComment;
+  Maps maps;
+  for (const KeptLine& line : file.lines) {
+    comments += line.kind == LineKind::kComment;
+    if (line.kind != LineKind::kRecord) continue;
+    ++records;
+    std::string_view fields[3];
+    line.Views(fields);
+    maps.exported.Add(fields, line.number);
+    maps.imported.Add(fields, line.number);
   }
   const int lines = static_cast<int>(file.lines.size()) + file.linesAfterTooLong;
   section.Info(0, Shown(path),
@@ -235,9 +235,14 @@ void CheckProfileMap(Section& section, const std::string& path) {
                    std::to_string(comments) + " comment lines");
   if (records == 0) section.Problem(1, Shown(path), "holds no record: the map is empty");
   CheckSkippedLines(section, file);
-  MapAnalysis map;
-  CheckRecords(section, file, map);
-  CompareWithLibrary(section, path, map);
+  CheckRecords(section, file, maps);
+  const auto& imported = maps.imported.entries();
+  const auto byField3 = std::count_if(imported.begin(), imported.end(), [](const auto& entry) {
+    return entry.source == Source::kField3;
+  });
+  section.Info(1, "library reader",
+               std::to_string(maps.exported.entries().size()) + " names exported, " +
+                   std::to_string(byField3) + " third-field names imported, as expected");
 }
 
 }  // namespace

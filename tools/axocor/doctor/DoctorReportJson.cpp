@@ -5,12 +5,16 @@
 //                                     "depth", "subject", "text" } ] } ],
 //     "problems": [ { "section", "subject", "text" } ],   (all sections)
 //     "problemCount", "noteCount", "summary" }
-#include "DoctorJsonWriter.h"
+// Members keep this order; the text is compact, on one line.
+#include <nlohmann/json.hpp>
+
 #include "DoctorReport.h"
 
 namespace axocor::doctor {
 
 namespace {
+
+using Json = nlohmann::ordered_json;
 
 const char* KindName(FindingKind kind) {
   switch (kind) {
@@ -24,74 +28,39 @@ const char* KindName(FindingKind kind) {
   return "info";
 }
 
-void WriteSection(JsonWriter& json, const Section& section) {
-  json.BeginObject();
-  json.Key("id");
-  json.String(section.id);
-  json.Key("title");
-  json.String(section.title);
-  json.Key("problemCount");
-  json.Integer(section.Count(FindingKind::kProblem));
-  json.Key("findings");
-  json.BeginArray();
-  for (const Finding& finding : section.findings) {
-    json.BeginObject();
-    json.Key("kind");
-    json.String(KindName(finding.kind));
-    json.Key("depth");
-    json.Integer(finding.depth);
-    json.Key("subject");
-    json.String(finding.subject);
-    json.Key("text");
-    json.String(finding.text);
-    json.EndObject();
-  }
-  json.EndArray();
-  json.EndObject();
-}
-
 }  // namespace
 
 std::string FormatReportJson(const Report& report) {
-  JsonWriter json;
-  json.BeginObject();
-  json.Key("source");
-  json.String(report.source);
-  json.Key("variables");
-  json.BeginObject();
-  for (const auto& [name, value] : report.variables) {
-    json.Key(name);
-    json.String(value);
-  }
-  json.EndObject();
-  json.Key("sections");
-  json.BeginArray();
-  for (const Section& section : report.sections()) WriteSection(json, section);
-  json.EndArray();
-  json.Key("problems");
-  json.BeginArray();
+  Json variables = Json::object();
+  for (const auto& [name, value] : report.variables) variables[name] = value;
+  Json sections = Json::array();
+  Json problems = Json::array();
   for (const Section& section : report.sections()) {
+    Json findings = Json::array();
     for (const Finding& finding : section.findings) {
-      if (finding.kind != FindingKind::kProblem) continue;
-      json.BeginObject();
-      json.Key("section");
-      json.String(section.id);
-      json.Key("subject");
-      json.String(finding.subject);
-      json.Key("text");
-      json.String(finding.text);
-      json.EndObject();
+      findings.push_back({{"kind", KindName(finding.kind)},
+                          {"depth", finding.depth},
+                          {"subject", finding.subject},
+                          {"text", finding.text}});
+      if (finding.kind == FindingKind::kProblem) {
+        problems.push_back(
+            {{"section", section.id}, {"subject", finding.subject}, {"text", finding.text}});
+      }
     }
+    sections.push_back({{"id", section.id},
+                        {"title", section.title},
+                        {"problemCount", section.Count(FindingKind::kProblem)},
+                        {"findings", std::move(findings)}});
   }
-  json.EndArray();
-  json.Key("problemCount");
-  json.Integer(report.Count(FindingKind::kProblem));
-  json.Key("noteCount");
-  json.Integer(report.Count(FindingKind::kNote));
-  json.Key("summary");
-  json.String(report.Summary());
-  json.EndObject();
-  return json.text() + "\n";
+  const Json json = {{"source", report.source},
+                     {"variables", std::move(variables)},
+                     {"sections", std::move(sections)},
+                     {"problems", std::move(problems)},
+                     {"problemCount", report.Count(FindingKind::kProblem)},
+                     {"noteCount", report.Count(FindingKind::kNote)},
+                     {"summary", report.Summary()}};
+  // Bytes that are not UTF-8 become U+FFFD, so the text is always JSON.
+  return json.dump(-1, ' ', false, Json::error_handler_t::replace) + "\n";
 }
 
 }  // namespace axocor::doctor

@@ -1,20 +1,19 @@
-// The DXF and IFC translator settings, read through their controllers and
-// checked against the rules their setters apply. Nothing is written back or
-// saved: the repositories change in memory at most (the section catalog
-// fallback), and the process ends without saving them.
-#include <cmath>
-#include <functional>
+// The DXF and IFC translator settings, read through their controllers. Each
+// stored value is handed back to its setter, so that the library's own rules
+// say which values are wrong; the texts below only explain the refusals.
+// Every change is rolled back at the end: nothing is saved, and the
+// repositories end as they were read.
+#include <algorithm>
+#include <iterator>
+#include <string_view>
 
 #include "AXOCorGlobalServices.h"
 #include "AXOCorServices.h"
-#include "AXOITrsDxfSettingAtt.h"
-#include "AXOITrsIfcSettingAtt.h"
-#include "CATCkeGlobalFunctions.h"
-#include "CATICkeParmFactory.h"
-#include "CATMathConstant.h"
+#include "CATIIniSettingManagment.h"
 #include "CATSettingRepository.h"
 #include "DoctorChecks.h"
 #include "DoctorFiles.h"
+#include "SettingsFields.h"
 
 namespace axocor::doctor {
 
@@ -22,6 +21,8 @@ namespace {
 
 constexpr const char kDxfRepository[] = "AXODxfUnitTypeElt";
 constexpr const char kIfcRepository[] = "AXOIfcExport";
+constexpr const char kNotANumber[] = "cannot be read (the stored value is not a number?)";
+constexpr const char kNotAText[] = "cannot be read (the stored value is not a text?)";
 
 // Where the host keeps a repository: "<name>.axosettings" in the folder of
 // CATUserSettingPath.
@@ -42,219 +43,250 @@ void ShowRepositoryFile(Section& section, const char* repository) {
   }
 }
 
-// One integer getter: reports the value, or a problem when it cannot be
-// read; `rule` gives the reason when the value breaks the setter's rule.
-void CheckInteger(Section& section, const char* key, const std::function<HRESULT(int&)>& get,
-                  const std::function<std::string(int)>& rule = nullptr) {
-  int value = 0;
-  if (FAILED(get(value))) {
-    section.Problem(1, key, "cannot be read (the stored value is not a number?)");
-    return;
-  }
-  const std::string broken = rule ? rule(value) : std::string();
-  if (broken.empty()) {
-    section.Info(1, key, std::to_string(value));
-  } else {
-    section.Problem(1, key, std::to_string(value) + ": " + broken);
-  }
+template <class I>
+const SettingField<I>& FieldOf(const std::vector<SettingField<I>>& fields, std::string_view key) {
+  return *std::find_if(fields.begin(), fields.end(),
+                       [&](const SettingField<I>& field) { return key == field.key; });
 }
 
-std::string AtLeast(int value, int minimum) {
-  return value >= minimum ? "" : "below " + std::to_string(minimum) + ", which the setter refuses";
-}
+// How a setting is checked.
+enum class Shape { kValue, kChoice, kMeasure, kCatalog, kMapFile };
+
+struct Check {
+  const char* key;
+  Shape shape;
+  // Why the setter refuses a value; "{Key}" stands for the value of the
+  // setting Key.
+  const char* refusal = "refused by the setter";
+  // Measures: what the text must be, and the text the translator starts
+  // from while none is stored (its parameter shows only the value).
+  const char* form = nullptr;
+  const char* unset = nullptr;
+  HRESULT (AXOITrsIfcSettingAtt::*getParm)(CATICkeParm_var&) = nullptr;
+  HRESULT (AXOITrsIfcSettingAtt::*setParm)(const CATICkeParm_var&) = nullptr;
+};
+
+const Check kIfcChecks[] = {
+    {"CGRLimit", Shape::kValue, "below 0, which the setter refuses"},
+    {"JoinLimit", Shape::kValue, "below 1, which the setter refuses"},
+    {"DisjoinLimit", Shape::kValue, "not above JoinLimit ({JoinLimit}), which the setter refuses"},
+    {"MaxBEPerPart", Shape::kValue, "below 1, which the setter refuses"},
+    {"Representation", Shape::kChoice, "neither 'BRep' nor 'Triangulated' (letter case counts)"},
+    {"ExportOption", Shape::kChoice, "neither 'Detailed' nor 'Surfacic' (letter case counts)"},
+    {"BEPerPart", Shape::kChoice, "neither 'Single' nor 'Multiple' (letter case counts)"},
+    {"SagFactor", Shape::kMeasure, "a negative length, which the setter refuses",
+     "a length (such as 5.0cm)", "5.0cm", &AXOITrsIfcSettingAtt::GetSagFactorParm,
+     &AXOITrsIfcSettingAtt::SetSagFactorParm},
+    {"Angle", Shape::kMeasure, "outside 0 to 360 degrees, which the setter refuses",
+     "an angle (such as 15.0deg)", "15.0deg", &AXOITrsIfcSettingAtt::GetAngleParm,
+     &AXOITrsIfcSettingAtt::SetAngleParm},
+    {"SectionCatalogName", Shape::kCatalog},
+    {"ExportMapFileName", Shape::kMapFile},
+    {"ImportMapFileName", Shape::kMapFile},
+    {"ExportAllBodiesSets", Shape::kValue},
+    {"ExportStdPropSets", Shape::kValue},
+    {"ExportAllPackages", Shape::kValue},
+    {"ImportPSet", Shape::kValue},
+    {"ExportSpaceBoundaries", Shape::kValue},
+    {"ExportGeoSetsAndBodies", Shape::kValue},
+    {"ExportXRefs", Shape::kValue},
+    {"ExportSATFiles", Shape::kValue},
+    {"BrepOptNormalsOrientation", Shape::kValue},
+    {"BrepOptMergeVertices", Shape::kValue},
+    {"BrepOptDecimateTriangles", Shape::kValue},
+};
+
+// The settings of one translator being checked.
+class IfcCheck {
+ public:
+  IfcCheck(Section& section, AXOITrsIfcSettingAtt& ifc, CATSettingRepository& repository,
+           std::vector<std::string>& profileMaps)
+      : section_(section), ifc_(ifc), repository_(repository), profileMaps_(profileMaps) {}
+
+  void Run(const Check& check) {
+    // Measures and the catalog are read apart: reading the catalog through
+    // the interface stores its fallback.
+    if (check.shape == Shape::kMeasure) return CheckMeasure(check);
+    if (check.shape == Shape::kCatalog) return CheckSectionCatalog();
+    const SettingField<AXOITrsIfcSettingAtt>& field = FieldOf(IfcSettingFields(), check.key);
+    std::string value;
+    const bool read = field.read(ifc_, value);
+    if (check.shape == Shape::kChoice) return CheckChoice(check, field, value);
+    if (!read) {
+      return section_.Problem(1, check.key,
+                              check.shape == Shape::kValue ? kNotANumber : "cannot be read");
+    }
+    if (check.shape == Shape::kMapFile) return CheckMapFile(check.key, value);
+    Verdict(check, value, field.write(ifc_, value), value);
+  }
+
+ private:
+  // The value as it is stored, `shown` when the repository holds none;
+  // false when it holds no text.
+  bool Stored(const char* key, const std::string& shown, std::string& stored) {
+    CATString text(shown.c_str());
+    if (repository_.ReadSetting(key, &text) <= 0) return false;
+    stored = text.CastToCharPtr();
+    return true;
+  }
+
+  void Verdict(const Check& check, const std::string& value, bool accepted,
+               const std::string& shown) {
+    if (accepted) {
+      section_.Info(1, check.key, value);
+    } else {
+      section_.Problem(1, check.key, shown + ": " + Expand(check.refusal));
+    }
+  }
+
+  std::string Expand(std::string text) {
+    const std::size_t open = text.find('{');
+    const std::size_t close = text.find('}', open);
+    if (open == std::string::npos || close == std::string::npos) return text;
+    std::string value;
+    const std::string key = text.substr(open + 1, close - open - 1);
+    FieldOf(IfcSettingFields(), key).read(ifc_, value);
+    return text.replace(open, close - open + 1, value);
+  }
+
+  // A choice stored as text, read from the repository itself (the interface
+  // answers "BRep" for Representation whatever is stored).
+  void CheckChoice(const Check& check, const SettingField<AXOITrsIfcSettingAtt>& field,
+                   const std::string& answer) {
+    std::string stored;
+    if (!Stored(check.key, answer, stored)) return section_.Problem(1, check.key, kNotAText);
+    if (stored.empty()) {
+      // The interface then leaves the caller's own text.
+      return section_.Info(
+          1, check.key,
+          answer.empty() ? "empty: the translator keeps its own default" : answer + " (default)");
+    }
+    Verdict(check, stored, field.write(ifc_, stored), "'" + stored + "'");
+  }
+
+  // The sag or the angle: the stored text must valuate the translator's
+  // parameter, and the setter must take that parameter.
+  void CheckMeasure(const Check& check) {
+    std::string stored;
+    if (!Stored(check.key, check.unset, stored)) return section_.Problem(1, check.key, kNotAText);
+    if (stored.empty()) stored = check.unset;
+    CATICkeParm_var parm;
+    if (FAILED((ifc_.*check.getParm)(parm)) || !parm) {
+      return section_.Info(1, check.key, stored + " (not checked: no knowledge parameter factory)");
+    }
+    if (FAILED(parm->Valuate(stored.c_str()))) {
+      return section_.Problem(
+          1, check.key,
+          "'" + stored + "' is not " + check.form + ": the translator uses 0 instead");
+    }
+    Verdict(check, stored, SUCCEEDED((ifc_.*check.setParm)(parm)), "'" + stored + "'");
+  }
+
+  void CheckSectionCatalog() {
+    CATUnicodeString stored;
+    repository_.ReadSetting("SectionCatalogName", &stored);
+    CATListValCATUnicodeString steel;
+    AXOCorGlobalServices::GetSteelCatalogNames(steel);
+    if (stored.GetLengthInByte() != 0) {
+      if (steel.Locate(stored) == 0) {
+        section_.Problem(
+            1, "SectionCatalogName",
+            "'" + std::string(stored.ConvertToChar()) + "' is not an installed steel catalog");
+      } else {
+        section_.Info(1, "SectionCatalogName", stored.ConvertToChar());
+      }
+      return;
+    }
+    // The translator's own fallback: the first steel catalog.
+    CATUnicodeString name;
+    if (FAILED(ifc_.GetSectionCatalogName(name)) || name.GetLengthInByte() == 0) {
+      section_.Problem(1, "SectionCatalogName", "not set, and no steel catalog to fall back on");
+    } else {
+      section_.Info(
+          1, "SectionCatalogName",
+          "not set: the first steel catalog, '" + std::string(name.ConvertToChar()) + "', is used");
+    }
+  }
+
+  void CheckMapFile(const char* key, const std::string& path) {
+    if (path.empty()) {
+      section_.Info(1, key, "not set");
+    } else if (!IsFile(path)) {
+      section_.Problem(1, key,
+                       "names " + Shown(path) +
+                           ", which does not exist: the translator "
+                           "reads an empty map");
+    } else {
+      section_.Info(1, key, Shown(path));
+      profileMaps_.push_back(path);
+    }
+  }
+
+  Section& section_;
+  AXOITrsIfcSettingAtt& ifc_;
+  CATSettingRepository& repository_;
+  std::vector<std::string>& profileMaps_;
+};
 
 void CheckDxf(Section& section) {
   ShowRepositoryFile(section, kDxfRepository);
-  AXOITrsDxfSettingAtt* dxf = nullptr;
-  if (FAILED(GetAXOTrsDxfSettingCtrl(IID_AXOITrsDxfSettingAtt, reinterpret_cast<void**>(&dxf))) ||
-      dxf == nullptr) {
+  CATHandle<AXOITrsDxfSettingAtt> dxf =
+      SettingsInterface<AXOITrsDxfSettingAtt>(GetAXOTrsDxfSettingCtrl);
+  CATIIniSettingManagment_var management =
+      SettingsInterface<CATIIniSettingManagment>(GetAXOTrsDxfSettingCtrl);
+  if (!dxf || !management) {
     section.Problem(0, kDxfRepository,
                     "the DXF settings controller cannot be created: the "
                     "repository is unavailable or an option cannot be read");
     return;
   }
+  // Names of the units, for people; which units exist the scale tells.
   static const char* const kUnits[] = {"millimetre", "centimetre", "metre", "inch", "foot"};
   int unit = 0;
+  double scale = 1.0;
   if (FAILED(dxf->GetUnitOfDxfFile(unit))) {
-    section.Problem(1, "UnitOfDxfFile", "cannot be read (the stored value is not a number?)");
-  } else if (unit < 0 || unit > 4) {
+    section.Problem(1, "UnitOfDxfFile", kNotANumber);
+  } else if (FAILED(dxf->GetUnitOfDxfFileScale(scale))) {
     section.Problem(1, "UnitOfDxfFile",
                     std::to_string(unit) +
                         ": not a unit (0 mm, 1 cm, 2 m, 3 in, 4 ft); DXF "
                         "files are then read at scale 1");
   } else {
-    section.Info(1, "UnitOfDxfFile", std::to_string(unit) + " (" + kUnits[unit] + ")");
+    const bool named = unit >= 0 && unit < static_cast<int>(std::size(kUnits));
+    section.Info(1, "UnitOfDxfFile",
+                 std::to_string(unit) + " (" +
+                     (named ? kUnits[unit] : std::to_string(scale) + " mm per unit") + ")");
   }
-  CheckInteger(section, "ImportLayerToComp", [&](int& v) { return dxf->GetImportLayerToComp(v); });
-  CheckInteger(section, "FilePerSolid", [&](int& v) { return dxf->GetFilePerSolid(v); });
-  CheckInteger(section, "FilePerSurfaceMesh",
-               [&](int& v) { return dxf->GetFilePerSurfaceMesh(v); });
-  CheckInteger(section, "ImportAsPartCGR", [&](int& v) { return dxf->GetImportAsPartCGR(v); });
-  CheckInteger(section, "CLDLimit", [&](int& v) { return dxf->GetCLDLimit(v); });
-  dxf->Release();
-}
-
-// A choice stored as text, read from the repository itself (the interface
-// answers "BRep" for Representation whatever is stored).
-void CheckChoice(Section& section, CATSettingRepository* repository, const char* key,
-                 const char* fallback, const char* first, const char* second) {
-  CATString value(fallback);
-  if (repository->ReadSetting(key, &value) <= 0) {
-    section.Problem(1, key, "cannot be read (the stored value is not a text?)");
-    return;
-  }
-  const std::string text = value.CastToCharPtr();
-  if (text == first || text == second || text.empty()) {
-    section.Info(1, key, text.empty() ? std::string(fallback) + " (default)" : text);
-  } else {
-    section.Problem(
-        1, key,
-        "'" + text + "': neither '" + first + "' nor '" + second + "' (letter case counts)");
-  }
-}
-
-// The sag or the angle: a number with its unit, valid for a knowledge
-// parameter of that kind and inside the setter's range.
-void CheckQuantity(Section& section, CATSettingRepository* repository, const char* key,
-                   const char* fallback, bool isAngle) {
-  CATString stored(fallback);
-  if (repository->ReadSetting(key, &stored) <= 0) {
-    section.Problem(1, key, "cannot be read (the stored value is not a text?)");
-    return;
-  }
-  const std::string text = stored.CastToCharPtr()[0] != '\0' ? stored.CastToCharPtr() : fallback;
-  CATICkeParmFactory_var factory = CATCkeGlobalFunctions::GetVolatileFactory();
-  if (factory == nullptr) {
-    section.Info(1, key, text + " (not checked: no knowledge parameter factory)");
-    return;
-  }
-  CATICkeParm_var parm = isAngle ? factory->CreateAngle(key, 0.0) : factory->CreateLength(key, 0.0);
-  if (parm == nullptr || FAILED(parm->Valuate(text.c_str()))) {
-    section.Problem(1, key,
-                    "'" + text + "' is not " +
-                        (isAngle ? "an angle (such as 15.0deg)" : "a length (such as 5.0cm)") +
-                        ": the translator uses 0 instead");
-    return;
-  }
-  const double value = parm->Value()->AsReal();
-  if (isAngle && (value < 0.0 || value > CAT2PI)) {
-    section.Problem(1, key, "'" + text + "': outside 0 to 360 degrees, which the setter refuses");
-  } else if (!isAngle && value < 0.0) {
-    section.Problem(1, key, "'" + text + "': a negative length, which the setter refuses");
-  } else {
-    section.Info(1, key, text);
-  }
-}
-
-void CheckMapFileName(Section& section, const char* key, const CATUnicodeString& name,
-                      std::vector<std::string>& profileMaps) {
-  const std::string path = name.ConvertToChar();
-  if (path.empty()) {
-    section.Info(1, key, "not set");
-  } else if (!IsFile(path)) {
-    section.Problem(1, key,
-                    "names " + Shown(path) +
-                        ", which does not exist: the translator "
-                        "reads an empty map");
-  } else {
-    section.Info(1, key, Shown(path));
-    profileMaps.push_back(path);
-  }
-}
-
-void CheckSectionCatalog(Section& section, CATSettingRepository* repository,
-                         AXOITrsIfcSettingAtt* ifc) {
-  CATUnicodeString stored;
-  repository->ReadSetting("SectionCatalogName", &stored);
-  CATListValCATUnicodeString steel;
-  AXOCorGlobalServices::GetSteelCatalogNames(steel);
-  if (stored.GetLengthInByte() != 0) {
-    if (steel.Locate(stored) == 0) {
-      section.Problem(
-          1, "SectionCatalogName",
-          "'" + std::string(stored.ConvertToChar()) + "' is not an installed steel catalog");
+  for (const SettingField<AXOITrsDxfSettingAtt>& field : DxfSettingFields()) {
+    if (std::string_view(field.key) == "UnitOfDxfFile") continue;
+    std::string value;
+    if (!field.read(*dxf, value)) {
+      section.Problem(1, field.key, kNotANumber);
+    } else if (!field.write(*dxf, value)) {
+      section.Problem(1, field.key, value + ": refused by the setter");
     } else {
-      section.Info(1, "SectionCatalogName", stored.ConvertToChar());
+      section.Info(1, field.key, value);
     }
-    return;
   }
-  // The translator's own fallback: the first steel catalog.
-  CATUnicodeString name;
-  if (FAILED(ifc->GetSectionCatalogName(name)) || name.GetLengthInByte() == 0) {
-    section.Problem(1, "SectionCatalogName", "not set, and no steel catalog to fall back on");
-  } else {
-    section.Info(
-        1, "SectionCatalogName",
-        "not set: the first steel catalog, '" + std::string(name.ConvertToChar()) + "', is used");
-  }
+  management->Rollback();
 }
 
 void CheckIfc(Section& section, std::vector<std::string>& profileMaps) {
   ShowRepositoryFile(section, kIfcRepository);
-  AXOITrsIfcSettingAtt* ifc = nullptr;
+  CATHandle<AXOITrsIfcSettingAtt> ifc =
+      SettingsInterface<AXOITrsIfcSettingAtt>(GetAXOTrsIfcSettingCtrl);
+  CATIIniSettingManagment_var management =
+      SettingsInterface<CATIIniSettingManagment>(GetAXOTrsIfcSettingCtrl);
   CATSettingRepository* repository = CATSettingRepository::GetRepository(kIfcRepository, 0, 1);
-  if (FAILED(GetAXOTrsIfcSettingCtrl(IID_AXOITrsIfcSettingAtt, reinterpret_cast<void**>(&ifc))) ||
-      ifc == nullptr || repository == nullptr) {
+  if (!ifc || !management || repository == nullptr) {
     section.Problem(0, kIfcRepository,
                     "the IFC settings controller cannot be created: the "
                     "repository is unavailable or an option cannot be read");
-    if (ifc != nullptr) ifc->Release();
     return;
   }
-  int join = 50;
-  const bool joinRead = SUCCEEDED(ifc->GetJoinLimit(join));
-  CheckInteger(
-      section, "CGRLimit", [&](int& v) { return ifc->GetCGRLimit(v); },
-      [](int v) { return AtLeast(v, 0); });
-  CheckInteger(
-      section, "JoinLimit", [&](int& v) { return ifc->GetJoinLimit(v); },
-      [](int v) { return AtLeast(v, 1); });
-  CheckInteger(
-      section, "DisjoinLimit", [&](int& v) { return ifc->GetDisjoinLimit(v); },
-      [&](int v) -> std::string {
-        if (!joinRead || v > join) return "";
-        return "not above JoinLimit (" + std::to_string(join) + "), which the setter refuses";
-      });
-  CheckInteger(
-      section, "MaxBEPerPart", [&](int& v) { return ifc->GetMaxBEPerPart(v); },
-      [](int v) { return AtLeast(v, 1); });
-  CheckChoice(section, repository, "Representation", "BRep", "BRep", "Triangulated");
-  CheckChoice(section, repository, "ExportOption", "Detailed", "Detailed", "Surfacic");
-  CheckChoice(section, repository, "BEPerPart", "Multiple", "Single", "Multiple");
-  CheckQuantity(section, repository, "SagFactor", "5.0cm", false);
-  CheckQuantity(section, repository, "Angle", "15.0deg", true);
-  CheckSectionCatalog(section, repository, ifc);
-  CATUnicodeString name;
-  if (FAILED(ifc->GetExportMapFileName(name))) {
-    section.Problem(1, "ExportMapFileName", "cannot be read");
-  } else {
-    CheckMapFileName(section, "ExportMapFileName", name, profileMaps);
-  }
-  if (FAILED(ifc->GetImportMapFileName(name))) {
-    section.Problem(1, "ImportMapFileName", "cannot be read");
-  } else {
-    CheckMapFileName(section, "ImportMapFileName", name, profileMaps);
-  }
-  const struct {
-    const char* key;
-    HRESULT (AXOITrsIfcSettingAtt::*get)(int&);
-  } kFlags[] = {
-      {"ExportAllBodiesSets", &AXOITrsIfcSettingAtt::GetExportAllBodiesSets},
-      {"ExportStdPropSets", &AXOITrsIfcSettingAtt::GetExportStdPropSets},
-      {"ExportAllPackages", &AXOITrsIfcSettingAtt::GetExportAllPackages},
-      {"ImportPSet", &AXOITrsIfcSettingAtt::GetImportPSet},
-      {"ExportSpaceBoundaries", &AXOITrsIfcSettingAtt::GetExportSpaceBoundaries},
-      {"ExportGeoSetsAndBodies", &AXOITrsIfcSettingAtt::GetExportGeoSetsAndBodies},
-      {"ExportXRefs", &AXOITrsIfcSettingAtt::GetExportXRefs},
-      {"ExportSATFiles", &AXOITrsIfcSettingAtt::GetExportSATFiles},
-      {"BrepOptNormalsOrientation", &AXOITrsIfcSettingAtt::GetBrepOptNormalsOrientation},
-      {"BrepOptMergeVertices", &AXOITrsIfcSettingAtt::GetBrepOptMergeVertices},
-      {"BrepOptDecimateTriangles", &AXOITrsIfcSettingAtt::GetBrepOptDecimateTriangles},
-  };
-  for (const auto& flag : kFlags) {
-    CheckInteger(section, flag.key, [&](int& v) { return (ifc->*flag.get)(v); });
-  }
-  ifc->Release();
+  IfcCheck checks(section, *ifc, *repository, profileMaps);
+  for (const Check& check : kIfcChecks) checks.Run(check);
+  management->Rollback();
 }
 
 }  // namespace
