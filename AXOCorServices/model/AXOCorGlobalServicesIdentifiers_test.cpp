@@ -127,13 +127,27 @@ TEST_F(GetIDSeqNumberTest, WithoutStartupPathsTheNumberStaysAsItWas) {
   EXPECT_TRUE(AXOCorGlobalServices::GetIDSeqNumber(counter, 1) == "-1");
 }
 
-TEST_F(GetIDSeqNumberTest, MakesAReadOnlyCounterWritableAndAdvancesIt) {
-  const fs::path counter = PutCounter("first", "beams", "41");
-  fs::permissions(counter, fs::perms::owner_read);
-  EXPECT_EQ(42, Reserve("beams", 1));
-  EXPECT_EQ("42", ReadFile(counter));
-  EXPECT_NE(fs::perms::none, fs::status(counter).permissions() & fs::perms::owner_write);
-  EXPECT_EQ(43, Reserve("beams", 1));
+// A writable counter keeps its permissions; a read-only one is made
+// writable for its owner (0600). Compared as this system reports the modes.
+TEST_F(GetIDSeqNumberTest, KeepsTheCountersPermissionsOrMakesItWritable) {
+  const struct {
+    fs::perms before, after;
+  } cases[] = {{fs::perms(0640), fs::perms(0640)},
+               {fs::perms(0604), fs::perms(0604)},
+               {fs::perms(0400), fs::perms(0600)},
+               {fs::perms(0444), fs::perms(0600)}};
+  const fs::path probe = folder_.WriteFile("probe");
+  for (const auto& c : cases) {
+    SCOPED_TRACE(static_cast<int>(c.before));
+    fs::permissions(probe, c.after);
+    const fs::perms expected = fs::status(probe).permissions();
+    const fs::path counter = PutCounter("first", "beams", "41");
+    fs::permissions(counter, c.before);
+    EXPECT_EQ(42, Reserve("beams", 1));
+    EXPECT_EQ("42", ReadFile(counter));
+    EXPECT_EQ(static_cast<int>(expected), static_cast<int>(fs::status(counter).permissions()));
+    fs::permissions(counter, fs::perms(0600));
+  }
 }
 
 TEST_F(GetIDSeqNumberTest, LeavesOnlyTheCounterAndItsLockBehind) {
