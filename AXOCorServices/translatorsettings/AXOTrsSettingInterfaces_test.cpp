@@ -53,30 +53,21 @@ std::string Written(const Outs& o) {
   return s.str();
 }
 
-// An attribute and the value it holds before each row.
+// An attribute and the value it holds before each row: a number, or a text
+// when there is one. (Either form of a number reads the other, and so do
+// both kinds of text.)
 struct Attribute {
   const char* key;
-  CATSettingInfo::Type form;
   int number;
   const char* text;
 };
 
 void Store(CATSettingRepository* repository, const Attribute& a) {
-  const long number = a.number;
-  const CATString word(a.text);
-  const CATUnicodeString text(a.text);
-  switch (a.form) {
-    case CATSettingInfo::TypeLong:
-      repository->WriteSetting(a.key, &number);
-      break;
-    case CATSettingInfo::TypeString:
-      repository->WriteSetting(a.key, &word);
-      break;
-    case CATSettingInfo::TypeUnicode:
-      repository->WriteSetting(a.key, &text);
-      break;
-    default:
-      repository->WriteSetting(a.key, &a.number);
+  const CATString text(a.text);
+  if (a.text == nullptr) {
+    repository->WriteSetting(a.key, &a.number);
+  } else {
+    repository->WriteSetting(a.key, &text);
   }
 }
 
@@ -161,12 +152,9 @@ class AXOTrsSettingInterfaces : public CATSettingTestFolder {
 TEST_F(AXOTrsSettingInterfaces, EveryDxfOperationReachesItsOwn) {
   using Interface = AXOITrsDxfSettingAtt;
   const Attribute attributes[] = {
-      {"UnitOfDxfFile", CATSettingInfo::TypeLong, 3, nullptr},
-      {"ImportLayerToComp", CATSettingInfo::TypeInteger, 11, nullptr},
-      {"FilePerSolid", CATSettingInfo::TypeInteger, 12, nullptr},
-      {"FilePerSurfaceMesh", CATSettingInfo::TypeInteger, 13, nullptr},
-      {"ImportAsPartCGR", CATSettingInfo::TypeInteger, 14, nullptr},
-      {"CLDLimit", CATSettingInfo::TypeInteger, 15, nullptr},
+      {"UnitOfDxfFile", 3, nullptr},    {"ImportLayerToComp", 11, nullptr},
+      {"FilePerSolid", 12, nullptr},    {"FilePerSurfaceMesh", 13, nullptr},
+      {"ImportAsPartCGR", 14, nullptr}, {"CLDLimit", 15, nullptr},
   };
   const Call<Interface> calls[] = {
       {AXO_CALL(Initialize), "S_OK"},
@@ -201,31 +189,30 @@ TEST_F(AXOTrsSettingInterfaces, EveryDxfOperationReachesItsOwn) {
 
 TEST_F(AXOTrsSettingInterfaces, EveryIfcOperationReachesItsOwn) {
   using Interface = AXOITrsIfcSettingAtt;
-  using T = CATSettingInfo;
   const Attribute attributes[] = {
-      {"CGRLimit", T::TypeInteger, 11, nullptr},
-      {"ExportAllBodiesSets", T::TypeInteger, 12, nullptr},
-      {"ExportStdPropSets", T::TypeInteger, 13, nullptr},
-      {"ExportAllPackages", T::TypeInteger, 14, nullptr},
-      {"ExportMapFileName", T::TypeUnicode, 0, "out.csv"},
-      {"JoinLimit", T::TypeInteger, 15, nullptr},
-      {"DisjoinLimit", T::TypeInteger, 16, nullptr},
-      {"ImportPSet", T::TypeInteger, 17, nullptr},
-      {"SagFactor", T::TypeString, 0, "2mm"},
-      {"Angle", T::TypeString, 0, "30deg"},
-      {"Representation", T::TypeString, 0, "Triangulated"},
-      {"ExportOption", T::TypeString, 0, "Surfacic"},
-      {"BEPerPart", T::TypeString, 0, "Single"},
-      {"MaxBEPerPart", T::TypeInteger, 18, nullptr},
-      {"SectionCatalogName", T::TypeUnicode, 0, "IPE"},
-      {"ImportMapFileName", T::TypeUnicode, 0, "in.csv"},
-      {"ExportSpaceBoundaries", T::TypeInteger, 19, nullptr},
-      {"ExportGeoSetsAndBodies", T::TypeInteger, 20, nullptr},
-      {"ExportXRefs", T::TypeInteger, 21, nullptr},
-      {"ExportSATFiles", T::TypeInteger, 22, nullptr},
-      {"BrepOptNormalsOrientation", T::TypeInteger, 23, nullptr},
-      {"BrepOptMergeVertices", T::TypeInteger, 24, nullptr},
-      {"BrepOptDecimateTriangles", T::TypeInteger, 25, nullptr},
+      {"CGRLimit", 11, nullptr},
+      {"ExportAllBodiesSets", 12, nullptr},
+      {"ExportStdPropSets", 13, nullptr},
+      {"ExportAllPackages", 14, nullptr},
+      {"ExportMapFileName", 0, "out.csv"},
+      {"JoinLimit", 15, nullptr},
+      {"DisjoinLimit", 16, nullptr},
+      {"ImportPSet", 17, nullptr},
+      {"SagFactor", 0, "2mm"},
+      {"Angle", 0, "30deg"},
+      {"Representation", 0, "Triangulated"},
+      {"ExportOption", 0, "Surfacic"},
+      {"BEPerPart", 0, "Single"},
+      {"MaxBEPerPart", 18, nullptr},
+      {"SectionCatalogName", 0, "IPE"},
+      {"ImportMapFileName", 0, "in.csv"},
+      {"ExportSpaceBoundaries", 19, nullptr},
+      {"ExportGeoSetsAndBodies", 20, nullptr},
+      {"ExportXRefs", 21, nullptr},
+      {"ExportSATFiles", 22, nullptr},
+      {"BrepOptNormalsOrientation", 23, nullptr},
+      {"BrepOptMergeVertices", 24, nullptr},
+      {"BrepOptDecimateTriangles", 25, nullptr},
   };
   const Call<Interface> calls[] = {
       {AXO_CALL(Initialize), "S_OK"},
@@ -315,7 +302,7 @@ TEST_F(AXOTrsSettingInterfaces, EveryManagementOperationReachesItsOwn) {
   using Interface = CATIIniSettingManagment;
   WriteFile(UseAdminFolder("admin") / "AXODxfUnitTypeElt.axosettings",
             "CATSettings 1\nCLDLimit\tint\t3\n");
-  const Attribute attributes[] = {{"CLDLimit", CATSettingInfo::TypeInteger, 2, nullptr}};
+  const Attribute attributes[] = {{"CLDLimit", 2, nullptr}};
   const Call<Interface> calls[] = {
       {AXO_CALL(Commit), "S_OK unmodified"},
       {AXO_CALL(ResetToAdminValues), "S_OK CLDLimit=3"},
