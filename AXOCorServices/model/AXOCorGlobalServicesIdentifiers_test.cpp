@@ -97,12 +97,16 @@ TEST_F(GetIDSeqNumberTest, RefusesWhatWouldMoveTheCounterBackOrBeyond32Bits) {
   }
 }
 
-TEST_F(GetIDSeqNumberTest, FormatsTheNumberAsText) {
+TEST_F(GetIDSeqNumberTest, FormatsTheNumberAsTextMinusOneWhenThereIsNone) {
   PutCounter("first", "beams", "41");
   CATUnicodeString counter("beams");
+  CATUnicodeString missing("walls");
   EXPECT_TRUE(AXOCorGlobalServices::GetIDSeqNumber(counter, 1) == "42");
   EXPECT_TRUE(AXOCorGlobalServices::GetIDSeqNumber(counter, 5) == "43");
   EXPECT_EQ("47", ReadFile(Counter("first", "beams")));
+  EXPECT_TRUE(AXOCorGlobalServices::GetIDSeqNumber(missing, 1) == "-1");
+  AXOPlatform::Get()->SetEnv("CATStartupPath", nullptr);
+  EXPECT_TRUE(AXOCorGlobalServices::GetIDSeqNumber(counter, 1) == "-1");
 }
 
 TEST_F(GetIDSeqNumberTest, UsesTheFirstStartupPathThatHoldsTheCounter) {
@@ -110,21 +114,13 @@ TEST_F(GetIDSeqNumberTest, UsesTheFirstStartupPathThatHoldsTheCounter) {
   EXPECT_EQ(10, Reserve("sub\\slabs.txt", 1));
   EXPECT_EQ("10", ReadFile(Counter("second", "sub/slabs.txt")));
   EXPECT_FALSE(fs::exists(Counter("first", "sub/slabs.txt")));
-}
 
-TEST_F(GetIDSeqNumberTest, MissingCounterGivesMinusOneAndCreatesNothing) {
-  EXPECT_EQ(-1, Reserve("walls", 1));
-  CATUnicodeString counter("walls");
-  EXPECT_TRUE(AXOCorGlobalServices::GetIDSeqNumber(counter, 1) == "-1");
+  EXPECT_EQ(-1, Reserve("walls", 1));  // in none: -1, and nothing is created
   EXPECT_TRUE(fs::is_empty(folder_.Native("first/IDSequenceNumbers")));
-  EXPECT_TRUE(fs::is_empty(folder_.Native("second/IDSequenceNumbers")));
-}
-
-TEST_F(GetIDSeqNumberTest, WithoutStartupPathsTheNumberStaysAsItWas) {
+  EXPECT_EQ(1, std::distance(fs::directory_iterator(folder_.Native("second/IDSequenceNumbers")),
+                             fs::directory_iterator()));
   AXOPlatform::Get()->SetEnv("CATStartupPath", nullptr);
-  EXPECT_EQ(-7, Reserve("beams", 1, -7));
-  CATUnicodeString counter("beams");
-  EXPECT_TRUE(AXOCorGlobalServices::GetIDSeqNumber(counter, 1) == "-1");
+  EXPECT_EQ(-7, Reserve("beams", 1, -7));  // no startup path: the number stays
 }
 
 // A writable counter keeps its permissions; a read-only one is made
