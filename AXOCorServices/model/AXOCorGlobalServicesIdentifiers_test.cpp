@@ -221,12 +221,6 @@ TEST_F(GetIDSeqNumberTest, NoTwoProcessesGetTheSameNumber) {
   EXPECT_EQ(std::to_string(total), ReadFile(counter));
 }
 
-TEST(GetApplicativeID, IsTheFixedIdentifier) {
-  const GUID expected = {
-      0x611B25D7, 0x379F, 0x4351, {0x9D, 0x9A, 0x9C, 0xE4, 0x32, 0x17, 0xA9, 0x65}};
-  EXPECT_TRUE(AXOCorGlobalServices::GetApplicativeID() == expected);
-}
-
 TEST(GetExtensionID, GivesTheIdentifierOrTheEmptyText) {
   const long objects = CATBaseUnknown::LiveObjectCount();
   EXPECT_TRUE(AXOCorGlobalServices::GetExtensionID(static_cast<CATIOsmExtension*>(nullptr)) == "");
