@@ -12,65 +12,40 @@
 
 namespace {
 
-struct FullPathResult {
-  HRESULT result;
-  std::string path;
-};
-
-FullPathResult FullPath(const char* name, const char* folder) {
-  CATUnicodeString path("stale");
-  const HRESULT result = AXOCorGlobalServices::GetCatalogFullPath(name, folder, path);
-  return {result, path.ConvertToChar()};
-}
-
-TEST(GetCatalogFullPath, TheFirstStartupPathHoldingTheCatalogWins) {
+TEST(GetCatalogFullPath, FindsTheFileInTheFirstStartupPathThatHoldsIt) {
   CatalogTestTree tree;
   tree.WriteFile("one/Catalogs/Doors/Std/Door.catalog");
   tree.WriteFile("two/Catalogs/Doors/Std/Door.catalog");
-  tree.SetStartupPaths({"empty", "one", "two"});
-
-  const FullPathResult found = FullPath("Door", "Doors\\Std");
-  EXPECT_EQ(found.result, S_OK);
-  EXPECT_EQ(found.path, tree.Host("one") + "\\Catalogs\\Doors\\Std\\Door.catalog");
-}
-
-TEST(GetCatalogFullPath, ADirectoryNamedLikeTheCatalogIsSkipped) {
-  CatalogTestTree tree;
-  tree.MakeFolder("one/Catalogs/Doors/Door.catalog");
+  tree.MakeFolder("one/Catalogs/Doors/Door.catalog");  // a folder named like the catalog
   tree.WriteFile("two/Catalogs/Doors/Door.catalog");
-  tree.SetStartupPaths({"one", "two"});
-
-  const FullPathResult found = FullPath("Door", "Doors");
-  EXPECT_EQ(found.result, S_OK);
-  EXPECT_EQ(found.path, tree.Host("two") + "\\Catalogs\\Doors\\Door.catalog");
-}
-
-TEST(GetCatalogFullPath, AnEmptyFolderGivesADoubledSeparatorThatStillFindsTheFile) {
-  CatalogTestTree tree;
   tree.WriteFile("one/Catalogs/Door.catalog");
-  tree.SetStartupPaths({"one"});
-
-  const FullPathResult found = FullPath("Door", "");
-  EXPECT_EQ(found.result, S_OK);
-  EXPECT_EQ(found.path, tree.Host("one") + "\\Catalogs\\\\Door.catalog");
-}
-
-TEST(GetCatalogFullPath, FailsWithAnEmptyPathWhenNothingIsFound) {
-  CatalogTestTree tree;
-  tree.WriteFile("one/Catalogs/Doors/Window.catalog");
-  tree.WriteFile("one/Catalogs/Doors/Door.catalog.bak");
-  tree.SetStartupPaths({"one"});
-  for (const char* name : {"Door", "Window.catalog", ""}) {
-    SCOPED_TRACE(name);
-    const FullPathResult missing = FullPath(name, "Doors");
-    EXPECT_EQ(missing.result, E_FAIL);
-    EXPECT_EQ(missing.path, "");
+  tree.WriteFile("one/Catalogs/Misc/Window.catalog");
+  tree.WriteFile("one/Catalogs/Misc/Door.catalog.bak");
+  tree.SetStartupPaths({"empty", "one", "two"});
+  const struct {
+    const char* name;
+    const char* folder;
+    const char* found;  // below the tree; null: not found
+  } cases[] = {
+      {"Door", "Doors\\Std", "one\\Catalogs\\Doors\\Std\\Door.catalog"},
+      {"Door", "Doors", "two\\Catalogs\\Doors\\Door.catalog"},
+      {"Door", "", "one\\Catalogs\\\\Door.catalog"},  // the file system takes the doubled "\"
+      {"Window", "Misc", "one\\Catalogs\\Misc\\Window.catalog"},
+      {"Door", "Misc", nullptr},
+      {"Window.catalog", "Misc", nullptr},
+      {"", "Misc", nullptr},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.folder) + "\\" + c.name);
+    CATUnicodeString path("stale");
+    EXPECT_EQ(AXOCorGlobalServices::GetCatalogFullPath(c.name, c.folder, path),
+              c.found != nullptr ? S_OK : E_FAIL);
+    EXPECT_EQ(path.ConvertToChar(), c.found != nullptr ? tree.Host() + "\\" + c.found : "");
   }
-
   AXOPlatform::Get()->SetEnv("CATStartupPath", nullptr);
-  const FullPathResult unset = FullPath("Window", "Doors");
-  EXPECT_EQ(unset.result, E_FAIL);
-  EXPECT_EQ(unset.path, "");
+  CATUnicodeString path("stale");
+  EXPECT_EQ(AXOCorGlobalServices::GetCatalogFullPath("Window", "Misc", path), E_FAIL);
+  EXPECT_EQ(path, "");
 }
 
 // ---- Last used catalog ---------------------------------------------------------
@@ -78,74 +53,60 @@ TEST(GetCatalogFullPath, FailsWithAnEmptyPathWhenNothingIsFound) {
 class LastUsedCatalogTest : public CATSettingTestFolder {
  protected:
   static constexpr const char* kRepository = "AXOCatalogSettings";
-
-  struct Stored {
-    HRESULT result;
-    std::string path;
-  };
-  static Stored Get(const char* setting, const char* preset = "preset") {
-    CATUnicodeString path(preset);
-    const HRESULT result = AXOCorGlobalServices::GetLastUsedCatalog(setting, path);
-    return {result, path.ConvertToChar()};
-  }
-
   CatalogTestTree tree_;
 };
 
-TEST_F(LastUsedCatalogTest, AStoredExistingFileIsAnsweredAndSaved) {
+// Any text is stored, and saved at once; it is answered with S_OK only when
+// it names an existing file. A setting that cannot be read leaves the
+// caller's text, one never written empties it.
+TEST_F(LastUsedCatalogTest, AnswersTheStoredTextAndWhetherItIsAFile) {
   tree_.WriteFile("Catalogs/Steel.catalog");
-  const std::string path = tree_.Host("Catalogs/Steel.catalog");
-  ASSERT_EQ(AXOCorGlobalServices::SetLastUsedCatalog("SteelCatalog", path.c_str()), S_OK);
-  EXPECT_TRUE(std::filesystem::exists(UserFile(kRepository)));
-
-  const Stored stored = Get("SteelCatalog");
-  EXPECT_EQ(stored.result, S_OK);
-  EXPECT_EQ(stored.path, path);
-
-  // A new process reads what was saved.
-  CATSettingRepositoryTesting::ResetAll();
-  EXPECT_EQ(Get("SteelCatalog").path, path);
-}
-
-TEST_F(LastUsedCatalogTest, AStoredFileThatIsGoneOrAFolderFailsButIsHandedBack) {
   tree_.WriteFile("Catalogs/Gone.catalog");
   tree_.MakeFolder("Catalogs/Folder.catalog");
-  const std::string gone = tree_.Host("Catalogs/Gone.catalog");
-  const std::string folder = tree_.Host("Catalogs/Folder.catalog");
-  ASSERT_EQ(AXOCorGlobalServices::SetLastUsedCatalog("A", gone.c_str()), S_OK);
-  ASSERT_EQ(AXOCorGlobalServices::SetLastUsedCatalog("B", folder.c_str()), S_OK);
-  std::filesystem::remove(tree_.Native("Catalogs/Gone.catalog"));
-
-  const Stored deleted = Get("A");
-  EXPECT_EQ(deleted.result, E_FAIL);
-  EXPECT_EQ(deleted.path, gone);
-  const Stored directory = Get("B");
-  EXPECT_EQ(directory.result, E_FAIL);
-  EXPECT_EQ(directory.path, folder);
-}
-
-TEST_F(LastUsedCatalogTest, AnyTextIsStored) {
-  for (const char* text : {"not a path at all", "", "C:\\Zürich\\x.catalog"}) {
-    SCOPED_TRACE(text);
-    ASSERT_EQ(AXOCorGlobalServices::SetLastUsedCatalog("Any", text), S_OK);
-    const Stored stored = Get("Any");
-    EXPECT_EQ(stored.result, E_FAIL);
-    EXPECT_EQ(stored.path, text);
-  }
-}
-
-TEST_F(LastUsedCatalogTest, ASettingNeverWrittenFailsWithoutPassingTheCallersTextOff) {
-  // The caller's text names an existing file, yet nothing was stored.
   tree_.WriteFile("Catalogs/Mine.catalog");
   const std::string mine = tree_.Host("Catalogs/Mine.catalog");
-  const Stored never = Get("Never", mine.c_str());
-  EXPECT_EQ(never.result, E_FAIL);
-  EXPECT_EQ(never.path, "");
-
-  CATSettingRepositoryTesting::SetStrictReads(kRepository, true);
-  const Stored strict = Get("Never", mine.c_str());
-  EXPECT_EQ(strict.result, E_FAIL);
-  EXPECT_EQ(strict.path, mine);  // a refused read leaves it alone
+  const struct {
+    const char* what;
+    std::string stored;  // "-": nothing stored
+    void (*control)(const char* key);
+    HRESULT result;
+    std::string answer;
+  } cases[] = {
+      {"an existing file", tree_.Host("Catalogs/Steel.catalog"), nullptr, S_OK,
+       tree_.Host("Catalogs/Steel.catalog")},
+      {"a file since removed", tree_.Host("Catalogs/Gone.catalog"), nullptr, E_FAIL,
+       tree_.Host("Catalogs/Gone.catalog")},
+      {"a folder", tree_.Host("Catalogs/Folder.catalog"), nullptr, E_FAIL,
+       tree_.Host("Catalogs/Folder.catalog")},
+      {"not a path", "not a path at all", nullptr, E_FAIL, "not a path at all"},
+      {"empty", "", nullptr, E_FAIL, ""},
+      {"not ASCII", "C:\\Zürich\\x.catalog", nullptr, E_FAIL, "C:\\Zürich\\x.catalog"},
+      {"never written", "-", nullptr, E_FAIL, ""},
+      {"never written, reported missing", "-",
+       [](const char*) { CATSettingRepositoryTesting::SetStrictReads(kRepository, true); }, E_FAIL,
+       mine},
+      {"read refused", tree_.Host("Catalogs/Steel.catalog"),
+       [](const char* key) { CATSettingRepositoryTesting::RefuseReads(kRepository, key, true); },
+       E_FAIL, mine},
+      {"read as two values", tree_.Host("Catalogs/Steel.catalog"),
+       [](const char* key) { CATSettingRepositoryTesting::OverstateReads(kRepository, key, true); },
+       E_FAIL, mine},
+  };
+  std::filesystem::remove(tree_.Native("Catalogs/Gone.catalog"));
+  int serial = 0;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const std::string key = "Kind" + std::to_string(++serial);
+    if (c.stored != "-") {
+      ASSERT_EQ(AXOCorGlobalServices::SetLastUsedCatalog(key.c_str(), c.stored.c_str()), S_OK);
+      CATSettingRepositoryTesting::ResetAll();  // a new process reads what was saved
+    }
+    if (c.control != nullptr) c.control(key.c_str());
+    CATUnicodeString answer(mine.c_str());
+    EXPECT_EQ(AXOCorGlobalServices::GetLastUsedCatalog(key.c_str(), answer), c.result);
+    EXPECT_EQ(answer.ConvertToChar(), c.answer);
+    CATSettingRepositoryTesting::ResetAll();
+  }
 }
 
 TEST_F(LastUsedCatalogTest, FailsAndSavesNothingWhenTheRepositoryRefuses) {
@@ -153,16 +114,11 @@ TEST_F(LastUsedCatalogTest, FailsAndSavesNothingWhenTheRepositoryRefuses) {
   EXPECT_EQ(AXOCorGlobalServices::SetLastUsedCatalog("Refused", "x"), E_FAIL);
   EXPECT_FALSE(std::filesystem::exists(UserFile(kRepository)));
 
-  CATSettingRepositoryTesting::RefuseReads(kRepository, "Refused", true);
-  EXPECT_EQ(Get("Refused").result, E_FAIL);
-}
-
-TEST_F(LastUsedCatalogTest, FailsWithoutRepository) {
   CATSettingRepositoryTesting::SetUnavailable(kRepository, true);
   EXPECT_EQ(AXOCorGlobalServices::SetLastUsedCatalog("Any", "x"), E_FAIL);
-  const Stored stored = Get("Any");
-  EXPECT_EQ(stored.result, E_FAIL);
-  EXPECT_EQ(stored.path, "preset");
+  CATUnicodeString answer("preset");
+  EXPECT_EQ(AXOCorGlobalServices::GetLastUsedCatalog("Any", answer), E_FAIL);
+  EXPECT_EQ(answer, "preset");
 }
 
 }  // namespace

@@ -22,41 +22,25 @@ std::vector<std::string> SteelCatalogNames(CATListValCATUnicodeString names = {}
 
 const char kSteel[] = "Catalogs/Structural Steel/";
 
-TEST(GetSteelCatalogNames, ListsEachNameOnceAtItsFirstOccurrence) {
+// Files one folder below the steel folders, in listing order, each name
+// once; the extension matches in any letter case, only the exact one goes.
+TEST(GetSteelCatalogNames, ListsEachCatalogOneFolderDownOnce) {
   CatalogTestTree tree;
-  tree.WriteFile(std::string("one/") + kSteel + "Euro/IPE.catalog");
-  tree.WriteFile(std::string("one/") + kSteel + "Euro/HEA.catalog");
-  tree.WriteFile(std::string("one/") + kSteel + "US/IPE.catalog");  // also in Euro
-  tree.WriteFile(std::string("one/") + kSteel + "US/W.catalog");
-  tree.WriteFile(std::string("two/") + kSteel + "Euro/HEA.catalog");  // also below "one"
-  tree.WriteFile(std::string("two/") + kSteel + "Other/Z.catalog");
+  // "one/x" stands for "one/Catalogs/Structural Steel/x".
+  for (const char* file :
+       {"one/Euro/IPE.catalog", "one/Euro/HEA.catalog", "one/US/IPE.catalog", "one/US/W.catalog",
+        "two/Euro/HEA.catalog", "two/Other/Z.catalog", "one/Mix/Beams.CATALOG",
+        "one/Mix/Twice.catalog.catalog", "one/Mix/Mixed.Catalog.bak", "one/Mix/readme.txt",
+        "one/Loose.catalog", "one/Mix/Deeper/Deep.catalog"}) {
+    tree.WriteFile(std::string(file, 4) + kSteel + (file + 4));
+  }
+  tree.WriteFile("one/Catalogs/Above.catalog");
+  tree.MakeFolder(std::string("one/") + kSteel + "Mix/Folder.catalog");
   tree.SetStartupPaths({"one", "missing", "two"});
 
-  EXPECT_EQ(SteelCatalogNames(), (std::vector<std::string>{"HEA", "IPE", "W", "Z"}));
-}
-
-TEST(GetSteelCatalogNames, MatchesTheExtensionInAnyCaseButRemovesOnlyTheExactOne) {
-  CatalogTestTree tree;
-  tree.WriteFile(std::string("p/") + kSteel + "S/Beams.CATALOG");
-  tree.WriteFile(std::string("p/") + kSteel + "S/Twice.catalog.catalog");
-  tree.WriteFile(std::string("p/") + kSteel + "S/Mixed.Catalog.bak");
-  tree.WriteFile(std::string("p/") + kSteel + "S/readme.txt");
-  tree.SetStartupPaths({"p"});
-
   EXPECT_EQ(SteelCatalogNames(),
-            (std::vector<std::string>{"Beams.CATALOG", "Mixed.Catalog.bak", "Twice.catalog"}));
-}
-
-TEST(GetSteelCatalogNames, LooksExactlyOneFolderLevelDown) {
-  CatalogTestTree tree;
-  tree.WriteFile(std::string("p/") + kSteel + "Loose.catalog");
-  tree.WriteFile("p/Catalogs/Above.catalog");
-  tree.WriteFile(std::string("p/") + kSteel + "S/Deeper/Deep.catalog");
-  tree.MakeFolder(std::string("p/") + kSteel + "S/Folder.catalog");
-  tree.WriteFile(std::string("p/") + kSteel + "S/Kept.catalog");
-  tree.SetStartupPaths({"p"});
-
-  EXPECT_EQ(SteelCatalogNames(), (std::vector<std::string>{"Kept"}));
+            (std::vector<std::string>{"HEA", "IPE", "Beams.CATALOG", "Mixed.Catalog.bak",
+                                      "Twice.catalog", "W", "Z"}));
 }
 
 TEST(GetSteelCatalogNames, RemovesDuplicatesTheCallerAlreadyHad) {

@@ -73,34 +73,29 @@ TEST_F(InstrumentationReport, GetResultsAppendsRowsInIdentifierOrder) {
   EXPECT_EQ(rows[4], "b,1,1,1,0");
 }
 
-TEST_F(InstrumentationReport, DumpWritesHeaderAndRowsWithWindowsLineEnds) {
-  Put("Export", 4, 0.5, 2048.0);
-  Put("Init", 0, 0.0, 0.0);
-  Put("two\nlines", 1, 1.0, 0.0);
-  AXOCorInstrumentation::GetInstance()->Dump();
-  EXPECT_EQ(platform_.requested_path, "c:\\AXOInstrumentationLog.csv");
-  EXPECT_EQ(ReadReport(), std::string(kHeader) +
-                              "Export,4,0.5,0.125,2048\r\n"
-                              "Init,0,0,,0\r\n"
-                              "two\r\nlines,1,1,1,0\r\n");
-}
-
-TEST_F(InstrumentationReport, DumpOfEmptyRegistryHoldsOnlyHeader) {
-  AXOCorInstrumentation::GetInstance()->Dump();
-  EXPECT_EQ(ReadReport(), kHeader);
-}
-
-TEST_F(InstrumentationReport, DumpReplacesEarlierReportAndKeepsFigures) {
+// The report replaces an earlier one: the header alone for an empty
+// registry, then a row per record with Windows line ends, with the figures
+// as they are at that moment.
+TEST_F(InstrumentationReport, DumpReplacesTheFileWithHeaderAndCurrentRows) {
   {
     std::ofstream old(platform_.native_report_path, std::ios::binary);
     old << std::string(4000, 'x');
   }
-  Put("S", 1, 1.0, 0.0);
   AXOCorInstrumentation* registry = AXOCorInstrumentation::GetInstance();
   registry->Dump();
-  registry->Start("S");
+  EXPECT_EQ(platform_.requested_path, "c:\\AXOInstrumentationLog.csv");
+  EXPECT_EQ(ReadReport(), kHeader);
+
+  Put("Export", 4, 0.5, 2048.0);
+  Put("Init", 0, 0.0, 0.0);
+  Put("two\nlines", 1, 1.0, 0.0);
   registry->Dump();
-  EXPECT_EQ(ReadReport(), std::string(kHeader) + "S,2,1,0.5,0\r\n");
+  registry->Start("Init");
+  registry->Dump();
+  EXPECT_EQ(ReadReport(), std::string(kHeader) +
+                              "Export,4,0.5,0.125,2048\r\n"
+                              "Init,1,0,0,0\r\n"
+                              "two\r\nlines,1,1,1,0\r\n");
 }
 
 TEST_F(InstrumentationReport, DumpThatCannotOpenItsFileChangesNothing) {

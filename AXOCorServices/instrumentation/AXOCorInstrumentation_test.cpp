@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <vector>
 
 #include "InstrumentationTestSupport.h"
 
@@ -17,31 +18,77 @@ class RegistryCopy : public AXOCorInstrumentation {
 
 using InstrumentationTimers = InstrumentationTest;
 
-TEST_F(InstrumentationTimers, AccumulatesHitsTimeAndMemoryOverSections) {
+// One call on the identifier "S" at a clock reading and a used memory.
+struct Step {
+  char call;  // 'S' Start, 'E' End, 'C' a creating lookup
+  std::int64_t clock_ms;
+  std::uint64_t used_kib;
+};
+
+// The figures of the record "S" after some steps.
+struct Figures {
+  unsigned hits;
+  std::int32_t start_clock, end_clock;
+  double total_time, start_memory, end_memory, total_memory;
+};
+
+TEST_F(InstrumentationTimers, RecordsAccumulateOverSections) {
+  const std::int64_t wrap = std::int64_t{INT32_MAX} + 1;
+  const struct {
+    const char* what;
+    std::vector<Step> steps;
+    Figures figures;
+  } cases[] = {
+      {"two sections, memory released in the second",
+       {{'S', 1000, 10000}, {'E', 1250, 12048}, {'S', 2000, 12048}, {'E', 2500, 12000}},
+       {2, 2000, 2500, 0.75, 12048, 12000, 2048 - 48}},
+      {"one identifier does not nest: both Ends measure from the second Start",
+       {{'S', 100, 0}, {'S', 300, 0}, {'E', 400, 0}, {'E', 600, 0}},
+       {2, 300, 600, 0.4, 0, 0, 0}},
+      {"Start without End", {{'S', 100, 5}}, {1, 100, 0, 0, 5, 0, 0}},
+      {"End on a created record measures from zero",
+       {{'C', 0, 0}, {'E', 5000, 300}},
+       {0, 0, 5000, 5.0, 0, 300, 300}},
+      {"the clock wraps at 32 bits",
+       {{'S', wrap - 100, 0}, {'E', wrap + 400, 0}},
+       {1, INT32_MAX - 99, INT32_MIN + 400, 0.5, 0, 0, 0}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    AXOCorInstrumentation::DeleteInstance();
+    AXOCorInstrumentation* registry = AXOCorInstrumentation::GetInstance();
+    CATUnicodeString id("S");
+    for (const Step& step : c.steps) {
+      platform_.clock_ms = step.clock_ms;
+      platform_.SetUsedKiB(step.used_kib);
+      if (step.call == 'S') registry->Start(id);
+      if (step.call == 'E') registry->End(id);
+      if (step.call == 'C') registry->GetInstrumentationData(id, true);
+    }
+    const AXOCorInstrumentationData* r = Record("S");
+    ASSERT_NE(r, nullptr);
+    EXPECT_EQ(r->_HitCount, c.figures.hits);
+    EXPECT_EQ(r->_StartClock, c.figures.start_clock);
+    EXPECT_EQ(r->_EndClock, c.figures.end_clock);
+    EXPECT_DOUBLE_EQ(r->_TotalTime, c.figures.total_time);
+    EXPECT_EQ(r->_StartMemory, c.figures.start_memory);
+    EXPECT_EQ(r->_EndMemory, c.figures.end_memory);
+    EXPECT_EQ(r->_TotalMemory, c.figures.total_memory);
+    EXPECT_EQ(r->_Identifier, "S");
+  }
+}
+
+// The registry's own memory queries stay out of the time it reports: Start
+// reads the clock after its query, End before its own.
+TEST_F(InstrumentationTimers, TheMemoryQueriesFallOutsideTheMeasuredTime) {
+  platform_.memory_query_ms = 1000;
   AXOCorInstrumentation* registry = AXOCorInstrumentation::GetInstance();
-  platform_.clock_ms = 1000;
-  platform_.SetUsedKiB(10000);
-  registry->Start("Export");
-  platform_.clock_ms = 1250;
-  platform_.SetUsedKiB(12048);
-  registry->End("Export");
-
-  platform_.clock_ms = 2000;
-  registry->Start("Export");
-  platform_.clock_ms = 2500;
-  platform_.SetUsedKiB(12000);
-  registry->End("Export");
-
-  const AXOCorInstrumentationData* r = Record("Export");
-  ASSERT_NE(r, nullptr);
-  EXPECT_EQ(r->_HitCount, 2u);
-  EXPECT_EQ(r->_StartClock, 2000);
-  EXPECT_EQ(r->_EndClock, 2500);
-  EXPECT_DOUBLE_EQ(r->_TotalTime, 0.75);
-  EXPECT_EQ(r->_StartMemory, 12048.0);
-  EXPECT_EQ(r->_EndMemory, 12000.0);
-  EXPECT_EQ(r->_TotalMemory, 2048.0 - 48.0);  // memory released in a section counts negative
-  EXPECT_EQ(r->_Identifier, "Export");
+  registry->Start("S");
+  platform_.clock_ms += 250;
+  registry->End("S");
+  EXPECT_EQ(Record("S")->_StartClock, 1000);
+  EXPECT_EQ(Record("S")->_EndClock, 1250);
+  EXPECT_DOUBLE_EQ(Record("S")->_TotalTime, 0.25);
 }
 
 TEST_F(InstrumentationTimers, MemoryReadingIsUsedSpaceInWholeKiB) {
@@ -65,49 +112,9 @@ TEST_F(InstrumentationTimers, MemoryReadingIsUsedSpaceInWholeKiB) {
   }
 }
 
-TEST_F(InstrumentationTimers, SameIdentifierDoesNotNest) {
-  AXOCorInstrumentation* registry = AXOCorInstrumentation::GetInstance();
-  platform_.clock_ms = 100;
-  registry->Start("S");
-  platform_.clock_ms = 300;
-  registry->Start("S");
-  platform_.clock_ms = 400;
-  registry->End("S");
-  platform_.clock_ms = 600;
-  registry->End("S");
-  // Both Ends measure from the second Start: 0.1 s + 0.3 s.
-  EXPECT_EQ(Record("S")->_HitCount, 2u);
-  EXPECT_DOUBLE_EQ(Record("S")->_TotalTime, 0.4);
-}
-
 TEST_F(InstrumentationTimers, EndWithoutRecordIsIgnoredAndCreatesNone) {
   AXOCorInstrumentation::GetInstance()->End("Never");
   EXPECT_EQ(Record("Never"), nullptr);
-}
-
-TEST_F(InstrumentationTimers, EndOnCreatedRecordMeasuresFromZero) {
-  CATUnicodeString id("Init");
-  AXOCorInstrumentation* registry = AXOCorInstrumentation::GetInstance();
-  AXOCorInstrumentationData* created = registry->GetInstrumentationData(id, true);
-  ASSERT_NE(created, nullptr);
-  EXPECT_EQ(created->_HitCount, 0u);
-  EXPECT_EQ(registry->GetInstrumentationData(id, true), created);
-
-  platform_.clock_ms = 5000;
-  platform_.SetUsedKiB(300);
-  registry->End(id);
-  EXPECT_DOUBLE_EQ(created->_TotalTime, 5.0);
-  EXPECT_EQ(created->_TotalMemory, 300.0);
-  EXPECT_EQ(created->_HitCount, 0u);
-}
-
-TEST_F(InstrumentationTimers, IntervalSurvivesThirtyTwoBitClockWrap) {
-  AXOCorInstrumentation* registry = AXOCorInstrumentation::GetInstance();
-  platform_.clock_ms = INT32_MAX - 99;
-  registry->Start("S");
-  platform_.clock_ms = std::int64_t{INT32_MAX} + 401;
-  registry->End("S");
-  EXPECT_DOUBLE_EQ(Record("S")->_TotalTime, 0.5);
 }
 
 using InstrumentationLifetime = InstrumentationTest;

@@ -19,7 +19,9 @@ class InstrumentationTestPlatform : public AXOPlatformWrapper {
   InstrumentationTestPlatform() : AXOPlatformWrapper(AXOPlatform::Get()) {}
 
   std::int64_t ElapsedMilliseconds() override { return clock_ms; }
+  // Each query moves the clock on by `memory_query_ms`.
   bool QueryMemoryStatus(AXOMemoryStatus& status) override {
+    clock_ms += memory_query_ms;
     status.totalVirtual = total_virtual;
     status.availVirtual = avail_virtual;
     return true;
@@ -38,6 +40,7 @@ class InstrumentationTestPlatform : public AXOPlatformWrapper {
   }
 
   std::int64_t clock_ms = 0;
+  std::int64_t memory_query_ms = 0;
   std::uint64_t total_virtual = 0;
   std::uint64_t avail_virtual = 0;
   std::string native_report_path;

@@ -8,17 +8,19 @@
 #include "AXOCorGlobalServices.h"
 #include "AXOPlatform.h"
 #include "CATIOsmExtension.h"
+#include "CATLib.h"
 
 namespace {
 
 using axo_counters::kMaxCounter;
 
-// Reserves `count` numbers from the counter file `path` (native). Returns the
+// Reserves `count` numbers from the counter file `hostPath`. Returns the
 // first of them, or -1 when the file cannot be read or advanced.
-std::int64_t Reserve(const std::string& path, long count) {
+std::int64_t Reserve(const CATUnicodeString& hostPath, long count) {
   // A negative count would move the counter back and hand out numbers twice.
   if (count < 0) return -1;
   AXOPlatform* platform = AXOPlatform::Get();
+  const std::string path = platform->NativePath(hostPath.ConvertToChar());
   std::int64_t first = -1;
   // Processes that reserve from the same counter take turns, and the file is
   // replaced whole, so no two callers get the same number and an
@@ -26,8 +28,9 @@ std::int64_t Reserve(const std::string& path, long count) {
   const AXOFileUpdate result =
       platform->UpdateFileExclusively(path, [&](const std::string& content) {
         const std::int64_t last = axo_counters::ReadCounterText(content).last;
-        // A read-only counter is made writable so that it can advance.
-        platform->ChangeFileMode(path, 0600);
+        // A read-only counter is made writable so that it can advance; a
+        // writable one keeps its permissions.
+        if (CATFileAccess(hostPath.ConvertToChar(), 2) != 0) platform->ChangeFileMode(path, 0600);
         if (last < 0 || count > kMaxCounter - last) return content;  // left as it is
         first = last + 1;
         return std::to_string(last + count);
@@ -43,8 +46,7 @@ void AXOCorGlobalServices::GetIDSeqNumber(CATUnicodeString& counterName, long co
   // The first startup path whose counter can be advanced serves the call.
   for (int i = 1; i <= startupPaths.Size(); ++i) {
     const CATUnicodeString path = startupPaths[i] + "\\IDSequenceNumbers\\" + counterName;
-    number =
-        static_cast<long>(Reserve(AXOPlatform::Get()->NativePath(path.ConvertToChar()), count));
+    number = static_cast<long>(Reserve(path, count));
     if (number >= 0) return;
   }
 }

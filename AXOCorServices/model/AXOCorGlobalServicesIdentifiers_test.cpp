@@ -97,12 +97,16 @@ TEST_F(GetIDSeqNumberTest, RefusesWhatWouldMoveTheCounterBackOrBeyond32Bits) {
   }
 }
 
-TEST_F(GetIDSeqNumberTest, FormatsTheNumberAsText) {
+TEST_F(GetIDSeqNumberTest, FormatsTheNumberAsTextMinusOneWhenThereIsNone) {
   PutCounter("first", "beams", "41");
   CATUnicodeString counter("beams");
+  CATUnicodeString missing("walls");
   EXPECT_TRUE(AXOCorGlobalServices::GetIDSeqNumber(counter, 1) == "42");
   EXPECT_TRUE(AXOCorGlobalServices::GetIDSeqNumber(counter, 5) == "43");
   EXPECT_EQ("47", ReadFile(Counter("first", "beams")));
+  EXPECT_TRUE(AXOCorGlobalServices::GetIDSeqNumber(missing, 1) == "-1");
+  AXOPlatform::Get()->SetEnv("CATStartupPath", nullptr);
+  EXPECT_TRUE(AXOCorGlobalServices::GetIDSeqNumber(counter, 1) == "-1");
 }
 
 TEST_F(GetIDSeqNumberTest, UsesTheFirstStartupPathThatHoldsTheCounter) {
@@ -110,30 +114,36 @@ TEST_F(GetIDSeqNumberTest, UsesTheFirstStartupPathThatHoldsTheCounter) {
   EXPECT_EQ(10, Reserve("sub\\slabs.txt", 1));
   EXPECT_EQ("10", ReadFile(Counter("second", "sub/slabs.txt")));
   EXPECT_FALSE(fs::exists(Counter("first", "sub/slabs.txt")));
-}
 
-TEST_F(GetIDSeqNumberTest, MissingCounterGivesMinusOneAndCreatesNothing) {
-  EXPECT_EQ(-1, Reserve("walls", 1));
-  CATUnicodeString counter("walls");
-  EXPECT_TRUE(AXOCorGlobalServices::GetIDSeqNumber(counter, 1) == "-1");
+  EXPECT_EQ(-1, Reserve("walls", 1));  // in none: -1, and nothing is created
   EXPECT_TRUE(fs::is_empty(folder_.Native("first/IDSequenceNumbers")));
-  EXPECT_TRUE(fs::is_empty(folder_.Native("second/IDSequenceNumbers")));
-}
-
-TEST_F(GetIDSeqNumberTest, WithoutStartupPathsTheNumberStaysAsItWas) {
+  EXPECT_EQ(1, std::distance(fs::directory_iterator(folder_.Native("second/IDSequenceNumbers")),
+                             fs::directory_iterator()));
   AXOPlatform::Get()->SetEnv("CATStartupPath", nullptr);
-  EXPECT_EQ(-7, Reserve("beams", 1, -7));
-  CATUnicodeString counter("beams");
-  EXPECT_TRUE(AXOCorGlobalServices::GetIDSeqNumber(counter, 1) == "-1");
+  EXPECT_EQ(-7, Reserve("beams", 1, -7));  // no startup path: the number stays
 }
 
-TEST_F(GetIDSeqNumberTest, MakesAReadOnlyCounterWritableAndAdvancesIt) {
-  const fs::path counter = PutCounter("first", "beams", "41");
-  fs::permissions(counter, fs::perms::owner_read);
-  EXPECT_EQ(42, Reserve("beams", 1));
-  EXPECT_EQ("42", ReadFile(counter));
-  EXPECT_NE(fs::perms::none, fs::status(counter).permissions() & fs::perms::owner_write);
-  EXPECT_EQ(43, Reserve("beams", 1));
+// A writable counter keeps its permissions; a read-only one is made
+// writable for its owner (0600). Compared as this system reports the modes.
+TEST_F(GetIDSeqNumberTest, KeepsTheCountersPermissionsOrMakesItWritable) {
+  const struct {
+    fs::perms before, after;
+  } cases[] = {{fs::perms(0640), fs::perms(0640)},
+               {fs::perms(0604), fs::perms(0604)},
+               {fs::perms(0400), fs::perms(0600)},
+               {fs::perms(0444), fs::perms(0600)}};
+  const fs::path probe = folder_.WriteFile("probe");
+  for (const auto& c : cases) {
+    SCOPED_TRACE(static_cast<int>(c.before));
+    fs::permissions(probe, c.after);
+    const fs::perms expected = fs::status(probe).permissions();
+    const fs::path counter = PutCounter("first", "beams", "41");
+    fs::permissions(counter, c.before);
+    EXPECT_EQ(42, Reserve("beams", 1));
+    EXPECT_EQ("42", ReadFile(counter));
+    EXPECT_EQ(static_cast<int>(expected), static_cast<int>(fs::status(counter).permissions()));
+    fs::permissions(counter, fs::perms(0600));
+  }
 }
 
 TEST_F(GetIDSeqNumberTest, LeavesOnlyTheCounterAndItsLockBehind) {
@@ -209,12 +219,6 @@ TEST_F(GetIDSeqNumberTest, NoTwoProcessesGetTheSameNumber) {
   }
   EXPECT_EQ(total + 1, next);
   EXPECT_EQ(std::to_string(total), ReadFile(counter));
-}
-
-TEST(GetApplicativeID, IsTheFixedIdentifier) {
-  const GUID expected = {
-      0x611B25D7, 0x379F, 0x4351, {0x9D, 0x9A, 0x9C, 0xE4, 0x32, 0x17, 0xA9, 0x65}};
-  EXPECT_TRUE(AXOCorGlobalServices::GetApplicativeID() == expected);
 }
 
 TEST(GetExtensionID, GivesTheIdentifierOrTheEmptyText) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 
 #include "AXOCorParserServices.h"
@@ -107,7 +108,6 @@ TEST_F(AXOParseDateTimeTest, RefusesTextItCannotReadAndKeepsTheTime) {
       {"en_US", "3/15/2024 25:00"},
       {"en_US", "3/15/2024 10:61"},
       {"en_US", "3/15/2024 and more"},
-      {"en_US", "1/1/1899"},  // before 1900
       {"en_GB", "03/15/2024"},
       {"de_DE", "31.04.2024"},
   };
@@ -148,6 +148,76 @@ TEST_F(AXOParseDateTimeTest, ReadsIsoDatesInEveryLocale) {
     EXPECT_TRUE(time == CATTime(2024, 3, 15, 14, 30, 5));
     ASSERT_TRUE(Parse("2024-03-15", time));
     EXPECT_TRUE(time == CATTime(2024, 3, 15, 0, 0, 0));
+  }
+}
+
+std::string Text(const AXOCalendarTime& f) {
+  std::ostringstream s;
+  s << f.year << '-' << f.month << '-' << f.day << ' ' << f.hour << ':' << f.minute << ':'
+    << f.second;
+  return s.str();
+}
+
+// A platform whose date parser reads every text as `fields`, and whose
+// first local-time conversion after a parse gives 1234567 unless told to
+// fail (the others, CATTime's own, go to the system).
+class CalendarPlatform : public AXOPlatformWrapper {
+ public:
+  CalendarPlatform() : AXOPlatformWrapper(AXOPlatform::Get()) {}
+  bool ParseUserDateTime(const std::string&, AXOCalendarTime& out) override {
+    out = fields;
+    parsed_ = true;
+    return true;
+  }
+  bool SecondsFromLocalTime(const AXOCalendarTime& local, std::int64_t& out) override {
+    if (!parsed_) return AXOPlatformWrapper::SecondsFromLocalTime(local, out);
+    parsed_ = false;
+    converted = local;
+    out = 1234567;
+    return convertible;
+  }
+  AXOCalendarTime fields, converted;
+  bool convertible = true;
+
+ private:
+  bool parsed_ = false;
+};
+
+// The fields that make a time: a year from 1900 on, and each other field
+// within its range. Anything else, or a time the system cannot convert,
+// leaves the time as it was.
+TEST(AXOParseDateTime, TakesOnlyFieldsOfATimeFrom1900On) {
+  const struct {
+    AXOCalendarTime fields;
+    bool taken;
+  } cases[] = {{{1900, 1, 1, 0, 0, 0}, true},       {{9999, 12, 31, 23, 59, 59}, true},
+               {{1899, 12, 31, 23, 59, 59}, false}, {{2024, 0, 1, 0, 0, 0}, false},
+               {{2024, 13, 1, 0, 0, 0}, false},     {{2024, 1, 0, 0, 0, 0}, false},
+               {{2024, 1, 32, 0, 0, 0}, false},     {{2024, 1, 1, -1, 0, 0}, false},
+               {{2024, 1, 1, 24, 0, 0}, false},     {{2024, 1, 1, 0, -1, 0}, false},
+               {{2024, 1, 1, 0, 60, 0}, false},     {{2024, 1, 1, 0, 0, -1}, false},
+               {{2024, 1, 1, 0, 0, 60}, false}};
+  CalendarPlatform platform;
+  for (const bool convertible : {true, false}) {
+    platform.convertible = convertible;
+    for (const auto& c : cases) {
+      SCOPED_TRACE(Text(c.fields) + (convertible ? "" : ", not convertible"));
+      platform.fields = c.fields;
+      platform.converted = AXOCalendarTime();
+      CATTime time;
+      time = 987654321;
+      CATUnicodeString text("any");
+      const bool taken = c.taken && convertible;
+      AXOPlatform::SetForTesting(&platform);
+      const bool result = AXOCorParserServices::AXOParseDateTime(text, time);
+      AXOPlatform::SetForTesting(nullptr);
+      EXPECT_EQ(result, taken);
+      CATTime expected;
+      expected = taken ? 1234567 : 987654321;
+      EXPECT_TRUE(time == expected);
+      // The fields go to the conversion as they are.
+      EXPECT_EQ(Text(platform.converted), Text(c.taken ? c.fields : AXOCalendarTime()));
+    }
   }
 }
 

@@ -43,72 +43,60 @@ CATICkeParm_var Integer(int value) {
   return CATCkeGlobalFunctions::GetVolatileFactory()->CreateInteger("i", value);
 }
 
-TEST_F(IfcSettingsTest, IntegerParametersCarryTheStoredValueNameAndRange) {
+TEST_F(IfcSettingsTest, IntegerParametersAreBoundedBelow) {
   AXOETrsIfcSettingAtt& settings = *settings_;
-  StoreInteger("CGRLimit", 42);
   StoreInteger("JoinLimit", 60);
-  StoreInteger("DisjoinLimit", 900);
   const struct {
     ParmGetter get;
-    const char* name;
-    int value;
     double lower;
   } cases[] = {
-      {&Settings::GetCGRLimitParm, "CGRLimit", 42, 0.0},
-      {&Settings::GetJoinLimitParm, "JoinLimit", 60, 0.0},
-      {&Settings::GetDisjoinLimitParm, "DisjoinLimit", 900, 60.0},
+      {&Settings::GetCGRLimitParm, 0.0},
+      {&Settings::GetJoinLimitParm, 0.0},
+      {&Settings::GetDisjoinLimitParm, 60.0},  // the stored JoinLimit
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
+    SCOPED_TRACE(c.lower);
     CATICkeParm_var parm;
     ASSERT_EQ((settings.*c.get)(parm), S_OK);
-    EXPECT_EQ(parm->Name(), c.name);
     EXPECT_EQ(parm->Kind(), CATCkeIntegerKind);
-    EXPECT_EQ(parm->Value()->AsInteger(), c.value);
     const Range range = RangeOf(parm);
     EXPECT_EQ(range.lower, c.lower);
     EXPECT_EQ(range.lowerKind, 1);
     EXPECT_EQ(range.upper, 0.0);
     EXPECT_EQ(range.upperKind, 0);
   }
-}
-
-TEST_F(IfcSettingsTest, DisjoinLimitParameterIsBoundedByFiftyWhenJoinLimitCannotBeRead) {
+  // Nothing readable: the defaults, and a JoinLimit of 50.
+  CATSettingRepositoryTesting::ResetAll();
   CATSettingRepositoryTesting::SetStrictReads(kRepository, true);
   CATICkeParm_var parm;
   ASSERT_EQ(settings_->GetDisjoinLimitParm(parm), S_OK);
-  EXPECT_EQ(parm->Value()->AsInteger(), 1000);  // the default, as nothing could be read
+  EXPECT_EQ(parm->Value()->AsInteger(), 1000);
   EXPECT_EQ(RangeOf(parm).lower, 50.0);
 }
 
 TEST_F(IfcSettingsTest, SagAndAngleParametersStartFromTheirDefaultTexts) {
-  CATICkeParm_var sag;
-  ASSERT_EQ(settings_->GetSagFactorParm(sag), S_OK);
-  EXPECT_EQ(sag->Name(), "Sag");
-  EXPECT_EQ(sag->Kind(), CATCkeLengthKind);
-  EXPECT_DOUBLE_EQ(sag->Value()->AsReal(), 0.05);
-  const Range sagRange = RangeOf(sag);
-  EXPECT_EQ(sagRange.lower, 0.0);
-  EXPECT_EQ(sagRange.lowerKind, 2);
-  EXPECT_EQ(sagRange.upper, 0.0);
-  EXPECT_EQ(sagRange.upperKind, 0);
-
-  CATICkeParm_var angle;
-  ASSERT_EQ(settings_->GetAngleParm(angle), S_OK);
-  EXPECT_EQ(angle->Name(), "Angle");
-  EXPECT_EQ(angle->Kind(), CATCkeAngleKind);
-  EXPECT_DOUBLE_EQ(angle->Value()->AsReal(), 15.0 / 180.0 * CATPI);
-  const Range angleRange = RangeOf(angle);
-  EXPECT_EQ(angleRange.lowerKind, 2);
-  EXPECT_EQ(angleRange.upper, 360.0);
-  EXPECT_EQ(angleRange.upperKind, 0);
-
-  StoreText("SagFactor", "0.25in");
+  AXOETrsIfcSettingAtt& settings = *settings_;
   StoreText("Angle", "");  // empty: the default stands
-  ASSERT_EQ(settings_->GetSagFactorParm(sag), S_OK);
-  EXPECT_DOUBLE_EQ(sag->Value()->AsReal(), 0.00635);
-  ASSERT_EQ(settings_->GetAngleParm(angle), S_OK);
-  EXPECT_DOUBLE_EQ(angle->Value()->AsReal(), 15.0 / 180.0 * CATPI);
+  const struct {
+    ParmGetter get;
+    CATCkeValueKind kind;
+    double value, upper;
+  } cases[] = {
+      {&Settings::GetSagFactorParm, CATCkeLengthKind, 0.05, 0.0},
+      {&Settings::GetAngleParm, CATCkeAngleKind, 15.0 / 180.0 * CATPI, 360.0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.upper);
+    CATICkeParm_var parm;
+    ASSERT_EQ((settings.*c.get)(parm), S_OK);
+    EXPECT_EQ(parm->Kind(), c.kind);
+    EXPECT_DOUBLE_EQ(parm->Value()->AsReal(), c.value);
+    const Range range = RangeOf(parm);
+    EXPECT_EQ(range.lower, 0.0);
+    EXPECT_EQ(range.lowerKind, 2);
+    EXPECT_EQ(range.upper, c.upper);
+    EXPECT_EQ(range.upperKind, 0);
+  }
 }
 
 TEST_F(IfcSettingsTest, SagAndAngleSettersCheckTheValueAndStoreItsText) {
@@ -174,16 +162,6 @@ TEST_F(IfcSettingsTest, IntegerParameterSettersApplyTheIntegerRules) {
   }
 }
 
-TEST_F(IfcSettingsTest, AnEditedParameterIsStoredThroughItsSetter) {
-  CATICkeParm_var parm;
-  ASSERT_EQ(settings_->GetCGRLimitParm(parm), S_OK);
-  ASSERT_EQ(parm->Valuate("77"), S_OK);
-  EXPECT_EQ(settings_->SetCGRLimitParm(parm), S_OK);
-  int value = 0;
-  EXPECT_EQ(settings_->GetCGRLimit(value), S_OK);
-  EXPECT_EQ(value, 77);
-}
-
 TEST_F(IfcSettingsTest, ParametersNeedTheKnowledgeFactory) {
   AXOETrsIfcSettingAtt& settings = *settings_;
   CATCkeGlobalFunctions::SetVolatileFactoryAvailableForTesting(false);
@@ -213,7 +191,12 @@ const char* const kInitialIntegers[] = {
     "BrepOptDecimateTriangles",
 };
 
-TEST_F(IfcSettingsTest, InitializeFailsOnTheFirstIntegerItCannotRead) {
+// Where keys never written count as missing, these eleven must be written,
+// and each of them is needed.
+TEST_F(IfcSettingsTest, InitializeNeedsToReadElevenIntegers) {
+  CATSettingRepositoryTesting::SetStrictReads(kRepository, true);
+  EXPECT_EQ(settings_->Initialize(), E_FAIL);
+  for (const char* key : kInitialIntegers) StoreInteger(key, 100);
   EXPECT_EQ(settings_->Initialize(), S_OK);
   for (const char* key : kInitialIntegers) {
     SCOPED_TRACE(key);
@@ -231,57 +214,46 @@ TEST_F(IfcSettingsTest, InitializeIgnoresTheAttributesItDoesNotNeed) {
   EXPECT_EQ(settings_->Initialize(), S_OK);
 }
 
-TEST_F(IfcSettingsTest, InitializeNeedsTheIntegersWrittenWhenKeysNeverWrittenAreMissing) {
-  CATSettingRepositoryTesting::SetStrictReads(kRepository, true);
-  EXPECT_EQ(settings_->Initialize(), E_FAIL);
-  for (const char* key : kInitialIntegers) StoreInteger(key, 100);
-  EXPECT_EQ(settings_->Initialize(), S_OK);
-}
-
 // ---- Section catalog ----------------------------------------------------------
 
 class IfcSectionCatalogTest : public IfcSettingsTest {
  protected:
-  void InstallSteelCatalogs() {
-    tree_.WriteFile("p/Catalogs/Structural Steel/Euro/IPE.catalog");
-    tree_.WriteFile("p/Catalogs/Structural Steel/Euro/HEA.catalog");
-    tree_.SetStartupPaths({"p"});
-  }
   CatalogTestTree tree_;
 };
 
-TEST_F(IfcSectionCatalogTest, AStoredNameIsAnsweredAsItIs) {
-  InstallSteelCatalogs();
-  ASSERT_EQ(settings_->SetSectionCatalogName("My Sections"), S_OK);
-  CATUnicodeString name;
-  EXPECT_EQ(settings_->GetSectionCatalogName(name), S_OK);
-  EXPECT_EQ(name, "My Sections");
-}
-
-TEST_F(IfcSectionCatalogTest, WithoutStoredNameTheFirstSteelCatalogIsChosenAndStored) {
-  InstallSteelCatalogs();
-  CATUnicodeString name("stale");
-  EXPECT_EQ(settings_->GetSectionCatalogName(name), S_OK);
-  EXPECT_EQ(name, "HEA");
-  EXPECT_EQ(StoredText("SectionCatalogName"), "HEA");
-
-  // Also when the read itself fails.
-  CATSettingRepositoryTesting::ResetAll();
-  CATSettingRepositoryTesting::SetStrictReads(kRepository, true);
-  EXPECT_EQ(settings_->GetSectionCatalogName(name), S_OK);
-  EXPECT_EQ(name, "HEA");
-}
-
-TEST_F(IfcSectionCatalogTest, WithoutStoredNameOrCatalogsTheNameStaysEmpty) {
-  tree_.SetStartupPaths({"nothing here"});
-  CATUnicodeString name("stale");
-  EXPECT_EQ(settings_->GetSectionCatalogName(name), S_OK);
-  EXPECT_EQ(name, "");
-
-  CATSettingRepositoryTesting::SetStrictReads(kRepository, true);
-  name = "stale";
-  EXPECT_EQ(settings_->GetSectionCatalogName(name), E_FAIL);
-  EXPECT_EQ(name, "");
+// A stored name stands; without one (or when the read fails) the first
+// steel catalog is answered and stored, and without catalogs the name
+// stays empty and the read's result is answered.
+TEST_F(IfcSectionCatalogTest, FallsBackToTheFirstSteelCatalog) {
+  const struct {
+    const char* stored;  // null: nothing stored
+    bool readFails;
+    bool catalogs;
+    HRESULT result;
+    const char* name;
+  } cases[] = {
+      {"My Sections", false, true, S_OK, "My Sections"},
+      {nullptr, false, true, S_OK, "HEA"},
+      {nullptr, true, true, S_OK, "HEA"},
+      {nullptr, false, false, S_OK, ""},
+      {nullptr, true, false, E_FAIL, ""},
+  };
+  tree_.WriteFile("p/Catalogs/Structural Steel/Euro/IPE.catalog");
+  tree_.WriteFile("p/Catalogs/Structural Steel/Euro/HEA.catalog");
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.readFails << c.catalogs);
+    CATSettingRepositoryTesting::ResetAll();
+    tree_.SetStartupPaths({c.catalogs ? "p" : "nothing here"});
+    if (c.stored != nullptr) {
+      ASSERT_EQ(settings_->SetSectionCatalogName(c.stored), S_OK);
+    }
+    CATSettingRepositoryTesting::SetStrictReads(kRepository, c.readFails);
+    CATUnicodeString name("stale");
+    EXPECT_EQ(settings_->GetSectionCatalogName(name), c.result);
+    EXPECT_EQ(name, c.name);
+    CATSettingRepositoryTesting::SetStrictReads(kRepository, false);
+    EXPECT_EQ(StoredText("SectionCatalogName"), c.name[0] != '\0' ? c.name : "<none>");
+  }
 }
 
 }  // namespace

@@ -119,7 +119,8 @@ class AXO_PLATFORM_API AXOPlatform {
   // to "<path>.<process id>.tmp" in the same folder, are flushed to the
   // disk, and that file is renamed over `path`. Returns false when a step
   // fails (no such folder, no permission, disk full, a directory in the way);
-  // the temporary file is then removed and `path` is left as it was.
+  // the temporary file is then removed and `path` is left as it was. On
+  // POSIX the new file has the permission bits of the one it replaces.
   virtual bool ReplaceFileAtomically(const std::string& path, const std::string& contents) = 0;
   // The folder of the current user's application data, native: on Windows
   // the roaming application data folder (%APPDATA%), on POSIX

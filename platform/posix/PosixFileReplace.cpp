@@ -44,7 +44,11 @@ bool PosixPlatform::ReplaceFileAtomically(const std::string& path, const std::st
   const std::string temp = path + "." + std::to_string(ProcessId()) + ".tmp";
   const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666);
   if (fd < 0) return false;  // what is in the temporary file's place is not ours
-  bool ok = WriteAll(fd, contents) && ::fsync(fd) == 0;
+  // The replacement takes over the permission bits of the file it replaces,
+  // before it takes its place, so that no moment shows other bits.
+  struct stat replaced;
+  bool ok = ::stat(path.c_str(), &replaced) != 0 || ::fchmod(fd, replaced.st_mode & 07777) == 0;
+  ok = ok && WriteAll(fd, contents) && ::fsync(fd) == 0;
   ok = ::close(fd) == 0 && ok;
   ok = ok && ::rename(temp.c_str(), path.c_str()) == 0;
   if (!ok) {

@@ -107,12 +107,9 @@ AXOFileUpdate PosixPlatform::UpdateFileExclusively(
     if (!in.valid() || !ReadUpTo(in.get(), kMaxContent, content)) return AXOFileUpdate::kNotRead;
   }
   const std::string next = update(content);
-  // The file must be writable, as it would be for an update in place, and
-  // its replacement gets the permission bits it has now.
+  // The file must be writable, as it would be for an update in place; its
+  // replacement keeps the permission bits it has now.
   const bool writable = Descriptor(Open(target, O_WRONLY)).valid();
-  if (!writable || ::stat(target.c_str(), &info) != 0 || !ReplaceFileAtomically(target, next)) {
-    return AXOFileUpdate::kNotWritten;
-  }
-  ::chmod(target.c_str(), info.st_mode & 07777);
+  if (!writable || !ReplaceFileAtomically(target, next)) return AXOFileUpdate::kNotWritten;
   return AXOFileUpdate::kReplaced;
 }

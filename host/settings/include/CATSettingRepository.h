@@ -99,7 +99,8 @@ class CATHOST_API CATSettingRepository {
   // current values with the administrator's (the repository file in the
   // folder named by "CATReferenceSettingPath"); when there is no such
   // folder or file, all values are removed, so every read falls back to the
-  // caller's preset. None of them saves. Each returns S_OK.
+  // caller's preset. None of them saves. Each returns S_OK (a Commit refused
+  // through CATSettingRepositoryTesting returns E_FAIL).
   HRESULT Commit();
   HRESULT Rollback();
   HRESULT ResetToAdminValues();

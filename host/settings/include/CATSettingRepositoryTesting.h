@@ -19,6 +19,11 @@ class CATHOST_API CATSettingRepositoryTesting {
   // ignored by these controls.
   static void RefuseReads(const char* name, const char* key, bool refuse);
   static void RefuseWrites(const char* name, const char* key, bool refuse);
+  // Overstated reads of `key` report one value more than they would, when
+  // they report any (as a host may that counts every value it holds).
+  static void OverstateReads(const char* name, const char* key, bool overstate);
+  // A refused Commit returns E_FAIL and keeps the reference state.
+  static void RefuseCommits(const char* name, bool refuse);
   // Forgets the contents of every repository and every control above, as a
   // new process would start. Repository objects stay valid and load their
   // file again on next use.

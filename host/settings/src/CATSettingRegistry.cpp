@@ -58,6 +58,8 @@ void CATSettingRepository::State::Forget() {
   strict_reads = false;
   refused_reads.clear();
   refused_writes.clear();
+  overstated_reads.clear();
+  refused_commits = false;
 }
 
 CATSettingRepository* CATSettingRegistry::FindOrCreate(const char* name) {

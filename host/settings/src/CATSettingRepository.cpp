@@ -62,6 +62,12 @@ int ReadText(CATSettingRepository::State& state, const char* key, const std::str
   return 1;
 }
 
+// What a read that found `read` values reports (see
+// CATSettingRepositoryTesting::OverstateReads).
+int Reported(const CATSettingRepository::State& state, const char* key, int read) {
+  return read > 0 && state.overstated_reads.count(key) != 0 ? read + 1 : read;
+}
+
 template <class T>
 int WriteNumbers(CATSettingRepository::State& state, const char* key, const T* values, int count,
                  int reserved, CATSettingInfo::Type type) {
@@ -113,11 +119,11 @@ const char* CATSettingRepository::GetName() const {
 }
 
 int CATSettingRepository::ReadSetting(const char* key, int* values, int count) {
-  return ReadNumbers(*state_, key, values, count);
+  return Reported(*state_, key, ReadNumbers(*state_, key, values, count));
 }
 
 int CATSettingRepository::ReadSetting(const char* key, long* values, int count) {
-  return ReadNumbers(*state_, key, values, count);
+  return Reported(*state_, key, ReadNumbers(*state_, key, values, count));
 }
 
 int CATSettingRepository::ReadSetting(const char* key, CATString* value) {
@@ -125,7 +131,7 @@ int CATSettingRepository::ReadSetting(const char* key, CATString* value) {
   const std::string* text = nullptr;
   const int read = ReadText(*state_, key, text);
   if (text != nullptr) *value = CATString(text->data(), static_cast<int>(text->size()));
-  return read;
+  return Reported(*state_, key, read);
 }
 
 int CATSettingRepository::ReadSetting(const char* key, CATUnicodeString* value) {
@@ -133,7 +139,7 @@ int CATSettingRepository::ReadSetting(const char* key, CATUnicodeString* value) 
   const std::string* text = nullptr;
   const int read = ReadText(*state_, key, text);
   if (text != nullptr) *value = CATUnicodeString(text->data(), text->size());
-  return read;
+  return Reported(*state_, key, read);
 }
 
 int CATSettingRepository::WriteSetting(const char* key, const int* values, int count,
@@ -184,6 +190,7 @@ HRESULT CATSettingRepository::SaveRepository(const char* fileName) {
 }
 
 HRESULT CATSettingRepository::Commit() {
+  if (state_->refused_commits) return E_FAIL;
   state_->Reference() = state_->Current();
   return S_OK;
 }

@@ -67,6 +67,19 @@ TEST_F(CATSettingRepositoryFile, WritesWithoutASaveDieWithTheProcess) {
   EXPECT_FALSE(std::filesystem::exists(UserFile("FileRepository")));
 }
 
+TEST_F(CATSettingRepositoryFile, ASavedFileKeepsItsPermissions) {
+  CATSettingRepository* repository = Open();
+  ASSERT_EQ(repository->SaveRepository(), S_OK);
+  const std::filesystem::path file = UserFile("FileRepository");
+  std::filesystem::permissions(file, std::filesystem::perms(0640));
+  const int before = static_cast<int>(std::filesystem::status(file).permissions());
+  const int value = 1;
+  ASSERT_EQ(repository->WriteSetting("Key", &value, 1, 0), 1);
+  ASSERT_EQ(repository->SaveRepository(), S_OK);
+  EXPECT_EQ(static_cast<int>(std::filesystem::status(file).permissions()), before);
+  EXPECT_EQ(ReadFile(file), "CATSettings 1\nKey\tint\t1\n");
+}
+
 TEST_F(CATSettingRepositoryFile, WritesOneReadableLinePerKeyInKeyOrder) {
   CATSettingRepository* repository = Open();
   const int pair[2] = {1, -2};

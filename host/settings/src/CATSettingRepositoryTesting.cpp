@@ -42,6 +42,17 @@ void CATSettingRepositoryTesting::RefuseWrites(const char* name, const char* key
   }
 }
 
+void CATSettingRepositoryTesting::OverstateReads(const char* name, const char* key,
+                                                 bool overstate) {
+  if (CATSettingRepository::State* state = StateOf(name)) {
+    SetMember(state->overstated_reads, key, overstate);
+  }
+}
+
+void CATSettingRepositoryTesting::RefuseCommits(const char* name, bool refuse) {
+  if (CATSettingRepository::State* state = StateOf(name)) state->refused_commits = refuse;
+}
+
 void CATSettingRepositoryTesting::ResetAll() {
   CATSettingRegistry::ResetAll();
 }

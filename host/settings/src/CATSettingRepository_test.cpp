@@ -191,6 +191,25 @@ TEST_F(CATSettingRepositoryTest, RefusedReadsAndWritesLeaveEverythingAsItWas) {
   EXPECT_EQ(repository->ReadSetting("OtherKey", &value, 1), 1);
 }
 
+TEST_F(CATSettingRepositoryTest, OverstatedReadsCopyAsUsualAndRefusedCommitsKeepTheReference) {
+  CATSettingRepository* repository = Open();
+  const int stored = 10;
+  ASSERT_EQ(repository->WriteSetting("Key", &stored, 1, 0), 1);
+  CATSettingRepositoryTesting::OverstateReads("TestRepository", "Key", true);
+  CATSettingRepositoryTesting::RefuseCommits("TestRepository", true);
+  int value = 3;
+  CATString text("kept");
+  EXPECT_EQ(repository->ReadSetting("Key", &value, 1), 2);
+  EXPECT_EQ(value, 10);
+  EXPECT_EQ(repository->ReadSetting("Key", &text), 0);  // a failed read stays 0
+  EXPECT_EQ(repository->ReadSetting("Other", &value, 1), 1);
+  EXPECT_EQ(repository->Commit(), E_FAIL);
+  EXPECT_EQ(repository->Rollback(), S_OK);
+  value = 0;
+  EXPECT_EQ(repository->ReadSetting("Key", &value, 1), 2);
+  EXPECT_EQ(value, 0);  // the write was not committed: the key is gone
+}
+
 TEST_F(CATSettingRepositoryTest, UnavailableRepositoryIsNotGivenButEarlierPointersStayValid) {
   CATSettingRepository* before = Open();
   CATSettingRepositoryTesting::SetUnavailable("TestRepository", true);

@@ -28,6 +28,8 @@ class CATSettingRepository::State {
   bool strict_reads = false;
   std::set<std::string> refused_reads;
   std::set<std::string> refused_writes;
+  std::set<std::string> overstated_reads;
+  bool refused_commits = false;
 
  private:
   void Load();
