@@ -42,8 +42,10 @@ class CATHOST_API CATDocumentServices {
   // another format; E_FAIL, with the file and the document as they were,
   // when the file exists and `overwrite` is 0, when another open document
   // has that storage name, when the folder is missing or not writable, when
-  // a text of the document is not valid Unicode, or when its tree is
-  // deeper than the file format allows. A test may make a document's save
+  // a text of the document is not valid Unicode, when its tree is deeper
+  // than the file format allows (200 levels), or when it refers to a
+  // document opened by a relative path that no path from `path`'s folder
+  // reaches. A test may make a document's save
   // fail, raise a host error or throw (CATTestModel.h).
   static HRESULT SaveAs(CATDocument* document, const CATUnicodeString& path,
                         const CATUnicodeString& format, int overwrite);

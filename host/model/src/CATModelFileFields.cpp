@@ -390,7 +390,12 @@ std::string CATModelFileWriting::Text(const CATUnicodeString& text) {
 CATOrderedJson CATModelFileWriting::Link(const CATModelLink& link) const {
   CATOrderedJson entry = CATOrderedJson::object();
   if (link.document.GetLengthInChar() > 0) {
-    entry["document"] = Text(CATModelRelativePath(storage, link.document));
+    const CATUnicodeString written = CATModelRelativePath(storage, link.document);
+    if (written.GetLengthInChar() == 0) {
+      throw CATModelFileFault{"the reference to '" + Text(link.document) +
+                              "' cannot be written from '" + Text(storage) + "'"};
+    }
+    entry["document"] = Text(written);
   }
   entry["id"] = link.id;
   return entry;

@@ -94,14 +94,27 @@ CATUnicodeString CATModelResolvePath(const CATUnicodeString& from,
 CATUnicodeString CATModelRelativePath(const CATUnicodeString& from,
                                       const CATUnicodeString& target) {
   PathParts folder = Split(from.Characters());
-  if (folder.names.empty()) return target;
-  folder.names.pop_back();
+  if (!folder.names.empty()) folder.names.pop_back();  // the file's own name
   const PathParts to = Split(target.Characters());
-  if (to.prefix != folder.prefix || to.names.size() <= folder.names.size()) return target;
-  for (size_t i = 0; i < folder.names.size(); ++i) {
-    if (to.names[i] != folder.names[i] || to.names[i] == U"..") return target;
+  const bool absolute = !to.prefix.empty();
+  if (to.prefix != folder.prefix) return absolute ? target : CATUnicodeString();
+  size_t common = 0;
+  while (common < folder.names.size() && common < to.names.size() &&
+         folder.names[common] == to.names[common]) {
+    ++common;
   }
   PathParts relative;
-  relative.names.assign(to.names.begin() + static_cast<long>(folder.names.size()), to.names.end());
+  if (common < folder.names.size()) {
+    // Outside the folder: an absolute target stays as it is; a relative one
+    // climbs out of the folder, which ".." folders cannot be climbed out of.
+    if (absolute) return target;
+    for (size_t i = common; i < folder.names.size(); ++i) {
+      if (folder.names[i] == U"..") return CATUnicodeString();
+      relative.names.push_back(U"..");
+    }
+  }
+  relative.names.insert(relative.names.end(), to.names.begin() + static_cast<long>(common),
+                        to.names.end());
+  if (relative.names.empty()) return absolute ? target : CATUnicodeString(".");
   return FromChars(Join(relative));
 }
