@@ -93,8 +93,7 @@ TEST_F(CATModelFeatures, ParentsContainersAndPartsFollowTheTree) {
   EXPECT_TRUE(CATIMechanicalFeature_var(b.room.Part())->GetPart() ==
               CATBaseUnknown_var(b.room.Part()));
   EXPECT_TRUE(!CATIMechanicalFeature_var(loose)->GetPart()) << "in no part";
-  EXPECT_TRUE(CATIPrtPart_var(b.room.Part())->GetProduct() ==
-              CATBaseUnknown_var(b.room.Product()));
+  EXPECT_TRUE(CATIPrtPart_var(b.room.Part())->GetProduct() == CATBaseUnknown_var(b.room.Product()));
 
   CATListValCATBaseUnknown_var members;
   CATIContainer_var(b.room.Container())->ListMembersHere("CATIProduct", members);
@@ -132,7 +131,9 @@ TEST_F(CATModelFeatures, UpdateGoesDownTheTreeUntilAFaultRaisesOrThrows) {
 
   b.height.UpdateRaises("bad sketch");
   std::string message;
-  CATTry { CATISpecObject_var(b.room.Part())->Update(CATIDomain_var()); }
+  CATTry {
+    CATISpecObject_var(b.room.Part())->Update(CATIDomain_var());
+  }
   CATCatch(CATError, error) {
     message = error->GetNLSMessage().ConvertToChar();
     Flush(error);

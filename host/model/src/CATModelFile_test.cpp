@@ -36,8 +36,9 @@ class CATModelFile : public CATModelTest {
     CATTestBuilding b = CATTestBuilding::Build(model_, folder_.Host());
     model_.Feature(b.level, "Anon").Without(IID_CATIAlias).UpdateStamp(4);
     model_.Feature(b.level, "Broken", "Sketch").UpdateRaises("bad sketch");
-    model_.Feature(b.level, "Odd").UpdateThrows("no host error").Key("Code", tk_integer,
-                                                                      static_cast<CATAttrQuality>(9));
+    model_.Feature(b.level, "Odd")
+        .UpdateThrows("no host error")
+        .Key("Code", tk_integer, static_cast<CATAttrQuality>(9));
     model_.Logical(b.room.Part(), "Walls").Link(b.wall);
     model_.Parameter(b.room.Container(), "Free", CATCkeAngleKind, 0.25).Owner(b.door);
     model_.Parameter(b.level, "Count", CATCkeIntegerKind, -7);
@@ -58,9 +59,9 @@ class CATModelFile : public CATModelTest {
 
   CATDocument* Open(const std::string& name, int withReferences = 1) {
     CATDocument* document = nullptr;
-    EXPECT_EQ(CATDocumentServices::OpenDocument(folder_.Host(name).c_str(), document,
-                                                withReferences),
-              S_OK);
+    EXPECT_EQ(
+        CATDocumentServices::OpenDocument(folder_.Host(name).c_str(), document, withReferences),
+        S_OK);
     return document;
   }
 
@@ -121,7 +122,9 @@ TEST_F(CATModelFile, WhatTheBuilderGaveComesBackFromTheFile) {
   CATIDescendants_var(room.Part())->GetDirectChildren("CATISpecObject", level);
   ASSERT_EQ(level.Size(), 2) << "the level and the logical node";
   std::string message;
-  CATTry { level[1]->Update(CATIDomain_var()); }
+  CATTry {
+    level[1]->Update(CATIDomain_var());
+  }
   CATCatch(CATError, error) {
     message = error->GetNLSMessage().ConvertToChar();
     Flush(error);
@@ -186,8 +189,8 @@ TEST_F(CATModelFile, RefusedAndDamagedFilesOpenNothingAndNameTheirFault) {
        "children[1].id: 'a' is the id of containers[0].children[0]"},
       {"link without id", WithObject(R"({"kind": "feature", "links": [{"document": "x"}]})"),
        "links[0]: a link has a non-empty \"id\""},
-      {"parameter without unit",
-       WithObject(R"({"kind": "parameter", "value": "2.5"})"), "value: expected an integer"},
+      {"parameter without unit", WithObject(R"({"kind": "parameter", "value": "2.5"})"),
+       "value: expected an integer"},
       {"unknown attribute kind",
        WithObject(R"({"kind": "feature", "attributes": [{"name": "a", "kind": "float"}]})"),
        "unknown name 'float'"},
@@ -261,22 +264,23 @@ TEST_F(CATModelFile, ReferencesAreRelativeInTheFolderAndFollowARenamedDocument) 
   folder_.MakeFolder("parts");
   folder_.MakeFolder("elsewhere");
   const CATTestDocument room = model_.PartDocument(folder_.Host("parts\\Room.CATPart").c_str());
-  const CATTestDocument building = model_.ProductDocument(folder_.Host("Building.CATProduct").c_str());
+  const CATTestDocument building =
+      model_.ProductDocument(folder_.Host("Building.CATProduct").c_str());
   model_.Instance(building.Product(), room.Product(), "Room.1");
   EXPECT_NE(Save(building, "Building.CATProduct").find(R"("document": "parts\\Room.CATPart")"),
             std::string::npos);
 
-  EXPECT_EQ(CATDocumentServices::SaveAs(room, folder_.Host("elsewhere\\Renamed.CATPart").c_str(),
-                                        "", 1),
-            S_OK);
+  EXPECT_EQ(
+      CATDocumentServices::SaveAs(room, folder_.Host("elsewhere\\Renamed.CATPart").c_str(), "", 1),
+      S_OK);
   EXPECT_EQ(room.StorageName(), folder_.Host("elsewhere\\Renamed.CATPart").c_str());
   const std::string moved = Save(building, "Building.CATProduct");
   EXPECT_NE(moved.find(R"("document": "elsewhere\\Renamed.CATPart")"), std::string::npos);
   folder_.MakeFolder("deeper");
-  EXPECT_NE(Save(building, "deeper\\Building.CATProduct")
-                .find("\"document\": \"" + Escaped(folder_.Host("elsewhere\\Renamed.CATPart")) +
-                      "\""),
-            std::string::npos)
+  EXPECT_NE(
+      Save(building, "deeper\\Building.CATProduct")
+          .find("\"document\": \"" + Escaped(folder_.Host("elsewhere\\Renamed.CATPart")) + "\""),
+      std::string::npos)
       << "outside the folder: the whole path";
 }
 
@@ -319,7 +323,9 @@ TEST_F(CATModelFile, RefusedSavesLeaveFileAndDocumentAsTheyWere) {
             E_FAIL);
   b.building.SaveRaises("disk full");
   std::string message;
-  CATTry { CATDocumentServices::SaveAs(b.building, folder_.Host("B.CATProduct").c_str(), "", 1); }
+  CATTry {
+    CATDocumentServices::SaveAs(b.building, folder_.Host("B.CATProduct").c_str(), "", 1);
+  }
   CATCatch(CATError, error) {
     message = error->GetNLSMessage().ConvertToChar();
     Flush(error);
@@ -327,9 +333,8 @@ TEST_F(CATModelFile, RefusedSavesLeaveFileAndDocumentAsTheyWere) {
   CATEndTry;
   EXPECT_EQ(message, "disk full");
   b.building.SaveThrows("no host error");
-  EXPECT_THROW(
-      CATDocumentServices::SaveAs(b.building, folder_.Host("B.CATProduct").c_str(), "", 1),
-      std::runtime_error);
+  EXPECT_THROW(CATDocumentServices::SaveAs(b.building, folder_.Host("B.CATProduct").c_str(), "", 1),
+               std::runtime_error);
   EXPECT_FALSE(std::filesystem::exists(folder_.Native("B.CATProduct")));
 }
 
@@ -392,8 +397,8 @@ TEST_F(CATModelFile, DISABLED_OpenWhatTheParentSaved) {
   EXPECT_EQ(levels[1]->GetTimeStamp(), 86400);
   EXPECT_EQ(CATDocumentServices::SaveAs(room, (folder + "\\again\\Room.CATPart").c_str(), "", 1),
             S_OK);
-  EXPECT_EQ(CATDocumentServices::SaveAs(building,
-                                        (folder + "\\again\\Building.CATProduct").c_str(), "", 1),
+  EXPECT_EQ(CATDocumentServices::SaveAs(building, (folder + "\\again\\Building.CATProduct").c_str(),
+                                        "", 1),
             S_OK);
   AXOTestChildProcess::Passed();
 }

@@ -140,8 +140,12 @@ TEST_F(CATModelProducts, PublicationsAreExactNamesThatCanBeRefused) {
     CATIConnector_var connector;
     int expected;
   } publishes[] = {
-      {"Exit", wall, 1},  {"Exit", wall, 0},     {"", wall, 0},
-      {"Other", foreign, 0}, {"Other", CATIConnector_var(), 0}, {"exit", wall, 1},
+      {"Exit", wall, 1},
+      {"Exit", wall, 0},
+      {"", wall, 0},
+      {"Other", foreign, 0},
+      {"Other", CATIConnector_var(), 0},
+      {"exit", wall, 1},
   };
   for (const auto& p : publishes) {
     SCOPED_TRACE(p.name);
