@@ -150,11 +150,13 @@ CATModelDocument* ReadDocument(const CATJson& root, const CATModelFileReading& r
 }
 
 // The text of a parse error without the library's prefix: "line 3,
-// column 5: syntax error ...".
+// column 5: syntax error ...", "number overflow parsing '2e366'".
 std::string ParseFault(const std::exception& error) {
-  std::string text = error.what();
+  const std::string text = error.what();
   const size_t at = text.find("at line ");
-  return at == std::string::npos ? text : text.substr(at + 3);
+  if (at != std::string::npos) return text.substr(at + 3);
+  const size_t prefix = text.find("] ");
+  return prefix == std::string::npos ? text : text.substr(prefix + 2);
 }
 
 CATOrderedJson WriteNode(const CATModelFileWriting& writing, CATModelNode& node, int depth) {
@@ -193,7 +195,7 @@ CATModelDocument* CATModelReadFile(const std::string& bytes, const CATUnicodeStr
   const CATModelFileReading reading(storageName);
   try {
     return ReadDocument(CATJson::parse(bytes), reading);
-  } catch (const CATJson::parse_error& error) {
+  } catch (const CATJson::exception& error) {  // parse_error, a number out of range
     fault = ParseFault(error);
   } catch (const CATModelFileFault& error) {
     fault = error.message;

@@ -389,7 +389,8 @@ std::string CATModelFileWriting::Text(const CATUnicodeString& text) {
 
 CATOrderedJson CATModelFileWriting::Link(const CATModelLink& link) const {
   CATOrderedJson entry = CATOrderedJson::object();
-  if (link.document.GetLengthInChar() > 0) {
+  // A link into the document of the file's own name leads into the file.
+  if (link.document.GetLengthInChar() > 0 && link.document != storage) {
     const CATUnicodeString written = CATModelRelativePath(storage, link.document);
     if (written.GetLengthInChar() == 0) {
       throw CATModelFileFault{"the reference to '" + Text(link.document) +

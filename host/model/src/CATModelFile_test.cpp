@@ -162,6 +162,8 @@ TEST_F(CATModelFile, RefusedAndDamagedFilesOpenNothingAndNameTheirFault) {
       {"empty", "", "line 1, column 1"},
       {"not JSON", "<?xml version=\"1.0\"?>", "line 1, column 1"},
       {"cut short", WithObject(R"({"kind": "part", "name": "Ro)"), "line 1"},
+      {"a number beyond any", WithObject(R"({"kind": "part", "timeStamp": 2e366})"),
+       "number overflow parsing '2e366'"},
       {"another format", R"({"format": "other", "version": 1})", "not a document file"},
       {"no object", "[1, 2]", "not a document file"},
       {"newer version", R"({"format": "AXO model document", "version": 2, "type": "CATPart"})",

@@ -33,24 +33,31 @@ class ModelCommands : public ::testing::Test {
 
 TEST_F(ModelCommands, ShowPrintsTheSampleBuildingAndClosesIt) {
   const std::string sample = HostSample();
-  const CommandTestResult shown = RunCommandForTest(
-      RegisterModelCommands, {"model", "show", sample + "\\Building.CATProduct"});
+  const CommandTestResult shown =
+      RunCommandForTest(RegisterModelCommands, {"model", "show", sample + "\\Building.CATProduct"});
   EXPECT_EQ(shown.status, 0) << shown.err;
   EXPECT_EQ(shown.out,
-            "document " + sample + "\\Building.CATProduct (CATProduct)\n"
-            "  product \"Building\"  part number Building\n"
-            "    instance \"Room.1\"  of \"Room\" in " + sample + "\\Room.CATPart\n"
-            "    instance \"Room.2\"  of \"Room\" in " + sample + "\\Room.CATPart\n"
-            "document " + sample + "\\Room.CATPart (CATPart)\n"
-            "  part \"Room\"  type Part  time stamp 1700000000  update stamp 0\n"
-            "    feature \"Level 1\"  type Level  time stamp 1700000100  update stamp 0\n"
-            "      feature \"Wall.1\"  type Wall  time stamp 1700000200  update stamp 0\n"
-            "        parameter \"Height\" = 2700mm\n"
-            "      feature \"Wall.2\"  type Wall  time stamp 1700000300  update stamp 0\n"
-            "      feature \"Door.1\"  type Door  time stamp 1700000400  update stamp 0\n"
-            "    feature \"Roof\"  type Roof  time stamp 1700000500  update stamp 0\n"
-            "  product \"Room\"  part number Room\n"
-            "    publication \"Entrance\" -> \"Door.1\"\n");
+            "document " + sample +
+                "\\Building.CATProduct (CATProduct)\n"
+                "  product \"Building\"  part number Building\n"
+                "    instance \"Room.1\"  of \"Room\" in " +
+                sample +
+                "\\Room.CATPart\n"
+                "    instance \"Room.2\"  of \"Room\" in " +
+                sample +
+                "\\Room.CATPart\n"
+                "document " +
+                sample +
+                "\\Room.CATPart (CATPart)\n"
+                "  part \"Room\"  type Part  time stamp 1700000000  update stamp 0\n"
+                "    feature \"Level 1\"  type Level  time stamp 1700000100  update stamp 0\n"
+                "      feature \"Wall.1\"  type Wall  time stamp 1700000200  update stamp 0\n"
+                "        parameter \"Height\" = 2700mm\n"
+                "      feature \"Wall.2\"  type Wall  time stamp 1700000300  update stamp 0\n"
+                "      feature \"Door.1\"  type Door  time stamp 1700000400  update stamp 0\n"
+                "    feature \"Roof\"  type Roof  time stamp 1700000500  update stamp 0\n"
+                "  product \"Room\"  part number Room\n"
+                "    publication \"Entrance\" -> \"Door.1\"\n");
   CATDocument* open = nullptr;
   EXPECT_EQ(CATDocumentServices::OpenDocument((sample + "\\Room.CATPart").c_str(), open, 0), S_OK);
   EXPECT_EQ(CATDocumentServices::Remove(open), S_OK) << "opened anew: show closed it";
@@ -58,11 +65,13 @@ TEST_F(ModelCommands, ShowPrintsTheSampleBuildingAndClosesIt) {
 
 TEST_F(ModelCommands, ShowNamesWhatIsMissingAndUnreachable) {
   const CATTestDocument room = model_.PartDocument(folder_.Host("Room.CATPart").c_str());
-  const CATTestDocument building = model_.ProductDocument(folder_.Host("Building.CATProduct").c_str());
+  const CATTestDocument building =
+      model_.ProductDocument(folder_.Host("Building.CATProduct").c_str());
   model_.Instance(building.Product(), room.Product(), "Room.1");
   model_.Feature(room.Part(), "Anon").Without(IID_CATIAlias);
-  ASSERT_EQ(CATDocumentServices::SaveAs(building, folder_.Host("Building.CATProduct").c_str(), "", 1),
-            S_OK);
+  ASSERT_EQ(
+      CATDocumentServices::SaveAs(building, folder_.Host("Building.CATProduct").c_str(), "", 1),
+      S_OK);
   model_.LeakedObjects();  // the room was never saved
   const CommandTestResult shown = RunCommandForTest(
       RegisterModelCommands, {"model", "show", folder_.Host("Building.CATProduct")});
@@ -98,8 +107,7 @@ TEST_F(ModelCommands, CheckFollowsReferencesAndNamesEachFault) {
   EXPECT_NE(damaged.out.find(folder_.Host("Room.CATPart") + ": cannot be opened: line "),
             std::string::npos)
       << damaged.out;
-  EXPECT_NE(damaged.err.find("axocor: error: 1 of 2 documents cannot be opened"),
-            std::string::npos)
+  EXPECT_NE(damaged.err.find("axocor: error: 1 of 2 documents cannot be opened"), std::string::npos)
       << damaged.err;
 }
 
@@ -109,8 +117,9 @@ TEST_F(ModelCommands, TheSampleSavedOnceSavesTheSameBytesAgain) {
   const CATTestDocument room = model_.Open((sample + "\\Room.CATPart").c_str());
   ASSERT_NE(room.Document(), nullptr);
   ASSERT_EQ(CATDocumentServices::SaveAs(room, folder_.Host("Room.CATPart").c_str(), "", 1), S_OK);
-  ASSERT_EQ(CATDocumentServices::SaveAs(building, folder_.Host("Building.CATProduct").c_str(), "", 1),
-            S_OK);
+  ASSERT_EQ(
+      CATDocumentServices::SaveAs(building, folder_.Host("Building.CATProduct").c_str(), "", 1),
+      S_OK);
   const auto read = [](const std::filesystem::path& path) {
     std::ifstream file(path, std::ios::binary);
     return std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
@@ -121,9 +130,9 @@ TEST_F(ModelCommands, TheSampleSavedOnceSavesTheSameBytesAgain) {
   folder_.MakeFolder("again");
   const CATTestDocument building_again = model_.Open(folder_.Host("Building.CATProduct").c_str());
   const CATTestDocument room_again = model_.Open(folder_.Host("Room.CATPart").c_str());
-  ASSERT_EQ(CATDocumentServices::SaveAs(room_again, folder_.Host("again\\Room.CATPart").c_str(), "",
-                                        1),
-            S_OK);
+  ASSERT_EQ(
+      CATDocumentServices::SaveAs(room_again, folder_.Host("again\\Room.CATPart").c_str(), "", 1),
+      S_OK);
   ASSERT_EQ(CATDocumentServices::SaveAs(building_again,
                                         folder_.Host("again\\Building.CATProduct").c_str(), "", 1),
             S_OK);
