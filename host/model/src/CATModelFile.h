@@ -12,6 +12,7 @@
 // fields that older readers refuse carries a higher version, which they
 // name in their refusal.
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
