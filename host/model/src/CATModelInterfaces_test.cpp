@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "CATICkeParm.h"
 #include "CATIContainer.h"
 #include "CATIDescendants.h"
+#include "CATIDocId.h"
 #include "CATIInstance.h"
 #include "CATILinkableObject.h"
 #include "CATIMechanicalFeature.h"
@@ -24,6 +26,7 @@
 #include "CATISpecUpdate.h"
 #include "CATInit.h"
 #include "CATModelTestFixture.h"
+#include "CATPathElement.h"
 
 namespace {
 
@@ -144,6 +147,53 @@ TEST_F(CATModelInterfaces, EveryInterfaceOfAnObjectIsThatObject) {
   EXPECT_TRUE(CATISpecObject_var(b.wall) != CATISpecObject_var(b.door));
   EXPECT_STREQ(CATISpecObject_var(b.wall)->IsA(), "CATModelFeature");
   EXPECT_STREQ(b.room.Document()->IsA(), "CATDocument");
+}
+
+TEST_F(CATModelInterfaces, CountedQueriesCarryOneReferenceEach) {
+  const CATTestBuilding b = CATTestBuilding::Build(model_, "c:\\Parts");
+  CATListValCATBaseUnknown_var path_objects;
+  path_objects.Append(CATBaseUnknown_var(b.room.Part()));
+  const CATPathElement path(path_objects);
+  const CATISpecObject_var wall = b.wall;
+  const CATISpecObject_var height = b.height;
+  const CATInit_var init(b.room.Document());
+  const CATIInstance_var instance = b.first;
+  const struct {
+    const char* what;
+    std::function<CATBaseUnknown*()> query;
+  } cases[] = {
+      {"GetFather", [&] { return wall->GetFather(); }},
+      {"GetOwner", [&] { return height->GetOwner(); }},
+      {"GetFeatContainer", [&] { return wall->GetFeatContainer(); }},
+      {"GetRootContainer", [&] { return init->GetRootContainer("CATIPrtContainer"); }},
+      {"Search", [&] { return path.Search(IID_CATIPrtPart); }},
+      {"GetValue", [&] { return instance->GetValue("DefaultRepSource"); }},
+      {"GetDocId",
+       [&] {
+         CATIDocId* id = nullptr;
+         EXPECT_EQ(b.room.Document()->GetDocId(&id), S_OK);
+         return id;
+       }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const long live_before = CATBaseUnknown::LiveObjectCount();
+    CATBaseUnknown* result = c.query();
+    ASSERT_NE(result, nullptr);
+    result->AddRef();
+    EXPECT_EQ(result->Release(), 1u) << "exactly the caller's reference";
+    result->Release();
+    EXPECT_EQ(CATBaseUnknown::LiveObjectCount(), live_before) << "one release gives all back";
+  }
+  EXPECT_EQ(b.room.Document()->GetDocId(nullptr), E_INVALIDARG);
+  for (const CATTestDocument& document : {b.room, b.building}) {
+    CATIDocId* id = nullptr;
+    ASSERT_EQ(document.Document()->GetDocId(&id), S_OK);
+    CATUnicodeString type;
+    EXPECT_EQ(id->GetType(type), S_OK);
+    EXPECT_EQ(type, document == b.room ? "CATPart" : "CATProduct");
+    id->Release();
+  }
 }
 
 }  // namespace
