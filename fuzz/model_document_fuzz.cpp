@@ -9,6 +9,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <system_error>
 
 #include "AXOPlatform.h"
 #include "CATBaseUnknown.h"
@@ -19,12 +20,17 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A folder of this process for the files of each input.
+// A folder of this process for the files of each input, removed when the
+// process ends normally.
 const fs::path& Folder() {
   static const fs::path folder = [] {
     const fs::path made = fs::temp_directory_path() /
                           ("axo-model-fuzz-" + std::to_string(AXOPlatform::Get()->ProcessId()));
     fs::create_directories(made);
+    std::atexit([] {
+      std::error_code ignored;
+      fs::remove_all(Folder(), ignored);
+    });
     return made;
   }();
   return folder;
