@@ -22,18 +22,26 @@ namespace fs = std::filesystem;
 
 // A folder of this process for the files of each input, removed when the
 // process ends normally.
+class FuzzFolder {
+ public:
+  FuzzFolder()
+      : path_(fs::temp_directory_path() /
+              ("axo-model-fuzz-" + std::to_string(AXOPlatform::Get()->ProcessId()))) {
+    fs::create_directories(path_);
+  }
+  ~FuzzFolder() {
+    std::error_code ignored;
+    fs::remove_all(path_, ignored);
+  }
+  const fs::path& Path() const { return path_; }
+
+ private:
+  const fs::path path_;
+};
+
 const fs::path& Folder() {
-  static const fs::path folder = [] {
-    const fs::path made = fs::temp_directory_path() /
-                          ("axo-model-fuzz-" + std::to_string(AXOPlatform::Get()->ProcessId()));
-    fs::create_directories(made);
-    std::atexit([] {
-      std::error_code ignored;
-      fs::remove_all(Folder(), ignored);
-    });
-    return made;
-  }();
-  return folder;
+  static const FuzzFolder folder;
+  return folder.Path();
 }
 
 std::string Host(const std::string& name) {
