@@ -1,12 +1,17 @@
 // Uses the installed library through its public headers only: a GUID
-// through its compressed form and back, and a text split into tokens.
+// through its compressed form and back, a text split into tokens, and a
+// model of the host built with the installed builder, whose update raises
+// a host error caught here.
 #include <cstdio>
 #include <cstring>
 #include <string>
 
 #include "AXOArcGuid.h"
 #include "AXOCorParserServices.h"
+#include "CATError.h"
+#include "CATISpecObject.h"
 #include "CATListOfCATUnicodeString.h"
+#include "CATTestModel.h"
 #include "CATUnicodeString.h"
 
 namespace {
@@ -39,6 +44,26 @@ int main() {
   if (tokens.Size() == 3) {
     Check(tokens[2] == CATUnicodeString("d:\\more"), "second directory");
   }
+
+  CATTestModel model;
+  {
+    const CATTestDocument room = model.PartDocument("c:\\Parts\\Room.CATPart");
+    const CATTestNode wall =
+        model.Feature(room.Part(), "Wall.1", "Wall").UpdateRaises("bad sketch");
+    const CATISpecObject_var spec = wall;
+    Check(!!spec && spec->GetType() == "Wall", "a feature of the built model");
+    std::string message;
+    CATTry {
+      spec->Update(CATIDomain_var());
+    }
+    CATCatch(CATError, error) {
+      message = error->GetNLSMessage().ConvertToChar();
+      Flush(error);
+    }
+    CATEndTry;
+    Check(message == "bad sketch", "the host error raised by the update is caught");
+  }
+  Check(model.LeakedObjects() == 0, "no reference left behind");
 
   std::printf("consumer: GUID %s compressed %s, %d tokens\n", braced.c_str(), compressed.c_str(),
               tokens.Size());

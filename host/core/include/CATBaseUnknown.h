@@ -65,6 +65,10 @@ class CATHOST_API CATBaseUnknown {
   static const IID& ClassId() { return IID_CATBaseUnknown; }
   static const char* ClassName() { return "CATBaseUnknown"; }
 
+  // 1 when `other` (any of its interfaces) is this object, 0 otherwise
+  // (also for null).
+  int IsEqual(CATBaseUnknown* other);
+
   // Number of framework objects alive in the process; tests use it to prove
   // that every reference taken was released.
   static long LiveObjectCount();

@@ -60,6 +60,10 @@ int CATBaseUnknown::IsAKindOf(const char* className) const {
   return className != nullptr && std::strcmp(className, ClassName()) == 0;
 }
 
+int CATBaseUnknown::IsEqual(CATBaseUnknown* other) {
+  return other != nullptr && CATIsSameObject(this, other) ? 1 : 0;
+}
+
 bool CATIsSameObject(CATBaseUnknown* a, CATBaseUnknown* b) {
   if (a == nullptr || b == nullptr) return a == b;
   void* ia = nullptr;

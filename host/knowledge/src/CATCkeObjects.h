@@ -8,8 +8,10 @@
 #include "CATIParmManipulator.h"
 #include "CATUnicodeString.h"
 
-// `value` in the internal unit of `kind` (metres, radians).
+// `value` in the internal unit of `kind` (metres, radians), a numeric kind.
 CATICkeInst_var CATCkeMakeValue(CATCkeValueKind kind, double value);
+// A text value (CATCkeTextKind).
+CATICkeInst_var CATCkeMakeTextValue(const CATUnicodeString& text);
 CATICkeParm_var CATCkeMakeParm(const CATUnicodeString& name, CATCkeValueKind kind, double value);
 CATIParmManipulator_var CATCkeMakeManipulator();
 

@@ -31,6 +31,7 @@ class CATCkeTest : public ::testing::Test {
       case CATCkeLengthKind:
         return factory_->CreateLength("l", 0.0);
       case CATCkeAngleKind:
+      case CATCkeTextKind:
         break;
     }
     return factory_->CreateAngle("a", 0.0);

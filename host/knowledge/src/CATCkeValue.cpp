@@ -1,4 +1,5 @@
-// Knowledge values: a kind and a number in the internal unit of that kind.
+// Knowledge values: a kind and a number in the internal unit of that kind,
+// or a text.
 #include <climits>
 
 #include "CATAdapter.h"
@@ -26,12 +27,13 @@ const CATInterfaceEntry kValueInterfaces[] = {{&IID_CATICkeInst, &CATNewAdapter<
 
 class CATCkeValue : public CATComponent {
  public:
-  CATCkeValue(CATCkeValueKind kind, double value)
-      : CATComponent(kValueInterfaces), kind(kind), value(value) {}
+  CATCkeValue(CATCkeValueKind kind, double value, const CATUnicodeString& text)
+      : CATComponent(kValueInterfaces), kind(kind), value(value), text(text) {}
   const char* IsA() const override { return "CATCkeValue"; }
 
   const CATCkeValueKind kind;
-  const double value;
+  const double value;  // 0 for a text
+  const CATUnicodeString text;
 };
 
 CATCkeValueKind CATCkeValueInst::Kind() const {
@@ -51,11 +53,16 @@ double CATCkeValueInst::AsReal() const {
 }
 
 CATUnicodeString CATCkeValueInst::AsString() const {
+  if (Object()->kind == CATCkeTextKind) return Object()->text;
   return CATUnicodeString(CATCkeFormatValueText(Object()->kind, Object()->value).c_str());
 }
 
 }  // namespace
 
 CATICkeInst_var CATCkeMakeValue(CATCkeValueKind kind, double value) {
-  return CATAdoptHandle<CATICkeInst>(new CATCkeValue(kind, value));
+  return CATAdoptHandle<CATICkeInst>(new CATCkeValue(kind, value, CATUnicodeString()));
+}
+
+CATICkeInst_var CATCkeMakeTextValue(const CATUnicodeString& text) {
+  return CATAdoptHandle<CATICkeInst>(new CATCkeValue(CATCkeTextKind, 0.0, text));
 }

@@ -1,0 +1,9 @@
+// The active element of the add-on's interface: the one a test chose.
+#include "AXOAttPackageBaseServices.h"
+
+#include "CATModelSession.h"
+
+HRESULT AXOAttPackageBaseServices::GetActiveUIElement(CATISpecObject_var& element) {
+  element = CATModelSession::Get().active_element;
+  return !element ? E_FAIL : S_OK;
+}

@@ -1,0 +1,186 @@
+// Documents: their interfaces by type, their identifier, their containers
+// and the index of their objects' ids.
+#include "CATModelDocument.h"
+
+#include <atomic>
+#include <cstring>
+
+#include "AXOICorPartDocument.h"
+#include "AXOICorProductDocument.h"
+#include "CATAdapter.h"
+#include "CATIDocId.h"
+#include "CATInit.h"
+#include "CATModelAdapters.h"
+#include "CATModelInterfaces.h"
+
+namespace {
+
+// ---- Identifier ---------------------------------------------------------------
+
+class CATModelDocId;
+
+class DocIdAdapter : public CATAdapterOf<CATIDocId, CATModelDocId> {
+ public:
+  using CATAdapterOf::CATAdapterOf;
+  HRESULT GetType(CATUnicodeString& type) override;
+};
+
+const CATInterfaceEntry kDocIdInterfaces[] = {{&IID_CATIDocId, &CATNewAdapter<DocIdAdapter>}};
+
+class CATModelDocId : public CATComponent {
+ public:
+  explicit CATModelDocId(const CATUnicodeString& type)
+      : CATComponent(kDocIdInterfaces), type(type) {}
+  const char* IsA() const override { return "CATModelDocId"; }
+  const CATUnicodeString type;
+};
+
+HRESULT DocIdAdapter::GetType(CATUnicodeString& type) {
+  type = Object()->type;
+  return S_OK;
+}
+
+// ---- Interfaces of documents ------------------------------------------------------
+
+class InitAdapter : public CATAdapterOf<CATInit, CATModelDocument> {
+ public:
+  using CATAdapterOf::CATAdapterOf;
+  CATBaseUnknown* GetRootContainer(const char* interfaceName) override {
+    const IID* iid = interfaceName != nullptr ? CATModelFindInterface(interfaceName) : nullptr;
+    if (iid == nullptr) return nullptr;
+    for (CATModelNode* container : Object()->Containers()) {
+      void* out = nullptr;
+      if (SUCCEEDED(container->QueryInterface(*iid, &out)))
+        return static_cast<CATBaseUnknown*>(out);
+    }
+    return nullptr;
+  }
+};
+
+class PartDocumentAdapter : public CATAdapterOf<AXOICorPartDocument, CATModelDocument> {
+ public:
+  using CATAdapterOf::CATAdapterOf;
+  CATBaseUnknown_var GetRootObject() override {
+    return Object()->FirstTopLevel(CATModelKind::kPart);
+  }
+};
+
+class ProductDocumentAdapter : public CATAdapterOf<AXOICorProductDocument, CATModelDocument> {
+ public:
+  using CATAdapterOf::CATAdapterOf;
+  CATBaseUnknown_var GetRootObject() override {
+    return Object()->FirstTopLevel(CATModelKind::kProduct);
+  }
+};
+
+// The interfaces of a document by its type; documents of any other type
+// offer those of the last row.
+struct DocumentType {
+  const char* type;
+  CATInterfaceEntry interfaces[2];
+  int count;
+};
+
+const DocumentType kDocumentTypes[] = {
+    {"CATPart",
+     {{&IID_CATInit, &CATMakeInitAdapter}, {&IID_AXOICorPartDocument, &CATMakePartDocumentAdapter}},
+     2},
+    {"CATProduct",
+     {{&IID_CATInit, &CATMakeInitAdapter},
+      {&IID_AXOICorProductDocument, &CATMakeProductDocumentAdapter}},
+     2},
+    {nullptr, {{&IID_CATInit, &CATMakeInitAdapter}, {nullptr, nullptr}}, 1},
+};
+
+const DocumentType& TypeOf(const CATUnicodeString& type) {
+  for (const DocumentType& row : kDocumentTypes) {
+    if (row.type == nullptr || type == row.type) return row;
+  }
+  return kDocumentTypes[0];  // not reached: the last row takes every type
+}
+
+long NextSerial() {
+  static std::atomic<long> serial{0};
+  return ++serial;
+}
+
+}  // namespace
+
+CATBaseUnknown* CATMakeInitAdapter(CATBaseUnknown* document) {
+  return CATNewAdapter<InitAdapter>(document);
+}
+CATBaseUnknown* CATMakePartDocumentAdapter(CATBaseUnknown* document) {
+  return CATNewAdapter<PartDocumentAdapter>(document);
+}
+CATBaseUnknown* CATMakeProductDocumentAdapter(CATBaseUnknown* document) {
+  return CATNewAdapter<ProductDocumentAdapter>(document);
+}
+
+const CATInterfaceEntry* CATModelDocumentInterfaces(const CATUnicodeString& type, int& count) {
+  count = TypeOf(type).count;
+  return TypeOf(type).interfaces;
+}
+
+CATModelDocument::CATModelDocument(const CATUnicodeString& type)
+    : CATDocument(TypeOf(type).interfaces, TypeOf(type).count),
+      type_(type),
+      serial_(NextSerial()) {}
+
+CATModelDocument::~CATModelDocument() {
+  for (CATModelNode* container : containers_) {
+    container->SetOwningDocument(nullptr);
+    container->Release();
+  }
+}
+
+HRESULT CATModelDocument::GetDocId(CATIDocId** id) {
+  if (id == nullptr) return E_INVALIDARG;
+  *id = CATAdoptAs<CATIDocId>(new CATModelDocId(type_));
+  return *id != nullptr ? S_OK : E_OUTOFMEMORY;
+}
+
+void CATModelDocument::AppendContainer(CATModelNode* container) {
+  container->AddRef();
+  container->SetOwningDocument(this);
+  containers_.push_back(container);
+  IndexSubtree(container);
+}
+
+CATModelNode* CATModelDocument::FirstTopLevel(CATModelKind kind) const {
+  for (CATModelNode* container : containers_) {
+    for (CATModelNode* node : container->Children()) {
+      if (node->Kind() == kind) return node;
+    }
+  }
+  return nullptr;
+}
+
+CATModelNode* CATModelDocument::FindNode(const std::string& id) const {
+  const auto it = ids_.find(id);
+  return it != ids_.end() ? it->second : nullptr;
+}
+
+std::string CATModelDocument::NewId() {
+  for (;; ++next_id_) {
+    std::string id = std::to_string(next_id_);
+    if (ids_.count(id) == 0) {
+      ++next_id_;
+      return id;
+    }
+  }
+}
+
+void CATModelDocument::IndexSubtree(CATModelNode* node) {
+  if (!node->id.empty()) ids_.emplace(node->id, node);
+  for (CATModelNode* child : node->Children()) IndexSubtree(child);
+}
+
+void CATModelDocument::UnindexSubtree(CATModelNode* node) {
+  const auto it = ids_.find(node->id);
+  if (it != ids_.end() && it->second == node) ids_.erase(it);
+  for (CATModelNode* child : node->Children()) UnindexSubtree(child);
+}
+
+CATModelDocument* CATModelDocumentOf(CATDocument* document) {
+  return dynamic_cast<CATModelDocument*>(document);
+}

@@ -1,0 +1,67 @@
+#ifndef CATModelDocument_h
+#define CATModelDocument_h
+
+// The stand-in's document: a type, a storage name, and containers that hold
+// its objects. Its interfaces depend on its type (CATModelDocument.cpp):
+// CATInit for all, AXOICorPartDocument for "CATPart", AXOICorProductDocument
+// for "CATProduct".
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "CATDocument.h"
+#include "CATModelNode.h"
+#include "CATUnicodeString.h"
+
+class CATModelDocument : public CATDocument {
+ public:
+  explicit CATModelDocument(const CATUnicodeString& type);
+  const char* IsA() const override { return "CATDocument"; }
+
+  CATUnicodeString StorageName() const override { return storage_name_; }
+  HRESULT GetDocId(CATIDocId** id) override;
+
+  // `name` normalized (CATModelHostPath.h).
+  void SetStorageName(const CATUnicodeString& name) { storage_name_ = name; }
+  const CATUnicodeString& Type() const { return type_; }
+  // A number that no other document of the process had.
+  long Serial() const { return serial_; }
+
+  const std::vector<CATModelNode*>& Containers() const { return containers_; }
+  // Appends `container`, a container that no one holds, taking a reference.
+  void AppendContainer(CATModelNode* container);
+  // The first object at the top of a container of kind `kind`; null.
+  CATModelNode* FirstTopLevel(CATModelKind kind) const;
+
+  // ---- Ids ------------------------------------------------------------------
+  // The node of that id in this document; null when there is none.
+  CATModelNode* FindNode(const std::string& id) const;
+  // An id that no node of the document has: the next free decimal number.
+  std::string NewId();
+  // Called by the nodes when a subtree joins or leaves the document.
+  void IndexSubtree(CATModelNode* node);
+  void UnindexSubtree(CATModelNode* node);
+
+  CATModelFault save_fault;
+
+ protected:
+  ~CATModelDocument() override;
+
+ private:
+  CATUnicodeString storage_name_;
+  const CATUnicodeString type_;
+  const long serial_;
+  std::vector<CATModelNode*> containers_;  // one reference each
+  std::map<std::string, CATModelNode*> ids_;
+  long next_id_ = 1;
+};
+
+// The interfaces that documents of `type` start with, `count` of them.
+const CATInterfaceEntry* CATModelDocumentInterfaces(const CATUnicodeString& type, int& count);
+
+// The stand-in's document behind `document`; null for null or a document
+// of another making.
+CATModelDocument* CATModelDocumentOf(CATDocument* document);
+
+#endif  // CATModelDocument_h

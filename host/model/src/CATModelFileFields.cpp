@@ -1,0 +1,450 @@
+// The fields of the objects of a document file: one row per field.
+#include "CATModelFileFields.h"
+
+#include <climits>
+#include <iterator>
+
+#include "CATCkeValueText.h"
+#include "CATISpecAttrKey.h"
+#include "CATModelHostPath.h"
+#include "CATModelInterfaces.h"
+
+namespace {
+
+// ---- Values shared by several fields --------------------------------------
+
+struct NamedCode {
+  int code;
+  const char* name;
+};
+
+// Attribute kinds and qualities by the names a file gives them; other
+// codes are written as numbers.
+const NamedCode kAttrKinds[] = {{7, "double"},  {8, "boolean"},     {10, "octet"},
+                                {18, "string"}, {23, "specobject"}, {24, "external"},
+                                {25, "list"},   {26, "component"},  {28, "integer"}};
+const NamedCode kQualities[] = {{0, "neutral"}, {1, "in"}, {2, "out"}};
+
+template <int N>
+int ReadCode(const CATModelFileReading& reading, const CATJson& value, const NamedCode (&names)[N],
+             const std::string& where) {
+  if (!value.is_string()) return reading.Integer(value, where);
+  const std::string text = value.get<std::string>();
+  for (const NamedCode& entry : names) {
+    if (text == entry.name) return entry.code;
+  }
+  std::string known;
+  for (const NamedCode& entry : names) known += std::string(known.empty() ? "" : ", ") + entry.name;
+  reading.Fail(where, "unknown name '" + text + "' (known: " + known + ", or a number)");
+}
+
+template <int N>
+CATOrderedJson WriteCode(int code, const NamedCode (&names)[N]) {
+  for (const NamedCode& entry : names) {
+    if (entry.code == code) return entry.name;
+  }
+  return code;
+}
+
+// The numeric kinds of parameters, tried in this order on a value text:
+// lengths and angles carry a unit, integers none, so one kind reads it.
+const CATCkeValueKind kParameterKinds[] = {CATCkeIntegerKind, CATCkeLengthKind, CATCkeAngleKind};
+
+void AddText(CATOrderedJson& entry, const char* field, const CATUnicodeString& text) {
+  if (text.GetLengthInChar() > 0) entry[field] = CATModelFileWriting::Text(text);
+}
+
+void AddLinks(const CATModelFileWriting& writing, CATOrderedJson& entry, const char* field,
+              const std::vector<CATModelLink>& links) {
+  if (links.empty()) return;
+  CATOrderedJson list = CATOrderedJson::array();
+  for (const CATModelLink& link : links) list.push_back(writing.Link(link));
+  entry[field] = list;
+}
+
+std::string Item(const std::string& where, size_t index) {
+  return where + "[" + std::to_string(index) + "]";
+}
+
+// ---- Fields -----------------------------------------------------------------
+
+void ReadId(const CATModelFileReading& reading, const CATJson& value, CATModelNode& node,
+            const std::string& where) {
+  node.id = CATModelFileWriting::Text(reading.Text(value, where));
+  if (node.id.empty()) reading.Fail(where, "an id is not empty");
+}
+void WriteId(const CATModelFileWriting&, CATModelNode& node, CATOrderedJson& entry) {
+  entry["id"] = node.id;
+}
+
+void ReadName(const CATModelFileReading& reading, const CATJson& value, CATModelNode& node,
+              const std::string& where) {
+  node.name = reading.Text(value, where);
+}
+void WriteName(const CATModelFileWriting&, CATModelNode& node, CATOrderedJson& entry) {
+  AddText(entry, "name", node.name);
+}
+
+void ReadType(const CATModelFileReading& reading, const CATJson& value, CATModelNode& node,
+              const std::string& where) {
+  node.type = reading.Text(value, where);
+}
+void WriteType(const CATModelFileWriting&, CATModelNode& node, CATOrderedJson& entry) {
+  AddText(entry, "type", node.type);
+}
+
+void ReadSupertype(const CATModelFileReading& reading, const CATJson& value, CATModelNode& node,
+                   const std::string& where) {
+  node.supertype = reading.Text(value, where);
+}
+void WriteSupertype(const CATModelFileWriting&, CATModelNode& node, CATOrderedJson& entry) {
+  AddText(entry, "supertype", node.supertype);
+}
+
+void ReadTimeStamp(const CATModelFileReading& reading, const CATJson& value, CATModelNode& node,
+                   const std::string& where) {
+  node.time_stamp = reading.Integer(value, where);
+}
+void WriteTimeStamp(const CATModelFileWriting&, CATModelNode& node, CATOrderedJson& entry) {
+  if (node.time_stamp != 0) entry["timeStamp"] = node.time_stamp;
+}
+
+void ReadUpdateStamp(const CATModelFileReading& reading, const CATJson& value, CATModelNode& node,
+                     const std::string& where) {
+  node.update_stamp = reading.Integer(value, where);
+}
+void WriteUpdateStamp(const CATModelFileWriting&, CATModelNode& node, CATOrderedJson& entry) {
+  if (node.update_stamp != 0) entry["updateStamp"] = node.update_stamp;
+}
+
+void ReadValue(const CATModelFileReading& reading, const CATJson& value, CATModelNode& node,
+               const std::string& where) {
+  const std::string text = CATModelFileWriting::Text(reading.Text(value, where));
+  for (CATCkeValueKind kind : kParameterKinds) {
+    if (CATCkeParseValueText(kind, text, &node.parameter.value)) {
+      node.parameter.kind = kind;
+      return;
+    }
+  }
+  reading.Fail(where, "expected an integer (\"42\"), a length (\"50mm\") or an angle (\"15deg\")");
+}
+void WriteValue(const CATModelFileWriting&, CATModelNode& node, CATOrderedJson& entry) {
+  entry["value"] = CATCkeFormatValueText(node.parameter.kind, node.parameter.value);
+}
+
+void ReadAttributes(const CATModelFileReading& reading, const CATJson& value, CATModelNode& node,
+                    const std::string& where) {
+  const CATJson::array_t& keys = reading.Array(value, where);
+  for (size_t i = 0; i < keys.size(); ++i) {
+    const std::string at = Item(where, i);
+    CATUnicodeString name;
+    int kind = -1;
+    int element_kind = 0;
+    int quality = sp_NEUTRAL;
+    for (const auto& field : reading.Object(keys[i], at)) {
+      const std::string place = at + "." + field.first;
+      if (field.first == "name") {
+        name = reading.Text(field.second, place);
+      } else if (field.first == "kind") {
+        kind = ReadCode(reading, field.second, kAttrKinds, place);
+      } else if (field.first == "elementKind") {
+        element_kind = ReadCode(reading, field.second, kAttrKinds, place);
+      } else if (field.first == "quality") {
+        quality = ReadCode(reading, field.second, kQualities, place);
+      } else {
+        reading.Fail(place, "unknown field of an attribute");
+      }
+    }
+    if (kind == -1) reading.Fail(at, "an attribute has a \"kind\"");
+    node.AddKey(name, kind, element_kind, quality);
+  }
+}
+void WriteAttributes(const CATModelFileWriting&, CATModelNode& node, CATOrderedJson& entry) {
+  if (node.keys.empty()) return;
+  CATOrderedJson keys = CATOrderedJson::array();
+  for (const CATModelAttrKey* key : node.keys) {
+    CATOrderedJson item = CATOrderedJson::object();
+    AddText(item, "name", key->name);
+    item["kind"] = WriteCode(key->kind, kAttrKinds);
+    if (key->element_kind != 0) item["elementKind"] = WriteCode(key->element_kind, kAttrKinds);
+    if (key->quality != sp_NEUTRAL) item["quality"] = WriteCode(key->quality, kQualities);
+    keys.push_back(item);
+  }
+  entry["attributes"] = keys;
+}
+
+void ReadLinks(const CATModelFileReading& reading, const CATJson& value, CATModelNode& node,
+               const std::string& where) {
+  const CATJson::array_t& links = reading.Array(value, where);
+  for (size_t i = 0; i < links.size(); ++i)
+    node.links.push_back(reading.Link(links[i], Item(where, i)));
+}
+void WriteLinks(const CATModelFileWriting& writing, CATModelNode& node, CATOrderedJson& entry) {
+  AddLinks(writing, entry, "links", node.links);
+}
+
+void ReadOwner(const CATModelFileReading& reading, const CATJson& value, CATModelNode& node,
+               const std::string& where) {
+  node.owner = reading.Link(value, where);
+}
+void WriteOwner(const CATModelFileWriting& writing, CATModelNode& node, CATOrderedJson& entry) {
+  if (node.owner.IsSet()) entry["owner"] = writing.Link(node.owner);
+}
+
+void ReadUpdate(const CATModelFileReading& reading, const CATJson& value, CATModelNode& node,
+                const std::string& where) {
+  const CATJson::object_t& fault = reading.Object(value, where);
+  if (fault.size() != 1) reading.Fail(where, "expected {\"raises\": text} or {\"throws\": text}");
+  const auto& field = *fault.begin();
+  if (field.first == "raises") {
+    node.update_fault.kind = CATModelFault::kRaises;
+  } else if (field.first == "throws") {
+    node.update_fault.kind = CATModelFault::kThrows;
+  } else {
+    reading.Fail(where + "." + field.first, "expected \"raises\" or \"throws\"");
+  }
+  node.update_fault.message =
+      CATModelFileWriting::Text(reading.Text(field.second, where + "." + field.first));
+}
+void WriteUpdate(const CATModelFileWriting&, CATModelNode& node, CATOrderedJson& entry) {
+  const CATModelFault& fault = node.update_fault;
+  if (fault.kind == CATModelFault::kRaises) entry["update"] = {{"raises", fault.message}};
+  if (fault.kind == CATModelFault::kThrows) entry["update"] = {{"throws", fault.message}};
+}
+
+void ReadPartNumber(const CATModelFileReading& reading, const CATJson& value, CATModelNode& node,
+                    const std::string& where) {
+  node.part_number = reading.Text(value, where);
+}
+void WritePartNumber(const CATModelFileWriting&, CATModelNode& node, CATOrderedJson& entry) {
+  AddText(entry, "partNumber", node.part_number);
+}
+
+void ReadReference(const CATModelFileReading& reading, const CATJson& value, CATModelNode& node,
+                   const std::string& where) {
+  node.reference = reading.Link(value, where);
+}
+void WriteReference(const CATModelFileWriting& writing, CATModelNode& node, CATOrderedJson& entry) {
+  if (node.reference.IsSet()) entry["reference"] = writing.Link(node.reference);
+}
+
+void ReadConnectors(const CATModelFileReading& reading, const CATJson& value, CATModelNode& node,
+                    const std::string& where) {
+  const CATJson::array_t& connectors = reading.Array(value, where);
+  for (size_t i = 0; i < connectors.size(); ++i) {
+    node.ConnectorFor(reading.Link(connectors[i], Item(where, i)));
+  }
+}
+void WriteConnectors(const CATModelFileWriting& writing, CATModelNode& node,
+                     CATOrderedJson& entry) {
+  std::vector<CATModelLink> targets;
+  for (const CATModelConnector* connector : node.connectors) targets.push_back(connector->target);
+  AddLinks(writing, entry, "connectors", targets);
+}
+
+void ReadPublications(const CATModelFileReading& reading, const CATJson& value, CATModelNode& node,
+                      const std::string& where) {
+  const CATJson::array_t& publications = reading.Array(value, where);
+  for (size_t i = 0; i < publications.size(); ++i) {
+    const std::string at = Item(where, i);
+    const CATJson::object_t& fields = reading.Object(publications[i], at);
+    const auto name = fields.find("name");
+    const auto object = fields.find("object");
+    if (fields.size() != 2 || name == fields.end() || object == fields.end()) {
+      reading.Fail(at, "expected {\"name\": text, \"object\": link}");
+    }
+    CATModelPublication publication{reading.Text(name->second, at + ".name"), nullptr};
+    if (publication.name.GetLengthInChar() == 0) reading.Fail(at + ".name", "a name is not empty");
+    for (const CATModelPublication& earlier : node.publications) {
+      if (earlier.name == publication.name) reading.Fail(at + ".name", "published twice");
+    }
+    publication.connector = node.ConnectorFor(reading.Link(object->second, at + ".object"));
+    node.publications.push_back(publication);
+  }
+}
+void WritePublications(const CATModelFileWriting& writing, CATModelNode& node,
+                       CATOrderedJson& entry) {
+  if (node.publications.empty()) return;
+  CATOrderedJson list = CATOrderedJson::array();
+  for (const CATModelPublication& publication : node.publications) {
+    CATOrderedJson item = CATOrderedJson::object();
+    item["name"] = CATModelFileWriting::Text(publication.name);
+    item["object"] = writing.Link(publication.connector->target);
+    list.push_back(item);
+  }
+  entry["publications"] = list;
+}
+
+void ReadRefuses(const CATModelFileReading& reading, const CATJson& value, CATModelNode& node,
+                 const std::string& where) {
+  node.refuses_publications = reading.Boolean(value, where);
+}
+void WriteRefuses(const CATModelFileWriting&, CATModelNode& node, CATOrderedJson& entry) {
+  if (node.refuses_publications) entry["refusesPublications"] = true;
+}
+
+void ReadWithout(const CATModelFileReading& reading, const CATJson& value, CATModelNode& node,
+                 const std::string& where) {
+  const CATModelKindInfo& kind = CATModelKindInfoOf(node.Kind());
+  CATModelReadWithout(reading, value, node, kind.interfaces, kind.interfaceCount, where);
+}
+void WriteWithout(const CATModelFileWriting&, CATModelNode& node, CATOrderedJson& entry) {
+  const CATModelKindInfo& kind = CATModelKindInfoOf(node.Kind());
+  CATModelWriteWithout(node, kind.interfaces, kind.interfaceCount, entry);
+}
+
+constexpr unsigned Bit(CATModelKind kind) {
+  return 1u << static_cast<unsigned>(kind);
+}
+constexpr unsigned kContainers = Bit(CATModelKind::kContainer) | Bit(CATModelKind::kPartContainer);
+constexpr unsigned kProducts = Bit(CATModelKind::kProduct);
+constexpr unsigned kParameters = Bit(CATModelKind::kParameter);
+constexpr unsigned kObjects = ~kContainers;
+constexpr unsigned kAll = ~0u;
+
+const CATModelFileField kFields[] = {
+    {"id", kAll, &ReadId, &WriteId},
+    {"name", kObjects, &ReadName, &WriteName},
+    {"type", kObjects, &ReadType, &WriteType},
+    {"supertype", kObjects, &ReadSupertype, &WriteSupertype},
+    {"timeStamp", kObjects, &ReadTimeStamp, &WriteTimeStamp},
+    {"updateStamp", kObjects, &ReadUpdateStamp, &WriteUpdateStamp},
+    {"value", kParameters, &ReadValue, &WriteValue},
+    {"partNumber", kProducts, &ReadPartNumber, &WritePartNumber},
+    {"reference", kProducts, &ReadReference, &WriteReference},
+    {"attributes", kObjects, &ReadAttributes, &WriteAttributes},
+    {"links", kObjects, &ReadLinks, &WriteLinks},
+    {"owner", kObjects, &ReadOwner, &WriteOwner},
+    {"update", kObjects, &ReadUpdate, &WriteUpdate},
+    {"connectors", kProducts, &ReadConnectors, &WriteConnectors},
+    {"publications", kProducts, &ReadPublications, &WritePublications},
+    {"refusesPublications", kProducts, &ReadRefuses, &WriteRefuses},
+    {"without", kAll, &ReadWithout, &WriteWithout},
+};
+
+}  // namespace
+
+// ---- Reading and writing values ------------------------------------------------
+
+void CATModelFileReading::Fail(const std::string& where, const std::string& what) const {
+  throw CATModelFileFault{where.empty() ? what : where + ": " + what};
+}
+
+const CATJson::object_t& CATModelFileReading::Object(const CATJson& value,
+                                                     const std::string& where) const {
+  if (!value.is_object()) Fail(where, "expected an object {...}");
+  return value.get_ref<const CATJson::object_t&>();
+}
+
+const CATJson::array_t& CATModelFileReading::Array(const CATJson& value,
+                                                   const std::string& where) const {
+  if (!value.is_array()) Fail(where, "expected a list [...]");
+  return value.get_ref<const CATJson::array_t&>();
+}
+
+CATUnicodeString CATModelFileReading::Text(const CATJson& value, const std::string& where) const {
+  if (!value.is_string()) Fail(where, "expected a text \"...\"");
+  const std::string& text = value.get_ref<const std::string&>();
+  return CATUnicodeString(text.data(), text.size());
+}
+
+int CATModelFileReading::Integer(const CATJson& value, const std::string& where) const {
+  if (value.is_number_unsigned()) {
+    const auto number = value.get<unsigned long long>();
+    if (number <= static_cast<unsigned long long>(INT_MAX)) return static_cast<int>(number);
+  } else if (value.is_number_integer()) {
+    const auto number = value.get<long long>();
+    if (number >= INT_MIN && number <= INT_MAX) return static_cast<int>(number);
+  }
+  Fail(where, "expected a whole number from -2147483648 to 2147483647");
+}
+
+bool CATModelFileReading::Boolean(const CATJson& value, const std::string& where) const {
+  if (!value.is_boolean()) Fail(where, "expected true or false");
+  return value.get<bool>();
+}
+
+CATModelLink CATModelFileReading::Link(const CATJson& value, const std::string& where) const {
+  CATModelLink link;
+  for (const auto& field : Object(value, where)) {
+    const std::string place = where + "." + field.first;
+    if (field.first == "document") {
+      const CATUnicodeString document = Text(field.second, place);
+      if (document.GetLengthInChar() == 0) Fail(place, "a document is not empty");
+      link.document = CATModelResolvePath(storage, document);
+      if (link.document == storage) link.document = CATUnicodeString();
+    } else if (field.first == "id") {
+      link.id = CATModelFileWriting::Text(Text(field.second, place));
+    } else {
+      Fail(place, "unknown field of a link (\"document\", \"id\")");
+    }
+  }
+  if (link.id.empty()) Fail(where, "a link has a non-empty \"id\"");
+  return link;
+}
+
+std::string CATModelFileWriting::Text(const CATUnicodeString& text) {
+  return std::string(text.ConvertToChar(), static_cast<size_t>(text.GetLengthInByte()));
+}
+
+CATOrderedJson CATModelFileWriting::Link(const CATModelLink& link) const {
+  CATOrderedJson entry = CATOrderedJson::object();
+  // A link into the document of the file's own name leads into the file.
+  if (link.document.GetLengthInChar() > 0 && link.document != storage) {
+    const CATUnicodeString written = CATModelRelativePath(storage, link.document);
+    if (written.GetLengthInChar() == 0) {
+      throw CATModelFileFault{"the reference to '" + Text(link.document) +
+                              "' cannot be written from '" + Text(storage) + "'"};
+    }
+    entry["document"] = Text(written);
+  }
+  entry["id"] = link.id;
+  return entry;
+}
+
+// ---- The table ------------------------------------------------------------------
+
+unsigned CATModelKindBit(CATModelKind kind) {
+  return Bit(kind);
+}
+
+const CATModelFileField* CATModelFileFieldsBegin() {
+  return std::begin(kFields);
+}
+
+const CATModelFileField* CATModelFileFieldsEnd() {
+  return std::end(kFields);
+}
+
+const CATModelFileField* CATModelFindFileField(const std::string& name) {
+  for (const CATModelFileField& field : kFields) {
+    if (name == field.name) return &field;
+  }
+  return nullptr;
+}
+
+void CATModelReadWithout(const CATModelFileReading& reading, const CATJson& value,
+                         CATComponent& component, const CATInterfaceEntry* interfaces, int count,
+                         const std::string& where) {
+  const CATJson::array_t& names = reading.Array(value, where);
+  for (size_t i = 0; i < names.size(); ++i) {
+    const std::string at = Item(where, i);
+    const std::string name = CATModelFileWriting::Text(reading.Text(names[i], at));
+    const IID* iid = CATModelFindInterface(name);
+    bool offered = false;
+    for (int k = 0; iid != nullptr && k < count; ++k) offered |= *interfaces[k].iid == *iid;
+    if (!offered) reading.Fail(at, "'" + name + "' is not one of the object's interfaces");
+    component.RemoveInterface(*iid);
+  }
+}
+
+void CATModelWriteWithout(const CATComponent& component, const CATInterfaceEntry* interfaces,
+                          int count, CATOrderedJson& entry) {
+  CATOrderedJson names = CATOrderedJson::array();
+  for (int k = 0; k < count; ++k) {
+    if (!component.OffersInterface(*interfaces[k].iid)) {
+      names.push_back(CATModelInterfaceName(*interfaces[k].iid));
+    }
+  }
+  if (!names.empty()) entry["without"] = names;
+}

@@ -1,0 +1,84 @@
+#ifndef CATModelFileFields_h
+#define CATModelFileFields_h
+
+// The fields of the objects of a document file, and what reading and
+// writing them share. Internal to CATModelFile*.cpp.
+
+#include <nlohmann/json.hpp>
+#include <string>
+
+#include "CATModelNode.h"
+#include "CATUnicodeString.h"
+
+// Files are read into a json (objects by key) and written from an
+// ordered_json (fields in the table's order).
+using CATJson = nlohmann::json;
+using CATOrderedJson = nlohmann::ordered_json;
+
+// The first fault met while reading; thrown to end the reading.
+struct CATModelFileFault {
+  std::string message;
+};
+
+// What reading one file needs: its storage name, and typed access to its
+// values that ends the reading with a fault naming the place (`where`,
+// such as "containers[0].children[2].timeStamp") and what was expected.
+class CATModelFileReading {
+ public:
+  explicit CATModelFileReading(const CATUnicodeString& storageName) : storage(storageName) {}
+
+  [[noreturn]] void Fail(const std::string& where, const std::string& what) const;
+
+  const CATJson::object_t& Object(const CATJson& value, const std::string& where) const;
+  const CATJson::array_t& Array(const CATJson& value, const std::string& where) const;
+  CATUnicodeString Text(const CATJson& value, const std::string& where) const;
+  int Integer(const CATJson& value, const std::string& where) const;
+  bool Boolean(const CATJson& value, const std::string& where) const;
+  // {"document": "...", "id": "..."}; the document resolved from the file's
+  // folder, and empty when it is the file's own.
+  CATModelLink Link(const CATJson& value, const std::string& where) const;
+
+  const CATUnicodeString storage;
+};
+
+// What writing one file needs: its storage name.
+class CATModelFileWriting {
+ public:
+  explicit CATModelFileWriting(const CATUnicodeString& storageName) : storage(storageName) {}
+
+  // The char form of `text`, NUL characters included.
+  static std::string Text(const CATUnicodeString& text);
+  CATOrderedJson Link(const CATModelLink& link) const;
+
+  const CATUnicodeString storage;
+};
+
+// One field of the objects of a file.
+struct CATModelFileField {
+  const char* name;
+  unsigned kinds;  // CATModelKindBit of each kind that may carry it
+  // Reads the field's value into the node.
+  void (*read)(const CATModelFileReading& reading, const CATJson& value, CATModelNode& node,
+               const std::string& where);
+  // Adds the field to the node's entry unless the node holds its default.
+  void (*write)(const CATModelFileWriting& writing, CATModelNode& node, CATOrderedJson& entry);
+};
+
+unsigned CATModelKindBit(CATModelKind kind);
+
+// The fields in the order they are written; "kind" and "children" are the
+// reader's and the writer's own.
+const CATModelFileField* CATModelFileFieldsBegin();
+const CATModelFileField* CATModelFileFieldsEnd();
+// The field of that name; null when there is none.
+const CATModelFileField* CATModelFindFileField(const std::string& name);
+
+// Interface names of a "without" list, checked against an object's initial
+// set: the reading removes them, the writing lists those removed.
+void CATModelReadWithout(const CATModelFileReading& reading, const CATJson& value,
+                         CATComponent& component, const CATInterfaceEntry* interfaces, int count,
+                         const std::string& where);
+void CATModelWriteWithout(const CATComponent& component, const CATInterfaceEntry* interfaces,
+                          int count, CATOrderedJson& entry);
+
+#endif  // CATModelFileFields_h

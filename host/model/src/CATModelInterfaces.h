@@ -1,0 +1,20 @@
+#ifndef CATModelInterfaces_h
+#define CATModelInterfaces_h
+
+// The interfaces that objects of the model can offer, by name: the one
+// table through which names given at run time ("CATIPrtContainer" to
+// CATInit, "CATISpecObject" to CATIDescendants, the "without" lists of a
+// document file) become interface identifiers.
+
+#include <string>
+
+#include "CATBaseUnknown.h"
+
+// The interface of that name ("CATBaseUnknown" included); null when the
+// model knows none.
+const IID* CATModelFindInterface(const std::string& name);
+
+// The name of a known interface; null for another one.
+const char* CATModelInterfaceName(const IID& iid);
+
+#endif  // CATModelInterfaces_h

@@ -1,0 +1,93 @@
+// The kinds of the model's objects and the interfaces each starts with.
+#include "CATModelKinds.h"
+
+#include "AXOIAttLogical.h"
+#include "CATIAlias.h"
+#include "CATIAttributesDescription.h"
+#include "CATICkeParm.h"
+#include "CATIContainer.h"
+#include "CATIDescendants.h"
+#include "CATIInstance.h"
+#include "CATILinkableObject.h"
+#include "CATIMechanicalFeature.h"
+#include "CATIPrdObjectPublisher.h"
+#include "CATIProduct.h"
+#include "CATIPrtContainer.h"
+#include "CATIPrtPart.h"
+#include "CATIRedrawEvent.h"
+#include "CATISpecAttrAccess.h"
+#include "CATISpecObject.h"
+#include "CATISpecUpdate.h"
+#include "CATModelAdapters.h"
+
+namespace {
+
+#define CAT_FEATURE_INTERFACES                                                              \
+  {&IID_CATISpecObject, &CATMakeSpecObjectAdapter}, {&IID_CATIAlias, &CATMakeAliasAdapter}, \
+      {&IID_CATIDescendants, &CATMakeDescendantsAdapter},                                   \
+      {&IID_CATIMechanicalFeature, &CATMakeMechanicalFeatureAdapter},                       \
+      {&IID_CATISpecUpdate, &CATMakeSpecUpdateAdapter},                                     \
+      {&IID_CATISpecAttrAccess, &CATMakeSpecAttrAccessAdapter}, {                           \
+    &IID_CATILinkableObject, &CATMakeLinkableObjectAdapter                                  \
+  }
+
+const CATInterfaceEntry kContainer[] = {{&IID_CATIContainer, &CATMakeContainerAdapter}};
+const CATInterfaceEntry kPartContainer[] = {{&IID_CATIContainer, &CATMakeContainerAdapter},
+                                            {&IID_CATIPrtContainer, &CATMakePrtContainerAdapter}};
+const CATInterfaceEntry kFeature[] = {CAT_FEATURE_INTERFACES};
+const CATInterfaceEntry kPart[] = {CAT_FEATURE_INTERFACES,
+                                   {&IID_CATIPrtPart, &CATMakePrtPartAdapter},
+                                   {&IID_CATIRedrawEvent, &CATMakeRedrawEventAdapter}};
+const CATInterfaceEntry kLogical[] = {CAT_FEATURE_INTERFACES,
+                                      {&IID_AXOIAttLogical, &CATMakeAttLogicalAdapter}};
+// Products are no mechanical features and list their children through
+// CATIProduct, not CATIDescendants.
+const CATInterfaceEntry kProduct[] = {
+    {&IID_CATISpecObject, &CATMakeSpecObjectAdapter},
+    {&IID_CATIAlias, &CATMakeAliasAdapter},
+    {&IID_CATISpecUpdate, &CATMakeSpecUpdateAdapter},
+    {&IID_CATISpecAttrAccess, &CATMakeSpecAttrAccessAdapter},
+    {&IID_CATILinkableObject, &CATMakeLinkableObjectAdapter},
+    {&IID_CATIProduct, &CATMakeProductAdapter},
+    {&IID_CATIPrdObjectPublisher, &CATMakePublisherAdapter},
+    {&IID_CATIAttributesDescription, &CATMakeAttributesDescriptionAdapter},
+    {&IID_CATIInstance, &CATMakeInstanceAdapter}};
+const CATInterfaceEntry kParameter[] = {{&IID_CATISpecObject, &CATMakeSpecObjectAdapter},
+                                        {&IID_CATIAlias, &CATMakeAliasAdapter},
+                                        {&IID_CATISpecUpdate, &CATMakeSpecUpdateAdapter},
+                                        {&IID_CATILinkableObject, &CATMakeLinkableObjectAdapter},
+                                        {&IID_CATICkeParm, &CATMakeParameterAdapter}};
+
+#undef CAT_FEATURE_INTERFACES
+
+template <int N>
+constexpr int Count(const CATInterfaceEntry (&)[N]) {
+  return N;
+}
+
+const CATModelKindInfo kKinds[] = {
+    {CATModelKind::kContainer, "container", "CATModelContainer", kContainer, Count(kContainer)},
+    {CATModelKind::kPartContainer, "part container", "CATModelPartContainer", kPartContainer,
+     Count(kPartContainer)},
+    {CATModelKind::kFeature, "feature", "CATModelFeature", kFeature, Count(kFeature)},
+    {CATModelKind::kPart, "part", "CATModelPart", kPart, Count(kPart)},
+    {CATModelKind::kLogical, "logical", "CATModelLogical", kLogical, Count(kLogical)},
+    {CATModelKind::kProduct, "product", "CATModelProduct", kProduct, Count(kProduct)},
+    {CATModelKind::kParameter, "parameter", "CATModelParameter", kParameter, Count(kParameter)},
+};
+
+}  // namespace
+
+const CATModelKindInfo& CATModelKindInfoOf(CATModelKind kind) {
+  for (const CATModelKindInfo& info : kKinds) {
+    if (info.kind == kind) return info;
+  }
+  return kKinds[0];
+}
+
+const CATModelKindInfo* CATModelFindKind(const std::string& fileName) {
+  for (const CATModelKindInfo& info : kKinds) {
+    if (fileName == info.fileName) return &info;
+  }
+  return nullptr;
+}

@@ -1,0 +1,130 @@
+#include "CATModelNode.h"
+
+#include <stdexcept>
+
+#include "CATError.h"
+#include "CATIConnector.h"
+#include "CATISpecAttrKey.h"
+#include "CATModelAdapters.h"
+#include "CATModelDocument.h"
+#include "CATModelSession.h"
+
+namespace {
+
+const CATInterfaceEntry kKeyInterfaces[] = {{&IID_CATISpecAttrKey, &CATMakeAttrKeyAdapter}};
+const CATInterfaceEntry kConnectorInterfaces[] = {{&IID_CATIConnector, &CATMakeConnectorAdapter}};
+
+}  // namespace
+
+void CATModelFault::RaiseIfAsked() const {
+  switch (kind) {
+    case kRaises:
+      CATThrow(new CATError(CATUnicodeString(message.c_str(), message.size())));
+    case kThrows:
+      throw std::runtime_error(message);
+    case kNone:
+    case kFails:
+      break;
+  }
+}
+
+CATModelAttrKey::CATModelAttrKey() : CATComponent(kKeyInterfaces) {}
+
+CATModelConnector::CATModelConnector(CATModelNode* product, const CATModelLink& target)
+    : CATComponent(kConnectorInterfaces), product(product), target(target) {}
+
+CATModelNode::CATModelNode(CATModelKind kind)
+    : CATComponent(CATModelKindInfoOf(kind).interfaces, CATModelKindInfoOf(kind).interfaceCount),
+      kind_(kind) {}
+
+CATModelNode::~CATModelNode() {
+  for (CATModelNode* child : children_) {
+    child->holder_ = nullptr;
+    child->Release();
+  }
+  for (CATModelAttrKey* key : keys) key->Release();
+  for (CATModelConnector* connector : connectors) {
+    connector->product = nullptr;
+    connector->Release();
+  }
+}
+
+const char* CATModelNode::IsA() const {
+  return CATModelKindInfoOf(kind_).className;
+}
+
+CATModelNode* CATModelNode::Parent() const {
+  return holder_ != nullptr && !CATModelIsContainer(holder_->kind_) ? holder_ : nullptr;
+}
+
+void CATModelNode::AppendChild(CATModelNode* child) {
+  child->AddRef();
+  child->holder_ = this;
+  children_.push_back(child);
+  if (CATModelDocument* document = Document()) document->IndexSubtree(child);
+}
+
+void CATModelNode::RemoveChild(CATModelNode* child) {
+  for (auto it = children_.begin(); it != children_.end(); ++it) {
+    if (*it != child) continue;
+    if (CATModelDocument* document = Document()) document->UnindexSubtree(child);
+    children_.erase(it);
+    child->holder_ = nullptr;
+    child->Release();
+    return;
+  }
+}
+
+CATModelNode* CATModelNode::TopContainer() {
+  CATModelNode* node = this;
+  while (node->holder_ != nullptr) node = node->holder_;
+  return CATModelIsContainer(node->kind_) ? node : nullptr;
+}
+
+CATModelDocument* CATModelNode::Document() {
+  CATModelNode* container = TopContainer();
+  return container != nullptr ? container->document_ : nullptr;
+}
+
+CATModelNode* CATModelNode::NearestOfKind(CATModelKind kind) {
+  for (CATModelNode* node = this; node != nullptr; node = node->Parent()) {
+    if (node->kind_ == kind) return node;
+  }
+  return nullptr;
+}
+
+CATModelNode* CATModelNode::Follow(const CATModelLink& link) {
+  if (!link.IsSet()) return nullptr;
+  CATModelDocument* document = link.document.GetLengthInChar() == 0
+                                   ? Document()
+                                   : CATModelSession::Get().FindOpen(link.document);
+  return document != nullptr ? document->FindNode(link.id) : nullptr;
+}
+
+CATModelLink CATModelNode::LinkTo(CATModelNode* target) {
+  CATModelLink link;
+  CATModelDocument* target_document = target != nullptr ? target->Document() : nullptr;
+  if (target_document == nullptr) return link;
+  if (target_document != Document()) link.document = target_document->StorageName();
+  link.id = target->id;
+  return link;
+}
+
+CATModelAttrKey* CATModelNode::AddKey(const CATUnicodeString& keyName, int keyKind, int elementKind,
+                                      int quality) {
+  CATModelAttrKey* key = new CATModelAttrKey();
+  key->name = keyName;
+  key->kind = keyKind;
+  key->element_kind = elementKind;
+  key->quality = quality;
+  keys.push_back(key);
+  return key;
+}
+
+CATModelConnector* CATModelNode::ConnectorFor(const CATModelLink& target) {
+  for (CATModelConnector* connector : connectors) {
+    if (connector->target == target) return connector;
+  }
+  connectors.push_back(new CATModelConnector(this, target));
+  return connectors.back();
+}

@@ -1,0 +1,163 @@
+#ifndef CATModelNode_h
+#define CATModelNode_h
+
+// One object of the model: a container, a feature, a part, a product, a
+// parameter ... (CATModelKinds.h). Every object of a document is a
+// CATModelNode; its interfaces are adapters (CATModelAdapters.h) that
+// forward to the data held here.
+//
+// Ownership: a document owns its containers, a node its children and its
+// attribute keys and connectors (one reference each). Back-pointers
+// (parent, document) are plain pointers; an owner that lets go of a node
+// clears them, so a node that someone still holds after its document went
+// answers as an object in no document. Links between objects (attribute
+// links, owners, references of instances, connectors) name their target by
+// document storage name and id and are looked up when followed, so they
+// hold nothing alive and survive the target's document being closed and
+// opened again.
+
+#include <string>
+#include <vector>
+
+#include "CATCkeParmAdapter.h"
+#include "CATComponent.h"
+#include "CATModelKinds.h"
+#include "CATUnicodeString.h"
+
+class CATModelDocument;
+class CATModelNode;
+
+// A reference to an object of a document.
+struct CATModelLink {
+  // Storage name of the target's document (normalized, CATModelHostPath.h);
+  // empty for the document of the object that holds the link.
+  CATUnicodeString document;
+  std::string id;  // the target's id in its document; empty: no link
+
+  bool IsSet() const { return !id.empty(); }
+  bool operator==(const CATModelLink& o) const { return document == o.document && id == o.id; }
+};
+
+// A failure that a test asks an operation to show.
+struct CATModelFault {
+  enum Kind {
+    kNone,
+    kFails,   // the operation returns a failing result (saves only)
+    kRaises,  // it raises a CATError with `message`
+    kThrows,  // it throws a std::runtime_error with `message`
+  };
+  Kind kind = kNone;
+  std::string message;  // UTF-8
+
+  // Raises or throws as the fault says; returns for kNone and kFails.
+  void RaiseIfAsked() const;
+};
+
+// The key of an attribute (CATISpecAttrKey).
+class CATModelAttrKey : public CATComponent {
+ public:
+  CATModelAttrKey();
+  const char* IsA() const override { return "CATModelAttrKey"; }
+
+  CATUnicodeString name;
+  int kind = 0;          // CATAttrKind code
+  int element_kind = 0;  // of a list
+  int quality = 0;       // CATAttrQuality code
+};
+
+// A connector of a product (CATIConnector).
+class CATModelConnector : public CATComponent {
+ public:
+  CATModelConnector(CATModelNode* product, const CATModelLink& target);
+  const char* IsA() const override { return "CATModelConnector"; }
+
+  // The product that owns the connector; null once it let go of it.
+  CATModelNode* product;
+  CATModelLink target;  // relative to the product's document
+};
+
+struct CATModelPublication {
+  CATUnicodeString name;
+  CATModelConnector* connector;  // one of the product's connectors
+};
+
+class CATModelNode : public CATComponent {
+ public:
+  explicit CATModelNode(CATModelKind kind);
+  const char* IsA() const override;
+
+  CATModelKind Kind() const { return kind_; }
+
+  // ---- Tree ---------------------------------------------------------------
+  // The node that holds this one: its parent, or the container for a
+  // top-level object; null for a container and for a node taken out.
+  CATModelNode* Holder() const { return holder_; }
+  // The parent feature: the holder unless that is a container.
+  CATModelNode* Parent() const;
+  const std::vector<CATModelNode*>& Children() const { return children_; }
+  // Appends `child`, a node that no one holds, taking a reference of its
+  // own; the child's ids join the document's.
+  void AppendChild(CATModelNode* child);
+  // Takes `child` out and drops the reference held on it.
+  void RemoveChild(CATModelNode* child);
+  // The container at the top of the node's tree; null when it is in none.
+  CATModelNode* TopContainer();
+  // The document of the node's tree; null when it is in none.
+  CATModelDocument* Document();
+  // Containers only: the document that owns this container (set by it).
+  void SetOwningDocument(CATModelDocument* document) { document_ = document; }
+
+  // The nearest node of kind `kind` among this one and its parents.
+  CATModelNode* NearestOfKind(CATModelKind kind);
+
+  // ---- Links --------------------------------------------------------------
+  // The object that `link`, held by this node, leads to; null when the
+  // link is not set, or its document is not open, or holds no such id.
+  CATModelNode* Follow(const CATModelLink& link);
+  // A link from this node to `target`; unset when `target` is in no
+  // document.
+  CATModelLink LinkTo(CATModelNode* target);
+
+  // ---- Data ---------------------------------------------------------------
+  std::string id;  // unique in the document
+  CATUnicodeString name;
+  CATUnicodeString type;
+  CATUnicodeString supertype;
+  int time_stamp = 0;
+  int update_stamp = 0;
+  std::vector<CATModelAttrKey*> keys;  // one reference each
+  std::vector<CATModelLink> links;
+  CATModelLink owner;  // the owner of a parameter
+  CATModelFault update_fault;
+
+  // Products.
+  CATUnicodeString part_number;
+  CATModelLink reference;                      // set for an instance
+  std::vector<CATModelConnector*> connectors;  // one reference each
+  std::vector<CATModelPublication> publications;
+  bool refuses_publications = false;
+  int redraws = 0;  // notifications received (not saved)
+
+  // Parameters (CATCkeParmAdapter).
+  CATCkeParmState parameter;
+  CATUnicodeString CkeParmName() const { return name; }
+  CATCkeParmState& CkeParmState() { return parameter; }
+
+  // Appends a new key; the node holds it.
+  CATModelAttrKey* AddKey(const CATUnicodeString& keyName, int keyKind, int elementKind,
+                          int quality);
+  // The connector designating `target` (relative to this product's
+  // document), made when there is none yet.
+  CATModelConnector* ConnectorFor(const CATModelLink& target);
+
+ protected:
+  ~CATModelNode() override;
+
+ private:
+  const CATModelKind kind_;
+  CATModelNode* holder_ = nullptr;
+  CATModelDocument* document_ = nullptr;  // containers only
+  std::vector<CATModelNode*> children_;   // one reference each
+};
+
+#endif  // CATModelNode_h

@@ -1,0 +1,370 @@
+// The model builder for tests.
+#include "CATTestModel.h"
+
+#include <stdexcept>
+
+#include "CATDocumentServices.h"
+#include "CATModelHostPath.h"
+#include "CATModelSession.h"
+
+namespace {
+
+std::string Utf8(const CATUnicodeString& text) {
+  return std::string(text.ConvertToChar(), static_cast<size_t>(text.GetLengthInByte()));
+}
+
+[[noreturn]] void Misuse(const std::string& message) {
+  throw std::logic_error("CATTestModel: " + message);
+}
+
+CATModelDocument* DocumentOrNull(long serial) {
+  return CATModelSession::Get().FindBySerial(serial);
+}
+
+CATModelNode* NodeOrNull(long document, const std::string& id) {
+  CATModelDocument* open = DocumentOrNull(document);
+  return open != nullptr ? open->FindNode(id) : nullptr;
+}
+
+// "c:\Parts\Room.CATPart" => "Room"
+CATUnicodeString FileStem(const CATUnicodeString& path) {
+  const CATUnicodeString normal = CATModelNormalPath(path);
+  const int slash = normal.SearchSubString("\\", 0, CATUnicodeString::CATSearchModeBackward);
+  const CATUnicodeString file = normal.SubString(slash + 1, normal.GetLengthInChar());
+  const int dot = file.SearchSubString(".", 0, CATUnicodeString::CATSearchModeBackward);
+  return dot > 0 ? file.SubString(0, dot) : file;
+}
+
+CATModelFault Fault(CATModelFault::Kind kind, const std::string& message) {
+  CATModelFault fault;
+  fault.kind = kind;
+  fault.message = message;
+  return fault;
+}
+
+// A new node of `kind` with `name`, placed below `holder` with a new id.
+CATModelNode* Place(CATModelNode* holder, CATModelKind kind, const CATUnicodeString& name) {
+  CATModelDocument* document = holder->Document();
+  CATModelNode* node = new CATModelNode(kind);
+  node->id = document->NewId();
+  node->name = name;
+  holder->AppendChild(node);
+  node->Release();  // the holder keeps it
+  return node;
+}
+
+// A new document open in the session, with one container of `kind`.
+CATModelDocument* OpenNew(const CATUnicodeString& path, const CATUnicodeString& type,
+                          CATModelKind containerKind) {
+  const CATUnicodeString name = CATModelNormalPath(path);
+  if (name.GetLengthInChar() == 0) Misuse("a document needs a path");
+  CATModelSession& session = CATModelSession::Get();
+  if (session.FindOpen(name) != nullptr) Misuse("'" + Utf8(name) + "' is open already");
+  CATModelDocument* document = new CATModelDocument(type);
+  document->SetStorageName(name);
+  CATModelNode* container = new CATModelNode(containerKind);
+  container->id = document->NewId();
+  document->AppendContainer(container);
+  container->Release();
+  session.Add(document);
+  document->Release();  // the session keeps it
+  return document;
+}
+
+CATModelNode* Product(CATModelNode* holder, const CATUnicodeString& name) {
+  CATModelNode* product = Place(holder, CATModelKind::kProduct, name);
+  product->type = "Product";
+  product->part_number = name;
+  return product;
+}
+
+}  // namespace
+
+// ---- CATTestNode -----------------------------------------------------------------
+
+namespace {
+
+CATModelNode& Existing(long document, const std::string& id) {
+  CATModelNode* node = NodeOrNull(document, id);
+  if (node == nullptr) Misuse("object '" + id + "' is not in an open document");
+  return *node;
+}
+
+CATModelNode& ExistingProduct(long document, const std::string& id) {
+  CATModelNode& node = Existing(document, id);
+  if (node.Kind() != CATModelKind::kProduct) Misuse("object '" + id + "' is no product");
+  return node;
+}
+
+}  // namespace
+
+CATBaseUnknown_var CATTestNode::Object() const {
+  return NodeOrNull(document_, id_);
+}
+
+CATTestNode& CATTestNode::Name(const CATUnicodeString& name) {
+  Existing(document_, id_).name = name;
+  return *this;
+}
+
+CATTestNode& CATTestNode::Type(const CATUnicodeString& type, const CATUnicodeString& supertype) {
+  CATModelNode& node = Existing(document_, id_);
+  node.type = type;
+  node.supertype = supertype;
+  return *this;
+}
+
+CATTestNode& CATTestNode::TimeStamp(int seconds) {
+  Existing(document_, id_).time_stamp = seconds;
+  return *this;
+}
+
+CATTestNode& CATTestNode::UpdateStamp(int stamp) {
+  Existing(document_, id_).update_stamp = stamp;
+  return *this;
+}
+
+CATTestNode& CATTestNode::Key(const CATUnicodeString& name, CATAttrKind kind,
+                              CATAttrQuality quality) {
+  Existing(document_, id_).AddKey(name, kind, 0, quality);
+  return *this;
+}
+
+CATTestNode& CATTestNode::ListKey(const CATUnicodeString& name, CATAttrKind elementKind,
+                                  CATAttrQuality quality) {
+  Existing(document_, id_).AddKey(name, tk_list, elementKind, quality);
+  return *this;
+}
+
+CATTestNode& CATTestNode::Link(const CATTestNode& target) {
+  CATModelNode& node = Existing(document_, id_);
+  node.links.push_back(node.LinkTo(&Existing(target.document_, target.id_)));
+  return *this;
+}
+
+CATTestNode& CATTestNode::Owner(const CATTestNode& owner) {
+  CATModelNode& node = Existing(document_, id_);
+  node.owner =
+      owner.id_.empty() ? CATModelLink() : node.LinkTo(&Existing(owner.document_, owner.id_));
+  return *this;
+}
+
+CATTestNode& CATTestNode::Without(const IID& iid) {
+  Existing(document_, id_).RemoveInterface(iid);
+  return *this;
+}
+
+CATTestNode& CATTestNode::UpdateRaises(const CATUnicodeString& message) {
+  Existing(document_, id_).update_fault = Fault(CATModelFault::kRaises, Utf8(message));
+  return *this;
+}
+
+CATTestNode& CATTestNode::UpdateThrows(const std::string& message) {
+  Existing(document_, id_).update_fault = Fault(CATModelFault::kThrows, message);
+  return *this;
+}
+
+CATTestNode& CATTestNode::PartNumber(const CATUnicodeString& partNumber) {
+  ExistingProduct(document_, id_).part_number = partNumber;
+  return *this;
+}
+
+CATTestNode& CATTestNode::Publish(const CATUnicodeString& name, const CATTestNode& object) {
+  CATModelNode& product = ExistingProduct(document_, id_);
+  for (const CATModelPublication& publication : product.publications) {
+    if (publication.name == name) Misuse("'" + Utf8(name) + "' is published already");
+  }
+  const CATModelLink target = product.LinkTo(&Existing(object.document_, object.id_));
+  product.publications.push_back(CATModelPublication{name, product.ConnectorFor(target)});
+  return *this;
+}
+
+CATTestNode& CATTestNode::RefusePublications() {
+  ExistingProduct(document_, id_).refuses_publications = true;
+  return *this;
+}
+
+int CATTestNode::RedrawCount() const {
+  return Existing(document_, id_).redraws;
+}
+
+void CATTestNode::Delete() {
+  CATModelNode& node = Existing(document_, id_);
+  if (node.Holder() == nullptr) Misuse("a container cannot be deleted");
+  node.Holder()->RemoveChild(&node);
+}
+
+// ---- CATTestDocument --------------------------------------------------------------
+
+namespace {
+
+CATModelDocument& ExistingDocument(long serial) {
+  CATModelDocument* document = DocumentOrNull(serial);
+  if (document == nullptr) Misuse("the document is not open");
+  return *document;
+}
+
+}  // namespace
+
+CATDocument* CATTestDocument::Document() const {
+  return DocumentOrNull(serial_);
+}
+
+CATUnicodeString CATTestDocument::StorageName() const {
+  return ExistingDocument(serial_).StorageName();
+}
+
+CATTestNode CATTestDocument::Container() const {
+  CATModelDocument& document = ExistingDocument(serial_);
+  if (document.Containers().empty()) Misuse("the document has no container");
+  return CATTestNode(serial_, document.Containers().front()->id);
+}
+
+CATTestNode CATTestDocument::Part() const {
+  CATModelNode* part = ExistingDocument(serial_).FirstTopLevel(CATModelKind::kPart);
+  if (part == nullptr) Misuse("the document has no part");
+  return CATTestNode(serial_, part->id);
+}
+
+CATTestNode CATTestDocument::Product() const {
+  CATModelNode* product = ExistingDocument(serial_).FirstTopLevel(CATModelKind::kProduct);
+  if (product == nullptr) Misuse("the document has no product");
+  return CATTestNode(serial_, product->id);
+}
+
+CATTestNode CATTestDocument::Object(const std::string& id) const {
+  if (ExistingDocument(serial_).FindNode(id) == nullptr) Misuse("no object '" + id + "'");
+  return CATTestNode(serial_, id);
+}
+
+CATTestDocument& CATTestDocument::Without(const IID& iid) {
+  ExistingDocument(serial_).RemoveInterface(iid);
+  return *this;
+}
+
+CATTestDocument& CATTestDocument::SaveFails() {
+  ExistingDocument(serial_).save_fault = Fault(CATModelFault::kFails, "");
+  return *this;
+}
+
+CATTestDocument& CATTestDocument::SaveRaises(const CATUnicodeString& message) {
+  ExistingDocument(serial_).save_fault = Fault(CATModelFault::kRaises, Utf8(message));
+  return *this;
+}
+
+CATTestDocument& CATTestDocument::SaveThrows(const std::string& message) {
+  ExistingDocument(serial_).save_fault = Fault(CATModelFault::kThrows, message);
+  return *this;
+}
+
+// ---- CATTestModel ------------------------------------------------------------------
+
+CATTestModel::CATTestModel() {
+  CATModelSession::Get().Reset();
+  live_before_ = CATBaseUnknown::LiveObjectCount();
+}
+
+CATTestModel::~CATTestModel() {
+  CATModelSession::Get().Reset();
+}
+
+CATTestDocument CATTestModel::PartDocument(const CATUnicodeString& path) {
+  CATModelDocument* document = OpenNew(path, "CATPart", CATModelKind::kPartContainer);
+  CATModelNode* container = document->Containers().front();
+  CATModelNode* part = Place(container, CATModelKind::kPart, FileStem(path));
+  part->type = "Part";
+  part->supertype = "MechanicalFeature";
+  ::Product(container, FileStem(path));
+  return CATTestDocument(document->Serial());
+}
+
+CATTestDocument CATTestModel::ProductDocument(const CATUnicodeString& path) {
+  CATModelDocument* document = OpenNew(path, "CATProduct", CATModelKind::kContainer);
+  ::Product(document->Containers().front(), FileStem(path));
+  return CATTestDocument(document->Serial());
+}
+
+CATTestDocument CATTestModel::Document(const CATUnicodeString& path, const CATUnicodeString& type) {
+  if (type.GetLengthInChar() == 0) Misuse("a document needs a type");
+  return CATTestDocument(OpenNew(path, type, CATModelKind::kContainer)->Serial());
+}
+
+CATTestDocument CATTestModel::Open(const CATUnicodeString& path) {
+  CATDocument* document = nullptr;
+  if (FAILED(CATDocumentServices::OpenDocument(path, document, 1))) return CATTestDocument();
+  return CATTestDocument(CATModelDocumentOf(document)->Serial());
+}
+
+void CATTestModel::Close(const CATTestDocument& document) {
+  CATDocumentServices::Remove(document.Document());
+}
+
+CATTestNode CATTestModel::Feature(const CATTestNode& parent, const CATUnicodeString& name,
+                                  const CATUnicodeString& type) {
+  CATModelNode* feature =
+      Place(&Existing(parent.document_, parent.id_), CATModelKind::kFeature, name);
+  feature->type = type;
+  return CATTestNode(parent.document_, feature->id);
+}
+
+CATTestNode CATTestModel::Logical(const CATTestNode& parent, const CATUnicodeString& name) {
+  CATModelNode* logical =
+      Place(&Existing(parent.document_, parent.id_), CATModelKind::kLogical, name);
+  logical->type = "Logical";
+  return CATTestNode(parent.document_, logical->id);
+}
+
+CATTestNode CATTestModel::Parameter(const CATTestNode& parent, const CATUnicodeString& name,
+                                    CATCkeValueKind kind, double value) {
+  if (kind == CATCkeTextKind) Misuse("parameters hold numbers");
+  CATModelNode& holder = Existing(parent.document_, parent.id_);
+  CATModelNode* parameter = Place(&holder, CATModelKind::kParameter, name);
+  parameter->type = "Parameter";
+  parameter->parameter.kind = kind;
+  parameter->parameter.value = value;
+  if (!CATModelIsContainer(holder.Kind())) parameter->owner = parameter->LinkTo(&holder);
+  return CATTestNode(parent.document_, parameter->id);
+}
+
+CATTestNode CATTestModel::Instance(const CATTestNode& parent, const CATTestNode& reference,
+                                   const CATUnicodeString& name) {
+  CATModelNode& holder = ExistingProduct(parent.document_, parent.id_);
+  CATModelNode& target = ExistingProduct(reference.document_, reference.id_);
+  if (holder.reference.IsSet()) Misuse("an instance takes its children from its reference");
+  if (target.reference.IsSet()) Misuse("an instance of an instance");
+  CATModelNode* instance = Place(&holder, CATModelKind::kProduct, name);
+  instance->type = "Product";
+  instance->reference = instance->LinkTo(&target);
+  return CATTestNode(parent.document_, instance->id);
+}
+
+void CATTestModel::SetCurrentEditor(const CATTestDocument& document,
+                                    std::initializer_list<CATTestNode> path) {
+  CATListValCATBaseUnknown_var objects;
+  for (const CATTestNode& node : path) objects.Append(&Existing(node.document_, node.id_));
+  CATModelSession::Get().SetEditor(std::unique_ptr<CATFrmEditor>(
+      new CATFrmEditor(&ExistingDocument(document.serial_), CATPathElement(objects))));
+}
+
+void CATTestModel::ClearCurrentEditor() {
+  CATModelSession::Get().SetEditor(nullptr);
+}
+
+void CATTestModel::SetActiveElement(const CATTestNode& element) {
+  CATModelSession::Get().active_element =
+      element.id_.empty() ? CATISpecObject_var()
+                          : CATISpecObject_var(&Existing(element.document_, element.id_));
+}
+
+void CATTestModel::SetWorkModeResult(HRESULT result) {
+  CATModelSession::Get().work_mode_result = result;
+}
+
+const std::vector<CATWorkModeCall>& CATTestModel::WorkModeCalls() const {
+  return CATModelSession::Get().work_mode_calls;
+}
+
+long CATTestModel::LeakedObjects() {
+  CATModelSession::Get().Reset();
+  return CATBaseUnknown::LiveObjectCount() - live_before_;
+}

@@ -1,0 +1,24 @@
+# "axocor model": where its tests find the sample models, and the tests that
+# run the tool on them. Included from the tool's CMakeLists.txt; the
+# command's sources are globbed there.
+
+set(AXO_SAMPLE_MODELS ${PROJECT_SOURCE_DIR}/examples/models)
+
+if(AXO_BUILD_TESTS)
+  target_compile_definitions(axocor_tests PRIVATE AXOCOR_SAMPLE_MODELS="${AXO_SAMPLE_MODELS}")
+
+  # The tool as a user runs it: the sample building's tree, and a damaged
+  # copy (cut short) whose fault is named, with a non-zero exit status.
+  add_test(NAME axocor.model.show COMMAND axocor model show ${AXO_SAMPLE_MODELS}/Building.CATProduct)
+  set_tests_properties(axocor.model.show PROPERTIES PASS_REGULAR_EXPRESSION
+    "instance \"Room.2\"  of \"Room\" in .*feature \"Wall.1\"  type Wall  time stamp 1700000200.*publication \"Entrance\" -> \"Door.1\"")
+  set(damaged ${CMAKE_CURRENT_BINARY_DIR}/model-test/Damaged.CATProduct)
+  file(READ ${AXO_SAMPLE_MODELS}/Building.CATProduct building)
+  string(SUBSTRING "${building}" 0 200 building)
+  file(WRITE ${damaged} "${building}")
+  add_test(NAME axocor.model.check.damaged COMMAND axocor model check ${damaged})
+  set_tests_properties(axocor.model.check.damaged PROPERTIES PASS_REGULAR_EXPRESSION
+    "Damaged.CATProduct: cannot be opened: line [0-9]+, column [0-9]+: syntax error")
+  add_test(NAME axocor.model.check.damaged.exits COMMAND axocor model check ${damaged})
+  set_tests_properties(axocor.model.check.damaged.exits PROPERTIES WILL_FAIL TRUE)
+endif()

@@ -1,0 +1,83 @@
+// "axocor model": documents of the host's model, as the stand-in stores
+// them (examples/models holds a sample building).
+#include <CLI/CLI.hpp>
+#include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "AxocorCommands.h"
+#include "CATDocument.h"
+#include "CATDocumentFileCheck.h"
+#include "CATDocumentServices.h"
+#include "ModelTree.h"
+
+namespace {
+
+void RegisterShow(CLI::App& group) {
+  CLI::App* command = group.add_subcommand(
+      "show", "Print the tree of a document and of the documents it refers to");
+  auto file = std::make_shared<std::string>();
+  command->add_option("file", *file, "Document file (.CATPart, .CATProduct ...)")->required();
+  command->callback([file] {
+    CATDocument* document = nullptr;
+    if (FAILED(CATDocumentServices::OpenDocument(file->c_str(), document, 1))) {
+      AxocorFail("cannot open '" + *file + "' (axocor model check says why)");
+    }
+    for (CATDocument* shown : PrintModelTree(document, std::cout)) {
+      CATDocumentServices::Remove(shown);
+    }
+  });
+}
+
+void RegisterCheck(CLI::App& group) {
+  CLI::App* command = group.add_subcommand(
+      "check", "Say whether a document file and the documents it refers to can be opened");
+  auto file = std::make_shared<std::string>();
+  command->add_option("file", *file, "Document file")->required();
+  command->callback([file] {
+    std::vector<CATUnicodeString> queue{CATUnicodeString(file->c_str())};
+    int unreadable = 0;
+    for (size_t i = 0; i < queue.size(); ++i) {
+      CATDocumentFileSummary summary;
+      CATUnicodeString fault;
+      const std::string path = queue[i].ConvertToChar();
+      if (!CATCheckDocumentFile(queue[i], summary, fault)) {
+        std::cout << path << ": cannot be opened: " << fault.ConvertToChar() << "\n";
+        ++unreadable;
+        continue;
+      }
+      std::cout << path << ": a " << summary.type.ConvertToChar() << " document of "
+                << summary.objects << " objects";
+      if (summary.references.Size() > 0) {
+        std::cout << ", referring to " << summary.references.Size() << " document"
+                  << (summary.references.Size() > 1 ? "s" : "");
+      }
+      std::cout << "\n";
+      for (int r = 1; r <= summary.references.Size(); ++r) {
+        bool known = false;
+        for (const CATUnicodeString& seen : queue) known |= seen == summary.references[r];
+        if (!known) queue.push_back(summary.references[r]);
+      }
+    }
+    if (unreadable > 0) {
+      AxocorFail(std::to_string(unreadable) + " of " + std::to_string(queue.size()) +
+                 " documents cannot be opened");
+    }
+  });
+}
+
+}  // namespace
+
+void RegisterModelCommands(CLI::App& app) {
+  CLI::App* group = app.add_subcommand("model", "Documents of the host's model");
+  group->require_subcommand(1);
+  // File arguments are paths: "/models/x.CATPart" is no Windows-style option.
+  group->allow_windows_style_options(false);
+  group->footer(
+      "Examples:\n"
+      "  axocor model show examples/models/Building.CATProduct\n"
+      "  axocor model check examples/models/Building.CATProduct");
+  RegisterShow(*group);
+  RegisterCheck(*group);
+}

@@ -1,0 +1,143 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "AXOTestTempFolder.h"
+#include "AxocorCommands.h"
+#include "CATDocument.h"
+#include "CATDocumentServices.h"
+#include "CATIAlias.h"
+#include "CATTestModel.h"
+#include "CommandTestRun.h"
+
+namespace {
+
+// The sample's folder as a host path, as the tool prints it.
+std::string HostSample() {
+  std::string path = std::filesystem::path(AXOCOR_SAMPLE_MODELS).lexically_normal().u8string();
+  for (char& c : path) c = c == '/' ? '\\' : c;
+  while (!path.empty() && path.back() == '\\') path.pop_back();
+  return path;
+}
+
+class ModelCommands : public ::testing::Test {
+ protected:
+  void TearDown() override { EXPECT_EQ(model_.LeakedObjects(), 0); }
+
+  CATTestModel model_;  // the session starts and ends empty
+  AXOTestTempFolder folder_;
+};
+
+TEST_F(ModelCommands, ShowPrintsTheSampleBuildingAndClosesIt) {
+  const std::string sample = HostSample();
+  const CommandTestResult shown =
+      RunCommandForTest(RegisterModelCommands, {"model", "show", sample + "\\Building.CATProduct"});
+  EXPECT_EQ(shown.status, 0) << shown.err;
+  EXPECT_EQ(shown.out,
+            "document " + sample +
+                "\\Building.CATProduct (CATProduct)\n"
+                "  product \"Building\"  part number Building\n"
+                "    instance \"Room.1\"  of \"Room\" in " +
+                sample +
+                "\\Room.CATPart\n"
+                "    instance \"Room.2\"  of \"Room\" in " +
+                sample +
+                "\\Room.CATPart\n"
+                "document " +
+                sample +
+                "\\Room.CATPart (CATPart)\n"
+                "  part \"Room\"  type Part  time stamp 1700000000  update stamp 0\n"
+                "    feature \"Level 1\"  type Level  time stamp 1700000100  update stamp 0\n"
+                "      feature \"Wall.1\"  type Wall  time stamp 1700000200  update stamp 0\n"
+                "        parameter \"Height\" = 2700mm\n"
+                "      feature \"Wall.2\"  type Wall  time stamp 1700000300  update stamp 0\n"
+                "      feature \"Door.1\"  type Door  time stamp 1700000400  update stamp 0\n"
+                "    feature \"Roof\"  type Roof  time stamp 1700000500  update stamp 0\n"
+                "  product \"Room\"  part number Room\n"
+                "    publication \"Entrance\" -> \"Door.1\"\n");
+  CATDocument* open = nullptr;
+  EXPECT_EQ(CATDocumentServices::OpenDocument((sample + "\\Room.CATPart").c_str(), open, 0), S_OK);
+  EXPECT_EQ(CATDocumentServices::Remove(open), S_OK) << "opened anew: show closed it";
+}
+
+TEST_F(ModelCommands, ShowNamesWhatIsMissingAndUnreachable) {
+  const CATTestDocument room = model_.PartDocument(folder_.Host("Room.CATPart").c_str());
+  const CATTestDocument building =
+      model_.ProductDocument(folder_.Host("Building.CATProduct").c_str());
+  model_.Instance(building.Product(), room.Product(), "Room.1");
+  model_.Feature(room.Part(), "Anon").Without(IID_CATIAlias);
+  ASSERT_EQ(
+      CATDocumentServices::SaveAs(building, folder_.Host("Building.CATProduct").c_str(), "", 1),
+      S_OK);
+  model_.LeakedObjects();  // the room was never saved
+  const CommandTestResult shown = RunCommandForTest(
+      RegisterModelCommands, {"model", "show", folder_.Host("Building.CATProduct")});
+  EXPECT_EQ(shown.status, 0) << shown.err;
+  EXPECT_NE(shown.out.find("instance \"Room.1\"  of a product whose document is not open\n"),
+            std::string::npos)
+      << shown.out;
+  const CommandTestResult missing =
+      RunCommandForTest(RegisterModelCommands, {"model", "show", folder_.Host("Room.CATPart")});
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_NE(missing.err.find("axocor: error: cannot open"), std::string::npos) << missing.err;
+}
+
+TEST_F(ModelCommands, CheckFollowsReferencesAndNamesEachFault) {
+  const std::string sample = HostSample();
+  const CommandTestResult good = RunCommandForTest(
+      RegisterModelCommands, {"model", "check", sample + "\\Building.CATProduct"});
+  EXPECT_EQ(good.status, 0) << good.err;
+  EXPECT_EQ(good.out, sample + "\\Building.CATProduct: a CATProduct document of 4 objects, " +
+                          "referring to 1 document\n" + sample +
+                          "\\Room.CATPart: a CATPart document of 9 objects\n");
+
+  std::ifstream in(std::filesystem::path(AXOCOR_SAMPLE_MODELS) / "Room.CATPart", std::ios::binary);
+  const std::string room((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::ifstream product(std::filesystem::path(AXOCOR_SAMPLE_MODELS) / "Building.CATProduct",
+                        std::ios::binary);
+  folder_.WriteFile("Building.CATProduct", std::string((std::istreambuf_iterator<char>(product)),
+                                                       std::istreambuf_iterator<char>()));
+  folder_.WriteFile("Room.CATPart", room.substr(0, room.size() / 2));
+  const CommandTestResult damaged = RunCommandForTest(
+      RegisterModelCommands, {"model", "check", folder_.Host("Building.CATProduct")});
+  EXPECT_EQ(damaged.status, 1);
+  EXPECT_NE(damaged.out.find(folder_.Host("Room.CATPart") + ": cannot be opened: line "),
+            std::string::npos)
+      << damaged.out;
+  EXPECT_NE(damaged.err.find("axocor: error: 1 of 2 documents cannot be opened"), std::string::npos)
+      << damaged.err;
+}
+
+TEST_F(ModelCommands, TheSampleSavedOnceSavesTheSameBytesAgain) {
+  const std::string sample = HostSample();
+  const CATTestDocument building = model_.Open((sample + "\\Building.CATProduct").c_str());
+  const CATTestDocument room = model_.Open((sample + "\\Room.CATPart").c_str());
+  ASSERT_NE(room.Document(), nullptr);
+  ASSERT_EQ(CATDocumentServices::SaveAs(room, folder_.Host("Room.CATPart").c_str(), "", 1), S_OK);
+  ASSERT_EQ(
+      CATDocumentServices::SaveAs(building, folder_.Host("Building.CATProduct").c_str(), "", 1),
+      S_OK);
+  const auto read = [](const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  };
+  const std::string first_room = read(folder_.Native("Room.CATPart"));
+  const std::string first_building = read(folder_.Native("Building.CATProduct"));
+  model_.LeakedObjects();
+  folder_.MakeFolder("again");
+  const CATTestDocument building_again = model_.Open(folder_.Host("Building.CATProduct").c_str());
+  const CATTestDocument room_again = model_.Open(folder_.Host("Room.CATPart").c_str());
+  ASSERT_EQ(
+      CATDocumentServices::SaveAs(room_again, folder_.Host("again\\Room.CATPart").c_str(), "", 1),
+      S_OK);
+  ASSERT_EQ(CATDocumentServices::SaveAs(building_again,
+                                        folder_.Host("again\\Building.CATProduct").c_str(), "", 1),
+            S_OK);
+  EXPECT_EQ(read(folder_.Native("again/Room.CATPart")), first_room);
+  EXPECT_EQ(read(folder_.Native("again/Building.CATProduct")), first_building);
+}
+
+}  // namespace
