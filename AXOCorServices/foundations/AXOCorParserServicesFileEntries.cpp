@@ -5,31 +5,16 @@
 // system. A line longer than the line buffer is cut: its first bytes are
 // kept (never half a UTF-8 character) and the rest of it up to the line
 // feed is skipped, so one line of the file stays one entry.
-#include <filesystem>
-#include <fstream>
 #include <string>
-#include <system_error>
 
+#include "AXOCorNativeFiles.h"
 #include "AXOCorParserServices.h"
-#include "AXOPlatform.h"
 
 namespace {
 
 // The line buffers of the two forms: 1024 and 256 bytes with their NUL.
 constexpr std::size_t kMaxListLine = 1023;
 constexpr std::size_t kMaxFirstLine = 255;
-
-bool OpenForReading(const CATUnicodeString& hostPath, std::ifstream& stream) {
-  const std::string native = AXOPlatform::Get()->NativePath(hostPath.ConvertToChar());
-  if (native.empty()) return false;
-  const std::filesystem::path path = std::filesystem::u8path(native);
-  // Only regular files: POSIX opens a directory as a stream that reads
-  // nothing (Windows refuses it), and a pipe or a device may never end.
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(path, error)) return false;
-  stream.open(path, std::ios::in | std::ios::binary);
-  return stream.good();
-}
 
 // Drops a UTF-8 sequence that the cut at `limit` bytes left incomplete.
 void CutAtCharacter(std::string& line, std::size_t limit) {
@@ -67,12 +52,14 @@ bool ReadLine(std::streambuf& buffer, std::size_t limit, std::string& line) {
 
 bool AXOCorParserServices::GetFileEntries(const CATUnicodeString& filePath,
                                           CATListValCATUnicodeString& lines) {
-  std::ifstream stream;
-  if (!OpenForReading(filePath, stream)) return false;
+  // Only regular files: a directory reads as nothing, and a pipe or a
+  // device may never end.
+  const std::unique_ptr<AXOFileReader> file = AXOOpenRegularFile(filePath);
+  if (file == nullptr) return false;
   std::string line;
   bool more = true;
   while (more) {
-    more = ReadLine(*stream.rdbuf(), kMaxListLine, line);
+    more = ReadLine(*file, kMaxListLine, line);
     lines.Append(CATUnicodeString(line.c_str()));
   }
   return true;
@@ -80,10 +67,10 @@ bool AXOCorParserServices::GetFileEntries(const CATUnicodeString& filePath,
 
 bool AXOCorParserServices::GetFileEntries(const CATUnicodeString& filePath,
                                           CATUnicodeString& firstLine) {
-  std::ifstream stream;
-  if (!OpenForReading(filePath, stream)) return false;
+  const std::unique_ptr<AXOFileReader> file = AXOOpenRegularFile(filePath);
+  if (file == nullptr) return false;
   std::string line;
-  ReadLine(*stream.rdbuf(), kMaxFirstLine, line);
+  ReadLine(*file, kMaxFirstLine, line);
   firstLine = CATUnicodeString(line.c_str());
   return true;
 }

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "AXOCorParserServices.h"
+#include "AXOTestSpecialFiles.h"
 #include "AXOTestTempFolder.h"
 
 namespace {
@@ -85,6 +87,29 @@ TEST(GetFileEntries, MissingFileOrFolderGivesFalseAndLeavesTheOutput) {
     EXPECT_EQ(Items(lines), std::vector<std::string>{"kept"});
     EXPECT_EQ(first, "kept");
   }
+}
+
+TEST(GetFileEntries, FifoGivesFalseWithoutWaitingForAWriter) {
+  AXOTestTempFolder folder;
+  if (!AXOTestMakeFifo(folder.Native("pipe.txt"))) GTEST_SKIP() << "no FIFOs on this system";
+  const CATUnicodeString path(folder.Host("pipe.txt").c_str());
+  bool list_read = true;
+  bool line_read = true;
+  EXPECT_TRUE(AXOTestReturnsWithin(
+      std::chrono::seconds(5),
+      [&] {
+        CATListValCATUnicodeString lines;
+        list_read = AXOCorParserServices::GetFileEntries(path, lines);
+        CATUnicodeString first;
+        line_read = AXOCorParserServices::GetFileEntries(path, first);
+      },
+      [&] {
+        // Two readers may be waiting, one after the other.
+        AXOTestReleaseFifoReader(folder.Native("pipe.txt"));
+        AXOTestReleaseFifoReader(folder.Native("pipe.txt"));
+      }));
+  EXPECT_FALSE(list_read);
+  EXPECT_FALSE(line_read);
 }
 
 TEST(GetFileEntries, FirstLineFormReadsAtMost255Bytes) {

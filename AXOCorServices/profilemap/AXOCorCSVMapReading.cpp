@@ -1,12 +1,11 @@
 // Reading a profile map file into the reader's map.
 #include <cstddef>
-#include <filesystem>
-#include <fstream>
+#include <istream>
 #include <map>
 #include <string>
 
 #include "AXOCorCSVMapReader.h"
-#include "AXOPlatform.h"
+#include "foundations/AXOCorNativeFiles.h"
 
 namespace {
 
@@ -68,10 +67,10 @@ bool IsName(const CATUnicodeString& field) {
 HRESULT AXOCorCSVMapReader::ReadCatalogMap(const CATUnicodeString& path,
                                            enumTranslatorType direction) {
   map_.clear();
-  // u8path: on Windows the UTF-8 path must not pass through the code page.
-  std::ifstream file(std::filesystem::u8path(AXOPlatform::Get()->NativePath(path.ConvertToChar())),
-                     std::ios::binary);
-  if (!file) return S_OK;
+  // A pipe or a device is not read: it might never end.
+  const std::unique_ptr<AXOFileReader> opened = AXOOpenRegularFile(path);
+  if (opened == nullptr) return S_OK;
+  std::istream file(opened.get());
 
   // Import keys from fields 2 and 1 must not displace a field-3 key of a
   // later line, so they are collected apart and merged at the end.
