@@ -46,7 +46,9 @@ CATSettingMap& CATSettingRepository::State::Reference() {
 }
 
 void CATSettingRepository::State::Load() {
-  current_ = CATLoadSettingFile(CATUserSettingFile(name_));
+  // A file that cannot be read loads as an empty repository; the save that
+  // replaces it sets it aside first.
+  CATReadSettingFile(CATUserSettingFile(name_), current_);
   reference_ = current_;
   loaded_ = true;
 }
@@ -58,6 +60,10 @@ void CATSettingRepository::State::Forget() {
   strict_reads = false;
   refused_reads.clear();
   refused_writes.clear();
+}
+
+bool CATSettingRegistry::IsRepositoryName(const char* name) {
+  return IsPlainFileName(name);
 }
 
 CATSettingRepository* CATSettingRegistry::FindOrCreate(const char* name) {
