@@ -96,8 +96,9 @@ CATHOST_API int CATCloseDirectory(CATDirectory* directory);
 //   "c:\a\b.txt" => "c:\a"  + "b.txt"      "b.txt"     => ""     + "b.txt"
 //   "c:\b.txt"   => "c:\"   + "b.txt"      "c:b.txt"   => "c:"   + "b.txt"
 //   "\b.txt"     => "\"     + "b.txt"      "c:\a\"     => "c:\a" + ""
-// A null path gives two empty texts. A part longer than CAT_MAX_PATH - 1
-// bytes is cut to that length.
+// A null path gives two empty texts, and so does a path of which a part is
+// longer than CAT_MAX_PATH - 1 bytes: a part is never cut, as a cut part
+// would name another file (and might end inside a UTF-8 character).
 CATHOST_API void CATSplitPath(const char* path, char* directory, char* file);
 // Joins `directory` and `file` into `path`, a CAT_MAX_PATH buffer, putting
 // one "\" between them unless the directory is empty or already ends with
@@ -105,7 +106,8 @@ CATHOST_API void CATSplitPath(const char* path, char* directory, char* file);
 //   "c:\a" + "b.txt" => "c:\a\b.txt"    "c:\a\" + "b.txt" => "c:\a\b.txt"
 //   ""     + "b.txt" => "b.txt"         "c:\a"  + ""      => "c:\a\"
 // Null texts count as empty. A result longer than CAT_MAX_PATH - 1 bytes is
-// cut to that length. `path` may be one of the input buffers.
+// not cut: `path` gets the empty text instead. `path` may be one of the
+// input buffers.
 CATHOST_API void CATMakePath(const char* directory, const char* file, char* path);
 
 #endif  // CATLib_h
