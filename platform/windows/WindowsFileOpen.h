@@ -3,8 +3,12 @@
 
 // Opening files in the Windows backend, shared by its file services.
 
+#ifndef NOMINMAX
 #define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
+#endif
 #include <windows.h>
 
 #include <string>

@@ -12,8 +12,9 @@
 //   "\tmp\b.txt"   => "/tmp/b.txt"
 //   "C:\data\b"    => "<drive root>/c/data/b"   (letter in lower case)
 // The drive root is the folder given to AXOPlatform::SetDriveRoot, else the
-// value of the environment variable AXO_DRIVE_ROOT, else "/tmp/axo-drives";
-// tests point it at a temporary folder to use "c:\..." paths.
+// value of the environment variable AXO_DRIVE_ROOT, else "axo-drives" in the
+// user's own data folder ($XDG_CONFIG_HOME, else $HOME/.config); tests point
+// it at a temporary folder to use "c:\..." paths.
 //
 // Texts are UTF-8. The functions keep no state of their own and are meant
 // for the application's one thread.
