@@ -16,14 +16,31 @@ namespace {
 constexpr std::size_t kMaxListLine = 1023;
 constexpr std::size_t kMaxFirstLine = 255;
 
-// Drops a UTF-8 sequence that the cut at `limit` bytes left incomplete.
+bool IsContinuation(char c) {
+  return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
+// The bytes of the UTF-8 character that the lead byte `c` starts; 1 for a
+// byte that starts none.
+std::size_t SequenceLength(char c) {
+  const unsigned char u = static_cast<unsigned char>(c);
+  return u >= 0xC0 && u < 0xE0 ? 2 : u >= 0xE0 && u < 0xF0 ? 3 : u >= 0xF0 && u < 0xF8 ? 4 : 1;
+}
+
+// Cuts `line` to `limit` bytes, dropping the start of a UTF-8 character that
+// the cut would split. A byte that is part of no character (a stray
+// continuation byte) is a character of its own, as in the host's texts, so
+// at most the 3 bytes of one character are dropped.
 void CutAtCharacter(std::string& line, std::size_t limit) {
   if (line.size() <= limit) return;
-  std::size_t end = limit;
-  // Continuation bytes (10xxxxxx) at the cut belong to the character whose
-  // lead byte would otherwise end the line without them.
-  while (end > 0 && (static_cast<unsigned char>(line[end]) & 0xC0) == 0x80) --end;
-  line.resize(end);
+  if (IsContinuation(line[limit])) {
+    for (std::size_t back = 1; back <= 3 && back <= limit; ++back) {
+      if (IsContinuation(line[limit - back])) continue;
+      if (SequenceLength(line[limit - back]) > back) limit -= back;
+      break;
+    }
+  }
+  line.resize(limit);
 }
 
 // Reads one line without its line end into `line`, keeping at most `limit`
