@@ -64,4 +64,24 @@ inline bool AXOTestRunAndKillChild(const std::string& childTest, const std::file
   return got_ready;
 }
 
+// In the parent: how many children a test kills. `most` of them, or fewer
+// where starting a program is slow (under an emulator): none is started
+// once `budget` has passed, but at least `least` are.
+class AXOTestKillBudget {
+ public:
+  explicit AXOTestKillBudget(int least = 30, int most = 150,
+                             std::chrono::seconds budget = std::chrono::seconds(20))
+      : least_(least), most_(most), end_(std::chrono::steady_clock::now() + budget) {}
+
+  // Whether to kill another child after `done` of them.
+  bool Another(int done) const {
+    return done < least_ || (done < most_ && std::chrono::steady_clock::now() < end_);
+  }
+
+ private:
+  const int least_;
+  const int most_;
+  const std::chrono::steady_clock::time_point end_;
+};
+
 #endif  // AXOTestKilledChild_h

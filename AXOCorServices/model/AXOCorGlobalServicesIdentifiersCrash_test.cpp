@@ -20,8 +20,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int kKills = 150;
-
 // The child: reserves 1, 2 or 3 numbers at a time from the counter "crash"
 // of the startup path its parent set, until it is killed.
 TEST(CounterCrashChild, DISABLED_ReservesUntilKilled) {
@@ -68,7 +66,9 @@ TEST_F(CounterCrash, EveryKilledReservationLeavesAWholeNumberAndTheNextCleansUp)
   std::mt19937 random(20240612);
   long last = 0;
   int progressed = 0;
-  for (int kill = 0; kill < kKills; ++kill) {
+  const AXOTestKillBudget budget;
+  int kill = 0;
+  for (; budget.Another(kill); ++kill) {
     SCOPED_TRACE("kill " + std::to_string(kill));
     ASSERT_TRUE(AXOTestRunAndKillChild("CounterCrashChild.DISABLED_ReservesUntilKilled",
                                        folder_.Native("ready"), std::chrono::milliseconds(20),
@@ -81,7 +81,7 @@ TEST_F(CounterCrash, EveryKilledReservationLeavesAWholeNumberAndTheNextCleansUp)
     // temporary file.
     ASSERT_LE(Names().size(), 3u);
   }
-  EXPECT_GT(progressed, kKills / 10) << "the children hardly reserved anything before being killed";
+  EXPECT_GT(progressed, kill / 10) << "the children hardly reserved anything before being killed";
   CATUnicodeString counter("crash");
   long number = -1;
   AXOCorGlobalServices::GetIDSeqNumber(counter, 1, number);

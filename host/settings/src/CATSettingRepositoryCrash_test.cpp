@@ -19,7 +19,6 @@ namespace fs = std::filesystem;
 
 const char kName[] = "Crash";
 constexpr int kKeys = 8;
-constexpr int kKills = 150;
 
 // Every save writes generation g to all keys, and a text long enough that
 // a kill often lands in the middle of writing it.
@@ -85,7 +84,9 @@ TEST_F(CATSettingRepositoryCrash, EveryKilledSaveLeavesOneWholeStateAndTheNextSa
   std::mt19937 random(20240611);
   int last = 0;
   int progressed = 0;
-  for (int kill = 0; kill < kKills; ++kill) {
+  const AXOTestKillBudget budget;
+  int kill = 0;
+  for (; budget.Another(kill); ++kill) {
     SCOPED_TRACE("kill " + std::to_string(kill));
     ASSERT_TRUE(AXOTestRunAndKillChild("CATSettingRepositoryCrash.DISABLED_SavesUntilKilled",
                                        folder_ / "ready", std::chrono::milliseconds(20), random));
@@ -99,7 +100,7 @@ TEST_F(CATSettingRepositoryCrash, EveryKilledSaveLeavesOneWholeStateAndTheNextSa
     // cleaned up by the child's next save.
     ASSERT_LE(OtherFiles(), 1u);
   }
-  EXPECT_GT(progressed, kKills / 10) << "the children hardly saved anything before being killed";
+  EXPECT_GT(progressed, kill / 10) << "the children hardly saved anything before being killed";
   Reopen();
   Save(last + 1);
   EXPECT_EQ(SavedGeneration(), last + 1);
