@@ -18,12 +18,12 @@
 
 // Stops the run when `condition` does not hold: libFuzzer keeps the input
 // that got there as a finding.
-#define AXO_FUZZ_CHECK(condition)                                                        \
-  do {                                                                                   \
-    if (!(condition)) {                                                                  \
+#define AXO_FUZZ_CHECK(condition)                                                           \
+  do {                                                                                      \
+    if (!(condition)) {                                                                     \
       std::fprintf(stderr, "%s:%d: property broken: %s\n", __FILE__, __LINE__, #condition); \
-      std::abort();                                                                      \
-    }                                                                                    \
+      std::abort();                                                                         \
+    }                                                                                       \
   } while (false)
 
 // The fuzz input as bytes.

@@ -46,8 +46,8 @@ void CheckCompressedText(const std::string& text) {
   const _GUID zero = {};
   const _GUID guid = AXOArcGuid::GetGuidFromCompressedString(text.c_str());
   const std::string as_c_text = text.c_str();  // up to a NUL byte, as the operation reads it
-  const bool valid = as_c_text.size() == 22 &&
-                     as_c_text.find_first_not_of(kAlphabet) == std::string::npos;
+  const bool valid =
+      as_c_text.size() == 22 && as_c_text.find_first_not_of(kAlphabet) == std::string::npos;
   if (!valid) {
     AXO_FUZZ_CHECK(SameGuid(guid, zero));
     return;

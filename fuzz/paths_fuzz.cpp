@@ -60,7 +60,8 @@ void CheckExtensions(const CATUnicodeString& name) {
 
 bool MakeUp(const std::string& whole, const std::string& head, const std::string& tail) {
   return head.size() + tail.size() <= whole.size() &&
-         head.size() + tail.size() + 1 >= whole.size() && whole.compare(0, head.size(), head) == 0 &&
+         head.size() + tail.size() + 1 >= whole.size() &&
+         whole.compare(0, head.size(), head) == 0 &&
          whole.compare(whole.size() - tail.size(), tail.size(), tail) == 0;
 }
 

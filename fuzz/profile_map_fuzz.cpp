@@ -38,7 +38,8 @@ std::vector<Record> RecordsOf(const std::string& bytes) {
     Record record;
     record.fields[0] = line.substr(0, first);
     record.fields[1] = line.substr(first + 1, second - first - 1);
-    record.fields[2] = line.substr(second + 1, third == std::string::npos ? third : third - second - 1);
+    record.fields[2] =
+        line.substr(second + 1, third == std::string::npos ? third : third - second - 1);
     records.push_back(record);
   }
   return records;
