@@ -123,4 +123,23 @@ TEST(PlatformFiles, ChangeFileModeReportsMissingFiles) {
   fs::remove(file);
 }
 
+// Run by KillProcessEndsAChildAtOnce as the child: waits far longer than
+// the test would, unless it is killed.
+TEST(PlatformChild, DISABLED_WaitsAMinute) {
+  std::this_thread::sleep_for(std::chrono::seconds(60));
+}
+
+TEST(PlatformProcess, KillProcessEndsAChildAtOnce) {
+  AXOPlatform* platform = AXOPlatform::Get();
+  const std::int64_t child = platform->StartProcess(
+      {platform->ExecutablePath(), "--gtest_filter=PlatformChild.DISABLED_WaitsAMinute",
+       "--gtest_also_run_disabled_tests"});
+  ASSERT_GT(child, 0);
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_TRUE(platform->KillProcess(child));
+  EXPECT_NE(platform->WaitForProcess(child), 0);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(30));
+  EXPECT_FALSE(platform->KillProcess(child)) << "no longer waited for";
+}
+
 }  // namespace

@@ -6,7 +6,9 @@
 #   3. the Windows build ("windows" preset, mingw-w64) with its tests under Wine,
 #   4. the consumer project against the installed native and Windows packages,
 #   5. the road test of one IFC export (tests/road) against the installed
-#      native, sanitizer and Windows packages.
+#      native, sanitizer and Windows packages,
+#   6. the fuzz targets, 20 s each (scripts/run-fuzz.sh; AXO_FUZZ_SECONDS
+#      sets another time).
 # Installs missing Debian packages first. Every stage runs even when an
 # earlier one fails; the exit status is non-zero when any stage failed.
 #
@@ -76,6 +78,7 @@ stage road-native scripts/test-installed.sh tests/road default
 stage road-sanitizers scripts/test-installed.sh tests/road asan
 stage road-windows scripts/test-installed.sh tests/road windows
 scripts/wine-emulator.sh --stop
+stage fuzz scripts/run-fuzz.sh
 
 echo
 echo "=== summary: $((SECONDS - start_time)) s ==="

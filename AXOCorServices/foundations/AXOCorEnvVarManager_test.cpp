@@ -109,6 +109,22 @@ TEST_F(EnvVarManagerTest, RuntimeFileMissOutputDependsOnWhetherADirectoryWasTrie
   EXPECT_EQ(path, "");
 }
 
+TEST_F(EnvVarManagerTest, RuntimeFileBeyondTheHostsPathBufferIsNeverAnotherFile) {
+  // A folder of 255 bytes: "<folder>\pla" fits the host's 260-byte buffer,
+  // and "<folder>\plan.xml" cut to fit would be that file.
+  const std::size_t base = folder_.Host().size();
+  ASSERT_LT(base, 150u);
+  const std::string relative = std::string(100, 'd') + "/" + std::string(254 - base - 101, 'e');
+  ASSERT_EQ(folder_.Host(relative).size(), 255u);
+  folder_.WriteFile(relative + "/pla");
+  Set(kPathVariable, folder_.Host(relative));
+  CATUnicodeString path("untouched");
+  EXPECT_FALSE(AXOCorEnvVarManager::GetRuntimeFilePath(kPathVariable, "plan.xml", path));
+  EXPECT_EQ(path, "");
+  ASSERT_TRUE(AXOCorEnvVarManager::GetRuntimeFilePath(kPathVariable, "pla", path));
+  EXPECT_EQ(std::string(path.ConvertToChar()), folder_.Host(relative + "/pla"));
+}
+
 TEST_F(EnvVarManagerTest, CatalogPathPutsNoSeparatorBetweenDirectoryAndName) {
   folder_.WriteFile("cat/steel.catalog");
   folder_.WriteFile("catsteel.catalog");

@@ -5,13 +5,10 @@
 // system. A line longer than the line buffer is cut: its first bytes are
 // kept (never half a UTF-8 character) and the rest of it up to the line
 // feed is skipped, so one line of the file stays one entry.
-#include <filesystem>
-#include <fstream>
 #include <string>
-#include <system_error>
 
+#include "AXOCorNativeFiles.h"
 #include "AXOCorParserServices.h"
-#include "AXOPlatform.h"
 
 namespace {
 
@@ -19,26 +16,31 @@ namespace {
 constexpr std::size_t kMaxListLine = 1023;
 constexpr std::size_t kMaxFirstLine = 255;
 
-bool OpenForReading(const CATUnicodeString& hostPath, std::ifstream& stream) {
-  const std::string native = AXOPlatform::Get()->NativePath(hostPath.ConvertToChar());
-  if (native.empty()) return false;
-  const std::filesystem::path path = std::filesystem::u8path(native);
-  // Only regular files: POSIX opens a directory as a stream that reads
-  // nothing (Windows refuses it), and a pipe or a device may never end.
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(path, error)) return false;
-  stream.open(path, std::ios::in | std::ios::binary);
-  return stream.good();
+bool IsContinuation(char c) {
+  return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
 }
 
-// Drops a UTF-8 sequence that the cut at `limit` bytes left incomplete.
+// The bytes of the UTF-8 character that the lead byte `c` starts; 1 for a
+// byte that starts none.
+std::size_t SequenceLength(char c) {
+  const unsigned char u = static_cast<unsigned char>(c);
+  return u >= 0xC0 && u < 0xE0 ? 2 : u >= 0xE0 && u < 0xF0 ? 3 : u >= 0xF0 && u < 0xF8 ? 4 : 1;
+}
+
+// Cuts `line` to `limit` bytes, dropping the start of a UTF-8 character that
+// the cut would split. A byte that is part of no character (a stray
+// continuation byte) is a character of its own, as in the host's texts, so
+// at most the 3 bytes of one character are dropped.
 void CutAtCharacter(std::string& line, std::size_t limit) {
   if (line.size() <= limit) return;
-  std::size_t end = limit;
-  // Continuation bytes (10xxxxxx) at the cut belong to the character whose
-  // lead byte would otherwise end the line without them.
-  while (end > 0 && (static_cast<unsigned char>(line[end]) & 0xC0) == 0x80) --end;
-  line.resize(end);
+  if (IsContinuation(line[limit])) {
+    for (std::size_t back = 1; back <= 3 && back <= limit; ++back) {
+      if (IsContinuation(line[limit - back])) continue;
+      if (SequenceLength(line[limit - back]) > back) limit -= back;
+      break;
+    }
+  }
+  line.resize(limit);
 }
 
 // Reads one line without its line end into `line`, keeping at most `limit`
@@ -67,12 +69,14 @@ bool ReadLine(std::streambuf& buffer, std::size_t limit, std::string& line) {
 
 bool AXOCorParserServices::GetFileEntries(const CATUnicodeString& filePath,
                                           CATListValCATUnicodeString& lines) {
-  std::ifstream stream;
-  if (!OpenForReading(filePath, stream)) return false;
+  // Only regular files: a directory reads as nothing, and a pipe or a
+  // device may never end.
+  const std::unique_ptr<AXOFileReader> file = AXOOpenRegularFile(filePath);
+  if (file == nullptr) return false;
   std::string line;
   bool more = true;
   while (more) {
-    more = ReadLine(*stream.rdbuf(), kMaxListLine, line);
+    more = ReadLine(*file, kMaxListLine, line);
     lines.Append(CATUnicodeString(line.c_str()));
   }
   return true;
@@ -80,10 +84,10 @@ bool AXOCorParserServices::GetFileEntries(const CATUnicodeString& filePath,
 
 bool AXOCorParserServices::GetFileEntries(const CATUnicodeString& filePath,
                                           CATUnicodeString& firstLine) {
-  std::ifstream stream;
-  if (!OpenForReading(filePath, stream)) return false;
+  const std::unique_ptr<AXOFileReader> file = AXOOpenRegularFile(filePath);
+  if (file == nullptr) return false;
   std::string line;
-  ReadLine(*stream.rdbuf(), kMaxFirstLine, line);
+  ReadLine(*file, kMaxFirstLine, line);
   firstLine = CATUnicodeString(line.c_str());
   return true;
 }

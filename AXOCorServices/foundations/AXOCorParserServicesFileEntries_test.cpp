@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "AXOCorParserServices.h"
+#include "AXOTestSpecialFiles.h"
 #include "AXOTestTempFolder.h"
 
 namespace {
@@ -52,12 +54,24 @@ TEST(GetFileEntries, CutsLinesLongerThan1023Bytes) {
   EXPECT_EQ(ReadLines(over_limit + "\nnext\n"),
             (std::vector<std::string>{std::string(1023, 'b'), "next", ""}));
   EXPECT_EQ(ReadLines(over_limit), std::vector<std::string>{std::string(1023, 'b')});
-  // Never half a character: "ü" (2 bytes) would straddle the cut.
-  std::string straddling(1022, 'c');
-  straddling +=
-      "\xC3\xBC"
-      "tail";
-  EXPECT_EQ(ReadLines(straddling), std::vector<std::string>{std::string(1022, 'c')});
+  // Never half a character, and never more than one character lost.
+  const struct {
+    std::string at_cut;  // bytes from position 1021 on
+    std::string kept;    // of them
+  } cuts[] = {
+      {"c\xC3\xBCtail", "c"},                    // "ü" would straddle the cut
+      {"\xC3\xBCtail", "\xC3\xBC"},              // ends at the cut
+      {"\xF0\x9F\x98\x80", ""},                  // a 4-byte character from 1021 on
+      {"cc\xBE\xBE\xBE\xBE", "cc"},              // stray continuation bytes
+      {"\xBE\xBE\xBE\xBE\xBE\xBE", "\xBE\xBE"},  // ... each a character of its own
+      {"c\xE2\x82\xAC", "c"},
+      {"c\xFF\x80\x80", "c\xFF"},  // no lead byte: kept
+  };
+  for (const auto& c : cuts) {
+    SCOPED_TRACE(c.at_cut);
+    EXPECT_EQ(ReadLines(std::string(1021, 'c') + c.at_cut),
+              std::vector<std::string>{std::string(1021, 'c') + c.kept});
+  }
 }
 
 TEST(GetFileEntries, AppendsToTheList) {
@@ -85,6 +99,29 @@ TEST(GetFileEntries, MissingFileOrFolderGivesFalseAndLeavesTheOutput) {
     EXPECT_EQ(Items(lines), std::vector<std::string>{"kept"});
     EXPECT_EQ(first, "kept");
   }
+}
+
+TEST(GetFileEntries, FifoGivesFalseWithoutWaitingForAWriter) {
+  AXOTestTempFolder folder;
+  if (!AXOTestMakeFifo(folder.Native("pipe.txt"))) GTEST_SKIP() << "no FIFOs on this system";
+  const CATUnicodeString path(folder.Host("pipe.txt").c_str());
+  bool list_read = true;
+  bool line_read = true;
+  EXPECT_TRUE(AXOTestReturnsWithin(
+      std::chrono::seconds(5),
+      [&] {
+        CATListValCATUnicodeString lines;
+        list_read = AXOCorParserServices::GetFileEntries(path, lines);
+        CATUnicodeString first;
+        line_read = AXOCorParserServices::GetFileEntries(path, first);
+      },
+      [&] {
+        // Two readers may be waiting, one after the other.
+        AXOTestReleaseFifoReader(folder.Native("pipe.txt"));
+        AXOTestReleaseFifoReader(folder.Native("pipe.txt"));
+      }));
+  EXPECT_FALSE(list_read);
+  EXPECT_FALSE(line_read);
 }
 
 TEST(GetFileEntries, FirstLineFormReadsAtMost255Bytes) {

@@ -52,6 +52,45 @@ TEST(MakeFilePath, OutputMayBeAnInput) {
   EXPECT_EQ(text, "c:\\data\\c:\\data");
 }
 
+TEST(SplitAndMakeFilePath, PathsBeyondTheHostsBuffersGiveEmptyTexts) {
+  const std::string folder(250, 'f');
+  std::string umlauts;  // 2 bytes each: a cut at 259 bytes would split one
+  for (int i = 0; i < 130; ++i) umlauts += "\xC3\xA4";
+  const struct {
+    std::string directory;
+    std::string file;
+    std::string path;
+  } joins[] = {
+      {folder, "plan.xml", folder + "\\plan.xml"},  // 259 bytes
+      {folder, "plan.xmlx", ""},                    // 260
+      {"c:\\", umlauts, ""},
+  };
+  for (const auto& c : joins) {
+    SCOPED_TRACE(c.directory.size() + c.file.size());
+    CATUnicodeString path("old");
+    AXOCorParserServices::MakeFilePath(c.directory.c_str(), c.file.c_str(), path);
+    EXPECT_EQ(std::string(path.ConvertToChar()), c.path);
+  }
+
+  const struct {
+    std::string path;
+    std::string directory;
+    std::string file;
+  } splits[] = {
+      {folder + "\\" + folder, folder, folder},  // each part fits
+      {folder + "\\" + folder + "\\x", "", ""},
+      {"c:\\" + umlauts, "", ""},
+  };
+  for (const auto& c : splits) {
+    SCOPED_TRACE(c.path.size());
+    CATUnicodeString directory("old");
+    CATUnicodeString file("old");
+    AXOCorParserServices::SplitFilePath(c.path.c_str(), directory, file);
+    EXPECT_EQ(std::string(directory.ConvertToChar()), c.directory);
+    EXPECT_EQ(std::string(file.ConvertToChar()), c.file);
+  }
+}
+
 TEST(VerifyFileExtension, AppendsTheExtensionUnlessItEndsTheName) {
   struct {
     const char* name;

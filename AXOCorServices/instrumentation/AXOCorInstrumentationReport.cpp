@@ -1,10 +1,9 @@
 // The report side of the instrumentation registry: rows and the CSV file.
-#include <filesystem>
 #include <fstream>
 #include <string>
 
 #include "AXOCorInstrumentation.h"
-#include "AXOPlatform.h"
+#include "foundations/AXOCorNativeFiles.h"
 
 namespace {
 
@@ -57,7 +56,7 @@ void AXOCorInstrumentation::Dump() {
   // created: where drive letters are folders below a drive root, a missing
   // "c" folder is a missing drive, and the report is dropped as it is for a
   // drive without the right to write.
-  std::ofstream out(std::filesystem::u8path(AXOPlatform::Get()->NativePath(kReportPath)),
+  std::ofstream out(AXONativeFsPath(kReportPath),
                     std::ios::out | std::ios::trunc | std::ios::binary);
   if (!out) return;
   WriteReportLine(out, kReportHeader);

@@ -97,6 +97,69 @@ TEST_F(GetIDSeqNumberTest, RefusesWhatWouldMoveTheCounterBackOrBeyond32Bits) {
   }
 }
 
+TEST_F(GetIDSeqNumberTest, LeavesARefusedCounterByteForByteWhateverItsSize) {
+  const std::string long_tail(100 * 1024, ' ');
+  const std::string contents[] = {
+      "-5" + long_tail,                     // a negative number
+      "2147483647" + long_tail,             // full
+      "99999999999" + long_tail + "\n",     // beyond 32 bits
+      "41" + std::string(70 * 1024, '\n'),  // a number, but no counter is that long
+      std::string(65 * 1024, ' ') + "41",   // the number beyond what is read
+  };
+  for (const std::string& content : contents) {
+    SCOPED_TRACE(content.substr(0, 12) + "... (" + std::to_string(content.size()) + " bytes)");
+    const fs::path counter = PutCounter("first", "beams", content);
+    fs::permissions(counter, fs::perms::owner_read);
+    EXPECT_EQ(-1, Reserve("beams", 1));
+    EXPECT_TRUE(ReadFile(counter) == content);
+    EXPECT_EQ(fs::perms::none, fs::status(counter).permissions() & fs::perms::owner_write)
+        << "left read-only";
+    fs::permissions(counter, fs::perms::owner_read | fs::perms::owner_write);
+  }
+}
+
+TEST_F(GetIDSeqNumberTest, RefusesNamesThatReachOutsideTheCounterFolder) {
+  // A file that such a name could reach, one folder above the counters; a
+  // counter of the same content inside them shows that nothing is used.
+  const fs::path outside = folder_.WriteFile("first/precious", "7");
+  fs::permissions(outside, fs::perms::owner_read);
+  PutCounter("first", "sub/precious", "7");
+  const std::string native_outside = outside.u8string();
+  const std::string host_outside = folder_.Host("first") + "\\precious";
+  const std::string names[] = {"..\\precious",
+                               "../precious",
+                               "sub\\..\\..\\precious",
+                               "sub/../../precious",
+                               "..",
+                               ".. \\precious",
+                               "...\\precious",
+                               "\\" + host_outside,
+                               "/" + native_outside,
+                               host_outside,
+                               "c:\\precious",
+                               "sub\\precious:stream",
+                               ""};
+  for (const std::string& name : names) {
+    SCOPED_TRACE(name);
+    EXPECT_EQ(-1, Reserve(name.c_str(), 1, 5));
+    CATUnicodeString counter(name.c_str());
+    EXPECT_TRUE(AXOCorGlobalServices::GetIDSeqNumber(counter, 1) == "-1");
+  }
+  EXPECT_EQ("7", ReadFile(outside));
+  EXPECT_EQ(fs::perms::none, fs::status(outside).permissions() & fs::perms::owner_write);
+  EXPECT_FALSE(fs::exists(outside.u8string() + ".axo-lock"));
+  EXPECT_EQ("7", ReadFile(Counter("first", "sub/precious")));
+  // Names that only look alike stay inside and are served.
+  for (const char* name : {"sub\\precious", "sub/./precious", "sub\\\\precious"}) {
+    SCOPED_TRACE(name);
+    EXPECT_GT(Reserve(name, 1), 7);
+  }
+  PutCounter("first", "..beams", "1");
+  PutCounter("first", "beams..", "1");
+  EXPECT_EQ(2, Reserve("..beams", 1));
+  EXPECT_EQ(2, Reserve("beams..", 1));
+}
+
 TEST_F(GetIDSeqNumberTest, FormatsTheNumberAsTextMinusOneWhenThereIsNone) {
   PutCounter("first", "beams", "41");
   CATUnicodeString counter("beams");

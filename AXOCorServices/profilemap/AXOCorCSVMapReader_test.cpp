@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <string>
 #include <vector>
 
+#include "AXOTestSpecialFiles.h"
 #include "AXOTestTempFolder.h"
 
 namespace {
@@ -219,6 +221,25 @@ TEST_F(ProfileMap, RemoveInstanceGivesEmptyReader) {
   Read("A,,AA\n", kExport);
   AXOCorCSVMapReader::RemoveInstance();
   AXOCorCSVMapReader::RemoveInstance();
+  EXPECT_EQ(Export("A"), "<none>");
+}
+
+TEST_F(ProfileMap, MapThatIsNotARegularFileReadsEmptyWithoutWaiting) {
+  Read("A,,AA\n", kExport);
+  folder_.MakeFolder("folder.csv");
+  AXOCorCSVMapReader* reader = AXOCorCSVMapReader::GetInstance();
+  EXPECT_EQ(reader->ReadCatalogMap(folder_.Host("folder.csv").c_str(), kExport), S_OK);
+  EXPECT_EQ(Export("A"), "<none>");
+
+  // A FIFO never ends for a reader that waits for its writer.
+  if (!AXOTestMakeFifo(folder_.Native("pipe.csv"))) return;  // no FIFOs here
+  Read("A,,AA\n", kExport);
+  HRESULT result = E_FAIL;
+  EXPECT_TRUE(AXOTestReturnsWithin(
+      std::chrono::seconds(5),
+      [&] { result = reader->ReadCatalogMap(folder_.Host("pipe.csv").c_str(), kExport); },
+      [&] { AXOTestReleaseFifoReader(folder_.Native("pipe.csv")); }));
+  EXPECT_EQ(result, S_OK);
   EXPECT_EQ(Export("A"), "<none>");
 }
 

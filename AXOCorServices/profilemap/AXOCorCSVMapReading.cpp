@@ -1,20 +1,19 @@
 // Reading a profile map file into the reader's map.
-#include <filesystem>
-#include <fstream>
+#include <istream>
 #include <memory>
 
 #include "AXOCorCSVMapReader.h"
-#include "AXOPlatform.h"
+#include "foundations/AXOCorNativeFiles.h"
 #include "profilemap/AXOCorCSVMapEntries.h"
 #include "profilemap/AXOCorCSVMapLines.h"
 
 HRESULT AXOCorCSVMapReader::ReadCatalogMap(const CATUnicodeString& path,
                                            enumTranslatorType direction) {
   map_.reset();
-  // u8path: on Windows the UTF-8 path must not pass through the code page.
-  std::ifstream file(std::filesystem::u8path(AXOPlatform::Get()->NativePath(path.ConvertToChar())),
-                     std::ios::binary);
-  if (!file) return S_OK;
+  // A pipe or a device is not read: it might never end.
+  const std::unique_ptr<AXOFileReader> opened = AXOOpenRegularFile(path);
+  if (opened == nullptr) return S_OK;
+  std::istream file(opened.get());
 
   using namespace axo_profile_map;
   auto map = std::make_shared<ProfileMap>(direction == TranslatorImport ? Direction::kImport

@@ -28,7 +28,8 @@ class ExportedByAXOCorServices AXOCorParserServices {
   static void ParseString(const CATUnicodeString& text, const CATUnicodeString& separator,
                           CATListValCATUnicodeString& tokens);
   // The host's CATSplitPath and CATMakePath (see CATLib.h), through
-  // 260-byte buffers: "c:\a\b.xml" <=> "c:\a" + "b.xml".
+  // 260-byte buffers: "c:\a\b.xml" <=> "c:\a" + "b.xml". A part or a path
+  // that does not fit there is never cut: the outputs are then all "".
   static void SplitFilePath(const CATUnicodeString& path, CATUnicodeString& directory,
                             CATUnicodeString& fileName);
   static void MakeFilePath(const CATUnicodeString& directory, const CATUnicodeString& fileName,

@@ -9,8 +9,11 @@
 // Tests replace the active backend with SetForTesting(), usually with an
 // AXOPlatformWrapper subclass that overrides a few services.
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <streambuf>
 #include <string>
 #include <vector>
 
@@ -76,6 +79,41 @@ enum class AXOFileUpdate {
   kReplaced,    // the file holds the new content
 };
 
+// What OpenRegularFile found.
+enum class AXOFileOpen {
+  kOpened,      // a regular file, now open for reading
+  kMissing,     // nothing of that name, or a folder on the way is missing
+  kNotRegular,  // a directory, pipe, device or socket: not opened for reading
+  kFailed,      // there, but it cannot be opened (no right to read it, ...)
+};
+
+// A regular file open for reading, as a stream buffer that reads it from
+// its start (`std::istream in(reader.get())`). A read error ends the input
+// as the end of the file does; ReadFailed tells the two apart. The file is
+// closed when the reader goes.
+class AXO_PLATFORM_API AXOFileReader : public std::streambuf {
+ public:
+  ~AXOFileReader() override;
+  AXOFileReader(const AXOFileReader&) = delete;
+  AXOFileReader& operator=(const AXOFileReader&) = delete;
+
+  // True once a read of the file failed.
+  bool ReadFailed() const { return failed_; }
+
+ protected:
+  AXOFileReader();
+  // Reads at most `size` bytes into `buffer`: the number read, 0 at the end
+  // of the file, -1 on an error. Implemented by each backend.
+  virtual std::ptrdiff_t ReadBytes(char* buffer, std::size_t size) = 0;
+
+ private:
+  int_type underflow() override;
+  std::streamsize xsgetn(char_type* bytes, std::streamsize count) override;
+
+  std::vector<char> buffer_;
+  bool failed_ = false;
+};
+
 class AXO_PLATFORM_API AXOPlatform {
  public:
   virtual ~AXOPlatform();
@@ -112,16 +150,29 @@ class AXO_PLATFORM_API AXOPlatform {
   // the native form of this OS. See the backends for drive letters.
   virtual std::string NativePath(const std::string& hostPath) = 0;
   // Sets the folder that stands for drive letters on systems without them
-  // ("c:\x" becomes "<root>/c/x"). Ignored where drive letters are real.
+  // ("c:\x" becomes "<root>/c/x"; see the POSIX backend for the default).
+  // Ignored where drive letters are real.
   virtual void SetDriveRoot(const std::string& nativeFolder) = 0;
   // Replaces the file `path` (native) by one holding `contents`, so that
   // the file is at every moment either whole old or whole new: the bytes go
-  // to "<path>.<process id>.tmp" in the same folder, are flushed to the
-  // disk, and that file is renamed over `path`. Returns false when a step
-  // fails (no such folder, no permission, disk full, a directory in the way);
-  // the temporary file is then removed and `path` is left as it was. On
-  // POSIX the new file has the permission bits of the one it replaces.
+  // to a temporary file "<path>.<16 random hexadecimal digits>.tmp" in the
+  // same folder, created anew (never one that is there already, nor through
+  // a link) and held so that no other save takes it away, are flushed to
+  // the disk, and that file is renamed over `path`. A temporary file of
+  // `path` that no save holds any more (one left by a process that ended
+  // half-way) is removed first; so are those of the older form
+  // "<path>.<process id>.tmp". Returns false when a step fails (no such
+  // folder, no permission, disk full, a directory in the way); the
+  // temporary file is then removed and `path` is left as it was. On POSIX
+  // the new file has the permission bits of the one it replaces.
   virtual bool ReplaceFileAtomically(const std::string& path, const std::string& contents) = 0;
+  // Opens the file `path` (native) for reading, shared with other readers
+  // and writers. What was opened is checked, not the name beforehand, and
+  // the opening never waits (a pipe without a writer included): only a
+  // regular file is kept, in `file`, with kOpened. Otherwise `file` is
+  // reset and the result says why.
+  virtual AXOFileOpen OpenRegularFile(const std::string& path,
+                                      std::unique_ptr<AXOFileReader>& file) = 0;
   // The folder of the current user's application data, native: on Windows
   // the roaming application data folder (%APPDATA%), on POSIX
   // $XDG_CONFIG_HOME, else $HOME/.config. Empty when the system names none.
@@ -210,8 +261,13 @@ class AXO_PLATFORM_API AXOPlatform {
   virtual bool DeleteClassesRootTreeForTesting(const std::string& subKey) = 0;
 
   // --- Shared files ------------------------------------------------------
-  // Replaces the content of the existing file `path` (native) with
-  // update(its first 64 KiB) as one step that processes doing the same on
+  // The most a file that UpdateFileExclusively updates may hold.
+  static constexpr std::size_t kMaxUpdatedFileBytes = 64 * 1024;
+  // Computes the next content of a file from its content. Returns false to
+  // leave the file as it is.
+  using FileUpdate = std::function<bool(const std::string& content, std::string& next)>;
+  // Replaces the content of the existing regular file `path` (native) with
+  // what `update` makes of it, as one step that processes doing the same on
   // the same file take in turn: each waits for an exclusive lock, and reads
   // only once it holds it. The lock lies on the companion file
   // "<path>.axo-lock", created beside the file and kept. The new content
@@ -220,11 +276,13 @@ class AXO_PLATFORM_API AXOPlatform {
   // empty file; on POSIX the file keeps its permission bits, and a link to
   // it stays a link. `update` runs under the lock and may change the
   // file's permissions. Returns kNotRead, creating nothing when the file is
-  // missing, when it cannot be opened for reading; kNotWritten when the lock
-  // cannot be had, the file is not writable once `update` has run, or the
-  // replacement fails; kReplaced otherwise.
-  virtual AXOFileUpdate UpdateFileExclusively(
-      const std::string& path, const std::function<std::string(const std::string&)>& update) = 0;
+  // missing or not a regular file, when it cannot be opened for reading;
+  // kNotWritten, with the file as it was, when the lock cannot be had, the
+  // file holds more than kMaxUpdatedFileBytes (`update` is then not called),
+  // `update` declines, the file is not writable once `update` has run, or
+  // the replacement fails; kReplaced otherwise.
+  virtual AXOFileUpdate UpdateFileExclusively(const std::string& path,
+                                              const FileUpdate& update) = 0;
 
   // --- Child processes ---------------------------------------------------
   // The native path of the running program; empty when unknown.
@@ -238,6 +296,10 @@ class AXO_PLATFORM_API AXOPlatform {
   // code; -1 for an id not (or no longer) waited for, or a POSIX child ended
   // by a signal. Each id is waited for once.
   virtual int WaitForProcess(std::int64_t process) = 0;
+  // Ends a process started by StartProcess at once, as a crash would: it
+  // gets no chance to clean up. It is still to be waited for. Returns false
+  // for an id not (or no longer) waited for.
+  virtual bool KillProcess(std::int64_t process) = 0;
 };
 
 // Forwards every call to another backend; subclass it and override the
@@ -258,6 +320,10 @@ class AXO_PLATFORM_API AXOPlatformWrapper : public AXOPlatform {
   void SetDriveRoot(const std::string& f) override { target_->SetDriveRoot(f); }
   bool ReplaceFileAtomically(const std::string& path, const std::string& contents) override {
     return target_->ReplaceFileAtomically(path, contents);
+  }
+  AXOFileOpen OpenRegularFile(const std::string& path,
+                              std::unique_ptr<AXOFileReader>& file) override {
+    return target_->OpenRegularFile(path, file);
   }
   std::string UserDataFolder() override { return target_->UserDataFolder(); }
   unsigned long ProcessId() override { return target_->ProcessId(); }
@@ -292,9 +358,7 @@ class AXO_PLATFORM_API AXOPlatformWrapper : public AXOPlatform {
   bool DeleteClassesRootTreeForTesting(const std::string& subKey) override {
     return target_->DeleteClassesRootTreeForTesting(subKey);
   }
-  AXOFileUpdate UpdateFileExclusively(
-      const std::string& path,
-      const std::function<std::string(const std::string&)>& update) override {
+  AXOFileUpdate UpdateFileExclusively(const std::string& path, const FileUpdate& update) override {
     return target_->UpdateFileExclusively(path, update);
   }
   std::string ExecutablePath() override { return target_->ExecutablePath(); }
@@ -302,6 +366,7 @@ class AXO_PLATFORM_API AXOPlatformWrapper : public AXOPlatform {
     return target_->StartProcess(arguments);
   }
   int WaitForProcess(std::int64_t process) override { return target_->WaitForProcess(process); }
+  bool KillProcess(std::int64_t process) override { return target_->KillProcess(process); }
 
  private:
   AXOPlatform* target_;

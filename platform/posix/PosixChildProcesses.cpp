@@ -1,14 +1,32 @@
 // Child processes of the POSIX backend.
+#include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <climits>
+#include <mutex>
+#include <set>
 
 #include "PosixPlatform.h"
 
 extern char** environ;
+
+namespace {
+
+// The children started and not yet waited for: only they may be killed.
+struct Children {
+  std::mutex mutex;
+  std::set<pid_t> ids;
+};
+
+Children& StartedChildren() {
+  static auto* const children = new Children();
+  return *children;
+}
+
+}  // namespace
 
 std::string PosixPlatform::ExecutablePath() {
   char path[PATH_MAX];
@@ -24,11 +42,19 @@ std::int64_t PosixPlatform::StartProcess(const std::vector<std::string>& argumen
   argv.push_back(nullptr);
   pid_t child = 0;
   if (::posix_spawn(&child, argv[0], nullptr, nullptr, argv.data(), environ) != 0) return -1;
+  Children& children = StartedChildren();
+  std::lock_guard<std::mutex> lock(children.mutex);
+  children.ids.insert(child);
   return child;
 }
 
 int PosixPlatform::WaitForProcess(std::int64_t process) {
   if (process <= 0 || process > INT_MAX) return -1;
+  {
+    Children& children = StartedChildren();
+    std::lock_guard<std::mutex> lock(children.mutex);
+    if (children.ids.erase(static_cast<pid_t>(process)) == 0) return -1;
+  }
   int status = 0;
   pid_t ended;
   do {
@@ -36,4 +62,13 @@ int PosixPlatform::WaitForProcess(std::int64_t process) {
   } while (ended < 0 && errno == EINTR);
   if (ended < 0 || !WIFEXITED(status)) return -1;
   return WEXITSTATUS(status);
+}
+
+bool PosixPlatform::KillProcess(std::int64_t process) {
+  if (process <= 0 || process > INT_MAX) return false;
+  Children& children = StartedChildren();
+  std::lock_guard<std::mutex> lock(children.mutex);
+  // Until it is waited for, the child's id cannot pass to another process.
+  return children.ids.count(static_cast<pid_t>(process)) != 0 &&
+         ::kill(static_cast<pid_t>(process), SIGKILL) == 0;
 }

@@ -7,11 +7,11 @@
 #include <climits>
 #include <cstdlib>
 
+#include "PosixFileOpen.h"
 #include "PosixPlatform.h"
 
 namespace {
 
-constexpr std::size_t kMaxContent = 64 * 1024;
 const char kLockSuffix[] = ".axo-lock";
 
 // A file descriptor, closed when it goes.
@@ -29,14 +29,6 @@ class Descriptor {
  private:
   int fd_;
 };
-
-int Open(const std::string& path, int flags, mode_t mode = 0) {
-  int fd;
-  do {
-    fd = ::open(path.c_str(), flags | O_CLOEXEC, mode);
-  } while (fd < 0 && errno == EINTR);
-  return fd;
-}
 
 int Fcntl(int fd, int command, struct flock* lock) {
   int status;
@@ -64,9 +56,11 @@ bool LockWhole(int fd) {
   return Fcntl(fd, F_SETLKW, &lock) == 0;
 }
 
+// Reads the whole of `fd` into `content`, or stops as soon as it holds more
+// than `limit` bytes. False on a read error.
 bool ReadUpTo(int fd, std::size_t limit, std::string& content) {
   char buffer[4096];
-  while (content.size() < limit) {
+  while (content.size() <= limit) {
     const ssize_t n = ::read(fd, buffer, sizeof buffer);
     if (n == 0) return true;
     if (n < 0) {
@@ -75,7 +69,6 @@ bool ReadUpTo(int fd, std::size_t limit, std::string& content) {
     }
     content.append(buffer, static_cast<std::size_t>(n));
   }
-  content.resize(limit);
   return true;
 }
 
@@ -84,8 +77,8 @@ bool ReadUpTo(int fd, std::size_t limit, std::string& content) {
 // The lock is taken on a companion file, not on the file itself: the file is
 // replaced by a rename, and a lock on the replaced file would no longer keep
 // out a process that opens the new one.
-AXOFileUpdate PosixPlatform::UpdateFileExclusively(
-    const std::string& path, const std::function<std::string(const std::string&)>& update) {
+AXOFileUpdate PosixPlatform::UpdateFileExclusively(const std::string& path,
+                                                   const FileUpdate& update) {
   // Through links to the file that holds the content, so that every name of
   // it shares one lock and the link stays a link.
   char resolved[PATH_MAX];
@@ -96,20 +89,26 @@ AXOFileUpdate PosixPlatform::UpdateFileExclusively(
     return AXOFileUpdate::kNotRead;
   }
 
-  Descriptor lock(Open(target + kLockSuffix, O_RDWR | O_CREAT, 0666));
+  Descriptor lock(AXOPosixOpen(target + kLockSuffix, O_RDWR | O_CREAT, 0666));
   if (!lock.valid() || !LockWhole(lock.get())) return AXOFileUpdate::kNotWritten;
 
   // Read only now: a process that held the lock before may have replaced
   // the file since it was looked at above.
   std::string content;
   {
-    Descriptor in(Open(target, O_RDONLY));
-    if (!in.valid() || !ReadUpTo(in.get(), kMaxContent, content)) return AXOFileUpdate::kNotRead;
+    AXOFileOpen status;
+    Descriptor in(AXOPosixOpenRegularFile(target, status));
+    if (!in.valid() || !ReadUpTo(in.get(), kMaxUpdatedFileBytes, content)) {
+      return AXOFileUpdate::kNotRead;
+    }
   }
-  const std::string next = update(content);
+  std::string next;
+  if (content.size() > kMaxUpdatedFileBytes || !update(content, next)) {
+    return AXOFileUpdate::kNotWritten;
+  }
   // The file must be writable, as it would be for an update in place; its
   // replacement keeps the permission bits it has now.
-  const bool writable = Descriptor(Open(target, O_WRONLY)).valid();
+  const bool writable = Descriptor(AXOPosixOpen(target, O_WRONLY | O_NONBLOCK)).valid();
   if (!writable || !ReplaceFileAtomically(target, next)) return AXOFileUpdate::kNotWritten;
   return AXOFileUpdate::kReplaced;
 }

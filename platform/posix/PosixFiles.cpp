@@ -14,22 +14,32 @@ void PosixPlatform::SetDriveRoot(const std::string& nativeFolder) {
   drive_root_ = nativeFolder;
 }
 
+// The folder for drive letters when none was set: the variable
+// AXO_DRIVE_ROOT, else "axo-drives" in the user's own data folder, so that
+// what the library writes to "c:\..." lands where only the user can put
+// files or links (never a shared folder such as /tmp). Empty when the
+// system names no user data folder.
+std::string PosixPlatform::DefaultDriveRoot() {
+  const char* env = std::getenv("AXO_DRIVE_ROOT");
+  if (env != nullptr && *env != '\0') return env;
+  const std::string user_data = UserDataFolder();
+  return user_data.empty() ? std::string() : user_data + "/axo-drives";
+}
+
 // Host paths use "\" and may start with a drive letter. The mapping:
 //   "a\b\c.txt"        => "a/b/c.txt"
 //   "\a\b"             => "/a/b"
 //   "c:\x\y"           => "<drive root>/c/x/y"   (letter in lower case)
 //   "\\server\share\f" => "//server/share/f"
 // The drive root is the folder given to SetDriveRoot, else the value of the
-// variable AXO_DRIVE_ROOT, else "/tmp/axo-drives".
+// variable AXO_DRIVE_ROOT, else "<user data folder>/axo-drives"; with none
+// of them a path with a drive letter maps to the empty path.
 std::string PosixPlatform::NativePath(const std::string& hostPath) {
   std::string rest = hostPath;
   std::string prefix;
   if (rest.size() >= 2 && rest[1] == ':' && std::isalpha(static_cast<unsigned char>(rest[0]))) {
-    std::string root = drive_root_;
-    if (root.empty()) {
-      const char* env = std::getenv("AXO_DRIVE_ROOT");
-      root = (env != nullptr && *env != '\0') ? env : "/tmp/axo-drives";
-    }
+    std::string root = drive_root_.empty() ? DefaultDriveRoot() : drive_root_;
+    if (root.empty()) return std::string();
     while (root.size() > 1 && root.back() == '/') root.pop_back();
     prefix = root + "/" + static_cast<char>(std::tolower(static_cast<unsigned char>(rest[0])));
     rest = rest.substr(2);

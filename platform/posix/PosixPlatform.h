@@ -18,6 +18,8 @@ class PosixPlatform : public AXOPlatform {
   std::string NativePath(const std::string& hostPath) override;
   void SetDriveRoot(const std::string& nativeFolder) override;
   bool ReplaceFileAtomically(const std::string& path, const std::string& contents) override;
+  AXOFileOpen OpenRegularFile(const std::string& path,
+                              std::unique_ptr<AXOFileReader>& file) override;
   std::string UserDataFolder() override;
   unsigned long ProcessId() override;
   bool ParseXml(const std::string& document, AXOXmlSaxHandler& handler,
@@ -33,14 +35,15 @@ class PosixPlatform : public AXOPlatform {
   bool ClassIdFromProgId(const std::string& progId, AXOGuidFields& classId) override;
   bool WriteClassesRootKeyForTesting(const std::string& subKey, const char* defaultValue) override;
   bool DeleteClassesRootTreeForTesting(const std::string& subKey) override;
-  AXOFileUpdate UpdateFileExclusively(
-      const std::string& path,
-      const std::function<std::string(const std::string&)>& update) override;
+  AXOFileUpdate UpdateFileExclusively(const std::string& path, const FileUpdate& update) override;
   std::string ExecutablePath() override;
   std::int64_t StartProcess(const std::vector<std::string>& arguments) override;
   int WaitForProcess(std::int64_t process) override;
+  bool KillProcess(std::int64_t process) override;
 
  private:
+  std::string DefaultDriveRoot();
+
   std::string drive_root_;
 };
 

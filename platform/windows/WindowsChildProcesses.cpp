@@ -94,3 +94,11 @@ int WindowsPlatform::WaitForProcess(std::int64_t process) {
   ::CloseHandle(handle);
   return ended ? static_cast<int>(code) : -1;
 }
+
+bool WindowsPlatform::KillProcess(std::int64_t process) {
+  Children& children = StartedChildren();
+  std::lock_guard<std::mutex> lock(children.mutex);
+  const auto found = children.handles.find(process);
+  // Exit code 1 as for a crash; WaitForProcess still collects it.
+  return found != children.handles.end() && ::TerminateProcess(found->second, 1) != 0;
+}

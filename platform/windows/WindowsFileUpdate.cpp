@@ -1,18 +1,11 @@
 // Exclusive read-and-replace of small files in the Windows backend.
-#define NOMINMAX
-#define WIN32_LEAN_AND_MEAN
-#include <windows.h>
-
+#include "WindowsFileOpen.h"
 #include "WindowsPlatform.h"
 #include "WindowsText.h"
 
 namespace {
 
-constexpr DWORD kMaxContent = 64 * 1024;
 const wchar_t kLockSuffix[] = L".axo-lock";
-// Others may read, write, rename or delete the file while this process has it
-// open, so that a replacement is never refused because of this handle.
-const DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 
 // A file handle, closed when it goes.
 class Handle {
@@ -31,19 +24,20 @@ class Handle {
 };
 
 HANDLE OpenFile(const std::wstring& path, DWORD access, DWORD disposition) {
-  return ::CreateFileW(path.c_str(), access, kShareAll, nullptr, disposition, FILE_ATTRIBUTE_NORMAL,
-                       nullptr);
+  return ::CreateFileW(path.c_str(), access, kAXOShareAll, nullptr, disposition,
+                       FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
-bool ReadUpTo(HANDLE file, DWORD limit, std::string& content) {
+// Reads the whole of `file` into `content`, or stops as soon as it holds
+// more than `limit` bytes. False on a read error.
+bool ReadUpTo(HANDLE file, std::size_t limit, std::string& content) {
   char buffer[4096];
-  while (content.size() < limit) {
+  while (content.size() <= limit) {
     DWORD got = 0;
     if (!::ReadFile(file, buffer, sizeof buffer, &got, nullptr)) return false;
     if (got == 0) return true;
     content.append(buffer, got);
   }
-  content.resize(limit);
   return true;
 }
 
@@ -52,8 +46,8 @@ bool ReadUpTo(HANDLE file, DWORD limit, std::string& content) {
 // The lock is taken on a companion file: the file itself is replaced by a
 // move, which Windows refuses while another process holds the file open, as
 // a process waiting for a lock on it would.
-AXOFileUpdate WindowsPlatform::UpdateFileExclusively(
-    const std::string& path, const std::function<std::string(const std::string&)>& update) {
+AXOFileUpdate WindowsPlatform::UpdateFileExclusively(const std::string& path,
+                                                     const FileUpdate& update) {
   const std::wstring target = AXOWideFromUtf8(path);
   // Only the attributes are read here: an open handle outside the lock could
   // make another process's replacement fail.
@@ -78,10 +72,16 @@ AXOFileUpdate WindowsPlatform::UpdateFileExclusively(
 
   std::string content;
   {
-    Handle in(OpenFile(target, GENERIC_READ, OPEN_EXISTING));
-    if (!in.valid() || !ReadUpTo(in.get(), kMaxContent, content)) return AXOFileUpdate::kNotRead;
+    AXOFileOpen status;
+    Handle in(AXOWindowsOpenRegularFile(target, GENERIC_READ, status));
+    if (!in.valid() || !ReadUpTo(in.get(), kMaxUpdatedFileBytes, content)) {
+      return AXOFileUpdate::kNotRead;
+    }
   }
-  const std::string next = update(content);
+  std::string next;
+  if (content.size() > kMaxUpdatedFileBytes || !update(content, next)) {
+    return AXOFileUpdate::kNotWritten;
+  }
   // The file must be writable, as it would be for an update in place; the
   // handle that tells is closed before the move, which it would block.
   const bool writable = Handle(OpenFile(target, GENERIC_WRITE, OPEN_EXISTING)).valid();

@@ -6,6 +6,7 @@
 // CATSettingFormat.h for the file's text).
 
 #include <string>
+#include <vector>
 
 #include "CATSettingValue.h"
 
@@ -17,14 +18,30 @@ std::string CATUserSettingFile(const std::string& name);
 // ("CATReferenceSettingPath"); empty when that variable is not set or empty.
 std::string CATAdminSettingFile(const std::string& name);
 
-// The contents of the file at `nativePath`; empty when the file is missing,
-// unreadable or not a settings file.
-CATSettingMap CATLoadSettingFile(const std::string& nativePath);
+enum class CATSettingFileRead {
+  kRead,        // a settings file (an empty file counts as one without settings)
+  kMissing,     // no file of that name
+  kUnreadable,  // there, but no right to read it, a read error, not a
+                // regular file, or not the text of a settings file
+};
+
+// Reads the file at `nativePath` into `settings`, which is emptied first
+// and stays empty unless the result is kRead.
+CATSettingFileRead CATReadSettingFile(const std::string& nativePath, CATSettingMap& settings);
 
 // Replaces the file at `nativePath` atomically with `settings`, creating
-// its folder first when `createFolder` is set. False when it fails; the
-// file is then as it was.
+// its folder first when `createFolder` is set. A file there that cannot be
+// read is never replaced: it is first set aside under the next free name of
+// "<file>.unreadable", "<file>.unreadable-2", "<file>.unreadable-3", ...
+// in the same folder. False when a step fails; the file is then as it was,
+// or set aside.
 bool CATSaveSettingFile(const std::string& nativePath, const CATSettingMap& settings,
                         bool createFolder);
+
+// Appends to `files` the files of the repository file `nativePath` that
+// cannot be read: the file itself when it is there and cannot be read now,
+// then its copies set aside by earlier saves, in the order they were set
+// aside. Reads and changes nothing else.
+void CATListUnreadableSettingFiles(const std::string& nativePath, std::vector<std::string>& files);
 
 #endif  // CATSettingFiles_h

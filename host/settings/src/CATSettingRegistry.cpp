@@ -46,7 +46,9 @@ CATSettingMap& CATSettingRepository::State::Reference() {
 }
 
 void CATSettingRepository::State::Load() {
-  current_ = CATLoadSettingFile(CATUserSettingFile(name_));
+  // A file that cannot be read loads as an empty repository; the save that
+  // replaces it sets it aside first.
+  CATReadSettingFile(CATUserSettingFile(name_), current_);
   reference_ = current_;
   loaded_ = true;
 }
@@ -60,6 +62,10 @@ void CATSettingRepository::State::Forget() {
   refused_writes.clear();
   overstated_reads.clear();
   refused_commits = false;
+}
+
+bool CATSettingRegistry::IsRepositoryName(const char* name) {
+  return IsPlainFileName(name);
 }
 
 CATSettingRepository* CATSettingRegistry::FindOrCreate(const char* name) {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <limits>
+#include <string>
+#include <vector>
 
 #include "AXOPlatform.h"
 #include "CATSettingFiles.h"
@@ -202,6 +204,16 @@ HRESULT CATSettingRepository::Rollback() {
 
 HRESULT CATSettingRepository::ResetToAdminValues() {
   const std::string admin_file = CATAdminSettingFile(state_->Name());
-  state_->Current() = admin_file.empty() ? CATSettingMap() : CATLoadSettingFile(admin_file);
+  CATSettingMap admin_values;
+  if (!admin_file.empty()) CATReadSettingFile(admin_file, admin_values);
+  state_->Current() = admin_values;
   return S_OK;
+}
+
+int CATSettingRepository::ListUnreadableFiles(const char* name, CATListValCATUnicodeString& files) {
+  if (!CATSettingRegistry::IsRepositoryName(name)) return 0;
+  std::vector<std::string> found;
+  CATListUnreadableSettingFiles(CATUserSettingFile(name), found);
+  for (const std::string& file : found) files.Append(CATUnicodeString(file.c_str()));
+  return static_cast<int>(found.size());
 }

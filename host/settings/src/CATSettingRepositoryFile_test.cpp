@@ -139,6 +139,13 @@ TEST_F(CATSettingRepositoryFile, SkipsMalformedLinesAndKeepsTheOthers) {
   }
 }
 
+// A platform whose atomic replacements fail, as on a full disk.
+class FailingReplacePlatform : public AXOPlatformWrapper {
+ public:
+  FailingReplacePlatform() : AXOPlatformWrapper(AXOPlatform::Get()) {}
+  bool ReplaceFileAtomically(const std::string&, const std::string&) override { return false; }
+};
+
 TEST_F(CATSettingRepositoryFile, FailedSaveLeavesThePreviousFile) {
   CATSettingRepository* repository = Open();
   const int first = 1;
@@ -146,18 +153,16 @@ TEST_F(CATSettingRepositoryFile, FailedSaveLeavesThePreviousFile) {
   ASSERT_EQ(repository->SaveRepository(), S_OK);
   const std::string saved = ReadFile(UserFile("FileRepository"));
 
-  // A directory where the save puts its temporary file makes it fail
-  // before the rename.
-  const std::filesystem::path in_the_way = UserFile("FileRepository").u8string() + "." +
-                                           std::to_string(AXOPlatform::Get()->ProcessId()) + ".tmp";
-  std::filesystem::create_directory(in_the_way);
   const int second = 2;
   ASSERT_EQ(repository->WriteSetting("Key", &second, 1, 0), 1);
-  EXPECT_EQ(repository->SaveRepository(), E_FAIL);
+  {
+    FailingReplacePlatform failing;
+    AXOPlatform::SetForTesting(&failing);
+    EXPECT_EQ(repository->SaveRepository(), E_FAIL);
+    AXOPlatform::SetForTesting(nullptr);
+  }
   EXPECT_EQ(ReadFile(UserFile("FileRepository")), saved);
-  EXPECT_TRUE(std::filesystem::is_directory(in_the_way));
 
-  std::filesystem::remove(in_the_way);
   EXPECT_EQ(repository->SaveRepository(), S_OK);
   int value = 0;
   EXPECT_EQ(Reopen()->ReadSetting("Key", &value, 1), 1);

@@ -45,6 +45,8 @@ class CATSettingRegistry {
   // The repository `name`, made on first request; never destroyed. Null
   // when `name` is not a plain file name.
   static CATSettingRepository* FindOrCreate(const char* name);
+  // Whether `name` is a plain file name, as every repository's name is.
+  static bool IsRepositoryName(const char* name);
   static bool IsUnavailable(const std::string& name);
   static void SetUnavailable(const std::string& name, bool unavailable);
   // Forgets the contents and test controls of every repository.

@@ -12,8 +12,9 @@
 //   "\tmp\b.txt"   => "/tmp/b.txt"
 //   "C:\data\b"    => "<drive root>/c/data/b"   (letter in lower case)
 // The drive root is the folder given to AXOPlatform::SetDriveRoot, else the
-// value of the environment variable AXO_DRIVE_ROOT, else "/tmp/axo-drives";
-// tests point it at a temporary folder to use "c:\..." paths.
+// value of the environment variable AXO_DRIVE_ROOT, else "axo-drives" in the
+// user's own data folder ($XDG_CONFIG_HOME, else $HOME/.config); tests point
+// it at a temporary folder to use "c:\..." paths.
 //
 // Texts are UTF-8. The functions keep no state of their own and are meant
 // for the application's one thread.
@@ -96,8 +97,9 @@ CATHOST_API int CATCloseDirectory(CATDirectory* directory);
 //   "c:\a\b.txt" => "c:\a"  + "b.txt"      "b.txt"     => ""     + "b.txt"
 //   "c:\b.txt"   => "c:\"   + "b.txt"      "c:b.txt"   => "c:"   + "b.txt"
 //   "\b.txt"     => "\"     + "b.txt"      "c:\a\"     => "c:\a" + ""
-// A null path gives two empty texts. A part longer than CAT_MAX_PATH - 1
-// bytes is cut to that length.
+// A null path gives two empty texts, and so does a path of which a part is
+// longer than CAT_MAX_PATH - 1 bytes: a part is never cut, as a cut part
+// would name another file (and might end inside a UTF-8 character).
 CATHOST_API void CATSplitPath(const char* path, char* directory, char* file);
 // Joins `directory` and `file` into `path`, a CAT_MAX_PATH buffer, putting
 // one "\" between them unless the directory is empty or already ends with
@@ -105,7 +107,8 @@ CATHOST_API void CATSplitPath(const char* path, char* directory, char* file);
 //   "c:\a" + "b.txt" => "c:\a\b.txt"    "c:\a\" + "b.txt" => "c:\a\b.txt"
 //   ""     + "b.txt" => "b.txt"         "c:\a"  + ""      => "c:\a\"
 // Null texts count as empty. A result longer than CAT_MAX_PATH - 1 bytes is
-// cut to that length. `path` may be one of the input buffers.
+// not cut: `path` gets the empty text instead. `path` may be one of the
+// input buffers.
 CATHOST_API void CATMakePath(const char* directory, const char* file, char* path);
 
 #endif  // CATLib_h

@@ -12,12 +12,23 @@ bool IsSeparator(char c) {
   return c == '\\' || c == '/';
 }
 
-// Copies at most CAT_MAX_PATH - 1 bytes and the terminating NUL.
+bool FitsPathBuffer(const std::string& text) {
+  return text.size() < CAT_MAX_PATH;
+}
+
+// Copies `text` and its terminating NUL; the caller has made sure it fits.
 void CopyToPathBuffer(const std::string& text, char* buffer) {
   if (buffer == nullptr) return;
-  const std::size_t length = text.size() < CAT_MAX_PATH ? text.size() : CAT_MAX_PATH - 1;
-  std::memcpy(buffer, text.data(), length);
-  buffer[length] = '\0';
+  std::memcpy(buffer, text.c_str(), text.size() + 1);
+}
+
+// Gives the two parts of a split, or two empty texts when either does not
+// fit: a part cut short would name another file.
+void CopySplit(const std::string& directory, const std::string& file, char* directoryBuffer,
+               char* fileBuffer) {
+  const bool fits = FitsPathBuffer(directory) && FitsPathBuffer(file);
+  CopyToPathBuffer(fits ? directory : std::string(), directoryBuffer);
+  CopyToPathBuffer(fits ? file : std::string(), fileBuffer);
 }
 
 bool IsDrivePrefix(const std::string& text) {
@@ -42,24 +53,22 @@ void CATSplitPath(const char* path, char* directory, char* file) {
   std::size_t split = text.find_last_of("\\/");
   if (split == std::string::npos && text.size() >= 2 && IsDrivePrefix(text.substr(0, 2))) {
     // "c:name": the drive is the directory.
-    CopyToPathBuffer(text.substr(0, 2), directory);
-    CopyToPathBuffer(text.substr(2), file);
+    CopySplit(text.substr(0, 2), text.substr(2), directory, file);
     return;
   }
   if (split == std::string::npos) {
-    CopyToPathBuffer("", directory);
-    CopyToPathBuffer(text, file);
+    CopySplit("", text, directory, file);
     return;
   }
   std::string head = text.substr(0, split);
   // A root keeps its separator: "\" alone, or after a drive ("c:\").
   if (head.empty() || IsDrivePrefix(head)) head += text[split];
-  CopyToPathBuffer(head, directory);
-  CopyToPathBuffer(text.substr(split + 1), file);
+  CopySplit(head, text.substr(split + 1), directory, file);
 }
 
 void CATMakePath(const char* directory, const char* file, char* path) {
   // Built apart first: `path` may be one of the inputs.
-  CopyToPathBuffer(
-      CATJoinHostPath(directory != nullptr ? directory : "", file != nullptr ? file : ""), path);
+  const std::string joined =
+      CATJoinHostPath(directory != nullptr ? directory : "", file != nullptr ? file : "");
+  CopyToPathBuffer(FitsPathBuffer(joined) ? joined : std::string(), path);
 }

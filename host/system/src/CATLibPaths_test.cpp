@@ -76,32 +76,59 @@ TEST(CATMakePath, MayWriteIntoItsOwnInput) {
   EXPECT_STREQ(buffer, "c:\\dir\\file.txt");
 }
 
-// The buffers hold CAT_MAX_PATH bytes; longer results are cut, never written
-// past the end. Guard bytes after each buffer catch an overflow.
-TEST(CATPathBuffers, LongPathsAreCutToTheBuffer) {
+// The buffers hold CAT_MAX_PATH bytes. A result that does not fit is never
+// cut (a cut path names another file) nor written past the end: it comes
+// back empty. Guard bytes after each buffer catch an overflow.
+TEST(CATPathBuffers, PathsThatDoNotFitComeBackEmpty) {
   struct Guarded {
     char buffer[CAT_MAX_PATH];
     char guard[16];
   };
-  const std::string long_directory(300, 'd');
-  const std::string long_file(300, 'f');
+  const std::string fits(CAT_MAX_PATH - 1, 'd');
+  const std::string too_long(CAT_MAX_PATH, 'd');
+  // 129 two-byte characters: a cut at 259 bytes would split the last one.
+  std::string umlauts;
+  for (int i = 0; i < 130; ++i) umlauts += "\xC3\xA4";
+  const struct {
+    std::string directory;
+    std::string file;
+    std::string joined;
+  } joins[] = {
+      {fits.substr(3), "ab", fits.substr(3) + "\\ab"},
+      {fits.substr(3), "abc", ""},
+      {"c:\\", umlauts, ""},
+      {too_long, "", ""},
+      {"", too_long, ""},
+  };
+  for (const auto& c : joins) {
+    SCOPED_TRACE(std::to_string(c.directory.size()) + " + " + std::to_string(c.file.size()));
+    Guarded joined;
+    std::memset(&joined, '#', sizeof joined);
+    CATMakePath(c.directory.c_str(), c.file.c_str(), joined.buffer);
+    EXPECT_EQ(std::string(joined.buffer), c.joined);
+    EXPECT_EQ(std::string(joined.guard, sizeof joined.guard), std::string(16, '#'));
+  }
 
-  Guarded joined;
-  std::memset(&joined, '#', sizeof joined);
-  CATMakePath(long_directory.c_str(), long_file.c_str(), joined.buffer);
-  EXPECT_EQ(std::strlen(joined.buffer), std::size_t{CAT_MAX_PATH - 1});
-  EXPECT_EQ(std::string(joined.guard, sizeof joined.guard), std::string(16, '#'));
-
-  Guarded directory;
-  Guarded file;
-  std::memset(&directory, '#', sizeof directory);
-  std::memset(&file, '#', sizeof file);
-  const std::string path = long_directory + "\\" + long_file;
-  CATSplitPath(path.c_str(), directory.buffer, file.buffer);
-  EXPECT_EQ(std::string(directory.buffer), long_directory.substr(0, CAT_MAX_PATH - 1));
-  EXPECT_EQ(std::string(file.buffer), long_file.substr(0, CAT_MAX_PATH - 1));
-  EXPECT_EQ(std::string(directory.guard, 16), std::string(16, '#'));
-  EXPECT_EQ(std::string(file.guard, 16), std::string(16, '#'));
+  const struct {
+    std::string path;
+    std::string directory;
+    std::string file;
+  } splits[] = {
+      {fits + "\\" + fits, fits, fits}, {too_long + "\\f", "", ""}, {"c:\\" + too_long, "", ""},
+      {"c:" + too_long, "", ""},        {too_long, "", ""},         {"c:\\dir\\" + umlauts, "", ""},
+  };
+  for (const auto& c : splits) {
+    SCOPED_TRACE(c.path.size());
+    Guarded directory;
+    Guarded file;
+    std::memset(&directory, '#', sizeof directory);
+    std::memset(&file, '#', sizeof file);
+    CATSplitPath(c.path.c_str(), directory.buffer, file.buffer);
+    EXPECT_EQ(std::string(directory.buffer), c.directory);
+    EXPECT_EQ(std::string(file.buffer), c.file);
+    EXPECT_EQ(std::string(directory.guard, 16), std::string(16, '#'));
+    EXPECT_EQ(std::string(file.guard, 16), std::string(16, '#'));
+  }
 }
 
 }  // namespace
