@@ -92,7 +92,11 @@ class AXO_PLATFORM_API AXOPlatform {
   virtual bool NewGuid(AXOGuidFields& guid) = 0;
 
   // --- Time and memory ---------------------------------------------------
-  // Milliseconds elapsed on a monotonic clock since the process started.
+  // Milliseconds elapsed since the process started (not since the first
+  // call). Windows: the C runtime's clock(). POSIX: the monotonic clock that
+  // counts time suspended, from the start that the kernel records for the
+  // process (to its 10 ms resolution), or from the load of this library where
+  // that cannot be read.
   virtual std::int64_t ElapsedMilliseconds() = 0;
   // The process's virtual address space. Returns false when unknown.
   virtual bool QueryMemoryStatus(AXOMemoryStatus& status) = 0;
