@@ -1,5 +1,5 @@
-// Date-time texts of the POSIX backend: the date and time forms of the
-// user's locale, read with ICU's date formats.
+// The date module of the POSIX backend: date-time texts read with ICU's
+// date formats in the date and time forms of a locale.
 #include <unicode/calendar.h>
 #include <unicode/gregocal.h>
 #include <unicode/locid.h>
@@ -7,7 +7,8 @@
 #include <unicode/timezone.h>
 #include <unicode/unistr.h>
 
-#include <cstdlib>
+#include <cstddef>
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -15,12 +16,9 @@
 #include <string>
 #include <vector>
 
-#include "PosixPlatform.h"
+#include "PosixIcuDates.h"
 
 namespace {
-
-// ICU's name for the conventions of the "C" locale.
-const char kCLocale[] = "en_US_POSIX";
 
 // The forms that texts are read in under one locale, and the calendar that
 // checks the fields read.
@@ -131,28 +129,14 @@ bool ReadWith(const icu::SimpleDateFormat& format, const icu::UnicodeString& tex
 
 }  // namespace
 
-// The C library's order: LC_ALL, then LC_TIME, then LANG, the first that is
-// set and not empty. The code set and modifier are dropped
-// ("de_DE.UTF-8@euro" => "de_DE"); "C" and "POSIX" are ICU's "en_US_POSIX".
-std::string PosixPlatform::UserDateLocale() {
-  for (const char* variable : {"LC_ALL", "LC_TIME", "LANG"}) {
-    const char* value = std::getenv(variable);
-    if (value == nullptr || *value == '\0') continue;
-    const std::string full(value);
-    const std::string name = full.substr(0, full.find_first_of(".@"));
-    if (name.empty() || name == "C" || name == "POSIX") return kCLocale;
-    return name;
-  }
-  return kCLocale;
-}
-
-bool PosixPlatform::ParseUserDateTime(const std::string& utf8Text, AXOCalendarTime& fields) {
-  icu::UnicodeString text = icu::UnicodeString::fromUTF8(utf8Text);
+extern "C" __attribute__((visibility("default"))) bool AXOIcuParseDateTime(
+    const char* utf8Text, std::size_t length, const char* locale, AXOCalendarTime* fields) {
+  icu::UnicodeString text =
+      icu::UnicodeString::fromUTF8(icu::StringPiece(utf8Text, static_cast<std::int32_t>(length)));
   PlainBlanks(text);
   text.trim();
   if (text.isEmpty()) return false;
 
-  const std::string locale = UserDateLocale();
   // Formats cost tens of microseconds each to build, so each locale's set is
   // built once; ICU formats must not be used by two threads at once.
   static std::mutex mutex;
@@ -162,7 +146,7 @@ bool PosixPlatform::ParseUserDateTime(const std::string& utf8Text, AXOCalendarTi
   if (forms == nullptr) forms = MakeDateForms(locale);
   if (forms == nullptr) return false;
   for (const auto& format : forms->formats) {
-    if (ReadWith(*format, text, *forms->calendar, fields)) return true;
+    if (ReadWith(*format, text, *forms->calendar, *fields)) return true;
   }
   return false;
 }
