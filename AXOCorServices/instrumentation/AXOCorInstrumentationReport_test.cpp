@@ -77,11 +77,19 @@ TEST_F(InstrumentationReport, DumpWritesHeaderAndRowsWithWindowsLineEnds) {
   Put("Export", 4, 0.5, 2048.0);
   Put("Init", 0, 0.0, 0.0);
   Put("two\nlines", 1, 1.0, 0.0);
+  Put("D\xC3\xA4mmung", 1, 1.0, 0.0);  // UTF-8 as it came
+  Put("raw\xFF", 1, 1.0, 0.0);         // a byte that is no UTF-8, kept
+  // The narrow text of a row ends at a NUL character.
+  CATUnicodeString cut("cut\0off", 7);
+  AXOCorInstrumentation::GetInstance()->GetInstrumentationData(cut, true)->_HitCount = 1;
   AXOCorInstrumentation::GetInstance()->Dump();
   EXPECT_EQ(platform_.requested_path, "c:\\AXOInstrumentationLog.csv");
   EXPECT_EQ(ReadReport(), std::string(kHeader) +
+                              "D\xC3\xA4mmung,1,1,1,0\r\n"
                               "Export,4,0.5,0.125,2048\r\n"
                               "Init,0,0,,0\r\n"
+                              "cut\r\n"
+                              "raw\xFF,1,1,1,0\r\n"
                               "two\r\nlines,1,1,1,0\r\n");
 }
 
