@@ -237,6 +237,11 @@ class AXO_PLATFORM_API AXOPlatform {
   // inherits the environment. Returns an id for WaitForProcess, or -1 when
   // the program cannot be started.
   virtual std::int64_t StartProcess(const std::vector<std::string>& arguments) = 0;
+  // As StartProcess, with the child's standard output going to the file
+  // `outputPath` (native), created or emptied first. -1 also when that file
+  // cannot be opened for writing.
+  virtual std::int64_t StartProcessWithOutputFile(const std::vector<std::string>& arguments,
+                                                  const std::string& outputPath) = 0;
   // Waits until a process started by StartProcess ends and returns its exit
   // code; -1 for an id not (or no longer) waited for, or a POSIX child ended
   // by a signal. Each id is waited for once.
@@ -303,6 +308,10 @@ class AXO_PLATFORM_API AXOPlatformWrapper : public AXOPlatform {
   std::string ExecutablePath() override { return target_->ExecutablePath(); }
   std::int64_t StartProcess(const std::vector<std::string>& arguments) override {
     return target_->StartProcess(arguments);
+  }
+  std::int64_t StartProcessWithOutputFile(const std::vector<std::string>& arguments,
+                                          const std::string& outputPath) override {
+    return target_->StartProcessWithOutputFile(arguments, outputPath);
   }
   int WaitForProcess(std::int64_t process) override { return target_->WaitForProcess(process); }
 

@@ -1,10 +1,13 @@
 // Child processes of the POSIX backend.
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <climits>
+#include <string>
+#include <vector>
 
 #include "PosixPlatform.h"
 
@@ -17,13 +20,37 @@ std::string PosixPlatform::ExecutablePath() {
   return std::string(path, static_cast<std::size_t>(length));
 }
 
-std::int64_t PosixPlatform::StartProcess(const std::vector<std::string>& arguments) {
+namespace {
+
+// Starts `arguments` with `actions` applied in the child (null: none).
+std::int64_t Spawn(const std::vector<std::string>& arguments,
+                   const posix_spawn_file_actions_t* actions) {
   if (arguments.empty() || arguments[0].empty()) return -1;
   std::vector<char*> argv;
   for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
   argv.push_back(nullptr);
   pid_t child = 0;
-  if (::posix_spawn(&child, argv[0], nullptr, nullptr, argv.data(), environ) != 0) return -1;
+  if (::posix_spawn(&child, argv[0], actions, nullptr, argv.data(), environ) != 0) return -1;
+  return child;
+}
+
+}  // namespace
+
+std::int64_t PosixPlatform::StartProcess(const std::vector<std::string>& arguments) {
+  return Spawn(arguments, nullptr);
+}
+
+// A file that cannot be opened makes posix_spawn fail, so no child runs.
+std::int64_t PosixPlatform::StartProcessWithOutputFile(const std::vector<std::string>& arguments,
+                                                       const std::string& outputPath) {
+  posix_spawn_file_actions_t actions;
+  if (::posix_spawn_file_actions_init(&actions) != 0) return -1;
+  std::int64_t child = -1;
+  if (::posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outputPath.c_str(),
+                                         O_WRONLY | O_CREAT | O_TRUNC, 0644) == 0) {
+    child = Spawn(arguments, &actions);
+  }
+  ::posix_spawn_file_actions_destroy(&actions);
   return child;
 }
 
