@@ -3,6 +3,7 @@
 #include <dlfcn.h>
 
 #include <cstdlib>
+#include <new>
 #include <string>
 
 #include "PosixPlatform.h"
@@ -13,24 +14,32 @@ namespace {
 // ICU's name for the conventions of the "C" locale.
 const char kCLocale[] = "en_US_POSIX";
 
-// The date module lies in the folder of this library, under the name that
-// the build gives it.
-std::string DateModulePath() {
+// The folder of the file that holds this code, with a trailing "/": the
+// platform library, or a program that carries the platform's code itself.
+// Empty when unknown.
+std::string CodeFolder() {
   Dl_info info;
-  if (::dladdr(reinterpret_cast<void*>(&DateModulePath), &info) == 0 || info.dli_fname == nullptr) {
-    return AXO_PLATFORM_DATE_MODULE;
+  if (::dladdr(reinterpret_cast<void*>(&CodeFolder), &info) == 0 || info.dli_fname == nullptr) {
+    return std::string();
   }
-  const std::string library(info.dli_fname);
-  const std::string::size_type slash = library.rfind('/');
-  if (slash == std::string::npos) return AXO_PLATFORM_DATE_MODULE;
-  return library.substr(0, slash + 1) + AXO_PLATFORM_DATE_MODULE;
+  const std::string file(info.dli_fname);
+  return file.substr(0, file.rfind('/') + 1);
 }
 
 // The module's parser, loaded once and kept for the life of the process;
 // null when the module cannot be loaded (the reason goes to the debugger
-// output once).
+// output once). The module lies beside the platform library; a program
+// that carries the platform's code finds it in the library folder that lies
+// beside its own folder, installed as in the build tree.
 AXOIcuParseDateTimeFunction LoadDateParser(AXOPlatform& platform) {
-  void* module = ::dlopen(DateModulePath().c_str(), RTLD_NOW | RTLD_LOCAL);
+  const std::string folder = CodeFolder();
+  void* module = nullptr;
+  for (const std::string& path :
+       {folder + AXO_PLATFORM_DATE_MODULE,
+        folder + AXO_PLATFORM_LIBRARIES_FROM_PROGRAMS "/" + AXO_PLATFORM_DATE_MODULE}) {
+    module = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (module != nullptr) break;
+  }
   void* parser = module != nullptr ? ::dlsym(module, AXO_ICU_PARSE_DATE_TIME_SYMBOL) : nullptr;
   if (parser == nullptr) {
     const char* error = ::dlerror();
@@ -60,5 +69,10 @@ std::string PosixPlatform::UserDateLocale() {
 bool PosixPlatform::ParseUserDateTime(const std::string& utf8Text, AXOCalendarTime& fields) {
   static const AXOIcuParseDateTimeFunction parse = LoadDateParser(*this);
   if (parse == nullptr) return false;
-  return parse(utf8Text.data(), utf8Text.size(), UserDateLocale().c_str(), &fields);
+  const AXOIcuDateRead read =
+      parse(utf8Text.data(), utf8Text.size(), UserDateLocale().c_str(), &fields);
+  // The module may have a C++ runtime of its own, so its failures cross as a
+  // status and are thrown here, in the caller's.
+  if (read == kAXOIcuDateOutOfMemory) throw std::bad_alloc();
+  return read == kAXOIcuDateRead;
 }

@@ -127,10 +127,8 @@ bool ReadWith(const icu::SimpleDateFormat& format, const icu::UnicodeString& tex
   return true;
 }
 
-}  // namespace
-
-extern "C" __attribute__((visibility("default"))) bool AXOIcuParseDateTime(
-    const char* utf8Text, std::size_t length, const char* locale, AXOCalendarTime* fields) {
+bool ParseDateTime(const char* utf8Text, std::size_t length, const std::string& locale,
+                   AXOCalendarTime& fields) {
   icu::UnicodeString text =
       icu::UnicodeString::fromUTF8(icu::StringPiece(utf8Text, static_cast<std::int32_t>(length)));
   PlainBlanks(text);
@@ -146,7 +144,20 @@ extern "C" __attribute__((visibility("default"))) bool AXOIcuParseDateTime(
   if (forms == nullptr) forms = MakeDateForms(locale);
   if (forms == nullptr) return false;
   for (const auto& format : forms->formats) {
-    if (ReadWith(*format, text, *forms->calendar, *fields)) return true;
+    if (ReadWith(*format, text, *forms->calendar, fields)) return true;
   }
   return false;
+}
+
+}  // namespace
+
+// The only exceptions that arise here are the standard containers' failures
+// to allocate.
+extern "C" __attribute__((visibility("default"))) AXOIcuDateRead AXOIcuParseDateTime(
+    const char* utf8Text, std::size_t length, const char* locale, AXOCalendarTime* fields) {
+  try {
+    return ParseDateTime(utf8Text, length, locale, *fields) ? kAXOIcuDateRead : kAXOIcuDateNotRead;
+  } catch (...) {
+    return kAXOIcuDateOutOfMemory;
+  }
 }

@@ -13,12 +13,20 @@
 
 extern "C" {
 
-// Reads the `length` bytes of UTF-8 at `text` the way ParseUserDateTime documents
-// it, under the ICU locale `locale` ("de_DE", "en_US_POSIX"). True with
-// `fields` set when the text is read whole; false, with `fields` untouched,
-// otherwise. Safe to call from several threads.
-typedef bool (*AXOIcuParseDateTimeFunction)(const char* text, std::size_t length,
-                                            const char* locale, AXOCalendarTime* fields);
+// What AXOIcuParseDateTime did. No exception leaves the module, which may
+// use a C++ runtime other than its caller's (axocor links its own).
+enum AXOIcuDateRead {
+  kAXOIcuDateNotRead = 0,      // the text is no date of the locale
+  kAXOIcuDateRead = 1,         // `fields` holds the date read
+  kAXOIcuDateOutOfMemory = 2,  // memory ran out
+};
+
+// Reads the `length` bytes of UTF-8 at `text` the way ParseUserDateTime
+// documents it, under the ICU locale `locale` ("de_DE", "en_US_POSIX").
+// `fields` changes only with kAXOIcuDateRead. Safe to call from several
+// threads.
+typedef AXOIcuDateRead (*AXOIcuParseDateTimeFunction)(const char* text, std::size_t length,
+                                                      const char* locale, AXOCalendarTime* fields);
 
 #define AXO_ICU_PARSE_DATE_TIME_SYMBOL "AXOIcuParseDateTime"
 
