@@ -2,7 +2,8 @@
 // table of every hot path against its floor measured in the same run (see
 // AXOBenchmarkTargets.h): now, floor, their ratio and the ratio's target.
 // Absolute times depend on the machine; ratios within one run much less.
-// With repetitions the table takes the medians.
+// With repetitions the table takes the medians. Exits with 1 when a
+// benchmark stopped with an error.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -54,8 +55,14 @@ class RatioReporter : public benchmark::ConsoleReporter {
  public:
   void ReportRuns(const std::vector<Run>& runs) override {
     ConsoleReporter::ReportRuns(runs);
-    for (const Run& run : runs) Keep(run);
+    for (const Run& run : runs) {
+      failed_ = failed_ || run.error_occurred;
+      Keep(run);
+    }
   }
+
+  // A benchmark stopped with an error (a program that did not run).
+  bool Failed() const { return failed_; }
 
   void PrintRatios() const {
     std::printf("\n%-32s %12s %12s %8s %8s\n", "hot path (against its floor)", "now", "floor",
@@ -95,6 +102,7 @@ class RatioReporter : public benchmark::ConsoleReporter {
   }
 
   std::map<std::string, Measurement> times_;
+  bool failed_ = false;
 };
 
 }  // namespace
@@ -106,5 +114,5 @@ int main(int argc, char** argv) {
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
   reporter.PrintRatios();
-  return 0;
+  return reporter.Failed() ? 1 : 0;
 }

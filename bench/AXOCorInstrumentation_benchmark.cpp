@@ -2,8 +2,8 @@
 // the report of 100,000 records, each against its floor.
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -152,11 +152,11 @@ void BM_InstrumentationDump_Floor(benchmark::State& state) {
     char line[256];
     for (const Row& row : rows) {
       const int length =
-          row.hits != 0 ? std::snprintf(line, sizeof line, "%s,%u,%g,%g,%g\r\n",
-                                        row.identifier.c_str(), row.hits, row.time,
-                                        row.time / row.hits, row.memory)
-                        : std::snprintf(line, sizeof line, "%s,%u,%g,,%g\r\n",
-                                        row.identifier.c_str(), row.hits, row.time, row.memory);
+          row.hits != 0
+              ? std::snprintf(line, sizeof line, "%s,%u,%g,%g,%g\r\n", row.identifier.c_str(),
+                              row.hits, row.time, row.time / row.hits, row.memory)
+              : std::snprintf(line, sizeof line, "%s,%u,%g,,%g\r\n", row.identifier.c_str(),
+                              row.hits, row.time, row.memory);
       report.append(line, static_cast<std::size_t>(length));
     }
     std::ofstream(drive.Report(), std::ios::binary | std::ios::trunc)
