@@ -1,7 +1,6 @@
 // The report side of the instrumentation registry: rows and the CSV file.
 #include <algorithm>
-#include <cstdio>
-#include <cstring>
+#include <charconv>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -16,18 +15,30 @@ const char kReportHeader[] =
     "strIDENTIFIER,HIT COUNT,TOTAL EXECUTION TIME(sec),AVERAGE EXECUTION TIME(sec),"
     "TOTAL MEMORY CONSUMED(Bytes)";
 
+// Writes `value` as printf's "%g" does, to `out`, and returns the end.
+// std::to_chars with six significant digits gives the same text, faster.
+char* WriteG(char* out, char* end, double value) {
+  return std::to_chars(out, end, value, std::chars_format::general, 6).ptr;
+}
+
 // Writes the fields after the identifier, ",hits,total,average,memory", in
-// ASCII to `text` and returns their length. "%u": counts above 2^31 - 1 must
-// not print as negative numbers. The average stays empty for a record
-// without hits.
-int FormatFigures(const AXOCorInstrumentationData& record, char (&text)[128]) {
-  if (record._HitCount == 0) {
-    return std::snprintf(text, sizeof text, ",%u,%g,,%g", record._HitCount, record._TotalTime,
-                         record._TotalMemory);
+// ASCII to `text` and returns their length: the count as "%u" (counts above
+// 2^31 - 1 must not print as negative numbers), the others as "%g". The
+// average stays empty for a record without hits.
+std::size_t FormatFigures(const AXOCorInstrumentationData& record, char (&text)[128]) {
+  char* const end = text + sizeof text;
+  char* out = text;
+  *out++ = ',';
+  out = std::to_chars(out, end, record._HitCount).ptr;
+  *out++ = ',';
+  out = WriteG(out, end, record._TotalTime);
+  *out++ = ',';
+  if (record._HitCount != 0) {
+    out = WriteG(out, end, record._TotalTime / static_cast<double>(record._HitCount));
   }
-  return std::snprintf(text, sizeof text, ",%u,%g,%g,%g", record._HitCount, record._TotalTime,
-                       record._TotalTime / static_cast<double>(record._HitCount),
-                       record._TotalMemory);
+  *out++ = ',';
+  out = WriteG(out, end, record._TotalMemory);
+  return static_cast<std::size_t>(out - text);
 }
 
 // Appends one byte of a row as a Windows text stream stores it: a line feed
@@ -61,7 +72,7 @@ void AppendReportLine(std::string& report, const AXOCorInstrumentationData& reco
     }
   }
   char figures[128];
-  report.append(figures, static_cast<std::size_t>(FormatFigures(record, figures)));
+  report.append(figures, FormatFigures(record, figures));
   report += "\r\n";
 }
 
@@ -70,8 +81,7 @@ void AppendReportLine(std::string& report, const AXOCorInstrumentationData& reco
 CATUnicodeString AXOCorInstrumentation::ProcessResult(AXOCorInstrumentationData* record) {
   if (record == nullptr) return CATUnicodeString();
   char figures[128];
-  FormatFigures(*record, figures);
-  return record->_Identifier + figures;
+  return record->_Identifier + CATUnicodeString(figures, FormatFigures(*record, figures));
 }
 
 CATUnicodeString AXOCorInstrumentation::GetResult(CATUnicodeString identifier) {

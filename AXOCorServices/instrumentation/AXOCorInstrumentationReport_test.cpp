@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -44,6 +45,9 @@ TEST_F(InstrumentationReport, RowFormatsFiguresOfOneRecord) {
       {"Shrink", 3, 1.0, -512.0, "Shrink,3,1,0.333333,-512"},
       {"Long", 1, 1234567.0, 0.00001, "Long,1,1.23457e+06,1.23457e+06,1e-05"},
       {"Many", 4294967295u, 0.0, 0.0, "Many,4294967295,0,0,0"},
+      {"Round", 1, 999999.5, -0.0, "Round,1,1e+06,1e+06,-0"},
+      {"Small", 4, 0.0004, 0.0001, "Small,4,0.0004,0.0001,0.0001"},
+      {"Endless", 2, HUGE_VAL, std::nan(""), "Endless,2,inf,inf,nan"},
       {"a,b\nc", 2, 2.0, 1.0, "a,b\nc,2,2,1,1"},
   };
   for (const Case& c : cases) {
