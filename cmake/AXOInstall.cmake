@@ -11,9 +11,13 @@ set(AXO_INSTALL_INCLUDEDIR ${CMAKE_INSTALL_INCLUDEDIR}/AXOCorServices)
 set(AXO_INSTALL_CMAKEDIR ${CMAKE_INSTALL_LIBDIR}/cmake/AXOCorServices)
 set(AXO_LIBRARY_TARGETS AXOPlatform AXOHostStandIn AXOCorServices)
 
-# Installed libraries find each other in their own folder.
+# Installed libraries find each other in their own folder, as they do in the
+# build tree. Built with that run path, they need no build run path, which
+# CMake would pad with empty entries (the current folder) for the rewrite
+# at installation, so that every program start searched the current folder.
 if(NOT WIN32)
-  set_target_properties(${AXO_LIBRARY_TARGETS} PROPERTIES INSTALL_RPATH "$ORIGIN")
+  set_target_properties(${AXO_LIBRARY_TARGETS} PROPERTIES INSTALL_RPATH "$ORIGIN"
+                                                          BUILD_WITH_INSTALL_RPATH ON)
 endif()
 
 install(TARGETS ${AXO_LIBRARY_TARGETS}

@@ -8,11 +8,14 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <set>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "AXOPlatform.h"
+#include "AXOTestTempFolder.h"
 
 namespace {
 
@@ -55,6 +58,25 @@ TEST(PlatformMemory, ReportsAvailableWithinTotal) {
 TEST(PlatformProcess, CommandLineNamesTheProgram) {
   EXPECT_NE(AXOPlatform::Get()->CommandLine().find("platform_tests"), std::string::npos)
       << AXOPlatform::Get()->CommandLine();
+}
+
+TEST(PlatformProcess, ChildOutputGoesToTheNamedFileOnly) {
+  AXOPlatform* platform = AXOPlatform::Get();
+  AXOTestTempFolder folder;
+  const std::string output = folder.WriteFile("out.txt", std::string(100000, 'x')).u8string();
+  const std::vector<std::string> list_tests = {
+      platform->ExecutablePath(), "--gtest_list_tests",
+      "--gtest_filter=PlatformProcess.ChildOutputGoesToTheNamedFileOnly"};
+  const std::int64_t child = platform->StartProcessWithOutputFile(list_tests, output);
+  ASSERT_GT(child, 0);
+  EXPECT_EQ(platform->WaitForProcess(child), 0);
+  std::ifstream in(std::filesystem::u8path(output), std::ios::binary);
+  const std::string written((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  EXPECT_NE(written.find("ChildOutputGoesToTheNamedFileOnly"), std::string::npos) << written;
+  EXPECT_EQ(written.find('x'), std::string::npos) << "the file is emptied first";
+
+  const std::string unwritable = folder.Native("no-such-folder/out.txt").u8string();
+  EXPECT_EQ(platform->StartProcessWithOutputFile(list_tests, unwritable), -1);
 }
 
 TEST(PlatformProcess, DebugOutputTakesAnyText) {

@@ -1,5 +1,6 @@
 #include "AXOArcGuid.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -8,9 +9,44 @@
 
 namespace {
 
-const char kAlphabet[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz_$";
+constexpr char kAlphabet[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz_$";
 constexpr int kCompressedLength = 22;
 constexpr int kBracedLength = 38;
+constexpr std::uint8_t kNotADigit = 0xFF;
+
+// Two digits for each 12-bit value, most significant first: a 24-bit group
+// is written with two lookups.
+struct DigitPairs {
+  char pair[4096][2];
+};
+
+constexpr DigitPairs MakeDigitPairs() {
+  DigitPairs table = {};
+  for (int value = 0; value < 4096; ++value) {
+    table.pair[value][0] = kAlphabet[value >> 6];
+    table.pair[value][1] = kAlphabet[value & 63];
+  }
+  return table;
+}
+
+constexpr DigitPairs kDigitPairs = MakeDigitPairs();
+
+// The value of each byte as a digit; kNotADigit for bytes outside the
+// alphabet (the terminating zero among them).
+struct DigitValues {
+  std::uint8_t value[256];
+};
+
+constexpr DigitValues MakeDigitValues() {
+  DigitValues table = {};
+  for (std::uint8_t& value : table.value) value = kNotADigit;
+  for (int digit = 0; digit < 64; ++digit) {
+    table.value[static_cast<unsigned char>(kAlphabet[digit])] = static_cast<std::uint8_t>(digit);
+  }
+  return table;
+}
+
+constexpr DigitValues kDigitValues = MakeDigitValues();
 
 // A new GUID from the system's generator; all zero if the generator fails,
 // which callers can recognise instead of receiving random stack bytes.
@@ -26,30 +62,27 @@ _GUID NewGuid() {
   return guid;
 }
 
-// Bytes B0..B15 of the GUID in the order of its text form.
-void ToBytes(const _GUID& g, unsigned char b[16]) {
-  b[0] = static_cast<unsigned char>(g.Data1 >> 24);
-  b[1] = static_cast<unsigned char>(g.Data1 >> 16);
-  b[2] = static_cast<unsigned char>(g.Data1 >> 8);
-  b[3] = static_cast<unsigned char>(g.Data1);
-  b[4] = static_cast<unsigned char>(g.Data2 >> 8);
-  b[5] = static_cast<unsigned char>(g.Data2);
-  b[6] = static_cast<unsigned char>(g.Data3 >> 8);
-  b[7] = static_cast<unsigned char>(g.Data3);
-  std::memcpy(b + 8, g.Data4, 8);
+// Writes the 24-bit `group` as four digits.
+void EncodeGroup(std::uint32_t group, char* out) {
+  std::memcpy(out, kDigitPairs.pair[group >> 12], 2);
+  std::memcpy(out + 2, kDigitPairs.pair[group & 0xFFF], 2);
 }
 
-// Writes `value` as `digits` base-64 digits, most significant first.
-void Encode(unsigned long value, int digits, char* out) {
-  for (int i = digits - 1; i >= 0; --i) {
-    out[i] = kAlphabet[value % 64];
-    value /= 64;
+// Three bytes, the first most significant.
+std::uint32_t Bytes24(std::uint32_t high, std::uint32_t middle, std::uint32_t low) {
+  return (high << 16) | (middle << 8) | low;
+}
+
+// The number that the `count` digits at `digits` spell; ORs every digit's
+// table value into `invalid`, whose bits above 63 then tell a bad digit.
+std::uint32_t DecodeGroup(const unsigned char* digits, int count, std::uint32_t& invalid) {
+  std::uint32_t number = 0;
+  for (int i = 0; i < count; ++i) {
+    const std::uint32_t value = kDigitValues.value[digits[i]];
+    invalid |= value;
+    number = number * 64 + value;
   }
-}
-
-int DigitValue(char c) {
-  const char* at = c == '\0' ? nullptr : std::strchr(kAlphabet, c);
-  return at == nullptr ? -1 : static_cast<int>(at - kAlphabet);
+  return number;
 }
 
 char* SharedBuffer(char*& buffer, std::size_t size) {
@@ -98,34 +131,36 @@ char* AXOArcGuid::GetString() const {
   return out;
 }
 
+// The bytes B0..B15 of the text form, taken as N0 = B0 and five groups of
+// three bytes.
 char* AXOArcGuid::GetCompressedString() const {
-  unsigned char b[16];
-  ToBytes(guid_, b);
   char* out = SharedBuffer(g_compressed, kCompressedLength + 1);
-  Encode(b[0], 2, out);
-  for (int group = 0; group < 5; ++group) {
-    const unsigned char* p = b + 1 + 3 * group;
-    const unsigned long n =
-        (static_cast<unsigned long>(p[0]) << 16) | (static_cast<unsigned long>(p[1]) << 8) | p[2];
-    Encode(n, 4, out + 2 + 4 * group);
-  }
+  const _GUID& g = guid_;
+  std::memcpy(out, kDigitPairs.pair[g.Data1 >> 24], 2);
+  EncodeGroup(g.Data1 & 0xFFFFFF, out + 2);
+  EncodeGroup(Bytes24(g.Data2 >> 8, g.Data2 & 0xFF, g.Data3 >> 8), out + 6);
+  EncodeGroup(Bytes24(g.Data3 & 0xFF, g.Data4[0], g.Data4[1]), out + 10);
+  EncodeGroup(Bytes24(g.Data4[2], g.Data4[3], g.Data4[4]), out + 14);
+  EncodeGroup(Bytes24(g.Data4[5], g.Data4[6], g.Data4[7]), out + 18);
   out[kCompressedLength] = '\0';
   return out;
 }
 
 _GUID AXOArcGuid::GetGuidFromCompressedString(const char* text) {
   _GUID guid = {};
-  if (text == nullptr || std::strlen(text) != kCompressedLength) return guid;
-  static const int kGroupLengths[6] = {2, 4, 4, 4, 4, 4};
-  std::uint32_t n[6] = {};
-  const char* p = text;
-  for (int group = 0; group < 6; ++group) {
-    for (int i = 0; i < kGroupLengths[group]; ++i, ++p) {
-      const int digit = DigitValue(*p);
-      if (digit < 0) return guid;
-      n[group] = n[group] * 64 + static_cast<std::uint32_t>(digit);
-    }
+  // memchr stops at the first zero, so a short text is not read past its end.
+  if (text == nullptr ||
+      std::memchr(text, '\0', kCompressedLength + 1) != text + kCompressedLength) {
+    return guid;
   }
+  const auto* digits = reinterpret_cast<const unsigned char*>(text);
+  std::uint32_t invalid = 0;
+  std::uint32_t n[6];
+  n[0] = DecodeGroup(digits, 2, invalid);
+  for (int group = 1; group < 6; ++group) {
+    n[group] = DecodeGroup(digits + 4 * group - 2, 4, invalid);
+  }
+  if (invalid > 63) return guid;
   // N0 counts only by its low 8 bits: a first digit above "3" wraps.
   guid.Data1 = (n[0] << 24) + n[1];
   guid.Data2 = static_cast<std::uint16_t>(n[2] >> 8);

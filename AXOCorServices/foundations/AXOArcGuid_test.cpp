@@ -80,6 +80,26 @@ TEST(AXOArcGuid, DecoderRejectsMalformedTextWithTheZeroGuid) {
   }
 }
 
+TEST(AXOArcGuid, DecoderAcceptsExactlyTheAlphabetAtEveryPosition) {
+  const std::string alphabet = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz_$";
+  const std::string sample = "018qLdYQlDxm4ZHMU9gytl";
+  for (std::size_t position = 0; position < sample.size(); ++position) {
+    for (int byte = 1; byte < 256; ++byte) {
+      std::string text = sample;
+      text[position] = static_cast<char>(byte);
+      const std::size_t digit = alphabet.find(static_cast<char>(byte));
+      SCOPED_TRACE(testing::Message() << "byte " << byte << " at " << position);
+      const _GUID decoded = AXOArcGuid::GetGuidFromCompressedString(text.c_str());
+      if (digit == std::string::npos) {
+        EXPECT_EQ(decoded, kZero);
+      } else if (position > 0 || digit < 4) {
+        // A valid digit decodes to the GUID that compresses back to the text.
+        EXPECT_STREQ(AXOArcGuid(decoded).GetCompressedString(), text.c_str());
+      }
+    }
+  }
+}
+
 TEST(AXOArcGuid, DecoderTakesTheFirstDigitModuloFour) {
   EXPECT_EQ(AXOArcGuid::GetGuidFromCompressedString("418qLdYQlDxm4ZHMU9gytl"), kSample);
   EXPECT_EQ(AXOArcGuid::GetGuidFromCompressedString("$$$$$$$$$$$$$$$$$$$$$$"),

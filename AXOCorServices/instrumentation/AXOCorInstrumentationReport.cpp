@@ -1,4 +1,6 @@
 // The report side of the instrumentation registry: rows and the CSV file.
+#include <algorithm>
+#include <charconv>
 #include <fstream>
 #include <string>
 
@@ -12,33 +14,73 @@ const char kReportHeader[] =
     "strIDENTIFIER,HIT COUNT,TOTAL EXECUTION TIME(sec),AVERAGE EXECUTION TIME(sec),"
     "TOTAL MEMORY CONSUMED(Bytes)";
 
-// Writes `text` and a line end the way a Windows text stream stores them:
-// every line feed, also one inside `text`, as CR LF. Doing it by hand gives
-// the same bytes on every system.
-void WriteReportLine(std::ofstream& out, const char* text) {
-  for (const char* c = text; *c != '\0'; ++c) {
-    if (*c == '\n') out.put('\r');
-    out.put(*c);
+// Writes `value` as printf's "%g" does, to `out`, and returns the end.
+// std::to_chars with six significant digits gives the same text, faster.
+char* WriteG(char* out, char* end, double value) {
+  return std::to_chars(out, end, value, std::chars_format::general, 6).ptr;
+}
+
+// Writes the fields after the identifier, ",hits,total,average,memory", in
+// ASCII to `text` and returns their length: the count as "%u" (counts above
+// 2^31 - 1 must not print as negative numbers), the others as "%g". The
+// average stays empty for a record without hits.
+std::size_t FormatFigures(const AXOCorInstrumentationData& record, char (&text)[128]) {
+  char* const end = text + sizeof text;
+  char* out = text;
+  *out++ = ',';
+  out = std::to_chars(out, end, record._HitCount).ptr;
+  *out++ = ',';
+  out = WriteG(out, end, record._TotalTime);
+  *out++ = ',';
+  if (record._HitCount != 0) {
+    out = WriteG(out, end, record._TotalTime / static_cast<double>(record._HitCount));
   }
-  out.write("\r\n", 2);
+  *out++ = ',';
+  out = WriteG(out, end, record._TotalMemory);
+  return static_cast<std::size_t>(out - text);
+}
+
+// Appends one byte of a row as a Windows text stream stores it: a line feed
+// as CR LF.
+void AppendTextByte(std::string& report, char byte) {
+  if (byte == '\n') report += '\r';
+  report += byte;
+}
+
+// Appends the row of `record` and a line end to `report` as a Windows text
+// stream stores them. The row is its narrow text, which ends at a NUL
+// character: an identifier holding one cuts the row there.
+void AppendReportLine(std::string& report, const AXOCorInstrumentationData& record) {
+  const std::u32string& characters = record._Identifier.Characters();
+  // ASCII without NUL and line feed, the common case, is its own narrow text
+  // and needs no line end within: its bytes are copied as they are.
+  const bool plain = std::all_of(characters.begin(), characters.end(),
+                                 [](char32_t c) { return c != 0 && c < 0x80 && c != '\n'; });
+  if (plain) {
+    const std::size_t start = report.size();
+    report.resize(start + characters.size());
+    std::transform(characters.begin(), characters.end(), report.begin() + start,
+                   [](char32_t c) { return static_cast<char>(c); });
+  } else {
+    for (const char* c = record._Identifier.ConvertToChar(); *c != '\0'; ++c) {
+      AppendTextByte(report, *c);
+    }
+    if (characters.find(U'\0') != std::u32string::npos) {
+      report += "\r\n";
+      return;
+    }
+  }
+  char figures[128];
+  report.append(figures, FormatFigures(record, figures));
+  report += "\r\n";
 }
 
 }  // namespace
 
 CATUnicodeString AXOCorInstrumentation::ProcessResult(AXOCorInstrumentationData* record) {
   if (record == nullptr) return CATUnicodeString();
-  // "%u": counts above 2^31 - 1 must not print as negative numbers.
-  CATUnicodeString hits;
-  hits.BuildFromNum(static_cast<unsigned int>(record->_HitCount), "%u");
-  CATUnicodeString total;
-  total.BuildFromNum(record->_TotalTime, "%g");
-  CATUnicodeString average;
-  if (record->_HitCount != 0) {
-    average.BuildFromNum(record->_TotalTime / static_cast<double>(record->_HitCount), "%g");
-  }
-  CATUnicodeString memory;
-  memory.BuildFromNum(record->_TotalMemory, "%g");
-  return record->_Identifier + "," + hits + "," + total + "," + average + "," + memory;
+  char figures[128];
+  return record->_Identifier + CATUnicodeString(figures, FormatFigures(*record, figures));
 }
 
 CATUnicodeString AXOCorInstrumentation::GetResult(CATUnicodeString identifier) {
@@ -49,16 +91,16 @@ void AXOCorInstrumentation::GetResults(CATListValCATUnicodeString& rows) {
   for (const auto& entry : _DataMap) rows.Append(ProcessResult(entry.second));
 }
 
+// The whole report is formatted first and written at once. Binary mode: the
+// line ends are chosen above. No folder is created: where drive letters are
+// folders below a drive root, a missing "c" folder is a missing drive, and
+// the report is dropped as it is for a drive without the right to write.
 void AXOCorInstrumentation::Dump() {
-  CATListValCATUnicodeString rows;
-  GetResults(rows);
-  // Binary mode: WriteReportLine chooses the line ends itself. No folder is
-  // created: where drive letters are folders below a drive root, a missing
-  // "c" folder is a missing drive, and the report is dropped as it is for a
-  // drive without the right to write.
+  std::string report = kReportHeader;
+  report += "\r\n";
+  for (const auto& entry : _DataMap) AppendReportLine(report, *entry.second);
   std::ofstream out(AXONativeFsPath(kReportPath),
                     std::ios::out | std::ios::trunc | std::ios::binary);
   if (!out) return;
-  WriteReportLine(out, kReportHeader);
-  for (int i = 1; i <= rows.Size(); ++i) WriteReportLine(out, rows[i].ConvertToChar());
+  out.write(report.data(), static_cast<std::streamsize>(report.size()));
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -44,6 +45,9 @@ TEST_F(InstrumentationReport, RowFormatsFiguresOfOneRecord) {
       {"Shrink", 3, 1.0, -512.0, "Shrink,3,1,0.333333,-512"},
       {"Long", 1, 1234567.0, 0.00001, "Long,1,1.23457e+06,1.23457e+06,1e-05"},
       {"Many", 4294967295u, 0.0, 0.0, "Many,4294967295,0,0,0"},
+      {"Round", 1, 999999.5, -0.0, "Round,1,1e+06,1e+06,-0"},
+      {"Small", 4, 0.0004, 0.0001, "Small,4,0.0004,0.0001,0.0001"},
+      {"Endless", 2, HUGE_VAL, std::nan(""), "Endless,2,inf,inf,nan"},
       {"a,b\nc", 2, 2.0, 1.0, "a,b\nc,2,2,1,1"},
   };
   for (const Case& c : cases) {
@@ -75,7 +79,8 @@ TEST_F(InstrumentationReport, GetResultsAppendsRowsInIdentifierOrder) {
 
 // The report replaces an earlier one: the header alone for an empty
 // registry, then a row per record with Windows line ends, with the figures
-// as they are at that moment.
+// as they are at that moment. Identifiers go out as their narrow text: UTF-8
+// and bytes that are no UTF-8 as they came, cut at a NUL character.
 TEST_F(InstrumentationReport, DumpReplacesTheFileWithHeaderAndCurrentRows) {
   {
     std::ofstream old(platform_.native_report_path, std::ios::binary);
@@ -89,12 +94,19 @@ TEST_F(InstrumentationReport, DumpReplacesTheFileWithHeaderAndCurrentRows) {
   Put("Export", 4, 0.5, 2048.0);
   Put("Init", 0, 0.0, 0.0);
   Put("two\nlines", 1, 1.0, 0.0);
+  Put("D\xC3\xA4mmung", 1, 1.0, 0.0);
+  Put("raw\xFF", 1, 1.0, 0.0);
+  CATUnicodeString cut("cut\0off", 7);
+  registry->GetInstrumentationData(cut, true)->_HitCount = 1;
   registry->Dump();
   registry->Start("Init");
   registry->Dump();
   EXPECT_EQ(ReadReport(), std::string(kHeader) +
+                              "D\xC3\xA4mmung,1,1,1,0\r\n"
                               "Export,4,0.5,0.125,2048\r\n"
                               "Init,1,0,0,0\r\n"
+                              "cut\r\n"
+                              "raw\xFF,1,1,1,0\r\n"
                               "two\r\nlines,1,1,1,0\r\n");
 }
 

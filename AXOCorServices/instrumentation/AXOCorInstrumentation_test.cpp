@@ -2,9 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <thread>
 #include <vector>
 
+#include "AXOPlatform.h"
+#include "AXOTestTempFolder.h"
 #include "InstrumentationTestSupport.h"
 
 namespace {
@@ -115,6 +122,43 @@ TEST_F(InstrumentationTimers, MemoryReadingIsUsedSpaceInWholeKiB) {
 TEST_F(InstrumentationTimers, EndWithoutRecordIsIgnoredAndCreatesNone) {
   AXOCorInstrumentation::GetInstance()->End("Never");
   EXPECT_EQ(Record("Never"), nullptr);
+}
+
+constexpr int kChildWaitMilliseconds = 300;
+
+// What the child process of EndOnCreatedRecordCountsFromProcessStart does:
+// waits before anything reads the clock, then ends a record made without
+// Start and writes its total time to the file AXO_CLOCK_CHILD_OUT. Run on
+// request, on the system's own clock.
+TEST(InstrumentationClockChild, DISABLED_EndsRecordMadeWithoutStart) {
+  std::string out;
+  ASSERT_TRUE(AXOPlatform::Get()->GetEnv("AXO_CLOCK_CHILD_OUT", out));
+  std::this_thread::sleep_for(std::chrono::milliseconds(kChildWaitMilliseconds));
+  CATUnicodeString id("Whole");
+  AXOCorInstrumentation* registry = AXOCorInstrumentation::GetInstance();
+  AXOCorInstrumentationData* record = registry->GetInstrumentationData(id, true);
+  registry->End(id);
+  std::ofstream(std::filesystem::u8path(out)) << record->_TotalTime;
+}
+
+// The clock counts from the start of the process, not from its first
+// reading, so an End without Start adds the whole life of the process.
+TEST(InstrumentationClock, EndOnCreatedRecordCountsFromProcessStart) {
+  AXOTestTempFolder folder;
+  const std::filesystem::path out = folder.Native("total.txt");
+  AXOPlatform* platform = AXOPlatform::Get();
+  platform->SetEnv("AXO_CLOCK_CHILD_OUT", out.u8string().c_str());
+  const std::int64_t child = platform->StartProcess(
+      {platform->ExecutablePath(),
+       "--gtest_filter=InstrumentationClockChild.DISABLED_EndsRecordMadeWithoutStart",
+       "--gtest_also_run_disabled_tests", "--gtest_brief=1"});
+  platform->SetEnv("AXO_CLOCK_CHILD_OUT", nullptr);
+  ASSERT_GT(child, 0);
+  EXPECT_EQ(platform->WaitForProcess(child), 0);
+  double total = -1.0;
+  std::ifstream(out) >> total;
+  EXPECT_GE(total, kChildWaitMilliseconds / 1000.0);
+  EXPECT_LT(total, 60.0) << "the clock counts from long before the process";
 }
 
 using InstrumentationLifetime = InstrumentationTest;

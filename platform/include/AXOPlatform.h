@@ -130,7 +130,11 @@ class AXO_PLATFORM_API AXOPlatform {
   virtual bool NewGuid(AXOGuidFields& guid) = 0;
 
   // --- Time and memory ---------------------------------------------------
-  // Milliseconds elapsed on a monotonic clock since the process started.
+  // Milliseconds elapsed since the process started (not since the first
+  // call). Windows: the C runtime's clock(). POSIX: the monotonic clock that
+  // counts time suspended, from the start that the kernel records for the
+  // process (to its 10 ms resolution), or from the load of this library where
+  // that cannot be read.
   virtual std::int64_t ElapsedMilliseconds() = 0;
   // The process's virtual address space. Returns false when unknown.
   virtual bool QueryMemoryStatus(AXOMemoryStatus& status) = 0;
@@ -292,6 +296,11 @@ class AXO_PLATFORM_API AXOPlatform {
   // inherits the environment. Returns an id for WaitForProcess, or -1 when
   // the program cannot be started.
   virtual std::int64_t StartProcess(const std::vector<std::string>& arguments) = 0;
+  // As StartProcess, with the child's standard output going to the file
+  // `outputPath` (native), created or emptied first. -1 also when that file
+  // cannot be opened for writing.
+  virtual std::int64_t StartProcessWithOutputFile(const std::vector<std::string>& arguments,
+                                                  const std::string& outputPath) = 0;
   // Waits until a process started by StartProcess ends and returns its exit
   // code; -1 for an id not (or no longer) waited for, or a POSIX child ended
   // by a signal. Each id is waited for once.
@@ -364,6 +373,10 @@ class AXO_PLATFORM_API AXOPlatformWrapper : public AXOPlatform {
   std::string ExecutablePath() override { return target_->ExecutablePath(); }
   std::int64_t StartProcess(const std::vector<std::string>& arguments) override {
     return target_->StartProcess(arguments);
+  }
+  std::int64_t StartProcessWithOutputFile(const std::vector<std::string>& arguments,
+                                          const std::string& outputPath) override {
+    return target_->StartProcessWithOutputFile(arguments, outputPath);
   }
   int WaitForProcess(std::int64_t process) override { return target_->WaitForProcess(process); }
   bool KillProcess(std::int64_t process) override { return target_->KillProcess(process); }

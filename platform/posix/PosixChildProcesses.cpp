@@ -1,4 +1,5 @@
 // Child processes of the POSIX backend.
+#include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -8,6 +9,8 @@
 #include <climits>
 #include <mutex>
 #include <set>
+#include <string>
+#include <vector>
 
 #include "PosixPlatform.h"
 
@@ -26,6 +29,21 @@ Children& StartedChildren() {
   return *children;
 }
 
+// Starts `arguments` with `actions` applied in the child (null: none).
+std::int64_t Spawn(const std::vector<std::string>& arguments,
+                   const posix_spawn_file_actions_t* actions) {
+  if (arguments.empty() || arguments[0].empty()) return -1;
+  std::vector<char*> argv;
+  for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+  argv.push_back(nullptr);
+  pid_t child = 0;
+  if (::posix_spawn(&child, argv[0], actions, nullptr, argv.data(), environ) != 0) return -1;
+  Children& children = StartedChildren();
+  std::lock_guard<std::mutex> lock(children.mutex);
+  children.ids.insert(child);
+  return child;
+}
+
 }  // namespace
 
 std::string PosixPlatform::ExecutablePath() {
@@ -36,15 +54,20 @@ std::string PosixPlatform::ExecutablePath() {
 }
 
 std::int64_t PosixPlatform::StartProcess(const std::vector<std::string>& arguments) {
-  if (arguments.empty() || arguments[0].empty()) return -1;
-  std::vector<char*> argv;
-  for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
-  argv.push_back(nullptr);
-  pid_t child = 0;
-  if (::posix_spawn(&child, argv[0], nullptr, nullptr, argv.data(), environ) != 0) return -1;
-  Children& children = StartedChildren();
-  std::lock_guard<std::mutex> lock(children.mutex);
-  children.ids.insert(child);
+  return Spawn(arguments, nullptr);
+}
+
+// A file that cannot be opened makes posix_spawn fail, so no child runs.
+std::int64_t PosixPlatform::StartProcessWithOutputFile(const std::vector<std::string>& arguments,
+                                                       const std::string& outputPath) {
+  posix_spawn_file_actions_t actions;
+  if (::posix_spawn_file_actions_init(&actions) != 0) return -1;
+  std::int64_t child = -1;
+  if (::posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outputPath.c_str(),
+                                         O_WRONLY | O_CREAT | O_TRUNC, 0644) == 0) {
+    child = Spawn(arguments, &actions);
+  }
+  ::posix_spawn_file_actions_destroy(&actions);
   return child;
 }
 

@@ -1,132 +1,52 @@
-// Date-time texts of the POSIX backend: the date and time forms of the
-// user's locale, read with ICU's date formats.
-#include <unicode/calendar.h>
-#include <unicode/gregocal.h>
-#include <unicode/locid.h>
-#include <unicode/smpdtfmt.h>
-#include <unicode/timezone.h>
-#include <unicode/unistr.h>
+// Date-time texts of the POSIX backend: the user's locale, and the date
+// module (icu/) that reads texts in its forms, loaded on first use.
+#include <dlfcn.h>
 
 #include <cstdlib>
-#include <map>
-#include <memory>
-#include <mutex>
-#include <set>
+#include <new>
 #include <string>
-#include <vector>
 
 #include "PosixPlatform.h"
+#include "icu/PosixIcuDates.h"
 
 namespace {
 
 // ICU's name for the conventions of the "C" locale.
 const char kCLocale[] = "en_US_POSIX";
 
-// The forms that texts are read in under one locale, and the calendar that
-// checks the fields read.
-struct DateForms {
-  std::vector<std::unique_ptr<icu::SimpleDateFormat>> formats;
-  std::unique_ptr<icu::Calendar> calendar;
-};
-
-// ICU writes a narrow no-break space before "AM"/"PM" and no-break spaces
-// elsewhere; people type plain blanks. Both patterns and texts get blanks.
-void PlainBlanks(icu::UnicodeString& text) {
-  text.findAndReplace(icu::UnicodeString(static_cast<UChar32>(0x202F)), icu::UnicodeString(' '));
-  text.findAndReplace(icu::UnicodeString(static_cast<UChar32>(0x00A0)), icu::UnicodeString(' '));
+// The folder of the file that holds this code, with a trailing "/": the
+// platform library, or a program that carries the platform's code itself.
+// Empty when unknown.
+std::string CodeFolder() {
+  Dl_info info;
+  if (::dladdr(reinterpret_cast<void*>(&CodeFolder), &info) == 0 || info.dli_fname == nullptr) {
+    return std::string();
+  }
+  const std::string file(info.dli_fname);
+  return file.substr(0, file.rfind('/') + 1);
 }
 
-icu::UnicodeString PatternOf(icu::DateFormat* format) {
-  icu::UnicodeString pattern;
-  // createInstance gives a SimpleDateFormat for every Gregorian locale.
-  if (auto* simple = dynamic_cast<icu::SimpleDateFormat*>(format)) simple->toPattern(pattern);
-  delete format;
-  PlainBlanks(pattern);
-  return pattern;
-}
-
-// The patterns tried, in order: each of the locale's four date forms joined
-// to a time of day the locale's way ("{date}, {time}", "{date} 'at' {time}")
-// and with a blank, then alone; last the ISO 8601 forms. Times are the
-// locale's short and medium forms and the 24-hour clock.
-std::vector<icu::UnicodeString> PatternsOf(const icu::Locale& locale) {
-  using icu::DateFormat;
-  const DateFormat::EStyle date_styles[] = {DateFormat::kShort, DateFormat::kMedium,
-                                            DateFormat::kLong, DateFormat::kFull};
-  const DateFormat::EStyle time_styles[] = {DateFormat::kShort, DateFormat::kMedium};
-  std::vector<icu::UnicodeString> times;
-  for (DateFormat::EStyle time_style : time_styles) {
-    times.push_back(PatternOf(DateFormat::createTimeInstance(time_style, locale)));
+// The module's parser, loaded once and kept for the life of the process;
+// null when the module cannot be loaded (the reason goes to the debugger
+// output once). The module lies beside the platform library; a program
+// that carries the platform's code finds it in the library folder that lies
+// beside its own folder, installed as in the build tree.
+AXOIcuParseDateTimeFunction LoadDateParser(AXOPlatform& platform) {
+  const std::string folder = CodeFolder();
+  void* module = nullptr;
+  for (const std::string& path :
+       {folder + AXO_PLATFORM_DATE_MODULE,
+        folder + AXO_PLATFORM_LIBRARIES_FROM_PROGRAMS "/" + AXO_PLATFORM_DATE_MODULE}) {
+    module = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (module != nullptr) break;
   }
-  times.push_back(u"H:mm");
-  times.push_back(u"H:mm:ss");
-
-  std::vector<icu::UnicodeString> patterns;
-  for (DateFormat::EStyle date_style : date_styles) {
-    for (DateFormat::EStyle time_style : time_styles) {
-      patterns.push_back(
-          PatternOf(DateFormat::createDateTimeInstance(date_style, time_style, locale)));
-    }
-    const icu::UnicodeString date = PatternOf(DateFormat::createDateInstance(date_style, locale));
-    for (const icu::UnicodeString& time : times) patterns.push_back(date + u" " + time);
-    patterns.push_back(date);
+  void* parser = module != nullptr ? ::dlsym(module, AXO_ICU_PARSE_DATE_TIME_SYMBOL) : nullptr;
+  if (parser == nullptr) {
+    const char* error = ::dlerror();
+    platform.DebugOutput(std::string("AXOPlatform: date texts cannot be read: ") +
+                         (error != nullptr ? error : "no date module") + "\n");
   }
-  for (const char16_t* iso :
-       {u"y-MM-dd H:mm:ss", u"y-MM-dd H:mm", u"y-MM-dd'T'H:mm:ss", u"y-MM-dd'T'H:mm", u"y-MM-dd"}) {
-    patterns.push_back(iso);
-  }
-  return patterns;
-}
-
-std::unique_ptr<DateForms> MakeDateForms(const std::string& localeName) {
-  UErrorCode status = U_ZERO_ERROR;
-  icu::Locale locale(localeName.c_str());
-  // Years are Gregorian years whatever calendar the locale prefers.
-  locale.setKeywordValue("calendar", "gregorian", status);
-
-  auto forms = std::make_unique<DateForms>();
-  std::set<icu::UnicodeString> seen;
-  for (const icu::UnicodeString& pattern : PatternsOf(locale)) {
-    if (pattern.isEmpty() || !seen.insert(pattern).second) continue;
-    status = U_ZERO_ERROR;
-    auto format = std::make_unique<icu::SimpleDateFormat>(pattern, locale, status);
-    if (U_FAILURE(status)) continue;
-    // A lenient format forgives the blanks, separators, letter case and
-    // number widths that people type; the strict calendar below still
-    // refuses fields out of range instead of rolling them over.
-    format->setLenient(true);
-    forms->formats.push_back(std::move(format));
-  }
-  // Fields are read as they stand, in a zone without daylight saving; the
-  // caller converts them to local time.
-  status = U_ZERO_ERROR;
-  forms->calendar =
-      std::make_unique<icu::GregorianCalendar>(icu::TimeZone::getGMT()->clone(), locale, status);
-  if (U_FAILURE(status)) return nullptr;
-  forms->calendar->setLenient(false);
-  return forms;
-}
-
-// Reads `text` whole with `format` into the fields of `calendar`.
-bool ReadWith(const icu::SimpleDateFormat& format, const icu::UnicodeString& text,
-              icu::Calendar& calendar, AXOCalendarTime& fields) {
-  calendar.clear();
-  icu::ParsePosition position(0);
-  format.parse(text, calendar, position);
-  // ICU accepts a match of the start of the text; only the whole counts.
-  if (position.getErrorIndex() >= 0 || position.getIndex() != text.length()) return false;
-  UErrorCode status = U_ZERO_ERROR;
-  AXOCalendarTime read;
-  read.year = calendar.get(UCAL_EXTENDED_YEAR, status);
-  read.month = calendar.get(UCAL_MONTH, status) + 1;
-  read.day = calendar.get(UCAL_DATE, status);
-  read.hour = calendar.get(UCAL_HOUR_OF_DAY, status);
-  read.minute = calendar.get(UCAL_MINUTE, status);
-  read.second = calendar.get(UCAL_SECOND, status);
-  // The strict calendar fails here on fields that do not make a date.
-  if (U_FAILURE(status)) return false;
-  fields = read;
-  return true;
+  return reinterpret_cast<AXOIcuParseDateTimeFunction>(parser);
 }
 
 }  // namespace
@@ -147,22 +67,12 @@ std::string PosixPlatform::UserDateLocale() {
 }
 
 bool PosixPlatform::ParseUserDateTime(const std::string& utf8Text, AXOCalendarTime& fields) {
-  icu::UnicodeString text = icu::UnicodeString::fromUTF8(utf8Text);
-  PlainBlanks(text);
-  text.trim();
-  if (text.isEmpty()) return false;
-
-  const std::string locale = UserDateLocale();
-  // Formats cost tens of microseconds each to build, so each locale's set is
-  // built once; ICU formats must not be used by two threads at once.
-  static std::mutex mutex;
-  static auto* const cache = new std::map<std::string, std::unique_ptr<DateForms>>();
-  std::lock_guard<std::mutex> lock(mutex);
-  std::unique_ptr<DateForms>& forms = (*cache)[locale];
-  if (forms == nullptr) forms = MakeDateForms(locale);
-  if (forms == nullptr) return false;
-  for (const auto& format : forms->formats) {
-    if (ReadWith(*format, text, *forms->calendar, fields)) return true;
-  }
-  return false;
+  static const AXOIcuParseDateTimeFunction parse = LoadDateParser(*this);
+  if (parse == nullptr) return false;
+  const AXOIcuDateRead read =
+      parse(utf8Text.data(), utf8Text.size(), UserDateLocale().c_str(), &fields);
+  // The module may have a C++ runtime of its own, so its failures cross as a
+  // status and are thrown here, in the caller's.
+  if (read == kAXOIcuDateOutOfMemory) throw std::bad_alloc();
+  return read == kAXOIcuDateRead;
 }

@@ -3,18 +3,86 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <chrono>
+#include <pthread.h>
+#include <time.h>
+
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <sstream>
+#include <string>
 
 #include "PosixPlatform.h"
 
 AXOPlatform* AXOMakeDefaultPlatform() {
   return new PosixPlatform();
 }
+
+namespace {
+
+// Milliseconds on the clock that the kernel dates process starts with: the
+// monotonic clock that also counts time suspended.
+std::int64_t BootClockMilliseconds() {
+  timespec now;
+  ::clock_gettime(CLOCK_BOOTTIME, &now);
+  return std::int64_t{now.tv_sec} * 1000 + now.tv_nsec / 1000000;
+}
+
+// Taken when this library is loaded: the origin of the clock where the
+// process's start cannot be read.
+const std::int64_t g_load_milliseconds = BootClockMilliseconds();
+
+// When this process started, on BootClockMilliseconds(): field 22 of
+// /proc/self/stat, in clock ticks since boot. The second field is the
+// program's name in parentheses, which may hold blanks and parentheses
+// itself, so the fields are counted from its last ")".
+std::int64_t ProcessStartMilliseconds() {
+  std::ifstream in("/proc/self/stat");
+  const std::string stat((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const std::string::size_type name_end = stat.rfind(')');
+  const long ticks_per_second = ::sysconf(_SC_CLK_TCK);
+  if (name_end == std::string::npos || ticks_per_second <= 0) return g_load_milliseconds;
+  std::istringstream fields(stat.substr(name_end + 1));
+  std::string skipped;
+  for (int number = 3; number < 22; ++number) fields >> skipped;
+  unsigned long long start_ticks = 0;
+  if (!(fields >> start_ticks)) return g_load_milliseconds;
+  const auto start =
+      static_cast<std::int64_t>(start_ticks / ticks_per_second * 1000 +
+                                start_ticks % ticks_per_second * 1000 / ticks_per_second);
+  // A start after the load of this library would be a misreading.
+  return start <= g_load_milliseconds ? start : g_load_milliseconds;
+}
+
+// /proc/self/statm, opened on first use and kept open: reading it again
+// costs a fraction of opening it. A forked child forgets the descriptor,
+// which names its parent's file, and opens its own. -1 when it cannot be
+// opened or kept (the child could not be told to forget it).
+std::atomic<int> g_statm{-1};
+
+void ForgetStatmInChild() {
+  const int statm = g_statm.exchange(-1);
+  if (statm >= 0) ::close(statm);
+}
+
+int KeptStatmDescriptor() {
+  const int kept = g_statm.load();
+  if (kept >= 0) return kept;
+  static const bool forgotten_by_children =
+      ::pthread_atfork(nullptr, nullptr, &ForgetStatmInChild) == 0;
+  if (!forgotten_by_children) return -1;
+  const int opened = ::open("/proc/self/statm", O_RDONLY | O_CLOEXEC);
+  if (opened < 0) return -1;
+  int expected = -1;
+  if (g_statm.compare_exchange_strong(expected, opened)) return opened;
+  ::close(opened);  // another thread was first
+  return expected;
+}
+
+}  // namespace
 
 bool PosixPlatform::NewGuid(AXOGuidFields& guid) {
   unsigned char bytes[16];
@@ -40,21 +108,25 @@ bool PosixPlatform::NewGuid(AXOGuidFields& guid) {
 }
 
 std::int64_t PosixPlatform::ElapsedMilliseconds() {
-  // The first call fixes the origin; that is close enough to process start
-  // for differences, which is all callers use.
-  static const auto origin = std::chrono::steady_clock::now();
-  return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() -
-                                                               origin)
-      .count();
+  static const std::int64_t origin = ProcessStartMilliseconds();
+  return BootClockMilliseconds() - origin;
 }
 
 bool PosixPlatform::QueryMemoryStatus(AXOMemoryStatus& status) {
   // /proc/self/statm: the first field is the virtual size in pages.
-  std::ifstream statm("/proc/self/statm");
-  unsigned long long pages = 0;
-  if (!(statm >> pages)) return false;
-  const long page_size = ::sysconf(_SC_PAGESIZE);
-  if (page_size <= 0) return false;
+  int statm = KeptStatmDescriptor();
+  const bool kept = statm >= 0;
+  if (!kept) statm = ::open("/proc/self/statm", O_RDONLY | O_CLOEXEC);
+  if (statm < 0) return false;
+  char text[128];
+  const ssize_t length = ::pread(statm, text, sizeof text - 1, 0);
+  if (!kept) ::close(statm);
+  if (length <= 0) return false;
+  text[length] = '\0';
+  char* end = nullptr;
+  const unsigned long long pages = std::strtoull(text, &end, 10);
+  static const long page_size = ::sysconf(_SC_PAGESIZE);
+  if (end == text || page_size <= 0) return false;
   // Used = total - available, so report the used size as total with none free.
   status.totalVirtual = pages * static_cast<unsigned long long>(page_size);
   status.availVirtual = 0;

@@ -56,7 +56,11 @@ std::string WindowsPlatform::ExecutablePath() {
   }
 }
 
-std::int64_t WindowsPlatform::StartProcess(const std::vector<std::string>& arguments) {
+namespace {
+
+// Starts `arguments`; with `output` not null, the child's standard output is
+// that inheritable handle and its other standard handles are this process's.
+std::int64_t Create(const std::vector<std::string>& arguments, HANDLE output) {
   if (arguments.empty() || arguments[0].empty()) return -1;
   const std::wstring program = AXOWideFromUtf8(arguments[0]);
   std::wstring command_line;
@@ -66,9 +70,15 @@ std::int64_t WindowsPlatform::StartProcess(const std::vector<std::string>& argum
   }
   STARTUPINFOW startup = {};
   startup.cb = sizeof startup;
+  if (output != nullptr) {
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = ::GetStdHandle(STD_INPUT_HANDLE);
+    startup.hStdOutput = output;
+    startup.hStdError = ::GetStdHandle(STD_ERROR_HANDLE);
+  }
   PROCESS_INFORMATION started = {};
-  if (!::CreateProcessW(program.c_str(), &command_line[0], nullptr, nullptr, FALSE, 0, nullptr,
-                        nullptr, &startup, &started)) {
+  if (!::CreateProcessW(program.c_str(), &command_line[0], nullptr, nullptr, output != nullptr, 0,
+                        nullptr, nullptr, &startup, &started)) {
     return -1;
   }
   ::CloseHandle(started.hThread);
@@ -76,6 +86,26 @@ std::int64_t WindowsPlatform::StartProcess(const std::vector<std::string>& argum
   std::lock_guard<std::mutex> lock(children.mutex);
   children.handles[started.dwProcessId] = started.hProcess;
   return started.dwProcessId;
+}
+
+}  // namespace
+
+std::int64_t WindowsPlatform::StartProcess(const std::vector<std::string>& arguments) {
+  return Create(arguments, nullptr);
+}
+
+std::int64_t WindowsPlatform::StartProcessWithOutputFile(const std::vector<std::string>& arguments,
+                                                         const std::string& outputPath) {
+  SECURITY_ATTRIBUTES inheritable = {};
+  inheritable.nLength = sizeof inheritable;
+  inheritable.bInheritHandle = TRUE;
+  const HANDLE output = ::CreateFileW(AXOWideFromUtf8(outputPath).c_str(), GENERIC_WRITE,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE, &inheritable,
+                                      CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (output == INVALID_HANDLE_VALUE) return -1;
+  const std::int64_t child = Create(arguments, output);
+  ::CloseHandle(output);
+  return child;
 }
 
 int WindowsPlatform::WaitForProcess(std::int64_t process) {

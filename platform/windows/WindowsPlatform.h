@@ -38,6 +38,8 @@ class WindowsPlatform : public AXOPlatform {
   AXOFileUpdate UpdateFileExclusively(const std::string& path, const FileUpdate& update) override;
   std::string ExecutablePath() override;
   std::int64_t StartProcess(const std::vector<std::string>& arguments) override;
+  std::int64_t StartProcessWithOutputFile(const std::vector<std::string>& arguments,
+                                          const std::string& outputPath) override;
   int WaitForProcess(std::int64_t process) override;
   bool KillProcess(std::int64_t process) override;
 };

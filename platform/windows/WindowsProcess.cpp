@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 
 #include "WindowsPlatform.h"
 #include "WindowsText.h"
@@ -13,20 +14,6 @@
 AXOPlatform* AXOMakeDefaultPlatform() {
   return new WindowsPlatform();
 }
-
-namespace {
-
-std::int64_t PerformanceCounter() {
-  LARGE_INTEGER now;
-  ::QueryPerformanceCounter(&now);
-  return now.QuadPart;
-}
-
-// Taken when the DLL is loaded, which for the library's callers is as good
-// as process start: they only use differences.
-const std::int64_t g_origin_ticks = PerformanceCounter();
-
-}  // namespace
 
 bool WindowsPlatform::NewGuid(AXOGuidFields& guid) {
   ::GUID fresh;
@@ -38,13 +25,11 @@ bool WindowsPlatform::NewGuid(AXOGuidFields& guid) {
   return true;
 }
 
+// The C runtime's clock() counts the wall-clock time since the process
+// started on Windows (not processor time as on POSIX systems), taken as it
+// reports it.
 std::int64_t WindowsPlatform::ElapsedMilliseconds() {
-  LARGE_INTEGER frequency;
-  ::QueryPerformanceFrequency(&frequency);  // never fails since Windows XP
-  const std::int64_t ticks = PerformanceCounter() - g_origin_ticks;
-  const std::int64_t per_second = frequency.QuadPart;
-  // Split into whole seconds and the rest so that ticks * 1000 cannot overflow.
-  return (ticks / per_second) * 1000 + (ticks % per_second) * 1000 / per_second;
+  return static_cast<std::int64_t>(std::clock()) * 1000 / CLOCKS_PER_SEC;
 }
 
 bool WindowsPlatform::QueryMemoryStatus(AXOMemoryStatus& status) {
