@@ -113,8 +113,8 @@ bool PosixPlatform::ReplaceFileAtomically(const std::string& path, const std::st
   struct stat replaced;
   bool ok = ::stat(path.c_str(), &replaced) != 0 || ::fchmod(fd, replaced.st_mode & 07777) == 0;
   // The descriptor, and with it the lock, is kept until after the rename.
-  ok = ok && WriteAll(fd, contents) && ::fsync(fd) == 0 &&
-       ::rename(temp.c_str(), path.c_str()) == 0;
+  ok =
+      ok && WriteAll(fd, contents) && ::fsync(fd) == 0 && ::rename(temp.c_str(), path.c_str()) == 0;
   if (!ok) ::unlink(temp.c_str());
   ::close(fd);  // the data were synced before the rename
   if (ok) SyncFolder(folder);
