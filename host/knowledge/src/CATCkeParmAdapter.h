@@ -12,6 +12,7 @@
 // interface table.
 
 #include "CATAdapter.h"
+#include "CATCkeMagnitudes.h"
 #include "CATCkeObjects.h"
 #include "CATCkeValueText.h"
 #include "CATICkeParm.h"
@@ -30,6 +31,7 @@ class CATCkeParmAdapter : public CATAdapterOf<CATICkeParm, C> {
 
   CATUnicodeString Name() const override { return this->Object()->CkeParmName(); }
   CATCkeValueKind Kind() const override { return State().kind; }
+  CATICkeType_var GetType() const override { return CATCkeTypeOf(State().kind); }
   void SetManipulator(const CATIParmManipulator_var& manipulator) override {
     State().manipulator = manipulator;
   }

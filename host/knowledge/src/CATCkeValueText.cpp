@@ -4,39 +4,35 @@
 #include <climits>
 #include <cmath>
 #include <cstring>
+#include <iterator>
 #include <system_error>
 
 #include "CATMathConstant.h"
 
 namespace {
 
-// A unit of a kind: internal value = number / divisor * multiplier. Metric
-// units divide so that "50mm" gives the double nearest 0.05, and degrees
-// divide by 180 first so that "360deg" gives exactly CAT2PI.
-struct Unit {
-  CATCkeValueKind kind;
-  const char* symbol;
-  double divisor;
-  double multiplier;
-};
-
-constexpr Unit kUnits[] = {
-    {CATCkeLengthKind, "mm", 1000.0, 1.0}, {CATCkeLengthKind, "cm", 100.0, 1.0},
-    {CATCkeLengthKind, "m", 1.0, 1.0},     {CATCkeLengthKind, "in", 1.0, 0.0254},
-    {CATCkeLengthKind, "ft", 1.0, 0.3048}, {CATCkeAngleKind, "deg", 180.0, CATPI},
-    {CATCkeAngleKind, "rad", 1.0, 1.0},
+// Metric units divide so that "50mm" gives the double nearest 0.05, and
+// degrees divide by 180 first so that "360deg" gives exactly CAT2PI.
+constexpr CATCkeUnitInfo kUnits[] = {
+    {CATCkeLengthKind, "mm", "Millimeter", 1000.0, 1.0},
+    {CATCkeLengthKind, "cm", "Centimeter", 100.0, 1.0},
+    {CATCkeLengthKind, "m", "Meter", 1.0, 1.0},
+    {CATCkeLengthKind, "in", "Inch", 1.0, 0.0254},
+    {CATCkeLengthKind, "ft", "Foot", 1.0, 0.3048},
+    {CATCkeAngleKind, "deg", "Degree", 180.0, CATPI},
+    {CATCkeAngleKind, "rad", "Radian", 1.0, 1.0},
 };
 
 // The unit that texts of `kind` are written in (the first of its kind).
-const Unit& OutputUnit(CATCkeValueKind kind) {
-  for (const Unit& unit : kUnits) {
+const CATCkeUnitInfo& OutputUnit(CATCkeValueKind kind) {
+  for (const CATCkeUnitInfo& unit : kUnits) {
     if (unit.kind == kind) return unit;
   }
   return kUnits[0];
 }
 
-const Unit* FindUnit(CATCkeValueKind kind, const std::string& symbol) {
-  for (const Unit& unit : kUnits) {
+const CATCkeUnitInfo* FindUnit(CATCkeValueKind kind, const std::string& symbol) {
+  for (const CATCkeUnitInfo& unit : kUnits) {
     if (unit.kind == kind && symbol == unit.symbol) return &unit;
   }
   return nullptr;
@@ -113,7 +109,7 @@ bool CATCkeParseValueText(CATCkeValueKind kind, const std::string& text, double*
     *value = number;
     return true;
   }
-  const Unit* unit = FindUnit(kind, std::string(rest, end));
+  const CATCkeUnitInfo* unit = FindUnit(kind, std::string(rest, end));
   if (unit == nullptr) return false;
   const double converted = number / unit->divisor * unit->multiplier;
   if (!CATCkeIsRepresentable(kind, converted)) return false;
@@ -123,7 +119,7 @@ bool CATCkeParseValueText(CATCkeValueKind kind, const std::string& text, double*
 
 bool CATCkeIsRepresentable(CATCkeValueKind kind, double value) {
   if (kind == CATCkeIntegerKind) return value >= INT_MIN && value <= INT_MAX;
-  const Unit& unit = OutputUnit(kind);
+  const CATCkeUnitInfo& unit = OutputUnit(kind);
   return std::isfinite(value) && std::isfinite(value / unit.multiplier * unit.divisor);
 }
 
@@ -133,9 +129,17 @@ std::string CATCkeFormatValueText(CATCkeValueKind kind, double value) {
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, static_cast<int>(value));
     return std::string(buffer, result.ptr);
   }
-  const Unit& unit = OutputUnit(kind);
+  const CATCkeUnitInfo& unit = OutputUnit(kind);
   const double number = value / unit.multiplier * unit.divisor;
   const auto result =
       std::to_chars(buffer, buffer + sizeof buffer, number, std::chars_format::general, 15);
   return std::string(buffer, result.ptr) + unit.symbol;
+}
+
+const CATCkeUnitInfo* CATCkeUnitsBegin() {
+  return std::begin(kUnits);
+}
+
+const CATCkeUnitInfo* CATCkeUnitsEnd() {
+  return std::end(kUnits);
 }

@@ -9,6 +9,21 @@
 
 #include "CATICkeInst.h"
 
+// A unit that texts of a numeric kind carry: internal value = number /
+// divisor * multiplier.
+struct CATCkeUnitInfo {
+  CATCkeValueKind kind;
+  const char* symbol;  // "mm"
+  const char* name;    // "Millimeter"
+  double divisor;
+  double multiplier;
+};
+
+// The units, grouped by kind; the first of a kind is the one texts are
+// written in.
+const CATCkeUnitInfo* CATCkeUnitsBegin();
+const CATCkeUnitInfo* CATCkeUnitsEnd();
+
 // Reads `text` as a value of `kind` into `*value`, in the internal unit
 // (metres, radians; integers as they are). Returns false, *value unchanged,
 // when the text is not a number with a unit of that kind (none for
