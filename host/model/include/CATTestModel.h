@@ -96,6 +96,13 @@ class CATHOST_API CATTestNode {
   // answers 0).
   CATTestNode& RefusePublications();
 
+  // ---- Catalog descriptions -------------------------------------------------------
+  // Its value for the keyword named `keyword`, replacing one given before.
+  CATTestNode& Value(const CATUnicodeString& keyword, const CATUnicodeString& value);
+  // Its kind (CATCatalogDescriptionKind); the chapter a sub-chapter
+  // description refers to stays.
+  CATTestNode& DescriptionKind(unsigned char kind);
+
   // ---- Observations ---------------------------------------------------------------
   // Redraw notifications received (CATIRedrawEvent).
   int RedrawCount() const;
@@ -130,6 +137,8 @@ class CATHOST_API CATTestDocument {
   CATTestNode Product() const;
   // The object of that id.
   CATTestNode Object(const std::string& id) const;
+  // The root chapter of a catalog document (the first chapter).
+  CATTestNode RootChapter() const;
 
   // The document no longer offers `iid` (AXOICorPartDocument ...).
   CATTestDocument& Without(const IID& iid);
@@ -192,6 +201,29 @@ class CATHOST_API CATTestModel {
   // instance itself.
   CATTestNode Instance(const CATTestNode& parent, const CATTestNode& reference,
                        const CATUnicodeString& name);
+
+  // ---- Catalogs -------------------------------------------------------------------
+  //   CATTestDocument sections = model.CatalogDocument("c:\\Catalogs\\Sections.catalog");
+  //   CATTestNode root = sections.RootChapter();
+  //   model.Keyword(root, "Name");
+  //   CATTestNode hea = model.Chapter(sections, "HEA");
+  //   model.SubChapter(root, hea);
+  //   model.Description(hea, "HEA 100").Value("Name", "HEA 100");
+  //
+  // A catalog document (type "catalog"): a catalog container
+  // (CATICatalogChapterFactory) holding the root chapter, which is named
+  // after the file ("c:\Catalogs\Sections.catalog" gives "Sections").
+  CATTestDocument CatalogDocument(const CATUnicodeString& path);
+  // A further chapter of `catalog`, after the others in its container.
+  CATTestNode Chapter(const CATTestDocument& catalog, const CATUnicodeString& name);
+  // A keyword of `chapter`, after its other objects.
+  CATTestNode Keyword(const CATTestNode& chapter, const CATUnicodeString& name);
+  // A description of `chapter` of kind 0 (an entry), named `name` (CATIAlias),
+  // without values.
+  CATTestNode Description(const CATTestNode& chapter, const CATUnicodeString& name);
+  // A description of `chapter` of kind 1 that refers to the chapter
+  // `subChapter` (also of another catalog), named after it.
+  CATTestNode SubChapter(const CATTestNode& chapter, const CATTestNode& subChapter);
 
   // ---- Editor, active element, work modes ---------------------------------------
   // The current editor shows `document`, with the object at the end of

@@ -4,6 +4,7 @@
 #include <climits>
 #include <iterator>
 
+#include "CATCatalogFileFields.h"
 #include "CATCkeValueText.h"
 #include "CATISpecAttrKey.h"
 #include "CATModelHostPath.h"
@@ -296,9 +297,11 @@ void WriteWithout(const CATModelFileWriting&, CATModelNode& node, CATOrderedJson
 constexpr unsigned Bit(CATModelKind kind) {
   return 1u << static_cast<unsigned>(kind);
 }
-constexpr unsigned kContainers = Bit(CATModelKind::kContainer) | Bit(CATModelKind::kPartContainer);
+constexpr unsigned kContainers = Bit(CATModelKind::kContainer) | Bit(CATModelKind::kPartContainer) |
+                                 Bit(CATModelKind::kCatalogContainer);
 constexpr unsigned kProducts = Bit(CATModelKind::kProduct);
 constexpr unsigned kParameters = Bit(CATModelKind::kParameter);
+constexpr unsigned kDescriptions = Bit(CATModelKind::kDescription);
 constexpr unsigned kObjects = ~kContainers;
 constexpr unsigned kAll = ~0u;
 
@@ -311,7 +314,10 @@ const CATModelFileField kFields[] = {
     {"updateStamp", kObjects, &ReadUpdateStamp, &WriteUpdateStamp},
     {"value", kParameters, &ReadValue, &WriteValue},
     {"partNumber", kProducts, &ReadPartNumber, &WritePartNumber},
-    {"reference", kProducts, &ReadReference, &WriteReference},
+    {"reference", kProducts | kDescriptions, &ReadReference, &WriteReference},
+    {"descriptionKind", kDescriptions, &CATCatalogReadDescriptionKind,
+     &CATCatalogWriteDescriptionKind},
+    {"values", kDescriptions, &CATCatalogReadValues, &CATCatalogWriteValues},
     {"attributes", kObjects, &ReadAttributes, &WriteAttributes},
     {"links", kObjects, &ReadLinks, &WriteLinks},
     {"owner", kObjects, &ReadOwner, &WriteOwner},

@@ -8,6 +8,8 @@
 #include "AXOICorProductDocument.h"
 #include "CATIAlias.h"
 #include "CATIAttributesDescription.h"
+#include "CATICatalogChapterFactory.h"
+#include "CATICatalogQuery.h"
 #include "CATICkeParm.h"
 #include "CATIConnector.h"
 #include "CATIContainer.h"
@@ -90,6 +92,11 @@ const NamedInterface kInterfaces[] = {
     {"AXOICorProductDocument", &IID_AXOICorProductDocument},
     {"AXOICorPartDocument", &IID_AXOICorPartDocument},
     {"AXOIAttLogical", &IID_AXOIAttLogical},
+    {"CATICatalogChapterFactory", &IID_CATICatalogChapterFactory},
+    {"CATICatalogChapter", &IID_CATICatalogChapter},
+    {"CATICatalogQuery", &IID_CATICatalogQuery},
+    {"CATICatalogDescription", &IID_CATICatalogDescription},
+    {"CATICatalogKeyword", &IID_CATICatalogKeyword},
 };
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include "CATModelKinds.h"
 
 #include "AXOIAttLogical.h"
+#include "CATCatalogAdapters.h"
 #include "CATIAlias.h"
 #include "CATIAttributesDescription.h"
 #include "CATICkeParm.h"
@@ -57,6 +58,16 @@ const CATInterfaceEntry kParameter[] = {{&IID_CATISpecObject, &CATMakeSpecObject
                                         {&IID_CATISpecUpdate, &CATMakeSpecUpdateAdapter},
                                         {&IID_CATILinkableObject, &CATMakeLinkableObjectAdapter},
                                         {&IID_CATICkeParm, &CATMakeParameterAdapter}};
+const CATInterfaceEntry kCatalogContainer[] = {
+    {&IID_CATIContainer, &CATMakeContainerAdapter},
+    {&IID_CATICatalogChapterFactory, &CATMakeCatalogChapterFactoryAdapter}};
+const CATInterfaceEntry kChapter[] = {{&IID_CATICatalogChapter, &CATMakeCatalogChapterAdapter},
+                                      {&IID_CATICatalogQuery, &CATMakeCatalogQueryAdapter},
+                                      {&IID_CATIAlias, &CATMakeAliasAdapter}};
+const CATInterfaceEntry kDescription[] = {
+    {&IID_CATICatalogDescription, &CATMakeCatalogDescriptionAdapter},
+    {&IID_CATIAlias, &CATMakeAliasAdapter}};
+const CATInterfaceEntry kKeyword[] = {{&IID_CATICatalogKeyword, &CATMakeCatalogKeywordAdapter}};
 
 #undef CAT_FEATURE_INTERFACES
 
@@ -74,6 +85,12 @@ const CATModelKindInfo kKinds[] = {
     {CATModelKind::kLogical, "logical", "CATModelLogical", kLogical, Count(kLogical)},
     {CATModelKind::kProduct, "product", "CATModelProduct", kProduct, Count(kProduct)},
     {CATModelKind::kParameter, "parameter", "CATModelParameter", kParameter, Count(kParameter)},
+    {CATModelKind::kCatalogContainer, "catalog container", "CATModelCatalogContainer",
+     kCatalogContainer, Count(kCatalogContainer)},
+    {CATModelKind::kChapter, "chapter", "CATModelChapter", kChapter, Count(kChapter)},
+    {CATModelKind::kDescription, "description", "CATModelDescription", kDescription,
+     Count(kDescription)},
+    {CATModelKind::kKeyword, "keyword", "CATModelKeyword", kKeyword, Count(kKeyword)},
 };
 
 }  // namespace

@@ -18,6 +18,11 @@ enum class CATModelKind {
   kLogical,        // a logical node of attribute packages; its children are its members
   kProduct,        // a reference product or an instance
   kParameter,      // a knowledge parameter
+  // Catalog documents (host/catalog).
+  kCatalogContainer,  // the container of a catalog document; it holds the chapters
+  kChapter,           // a chapter; its children are its keywords and descriptions
+  kDescription,       // a description of a chapter
+  kKeyword,           // a keyword of a chapter
 };
 
 struct CATModelKindInfo {
@@ -33,7 +38,8 @@ const CATModelKindInfo& CATModelKindInfoOf(CATModelKind kind);
 const CATModelKindInfo* CATModelFindKind(const std::string& fileName);
 
 inline bool CATModelIsContainer(CATModelKind kind) {
-  return kind == CATModelKind::kContainer || kind == CATModelKind::kPartContainer;
+  return kind == CATModelKind::kContainer || kind == CATModelKind::kPartContainer ||
+         kind == CATModelKind::kCatalogContainer;
 }
 
 #endif  // CATModelKinds_h

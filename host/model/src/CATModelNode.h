@@ -16,6 +16,7 @@
 // hold nothing alive and survive the target's document being closed and
 // opened again.
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -132,11 +133,17 @@ class CATModelNode : public CATComponent {
 
   // Products.
   CATUnicodeString part_number;
-  CATModelLink reference;                      // set for an instance
+  CATModelLink reference;                      // set for an instance (and see below)
   std::vector<CATModelConnector*> connectors;  // one reference each
   std::vector<CATModelPublication> publications;
   bool refuses_publications = false;
   int redraws = 0;  // notifications received (not saved)
+
+  // Catalog descriptions (host/catalog): their kind and their values by
+  // keyword name; `reference` leads to the chapter that one of kind 1
+  // refers to.
+  unsigned char description_kind = 0;
+  std::map<CATUnicodeString, CATUnicodeString> values;
 
   // Parameters (CATCkeParmAdapter).
   CATCkeParmState parameter;

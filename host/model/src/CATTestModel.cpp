@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "CATDocumentServices.h"
+#include "CATICatalogDescription.h"
 #include "CATModelHostPath.h"
 #include "CATModelSession.h"
 
@@ -367,4 +368,74 @@ const std::vector<CATWorkModeCall>& CATTestModel::WorkModeCalls() const {
 long CATTestModel::LeakedObjects() {
   CATModelSession::Get().Reset();
   return CATBaseUnknown::LiveObjectCount() - live_before_;
+}
+
+// ---- Catalogs ----------------------------------------------------------------------
+
+namespace {
+
+CATModelNode& ExistingOfKind(long document, const std::string& id, CATModelKind kind,
+                             const char* what) {
+  CATModelNode& node = Existing(document, id);
+  if (node.Kind() != kind) Misuse("object '" + id + "' is no " + what);
+  return node;
+}
+
+CATModelNode* CatalogContainer(CATModelDocument& document) {
+  for (CATModelNode* container : document.Containers()) {
+    if (container->Kind() == CATModelKind::kCatalogContainer) return container;
+  }
+  Misuse("'" + Utf8(document.StorageName()) + "' is no catalog");
+}
+
+}  // namespace
+
+CATTestNode& CATTestNode::Value(const CATUnicodeString& keyword, const CATUnicodeString& value) {
+  ExistingOfKind(document_, id_, CATModelKind::kDescription, "description").values[keyword] = value;
+  return *this;
+}
+
+CATTestNode& CATTestNode::DescriptionKind(unsigned char kind) {
+  ExistingOfKind(document_, id_, CATModelKind::kDescription, "description").description_kind = kind;
+  return *this;
+}
+
+CATTestNode CATTestDocument::RootChapter() const {
+  for (CATModelNode* node : CatalogContainer(ExistingDocument(serial_))->Children()) {
+    if (node->Kind() == CATModelKind::kChapter) return CATTestNode(serial_, node->id);
+  }
+  Misuse("the catalog has no chapter");
+}
+
+CATTestDocument CATTestModel::CatalogDocument(const CATUnicodeString& path) {
+  CATModelDocument* document = OpenNew(path, "catalog", CATModelKind::kCatalogContainer);
+  Place(document->Containers().front(), CATModelKind::kChapter, FileStem(path));
+  return CATTestDocument(document->Serial());
+}
+
+CATTestNode CATTestModel::Chapter(const CATTestDocument& catalog, const CATUnicodeString& name) {
+  CATModelNode* container = CatalogContainer(ExistingDocument(catalog.serial_));
+  return CATTestNode(catalog.serial_, Place(container, CATModelKind::kChapter, name)->id);
+}
+
+CATTestNode CATTestModel::Keyword(const CATTestNode& chapter, const CATUnicodeString& name) {
+  CATModelNode& holder =
+      ExistingOfKind(chapter.document_, chapter.id_, CATModelKind::kChapter, "chapter");
+  return CATTestNode(chapter.document_, Place(&holder, CATModelKind::kKeyword, name)->id);
+}
+
+CATTestNode CATTestModel::Description(const CATTestNode& chapter, const CATUnicodeString& name) {
+  CATModelNode& holder =
+      ExistingOfKind(chapter.document_, chapter.id_, CATModelKind::kChapter, "chapter");
+  return CATTestNode(chapter.document_, Place(&holder, CATModelKind::kDescription, name)->id);
+}
+
+CATTestNode CATTestModel::SubChapter(const CATTestNode& chapter, const CATTestNode& subChapter) {
+  CATModelNode& target =
+      ExistingOfKind(subChapter.document_, subChapter.id_, CATModelKind::kChapter, "chapter");
+  const CATTestNode description = Description(chapter, target.name);
+  CATModelNode& node = Existing(description.document_, description.id_);
+  node.description_kind = CATCatalogChapterKind;
+  node.reference = node.LinkTo(&target);
+  return description;
 }

@@ -1,0 +1,161 @@
+// The catalog interfaces of the model's catalog objects: the chapter
+// factory of a catalog container, chapters with their queries,
+// descriptions and keywords.
+#include "CATCatalogAdapters.h"
+
+#include "CATAdapter.h"
+#include "CATCatalogQueryText.h"
+#include "CATComponent.h"
+#include "CATICatalogQueryResult.h"
+#include "CATModelNode.h"
+
+// Data1 counts the interfaces; the rest is common to the catalog family.
+#define CAT_CATALOG_IID(n)                           \
+  {                                                  \
+    0x3e5d7a00 + (n), 0x2c41, 0x4b9e, {              \
+      0x8f, 0x13, 0x6a, 0xd0, 0x47, 0xb2, 0x95, 0x1c \
+    }                                                \
+  }
+
+const IID IID_CATICatalogChapterFactory = CAT_CATALOG_IID(1);
+const IID IID_CATICatalogChapter = CAT_CATALOG_IID(2);
+const IID IID_CATICatalogQuery = CAT_CATALOG_IID(3);
+const IID IID_CATICatalogQueryResult = CAT_CATALOG_IID(4);
+const IID IID_CATICatalogDescription = CAT_CATALOG_IID(5);
+const IID IID_CATICatalogKeyword = CAT_CATALOG_IID(6);
+
+namespace {
+
+// `node` as interface I with one reference; null when it lacks I.
+template <class I>
+I* Counted(CATModelNode* node) {
+  void* out = nullptr;
+  if (node == nullptr || FAILED(node->QueryInterface(I::ClassId(), &out))) return nullptr;
+  return static_cast<I*>(out);
+}
+
+// The children of `node` of `kind`, each as a handle of I (null for one
+// that lacks I); null when `node` is in no document.
+template <class I>
+CATListVal<CATHandle<I>>* ListChildren(CATModelNode* node, CATModelKind kind) {
+  if (node->Document() == nullptr) return nullptr;
+  CATListVal<CATHandle<I>>* list = new CATListVal<CATHandle<I>>();
+  for (CATModelNode* child : node->Children()) {
+    if (child->Kind() == kind) list->Append(CATHandle<I>(child));
+  }
+  return list;
+}
+
+class ChapterFactory : public CATAdapterOf<CATICatalogChapterFactory, CATModelNode> {
+ public:
+  using CATAdapterOf::CATAdapterOf;
+  CATICatalogChapter* GetRootChapter() override {
+    for (CATModelNode* node : Object()->Children()) {
+      if (node->Kind() == CATModelKind::kChapter) return Counted<CATICatalogChapter>(node);
+    }
+    return nullptr;
+  }
+};
+
+class Chapter : public CATAdapterOf<CATICatalogChapter, CATModelNode> {
+ public:
+  using CATAdapterOf::CATAdapterOf;
+  CATListValCATICatalogDescription_var* ListDescriptions() override {
+    return ListChildren<CATICatalogDescription>(Object(), CATModelKind::kDescription);
+  }
+  CATListValCATICatalogKeyword_var* ListKeywords() override {
+    return ListChildren<CATICatalogKeyword>(Object(), CATModelKind::kKeyword);
+  }
+};
+
+// ---- Queries ----------------------------------------------------------------------
+
+class CATCatalogResult;
+
+class QueryResult : public CATAdapterOf<CATICatalogQueryResult, CATCatalogResult> {
+ public:
+  using CATAdapterOf::CATAdapterOf;
+  int CountHits() override;
+  CATListValCATICatalogDescription_var* ListDescriptions() override;
+};
+
+const CATInterfaceEntry kResultInterfaces[] = {
+    {&IID_CATICatalogQueryResult, &CATNewAdapter<QueryResult>}};
+
+class CATCatalogResult : public CATComponent {
+ public:
+  CATCatalogResult() : CATComponent(kResultInterfaces) {}
+  const char* IsA() const override { return "CATCatalogQueryResult"; }
+  CATListValCATICatalogDescription_var hits;
+};
+
+int QueryResult::CountHits() {
+  return Object()->hits.Size();
+}
+CATListValCATICatalogDescription_var* QueryResult::ListDescriptions() {
+  return new CATListValCATICatalogDescription_var(Object()->hits);
+}
+
+class Query : public CATAdapterOf<CATICatalogQuery, CATModelNode> {
+ public:
+  using CATAdapterOf::CATAdapterOf;
+  CATICatalogQueryResult* RunQuery(const CATUnicodeString& query, int maxHits) override {
+    CATCatalogQueryTerm term;
+    if (Object()->Document() == nullptr || !CATCatalogParseQuery(query, term)) return nullptr;
+    CATCatalogResult* result = new CATCatalogResult();
+    for (CATModelNode* child : Object()->Children()) {
+      if (maxHits > 0 && result->hits.Size() >= maxHits) break;
+      if (child->Kind() != CATModelKind::kDescription) continue;
+      const auto value = child->values.find(term.keyword);
+      if (value != child->values.end() && value->second == term.value) {
+        result->hits.Append(CATICatalogDescription_var(child));
+      }
+    }
+    return CATAdoptAs<CATICatalogQueryResult>(result);
+  }
+};
+
+// ---- Descriptions and keywords ----------------------------------------------------
+
+class Description : public CATAdapterOf<CATICatalogDescription, CATModelNode> {
+ public:
+  using CATAdapterOf::CATAdapterOf;
+  CATCatalogDescriptionKind GetDescriptionKind() override { return Object()->description_kind; }
+  CATICatalogChapter* GetReferencedChapter() override {
+    if (Object()->description_kind != CATCatalogChapterKind) return nullptr;
+    return Counted<CATICatalogChapter>(Object()->Follow(Object()->reference));
+  }
+  CATICatalogChapter* GetFatherChapter() override {
+    return Object()->Document() != nullptr ? Counted<CATICatalogChapter>(Object()->Holder())
+                                           : nullptr;
+  }
+  HRESULT GetValue(const CATUnicodeString& keyword, CATUnicodeString& value) override {
+    const auto found = Object()->values.find(keyword);
+    value = found != Object()->values.end() ? found->second : CATUnicodeString();
+    return found != Object()->values.end() ? S_OK : E_FAIL;
+  }
+};
+
+class Keyword : public CATAdapterOf<CATICatalogKeyword, CATModelNode> {
+ public:
+  using CATAdapterOf::CATAdapterOf;
+  CATUnicodeString GetKeywordName() override { return Object()->name; }
+};
+
+}  // namespace
+
+CATBaseUnknown* CATMakeCatalogChapterFactoryAdapter(CATBaseUnknown* container) {
+  return CATNewAdapter<ChapterFactory>(container);
+}
+CATBaseUnknown* CATMakeCatalogChapterAdapter(CATBaseUnknown* chapter) {
+  return CATNewAdapter<Chapter>(chapter);
+}
+CATBaseUnknown* CATMakeCatalogQueryAdapter(CATBaseUnknown* chapter) {
+  return CATNewAdapter<Query>(chapter);
+}
+CATBaseUnknown* CATMakeCatalogDescriptionAdapter(CATBaseUnknown* description) {
+  return CATNewAdapter<Description>(description);
+}
+CATBaseUnknown* CATMakeCatalogKeywordAdapter(CATBaseUnknown* keyword) {
+  return CATNewAdapter<Keyword>(keyword);
+}

@@ -1,0 +1,23 @@
+#ifndef CATCatalogFileFields_h
+#define CATCatalogFileFields_h
+
+// The fields of catalog descriptions in a document file, read and written
+// as the rows of the field table (CATModelFileFields.cpp) call them:
+//
+//   "descriptionKind": 1                          0 to 255; 0 is left out
+//   "values": {"Name": "HEA 100", "h": "96mm"}    texts by keyword name
+
+#include <string>
+
+#include "CATModelFileFields.h"
+
+void CATCatalogReadDescriptionKind(const CATModelFileReading& reading, const CATJson& value,
+                                   CATModelNode& node, const std::string& where);
+void CATCatalogWriteDescriptionKind(const CATModelFileWriting& writing, CATModelNode& node,
+                                    CATOrderedJson& entry);
+void CATCatalogReadValues(const CATModelFileReading& reading, const CATJson& value,
+                          CATModelNode& node, const std::string& where);
+void CATCatalogWriteValues(const CATModelFileWriting& writing, CATModelNode& node,
+                           CATOrderedJson& entry);
+
+#endif  // CATCatalogFileFields_h
