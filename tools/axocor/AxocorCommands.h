@@ -28,8 +28,13 @@ void RegisterMapCommands(CLI::App& app);
 void RegisterDictionaryCommands(CLI::App& app);
 // "settings show|set|reset": the translators' options (SettingsCommands.cpp).
 void RegisterSettingsCommands(CLI::App& app);
-// "catalogs steel|find": catalogs below the startup paths (CatalogCommands.cpp).
+// "catalogs steel|find|entry": catalogs below the startup paths
+// (CatalogCommands.cpp) and an entry of a catalog document (the group's
+// "entry" command, CatalogEntryCommand.cpp).
 void RegisterCatalogCommands(CLI::App& app);
+void RegisterCatalogEntryCommand(CLI::App& group);
+// "units": the units of a magnitude (UnitCommands.cpp).
+void RegisterUnitCommands(CLI::App& app);
 // "doctor": checks an installation (DoctorCommand.cpp).
 void RegisterDoctorCommand(CLI::App& app);
 // "model show|check": documents of the host's model (model/ModelCommands.cpp).

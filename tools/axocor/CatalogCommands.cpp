@@ -1,5 +1,6 @@
 // "axocor catalogs": the installed steel section catalogs, and the file of
 // a catalog by name and folder, below the startup paths (CATStartupPath).
+// The group's "entry" command is in CatalogEntryCommand.cpp.
 #include <CLI/CLI.hpp>
 #include <iostream>
 #include <memory>
@@ -54,8 +55,10 @@ void RegisterCatalogCommands(CLI::App& app) {
       "Examples:\n"
       "  axocor catalogs steel\n"
       "  axocor catalogs find IPE \"Structural Steel\\\\Euro\"\n"
+      "  axocor catalogs entry examples/models/Sections.catalog \"IPE 200\"\n"
       "\n"
       "Set AXO_DEBUG_OUTPUT=1 to see the folders that 'steel' looks into.");
   RegisterSteel(*group);
   RegisterFind(*group);
+  RegisterCatalogEntryCommand(*group);
 }

@@ -25,6 +25,7 @@ int main(int argc, char** argv) {
   RegisterDictionaryCommands(app);
   RegisterSettingsCommands(app);
   RegisterCatalogCommands(app);
+  RegisterUnitCommands(app);
   RegisterModelCommands(app);
   try {
     app.parse(argc, argv);

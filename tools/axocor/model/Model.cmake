@@ -22,3 +22,14 @@ if(AXO_BUILD_TESTS)
   add_test(NAME axocor.model.check.damaged.exits COMMAND axocor model check ${damaged})
   set_tests_properties(axocor.model.check.damaged.exits PROPERTIES WILL_FAIL TRUE)
 endif()
+
+# The sample catalog's entries and the units of a magnitude, as a user asks.
+if(AXO_BUILD_TESTS)
+  add_test(NAME axocor.catalogs.entry
+           COMMAND axocor catalogs entry ${AXO_SAMPLE_MODELS}/Sections.catalog "SHS 100x100x5")
+  set_tests_properties(axocor.catalogs.entry PROPERTIES PASS_REGULAR_EXPRESSION
+    "entry \"SHS 100x100x5\" in chapter Sections\\\\Hollow sections\\\\Square\r?\n  Name: SHS 100x100x5")
+  add_test(NAME axocor.units COMMAND axocor units LENGTH)
+  set_tests_properties(axocor.units PROPERTIES PASS_REGULAR_EXPRESSION
+    "^mm  Millimeter  \\(current\\)\r?\n.*ft  Foot\r?\n$")
+endif()
