@@ -61,7 +61,8 @@ class ChapterSearch {
     }
     kept_.push_back(chapter);
     CATICatalogQuery* query_side = nullptr;
-    if (FAILED(chapter->QueryInterface(IID_CATICatalogQuery, reinterpret_cast<void**>(&query_side))) ||
+    if (FAILED(
+            chapter->QueryInterface(IID_CATICatalogQuery, reinterpret_cast<void**>(&query_side))) ||
         query_side == nullptr) {
       return false;
     }

@@ -78,15 +78,14 @@ TEST_F(CatalogEntries, FindsTheFirstEntryDepthFirst) {
     HRESULT result;
     const char* found;
   } cases[] = {
-      {"TOP", S_OK, "Top"},                 // the root's own hit wins over a sub-chapter's
-      {"HEA 100", S_OK, "HEA 100"},         // two levels down
-      {"DUP", S_OK, "DUP in HEA"},          // an earlier sub-chapter wins over a later one
-      {"W10X12", S_OK, "W10X12"},           // only in a later sub-chapter
-      {"12\" pipe", S_OK, "Pipe"},          // a double quote, unchanged
-      {"HIDDEN", E_FAIL, ""},               // kind 2 is not descended into
-      {"hea 100", E_FAIL, ""},              // letter case counts
-      {"NONE", E_FAIL, ""},
-      {"HEA 100\")", E_FAIL, ""},
+      {"TOP", S_OK, "Top"},          // the root's own hit wins over a sub-chapter's
+      {"HEA 100", S_OK, "HEA 100"},  // two levels down
+      {"DUP", S_OK, "DUP in HEA"},   // an earlier sub-chapter wins over a later one
+      {"W10X12", S_OK, "W10X12"},    // only in a later sub-chapter
+      {"12\" pipe", S_OK, "Pipe"},   // a double quote, unchanged
+      {"HIDDEN", E_FAIL, ""},        // kind 2 is not descended into
+      {"hea 100", E_FAIL, ""},       // letter case counts
+      {"NONE", E_FAIL, ""},         {"HEA 100\")", E_FAIL, ""},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

@@ -54,7 +54,7 @@ TEST_F(Units, GetUnitTakesTheFirstUnitWhoseSymbolOrNameMatches) {
       {"LENGTH", "foot", "null"},
       {"LENGTH", "deg", "null"},
       {"LENGTH", "", "null"},
-      {"VOLUME", "l", "l/Litre"},   // past an element that is no unit and a null one
+      {"VOLUME", "l", "l/Litre"},  // past an element that is no unit and a null one
       {"VOLUME", "m", "null"},
       {"length", "ft", nullptr},  // no such magnitude
       {"NOPE", "ft", nullptr},
@@ -87,8 +87,11 @@ TEST_F(Units, GetCurrentUnitsGivesTheMagnitudesCurrentUnit) {
     const char* magnitude;
     const char* expected;
   } cases[] = {
-      {"LENGTH", "mm/Millimeter"}, {"ANGLE", "rad/Radian"}, {"MASS", "null"},
-      {"Length", "null"},          {"", "null"},
+      {"LENGTH", "mm/Millimeter"},
+      {"ANGLE", "rad/Radian"},
+      {"MASS", "null"},
+      {"Length", "null"},
+      {"", "null"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.magnitude);
@@ -167,9 +170,9 @@ TEST_F(Units, GetCurrentUnitFallsBackToFeetForLengthsWithoutSymbol) {
     SCOPED_TRACE(c.what);
     c.setUp();
     const CATICkeParmFactory_var factory = CATCkeGlobalFunctions::GetVolatileFactory();
-    const CATICkeParm_var parameter = c.kind == CATCkeIntegerKind ? factory->CreateInteger("p", 1)
+    const CATICkeParm_var parameter = c.kind == CATCkeIntegerKind  ? factory->CreateInteger("p", 1)
                                       : c.kind == CATCkeLengthKind ? factory->CreateLength("p", 1)
-                                                                    : factory->CreateAngle("p", 1);
+                                                                   : factory->CreateAngle("p", 1);
     EXPECT_EQ(Describe(AXOCorGlobalServices::GetCurrentUnit(parameter)), c.expected);
     CATCkeDictionaryTesting::Reset();
   }
@@ -179,8 +182,7 @@ TEST_F(Units, GetCurrentUnitFallsBackToFeetForLengthsWithoutSymbol) {
 // A parameter of a document's model has a type like any other.
 TEST_F(Units, GetCurrentUnitOfAModelParameter) {
   const CATTestDocument room = model_.PartDocument("c:\\Parts\\Room.CATPart");
-  const CATICkeParm_var height =
-      model_.Parameter(room.Part(), "Height", CATCkeLengthKind, 2.7);
+  const CATICkeParm_var height = model_.Parameter(room.Part(), "Height", CATCkeLengthKind, 2.7);
   EXPECT_EQ(Describe(AXOCorGlobalServices::GetCurrentUnit(height)), "mm/Millimeter");
 }
 

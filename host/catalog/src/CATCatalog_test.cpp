@@ -22,7 +22,8 @@ std::string Names(CATListValCATICatalogDescription_var* list) {
   std::string names;
   for (int i = 1; i <= list->Size(); ++i) {
     const CATIAlias_var alias((*list)[i]);
-    names += (names.empty() ? "" : ", ") + (!alias ? std::string("-") : alias->GetAlias().ConvertToChar());
+    names += (names.empty() ? "" : ", ") +
+             (!alias ? std::string("-") : alias->GetAlias().ConvertToChar());
   }
   return names;
 }
@@ -32,7 +33,8 @@ std::string Hits(const CATICatalogChapter_var& chapter, const char* query, int m
   const CATICatalogQuery_var side(chapter);
   CATICatalogQueryResult* result = side->RunQuery(query, maxHits);
   if (result == nullptr) return "no result";
-  const std::string text = std::to_string(result->CountHits()) + ": " + Names(result->ListDescriptions());
+  const std::string text =
+      std::to_string(result->CountHits()) + ": " + Names(result->ListDescriptions());
   result->Release();
   return text;
 }
@@ -193,8 +195,7 @@ TEST_F(CATCatalog, DamagedCatalogFilesNameTheirFault) {
        "values: expected an object"},
       {"value not a text", R"({"kind": "description", "values": {"Name": 1}})",
        "values.Name: expected a text"},
-      {"field of another kind", R"({"kind": "keyword", "values": {}})",
-       "not a field of a keyword"},
+      {"field of another kind", R"({"kind": "keyword", "values": {}})", "not a field of a keyword"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);

@@ -85,7 +85,8 @@ class CATCkeTypeObject : public CATComponent {
     units.reset(new CATListValCATBaseUnknown_var());
     for (const CATCkeUnitEntry& unit : entry.units) {
       CATBaseUnknown* element = nullptr;
-      if (unit.kind == CATCkeUnitEntry::kUnit) element = new CATCkeUnitObject(unit.symbol, unit.name);
+      if (unit.kind == CATCkeUnitEntry::kUnit)
+        element = new CATCkeUnitObject(unit.symbol, unit.name);
       if (unit.kind == CATCkeUnitEntry::kOther) element = new CATCkeTypeObject(unit.name);
       units->Append(element);
       if (element != nullptr) element->Release();  // the list keeps it
