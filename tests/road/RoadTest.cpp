@@ -7,6 +7,7 @@
 //   5. an option is changed and the repository saved through the
 //      management interface;
 // and, in a second process (Road.ReadBack), the saved options read back.
+// Road.CatalogEntry finds a section of the sample catalog by its name.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -20,6 +21,9 @@
 #include "AXOCorServices.h"
 #include "AXOITrsIfcSettingAtt.h"
 #include "AXOPlatform.h"
+#include "CATDocument.h"
+#include "CATDocumentServices.h"
+#include "CATICatalogDescription.h"
 #include "CATIIniSettingManagment.h"
 #include "CATListOfCATUnicodeString.h"
 #include "CATString.h"
@@ -199,6 +203,24 @@ TEST_F(Road, ReadBack) {
   EXPECT_EQ(settings->GetExportMapFileName(text), S_OK);
   EXPECT_EQ(text, kProfileMap.c_str());
   settings->Release();
+}
+
+// The section that a translator looks up by its name in a catalog document.
+TEST_F(Road, CatalogEntry) {
+  const std::string path = HostPath(fs::path(AXO_SAMPLE_MODELS) / "Sections.catalog");
+  CATDocument* catalog = nullptr;
+  ASSERT_EQ(CATDocumentServices::OpenDocument(path.c_str(), catalog, 1), S_OK);
+  {
+    CATICatalogDescription_var entry;
+    ASSERT_EQ(AXOCorGlobalServices::FindDescriptionInCatalog(catalog, "SHS 120x120x6", entry),
+              S_OK);
+    CATUnicodeString wall;
+    EXPECT_EQ(entry->GetValue("Wall", wall), S_OK);
+    EXPECT_EQ(wall, "6mm");
+    EXPECT_EQ(AXOCorGlobalServices::FindDescriptionInCatalog(catalog, "SHS 999", entry), E_FAIL);
+    EXPECT_TRUE(!entry);
+  }
+  EXPECT_EQ(CATDocumentServices::Remove(catalog), S_OK);
 }
 
 }  // namespace
