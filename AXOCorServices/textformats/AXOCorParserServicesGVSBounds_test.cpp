@@ -70,6 +70,18 @@ TEST_F(GvsTest, IncludesThatMultiplyStopAtTheBoundOnReplacedNodes) {
   EXPECT_EQ(AXOCorParserServices::CreateInputSourceFromGVS(sheet.c_str(), source), E_FAIL);
 }
 
+TEST_F(GvsTest, NodesStartingInTextThatAnIncludeBroughtStopPromptlyAtTheBound) {
+  // The mark of the style sheet finds its node start in the text that
+  // f.xml brought in, which f.xml brings in again with 200 characters
+  // more, round after round; each round used to search the whole text
+  // from the node to the mark again, for minutes.
+  WriteInclude("f.xml",
+               "<std:node a><std:strval>f.xml</std:strval></std:node>" + std::string(200, 'x'));
+  const std::string sheet = WriteSheet("<std:node r>" + IncludeNode("f.xml") + "\"includefile\">");
+  EXPECT_EQ(Expand(sheet), "<failed>");
+  EXPECT_EQ(Includes(sheet).size(), static_cast<std::size_t>(kAXOGvsMaxIncludes) + 1);
+}
+
 TEST_F(GvsTest, TextGrowingPastTheBoundOnLengthFails) {
   // One character more than the bound, all of it from one include.
   const std::string filler(static_cast<std::size_t>(kAXOGvsMaxLength) - 20, 'x');

@@ -1,6 +1,8 @@
 #include "AXOCorParserServicesGVSExpander.h"
 
+#include <algorithm>
 #include <map>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -9,103 +11,164 @@
 
 namespace {
 
-// The include mark: an attribute value "includefile" closing a start tag.
-const CATUnicodeString kIncludeMark("\"includefile\">");
-const CATUnicodeString kNodeOpen("<std:node");
-const CATUnicodeString kValueOpen("<std:strval>");
-const CATUnicodeString kValueClose("</std:strval>");
-const CATUnicodeString kNodeClose("</std:node>");
-const CATUnicodeString kNothing;
-
-// An include node found in the text.
-struct IncludeNode {
-  int start = 0;  // its "<std:node"
-  int end = 0;    // just after its "</std:node>"
-  int mark = 0;   // its include mark
-  CATUnicodeString name;
-};
-
-// Finds the first include node at or after `from` (a position before which
-// the text holds no include mark). False when there is none, or when the
-// first mark does not belong to a well-formed node: the scan ends there.
-bool FindIncludeNode(AXOGvsWorkingText& text, int from, IncludeNode& node) {
-  node.mark = text.Find(kIncludeMark, from);
-  if (node.mark < 0) return false;
-  node.start = text.FindBackward(kNodeOpen, node.mark);
-  if (node.start < 0) return false;
-  const int value_open = text.Find(kValueOpen, node.start);
-  if (value_open < 0) return false;
-  const int value_close = text.Find(kValueClose, value_open);
-  if (value_close < 0) return false;
-  const int name_start = value_open + kValueOpen.GetLengthInChar();
-  node.name = text.LowerSubString(name_start, value_close - name_start);
-  if (node.name.GetLengthInChar() == 0) return false;
-  const int node_close = text.Find(kNodeClose, value_close);
-  if (node_close < 0) return false;
-  node.end = node_close + kNodeClose.GetLengthInChar();
-  return true;
-}
-
-// One expansion: the include chains met, and the names and files already
-// resolved and read (a name or file met again gives what it gave before).
+// One expansion: the names and files already resolved and read (a name or
+// file met again gives what it gave before), and the texts that includes
+// brought in and that still hold the nodes being expanded.
 class Expansion {
  public:
-  explicit Expansion(const CATUnicodeString& path) { links_.push_back(Link{-1, FileId(path)}); }
+  Expansion(const CATUnicodeString& path, AXOGvsObserver* observer, const AXOGvsLimits& limits)
+      : path_(path), observer_(observer), limits_(limits) {}
 
-  AXOGvsExpansion Run(const CATUnicodeString& sheet, CATUnicodeString* expanded,
-                      CATListValCATUnicodeString* includes) {
-    if (sheet.GetLengthInChar() > kAXOGvsMaxLength) return AXOGvsExpansion::kTooLarge;
-    AXOGvsWorkingText text(sheet, 0);
-    int replaced = 0;
+  AXOGvsExpansion Run(CATUnicodeString* expanded) {
+    CATUnicodeString sheet;
+    std::int64_t bytes = 0;
+    switch (AXOReadGvsFile(path_, sheet, &bytes)) {
+      case AXOGvsFileRead::kRead:
+        break;
+      case AXOGvsFileRead::kUnreadable:
+        return AXOGvsExpansion::kUnreadable;
+      case AXOGvsFileRead::kTooLarge:
+        return AXOGvsExpansion::kFileTooLarge;
+    }
+    work_ = bytes;
+    if (work_ > limits_.maxWork) return AXOGvsExpansion::kTooMuchWork;
+    if (sheet.GetLengthInChar() > limits_.maxLength) return AXOGvsExpansion::kTooLong;
+    sheet_ = std::make_unique<AXOGvsSource>(sheet);
+    has_carriage_return_ = sheet_->HasCarriageReturn();
+    AXOGvsWorkingText text(*sheet_, 0);
+    origins_.push_back(Origin{path_, 0, sheet_.get()});
+    levels_.push_back(Level{0, 0, -1, 0});
+    AddSheetAsOwnInclude(sheet);
+
     int from = 0;
-    IncludeNode node;
-    while (FindIncludeNode(text, from, node)) {
-      const Include& include = Resolve(node.name);
-      if (includes != nullptr) includes->Append(include.path);
-      if (++replaced > kAXOGvsMaxIncludes) return AXOGvsExpansion::kTooLarge;
+    int replaced = 0;
+    for (;;) {
+      const int mark = text.FindForward(kAXOGvsMark, from);
+      if (mark < 0) break;
+      const int start = text.FindBackward(kAXOGvsNodeOpen, mark);
+      if (start < 0) return Malformed(AXOGvsMalformed::kNoNodeStart, text, mark, expanded);
+      const int value_open = text.FindForward(kAXOGvsValueOpen, start);
+      const int value_close = value_open < 0 ? -1 : text.FindForward(kAXOGvsValueClose, value_open);
+      if (value_close < 0) return Malformed(AXOGvsMalformed::kNoValue, text, mark, expanded);
+      const int name_start = value_open + AXOGvsTokenLength(kAXOGvsValueOpen);
+      if (value_close == name_start) {
+        return Malformed(AXOGvsMalformed::kEmptyName, text, mark, expanded);
+      }
+      const int node_close = text.FindForward(kAXOGvsNodeClose, value_close);
+      if (node_close < 0) return Malformed(AXOGvsMalformed::kNotClosed, text, mark, expanded);
+      const int end = node_close + AXOGvsTokenLength(kAXOGvsNodeClose);
 
-      // The chain of the node is the one of the text that holds its mark.
-      const int origin = text.OriginAt(node.mark);
-      const CachedFile* file = nullptr;
-      int content_origin = origin;
-      if (include.file >= 0 && !OnChain(origin, include.file)) {
-        file = &Read(include);
-        if (file->result == AXOGvsFileRead::kTooLarge) return AXOGvsExpansion::kTooLarge;
-        links_.push_back(Link{origin, include.file});
-        content_origin = static_cast<int>(links_.size()) - 1;
+      LeaveTextsNotHolding(text, from, start, std::max(end, mark + AXOGvsTokenLength(kAXOGvsMark)));
+      const int depth = levels_.back().depth + 1;
+      const CATUnicodeString name = text.LowerSubString(name_start, value_close - name_start);
+      const Include& include = Resolve(name);
+      if (++replaced > limits_.maxIncludes) {
+        return Stop(name, include, depth, AXOGvsExpansion::kTooManyIncludes);
       }
-      const CATUnicodeString& content = file != nullptr ? file->content : kNothing;
-      const int node_length = node.end - node.start;
-      if (text.Length() - node_length > kAXOGvsMaxLength - content.GetLengthInChar()) {
-        return AXOGvsExpansion::kTooLarge;
+
+      const AXOGvsSource* content = nullptr;
+      AXOGvsIncludeOutcome outcome = AXOGvsIncludeOutcome::kNotFound;
+      if (include.file >= 0 && on_levels_[static_cast<std::size_t>(include.file)] > 0) {
+        outcome = AXOGvsIncludeOutcome::kCycle;
+      } else if (include.file >= 0) {
+        const File& file = Read(include);
+        if (work_ > limits_.maxWork) {
+          return Stop(name, include, depth, AXOGvsExpansion::kTooMuchWork);
+        }
+        if (file.result == AXOGvsFileRead::kTooLarge) {
+          return Stop(name, include, depth, AXOGvsExpansion::kFileTooLarge);
+        }
+        content = file.content.get();
+        outcome = file.result == AXOGvsFileRead::kUnreadable ? AXOGvsIncludeOutcome::kUnreadable
+                  : content == nullptr                       ? AXOGvsIncludeOutcome::kEmpty
+                                                             : AXOGvsIncludeOutcome::kIncluded;
       }
-      text.Replace(node.start, node.end, content, content_origin);
-      // Before the node nothing changed and no mark stood there, but a mark
+      const int added = content != nullptr ? content->Length() : 0;
+      if (text.Length() - (end - start) > limits_.maxLength - added) {
+        return Stop(name, include, depth, AXOGvsExpansion::kTooLong);
+      }
+      if (content != nullptr) work_ += content->TokenCount();
+      if (work_ > limits_.maxWork) return Stop(name, include, depth, AXOGvsExpansion::kTooMuchWork);
+
+      if (observer_ != nullptr) observer_->OnInclude(name, include.path, depth, outcome);
+      const int origin = static_cast<int>(origins_.size());
+      if (content != nullptr) origins_.push_back(Origin{include.path, depth, content});
+      text.Replace(start, end, content, origin);
+      if (content != nullptr) {
+        Enter(Level{start, text.Length() - (start + added), include.file, depth});
+        has_carriage_return_ = has_carriage_return_ || content->HasCarriageReturn();
+      }
+      // Before the node nothing changed and no mark began there, but a mark
       // may now begin in its last characters and run into the new text.
-      from = node.start - (kIncludeMark.GetLengthInChar() - 1);
-      if (from < 0) from = 0;
+      from = std::max(0, start - (AXOGvsTokenLength(kAXOGvsMark) - 1));
     }
-    if (expanded != nullptr) {
-      *expanded = text.Text().Strip(CATUnicodeString::CATStripModeAll, CATUnicodeChar('\r'));
-    }
+    Finish(text, expanded);
     return AXOGvsExpansion::kExpanded;
   }
 
  private:
-  // One step of an include chain: a file, and the chain that included it.
-  struct Link {
-    int parent;  // index in links_, -1 for the style sheet
-    int file;    // FileId
-  };
   // What an include node's name leads to.
   struct Include {
     CATUnicodeString path;  // "" when not found
     int file;               // FileId of the path, -1 when not found
   };
-  struct CachedFile {
-    AXOGvsFileRead result;
-    CATUnicodeString content;  // what the file contributes
+  struct File {
+    AXOGvsFileRead result = AXOGvsFileRead::kUnreadable;
+    std::unique_ptr<AXOGvsSource> content;  // null when it contributes nothing
   };
+  // A text that an include brought in, as long as every node replaced since
+  // lay within it: from `start` up to `end_from_back` characters before the
+  // end of the whole text (both stay put while only text inside changes).
+  // Such a text holds what its file's content becomes, whatever comes
+  // before or after it, so a node within it that names `file` again would
+  // bring in the same text and the same node again, for ever.
+  struct Level {
+    int start;
+    int end_from_back;
+    int file;   // FileId, -1 for the whole text
+    int depth;  // of the include that brought it in; 0 for the style sheet
+  };
+  // The texts put into the text, numbered by the order they came in: the
+  // file they came from and where they came from.
+  struct Origin {
+    CATUnicodeString path;
+    int depth;
+    const AXOGvsSource* source;
+  };
+
+  // The style sheet's root content is what an include of the style sheet
+  // brings in; it stands in the style sheet as if such an include had put
+  // it there.
+  void AddSheetAsOwnInclude(const CATUnicodeString& sheet) {
+    const int sheet_file = FileId(path_);
+    File& self = files_[sheet_file];
+    self.result = AXOGvsFileRead::kRead;
+    int begin = 0;
+    int end = 0;
+    if (!AXOGvsContentRange(sheet, begin, end)) return;
+    self.content = std::make_unique<AXOGvsSource>(sheet.SubString(begin, end - begin));
+    Enter(Level{begin, sheet.GetLengthInChar() - end, sheet_file, 0});
+  }
+
+  void Enter(const Level& level) {
+    levels_.push_back(level);
+    if (level.file >= 0) ++on_levels_[static_cast<std::size_t>(level.file)];
+  }
+
+  // Leaves the texts that do not hold the node that the search from `from`
+  // found between `low` and `high`. A text holds it when the node lies
+  // within it and, if the search for the mark began before the text, no
+  // mark can reach into it: its first character is still a "<".
+  void LeaveTextsNotHolding(const AXOGvsWorkingText& text, int from, int low, int high) {
+    while (levels_.size() > 1) {
+      const Level& level = levels_.back();
+      const bool holds = level.start <= low && high <= text.Length() - level.end_from_back &&
+                         (from >= level.start || text.LowerAt(level.start) == U'<');
+      if (holds) return;
+      if (level.file >= 0) --on_levels_[static_cast<std::size_t>(level.file)];
+      levels_.pop_back();
+    }
+  }
 
   const Include& Resolve(const CATUnicodeString& name) {
     auto found = includes_.find(name);
@@ -122,46 +185,77 @@ class Expansion {
   int FileId(const CATUnicodeString& path) {
     CATUnicodeString key(path);
     key.ToLower();
-    return file_ids_.emplace(key, static_cast<int>(file_ids_.size())).first->second;
+    const auto added = file_ids_.emplace(key, static_cast<int>(file_ids_.size()));
+    if (added.second) on_levels_.push_back(0);
+    return added.first->second;
   }
 
-  bool OnChain(int origin, int file) const {
-    for (int link = origin; link >= 0; link = links_[static_cast<std::size_t>(link)].parent) {
-      if (links_[static_cast<std::size_t>(link)].file == file) return true;
-    }
-    return false;
-  }
-
-  const CachedFile& Read(const Include& include) {
+  const File& Read(const Include& include) {
     auto cached = files_.find(include.file);
     if (cached == files_.end()) {
-      CachedFile file{AXOGvsFileRead::kUnreadable, ""};
+      File file;
       CATUnicodeString text;
-      file.result = AXOReadGvsFile(include.path, text);
-      if (file.result == AXOGvsFileRead::kRead) file.content = AXOGvsIncludedContent(text);
+      std::int64_t bytes = 0;
+      file.result = AXOReadGvsFile(include.path, text, &bytes);
+      if (file.result == AXOGvsFileRead::kRead) {
+        work_ += bytes;
+        int begin = 0;
+        int end = 0;
+        if (AXOGvsContentRange(text, begin, end)) {
+          file.content = std::make_unique<AXOGvsSource>(text.SubString(begin, end - begin));
+        }
+      }
       cached = files_.emplace(include.file, std::move(file)).first;
     }
     return cached->second;
   }
 
-  std::vector<Link> links_;                       // links_[0] is the style sheet itself
+  AXOGvsExpansion Stop(const CATUnicodeString& name, const Include& include, int depth,
+                       AXOGvsExpansion result) {
+    if (observer_ != nullptr) {
+      observer_->OnInclude(name, include.path, depth, AXOGvsIncludeOutcome::kStopped);
+    }
+    return result;
+  }
+
+  // The scan ends at the mark at `mark`; the text is what it is now.
+  AXOGvsExpansion Malformed(AXOGvsMalformed why, const AXOGvsWorkingText& text, int mark,
+                            CATUnicodeString* expanded) {
+    if (observer_ != nullptr) {
+      const AXOGvsWorkingText::Origin at = text.OriginAt(mark);
+      const Origin& origin = origins_[static_cast<std::size_t>(at.origin)];
+      const int bytes = origin.source->Text().SubString(0, at.offset).GetLengthInByte();
+      observer_->OnMalformed(why, origin.path, origin.depth + 1, bytes);
+    }
+    Finish(text, expanded);
+    return AXOGvsExpansion::kExpanded;
+  }
+
+  void Finish(const AXOGvsWorkingText& text, CATUnicodeString* expanded) const {
+    if (expanded == nullptr) return;
+    *expanded = text.Text();
+    if (has_carriage_return_) {
+      *expanded = expanded->Strip(CATUnicodeString::CATStripModeAll, CATUnicodeChar('\r'));
+    }
+  }
+
+  const CATUnicodeString path_;
+  AXOGvsObserver* const observer_;
+  const AXOGvsLimits limits_;
+  std::int64_t work_ = 0;
+  bool has_carriage_return_ = false;
+  std::unique_ptr<AXOGvsSource> sheet_;
+  std::vector<Origin> origins_;
+  std::vector<Level> levels_;                     // levels_[0] is the whole text
+  std::vector<int> on_levels_;                    // by FileId: how many levels are of that file
   std::map<CATUnicodeString, Include> includes_;  // by name
   std::map<CATUnicodeString, int> file_ids_;      // by lower-case path
-  std::map<int, CachedFile> files_;               // by FileId
+  std::map<int, File> files_;                     // by FileId
 };
 
 }  // namespace
 
 AXOGvsExpansion AXOExpandGvs(const CATUnicodeString& path, CATUnicodeString* expanded,
-                             CATListValCATUnicodeString* includes) {
-  CATUnicodeString sheet;
-  switch (AXOReadGvsFile(path, sheet)) {
-    case AXOGvsFileRead::kRead:
-      break;
-    case AXOGvsFileRead::kUnreadable:
-      return AXOGvsExpansion::kUnreadable;
-    case AXOGvsFileRead::kTooLarge:
-      return AXOGvsExpansion::kTooLarge;
-  }
-  return Expansion(path).Run(sheet, expanded, includes);
+                             AXOGvsObserver* observer, const AXOGvsLimits& limits) {
+  return Expansion(path, observer, limits).Run(expanded);
 }
