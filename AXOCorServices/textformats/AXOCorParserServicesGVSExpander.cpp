@@ -1,8 +1,10 @@
 #include "AXOCorParserServicesGVSExpander.h"
 
 #include <algorithm>
-#include <map>
+#include <functional>
 #include <memory>
+#include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -10,6 +12,12 @@
 #include "AXOCorParserServicesGVSText.h"
 
 namespace {
+
+struct TextHash {
+  std::size_t operator()(const CATUnicodeString& text) const {
+    return std::hash<std::u32string>()(text.Characters());
+  }
+};
 
 // One expansion: the names and files already resolved and read (a name or
 // file met again gives what it gave before), and the texts that includes
@@ -113,6 +121,7 @@ class Expansion {
     int file;               // FileId of the path, -1 when not found
   };
   struct File {
+    bool read = false;
     AXOGvsFileRead result = AXOGvsFileRead::kUnreadable;
     std::unique_ptr<AXOGvsSource> content;  // null when it contributes nothing
   };
@@ -141,7 +150,8 @@ class Expansion {
   // it there.
   void AddSheetAsOwnInclude(const CATUnicodeString& sheet) {
     const int sheet_file = FileId(path_);
-    File& self = files_[sheet_file];
+    File& self = files_[static_cast<std::size_t>(sheet_file)];
+    self.read = true;
     self.result = AXOGvsFileRead::kRead;
     int begin = 0;
     int end = 0;
@@ -185,29 +195,30 @@ class Expansion {
   int FileId(const CATUnicodeString& path) {
     CATUnicodeString key(path);
     key.ToLower();
-    const auto added = file_ids_.emplace(key, static_cast<int>(file_ids_.size()));
-    if (added.second) on_levels_.push_back(0);
+    const auto added = file_ids_.emplace(std::move(key), static_cast<int>(file_ids_.size()));
+    if (added.second) {
+      on_levels_.push_back(0);
+      files_.emplace_back();
+    }
     return added.first->second;
   }
 
   const File& Read(const Include& include) {
-    auto cached = files_.find(include.file);
-    if (cached == files_.end()) {
-      File file;
-      CATUnicodeString text;
-      std::int64_t bytes = 0;
-      file.result = AXOReadGvsFile(include.path, text, &bytes);
-      if (file.result == AXOGvsFileRead::kRead) {
-        work_ += bytes;
-        int begin = 0;
-        int end = 0;
-        if (AXOGvsContentRange(text, begin, end)) {
-          file.content = std::make_unique<AXOGvsSource>(text.SubString(begin, end - begin));
-        }
+    File& file = files_[static_cast<std::size_t>(include.file)];
+    if (file.read) return file;
+    file.read = true;
+    CATUnicodeString text;
+    std::int64_t bytes = 0;
+    file.result = AXOReadGvsFile(include.path, text, &bytes);
+    if (file.result == AXOGvsFileRead::kRead) {
+      work_ += bytes;
+      int begin = 0;
+      int end = 0;
+      if (AXOGvsContentRange(text, begin, end)) {
+        file.content = std::make_unique<AXOGvsSource>(text.SubString(begin, end - begin));
       }
-      cached = files_.emplace(include.file, std::move(file)).first;
     }
-    return cached->second;
+    return file;
   }
 
   AXOGvsExpansion Stop(const CATUnicodeString& name, const Include& include, int depth,
@@ -246,11 +257,11 @@ class Expansion {
   bool has_carriage_return_ = false;
   std::unique_ptr<AXOGvsSource> sheet_;
   std::vector<Origin> origins_;
-  std::vector<Level> levels_;                     // levels_[0] is the whole text
-  std::vector<int> on_levels_;                    // by FileId: how many levels are of that file
-  std::map<CATUnicodeString, Include> includes_;  // by name
-  std::map<CATUnicodeString, int> file_ids_;      // by lower-case path
-  std::map<int, File> files_;                     // by FileId
+  std::vector<Level> levels_;   // levels_[0] is the whole text
+  std::vector<int> on_levels_;  // by FileId: how many levels are of that file
+  std::unordered_map<CATUnicodeString, Include, TextHash> includes_;  // by name
+  std::unordered_map<CATUnicodeString, int, TextHash> file_ids_;      // by lower-case path
+  std::vector<File> files_;                                           // by FileId
 };
 
 }  // namespace

@@ -1,19 +1,47 @@
 #include "AXOCorParserServicesGVSText.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <string_view>
+#include <utility>
 
 namespace {
 
 const std::u32string_view kTokens[kAXOGvsTokenCount] = {
     U"\"includefile\">", U"<std:node", U"<std:strval>", U"</std:strval>", U"</std:node>"};
 constexpr int kLongestToken = 14;
+// At most one token begins at each position, and those across a seam
+// begin before it by less than the longest token.
+constexpr int kTokensAcross = kLongestToken;
 
-// True when `token` begins at `at` in `chars`, which hold `count` characters.
-bool TokenAt(AXOGvsToken token, const char32_t* chars, int count, int at) {
+// True when `token` begins at `at` in the lower-case form of `chars`,
+// which hold `count` characters.
+inline bool TokenAt(AXOGvsToken token, const char32_t* chars, int count, int at) {
   const std::u32string_view text = kTokens[token];
-  return at + static_cast<int>(text.size()) <= count &&
-         std::u32string_view(chars + at, text.size()) == text;
+  if (at + static_cast<int>(text.size()) > count) return false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char32_t c = chars[at + static_cast<int>(i)];
+    if (c == text[i]) continue;
+    if (c < 0x80 ? c < U'A' || c > U'Z' || c + (U'a' - U'A') != text[i]
+                 : AXOGvsLowerChar(c) != text[i]) {
+      return false;
+    }
+  }
+  return true;
+}
+
+// The first of `from` up to `end` that may begin a token (a quotation mark
+// or a "<") or is a carriage return; `end` when there is none. Every token
+// begins with a character that has no letter case. The test has no branch
+// on the character's range, which text mixes freely.
+const char32_t* NextTokenStart(const char32_t* from, const char32_t* end) {
+  constexpr std::uint64_t kWanted =
+      (std::uint64_t{1} << U'"') | (std::uint64_t{1} << U'<') | (std::uint64_t{1} << U'\r');
+  for (; from != end; ++from) {
+    const char32_t c = *from;
+    if ((((kWanted >> (c & 63)) & 1) & static_cast<std::uint64_t>(c < 64)) != 0) break;
+  }
+  return from;
 }
 
 }  // namespace
@@ -22,20 +50,36 @@ int AXOGvsTokenLength(AXOGvsToken token) {
   return static_cast<int>(kTokens[token].size());
 }
 
-AXOGvsSource::AXOGvsSource(const CATUnicodeString& text) : text_(text), lower_(text) {
-  lower_.ToLower();
-  const std::u32string& chars = lower_.Characters();
-  const int count = static_cast<int>(chars.size());
-  for (int at = 0; at < count; ++at) {
-    // Every token begins with one of two characters.
-    const char32_t c = chars[static_cast<std::size_t>(at)];
-    if (c == U'\r') has_carriage_return_ = true;
-    if (c != U'"' && c != U'<') continue;
-    for (int token = 0; token < kAXOGvsTokenCount; ++token) {
-      if (TokenAt(static_cast<AXOGvsToken>(token), chars.data(), count, at)) {
-        starts_[token].push_back(at);
-        ++token_count_;
-      }
+char32_t AXOGvsLowerChar(char32_t c) {
+  if (c < 0x80) return c >= U'A' && c <= U'Z' ? c + (U'a' - U'A') : c;
+  CATUnicodeString one{CATUnicodeChar(c)};
+  one.ToLower();
+  return one.Characters()[0];
+}
+
+AXOGvsSource::AXOGvsSource(CATUnicodeString text) : text_(std::move(text)) {
+  const std::u32string& characters = text_.Characters();
+  const char32_t* chars = characters.data();
+  const int count = static_cast<int>(characters.size());
+  const auto add_if_at = [&](AXOGvsToken token, int at) {
+    if (TokenAt(token, chars, count, at)) {
+      tokens_.push_back(Token{at, token});
+    }
+  };
+  const char32_t* const end = chars + count;
+  for (const char32_t* next = NextTokenStart(chars, end); next != end;
+       next = NextTokenStart(next + 1, end)) {
+    const int at = static_cast<int>(next - chars);
+    if (*next == U'"') {
+      add_if_at(kAXOGvsMark, at);
+    } else if (*next == U'\r') {
+      has_carriage_return_ = true;
+    } else if (at + 1 < count && next[1] == U'/') {
+      add_if_at(kAXOGvsValueClose, at);
+      add_if_at(kAXOGvsNodeClose, at);
+    } else {
+      add_if_at(kAXOGvsNodeOpen, at);
+      add_if_at(kAXOGvsValueOpen, at);
     }
   }
 }
@@ -44,11 +88,9 @@ AXOGvsWorkingText::AXOGvsWorkingText(const AXOGvsSource& text, int origin)
     : length_(text.Length()) {
   if (length_ == 0) return;
   pieces_.push_back(Piece{&text, 0, length_, origin});
-  for (int token = 0; token < kAXOGvsTokenCount; ++token) {
-    const std::vector<int>& starts = text.Starts(static_cast<AXOGvsToken>(token));
-    for (auto start = starts.rbegin(); start != starts.rend(); ++start) {
-      starts_after_[token].push_back(length_ - *start);
-    }
+  const std::vector<AXOGvsSource::Token>& tokens = text.Tokens();
+  for (auto token = tokens.rbegin(); token != tokens.rend(); ++token) {
+    starts_after_[token->token].push_back(length_ - token->position);
   }
 }
 
@@ -104,21 +146,18 @@ void AXOGvsWorkingText::VisitRange(int start, int count, Visit visit) const {
 CATUnicodeString AXOGvsWorkingText::LowerSubString(int start, int length) const {
   CATUnicodeString lower;
   VisitRange(start, length, [&](const AXOGvsSource& source, int offset, int count, int) {
-    if (offset == 0 && count == source.Length()) {
-      lower.Append(source.Lower());
-    } else {
-      lower.Append(source.Lower().SubString(offset, count));
-    }
+    lower.Append(source.Text().SubString(offset, count));
   });
+  lower.ToLower();
   return lower;
 }
 
 char32_t AXOGvsWorkingText::LowerAt(int position) const {
   char32_t c = 0;
   VisitRange(position, 1, [&](const AXOGvsSource& source, int offset, int, int) {
-    c = source.Lower().Characters()[static_cast<std::size_t>(offset)];
+    c = source.Text().Characters()[static_cast<std::size_t>(offset)];
   });
-  return c;
+  return AXOGvsLowerChar(c);
 }
 
 AXOGvsWorkingText::Origin AXOGvsWorkingText::OriginAt(int position) const {
@@ -130,13 +169,16 @@ AXOGvsWorkingText::Origin AXOGvsWorkingText::OriginAt(int position) const {
 }
 
 CATUnicodeString AXOGvsWorkingText::Text() const {
-  CATUnicodeString text;
+  // Made at its full length at once, then overwritten stretch by stretch.
+  CATUnicodeString text(CATUnicodeChar(U' '), length_);
+  int at = 0;
   VisitRange(0, length_, [&](const AXOGvsSource& source, int offset, int count, int) {
     if (offset == 0 && count == source.Length()) {
-      text.Append(source.Text());
+      text.ReplaceSubString(at, count, source.Text());
     } else {
-      text.Append(source.Text().SubString(offset, count));
+      text.ReplaceSubString(at, count, source.Text().SubString(offset, count));
     }
+    at += count;
   });
   return text;
 }
@@ -166,48 +208,47 @@ void AXOGvsWorkingText::Replace(int start, int end, const AXOGvsSource* with, in
     pieces_.push_back(Piece{with, 0, added, origin});
     length_ += added;
   }
-  std::vector<int> across_start[kAXOGvsTokenCount];
-  std::vector<int> across_end[kAXOGvsTokenCount];
-  IndexAcross(start, 0, start, across_start);
-  if (added > 0) IndexAcross(start + added, start, start + added, across_end);
-  for (int token = 0; token < kAXOGvsTokenCount; ++token) {
-    // After the gap, from the end of the new text towards the gap: tokens
-    // across its end, then its own.
-    std::vector<int>& after = starts_after_[token];
-    for (auto at = across_end[token].rbegin(); at != across_end[token].rend(); ++at) {
-      after.push_back(length_ - *at);
+  // After the gap, from the end of the new text towards the gap: tokens
+  // across its end, then its own; before the gap, those across its start.
+  AXOGvsSource::Token across[kTokensAcross];
+  if (added > 0) {
+    const int count = TokensAcross(start + added, start, start + added, across);
+    for (int i = count; i-- > 0;) {
+      starts_after_[across[i].token].push_back(length_ - across[i].position);
     }
-    if (added > 0) {
-      const std::vector<int>& own = with->Starts(static_cast<AXOGvsToken>(token));
-      for (auto at = own.rbegin(); at != own.rend(); ++at) after.push_back(length_ - start - *at);
+    const std::vector<AXOGvsSource::Token>& own = with->Tokens();
+    for (auto token = own.rbegin(); token != own.rend(); ++token) {
+      starts_after_[token->token].push_back(length_ - start - token->position);
     }
-    std::vector<int>& before = starts_before_[token];
-    before.insert(before.end(), across_start[token].begin(), across_start[token].end());
   }
+  const int count = TokensAcross(start, 0, start, across);
+  for (int i = 0; i < count; ++i) starts_before_[across[i].token].push_back(across[i].position);
 }
 
-void AXOGvsWorkingText::IndexAcross(int seam, int lowest, int below,
-                                    std::vector<int> (&found)[kAXOGvsTokenCount]) {
+int AXOGvsWorkingText::TokensAcross(int seam, int lowest, int below,
+                                    AXOGvsSource::Token* found) const {
   const int first = std::max({lowest, seam - kLongestToken + 1, 0});
   const int window_end = std::min(length_, below - 1 + kLongestToken);
-  if (first >= below || first >= window_end) return;
+  if (first >= below || first >= window_end) return 0;
   char32_t window[2 * kLongestToken];
   int filled = 0;
   VisitRange(first, window_end - first,
              [&](const AXOGvsSource& source, int offset, int count, int) {
-               const char32_t* chars = source.Lower().Characters().data() + offset;
+               const char32_t* chars = source.Text().Characters().data() + offset;
                std::copy(chars, chars + count, window + filled);
                filled += count;
              });
+  int count = 0;
   for (int at = first; at < below; ++at) {
     for (int token = 0; token < kAXOGvsTokenCount; ++token) {
       const int length = AXOGvsTokenLength(static_cast<AXOGvsToken>(token));
       if (at + length > seam &&
           TokenAt(static_cast<AXOGvsToken>(token), window, filled, at - first)) {
-        found[token].push_back(at);
+        found[count++] = AXOGvsSource::Token{at, static_cast<AXOGvsToken>(token)};
       }
     }
   }
+  return count;
 }
 
 void AXOGvsWorkingText::MoveGap(int position) {

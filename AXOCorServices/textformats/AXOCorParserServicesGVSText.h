@@ -23,28 +23,32 @@ enum AXOGvsToken {
 // The characters of a token.
 int AXOGvsTokenLength(AXOGvsToken token);
 
+// The lower-case form of one character, as CATUnicodeString::ToLower gives
+// it. Letters A to Z are lowered here (as every letter-case table does);
+// the host is asked only for characters beyond ASCII.
+char32_t AXOGvsLowerChar(char32_t c);
+
 // A text that goes into an expansion (a style sheet, or what an included
-// file contributes), read once and never changed: its characters, their
-// lower-case form, and where each token begins in it.
+// file contributes), read once and never changed: its characters, and where
+// each token begins in its lower-case form.
 class AXOGvsSource {
  public:
-  explicit AXOGvsSource(const CATUnicodeString& text);
+  explicit AXOGvsSource(CATUnicodeString text);
 
   int Length() const { return text_.GetLengthInChar(); }
   const CATUnicodeString& Text() const { return text_; }
-  const CATUnicodeString& Lower() const { return lower_; }
-  // Start positions of the occurrences of `token` that lie wholly in the
-  // text, ascending.
-  const std::vector<int>& Starts(AXOGvsToken token) const { return starts_[token]; }
-  // Occurrences of all tokens together.
-  int TokenCount() const { return token_count_; }
+  // The occurrences of the tokens that lie wholly in the text, by position.
+  struct Token {
+    int position;
+    AXOGvsToken token;
+  };
+  const std::vector<Token>& Tokens() const { return tokens_; }
+  int TokenCount() const { return static_cast<int>(tokens_.size()); }
   bool HasCarriageReturn() const { return has_carriage_return_; }
 
  private:
   CATUnicodeString text_;
-  CATUnicodeString lower_;
-  std::vector<int> starts_[kAXOGvsTokenCount];
-  int token_count_ = 0;
+  std::vector<Token> tokens_;
   bool has_carriage_return_ = false;
 };
 
@@ -125,9 +129,10 @@ class AXOGvsWorkingText {
 
   void MoveGap(int position);
   void AppendRun(const AXOGvsSource* source, int offset, int origin);
-  // Adds to the index the starts in [lowest, below) of each token that
-  // also cover the character at `seam`.
-  void IndexAcross(int seam, int lowest, int below, std::vector<int> (&found)[kAXOGvsTokenCount]);
+  // The tokens that begin in [lowest, below) and cover the character at
+  // `seam`, by position, into `found` (room for every token at each of the
+  // positions before a seam that a token can reach across); their number.
+  int TokensAcross(int seam, int lowest, int below, AXOGvsSource::Token* found) const;
 
   std::vector<Run> runs_;      // the characters before the gap
   std::vector<Piece> pieces_;  // the characters after it, the last piece first
