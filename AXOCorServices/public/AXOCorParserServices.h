@@ -83,8 +83,9 @@ class ExportedByAXOCorServices AXOCorParserServices {
   //   they stand; should that never end, the bounds stop it.
   // - Expansion fails once the text would exceed 8 Mi characters, once more
   //   than 10000 include nodes would be replaced, when a file to read holds
-  //   more than 32 MiB, or when the bytes of the files read (each once) and
-  //   the tags of included content (each time it goes in) exceed 64 Mi.
+  //   more than 32 MiB, or when the bytes of the files read (each once),
+  //   the characters of the include names read and the tags of included
+  //   content (each time it goes in) exceed 64 Mi.
 
   // Reads the style sheet at `path` (read whole; its text ends at its first
   // NUL byte), expands its include nodes and removes every carriage return.

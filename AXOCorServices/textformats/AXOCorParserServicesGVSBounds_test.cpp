@@ -82,6 +82,18 @@ TEST_F(GvsTest, NodesStartingInTextThatAnIncludeBroughtStopPromptlyAtTheBound) {
   EXPECT_EQ(Includes(sheet).size(), static_cast<std::size_t>(kAXOGvsMaxIncludes) + 1);
 }
 
+TEST_F(GvsTest, LongNamesBroughtInAgainAndAgainAreReadOnce) {
+  // Each other round removes an include node with a name of 1 Mi
+  // characters that f.xml brought in, and the next brings it in again (as
+  // above), until the bound on includes: reading the name each time would
+  // take minutes.
+  WriteInclude("f.xml", "<std:node a><std:strval>f.xml</std:strval></std:node>" +
+                            IncludeNode(std::string(1024 * 1024, 'x')));
+  const std::string sheet = WriteSheet("<std:node r>" + IncludeNode("f.xml") + "\"includefile\">");
+  EXPECT_EQ(Expand(sheet), "<failed>");
+  EXPECT_EQ(Includes(sheet).size(), static_cast<std::size_t>(kAXOGvsMaxIncludes) + 1);
+}
+
 TEST_F(GvsTest, TextGrowingPastTheBoundOnLengthFails) {
   // One character more than the bound, all of it from one include.
   const std::string filler(static_cast<std::size_t>(kAXOGvsMaxLength) - 20, 'x');

@@ -50,49 +50,26 @@ class Expansion {
 
     int from = 0;
     int replaced = 0;
+    Node node;
     for (;;) {
       const int mark = text.FindForward(kAXOGvsMark, from);
       if (mark < 0) break;
-      const int start = text.FindBackward(kAXOGvsNodeOpen, mark);
-      if (start < 0) return Malformed(AXOGvsMalformed::kNoNodeStart, text, mark, expanded);
-      const int value_open = text.FindForward(kAXOGvsValueOpen, start);
-      const int value_close = value_open < 0 ? -1 : text.FindForward(kAXOGvsValueClose, value_open);
-      if (value_close < 0) return Malformed(AXOGvsMalformed::kNoValue, text, mark, expanded);
-      const int name_start = value_open + AXOGvsTokenLength(kAXOGvsValueOpen);
-      if (value_close == name_start) {
-        return Malformed(AXOGvsMalformed::kEmptyName, text, mark, expanded);
-      }
-      const int node_close = text.FindForward(kAXOGvsNodeClose, value_close);
-      if (node_close < 0) return Malformed(AXOGvsMalformed::kNotClosed, text, mark, expanded);
-      const int end = node_close + AXOGvsTokenLength(kAXOGvsNodeClose);
-
-      LeaveTextsNotHolding(text, from, start, std::max(end, mark + AXOGvsTokenLength(kAXOGvsMark)));
+      AXOGvsMalformed why;
+      if (!FindNode(text, mark, node, why)) return Malformed(why, text, mark, expanded);
+      LeaveTextsNotHolding(text, from, node.start,
+                           std::max(node.end, mark + AXOGvsTokenLength(kAXOGvsMark)));
       const int depth = levels_.back().depth + 1;
-      const CATUnicodeString name = text.LowerSubString(name_start, value_close - name_start);
-      const Include& include = Resolve(name);
+      const Include& include = IncludeOf(text, node);
+      const CATUnicodeString& name = *include.name;
       if (++replaced > limits_.maxIncludes) {
         return Stop(name, include, depth, AXOGvsExpansion::kTooManyIncludes);
       }
-
       const AXOGvsSource* content = nullptr;
       AXOGvsIncludeOutcome outcome = AXOGvsIncludeOutcome::kNotFound;
-      if (include.file >= 0 && on_levels_[static_cast<std::size_t>(include.file)] > 0) {
-        outcome = AXOGvsIncludeOutcome::kCycle;
-      } else if (include.file >= 0) {
-        const File& file = Read(include);
-        if (work_ > limits_.maxWork) {
-          return Stop(name, include, depth, AXOGvsExpansion::kTooMuchWork);
-        }
-        if (file.result == AXOGvsFileRead::kTooLarge) {
-          return Stop(name, include, depth, AXOGvsExpansion::kFileTooLarge);
-        }
-        content = file.content.get();
-        outcome = file.result == AXOGvsFileRead::kUnreadable ? AXOGvsIncludeOutcome::kUnreadable
-                  : content == nullptr                       ? AXOGvsIncludeOutcome::kEmpty
-                                                             : AXOGvsIncludeOutcome::kIncluded;
-      }
+      const AXOGvsExpansion fetched = Fetch(include, content, outcome);
+      if (fetched != AXOGvsExpansion::kExpanded) return Stop(name, include, depth, fetched);
       const int added = content != nullptr ? content->Length() : 0;
-      if (text.Length() - (end - start) > limits_.maxLength - added) {
+      if (text.Length() - (node.end - node.start) > limits_.maxLength - added) {
         return Stop(name, include, depth, AXOGvsExpansion::kTooLong);
       }
       if (content != nullptr) work_ += content->TokenCount();
@@ -101,14 +78,14 @@ class Expansion {
       if (observer_ != nullptr) observer_->OnInclude(name, include.path, depth, outcome);
       const int origin = static_cast<int>(origins_.size());
       if (content != nullptr) origins_.push_back(Origin{include.path, depth, content});
-      text.Replace(start, end, content, origin);
+      text.Replace(node.start, node.end, content, origin);
       if (content != nullptr) {
-        Enter(Level{start, text.Length() - (start + added), include.file, depth});
+        Enter(Level{node.start, text.Length() - (node.start + added), include.file, depth});
         has_carriage_return_ = has_carriage_return_ || content->HasCarriageReturn();
       }
       // Before the node nothing changed and no mark began there, but a mark
       // may now begin in its last characters and run into the new text.
-      from = std::max(0, start - (AXOGvsTokenLength(kAXOGvsMark) - 1));
+      from = std::max(0, node.start - (AXOGvsTokenLength(kAXOGvsMark) - 1));
     }
     Finish(text, expanded);
     return AXOGvsExpansion::kExpanded;
@@ -117,14 +94,93 @@ class Expansion {
  private:
   // What an include node's name leads to.
   struct Include {
-    CATUnicodeString path;  // "" when not found
-    int file;               // FileId of the path, -1 when not found
+    const CATUnicodeString* name;  // in lower case
+    CATUnicodeString path;         // "" when not found
+    int file;                      // FileId of the path, -1 when not found
+  };
+  // Where a name stands in a source.
+  struct Place {
+    const AXOGvsSource* source;
+    int offset;
+    int length;
+    bool operator==(const Place& o) const {
+      return source == o.source && offset == o.offset && length == o.length;
+    }
+  };
+  struct PlaceHash {
+    std::size_t operator()(const Place& place) const {
+      return std::hash<const void*>()(place.source) ^
+             std::hash<long long>()((static_cast<long long>(place.offset) << 32) + place.length);
+    }
   };
   struct File {
     bool read = false;
     AXOGvsFileRead result = AXOGvsFileRead::kUnreadable;
     std::unique_ptr<AXOGvsSource> content;  // null when it contributes nothing
   };
+  // The include node of a mark: from its "<std:node" to the end of its
+  // "</std:node>", and where its name lies.
+  struct Node {
+    int start = 0;
+    int end = 0;
+    int name_start = 0;
+    int name_length = 0;
+  };
+
+  // Finds the node of the include mark at `mark`: the nearest "<std:node"
+  // at or before it, then "<std:strval>", "</std:strval>" and "</std:node>"
+  // one after the other. False, with `why`, when one of them is missing or
+  // the name is empty.
+  static bool FindNode(const AXOGvsWorkingText& text, int mark, Node& node, AXOGvsMalformed& why) {
+    node.start = text.FindBackward(kAXOGvsNodeOpen, mark);
+    if (node.start < 0) {
+      why = AXOGvsMalformed::kNoNodeStart;
+      return false;
+    }
+    const int value_open = text.FindForward(kAXOGvsValueOpen, node.start);
+    const int value_close = value_open < 0 ? -1 : text.FindForward(kAXOGvsValueClose, value_open);
+    if (value_close < 0) {
+      why = AXOGvsMalformed::kNoValue;
+      return false;
+    }
+    node.name_start = value_open + AXOGvsTokenLength(kAXOGvsValueOpen);
+    node.name_length = value_close - node.name_start;
+    if (node.name_length == 0) {
+      why = AXOGvsMalformed::kEmptyName;
+      return false;
+    }
+    const int node_close = text.FindForward(kAXOGvsNodeClose, value_close);
+    if (node_close < 0) {
+      why = AXOGvsMalformed::kNotClosed;
+      return false;
+    }
+    node.end = node_close + AXOGvsTokenLength(kAXOGvsNodeClose);
+    return true;
+  }
+
+  // What replaces a node of `include`: `content` (null for nothing) and
+  // `outcome`. kExpanded, or the bound that reading the file crossed.
+  AXOGvsExpansion Fetch(const Include& include, const AXOGvsSource*& content,
+                        AXOGvsIncludeOutcome& outcome) {
+    content = nullptr;
+    if (include.file < 0) {
+      outcome = AXOGvsIncludeOutcome::kNotFound;
+      return AXOGvsExpansion::kExpanded;
+    }
+    if (on_levels_[static_cast<std::size_t>(include.file)] > 0) {
+      outcome = AXOGvsIncludeOutcome::kCycle;
+      return AXOGvsExpansion::kExpanded;
+    }
+    const File& file = Read(include);
+    if (work_ > limits_.maxWork) return AXOGvsExpansion::kTooMuchWork;
+    if (file.result == AXOGvsFileRead::kTooLarge) return AXOGvsExpansion::kFileTooLarge;
+    content = file.content.get();
+    outcome = file.result == AXOGvsFileRead::kUnreadable ? AXOGvsIncludeOutcome::kUnreadable
+              : content == nullptr                       ? AXOGvsIncludeOutcome::kEmpty
+                                                         : AXOGvsIncludeOutcome::kIncluded;
+    return AXOGvsExpansion::kExpanded;
+  }
+
   // A text that an include brought in, as long as every node replaced since
   // lay within it: from `start` up to `end_from_back` characters before the
   // end of the whole text (both stay put while only text inside changes).
@@ -180,12 +236,30 @@ class Expansion {
     }
   }
 
+  // The include that `node` names. A name that lies in one stretch of a
+  // source is taken from the text once for that place; text that comes in
+  // again and again brings the same names at the same places.
+  const Include& IncludeOf(const AXOGvsWorkingText& text, const Node& node) {
+    Place place{nullptr, 0, node.name_length};
+    const bool in_one_stretch =
+        text.InOneStretch(node.name_start, node.name_length, place.source, place.offset);
+    if (in_one_stretch) {
+      const auto known = places_.find(place);
+      if (known != places_.end()) return *known->second;
+    }
+    work_ += node.name_length;
+    const Include& include = Resolve(text.LowerSubString(node.name_start, node.name_length));
+    if (in_one_stretch) places_.emplace(place, &include);
+    return include;
+  }
+
   const Include& Resolve(const CATUnicodeString& name) {
     auto found = includes_.find(name);
     if (found == includes_.end()) {
-      Include include{AXOResolveGvsInclude(name), -1};
+      found = includes_.emplace(name, Include{nullptr, AXOResolveGvsInclude(name), -1}).first;
+      Include& include = found->second;
+      include.name = &found->first;
       if (include.path.GetLengthInChar() > 0) include.file = FileId(include.path);
-      found = includes_.emplace(name, std::move(include)).first;
     }
     return found->second;
   }
@@ -260,6 +334,7 @@ class Expansion {
   std::vector<Level> levels_;   // levels_[0] is the whole text
   std::vector<int> on_levels_;  // by FileId: how many levels are of that file
   std::unordered_map<CATUnicodeString, Include, TextHash> includes_;  // by name
+  std::unordered_map<Place, const Include*, PlaceHash> places_;       // by where names stand
   std::unordered_map<CATUnicodeString, int, TextHash> file_ids_;      // by lower-case path
   std::vector<File> files_;                                           // by FileId
 };

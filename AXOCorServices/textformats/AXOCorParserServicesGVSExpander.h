@@ -26,7 +26,9 @@
 // - `maxLength`: the text growing beyond this many characters;
 // - `maxIncludes`: more include nodes than this being replaced;
 // - `maxWork`: more work than this, counted as the bytes of the style sheet
-//   and of every included file read (each file is read once), plus, each
+//   and of every included file read (each file is read once), plus the
+//   characters of the include names it reads (a name that comes in again
+//   at the same place of the same file's content is read once), plus, each
 //   time included content goes into the text, the include marks and the
 //   node and value tags it holds (which the expansion then keeps track of).
 // The defaults lie far beyond real style sheets; at them an expansion holds

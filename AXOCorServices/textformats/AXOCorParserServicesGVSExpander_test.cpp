@@ -198,8 +198,8 @@ TEST_F(GvsExpanderTest, EachBoundStopsTheExpansionAtTheIncludeThatCrossesIt) {
   const std::vector<std::string> first = {"1 stopped t.xml"};
   const std::vector<std::string> second = {"1 included t.xml", "1 stopped t.xml"};
   const std::vector<std::string> both = {"1 included t.xml", "1 included t.xml"};
-  // Work: the style sheet's 162 bytes, the file's bytes when it is first
-  // read, and its one tag each time it goes in.
+  // Work: the style sheet's 162 bytes, 5 for each name, the file's bytes
+  // when it is first read, and its one tag each time it goes in.
   const struct {
     AXOGvsLimits limits;
     AXOGvsExpansion result;
@@ -211,9 +211,10 @@ TEST_F(GvsExpanderTest, EachBoundStopsTheExpansionAtTheIncludeThatCrossesIt) {
       {{221, 2, 1000}, AXOGvsExpansion::kTooLong, second},
       {{191, 2, 1000}, AXOGvsExpansion::kTooLong, first},
       {{161, 2, 1000}, AXOGvsExpansion::kTooLong, none},
-      {{222, 2, 164 + file_bytes}, AXOGvsExpansion::kExpanded, both},
-      {{222, 2, 163 + file_bytes}, AXOGvsExpansion::kTooMuchWork, second},
-      {{222, 2, 162 + file_bytes}, AXOGvsExpansion::kTooMuchWork, first},
+      {{222, 2, 174 + file_bytes}, AXOGvsExpansion::kExpanded, both},
+      {{222, 2, 173 + file_bytes}, AXOGvsExpansion::kTooMuchWork, second},
+      {{222, 2, 168 + file_bytes}, AXOGvsExpansion::kTooMuchWork, second},
+      {{222, 2, 167 + file_bytes}, AXOGvsExpansion::kTooMuchWork, first},
       {{222, 2, 161}, AXOGvsExpansion::kTooMuchWork, none},
   };
   for (const auto& c : cases) {

@@ -70,13 +70,6 @@ bool AXOGvsContentRange(const CATUnicodeString& fileText, int& begin, int& end) 
   return begin >= 0 && end > begin;
 }
 
-CATUnicodeString AXOGvsIncludedContent(const CATUnicodeString& fileText) {
-  int begin = 0;
-  int end = 0;
-  if (!AXOGvsContentRange(fileText, begin, end)) return "";
-  return fileText.SubString(begin, end - begin);
-}
-
 bool AXOIsGvsIncludePath(const CATUnicodeString& name) {
   return name.SearchSubString(":") >= 0 || name.SearchSubString("\\\\") >= 0;
 }

@@ -24,18 +24,15 @@ enum class AXOGvsFileRead {
 AXOGvsFileRead AXOReadGvsFile(const CATUnicodeString& path, CATUnicodeString& text,
                               std::int64_t* bytes = nullptr);
 
-// Where the content of an included file's root node lies in `fileText`:
-// from its second "<std:node" up to, not including, its last "</std:node"
-// (searched in the text's own letter case). False, with `begin` and `end`
+// Where the content of an included file's root node lies in `fileText`,
+// the text that the file contributes in place of an include node: from its
+// second "<std:node" up to, not including, its last "</std:node" (searched
+// in the text's own letter case). False, with `begin` and `end`
 // unspecified, when one of them is missing or they stand the wrong way
-// round, so that the file contributes nothing.
-bool AXOGvsContentRange(const CATUnicodeString& fileText, int& begin, int& end);
-
-// What an included file contributes in place of the include node: the
-// text in the content range above, "" when there is none:
+// round, so that the file contributes nothing:
 //   "<?xml?><std:node a><std:node b/>x</std:node>"  => "<std:node b/>x"
-//   "<std:node a></std:node>"                        => ""
-CATUnicodeString AXOGvsIncludedContent(const CATUnicodeString& fileText);
+//   "<std:node a></std:node>"                        => false
+bool AXOGvsContentRange(const CATUnicodeString& fileText, int& begin, int& end);
 
 // True when an include name is a path of its own: it holds ":" (a drive
 // letter) or "\\" (a network path), and is opened as it stands.

@@ -160,6 +160,17 @@ char32_t AXOGvsWorkingText::LowerAt(int position) const {
   return AXOGvsLowerChar(c);
 }
 
+bool AXOGvsWorkingText::InOneStretch(int start, int length, const AXOGvsSource*& source,
+                                     int& offset) const {
+  int stretches = 0;
+  VisitRange(start, length, [&](const AXOGvsSource& in, int at, int, int) {
+    source = &in;
+    offset = at;
+    ++stretches;
+  });
+  return stretches == 1;
+}
+
 AXOGvsWorkingText::Origin AXOGvsWorkingText::OriginAt(int position) const {
   Origin found{-1, -1};
   VisitRange(position, 1, [&](const AXOGvsSource&, int offset, int, int origin) {

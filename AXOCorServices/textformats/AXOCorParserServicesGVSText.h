@@ -89,6 +89,9 @@ class AXOGvsWorkingText {
   CATUnicodeString LowerSubString(int start, int length) const;
   // The character at `position` (0 <= position < Length()), in lower case.
   char32_t LowerAt(int position) const;
+  // True when the `length` characters from `start` (length > 0) are one
+  // stretch of one source, with that source and the stretch's offset in it.
+  bool InOneStretch(int start, int length, const AXOGvsSource*& source, int& offset) const;
 
   // Where the character at `position` (0 <= position < Length()) came
   // from: the origin of its source and its offset in that source.
