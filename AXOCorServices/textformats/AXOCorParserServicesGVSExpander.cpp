@@ -289,7 +289,10 @@ class Expansion {
       int begin = 0;
       int end = 0;
       if (AXOGvsContentRange(text, begin, end)) {
-        file.content = std::make_unique<AXOGvsSource>(text.SubString(begin, end - begin));
+        // Cut down in place: no second text of the file's size.
+        text.ReplaceSubString(end, text.GetLengthInChar() - end, CATUnicodeString());
+        text.ReplaceSubString(0, begin, CATUnicodeString());
+        file.content = std::make_unique<AXOGvsSource>(std::move(text));
       }
     }
     return file;

@@ -19,8 +19,10 @@ enum class AXOGvsFileRead {
 };
 
 // Reads the file at the host path `path` whole, in binary mode; its text
-// ends at its first NUL byte. `text` is set only when the result is kRead,
-// `bytes` (when not null) to the file's size whenever it is known.
+// ends at its first NUL byte. Only a regular file is read, checked once it
+// is open (a pipe is refused, not waited for). `text` is set only when the
+// result is kRead, `bytes` (when not null) to the file's size whenever it is
+// known.
 AXOGvsFileRead AXOReadGvsFile(const CATUnicodeString& path, CATUnicodeString& text,
                               std::int64_t* bytes = nullptr);
 

@@ -69,6 +69,14 @@ enum class AXORegistryRead {
   kValue,    // the default text was read
 };
 
+// What ReadRegularFile found.
+enum class AXOFileRead {
+  kRead,        // the whole file was read
+  kNotRegular,  // missing, or not a regular file (a directory, a pipe, a device)
+  kTooLarge,    // larger than the limit given
+  kFailed,      // opened, but fewer bytes read than it holds
+};
+
 // What UpdateFileExclusively did.
 enum class AXOFileUpdate {
   kNotRead,     // the file cannot be opened for reading
@@ -121,6 +129,14 @@ class AXO_PLATFORM_API AXOPlatform {
   // fails (no such folder, no permission, disk full, a directory in the way);
   // the temporary file is then removed and `path` is left as it was.
   virtual bool ReplaceFileAtomically(const std::string& path, const std::string& contents) = 0;
+  // Reads the file `path` (native) whole when it is a regular file of at
+  // most `maxBytes` bytes. The file is opened first, without waiting (a pipe
+  // without a writer is refused, not waited for), and what was opened is
+  // checked then, so that no other kind of file swapped in after a test is
+  // ever read. `size` (when not null) receives the file's size once it is
+  // known; `bytes` changes only on kRead.
+  virtual AXOFileRead ReadRegularFile(const std::string& path, std::int64_t maxBytes,
+                                      std::string& bytes, std::int64_t* size) = 0;
   // The folder of the current user's application data, native: on Windows
   // the roaming application data folder (%APPDATA%), on POSIX
   // $XDG_CONFIG_HOME, else $HOME/.config. Empty when the system names none.
@@ -257,6 +273,10 @@ class AXO_PLATFORM_API AXOPlatformWrapper : public AXOPlatform {
   void SetDriveRoot(const std::string& f) override { target_->SetDriveRoot(f); }
   bool ReplaceFileAtomically(const std::string& path, const std::string& contents) override {
     return target_->ReplaceFileAtomically(path, contents);
+  }
+  AXOFileRead ReadRegularFile(const std::string& path, std::int64_t maxBytes, std::string& bytes,
+                              std::int64_t* size) override {
+    return target_->ReadRegularFile(path, maxBytes, bytes, size);
   }
   std::string UserDataFolder() override { return target_->UserDataFolder(); }
   unsigned long ProcessId() override { return target_->ProcessId(); }

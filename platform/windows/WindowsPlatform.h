@@ -18,6 +18,8 @@ class WindowsPlatform : public AXOPlatform {
   std::string NativePath(const std::string& hostPath) override;
   void SetDriveRoot(const std::string& nativeFolder) override;
   bool ReplaceFileAtomically(const std::string& path, const std::string& contents) override;
+  AXOFileRead ReadRegularFile(const std::string& path, std::int64_t maxBytes, std::string& bytes,
+                              std::int64_t* size) override;
   std::string UserDataFolder() override;
   unsigned long ProcessId() override;
   bool ParseXml(const std::string& document, AXOXmlSaxHandler& handler,
