@@ -300,13 +300,13 @@ void CheckUnreadableFiles(Section& section) {
     const std::string own = std::string(repository) + ".axosettings";
     for (int i = 1; i <= files.Size(); ++i) {
       const std::string file = files[i].ConvertToChar();
-      const bool is_own = file.size() >= own.size() &&
-                          file.compare(file.size() - own.size(), own.size(), own) == 0;
+      const bool is_own =
+          file.size() >= own.size() && file.compare(file.size() - own.size(), own.size(), own) == 0;
       section.Problem(0, repository,
                       file + (is_own ? ": cannot be read as settings; the defaults are "
-                                              "used, and the next save sets the file aside"
-                                            : ": set aside by an earlier save because it could "
-                                              "not be read; the values in it are not used"));
+                                       "used, and the next save sets the file aside"
+                                     : ": set aside by an earlier save because it could "
+                                       "not be read; the values in it are not used"));
     }
   }
 }
