@@ -10,6 +10,7 @@
 
 #include "AXOCorGlobalServices.h"
 #include "CATBaseUnknown.h"
+#include "CATICatalogChapter.h"
 #include "CATICatalogDescription.h"
 #include "CATTestModel.h"
 

@@ -72,8 +72,7 @@ TEST_F(CatalogEntryCommand, NamesWhyNoEntryIsFound) {
     EXPECT_EQ(failed.status, 1);
     EXPECT_EQ(failed.out, "");
     EXPECT_EQ(failed.err.rfind("axocor: error: ", 0), 0u) << failed.err;
-    EXPECT_NE(failed.err.find(c.error), std::string::npos)
-        << failed.err;
+    EXPECT_NE(failed.err.find(c.error), std::string::npos) << failed.err;
   }
 }
 
@@ -93,7 +92,8 @@ TEST_F(CatalogEntryCommand, PrintsMissingValuesAndEndsInChaptersThatReferToEachO
 
   const CommandTestResult found = Entry(folder_.Host("Doors.catalog"), "Door");
   EXPECT_EQ(found.status, 0) << found.err;
-  EXPECT_EQ(found.out, "entry \"D1\" in chapter Doors\\Single\n  Name: Door\n  Width: (no value)\n");
+  EXPECT_EQ(found.out,
+            "entry \"D1\" in chapter Doors\\Single\n  Name: Door\n  Width: (no value)\n");
 }
 
 }  // namespace

@@ -18,11 +18,16 @@ TEST(UnitCommands, ListTheUnitsOrFindOneAndNameWhatIsMissing) {
     const char* out;
     const char* error;  // null: the command succeeds
   } cases[] = {
-      {"lengths", [] {}, {"LENGTH"},
-       "mm  Millimeter  (current)\ncm  Centimeter\nm  Meter\nin  Inch\nft  Foot\n", nullptr},
+      {"lengths",
+       [] {},
+       {"LENGTH"},
+       "mm  Millimeter  (current)\ncm  Centimeter\nm  Meter\nin  Inch\nft  Foot\n",
+       nullptr},
       {"the chosen unit is marked",
-       [] { CATCkeDictionaryTesting::SetCurrentUnit("ANGLE", "Radian"); }, {"ANGLE"},
-       "deg  Degree\nrad  Radian  (current)\n", nullptr},
+       [] { CATCkeDictionaryTesting::SetCurrentUnit("ANGLE", "Radian"); },
+       {"ANGLE"},
+       "deg  Degree\nrad  Radian  (current)\n",
+       nullptr},
       {"a unit without symbol, other elements, no current unit",
        [] {
          CATCkeDictionaryTesting::AddMagnitude("MASS", true);
@@ -30,16 +35,24 @@ TEST(UnitCommands, ListTheUnitsOrFindOneAndNameWhatIsMissing) {
          CATCkeDictionaryTesting::AddNonUnit("MASS", false);
          CATCkeDictionaryTesting::AddUnit("MASS", "", "Plain");
        },
-       {"MASS"}, "(none)  Plain\nno current unit\n", nullptr},
+       {"MASS"},
+       "(none)  Plain\nno current unit\n",
+       nullptr},
       {"by symbol", [] {}, {"LENGTH", "ft"}, "ft  Foot\n", nullptr},
       {"by name", [] {}, {"LENGTH", "Foot"}, "ft  Foot\n", nullptr},
-      {"letter case counts", [] {}, {"LENGTH", "FT"}, "",
+      {"letter case counts",
+       [] {},
+       {"LENGTH", "FT"},
+       "",
        "no unit of LENGTH has the symbol or name 'FT'"},
       {"an empty unit text", [] {}, {"LENGTH", ""}, "", "no unit of LENGTH"},
       {"a magnitude's name is exact", [] {}, {"Length"}, "", "no magnitude 'Length'"},
       {"unknown magnitude, unit asked", [] {}, {"NOPE", "ft"}, "", "no magnitude 'NOPE'"},
-      {"no dictionary", [] { CATCkeDictionaryTesting::SetDictionaryAvailable(false); },
-       {"LENGTH"}, "", "offers no parameter dictionary"},
+      {"no dictionary",
+       [] { CATCkeDictionaryTesting::SetDictionaryAvailable(false); },
+       {"LENGTH"},
+       "",
+       "offers no parameter dictionary"},
   };
   CATTestModel model;
   for (const auto& c : cases) {
