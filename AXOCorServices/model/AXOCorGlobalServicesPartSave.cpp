@@ -49,9 +49,12 @@ HRESULT AXOCorGlobalServices::UpdateAndSavePart(CATUnicodeString& folder, CATIPr
     if (document == nullptr) return E_FAIL;
 
     savePath = folder + instance->GetPartNumber() + ".CATPart";
-    HRESULT result = CATDocumentServices::SaveAs(document, savePath, "", 1);
-    if (setWorkMode) result = CATPrsWorkModeServices::SetWorkMode(instance, 0);
-    return result;
+    const HRESULT saved = CATDocumentServices::SaveAs(document, savePath, "", 1);
+    if (!setWorkMode) return saved;
+    // The work mode is set whatever the save gave, but a failed save stays
+    // the result: a part that was not written is never reported as saved.
+    const HRESULT workMode = CATPrsWorkModeServices::SetWorkMode(instance, 0);
+    return FAILED(saved) ? saved : workMode;
   }
   CATCatch(CATError, error) {
     ReportError("Error in AXOCorGlobalServices::UpdateAndSavePart() " + savePath +

@@ -113,12 +113,12 @@ TEST_F(PartSave, UpdatesSavesAndReportsHostErrors) {
       {"work mode set after the save",
        [](auto&, auto&, Call& call) { call.setWorkMode = true; },
        {S_OK, saved, none, 1, 1}},
-      {"work mode's result replaces a failed save's",
+      {"a failed save stays the result when the work mode is set",
        [](auto&, CATTestBuilding& b, Call& call) {
          b.room.SaveFails();
          call.setWorkMode = true;
        },
-       {S_OK, none, none, 1, 1}},
+       {E_FAIL, none, none, 1, 1}},
       {"work mode's failure replaces a good save's",
        [](CATTestModel& m, auto&, Call& call) {
          m.SetWorkModeResult(E_INVALIDARG);

@@ -82,7 +82,8 @@ class ExportedByAXOCorServices AXOCorGlobalServices {
   // Results: E_FAIL for a null part. S_FALSE when `folder` is empty: updated,
   // nothing saved. E_FAIL, nothing saved, when the part has no product, the
   // product no instance below `rootProduct` or no document. Otherwise the
-  // save's result, replaced by the work-mode call's with `setWorkMode`.
+  // save's result; with `setWorkMode` the work mode is set in any case, and
+  // its result replaces a successful save's (a failed save stays a failure).
   // A host error of the update goes to the debugger output ("Error in
   // Updating Part: " + message, then "\n") and the save goes on. A host
   // error after it goes there as "Error in
