@@ -11,6 +11,7 @@
 #include "CATDocumentFileCheck.h"
 #include "CATDocumentServices.h"
 #include "ModelTree.h"
+#include "PartCommands.h"
 
 namespace {
 
@@ -77,7 +78,10 @@ void RegisterModelCommands(CLI::App& app) {
   group->footer(
       "Examples:\n"
       "  axocor model show examples/models/Building.CATProduct\n"
-      "  axocor model check examples/models/Building.CATProduct");
+      "  axocor model check examples/models/Building.CATProduct\n"
+      "  axocor model publish Building.CATProduct 'Room.1\\Level 1\\Wall.1' Front\n"
+      "  axocor model save-part Building.CATProduct saved/");
   RegisterShow(*group);
   RegisterCheck(*group);
+  RegisterPartCommands(*group);
 }
