@@ -68,8 +68,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const CATUnicodeString text(reinterpret_cast<const char*>(data), size);
   {
     CATICatalogDescription_var description;
-    HRESULT result =
-        AXOCorGlobalServices::QueryForDescriptionInCatalog(catalog->root_chapter, text, description);
+    HRESULT result = AXOCorGlobalServices::QueryForDescriptionInCatalog(catalog->root_chapter, text,
+                                                                        description);
     CheckResult(result, description, text);
 
     result = AXOCorGlobalServices::FindDescriptionInCatalog(catalog->document, text, description);
