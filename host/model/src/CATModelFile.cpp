@@ -25,9 +25,10 @@ std::string Item(const std::string& where, size_t index) {
 
 std::string KnownKinds() {
   std::string known;
-  for (CATModelKind kind : {CATModelKind::kContainer, CATModelKind::kPartContainer,
-                            CATModelKind::kFeature, CATModelKind::kPart, CATModelKind::kLogical,
-                            CATModelKind::kProduct, CATModelKind::kParameter}) {
+  for (CATModelKind kind :
+       {CATModelKind::kContainer, CATModelKind::kPartContainer, CATModelKind::kFeature,
+        CATModelKind::kPart, CATModelKind::kLogical, CATModelKind::kProduct,
+        CATModelKind::kParameter, CATModelKind::kBody}) {
     known += std::string(known.empty() ? "'" : ", '") + CATModelKindInfoOf(kind).fileName + "'";
   }
   return known;

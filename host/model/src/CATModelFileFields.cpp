@@ -6,6 +6,7 @@
 
 #include "CATCkeValueText.h"
 #include "CATISpecAttrKey.h"
+#include "CATModelFileGeometry.h"
 #include "CATModelHostPath.h"
 #include "CATModelInterfaces.h"
 
@@ -301,6 +302,7 @@ constexpr unsigned kProducts = Bit(CATModelKind::kProduct);
 constexpr unsigned kParameters = Bit(CATModelKind::kParameter);
 constexpr unsigned kObjects = ~kContainers;
 constexpr unsigned kAll = ~0u;
+constexpr unsigned kGeometric = Bit(CATModelKind::kFeature) | Bit(CATModelKind::kBody);
 
 const CATModelFileField kFields[] = {
     {"id", kAll, &ReadId, &WriteId},
@@ -320,6 +322,10 @@ const CATModelFileField kFields[] = {
     {"publications", kProducts, &ReadPublications, &WritePublications},
     {"refusesPublications", kProducts, &ReadRefuses, &WriteRefuses},
     {"without", kAll, &ReadWithout, &WriteWithout},
+    // Geometry (CATModelFileGeometry.h).
+    {"geometry", kGeometric, &CATModelReadGeometry, &CATModelWriteGeometry},
+    {"hidden", kGeometric | Bit(CATModelKind::kPart), &CATModelReadHidden, &CATModelWriteHidden},
+    {"position", kProducts, &CATModelReadPosition, &CATModelWritePosition},
 };
 
 }  // namespace

@@ -2,14 +2,20 @@
 #include "CATModelKinds.h"
 
 #include "AXOIAttLogical.h"
+#include "AXOICorProductSearch.h"
+#include "CATI3DGeoVisu.h"
 #include "CATIAlias.h"
 #include "CATIAttributesDescription.h"
+#include "CATIBodyRequest.h"
 #include "CATICkeParm.h"
 #include "CATIContainer.h"
 #include "CATIDescendants.h"
+#include "CATIGeometricalElement.h"
 #include "CATIInstance.h"
 #include "CATILinkableObject.h"
 #include "CATIMechanicalFeature.h"
+#include "CATIMovable.h"
+#include "CATIPartRequest.h"
 #include "CATIPrdObjectPublisher.h"
 #include "CATIProduct.h"
 #include "CATIPrtContainer.h"
@@ -31,13 +37,21 @@ namespace {
     &IID_CATILinkableObject, &CATMakeLinkableObjectAdapter                                  \
   }
 
+// Geometry: the result body and the representation.
+#define CAT_GEOMETRY_INTERFACES                                       \
+  {&IID_CATIGeometricalElement, &CATMakeGeometricalElementAdapter}, { \
+    &IID_CATI3DGeoVisu, &CATMake3DGeoVisuAdapter                      \
+  }
+
 const CATInterfaceEntry kContainer[] = {{&IID_CATIContainer, &CATMakeContainerAdapter}};
 const CATInterfaceEntry kPartContainer[] = {{&IID_CATIContainer, &CATMakeContainerAdapter},
                                             {&IID_CATIPrtContainer, &CATMakePrtContainerAdapter}};
-const CATInterfaceEntry kFeature[] = {CAT_FEATURE_INTERFACES};
+const CATInterfaceEntry kFeature[] = {CAT_FEATURE_INTERFACES, CAT_GEOMETRY_INTERFACES};
 const CATInterfaceEntry kPart[] = {CAT_FEATURE_INTERFACES,
                                    {&IID_CATIPrtPart, &CATMakePrtPartAdapter},
-                                   {&IID_CATIRedrawEvent, &CATMakeRedrawEventAdapter}};
+                                   {&IID_CATIRedrawEvent, &CATMakeRedrawEventAdapter},
+                                   {&IID_CATIPartRequest, &CATMakePartRequestAdapter},
+                                   {&IID_CATI3DGeoVisu, &CATMake3DGeoVisuAdapter}};
 const CATInterfaceEntry kLogical[] = {CAT_FEATURE_INTERFACES,
                                       {&IID_AXOIAttLogical, &CATMakeAttLogicalAdapter}};
 // Products are no mechanical features and list their children through
@@ -51,13 +65,22 @@ const CATInterfaceEntry kProduct[] = {
     {&IID_CATIProduct, &CATMakeProductAdapter},
     {&IID_CATIPrdObjectPublisher, &CATMakePublisherAdapter},
     {&IID_CATIAttributesDescription, &CATMakeAttributesDescriptionAdapter},
-    {&IID_CATIInstance, &CATMakeInstanceAdapter}};
+    {&IID_CATIInstance, &CATMakeInstanceAdapter},
+    {&IID_CATIMovable, &CATMakeMovableAdapter},
+    {&IID_AXOICorProductSearch, &CATMakeProductSearchAdapter}};
 const CATInterfaceEntry kParameter[] = {{&IID_CATISpecObject, &CATMakeSpecObjectAdapter},
                                         {&IID_CATIAlias, &CATMakeAliasAdapter},
                                         {&IID_CATISpecUpdate, &CATMakeSpecUpdateAdapter},
                                         {&IID_CATILinkableObject, &CATMakeLinkableObjectAdapter},
                                         {&IID_CATICkeParm, &CATMakeParameterAdapter}};
 
+// A body is a geometrical element too, so that a body below another is one
+// of its results.
+const CATInterfaceEntry kBody[] = {CAT_FEATURE_INTERFACES,
+                                   CAT_GEOMETRY_INTERFACES,
+                                   {&IID_CATIBodyRequest, &CATMakeBodyRequestAdapter}};
+
+#undef CAT_GEOMETRY_INTERFACES
 #undef CAT_FEATURE_INTERFACES
 
 template <int N>
@@ -74,6 +97,7 @@ const CATModelKindInfo kKinds[] = {
     {CATModelKind::kLogical, "logical", "CATModelLogical", kLogical, Count(kLogical)},
     {CATModelKind::kProduct, "product", "CATModelProduct", kProduct, Count(kProduct)},
     {CATModelKind::kParameter, "parameter", "CATModelParameter", kParameter, Count(kParameter)},
+    {CATModelKind::kBody, "body", "CATModelBody", kBody, Count(kBody)},
 };
 
 }  // namespace

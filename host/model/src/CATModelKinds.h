@@ -18,6 +18,7 @@ enum class CATModelKind {
   kLogical,        // a logical node of attribute packages; its children are its members
   kProduct,        // a reference product or an instance
   kParameter,      // a knowledge parameter
+  kBody,           // a body of a part: its children are the features whose results make it up
 };
 
 struct CATModelKindInfo {

@@ -16,12 +16,16 @@
 // hold nothing alive and survive the target's document being closed and
 // opened again.
 
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "CATBody.h"
 #include "CATCkeParmAdapter.h"
 #include "CATComponent.h"
+#include "CATMathTransformation.h"
 #include "CATModelKinds.h"
+#include "CATRep.h"
 #include "CATUnicodeString.h"
 
 class CATModelDocument;
@@ -109,6 +113,10 @@ class CATModelNode : public CATComponent {
 
   // The nearest node of kind `kind` among this one and its parents.
   CATModelNode* NearestOfKind(CATModelKind kind);
+  // True when the node offers the interface named `name`, or, for a name
+  // that is no interface, has it as its type or supertype; null and ""
+  // match every node.
+  bool Matches(const char* name);
 
   // ---- Links --------------------------------------------------------------
   // The object that `link`, held by this node, leads to; null when the
@@ -137,6 +145,11 @@ class CATModelNode : public CATComponent {
   std::vector<CATModelPublication> publications;
   bool refuses_publications = false;
   int redraws = 0;  // notifications received (not saved)
+
+  // Geometry (CATModelGeometryAdapters.cpp).
+  CATBody_var result;              // of features and bodies; null: none
+  std::unique_ptr<CATRep> rep;     // null: never drawn
+  CATMathTransformation position;  // of products, in the parent product
 
   // Parameters (CATCkeParmAdapter).
   CATCkeParmState parameter;
