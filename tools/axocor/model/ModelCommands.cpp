@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "AxocorCommands.h"
+#include "BoxCommand.h"
 #include "CATDocument.h"
 #include "CATDocumentFileCheck.h"
 #include "CATDocumentServices.h"
@@ -77,7 +78,9 @@ void RegisterModelCommands(CLI::App& app) {
   group->footer(
       "Examples:\n"
       "  axocor model show examples/models/Building.CATProduct\n"
-      "  axocor model check examples/models/Building.CATProduct");
+      "  axocor model check examples/models/Building.CATProduct\n"
+      "  axocor model box examples/models/Room.CATPart \"Level 1\\Wall.1\"");
   RegisterShow(*group);
   RegisterCheck(*group);
+  RegisterBoxCommand(*group);
 }
