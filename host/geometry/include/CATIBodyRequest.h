@@ -20,7 +20,8 @@ class CATHOST_API CATIBodyRequest : public CATBaseUnknown {
   // CATIGeometricalElement (nested bodies among them), in order, of the
   // type `type` (an interface name, or a type or supertype name; the empty
   // text for all). S_OK.
-  virtual HRESULT GetResults(const CATUnicodeString& type, CATListValCATBaseUnknown_var& results) = 0;
+  virtual HRESULT GetResults(const CATUnicodeString& type,
+                             CATListValCATBaseUnknown_var& results) = 0;
 };
 
 typedef CATHandle<CATIBodyRequest> CATIBodyRequest_var;

@@ -5,8 +5,7 @@
 namespace {
 
 bool IsFinite(const CATMathPoint& point) {
-  return std::isfinite(point.GetX()) && std::isfinite(point.GetY()) &&
-         std::isfinite(point.GetZ());
+  return std::isfinite(point.GetX()) && std::isfinite(point.GetY()) && std::isfinite(point.GetZ());
 }
 
 }  // namespace
@@ -38,8 +37,7 @@ std::string CATBodyDescriptionFault(const CATBodyDescription& body) {
     for (size_t c = 0; c < body.domains[d].size(); ++c) {
       const std::string fault = CATCellDescriptionFault(body.domains[d][c]);
       if (!fault.empty()) {
-        return "domain " + std::to_string(d + 1) + ", cell " + std::to_string(c + 1) + ": " +
-               fault;
+        return "domain " + std::to_string(d + 1) + ", cell " + std::to_string(c + 1) + ": " + fault;
       }
     }
   }

@@ -10,8 +10,8 @@ CATMathBox::CATMathBox(const CATMathPoint& low, const CATMathPoint& high, int so
     high_.SetCoord(std::max(low.GetX(), high.GetX()), std::max(low.GetY(), high.GetY()),
                    std::max(low.GetZ(), high.GetZ()));
   }
-  empty_ = !(low_.GetX() <= high_.GetX() && low_.GetY() <= high_.GetY() &&
-             low_.GetZ() <= high_.GetZ());
+  empty_ =
+      !(low_.GetX() <= high_.GetX() && low_.GetY() <= high_.GetY() && low_.GetZ() <= high_.GetZ());
   if (empty_) low_ = high_ = CATMathPoint();
 }
 
@@ -33,8 +33,8 @@ void CATMathBox::AddInside(const CATMathPoint& point) {
                  std::max(high_.GetZ(), point.GetZ()));
 }
 
-HRESULT CATMathBox::GetLimits(double& xmin, double& xmax, double& ymin, double& ymax,
-                              double& zmin, double& zmax) const {
+HRESULT CATMathBox::GetLimits(double& xmin, double& xmax, double& ymin, double& ymax, double& zmin,
+                              double& zmax) const {
   if (empty_) return E_FAIL;
   low_.GetCoord(xmin, ymin, zmin);
   high_.GetCoord(xmax, ymax, zmax);

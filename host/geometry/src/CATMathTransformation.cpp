@@ -30,8 +30,8 @@ bool CATMathTransformation::IsRigid() const {
   const double* r = rotation_;
   for (int a = 0; a < 3; ++a) {
     for (int b = a; b < 3; ++b) {
-      const double dot = r[3 * a] * r[3 * b] + r[3 * a + 1] * r[3 * b + 1] +
-                         r[3 * a + 2] * r[3 * b + 2];
+      const double dot =
+          r[3 * a] * r[3 * b] + r[3 * a + 1] * r[3 * b + 1] + r[3 * a + 2] * r[3 * b + 2];
       if (!Near(dot, a == b ? 1.0 : 0.0)) return false;
     }
   }

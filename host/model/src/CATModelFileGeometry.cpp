@@ -47,8 +47,9 @@ CATCellDescription Cell(const CATModelFileReading& reading, const CATJson& value
     if (fields.size() == 1 && fields.begin()->first == name.name) kind = &name;
   }
   if (kind == nullptr) {
-    reading.Fail(where, "expected {\"vertex\": point}, {\"edge\": points}, {\"face\": points} or "
-                        "{\"volume\": points}");
+    reading.Fail(where,
+                 "expected {\"vertex\": point}, {\"edge\": points}, {\"face\": points} or "
+                 "{\"volume\": points}");
   }
   const std::string place = where + "." + kind->name;
   CATCellDescription cell;
@@ -150,8 +151,7 @@ void CATModelReadPosition(const CATModelFileReading& reading, const CATJson& val
   }
 }
 
-void CATModelWritePosition(const CATModelFileWriting&, CATModelNode& node,
-                           CATOrderedJson& entry) {
+void CATModelWritePosition(const CATModelFileWriting&, CATModelNode& node, CATOrderedJson& entry) {
   double rotation[9];
   double translation[3];
   double identity[9];
@@ -168,7 +168,8 @@ void CATModelWritePosition(const CATModelFileWriting&, CATModelNode& node,
     position["rotation"] = rows;
   }
   if (!std::equal(translation, translation + 3, zero)) {
-    position["translation"] = WritePoint(CATMathPoint(translation[0], translation[1], translation[2]));
+    position["translation"] =
+        WritePoint(CATMathPoint(translation[0], translation[1], translation[2]));
   }
   if (!position.empty()) entry["position"] = position;
 }

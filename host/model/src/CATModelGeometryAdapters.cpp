@@ -55,7 +55,8 @@ class BodyRequest : public CATAdapterOf<CATIBodyRequest, CATModelNode> {
 class PartRequest : public CATAdapterOf<CATIPartRequest, CATModelNode> {
  public:
   using CATAdapterOf::CATAdapterOf;
-  HRESULT GetAllBodies(const CATUnicodeString& type, CATListValCATBaseUnknown_var& bodies) override {
+  HRESULT GetAllBodies(const CATUnicodeString& type,
+                       CATListValCATBaseUnknown_var& bodies) override {
     AppendChildren(Object(), IID_CATIBodyRequest, type, bodies);
     return S_OK;
   }
