@@ -7,6 +7,8 @@
 //   5. an option is changed and the repository saved through the
 //      management interface;
 // and, in a second process (Road.ReadBack), the saved options read back.
+// Beside the export, a command of the add-on measures the sample building
+// (Road.BuildingBox): its documents are opened and its bounding box taken.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -15,11 +17,15 @@
 #include <vector>
 
 #include "AXOCorCSVMapReader.h"
+#include "AXOCorGeomServices.h"
 #include "AXOCorGlobalServices.h"
 #include "AXOCorInstrumentation.h"
 #include "AXOCorServices.h"
+#include "AXOICorProductDocument.h"
 #include "AXOITrsIfcSettingAtt.h"
 #include "AXOPlatform.h"
+#include "CATDocument.h"
+#include "CATDocumentServices.h"
 #include "CATIIniSettingManagment.h"
 #include "CATListOfCATUnicodeString.h"
 #include "CATString.h"
@@ -38,6 +44,7 @@ std::string HostPath(const fs::path& path) {
 
 const fs::path kSample = AXO_SAMPLE_INSTALLATION;
 const fs::path kWork = AXO_ROAD_WORK;
+const fs::path kModels = AXO_SAMPLE_MODELS;
 const std::string kProfileMap = HostPath(kSample / "profilemaps" / "ifc_export_map.csv");
 
 class Road : public ::testing::Test {
@@ -199,6 +206,30 @@ TEST_F(Road, ReadBack) {
   EXPECT_EQ(settings->GetExportMapFileName(text), S_OK);
   EXPECT_EQ(text, kProfileMap.c_str());
   settings->Release();
+}
+
+// The sample building: two rooms of 5000 x 4000 x 2700, the second turned
+// half a turn and moved so that the two stand side by side.
+TEST_F(Road, BuildingBox) {
+  CATDocument* building = nullptr;
+  ASSERT_EQ(CATDocumentServices::OpenDocument(HostPath(kModels / "Building.CATProduct").c_str(),
+                                              building, 1),
+            S_OK);
+  const AXOICorProductDocument_var document(building);
+  ASSERT_TRUE(!!document);
+  CATMathBox box;
+  EXPECT_EQ(AXOCorGeomServices::GetBoundingBox(document->GetRootObject(), box), S_OK);
+  double limits[6] = {};
+  EXPECT_EQ(box.GetLimits(limits[0], limits[1], limits[2], limits[3], limits[4], limits[5]), S_OK);
+  const double expected[6] = {0, 10000, 0, 4000, 0, 2700};
+  for (int i = 0; i < 6; ++i) EXPECT_DOUBLE_EQ(limits[i], expected[i]) << "limit " << i;
+
+  CATDocument* room = nullptr;
+  EXPECT_EQ(CATDocumentServices::OpenDocument(HostPath(kModels / "Room.CATPart").c_str(), room, 0),
+            S_OK)
+      << "opened with the building";
+  EXPECT_EQ(CATDocumentServices::Remove(building), S_OK);
+  EXPECT_EQ(CATDocumentServices::Remove(room), S_OK);
 }
 
 }  // namespace
