@@ -43,11 +43,10 @@ TEST_F(AXOCorGeomServicesTest, BoundingBoxesOfEachKindOfObject) {
   const CATTestNode loose = model_.Feature(room.Part(), "Loose").Box({0, 0, 0}, {9e5, 0, 0});
   const CATTestNode planes = model_.Body(room.Part(), "Planes");
   const CATTestNode at_bound = model_.Feature(planes, "At").Box({0, 0, 0}, {1e6, 1, 1});
-  const CATTestNode below_bound =
-      model_.Feature(planes, "Below").Box({-999999.4, 0, 0}, {1, 1, 1});
+  const CATTestNode below_bound = model_.Feature(planes, "Below").Box({-999999.4, 0, 0}, {1, 1, 1});
   const CATTestNode beyond_bound = model_.Feature(planes, "Beyond").Box({0, 0, -1e6}, {1, 1, 1});
-  const CATTestNode point = model_.Feature(planes, "Point").Geometry(
-      {{{CATCellDescription::Vertex({7, 8, 9})}}});
+  const CATTestNode point =
+      model_.Feature(planes, "Point").Geometry({{{CATCellDescription::Vertex({7, 8, 9})}}});
   const CATTestNode parameter = model_.Parameter(slab, "Depth", CATCkeLengthKind, 0.2);
 
   const struct {
@@ -109,8 +108,8 @@ TEST_F(AXOCorGeomServicesTest, ProductsPlaceTheirTwoCornersAndSkipWhatCannotBeRe
   model_.Close(closed);
 
   const CATTestDocument floor = model_.ProductDocument("c:\\Parts\\Floor.CATProduct");
-  const CATTestNode upper = model_.Instance(floor.Product(), room.Product(), "Upper")
-                                .Position(Placement(0, 0, 0, 3000));
+  const CATTestNode upper =
+      model_.Instance(floor.Product(), room.Product(), "Upper").Position(Placement(0, 0, 0, 3000));
   const CATTestNode wing =
       model_.Instance(floor.Product(), building.Product(), "Wing").Position(Placement(0, 0, 0, 10));
 
@@ -196,7 +195,8 @@ TEST_F(AXOCorGeomServicesTest, OnlyABodyOfOnePointGivesAPoint) {
 TEST_F(AXOCorGeomServicesTest, TheGeometryFactoryIsThatOfTheObjectsPartDocument) {
   const CATTestDocument room = model_.PartDocument("c:\\Parts\\Room.CATPart");
   const CATTestNode slab = model_.Feature(room.Part(), "Slab");
-  const CATTestNode unlinked = model_.Feature(room.Part(), "Unlinked").Without(IID_CATILinkableObject);
+  const CATTestNode unlinked =
+      model_.Feature(room.Part(), "Unlinked").Without(IID_CATILinkableObject);
   const CATTestDocument building = model_.ProductDocument("c:\\Parts\\Building.CATProduct");
   const CATTestDocument gone = model_.PartDocument("c:\\Parts\\Gone.CATPart");
   CATBaseUnknown_var orphan(gone.Part());

@@ -53,9 +53,9 @@ TEST(CATMathBox, GrowsFromEmptyAndKeepsItsCornersInOrder) {
     EXPECT_EQ(Limits(c.box), c.limits);
   }
   double untouched = 7;
-  EXPECT_EQ(CATMathBox().GetLimits(untouched, untouched, untouched, untouched, untouched,
-                                   untouched),
-            E_FAIL);
+  EXPECT_EQ(
+      CATMathBox().GetLimits(untouched, untouched, untouched, untouched, untouched, untouched),
+      E_FAIL);
   EXPECT_EQ(untouched, 7);
   CATMathPoint low;
   CATMathPoint high;
@@ -107,12 +107,18 @@ TEST(CATBodyDescription, NamesTheFirstCellThatCannotBeMade) {
   } cases[] = {
       {"nothing", {}, ""},
       {"a solid", CATBodyDescription::Solid(o, {1, 1, 1}), ""},
-      {"a vertex of two points", {{{{0, {o, o}}}}}, "domain 1, cell 1: a vertex has exactly one point"},
-      {"an edge of one point", {{{}, {CATCellDescription::Vertex(o), {1, {o}}}}},
+      {"a vertex of two points",
+       {{{{0, {o, o}}}}},
+       "domain 1, cell 1: a vertex has exactly one point"},
+      {"an edge of one point",
+       {{{}, {CATCellDescription::Vertex(o), {1, {o}}}}},
        "domain 2, cell 2: an edge has exactly two points"},
-      {"a face of no point", {{{{2, {}}}}}, "domain 1, cell 1: a face or a volume has one point or more"},
+      {"a face of no point",
+       {{{{2, {}}}}},
+       "domain 1, cell 1: a face or a volume has one point or more"},
       {"dimension 4", {{{{4, {o}}}}}, "domain 1, cell 1: a cell has dimension 0, 1, 2 or 3"},
-      {"an infinite point", {{{CATCellDescription::Vertex({inf, 0, 0})}}},
+      {"an infinite point",
+       {{{CATCellDescription::Vertex({inf, 0, 0})}}},
        "domain 1, cell 1: a point is finite"},
   };
   for (const auto& c : cases) {
@@ -180,7 +186,7 @@ TEST_F(CATBodyTest, ItsTopologyIsTheDescriptionsAndItsBoxSpansItsPoints) {
     int cell;
     short highest;
     short lowest;
-  } dimensions[] = {{0, 0, 2, 0}, {1, 0, 1, 0}, {2, 0, 2, 2}, {0, 2, 1, 1},
+  } dimensions[] = {{0, 0, 2, 0}, {1, 0, 1, 0},  {2, 0, 2, 2}, {0, 2, 1, 1},
                     {1, 1, 0, 0}, {3, 0, -1, 9}, {0, 5, -1, 9}};
   for (const auto& d : dimensions) {
     SCOPED_TRACE(std::to_string(d.domain) + "/" + std::to_string(d.cell));

@@ -195,9 +195,8 @@ TEST_F(CATModelGeometry, GeometryComesBackFromTheFile) {
 }
 
 TEST_F(CATModelGeometry, FaultyGeometryInAFileIsNamed) {
-  const std::string head =
-      R"({"format": "AXO model document", "version": 2, "type": "CATPart", )"
-      R"("containers": [{"kind": "part container", "children": [)";
+  const std::string head = R"({"format": "AXO model document", "version": 2, "type": "CATPart", )"
+                           R"("containers": [{"kind": "part container", "children": [)";
   const struct {
     const char* what;
     std::string object;
@@ -205,8 +204,9 @@ TEST_F(CATModelGeometry, FaultyGeometryInAFileIsNamed) {
   } cases[] = {
       {"unknown cell", R"({"kind": "feature", "geometry": [[{"line": []}]]})",
        "geometry[0][0]: expected {\"vertex\": point}"},
-      {"two cells in one entry", R"({"kind": "feature", "geometry": [[{"vertex": [0, 0, 0], )"
-                                 R"("edge": []}]]})",
+      {"two cells in one entry",
+       R"({"kind": "feature", "geometry": [[{"vertex": [0, 0, 0], )"
+       R"("edge": []}]]})",
        "geometry[0][0]: expected {\"vertex\": point}"},
       {"edge of one point", R"({"kind": "body", "geometry": [[{"edge": [[0, 0, 0]]}]]})",
        "geometry[0][0].edge: an edge has exactly two points"},
@@ -221,11 +221,13 @@ TEST_F(CATModelGeometry, FaultyGeometryInAFileIsNamed) {
       {"hidden not a boolean", R"({"kind": "part", "hidden": 1})", "hidden: expected"},
       {"position of a feature", R"({"kind": "feature", "position": {}})",
        "not a field of a feature"},
-      {"scaled position", R"({"kind": "product", "position": {"rotation": )"
-                          R"([[2, 0, 0], [0, 2, 0], [0, 0, 2]]}})",
+      {"scaled position",
+       R"({"kind": "product", "position": {"rotation": )"
+       R"([[2, 0, 0], [0, 2, 0], [0, 0, 2]]}})",
        "position.rotation: not a rotation"},
-      {"mirrored position", R"({"kind": "product", "position": {"rotation": )"
-                            R"([[-1, 0, 0], [0, 1, 0], [0, 0, 1]]}})",
+      {"mirrored position",
+       R"({"kind": "product", "position": {"rotation": )"
+       R"([[-1, 0, 0], [0, 1, 0], [0, 0, 1]]}})",
        "position.rotation: not a rotation"},
       {"two rows", R"({"kind": "product", "position": {"rotation": [[1, 0, 0], [0, 1, 0]]}})",
        "expected three rows"},
