@@ -33,8 +33,8 @@ int CATGetFilePathFromOfficialVariable(const char* relativePath, const char* var
     if (directory.empty()) continue;
     const std::string candidate = CATJoinHostPath(directory, relativePath);
     if (candidate.size() >= CAT_MAX_OFFICIAL_PATH) continue;
-    struct stat info;
-    if (CATGetFileInfo(candidate.c_str(), &info) == 0 && (info.st_mode & S_IFDIR) == 0) {
+    AXOFileStatus status;
+    if (CATFileStatus(candidate.c_str(), status) && status.kind != AXOFileStatus::kDirectory) {
       std::memcpy(buffer, candidate.c_str(), candidate.size() + 1);
       return 0;
     }

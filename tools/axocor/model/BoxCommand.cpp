@@ -7,15 +7,11 @@
 #include <string>
 
 #include "AXOCorGeomServices.h"
-#include "AXOCorParserServices.h"
-#include "AXOICorPartDocument.h"
-#include "AXOICorProductDocument.h"
 #include "AxocorCommands.h"
 #include "CATDocument.h"
 #include "CATDocumentServices.h"
 #include "CATIAlias.h"
-#include "CATIDescendants.h"
-#include "CATIProduct.h"
+#include "ModelLookup.h"
 
 namespace {
 
@@ -24,31 +20,18 @@ std::string Name(const CATBaseUnknown_var& object) {
   return !alias ? "(no name)" : "\"" + std::string(alias->GetAlias().ConvertToChar()) + "\"";
 }
 
-CATBaseUnknown_var Root(CATDocument* document) {
-  const AXOICorProductDocument_var product(document);
-  if (!!product) return product->GetRootObject();
-  const AXOICorPartDocument_var part(document);
-  return !part ? CATBaseUnknown_var() : part->GetRootObject();
-}
-
-// The direct child of `parent` named `name`; null when there is none.
-CATBaseUnknown_var Child(const CATBaseUnknown_var& parent, const CATUnicodeString& name) {
-  CATListValCATBaseUnknown_var children;
-  const CATIProduct_var product(parent);
-  const CATIDescendants_var descendants(parent);
-  if (!!product) {
-    const std::unique_ptr<CATListValCATBaseUnknown_var> list(product->GetChildren("CATIProduct"));
-    if (list != nullptr) children = *list;
-  } else if (!!descendants) {
-    CATListValCATISpecObject_var list;
-    descendants->GetDirectChildren(nullptr, list);
-    for (int i = 1; i <= list.Size(); ++i) children.Append(list[i]);
+// The object that `path` names in `document`: with no path, the part of a
+// part document or the root product of another; else the feature it names.
+CATBaseUnknown_var Measured(CATDocument* document, const std::string& path, std::string& fault) {
+  if (path.empty()) {
+    const CATIPrtPart_var part = PartOfDocument(document);
+    if (!!part) return part;
+    const CATIProduct_var root = RootProductOfDocument(document);
+    if (!root) fault = "the document holds no part and no product";
+    return root;
   }
-  for (int i = 1; i <= children.Size(); ++i) {
-    const CATIAlias_var alias(children[i]);
-    if (!!alias && alias->GetAlias() == name) return children[i];
-  }
-  return CATBaseUnknown_var();
+  CATIPrtPart_var part;
+  return FindFeatureByPath(document, path, part, fault);
 }
 
 std::string Number(double value) {
@@ -61,28 +44,21 @@ std::string Number(double value) {
 
 void RegisterBoxCommand(CLI::App& group) {
   CLI::App* command = group.add_subcommand(
-      "box", "Print the bounding box of a document's product or part, or of an object below it");
+      "box", "Print the bounding box of a document's product or part, or of a feature in it");
   auto file = std::make_shared<std::string>();
   auto path = std::make_shared<std::string>();
   command->add_option("file", *file, "Document file (.CATPart, .CATProduct ...)")->required();
   command->add_option("feature-path", *path,
-                      "Names below the root, separated by \\ (\"Level 1\\Wall.1\")");
+                      "Feature names separated by \\ (\"Level 1\\Wall.1\"; in a product "
+                      "document starting with an instance: \"Room.1\\Level 1\")");
   command->callback([file, path] {
     CATDocument* document = nullptr;
     if (FAILED(CATDocumentServices::OpenDocument(file->c_str(), document, 1))) {
       AxocorFail("cannot open '" + *file + "' (axocor model check says why)");
     }
-    CATBaseUnknown_var object = Root(document);
-    if (!object) AxocorFail("'" + *file + "' holds no product or part");
-    CATListValCATUnicodeString names;
-    AXOCorParserServices::ParseString(path->c_str(), "\\", names);
-    for (int i = 1; i <= names.Size(); ++i) {
-      const CATBaseUnknown_var child = Child(object, names[i]);
-      if (!child) {
-        AxocorFail("no \"" + std::string(names[i].ConvertToChar()) + "\" below " + Name(object));
-      }
-      object = child;
-    }
+    std::string fault;
+    const CATBaseUnknown_var object = Measured(document, *path, fault);
+    if (!object) AxocorFail(fault);
     CATMathBox box;
     if (FAILED(AXOCorGeomServices::GetBoundingBox(object, box))) {
       AxocorFail(Name(object) +

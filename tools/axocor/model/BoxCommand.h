@@ -2,10 +2,10 @@
 #define BoxCommand_h
 
 // "axocor model box FILE [FEATURE-PATH]": the bounding box of the root of a
-// document (its root product, or its part), or of the object that
-// FEATURE-PATH names below the root: names separated by "\", each that of
-// a direct child of the object before it (the child products of a product,
-// the direct children of a feature), compared exactly. Prints one line:
+// document (the part of a part document, else its root product, with every
+// product below it placed), or of the feature that FEATURE-PATH names, found
+// as "axocor model publish" finds it (ModelLookup.h); a feature's box is in
+// the coordinates of its part. Prints one line:
 //
 //   "Building": x 0 .. 10000  y 0 .. 4000  z 0 .. 2700
 //   "Roof": empty

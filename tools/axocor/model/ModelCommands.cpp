@@ -12,6 +12,7 @@
 #include "CATDocumentFileCheck.h"
 #include "CATDocumentServices.h"
 #include "ModelTree.h"
+#include "PartCommands.h"
 
 namespace {
 
@@ -79,8 +80,11 @@ void RegisterModelCommands(CLI::App& app) {
       "Examples:\n"
       "  axocor model show examples/models/Building.CATProduct\n"
       "  axocor model check examples/models/Building.CATProduct\n"
+      "  axocor model publish Building.CATProduct 'Room.1\\Level 1\\Wall.1' Front\n"
+      "  axocor model save-part Building.CATProduct saved/\n"
       "  axocor model box examples/models/Room.CATPart \"Level 1\\Wall.1\"");
   RegisterShow(*group);
   RegisterCheck(*group);
+  RegisterPartCommands(*group);
   RegisterBoxCommand(*group);
 }
