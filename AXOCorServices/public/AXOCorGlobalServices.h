@@ -25,6 +25,8 @@ typedef CATHandle<CATICatalogChapter> CATICatalogChapter_var;
 typedef CATHandle<CATICatalogDescription> CATICatalogDescription_var;
 typedef CATHandle<CATICkeParm> CATICkeParm_var;
 typedef CATHandle<CATICkeUnit> CATICkeUnit_var;
+class CATGeoFactory;
+typedef CATHandle<CATGeoFactory> CATGeoFactory_var;
 
 class ExportedByAXOCorServices AXOCorGlobalServices {
  public:
@@ -58,6 +60,15 @@ class ExportedByAXOCorServices AXOCorGlobalServices {
   static GUID GetApplicativeID();
   static CATUnicodeString GetExtensionID(CATIOsmExtension* extension);
   static CATUnicodeString GetExtensionID(CATIOsmExtension_var& extension);
+
+  // ---- Geometry -------------------------------------------------------------
+  // The geometry factory of the document that holds `object` (the container
+  // of its geometric results, CATIContainerOfDocument). `factory` is reset
+  // first. With a factory, the result of the last host call (non-negative);
+  // without one, the failing result when `object` is no CATILinkableObject,
+  // else E_FAIL (null object, object in no document, document without
+  // geometry).
+  static HRESULT GetGeometryFactory(CATBaseUnknown* object, CATGeoFactory_var& factory);
 
   // ---- Process --------------------------------------------------------------
   static bool IsAdminMode();

@@ -10,6 +10,8 @@
 // Road.PublishAndSavePart publishes a feature of the sample building and
 // saves its part; Road.ReadSavedPart, a second process, opens that file.
 // Road.CatalogEntry finds a section of the sample catalog by its name.
+// Road.BuildingBox measures the sample building: its documents are opened
+// and its bounding box taken.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -19,9 +21,11 @@
 #include <vector>
 
 #include "AXOCorCSVMapReader.h"
+#include "AXOCorGeomServices.h"
 #include "AXOCorGlobalServices.h"
 #include "AXOCorInstrumentation.h"
 #include "AXOCorServices.h"
+#include "AXOICorProductDocument.h"
 #include "AXOITrsIfcSettingAtt.h"
 #include "AXOPlatform.h"
 #include "CATDocument.h"
@@ -318,6 +322,31 @@ TEST_F(Road, CatalogEntry) {
     EXPECT_TRUE(!entry);
   }
   EXPECT_EQ(CATDocumentServices::Remove(catalog), S_OK);
+}
+
+// The sample building: two rooms of 5000 x 4000 x 2700, the second turned
+// half a turn and moved so that the two stand side by side.
+TEST_F(Road, BuildingBox) {
+  CATDocument* building = nullptr;
+  ASSERT_EQ(CATDocumentServices::OpenDocument(
+                HostPath(kSampleModels / "Building.CATProduct").c_str(), building, 1),
+            S_OK);
+  const AXOICorProductDocument_var document(building);
+  ASSERT_TRUE(!!document);
+  CATMathBox box;
+  EXPECT_EQ(AXOCorGeomServices::GetBoundingBox(document->GetRootObject(), box), S_OK);
+  double limits[6] = {};
+  EXPECT_EQ(box.GetLimits(limits[0], limits[1], limits[2], limits[3], limits[4], limits[5]), S_OK);
+  const double expected[6] = {0, 10000, 0, 4000, 0, 2700};
+  for (int i = 0; i < 6; ++i) EXPECT_DOUBLE_EQ(limits[i], expected[i]) << "limit " << i;
+
+  CATDocument* room = nullptr;
+  EXPECT_EQ(
+      CATDocumentServices::OpenDocument(HostPath(kSampleModels / "Room.CATPart").c_str(), room, 0),
+      S_OK)
+      << "opened with the building";
+  EXPECT_EQ(CATDocumentServices::Remove(building), S_OK);
+  EXPECT_EQ(CATDocumentServices::Remove(room), S_OK);
 }
 
 }  // namespace

@@ -37,7 +37,8 @@ void RegisterCatalogEntryCommand(CLI::App& group);
 void RegisterUnitCommands(CLI::App& app);
 // "doctor": checks an installation (DoctorCommand.cpp).
 void RegisterDoctorCommand(CLI::App& app);
-// "model show|check": documents of the host's model (model/ModelCommands.cpp).
+// "model show|check|box": documents of the host's model (model/ModelCommands.cpp,
+// model/BoxCommand.cpp).
 void RegisterModelCommands(CLI::App& app);
 
 // Ends the running command: writes "axocor: error: <message>" to standard

@@ -34,6 +34,15 @@ CATBaseUnknown* CATMakeAttributesDescriptionAdapter(CATBaseUnknown* node);
 CATBaseUnknown* CATMakeInstanceAdapter(CATBaseUnknown* node);
 CATBaseUnknown* CATMakeConnectorAdapter(CATBaseUnknown* connector);
 
+// Geometry (CATModelGeometryAdapters.cpp, CATModelResultContainer.cpp).
+CATBaseUnknown* CATMakeGeometricalElementAdapter(CATBaseUnknown* node);
+CATBaseUnknown* CATMake3DGeoVisuAdapter(CATBaseUnknown* node);
+CATBaseUnknown* CATMakeBodyRequestAdapter(CATBaseUnknown* node);
+CATBaseUnknown* CATMakePartRequestAdapter(CATBaseUnknown* node);
+CATBaseUnknown* CATMakeMovableAdapter(CATBaseUnknown* node);
+CATBaseUnknown* CATMakeProductSearchAdapter(CATBaseUnknown* node);
+CATBaseUnknown* CATMakeContainerOfDocumentAdapter(CATBaseUnknown* document);
+
 // Documents (CATModelDocument.cpp).
 CATBaseUnknown* CATMakeInitAdapter(CATBaseUnknown* document);
 CATBaseUnknown* CATMakePartDocumentAdapter(CATBaseUnknown* document);

@@ -8,6 +8,7 @@
 #include "AXOICorPartDocument.h"
 #include "AXOICorProductDocument.h"
 #include "CATAdapter.h"
+#include "CATIContainerOfDocument.h"
 #include "CATIDocId.h"
 #include "CATInit.h"
 #include "CATModelAdapters.h"
@@ -77,14 +78,16 @@ class ProductDocumentAdapter : public CATAdapterOf<AXOICorProductDocument, CATMo
 // offer those of the last row.
 struct DocumentType {
   const char* type;
-  CATInterfaceEntry interfaces[2];
+  CATInterfaceEntry interfaces[3];
   int count;
 };
 
 const DocumentType kDocumentTypes[] = {
     {"CATPart",
-     {{&IID_CATInit, &CATMakeInitAdapter}, {&IID_AXOICorPartDocument, &CATMakePartDocumentAdapter}},
-     2},
+     {{&IID_CATInit, &CATMakeInitAdapter},
+      {&IID_AXOICorPartDocument, &CATMakePartDocumentAdapter},
+      {&IID_CATIContainerOfDocument, &CATMakeContainerOfDocumentAdapter}},
+     3},
     {"CATProduct",
      {{&IID_CATInit, &CATMakeInitAdapter},
       {&IID_AXOICorProductDocument, &CATMakeProductDocumentAdapter}},
@@ -127,6 +130,7 @@ CATModelDocument::CATModelDocument(const CATUnicodeString& type)
       serial_(NextSerial()) {}
 
 CATModelDocument::~CATModelDocument() {
+  if (result_container_ != nullptr) result_container_->Release();
   for (CATModelNode* container : containers_) {
     container->SetOwningDocument(nullptr);
     container->Release();

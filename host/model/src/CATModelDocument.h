@@ -3,8 +3,8 @@
 
 // The stand-in's document: a type, a storage name, and containers that hold
 // its objects. Its interfaces depend on its type (CATModelDocument.cpp):
-// CATInit for all, AXOICorPartDocument for "CATPart", AXOICorProductDocument
-// for "CATProduct".
+// CATInit for all, AXOICorPartDocument and CATIContainerOfDocument for
+// "CATPart", AXOICorProductDocument for "CATProduct".
 
 #include <map>
 #include <string>
@@ -45,6 +45,11 @@ class CATModelDocument : public CATDocument {
 
   CATModelFault save_fault;
 
+  // The container of the document's geometric results, which serves as its
+  // geometry factory (CATModelResultContainer.cpp): made on first use, held
+  // by the document, the same at each call; no reference for the caller.
+  CATBaseUnknown* ResultContainer();
+
  protected:
   ~CATModelDocument() override;
 
@@ -55,6 +60,7 @@ class CATModelDocument : public CATDocument {
   std::vector<CATModelNode*> containers_;  // one reference each
   std::map<std::string, CATModelNode*> ids_;
   long next_id_ = 1;
+  CATBaseUnknown* result_container_ = nullptr;  // one reference
 };
 
 // The interfaces that documents of `type` start with, `count` of them.

@@ -15,7 +15,6 @@
 #include "CATISpecUpdate.h"
 #include "CATModelAdapters.h"
 #include "CATModelDocument.h"
-#include "CATModelInterfaces.h"
 #include "CATModelNode.h"
 
 namespace {
@@ -69,24 +68,12 @@ class Alias : public CATAdapterOf<CATIAlias, CATModelNode> {
   CATUnicodeString GetAlias() override { return Object()->name; }
 };
 
-// True when `node` matches the name given to GetDirectChildren.
-bool Matches(CATModelNode* node, const char* name) {
-  if (name == nullptr || *name == '\0') return true;
-  if (const IID* iid = CATModelFindInterface(name)) {
-    void* out = nullptr;
-    if (FAILED(node->QueryInterface(*iid, &out))) return false;
-    static_cast<CATBaseUnknown*>(out)->Release();
-    return true;
-  }
-  return node->type == name || node->supertype == name;
-}
-
 class Descendants : public CATAdapterOf<CATIDescendants, CATModelNode> {
  public:
   using CATAdapterOf::CATAdapterOf;
   void GetDirectChildren(const char* name, CATListValCATISpecObject_var& children) override {
     for (CATModelNode* child : Object()->Children()) {
-      if (!Matches(child, name)) continue;
+      if (!child->Matches(name)) continue;
       const CATISpecObject_var spec(child);
       if (!!spec) children.Append(spec);
     }

@@ -29,7 +29,7 @@ std::string KnownKinds() {
        {CATModelKind::kContainer, CATModelKind::kPartContainer, CATModelKind::kFeature,
         CATModelKind::kPart, CATModelKind::kLogical, CATModelKind::kProduct,
         CATModelKind::kParameter, CATModelKind::kCatalogContainer, CATModelKind::kChapter,
-        CATModelKind::kDescription, CATModelKind::kKeyword}) {
+        CATModelKind::kDescription, CATModelKind::kKeyword, CATModelKind::kBody}) {
     known += std::string(known.empty() ? "'" : ", '") + CATModelKindInfoOf(kind).fileName + "'";
   }
   return known;

@@ -22,7 +22,8 @@
 // The text of the "format" field, and the newest version this program
 // reads and the one it writes.
 extern const char kCATModelFileFormat[];
-constexpr int kCATModelFileVersion = 1;
+// Version 2 added geometry.
+constexpr int kCATModelFileVersion = 2;
 // How deep containers and children may nest (a container is level 1).
 constexpr int kCATModelFileMaxDepth = 200;
 // The largest file that is read, in bytes.

@@ -7,6 +7,7 @@
 #include "CATCatalogFileFields.h"
 #include "CATCkeValueText.h"
 #include "CATISpecAttrKey.h"
+#include "CATModelFileGeometry.h"
 #include "CATModelHostPath.h"
 #include "CATModelInterfaces.h"
 
@@ -304,6 +305,7 @@ constexpr unsigned kParameters = Bit(CATModelKind::kParameter);
 constexpr unsigned kDescriptions = Bit(CATModelKind::kDescription);
 constexpr unsigned kObjects = ~kContainers;
 constexpr unsigned kAll = ~0u;
+constexpr unsigned kGeometric = Bit(CATModelKind::kFeature) | Bit(CATModelKind::kBody);
 
 const CATModelFileField kFields[] = {
     {"id", kAll, &ReadId, &WriteId},
@@ -326,6 +328,10 @@ const CATModelFileField kFields[] = {
     {"publications", kProducts, &ReadPublications, &WritePublications},
     {"refusesPublications", kProducts, &ReadRefuses, &WriteRefuses},
     {"without", kAll, &ReadWithout, &WriteWithout},
+    // Geometry (CATModelFileGeometry.h).
+    {"geometry", kGeometric, &CATModelReadGeometry, &CATModelWriteGeometry},
+    {"hidden", kGeometric | Bit(CATModelKind::kPart), &CATModelReadHidden, &CATModelWriteHidden},
+    {"position", kProducts, &CATModelReadPosition, &CATModelWritePosition},
 };
 
 }  // namespace

@@ -6,19 +6,26 @@
 #include "AXOIAttLogical.h"
 #include "AXOICorPartDocument.h"
 #include "AXOICorProductDocument.h"
+#include "AXOICorProductSearch.h"
+#include "CATI3DGeoVisu.h"
 #include "CATIAlias.h"
 #include "CATIAttributesDescription.h"
+#include "CATIBodyRequest.h"
 #include "CATICatalogChapterFactory.h"
 #include "CATICatalogQuery.h"
 #include "CATICkeParm.h"
 #include "CATIConnector.h"
 #include "CATIContainer.h"
+#include "CATIContainerOfDocument.h"
 #include "CATIDescendants.h"
 #include "CATIDocId.h"
 #include "CATIDomain.h"
+#include "CATIGeometricalElement.h"
 #include "CATIInstance.h"
 #include "CATILinkableObject.h"
 #include "CATIMechanicalFeature.h"
+#include "CATIMovable.h"
+#include "CATIPartRequest.h"
 #include "CATIPrdObjectPublisher.h"
 #include "CATIProduct.h"
 #include "CATIPrtContainer.h"
@@ -97,6 +104,14 @@ const NamedInterface kInterfaces[] = {
     {"CATICatalogQuery", &IID_CATICatalogQuery},
     {"CATICatalogDescription", &IID_CATICatalogDescription},
     {"CATICatalogKeyword", &IID_CATICatalogKeyword},
+    // Geometry.
+    {"CATIGeometricalElement", &IID_CATIGeometricalElement},
+    {"CATIBodyRequest", &IID_CATIBodyRequest},
+    {"CATIPartRequest", &IID_CATIPartRequest},
+    {"CATIMovable", &IID_CATIMovable},
+    {"CATI3DGeoVisu", &IID_CATI3DGeoVisu},
+    {"CATIContainerOfDocument", &IID_CATIContainerOfDocument},
+    {"AXOICorProductSearch", &IID_AXOICorProductSearch},
 };
 
 }  // namespace

@@ -2,15 +2,21 @@
 #include "CATModelKinds.h"
 
 #include "AXOIAttLogical.h"
+#include "AXOICorProductSearch.h"
 #include "CATCatalogAdapters.h"
+#include "CATI3DGeoVisu.h"
 #include "CATIAlias.h"
 #include "CATIAttributesDescription.h"
+#include "CATIBodyRequest.h"
 #include "CATICkeParm.h"
 #include "CATIContainer.h"
 #include "CATIDescendants.h"
+#include "CATIGeometricalElement.h"
 #include "CATIInstance.h"
 #include "CATILinkableObject.h"
 #include "CATIMechanicalFeature.h"
+#include "CATIMovable.h"
+#include "CATIPartRequest.h"
 #include "CATIPrdObjectPublisher.h"
 #include "CATIProduct.h"
 #include "CATIPrtContainer.h"
@@ -32,13 +38,21 @@ namespace {
     &IID_CATILinkableObject, &CATMakeLinkableObjectAdapter                                  \
   }
 
+// Geometry: the result body and the representation.
+#define CAT_GEOMETRY_INTERFACES                                       \
+  {&IID_CATIGeometricalElement, &CATMakeGeometricalElementAdapter}, { \
+    &IID_CATI3DGeoVisu, &CATMake3DGeoVisuAdapter                      \
+  }
+
 const CATInterfaceEntry kContainer[] = {{&IID_CATIContainer, &CATMakeContainerAdapter}};
 const CATInterfaceEntry kPartContainer[] = {{&IID_CATIContainer, &CATMakeContainerAdapter},
                                             {&IID_CATIPrtContainer, &CATMakePrtContainerAdapter}};
-const CATInterfaceEntry kFeature[] = {CAT_FEATURE_INTERFACES};
+const CATInterfaceEntry kFeature[] = {CAT_FEATURE_INTERFACES, CAT_GEOMETRY_INTERFACES};
 const CATInterfaceEntry kPart[] = {CAT_FEATURE_INTERFACES,
                                    {&IID_CATIPrtPart, &CATMakePrtPartAdapter},
-                                   {&IID_CATIRedrawEvent, &CATMakeRedrawEventAdapter}};
+                                   {&IID_CATIRedrawEvent, &CATMakeRedrawEventAdapter},
+                                   {&IID_CATIPartRequest, &CATMakePartRequestAdapter},
+                                   {&IID_CATI3DGeoVisu, &CATMake3DGeoVisuAdapter}};
 const CATInterfaceEntry kLogical[] = {CAT_FEATURE_INTERFACES,
                                       {&IID_AXOIAttLogical, &CATMakeAttLogicalAdapter}};
 // Products are no mechanical features and list their children through
@@ -52,7 +66,9 @@ const CATInterfaceEntry kProduct[] = {
     {&IID_CATIProduct, &CATMakeProductAdapter},
     {&IID_CATIPrdObjectPublisher, &CATMakePublisherAdapter},
     {&IID_CATIAttributesDescription, &CATMakeAttributesDescriptionAdapter},
-    {&IID_CATIInstance, &CATMakeInstanceAdapter}};
+    {&IID_CATIInstance, &CATMakeInstanceAdapter},
+    {&IID_CATIMovable, &CATMakeMovableAdapter},
+    {&IID_AXOICorProductSearch, &CATMakeProductSearchAdapter}};
 const CATInterfaceEntry kParameter[] = {{&IID_CATISpecObject, &CATMakeSpecObjectAdapter},
                                         {&IID_CATIAlias, &CATMakeAliasAdapter},
                                         {&IID_CATISpecUpdate, &CATMakeSpecUpdateAdapter},
@@ -69,6 +85,13 @@ const CATInterfaceEntry kDescription[] = {
     {&IID_CATIAlias, &CATMakeAliasAdapter}};
 const CATInterfaceEntry kKeyword[] = {{&IID_CATICatalogKeyword, &CATMakeCatalogKeywordAdapter}};
 
+// A body is a geometrical element too, so that a body below another is one
+// of its results.
+const CATInterfaceEntry kBody[] = {CAT_FEATURE_INTERFACES,
+                                   CAT_GEOMETRY_INTERFACES,
+                                   {&IID_CATIBodyRequest, &CATMakeBodyRequestAdapter}};
+
+#undef CAT_GEOMETRY_INTERFACES
 #undef CAT_FEATURE_INTERFACES
 
 template <int N>
@@ -91,6 +114,7 @@ const CATModelKindInfo kKinds[] = {
     {CATModelKind::kDescription, "description", "CATModelDescription", kDescription,
      Count(kDescription)},
     {CATModelKind::kKeyword, "keyword", "CATModelKeyword", kKeyword, Count(kKeyword)},
+    {CATModelKind::kBody, "body", "CATModelBody", kBody, Count(kBody)},
 };
 
 }  // namespace

@@ -23,6 +23,7 @@ enum class CATModelKind {
   kChapter,           // a chapter; its children are its keywords and descriptions
   kDescription,       // a description of a chapter
   kKeyword,           // a keyword of a chapter
+  kBody,              // a body of a part: its children are the features whose results make it up
 };
 
 struct CATModelKindInfo {

@@ -7,6 +7,7 @@
 #include "CATISpecAttrKey.h"
 #include "CATModelAdapters.h"
 #include "CATModelDocument.h"
+#include "CATModelInterfaces.h"
 #include "CATModelSession.h"
 
 namespace {
@@ -91,6 +92,17 @@ CATModelNode* CATModelNode::NearestOfKind(CATModelKind kind) {
     if (node->kind_ == kind) return node;
   }
   return nullptr;
+}
+
+bool CATModelNode::Matches(const char* name) {
+  if (name == nullptr || *name == '\0') return true;
+  if (const IID* iid = CATModelFindInterface(name)) {
+    void* out = nullptr;
+    if (FAILED(QueryInterface(*iid, &out))) return false;
+    static_cast<CATBaseUnknown*>(out)->Release();
+    return true;
+  }
+  return type == name || supertype == name;
 }
 
 CATModelNode* CATModelNode::Follow(const CATModelLink& link) {

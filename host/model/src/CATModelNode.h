@@ -17,12 +17,16 @@
 // opened again.
 
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "CATBody.h"
 #include "CATCkeParmAdapter.h"
 #include "CATComponent.h"
+#include "CATMathTransformation.h"
 #include "CATModelKinds.h"
+#include "CATRep.h"
 #include "CATUnicodeString.h"
 
 class CATModelDocument;
@@ -110,6 +114,10 @@ class CATModelNode : public CATComponent {
 
   // The nearest node of kind `kind` among this one and its parents.
   CATModelNode* NearestOfKind(CATModelKind kind);
+  // True when the node offers the interface named `name`, or, for a name
+  // that is no interface, has it as its type or supertype; null and ""
+  // match every node.
+  bool Matches(const char* name);
 
   // ---- Links --------------------------------------------------------------
   // The object that `link`, held by this node, leads to; null when the
@@ -144,6 +152,10 @@ class CATModelNode : public CATComponent {
   // refers to.
   unsigned char description_kind = 0;
   std::map<CATUnicodeString, CATUnicodeString> values;
+  // Geometry (CATModelGeometryAdapters.cpp).
+  CATBody_var result;              // of features and bodies; null: none
+  std::unique_ptr<CATRep> rep;     // null: never drawn
+  CATMathTransformation position;  // of products, in the parent product
 
   // Parameters (CATCkeParmAdapter).
   CATCkeParmState parameter;

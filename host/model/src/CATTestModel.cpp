@@ -4,7 +4,9 @@
 #include <stdexcept>
 
 #include "CATDocumentServices.h"
+#include "CATGeoObjects.h"
 #include "CATICatalogDescription.h"
+#include "CATModelFileFields.h"
 #include "CATModelHostPath.h"
 #include "CATModelSession.h"
 
@@ -89,6 +91,15 @@ CATModelNode& Existing(long document, const std::string& id) {
   CATModelNode* node = NodeOrNull(document, id);
   if (node == nullptr) Misuse("object '" + id + "' is not in an open document");
   return *node;
+}
+
+// The node, of a kind whose document file entry may hold `field`.
+CATModelNode& Carrying(long document, const std::string& id, const char* field) {
+  CATModelNode& node = Existing(document, id);
+  if ((CATModelFindFileField(field)->kinds & CATModelKindBit(node.Kind())) == 0) {
+    Misuse("a " + std::string(CATModelKindInfoOf(node.Kind()).fileName) + " has no " + field);
+  }
+  return node;
 }
 
 CATModelNode& ExistingProduct(long document, const std::string& id) {
@@ -182,6 +193,33 @@ CATTestNode& CATTestNode::Publish(const CATUnicodeString& name, const CATTestNod
 
 CATTestNode& CATTestNode::RefusePublications() {
   ExistingProduct(document_, id_).refuses_publications = true;
+  return *this;
+}
+
+CATTestNode& CATTestNode::Geometry(const CATBodyDescription& body) {
+  CATModelNode& node = Carrying(document_, id_, "geometry");
+  const std::string fault = CATBodyDescriptionFault(body);
+  if (!fault.empty()) Misuse("the body of '" + id_ + "': " + fault);
+  CATBody* made = CATGeoNewBody(body);
+  node.result = made;
+  made->Release();
+  return *this;
+}
+
+CATTestNode& CATTestNode::Box(const CATMathPoint& low, const CATMathPoint& high) {
+  return Geometry(CATBodyDescription::Solid(low, high));
+}
+
+CATTestNode& CATTestNode::Hide(bool hidden) {
+  CATModelNode& node = Carrying(document_, id_, "hidden");
+  node.rep.reset(new CATRep());
+  node.rep->GetGraphicAttributeSet().SetHidden(hidden ? 1 : 0);
+  return *this;
+}
+
+CATTestNode& CATTestNode::Position(const CATMathTransformation& position) {
+  if (!position.IsRigid()) Misuse("a position is a rotation and a translation");
+  ExistingProduct(document_, id_).position = position;
   return *this;
 }
 
@@ -325,6 +363,12 @@ CATTestNode CATTestModel::Parameter(const CATTestNode& parent, const CATUnicodeS
   parameter->parameter.value = value;
   if (!CATModelIsContainer(holder.Kind())) parameter->owner = parameter->LinkTo(&holder);
   return CATTestNode(parent.document_, parameter->id);
+}
+
+CATTestNode CATTestModel::Body(const CATTestNode& parent, const CATUnicodeString& name) {
+  CATModelNode* body = Place(&Existing(parent.document_, parent.id_), CATModelKind::kBody, name);
+  body->type = "Body";
+  return CATTestNode(parent.document_, body->id);
 }
 
 CATTestNode CATTestModel::Instance(const CATTestNode& parent, const CATTestNode& reference,

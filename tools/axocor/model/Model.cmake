@@ -12,6 +12,9 @@ if(AXO_BUILD_TESTS)
   add_test(NAME axocor.model.show COMMAND axocor model show ${AXO_SAMPLE_MODELS}/Building.CATProduct)
   set_tests_properties(axocor.model.show PROPERTIES PASS_REGULAR_EXPRESSION
     "instance \"Room.2\"  of \"Room\" in .*feature \"Wall.1\"  type Wall  time stamp 1700000200.*publication \"Entrance\" -> \"Door.1\"")
+  add_test(NAME axocor.model.box COMMAND axocor model box ${AXO_SAMPLE_MODELS}/Building.CATProduct)
+  set_tests_properties(axocor.model.box PROPERTIES PASS_REGULAR_EXPRESSION
+    "^\"Building\": x 0 \\.\\. 10000  y 0 \\.\\. 4000  z 0 \\.\\. 2700\n$")
   set(damaged ${CMAKE_CURRENT_BINARY_DIR}/model-test/Damaged.CATProduct)
   file(READ ${AXO_SAMPLE_MODELS}/Building.CATProduct building)
   string(SUBSTRING "${building}" 0 200 building)

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "AxocorCommands.h"
+#include "BoxCommand.h"
 #include "CATDocument.h"
 #include "CATDocumentFileCheck.h"
 #include "CATDocumentServices.h"
@@ -80,8 +81,10 @@ void RegisterModelCommands(CLI::App& app) {
       "  axocor model show examples/models/Building.CATProduct\n"
       "  axocor model check examples/models/Building.CATProduct\n"
       "  axocor model publish Building.CATProduct 'Room.1\\Level 1\\Wall.1' Front\n"
-      "  axocor model save-part Building.CATProduct saved/");
+      "  axocor model save-part Building.CATProduct saved/\n"
+      "  axocor model box examples/models/Room.CATPart \"Level 1\\Wall.1\"");
   RegisterShow(*group);
   RegisterCheck(*group);
   RegisterPartCommands(*group);
+  RegisterBoxCommand(*group);
 }

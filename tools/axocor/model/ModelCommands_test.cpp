@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include "AXOTestTempFolder.h"
 #include "AxocorCommands.h"
@@ -138,6 +139,51 @@ TEST_F(ModelCommands, TheSampleSavedOnceSavesTheSameBytesAgain) {
             S_OK);
   EXPECT_EQ(read(folder_.Native("again/Room.CATPart")), first_room);
   EXPECT_EQ(read(folder_.Native("again/Building.CATProduct")), first_building);
+}
+
+TEST_F(ModelCommands, BoxPrintsTheBoxOfTheRootOrOfAnObjectBelowIt) {
+  const std::string building = HostSample() + "\\Building.CATProduct";
+  const std::string room = HostSample() + "\\Room.CATPart";
+  folder_.WriteFile("Damaged.CATPart", "{");
+  const struct {
+    const char* what;
+    std::vector<std::string> args;
+    int status;
+    const char* out;  // the whole line printed, or a part of the error
+  } cases[] = {
+      {"the building", {building}, 0, "\"Building\": x 0 .. 10000  y 0 .. 4000  z 0 .. 2700\n"},
+      {"the part of an instance",
+       {building, "Room.2"},
+       0,
+       "\"Room\": x 0 .. 5000  y 0 .. 4000  z 0 .. 2700\n"},
+      {"a feature of an instance's part",
+       {building, "Room.2\\Level 1\\Wall.2"},
+       0,
+       "\"Wall.2\": x 0 .. 5000  y 3800 .. 4000  z 0 .. 2700\n"},
+      {"a part", {room}, 0, "\"Room\": x 0 .. 5000  y 0 .. 4000  z 0 .. 2700\n"},
+      {"a feature",
+       {room, "Level 1\\Wall.1"},
+       0,
+       "\"Wall.1\": x 0 .. 5000  y 0 .. 200  z 0 .. 2700\n"},
+      {"a feature without geometry", {room, "Roof"}, 0, "\"Roof\": empty\n"},
+      {"no such feature", {room, "Level 1\\Wall.9"}, 1, "no feature \"Wall.9\" below \"Level 1\""},
+      {"no such instance", {building, "Room.9\\Level 1"}, 1, "no instance \"Room.9\""},
+      {"a parameter", {room, "Level 1\\Wall.1\\Height"}, 1, "\"Height\" has no box"},
+      {"a damaged file", {folder_.Host("Damaged.CATPart")}, 1, "cannot open"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::vector<std::string> args{"model", "box"};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    const CommandTestResult run = RunCommandForTest(RegisterModelCommands, args);
+    EXPECT_EQ(run.status, c.status) << run.err;
+    if (c.status == 0) {
+      EXPECT_EQ(run.out, c.out);
+    } else {
+      EXPECT_NE(run.err.find(c.out), std::string::npos) << run.err;
+    }
+    model_.LeakedObjects();  // closes what the command opened
+  }
 }
 
 }  // namespace

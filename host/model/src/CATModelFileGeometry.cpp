@@ -1,0 +1,175 @@
+#include "CATModelFileGeometry.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "CATGeoObjects.h"
+
+namespace {
+
+struct CellName {
+  short dimension;
+  const char* name;
+};
+const CellName kCells[] = {{0, "vertex"}, {1, "edge"}, {2, "face"}, {3, "volume"}};
+
+std::string Item(const std::string& where, size_t index) {
+  return where + "[" + std::to_string(index) + "]";
+}
+
+double Number(const CATModelFileReading& reading, const CATJson& value, const std::string& where) {
+  if (!value.is_number()) reading.Fail(where, "expected a number");
+  return value.get<double>();
+}
+
+// `count` numbers.
+void Numbers(const CATModelFileReading& reading, const CATJson& value, double* numbers,
+             size_t count, const std::string& where) {
+  const CATJson::array_t& list = reading.Array(value, where);
+  if (list.size() != count) {
+    reading.Fail(where, "expected a list of " + std::to_string(count) + " numbers");
+  }
+  for (size_t i = 0; i < count; ++i) numbers[i] = Number(reading, list[i], Item(where, i));
+}
+
+CATMathPoint Point(const CATModelFileReading& reading, const CATJson& value,
+                   const std::string& where) {
+  double xyz[3];
+  Numbers(reading, value, xyz, 3, where);
+  return CATMathPoint(xyz[0], xyz[1], xyz[2]);
+}
+
+CATCellDescription Cell(const CATModelFileReading& reading, const CATJson& value,
+                        const std::string& where) {
+  const CATJson::object_t& fields = reading.Object(value, where);
+  const CellName* kind = nullptr;
+  for (const CellName& name : kCells) {
+    if (fields.size() == 1 && fields.begin()->first == name.name) kind = &name;
+  }
+  if (kind == nullptr) {
+    reading.Fail(where,
+                 "expected {\"vertex\": point}, {\"edge\": points}, {\"face\": points} or "
+                 "{\"volume\": points}");
+  }
+  const std::string place = where + "." + kind->name;
+  CATCellDescription cell;
+  cell.dimension = kind->dimension;
+  if (kind->dimension == 0) {
+    cell.points.push_back(Point(reading, fields.begin()->second, place));
+  } else {
+    const CATJson::array_t& points = reading.Array(fields.begin()->second, place);
+    for (size_t i = 0; i < points.size(); ++i) {
+      cell.points.push_back(Point(reading, points[i], Item(place, i)));
+    }
+  }
+  const std::string fault = CATCellDescriptionFault(cell);
+  if (!fault.empty()) reading.Fail(place, fault);
+  return cell;
+}
+
+CATOrderedJson WriteNumber(double number) {
+  if (std::nearbyint(number) == number && std::fabs(number) < 9007199254740992.0) {
+    return static_cast<long long>(number);
+  }
+  return number;
+}
+
+CATOrderedJson WritePoint(const CATMathPoint& point) {
+  return CATOrderedJson::array(
+      {WriteNumber(point.GetX()), WriteNumber(point.GetY()), WriteNumber(point.GetZ())});
+}
+
+}  // namespace
+
+void CATModelReadGeometry(const CATModelFileReading& reading, const CATJson& value,
+                          CATModelNode& node, const std::string& where) {
+  CATBodyDescription body;
+  const CATJson::array_t& domains = reading.Array(value, where);
+  for (size_t d = 0; d < domains.size(); ++d) {
+    const CATJson::array_t& cells = reading.Array(domains[d], Item(where, d));
+    body.domains.emplace_back();
+    for (size_t c = 0; c < cells.size(); ++c) {
+      body.domains.back().push_back(Cell(reading, cells[c], Item(Item(where, d), c)));
+    }
+  }
+  CATBody* made = CATGeoNewBody(body);
+  node.result = made;
+  made->Release();
+}
+
+void CATModelWriteGeometry(const CATModelFileWriting&, CATModelNode& node, CATOrderedJson& entry) {
+  const CATBodyDescription* body = CATGeoDescriptionOf(node.result);
+  if (body == nullptr) return;
+  CATOrderedJson domains = CATOrderedJson::array();
+  for (const auto& cells : body->domains) {
+    CATOrderedJson domain = CATOrderedJson::array();
+    for (const CATCellDescription& cell : cells) {
+      CATOrderedJson points = CATOrderedJson::array();
+      for (const CATMathPoint& point : cell.points) points.push_back(WritePoint(point));
+      CATOrderedJson item = CATOrderedJson::object();
+      item[kCells[cell.dimension].name] = cell.dimension == 0 ? points[0] : points;
+      domain.push_back(item);
+    }
+    domains.push_back(domain);
+  }
+  entry["geometry"] = domains;
+}
+
+void CATModelReadHidden(const CATModelFileReading& reading, const CATJson& value,
+                        CATModelNode& node, const std::string& where) {
+  node.rep.reset(new CATRep());
+  node.rep->GetGraphicAttributeSet().SetHidden(reading.Boolean(value, where) ? 1 : 0);
+}
+
+void CATModelWriteHidden(const CATModelFileWriting&, CATModelNode& node, CATOrderedJson& entry) {
+  if (node.rep != nullptr) entry["hidden"] = node.rep->GetGraphicAttributeSet().IsHidden() != 0;
+}
+
+void CATModelReadPosition(const CATModelFileReading& reading, const CATJson& value,
+                          CATModelNode& node, const std::string& where) {
+  double rotation[9];
+  double translation[3];
+  CATMathTransformation().GetCoef(rotation, translation);
+  for (const auto& field : reading.Object(value, where)) {
+    const std::string place = where + "." + field.first;
+    if (field.first == "rotation") {
+      const CATJson::array_t& rows = reading.Array(field.second, place);
+      if (rows.size() != 3) reading.Fail(place, "expected three rows");
+      for (size_t row = 0; row < 3; ++row) {
+        Numbers(reading, rows[row], rotation + 3 * row, 3, Item(place, row));
+      }
+    } else if (field.first == "translation") {
+      Numbers(reading, field.second, translation, 3, place);
+    } else {
+      reading.Fail(place, "unknown field of a position (\"rotation\", \"translation\")");
+    }
+  }
+  node.position = CATMathTransformation(rotation, translation);
+  if (!node.position.IsRigid()) {
+    reading.Fail(where + ".rotation",
+                 "not a rotation (rows of length 1 at right angles, determinant 1)");
+  }
+}
+
+void CATModelWritePosition(const CATModelFileWriting&, CATModelNode& node, CATOrderedJson& entry) {
+  double rotation[9];
+  double translation[3];
+  double identity[9];
+  double zero[3];
+  node.position.GetCoef(rotation, translation);
+  CATMathTransformation().GetCoef(identity, zero);
+  CATOrderedJson position = CATOrderedJson::object();
+  if (!std::equal(rotation, rotation + 9, identity)) {
+    CATOrderedJson rows = CATOrderedJson::array();
+    for (int row = 0; row < 3; ++row) {
+      rows.push_back(WritePoint(
+          CATMathPoint(rotation[3 * row], rotation[3 * row + 1], rotation[3 * row + 2])));
+    }
+    position["rotation"] = rows;
+  }
+  if (!std::equal(translation, translation + 3, zero)) {
+    position["translation"] =
+        WritePoint(CATMathPoint(translation[0], translation[1], translation[2]));
+  }
+  if (!position.empty()) entry["position"] = position;
+}
