@@ -32,7 +32,8 @@ void RegisterSettingsCommands(CLI::App& app);
 void RegisterCatalogCommands(CLI::App& app);
 // "doctor": checks an installation (DoctorCommand.cpp).
 void RegisterDoctorCommand(CLI::App& app);
-// "model show|check": documents of the host's model (model/ModelCommands.cpp).
+// "model show|check|dump|children|unique-name": documents of the host's model
+// and queries on their features (model/ModelCommands.cpp, model/ModelQueries.cpp).
 void RegisterModelCommands(CLI::App& app);
 
 // Ends the running command: writes "axocor: error: <message>" to standard

@@ -10,6 +10,7 @@
 #include "CATDocument.h"
 #include "CATDocumentFileCheck.h"
 #include "CATDocumentServices.h"
+#include "ModelQueries.h"
 #include "ModelTree.h"
 
 namespace {
@@ -77,7 +78,11 @@ void RegisterModelCommands(CLI::App& app) {
   group->footer(
       "Examples:\n"
       "  axocor model show examples/models/Building.CATProduct\n"
-      "  axocor model check examples/models/Building.CATProduct");
+      "  axocor model check examples/models/Building.CATProduct\n"
+      "  axocor model dump examples/models/Building.CATProduct 'Level 1\\Wall.1'\n"
+      "  axocor model children examples/models/Building.CATProduct\n"
+      "  axocor model unique-name examples/models/Room.CATPart 'Level 1' Wall.1");
   RegisterShow(*group);
   RegisterCheck(*group);
+  RegisterModelQueries(*group);
 }
