@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstdint>
+#include <string>
 
 #include "AXOCorGeomServices.h"
+#include "AXOPlatform.h"
 #include "CATISpecUpdate.h"
 #include "CATModelTestFixture.h"
 
@@ -26,29 +29,73 @@ void ExpectReading(const CATTime& time, const Reading& r) {
   EXPECT_EQ(time.GetSecond(), r.second);
 }
 
+struct StampCase {
+  int seconds;
+  Reading reading;
+};
+
+const StampCase kStamps[] = {
+    {0, {1970, 1, 1, 0, 0, 0}},
+    {-1, {1970, 1, 1, 0, 0, 0}},
+    {INT_MIN, {1970, 1, 1, 0, 0, 0}},
+    {59, {1970, 1, 1, 0, 0, 59}},
+    {3661, {1970, 1, 1, 1, 1, 1}},
+    {86399, {1970, 1, 1, 23, 59, 59}},
+    {86400, {1970, 1, 2, 0, 0, 0}},
+    {951782400, {2000, 2, 29, 0, 0, 0}},
+    {1700000000, {2023, 11, 14, 22, 13, 20}},
+    {INT_MAX, {2038, 1, 19, 3, 14, 7}},
+};
+
+// Sets TZ for the test's lifetime and puts the process's zone back after.
+class ZoneForTest {
+ public:
+  ZoneForTest() : had_zone_(AXOPlatform::Get()->GetEnv("TZ", saved_)) {}
+  ~ZoneForTest() { AXOPlatform::Get()->SetEnv("TZ", had_zone_ ? saved_.c_str() : nullptr); }
+  bool Set(const char* zone) { return AXOPlatform::Get()->SetEnv("TZ", zone); }
+
+ private:
+  std::string saved_;
+  bool had_zone_;
+};
+
 TEST_F(TimeStamps, CountSecondsFromTheStartOf1970OnTheLocalClock) {
   const CATTestDocument room = model_.PartDocument("c:\\Parts\\Room.CATPart");
-  const struct {
-    int seconds;
-    Reading reading;
-  } cases[] = {
-      {0, {1970, 1, 1, 0, 0, 0}},
-      {-1, {1970, 1, 1, 0, 0, 0}},
-      {INT_MIN, {1970, 1, 1, 0, 0, 0}},
-      {59, {1970, 1, 1, 0, 0, 59}},
-      {3661, {1970, 1, 1, 1, 1, 1}},
-      {86399, {1970, 1, 1, 23, 59, 59}},
-      {86400, {1970, 1, 2, 0, 0, 0}},
-      {951782400, {2000, 2, 29, 0, 0, 0}},
-      {1700000000, {2023, 11, 14, 22, 13, 20}},
-      {INT_MAX, {2038, 1, 19, 3, 14, 7}},
-  };
-  for (const auto& c : cases) {
+  for (const StampCase& c : kStamps) {
     SCOPED_TRACE(c.seconds);
     const CATTestNode feature = model_.Feature(room.Part(), "Wall").TimeStamp(c.seconds);
     CATTestNode(feature).UpdateStamp(c.seconds);
     ExpectReading(AXOCorGeomServices::GetTimeStamp(feature), c.reading);
     ExpectReading(AXOCorGeomServices::GetUpdateStamp(feature), c.reading);
+  }
+}
+
+TEST_F(TimeStamps, ReadTheSameAfterTheZoneChangedWhileRunning) {
+  // Zones given as rules (no zone data needed), set in turn in this process
+  // with conversions of the host in between: a conversion that kept an
+  // earlier zone once read an hour off. The readings are those of UTC, where
+  // the host's own conversion of the count agrees with them.
+  const CATTestDocument room = model_.PartDocument("c:\\Parts\\Room.CATPart");
+  ZoneForTest zone;
+  for (const char* rule : {"UTC0", "EST5EDT,M3.2.0,M11.1.0", "JST-9", "ACST-9:30", "UTC0"}) {
+    SCOPED_TRACE(rule);
+    ASSERT_TRUE(zone.Set(rule));
+    for (const StampCase& c : kStamps) {
+      SCOPED_TRACE(c.seconds);
+      const CATTestNode feature = model_.Feature(room.Part(), "Wall").TimeStamp(c.seconds);
+      CATTestNode(feature).UpdateStamp(c.seconds);
+      const CATTime stamp = AXOCorGeomServices::GetTimeStamp(feature);
+      ExpectReading(stamp, c.reading);
+      ExpectReading(AXOCorGeomServices::GetUpdateStamp(feature), c.reading);
+      if (c.seconds < 0) continue;
+      // The host's conversion, both ways, under the zone just set.
+      CATTime converted(2024, 5, 1, 8, 0, 0);
+      converted = std::int64_t{c.seconds};
+      EXPECT_EQ(converted.GetTime(), c.seconds);
+      if (std::string(rule) == "UTC0") {
+        EXPECT_EQ(converted, stamp);
+      }
+    }
   }
 }
 

@@ -133,8 +133,8 @@ class ExportedByAXOCorServices AXOCorParserServices {
 
   // ---- Unique names ---------------------------------------------------------
   // Each operation keeps the wanted name when it is free: true, with the
-  // name copied to `unique`. Otherwise it numbers the name until a free one
-  // comes and returns false with that name in `unique`. A trailing run of
+  // name copied to `uniqueName`. Otherwise it numbers the name until a free one
+  // comes and returns false with that name in `uniqueName`. A trailing run of
   // the digits 0 to 9 is a number that is continued, leading zeros dropped;
   // a name without one gets "." and a number:
   //   "Wall" => "Wall.1", "Wall.2" ...    "Wall.3" => "Wall.4" ...
@@ -146,10 +146,10 @@ class ExportedByAXOCorServices AXOCorParserServices {
   // 2147483647 with every name taken, numbering goes on in the same way from
   // the last name tried, so the call always ends with a free name.
 
-  // A name is taken when the file `directory` + "" + name + "." +
+  // A name is taken when the file `directory` + "\" + name + "." +
   // `extension` exists (FindFile: a directory of that name does not count).
   // For the spreadsheet extensions "xlsx", "xlsm" and "xls" (exact letter
-  // case) a file with any of the three takes the name. `unique` receives
+  // case) a file with any of the three takes the name. `uniqueName` receives
   // the name alone, without directory and extension.
   static bool GetUniqueFileName(const CATUnicodeString& directory,
                                 const CATUnicodeString& extension,
@@ -171,7 +171,7 @@ class ExportedByAXOCorServices AXOCorParserServices {
                                    CATUnicodeString& uniqueName);
 
   // ---- Feature paths --------------------------------------------------------
-  // Resolves a feature path, names separated by "", from the element active
+  // Resolves a feature path, names separated by "\", from the element active
   // in the add-on's interface (AXOAttPackageBaseServices). The walk starts
   // at the first element of the path equal to the active element's name,
   // and from there, for each element in turn, moves to the first direct
