@@ -12,6 +12,10 @@ if(AXO_BUILD_TESTS)
   add_test(NAME axocor.model.show COMMAND axocor model show ${AXO_SAMPLE_MODELS}/Building.CATProduct)
   set_tests_properties(axocor.model.show PROPERTIES PASS_REGULAR_EXPRESSION
     "instance \"Room.2\"  of \"Room\" in .*feature \"Wall.1\"  type Wall  time stamp 1700000200.*publication \"Entrance\" -> \"Door.1\"")
+  add_test(NAME axocor.model.dump
+           COMMAND axocor model dump ${AXO_SAMPLE_MODELS}/Building.CATProduct "Level 1\\Wall.1")
+  set_tests_properties(axocor.model.dump PROPERTIES PASS_REGULAR_EXPRESSION
+    "name: Wall.1 type: Wall Supertype: MechanicalFeature.*parent  -+\r?\nName: Door.1  Type: Door")
   set(damaged ${CMAKE_CURRENT_BINARY_DIR}/model-test/Damaged.CATProduct)
   file(READ ${AXO_SAMPLE_MODELS}/Building.CATProduct building)
   string(SUBSTRING "${building}" 0 200 building)

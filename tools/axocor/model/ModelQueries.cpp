@@ -5,9 +5,12 @@
 #include "ModelQueries.h"
 
 #include <CLI/CLI.hpp>
+#include <fstream>
 #include <iostream>
+#include <iterator>
 #include <memory>
 #include <set>
+#include <sstream>
 #include <string>
 
 #include "AXOAttPackageBaseServices.h"
@@ -16,6 +19,7 @@
 #include "AXOCorServices.h"
 #include "AXOICorPartDocument.h"
 #include "AXOICorProductDocument.h"
+#include "AXOPlatform.h"
 #include "AxocorCommands.h"
 #include "CATDocument.h"
 #include "CATDocumentServices.h"
@@ -35,8 +39,7 @@ std::string NameOf(const CATISpecObject_var& object) {
 
 // The first part below `object`, depth first through the children that
 // GetDirectChildrenSpecObj gives; each object is entered once.
-CATISpecObject_var FindPart(const CATISpecObject_var& object,
-                            std::set<CATBaseUnknown*>& entered) {
+CATISpecObject_var FindPart(const CATISpecObject_var& object, std::set<CATBaseUnknown*>& entered) {
   if (!object) return CATISpecObject_var();
   if (!!CATIPrtPart_var(object)) return object;
   if (!entered.insert(CATBaseUnknown_var(object)).second) return CATISpecObject_var();
@@ -47,6 +50,26 @@ CATISpecObject_var FindPart(const CATISpecObject_var& object,
     if (!!part) return part;
   }
   return CATISpecObject_var();
+}
+
+// What PrintAllLinks writes to standard output for `feature`.
+std::string DumpText(const CATISpecObject_var& feature) {
+  std::ostringstream text;
+  struct Capture {
+    explicit Capture(std::ostream& to) : saved(std::cout.rdbuf(to.rdbuf())) {}
+    ~Capture() { std::cout.rdbuf(saved); }
+    std::streambuf* saved;
+  } capture(text);
+  AXOCorGlobalServices::PrintAllLinks(feature, nullptr);
+  return text.str();
+}
+
+// True when the file `hostPath` holds `text` exactly.
+bool FileHolds(const std::string& hostPath, const std::string& text) {
+  std::ifstream file(AXOPlatform::Get()->NativePath(hostPath), std::ios::binary);
+  const std::string content((std::istreambuf_iterator<char>(file)),
+                            std::istreambuf_iterator<char>());
+  return file.is_open() && content == text;
 }
 
 // A document file opened with the documents it refers to, all closed again
@@ -120,8 +143,11 @@ void RegisterDump(CLI::App& group) {
     if (AXOCorGlobalServices::FindDirectory(output)) {
       AxocorFail("'" + args->output + "' is a folder");
     }
+    // The library says nothing when the file cannot be written: the file
+    // read back tells.
+    const std::string dump = DumpText(feature);
     AXOCorGlobalServices::PrintAllLinks(feature, &output);
-    if (!AXOCorGlobalServices::FindFile(output)) AxocorFail("cannot write '" + args->output + "'");
+    if (!FileHolds(args->output, dump)) AxocorFail("cannot write '" + args->output + "'");
   });
 }
 
@@ -153,8 +179,9 @@ void RegisterUniqueName(CLI::App& group) {
       "unique-name", "Print a name that no direct child of a feature bears yet");
   auto args = std::make_shared<QueryArguments>();
   command->add_option("file", args->file, "Document file")->required();
-  command->add_option("parent-path", args->path,
-                      "Feature path of the parent from the part (Level 1); \"\": the part")
+  command
+      ->add_option("parent-path", args->path,
+                   "Feature path of the parent from the part (Level 1); \"\": the part")
       ->required();
   command->add_option("name", args->name, "The wanted name")->required();
   command->callback([args] {
