@@ -6,6 +6,7 @@
 
 #include "AXOCorGlobalServices.h"
 #include "AXOCorParserServices.h"
+#include "AXOCorStandardFiles.h"
 #include "CATLib.h"
 
 namespace {
@@ -52,13 +53,7 @@ bool AXOCorEnvVarManager::GetRuntimeFilePath(const char* variable, const CATUnic
 
 bool AXOCorEnvVarManager::GetStandardFilePath(const CATUnicodeString& relativePath,
                                               CATUnicodeString& path) {
-  char buffer[CAT_MAX_OFFICIAL_PATH] = {};
-  const char* relative = relativePath.ConvertToChar();
-  const bool found =
-      CATGetFilePathFromOfficialVariable(relative, kCollectionStandard, buffer) == 0 ||
-      CATGetFilePathFromOfficialVariable(relative, kDefaultCollectionStandard, buffer) == 0;
-  path = buffer;
-  return found;
+  return AXOFindStandardFile(relativePath, path);
 }
 
 bool AXOCorEnvVarManager::GetAXOCatalogFilePath(const CATUnicodeString& variable,

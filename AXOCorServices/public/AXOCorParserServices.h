@@ -77,14 +77,21 @@ class ExportedByAXOCorServices AXOCorParserServices {
   // include mark that does not belong to a complete node (or whose name is
   // empty) ends the expansion; that node and all after it stay as they are.
   //
-  // Expansion ends on every input:
-  // - An include of a file that is already being expanded on the node's own
-  //   include chain (the style sheet itself, or a file through whose content
-  //   the node came; paths compared regardless of letter case) is replaced
-  //   by "" like an unreadable one.
+  // Expansion ends on every input, quickly; where searching again from the
+  // start would end, the result is the one it gives.
+  // - Include cycles: an include node that lies wholly within the text that
+  //   an include of a file brought in (no replacement since having reached
+  //   outside that text), or within the style sheet's own root content, and
+  //   that names that file (resp. the style sheet) again, would bring in the
+  //   same text and the same node without end. It is replaced by "" like an
+  //   unreadable one (paths compared regardless of letter case). Include
+  //   nodes that reach across the edge of an included text are expanded as
+  //   they stand; should that never end, the bounds stop it.
   // - Expansion fails once the text would exceed 8 Mi characters, once more
-  //   than 10000 include nodes would be replaced, or when a file to read
-  //   holds more than 32 MiB.
+  //   than 10000 include nodes would be replaced, when a file to read holds
+  //   more than 32 MiB, or when the bytes of the files read (each once),
+  //   the characters of the include names read and the tags of included
+  //   content (each time it goes in) exceed 64 Mi.
 
   // Reads the style sheet at `path` (read whole; its text ends at its first
   // NUL byte), expands its include nodes and removes every carriage return.

@@ -10,9 +10,27 @@ bool AXOCorParserServices::ExpandIncludesInGVS(const CATUnicodeString& path,
   return AXOExpandGvs(path, &expanded, nullptr) == AXOGvsExpansion::kExpanded;
 }
 
+namespace {
+
+// Lists the path of every include node met.
+class IncludeLister : public AXOGvsObserver {
+ public:
+  explicit IncludeLister(CATListValCATUnicodeString& includes) : includes_(includes) {}
+  void OnInclude(const CATUnicodeString&, const CATUnicodeString& path, int,
+                 AXOGvsIncludeOutcome) override {
+    includes_.Append(path);
+  }
+
+ private:
+  CATListValCATUnicodeString& includes_;
+};
+
+}  // namespace
+
 void AXOCorParserServices::GetIncludesInGVS(const CATUnicodeString& path,
                                             CATListValCATUnicodeString& includes) {
-  AXOExpandGvs(path, nullptr, &includes);
+  IncludeLister lister(includes);
+  AXOExpandGvs(path, nullptr, &lister);
 }
 
 HRESULT AXOCorParserServices::CreateInputSourceFromGVS(const CATUnicodeString& path,

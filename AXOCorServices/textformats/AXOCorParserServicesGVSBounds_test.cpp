@@ -30,15 +30,6 @@ TEST_F(GvsTest, FileThatIncludesItselfContributesNothingThere) {
   EXPECT_EQ(Includes(drive_path), Paths{Lower(drive_path)});
 }
 
-TEST_F(GvsTest, CycleThroughAnotherFileEndsWhereItCloses) {
-  const std::string a = WriteInclude("a.xml", "<std:node name=\"a\"/>" + IncludeNode("b.xml"));
-  const std::string b = WriteInclude("b.xml", "<std:node name=\"b\"/>" + IncludeNode("a.xml"));
-  const std::string sheet = WriteSheet("[" + IncludeNode("a.xml") + "]");
-  // a brings b, b brings a again: that include is already on the chain.
-  EXPECT_EQ(Expand(sheet), "[<std:node name=\"a\"/><std:node name=\"b\"/>]");
-  EXPECT_EQ(Includes(sheet), (Paths{a, b, a}));
-}
-
 TEST_F(GvsTest, SameFileInSeparateBranchesIsNoCycle) {
   const std::string leaf = WriteInclude("leaf.xml", "<std:node name=\"leaf\"/>");
   WriteInclude("left.xml", "<std:node name=\"l\"/>" + IncludeNode("leaf.xml"));
@@ -68,6 +59,30 @@ TEST_F(GvsTest, IncludesThatMultiplyStopAtTheBoundOnReplacedNodes) {
 
   CATISAXInputSource_var source;
   EXPECT_EQ(AXOCorParserServices::CreateInputSourceFromGVS(sheet.c_str(), source), E_FAIL);
+}
+
+TEST_F(GvsTest, NodesStartingInTextThatAnIncludeBroughtStopPromptlyAtTheBound) {
+  // The mark of the style sheet finds its node start in the text that
+  // f.xml brought in, which f.xml brings in again with 200 characters
+  // more, round after round; each round used to search the whole text
+  // from the node to the mark again, for minutes.
+  WriteInclude("f.xml",
+               "<std:node a><std:strval>f.xml</std:strval></std:node>" + std::string(200, 'x'));
+  const std::string sheet = WriteSheet("<std:node r>" + IncludeNode("f.xml") + "\"includefile\">");
+  EXPECT_EQ(Expand(sheet), "<failed>");
+  EXPECT_EQ(Includes(sheet).size(), static_cast<std::size_t>(kAXOGvsMaxIncludes) + 1);
+}
+
+TEST_F(GvsTest, LongNamesBroughtInAgainAndAgainAreReadOnce) {
+  // Each other round removes an include node with a name of 1 Mi
+  // characters that f.xml brought in, and the next brings it in again (as
+  // above), until the bound on includes: reading the name each time would
+  // take minutes.
+  WriteInclude("f.xml", "<std:node a><std:strval>f.xml</std:strval></std:node>" +
+                            IncludeNode(std::string(1024 * 1024, 'x')));
+  const std::string sheet = WriteSheet("<std:node r>" + IncludeNode("f.xml") + "\"includefile\">");
+  EXPECT_EQ(Expand(sheet), "<failed>");
+  EXPECT_EQ(Includes(sheet).size(), static_cast<std::size_t>(kAXOGvsMaxIncludes) + 1);
 }
 
 TEST_F(GvsTest, TextGrowingPastTheBoundOnLengthFails) {

@@ -1,6 +1,10 @@
 #include "AXOCorParserServicesGVSExpander.h"
 
-#include <map>
+#include <algorithm>
+#include <functional>
+#include <memory>
+#include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -9,110 +13,253 @@
 
 namespace {
 
-// The include mark: an attribute value "includefile" closing a start tag.
-const CATUnicodeString kIncludeMark("\"includefile\">");
-const CATUnicodeString kNodeOpen("<std:node");
-const CATUnicodeString kValueOpen("<std:strval>");
-const CATUnicodeString kValueClose("</std:strval>");
-const CATUnicodeString kNodeClose("</std:node>");
-const CATUnicodeString kNothing;
-
-// An include node found in the text.
-struct IncludeNode {
-  int start = 0;  // its "<std:node"
-  int end = 0;    // just after its "</std:node>"
-  int mark = 0;   // its include mark
-  CATUnicodeString name;
+struct TextHash {
+  std::size_t operator()(const CATUnicodeString& text) const {
+    return std::hash<std::u32string>()(text.Characters());
+  }
 };
 
-// Finds the first include node at or after `from` (a position before which
-// the text holds no include mark). False when there is none, or when the
-// first mark does not belong to a well-formed node: the scan ends there.
-bool FindIncludeNode(AXOGvsWorkingText& text, int from, IncludeNode& node) {
-  node.mark = text.Find(kIncludeMark, from);
-  if (node.mark < 0) return false;
-  node.start = text.FindBackward(kNodeOpen, node.mark);
-  if (node.start < 0) return false;
-  const int value_open = text.Find(kValueOpen, node.start);
-  if (value_open < 0) return false;
-  const int value_close = text.Find(kValueClose, value_open);
-  if (value_close < 0) return false;
-  const int name_start = value_open + kValueOpen.GetLengthInChar();
-  node.name = text.LowerSubString(name_start, value_close - name_start);
-  if (node.name.GetLengthInChar() == 0) return false;
-  const int node_close = text.Find(kNodeClose, value_close);
-  if (node_close < 0) return false;
-  node.end = node_close + kNodeClose.GetLengthInChar();
-  return true;
-}
-
-// One expansion: the include chains met, and the names and files already
-// resolved and read (a name or file met again gives what it gave before).
+// One expansion: the names and files already resolved and read (a name or
+// file met again gives what it gave before), and the texts that includes
+// brought in and that still hold the nodes being expanded.
 class Expansion {
  public:
-  explicit Expansion(const CATUnicodeString& path) { links_.push_back(Link{-1, FileId(path)}); }
+  Expansion(const CATUnicodeString& path, AXOGvsObserver* observer, const AXOGvsLimits& limits)
+      : path_(path), observer_(observer), limits_(limits) {}
 
-  AXOGvsExpansion Run(const CATUnicodeString& sheet, CATUnicodeString* expanded,
-                      CATListValCATUnicodeString* includes) {
-    if (sheet.GetLengthInChar() > kAXOGvsMaxLength) return AXOGvsExpansion::kTooLarge;
-    AXOGvsWorkingText text(sheet, 0);
-    int replaced = 0;
+  AXOGvsExpansion Run(CATUnicodeString* expanded) {
+    CATUnicodeString sheet;
+    std::int64_t bytes = 0;
+    switch (AXOReadGvsFile(path_, sheet, &bytes)) {
+      case AXOGvsFileRead::kRead:
+        break;
+      case AXOGvsFileRead::kUnreadable:
+        return AXOGvsExpansion::kUnreadable;
+      case AXOGvsFileRead::kTooLarge:
+        return AXOGvsExpansion::kFileTooLarge;
+    }
+    work_ = bytes;
+    if (work_ > limits_.maxWork) return AXOGvsExpansion::kTooMuchWork;
+    if (sheet.GetLengthInChar() > limits_.maxLength) return AXOGvsExpansion::kTooLong;
+    sheet_ = std::make_unique<AXOGvsSource>(sheet);
+    has_carriage_return_ = sheet_->HasCarriageReturn();
+    AXOGvsWorkingText text(*sheet_, 0);
+    origins_.push_back(Origin{path_, 0, sheet_.get()});
+    levels_.push_back(Level{0, 0, -1, 0});
+    AddSheetAsOwnInclude(sheet);
+
     int from = 0;
-    IncludeNode node;
-    while (FindIncludeNode(text, from, node)) {
-      const Include& include = Resolve(node.name);
-      if (includes != nullptr) includes->Append(include.path);
-      if (++replaced > kAXOGvsMaxIncludes) return AXOGvsExpansion::kTooLarge;
+    int replaced = 0;
+    Node node;
+    for (;;) {
+      const int mark = text.FindForward(kAXOGvsMark, from);
+      if (mark < 0) break;
+      AXOGvsMalformed why;
+      if (!FindNode(text, mark, node, why)) return Malformed(why, text, mark, expanded);
+      LeaveTextsNotHolding(text, from, node.start,
+                           std::max(node.end, mark + AXOGvsTokenLength(kAXOGvsMark)));
+      const int depth = levels_.back().depth + 1;
+      const Include& include = IncludeOf(text, node);
+      const CATUnicodeString& name = *include.name;
+      if (++replaced > limits_.maxIncludes) {
+        return Stop(name, include, depth, AXOGvsExpansion::kTooManyIncludes);
+      }
+      const AXOGvsSource* content = nullptr;
+      AXOGvsIncludeOutcome outcome = AXOGvsIncludeOutcome::kNotFound;
+      const AXOGvsExpansion fetched = Fetch(include, content, outcome);
+      if (fetched != AXOGvsExpansion::kExpanded) return Stop(name, include, depth, fetched);
+      const int added = content != nullptr ? content->Length() : 0;
+      if (text.Length() - (node.end - node.start) > limits_.maxLength - added) {
+        return Stop(name, include, depth, AXOGvsExpansion::kTooLong);
+      }
+      if (content != nullptr) work_ += content->TokenCount();
+      if (work_ > limits_.maxWork) return Stop(name, include, depth, AXOGvsExpansion::kTooMuchWork);
 
-      // The chain of the node is the one of the text that holds its mark.
-      const int origin = text.OriginAt(node.mark);
-      const CachedFile* file = nullptr;
-      int content_origin = origin;
-      if (include.file >= 0 && !OnChain(origin, include.file)) {
-        file = &Read(include);
-        if (file->result == AXOGvsFileRead::kTooLarge) return AXOGvsExpansion::kTooLarge;
-        links_.push_back(Link{origin, include.file});
-        content_origin = static_cast<int>(links_.size()) - 1;
+      if (observer_ != nullptr) observer_->OnInclude(name, include.path, depth, outcome);
+      const int origin = static_cast<int>(origins_.size());
+      if (content != nullptr) origins_.push_back(Origin{include.path, depth, content});
+      text.Replace(node.start, node.end, content, origin);
+      if (content != nullptr) {
+        Enter(Level{node.start, text.Length() - (node.start + added), include.file, depth});
+        has_carriage_return_ = has_carriage_return_ || content->HasCarriageReturn();
       }
-      const CATUnicodeString& content = file != nullptr ? file->content : kNothing;
-      const int node_length = node.end - node.start;
-      if (text.Length() - node_length > kAXOGvsMaxLength - content.GetLengthInChar()) {
-        return AXOGvsExpansion::kTooLarge;
-      }
-      text.Replace(node.start, node.end, content, content_origin);
-      // Before the node nothing changed and no mark stood there, but a mark
+      // Before the node nothing changed and no mark began there, but a mark
       // may now begin in its last characters and run into the new text.
-      from = node.start - (kIncludeMark.GetLengthInChar() - 1);
-      if (from < 0) from = 0;
+      from = std::max(0, node.start - (AXOGvsTokenLength(kAXOGvsMark) - 1));
     }
-    if (expanded != nullptr) {
-      *expanded = text.Text().Strip(CATUnicodeString::CATStripModeAll, CATUnicodeChar('\r'));
-    }
+    Finish(text, expanded);
     return AXOGvsExpansion::kExpanded;
   }
 
  private:
-  // One step of an include chain: a file, and the chain that included it.
-  struct Link {
-    int parent;  // index in links_, -1 for the style sheet
-    int file;    // FileId
-  };
   // What an include node's name leads to.
   struct Include {
-    CATUnicodeString path;  // "" when not found
-    int file;               // FileId of the path, -1 when not found
+    const CATUnicodeString* name;  // in lower case
+    CATUnicodeString path;         // "" when not found
+    int file;                      // FileId of the path, -1 when not found
   };
-  struct CachedFile {
-    AXOGvsFileRead result;
-    CATUnicodeString content;  // what the file contributes
+  // Where a name stands in a source.
+  struct Place {
+    const AXOGvsSource* source;
+    int offset;
+    int length;
+    bool operator==(const Place& o) const {
+      return source == o.source && offset == o.offset && length == o.length;
+    }
   };
+  struct PlaceHash {
+    std::size_t operator()(const Place& place) const {
+      return std::hash<const void*>()(place.source) ^
+             std::hash<long long>()((static_cast<long long>(place.offset) << 32) + place.length);
+    }
+  };
+  struct File {
+    bool read = false;
+    AXOGvsFileRead result = AXOGvsFileRead::kUnreadable;
+    std::unique_ptr<AXOGvsSource> content;  // null when it contributes nothing
+  };
+  // The include node of a mark: from its "<std:node" to the end of its
+  // "</std:node>", and where its name lies.
+  struct Node {
+    int start = 0;
+    int end = 0;
+    int name_start = 0;
+    int name_length = 0;
+  };
+
+  // Finds the node of the include mark at `mark`: the nearest "<std:node"
+  // at or before it, then "<std:strval>", "</std:strval>" and "</std:node>"
+  // one after the other. False, with `why`, when one of them is missing or
+  // the name is empty.
+  static bool FindNode(const AXOGvsWorkingText& text, int mark, Node& node, AXOGvsMalformed& why) {
+    node.start = text.FindBackward(kAXOGvsNodeOpen, mark);
+    if (node.start < 0) {
+      why = AXOGvsMalformed::kNoNodeStart;
+      return false;
+    }
+    const int value_open = text.FindForward(kAXOGvsValueOpen, node.start);
+    const int value_close = value_open < 0 ? -1 : text.FindForward(kAXOGvsValueClose, value_open);
+    if (value_close < 0) {
+      why = AXOGvsMalformed::kNoValue;
+      return false;
+    }
+    node.name_start = value_open + AXOGvsTokenLength(kAXOGvsValueOpen);
+    node.name_length = value_close - node.name_start;
+    if (node.name_length == 0) {
+      why = AXOGvsMalformed::kEmptyName;
+      return false;
+    }
+    const int node_close = text.FindForward(kAXOGvsNodeClose, value_close);
+    if (node_close < 0) {
+      why = AXOGvsMalformed::kNotClosed;
+      return false;
+    }
+    node.end = node_close + AXOGvsTokenLength(kAXOGvsNodeClose);
+    return true;
+  }
+
+  // What replaces a node of `include`: `content` (null for nothing) and
+  // `outcome`. kExpanded, or the bound that reading the file crossed.
+  AXOGvsExpansion Fetch(const Include& include, const AXOGvsSource*& content,
+                        AXOGvsIncludeOutcome& outcome) {
+    content = nullptr;
+    if (include.file < 0) {
+      outcome = AXOGvsIncludeOutcome::kNotFound;
+      return AXOGvsExpansion::kExpanded;
+    }
+    if (on_levels_[static_cast<std::size_t>(include.file)] > 0) {
+      outcome = AXOGvsIncludeOutcome::kCycle;
+      return AXOGvsExpansion::kExpanded;
+    }
+    const File& file = Read(include);
+    if (work_ > limits_.maxWork) return AXOGvsExpansion::kTooMuchWork;
+    if (file.result == AXOGvsFileRead::kTooLarge) return AXOGvsExpansion::kFileTooLarge;
+    content = file.content.get();
+    outcome = file.result == AXOGvsFileRead::kUnreadable ? AXOGvsIncludeOutcome::kUnreadable
+              : content == nullptr                       ? AXOGvsIncludeOutcome::kEmpty
+                                                         : AXOGvsIncludeOutcome::kIncluded;
+    return AXOGvsExpansion::kExpanded;
+  }
+
+  // A text that an include brought in, as long as every node replaced since
+  // lay within it: from `start` up to `end_from_back` characters before the
+  // end of the whole text (both stay put while only text inside changes).
+  // Such a text holds what its file's content becomes, whatever comes
+  // before or after it, so a node within it that names `file` again would
+  // bring in the same text and the same node again, for ever.
+  struct Level {
+    int start;
+    int end_from_back;
+    int file;   // FileId, -1 for the whole text
+    int depth;  // of the include that brought it in; 0 for the style sheet
+  };
+  // The texts put into the text, numbered by the order they came in: the
+  // file they came from and where they came from.
+  struct Origin {
+    CATUnicodeString path;
+    int depth;
+    const AXOGvsSource* source;
+  };
+
+  // The style sheet's root content is what an include of the style sheet
+  // brings in; it stands in the style sheet as if such an include had put
+  // it there.
+  void AddSheetAsOwnInclude(const CATUnicodeString& sheet) {
+    const int sheet_file = FileId(path_);
+    File& self = files_[static_cast<std::size_t>(sheet_file)];
+    self.read = true;
+    self.result = AXOGvsFileRead::kRead;
+    int begin = 0;
+    int end = 0;
+    if (!AXOGvsContentRange(sheet, begin, end)) return;
+    self.content = std::make_unique<AXOGvsSource>(sheet.SubString(begin, end - begin));
+    Enter(Level{begin, sheet.GetLengthInChar() - end, sheet_file, 0});
+  }
+
+  void Enter(const Level& level) {
+    levels_.push_back(level);
+    if (level.file >= 0) ++on_levels_[static_cast<std::size_t>(level.file)];
+  }
+
+  // Leaves the texts that do not hold the node that the search from `from`
+  // found between `low` and `high`. A text holds it when the node lies
+  // within it and, if the search for the mark began before the text, no
+  // mark can reach into it: its first character is still a "<".
+  void LeaveTextsNotHolding(const AXOGvsWorkingText& text, int from, int low, int high) {
+    while (levels_.size() > 1) {
+      const Level& level = levels_.back();
+      const bool holds = level.start <= low && high <= text.Length() - level.end_from_back &&
+                         (from >= level.start || text.LowerAt(level.start) == U'<');
+      if (holds) return;
+      if (level.file >= 0) --on_levels_[static_cast<std::size_t>(level.file)];
+      levels_.pop_back();
+    }
+  }
+
+  // The include that `node` names. A name that lies in one stretch of a
+  // source is taken from the text once for that place; text that comes in
+  // again and again brings the same names at the same places.
+  const Include& IncludeOf(const AXOGvsWorkingText& text, const Node& node) {
+    Place place{nullptr, 0, node.name_length};
+    const bool in_one_stretch =
+        text.InOneStretch(node.name_start, node.name_length, place.source, place.offset);
+    if (in_one_stretch) {
+      const auto known = places_.find(place);
+      if (known != places_.end()) return *known->second;
+    }
+    work_ += node.name_length;
+    const Include& include = Resolve(text.LowerSubString(node.name_start, node.name_length));
+    if (in_one_stretch) places_.emplace(place, &include);
+    return include;
+  }
 
   const Include& Resolve(const CATUnicodeString& name) {
     auto found = includes_.find(name);
     if (found == includes_.end()) {
-      Include include{AXOResolveGvsInclude(name), -1};
+      found = includes_.emplace(name, Include{nullptr, AXOResolveGvsInclude(name), -1}).first;
+      Include& include = found->second;
+      include.name = &found->first;
       if (include.path.GetLengthInChar() > 0) include.file = FileId(include.path);
-      found = includes_.emplace(name, std::move(include)).first;
     }
     return found->second;
   }
@@ -122,46 +269,82 @@ class Expansion {
   int FileId(const CATUnicodeString& path) {
     CATUnicodeString key(path);
     key.ToLower();
-    return file_ids_.emplace(key, static_cast<int>(file_ids_.size())).first->second;
-  }
-
-  bool OnChain(int origin, int file) const {
-    for (int link = origin; link >= 0; link = links_[static_cast<std::size_t>(link)].parent) {
-      if (links_[static_cast<std::size_t>(link)].file == file) return true;
+    const auto added = file_ids_.emplace(std::move(key), static_cast<int>(file_ids_.size()));
+    if (added.second) {
+      on_levels_.push_back(0);
+      files_.emplace_back();
     }
-    return false;
+    return added.first->second;
   }
 
-  const CachedFile& Read(const Include& include) {
-    auto cached = files_.find(include.file);
-    if (cached == files_.end()) {
-      CachedFile file{AXOGvsFileRead::kUnreadable, ""};
-      CATUnicodeString text;
-      file.result = AXOReadGvsFile(include.path, text);
-      if (file.result == AXOGvsFileRead::kRead) file.content = AXOGvsIncludedContent(text);
-      cached = files_.emplace(include.file, std::move(file)).first;
+  const File& Read(const Include& include) {
+    File& file = files_[static_cast<std::size_t>(include.file)];
+    if (file.read) return file;
+    file.read = true;
+    CATUnicodeString text;
+    std::int64_t bytes = 0;
+    file.result = AXOReadGvsFile(include.path, text, &bytes);
+    if (file.result == AXOGvsFileRead::kRead) {
+      work_ += bytes;
+      int begin = 0;
+      int end = 0;
+      if (AXOGvsContentRange(text, begin, end)) {
+        // Cut down in place: no second text of the file's size.
+        text.ReplaceSubString(end, text.GetLengthInChar() - end, CATUnicodeString());
+        text.ReplaceSubString(0, begin, CATUnicodeString());
+        file.content = std::make_unique<AXOGvsSource>(std::move(text));
+      }
     }
-    return cached->second;
+    return file;
   }
 
-  std::vector<Link> links_;                       // links_[0] is the style sheet itself
-  std::map<CATUnicodeString, Include> includes_;  // by name
-  std::map<CATUnicodeString, int> file_ids_;      // by lower-case path
-  std::map<int, CachedFile> files_;               // by FileId
+  AXOGvsExpansion Stop(const CATUnicodeString& name, const Include& include, int depth,
+                       AXOGvsExpansion result) {
+    if (observer_ != nullptr) {
+      observer_->OnInclude(name, include.path, depth, AXOGvsIncludeOutcome::kStopped);
+    }
+    return result;
+  }
+
+  // The scan ends at the mark at `mark`; the text is what it is now.
+  AXOGvsExpansion Malformed(AXOGvsMalformed why, const AXOGvsWorkingText& text, int mark,
+                            CATUnicodeString* expanded) {
+    if (observer_ != nullptr) {
+      const AXOGvsWorkingText::Origin at = text.OriginAt(mark);
+      const Origin& origin = origins_[static_cast<std::size_t>(at.origin)];
+      const int bytes = origin.source->Text().SubString(0, at.offset).GetLengthInByte();
+      observer_->OnMalformed(why, origin.path, origin.depth + 1, bytes);
+    }
+    Finish(text, expanded);
+    return AXOGvsExpansion::kExpanded;
+  }
+
+  void Finish(const AXOGvsWorkingText& text, CATUnicodeString* expanded) const {
+    if (expanded == nullptr) return;
+    *expanded = text.Text();
+    if (has_carriage_return_) {
+      *expanded = expanded->Strip(CATUnicodeString::CATStripModeAll, CATUnicodeChar('\r'));
+    }
+  }
+
+  const CATUnicodeString path_;
+  AXOGvsObserver* const observer_;
+  const AXOGvsLimits limits_;
+  std::int64_t work_ = 0;
+  bool has_carriage_return_ = false;
+  std::unique_ptr<AXOGvsSource> sheet_;
+  std::vector<Origin> origins_;
+  std::vector<Level> levels_;   // levels_[0] is the whole text
+  std::vector<int> on_levels_;  // by FileId: how many levels are of that file
+  std::unordered_map<CATUnicodeString, Include, TextHash> includes_;  // by name
+  std::unordered_map<Place, const Include*, PlaceHash> places_;       // by where names stand
+  std::unordered_map<CATUnicodeString, int, TextHash> file_ids_;      // by lower-case path
+  std::vector<File> files_;                                           // by FileId
 };
 
 }  // namespace
 
 AXOGvsExpansion AXOExpandGvs(const CATUnicodeString& path, CATUnicodeString* expanded,
-                             CATListValCATUnicodeString* includes) {
-  CATUnicodeString sheet;
-  switch (AXOReadGvsFile(path, sheet)) {
-    case AXOGvsFileRead::kRead:
-      break;
-    case AXOGvsFileRead::kUnreadable:
-      return AXOGvsExpansion::kUnreadable;
-    case AXOGvsFileRead::kTooLarge:
-      return AXOGvsExpansion::kTooLarge;
-  }
-  return Expansion(path).Run(sheet, expanded, includes);
+                             AXOGvsObserver* observer, const AXOGvsLimits& limits) {
+  return Expansion(path, observer, limits).Run(expanded);
 }

@@ -9,7 +9,7 @@
 #include "CATUnicodeString.h"
 
 // Files larger than this are not read: 32 MiB, four bytes for each of the
-// characters that an expanded text may hold (see kAXOGvsMaxLength).
+// characters that an expanded text may hold (see AXOGvsLimits).
 constexpr std::int64_t kAXOGvsMaxFileBytes = std::int64_t{32} * 1024 * 1024;
 
 enum class AXOGvsFileRead {
@@ -19,21 +19,29 @@ enum class AXOGvsFileRead {
 };
 
 // Reads the file at the host path `path` whole, in binary mode; its text
-// ends at its first NUL byte. `text` is set only when the result is kRead.
-AXOGvsFileRead AXOReadGvsFile(const CATUnicodeString& path, CATUnicodeString& text);
+// ends at its first NUL byte. Only a regular file is read, checked once it
+// is open (a pipe is refused, not waited for). `text` and `bytes` (when not
+// null: the number of bytes read) are set only when the result is kRead.
+AXOGvsFileRead AXOReadGvsFile(const CATUnicodeString& path, CATUnicodeString& text,
+                              std::int64_t* bytes = nullptr);
 
-// What an included file contributes in place of the include node: the
-// content of its root node, from the second "<std:node" of `fileText` up
-// to, not including, its last "</std:node". "" when one of them is missing
-// or they stand the wrong way round:
+// Where the content of an included file's root node lies in `fileText`,
+// the text that the file contributes in place of an include node: from its
+// second "<std:node" up to, not including, its last "</std:node" (searched
+// in the text's own letter case). False, with `begin` and `end`
+// unspecified, when one of them is missing or they stand the wrong way
+// round, so that the file contributes nothing:
 //   "<?xml?><std:node a><std:node b/>x</std:node>"  => "<std:node b/>x"
-//   "<std:node a></std:node>"                        => ""
-CATUnicodeString AXOGvsIncludedContent(const CATUnicodeString& fileText);
+//   "<std:node a></std:node>"                        => false
+bool AXOGvsContentRange(const CATUnicodeString& fileText, int& begin, int& end);
 
-// The path of the file that an include node names. A name holding ":" or
-// "\\" (a drive letter or a network path) is the path itself; any other is
-// looked for as "gvs_includes\" + name in the standard collection folders.
-// "" when it is not found there.
+// True when an include name is a path of its own: it holds ":" (a drive
+// letter) or "\\" (a network path), and is opened as it stands.
+bool AXOIsGvsIncludePath(const CATUnicodeString& name);
+
+// The path of the file that an include node names: the name itself when
+// AXOIsGvsIncludePath holds, else "gvs_includes\" + name looked for in the
+// standard collection folders. "" when it is not found there.
 CATUnicodeString AXOResolveGvsInclude(const CATUnicodeString& name);
 
 #endif  // AXOCorParserServicesGVSFiles_h

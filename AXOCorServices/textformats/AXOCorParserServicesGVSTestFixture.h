@@ -16,6 +16,18 @@
 #include "AXOTestTempFolder.h"
 
 class GvsTest : public ::testing::Test {
+ public:
+  // An include node naming `name`, its mark spelled `mark`.
+  static std::string IncludeNode(const std::string& name, const std::string& mark = "includefile") {
+    return "<std:node name=\"inc\" type=\"" + mark + "\"><std:strval>" + name +
+           "</std:strval></std:node>";
+  }
+  // A style-sheet file whose root node holds `content`.
+  static std::string SheetFile(const std::string& content) {
+    return "<?xml version=\"1.0\"?>\n<std:node name=\"root\" xmlns:std=\"urn:gvs\">" + content +
+           "</std:node>\n";
+  }
+
  protected:
   void SetUp() override {
     AXOPlatform::Get()->SetEnv("CATCollectionStandard", dir_.Host("std").c_str());
@@ -28,16 +40,6 @@ class GvsTest : public ::testing::Test {
     AXOPlatform::Get()->SetDriveRoot("");
   }
 
-  // An include node naming `name`, its mark spelled `mark`.
-  static std::string IncludeNode(const std::string& name, const std::string& mark = "includefile") {
-    return "<std:node name=\"inc\" type=\"" + mark + "\"><std:strval>" + name +
-           "</std:strval></std:node>";
-  }
-  // A style-sheet file whose root node holds `content`.
-  static std::string SheetFile(const std::string& content) {
-    return "<?xml version=\"1.0\"?>\n<std:node name=\"root\" xmlns:std=\"urn:gvs\">" + content +
-           "</std:node>\n";
-  }
   // Writes an include file under "<collection>\gvs_includes\" with a root
   // that holds `content`; returns its host path.
   std::string WriteInclude(const std::string& name, const std::string& content,

@@ -1,100 +1,305 @@
 #include "AXOCorParserServicesGVSText.h"
 
 #include <algorithm>
-#include <iterator>
+#include <cstdint>
+#include <string_view>
+#include <utility>
 
 namespace {
 
-// Characters moved into the scanned part at a time: small enough that a
-// replacement hands back little of what was scanned beyond the node, large
-// enough that searches run over long stretches.
-constexpr int kChunkLength = 4096;
+const std::u32string_view kTokens[kAXOGvsTokenCount] = {
+    U"\"includefile\">", U"<std:node", U"<std:strval>", U"</std:strval>", U"</std:node>"};
+constexpr int kLongestToken = 14;
+// At most one token begins at each position, and those across a seam
+// begin before it by less than the longest token.
+constexpr int kTokensAcross = kLongestToken;
 
-}  // namespace
-
-AXOGvsWorkingText::AXOGvsWorkingText(const CATUnicodeString& text, int origin)
-    : length_(text.GetLengthInChar()) {
-  if (length_ > 0) pieces_.push_back(Piece{text, 0, origin});
-}
-
-int AXOGvsWorkingText::Find(const CATUnicodeString& lowerPattern, int from) {
-  int start = from;
-  for (;;) {
-    const int found =
-        scanned_lower_.SearchSubString(lowerPattern, start, CATUnicodeString::CATSearchModeForward);
-    if (found >= 0) return found;
-    const int reached = scanned_lower_.GetLengthInChar();
-    if (!Pull()) return -1;
-    // An occurrence may begin in the last characters already searched.
-    start = std::max(from, reached - lowerPattern.GetLengthInChar() + 1);
-  }
-}
-
-int AXOGvsWorkingText::FindBackward(const CATUnicodeString& lowerPattern, int position) const {
-  const int length = scanned_lower_.GetLengthInChar();
-  if (position < 0 || position >= length) return -1;
-  return scanned_lower_.SearchSubString(lowerPattern, length - 1 - position,
-                                        CATUnicodeString::CATSearchModeBackward);
-}
-
-CATUnicodeString AXOGvsWorkingText::LowerSubString(int start, int length) const {
-  return scanned_lower_.SubString(start, length);
-}
-
-int AXOGvsWorkingText::OriginAt(int position) const {
-  auto after = std::upper_bound(runs_.begin(), runs_.end(), position,
-                                [](int p, const Run& run) { return p < run.start; });
-  return after == runs_.begin() ? -1 : std::prev(after)->origin;
-}
-
-void AXOGvsWorkingText::Replace(int start, int end, const CATUnicodeString& with, int origin) {
-  const int scanned_length = scanned_.GetLengthInChar();
-  // The scanned characters after the node go back in front of the pieces,
-  // one piece per run so that they keep their origins; the last run is
-  // pushed first so that the first one comes first.
-  for (std::size_t i = runs_.size(); i-- > 0;) {
-    const int run_end = i + 1 < runs_.size() ? runs_[i + 1].start : scanned_length;
-    if (run_end <= end) break;
-    const int run_start = std::max(runs_[i].start, end);
-    pieces_.push_back(
-        Piece{scanned_.SubString(run_start, run_end - run_start), 0, runs_[i].origin});
-  }
-  if (with.GetLengthInChar() > 0) pieces_.push_back(Piece{with, 0, origin});
-
-  scanned_.ReplaceSubString(start, scanned_length - start, "");
-  scanned_lower_.ReplaceSubString(start, scanned_length - start, "");
-  while (!runs_.empty() && runs_.back().start >= start) runs_.pop_back();
-  length_ += with.GetLengthInChar() - (end - start);
-}
-
-CATUnicodeString AXOGvsWorkingText::Text() const {
-  CATUnicodeString text(scanned_);
-  for (auto piece = pieces_.rbegin(); piece != pieces_.rend(); ++piece) {
-    text.Append(piece->text.SubString(piece->offset, piece->text.GetLengthInChar()));
-  }
-  return text;
-}
-
-bool AXOGvsWorkingText::Pull() {
-  if (pieces_.empty()) return false;
-  Piece& piece = pieces_.back();
-  const int left = piece.text.GetLengthInChar() - piece.offset;
-  const int count = std::min(kChunkLength, left);
-  AppendScanned(piece.text.SubString(piece.offset, count), piece.origin);
-  if (count == left) {
-    pieces_.pop_back();
-  } else {
-    piece.offset += count;
+// True when `token` begins at `at` in the lower-case form of `chars`,
+// which hold `count` characters.
+inline bool TokenAt(AXOGvsToken token, const char32_t* chars, int count, int at) {
+  const std::u32string_view text = kTokens[token];
+  if (at + static_cast<int>(text.size()) > count) return false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char32_t c = chars[at + static_cast<int>(i)];
+    if (c == text[i]) continue;
+    if (c < 0x80 ? c < U'A' || c > U'Z' || c + (U'a' - U'A') != text[i]
+                 : AXOGvsLowerChar(c) != text[i]) {
+      return false;
+    }
   }
   return true;
 }
 
-void AXOGvsWorkingText::AppendScanned(const CATUnicodeString& chunk, int origin) {
-  if (runs_.empty() || runs_.back().origin != origin) {
-    runs_.push_back(Run{scanned_.GetLengthInChar(), origin});
+// The first of `from` up to `end` that may begin a token (a quotation mark
+// or a "<") or is a carriage return; `end` when there is none. Every token
+// begins with a character that has no letter case. The test has no branch
+// on the character's range, which text mixes freely.
+const char32_t* NextTokenStart(const char32_t* from, const char32_t* end) {
+  constexpr std::uint64_t kWanted =
+      (std::uint64_t{1} << U'"') | (std::uint64_t{1} << U'<') | (std::uint64_t{1} << U'\r');
+  for (; from != end; ++from) {
+    const char32_t c = *from;
+    if ((((kWanted >> (c & 63)) & 1) & static_cast<std::uint64_t>(c < 64)) != 0) break;
   }
-  CATUnicodeString lower(chunk);
+  return from;
+}
+
+}  // namespace
+
+int AXOGvsTokenLength(AXOGvsToken token) {
+  return static_cast<int>(kTokens[token].size());
+}
+
+char32_t AXOGvsLowerChar(char32_t c) {
+  if (c < 0x80) return c >= U'A' && c <= U'Z' ? c + (U'a' - U'A') : c;
+  CATUnicodeString one{CATUnicodeChar(c)};
+  one.ToLower();
+  return one.Characters()[0];
+}
+
+AXOGvsSource::AXOGvsSource(CATUnicodeString text) : text_(std::move(text)) {
+  const std::u32string& characters = text_.Characters();
+  const char32_t* chars = characters.data();
+  const int count = static_cast<int>(characters.size());
+  const auto add_if_at = [&](AXOGvsToken token, int at) {
+    if (TokenAt(token, chars, count, at)) {
+      tokens_.push_back(Token{at, token});
+    }
+  };
+  const char32_t* const end = chars + count;
+  for (const char32_t* next = NextTokenStart(chars, end); next != end;
+       next = NextTokenStart(next + 1, end)) {
+    const int at = static_cast<int>(next - chars);
+    if (*next == U'"') {
+      add_if_at(kAXOGvsMark, at);
+    } else if (*next == U'\r') {
+      has_carriage_return_ = true;
+    } else if (at + 1 < count && next[1] == U'/') {
+      add_if_at(kAXOGvsValueClose, at);
+      add_if_at(kAXOGvsNodeClose, at);
+    } else {
+      add_if_at(kAXOGvsNodeOpen, at);
+      add_if_at(kAXOGvsValueOpen, at);
+    }
+  }
+}
+
+AXOGvsWorkingText::AXOGvsWorkingText(const AXOGvsSource& text, int origin)
+    : length_(text.Length()) {
+  if (length_ == 0) return;
+  pieces_.push_back(Piece{&text, 0, length_, origin});
+  const std::vector<AXOGvsSource::Token>& tokens = text.Tokens();
+  for (auto token = tokens.rbegin(); token != tokens.rend(); ++token) {
+    starts_after_[token->token].push_back(length_ - token->position);
+  }
+}
+
+int AXOGvsWorkingText::FindForward(AXOGvsToken token, int from) const {
+  const std::vector<int>& before = starts_before_[token];
+  const auto in_before = std::lower_bound(before.begin(), before.end(), from);
+  if (in_before != before.end()) return *in_before;
+  // After the gap the nearest start has the largest distance to the end
+  // that is still at most length_ - from.
+  const std::vector<int>& after = starts_after_[token];
+  const auto beyond = std::upper_bound(after.begin(), after.end(), length_ - from);
+  return beyond == after.begin() ? -1 : length_ - *std::prev(beyond);
+}
+
+int AXOGvsWorkingText::FindBackward(AXOGvsToken token, int position) const {
+  const std::vector<int>& after = starts_after_[token];
+  const auto in_after = std::lower_bound(after.begin(), after.end(), length_ - position);
+  if (in_after != after.end()) return length_ - *in_after;
+  const std::vector<int>& before = starts_before_[token];
+  const auto beyond = std::upper_bound(before.begin(), before.end(), position);
+  return beyond == before.begin() ? -1 : *std::prev(beyond);
+}
+
+template <class Visit>
+void AXOGvsWorkingText::VisitRange(int start, int count, Visit visit) const {
+  int position = start;
+  int left = count;
+  if (position < gap_ && left > 0) {
+    auto run = std::prev(std::upper_bound(runs_.begin(), runs_.end(), position,
+                                          [](int p, const Run& r) { return p < r.start; }));
+    for (; run != runs_.end() && left > 0; ++run) {
+      const int run_end = std::next(run) != runs_.end() ? std::next(run)->start : gap_;
+      const int take = std::min(run_end - position, left);
+      visit(*run->source, run->offset + (position - run->start), take, run->origin);
+      position += take;
+      left -= take;
+    }
+  }
+  int skip = position - gap_;
+  for (auto piece = pieces_.rbegin(); piece != pieces_.rend() && left > 0; ++piece) {
+    const int length = piece->end - piece->begin;
+    if (skip >= length) {
+      skip -= length;
+      continue;
+    }
+    const int take = std::min(length - skip, left);
+    visit(*piece->source, piece->begin + skip, take, piece->origin);
+    skip = 0;
+    left -= take;
+  }
+}
+
+CATUnicodeString AXOGvsWorkingText::LowerSubString(int start, int length) const {
+  CATUnicodeString lower;
+  VisitRange(start, length, [&](const AXOGvsSource& source, int offset, int count, int) {
+    lower.Append(source.Text().SubString(offset, count));
+  });
   lower.ToLower();
-  scanned_.Append(chunk);
-  scanned_lower_.Append(lower);
+  return lower;
+}
+
+char32_t AXOGvsWorkingText::LowerAt(int position) const {
+  char32_t c = 0;
+  VisitRange(position, 1, [&](const AXOGvsSource& source, int offset, int, int) {
+    c = source.Text().Characters()[static_cast<std::size_t>(offset)];
+  });
+  return AXOGvsLowerChar(c);
+}
+
+bool AXOGvsWorkingText::InOneStretch(int start, int length, const AXOGvsSource*& source,
+                                     int& offset) const {
+  int stretches = 0;
+  VisitRange(start, length, [&](const AXOGvsSource& in, int at, int, int) {
+    source = &in;
+    offset = at;
+    ++stretches;
+  });
+  return stretches == 1;
+}
+
+AXOGvsWorkingText::Origin AXOGvsWorkingText::OriginAt(int position) const {
+  Origin found{-1, -1};
+  VisitRange(position, 1, [&](const AXOGvsSource&, int offset, int, int origin) {
+    found = Origin{origin, offset};
+  });
+  return found;
+}
+
+CATUnicodeString AXOGvsWorkingText::Text() const {
+  // Made at its full length at once, then overwritten stretch by stretch.
+  CATUnicodeString text(CATUnicodeChar(U' '), length_);
+  int at = 0;
+  VisitRange(0, length_, [&](const AXOGvsSource& source, int offset, int count, int) {
+    if (offset == 0 && count == source.Length()) {
+      text.ReplaceSubString(at, count, source.Text());
+    } else {
+      text.ReplaceSubString(at, count, source.Text().SubString(offset, count));
+    }
+    at += count;
+  });
+  return text;
+}
+
+void AXOGvsWorkingText::Replace(int start, int end, const AXOGvsSource* with, int origin) {
+  MoveGap(start);
+  for (int left = end - start; left > 0;) {
+    Piece& piece = pieces_.back();
+    const int take = std::min(piece.end - piece.begin, left);
+    piece.begin += take;
+    left -= take;
+    if (piece.begin == piece.end) pieces_.pop_back();
+  }
+  // Tokens that reach into the node are gone; those after it keep their
+  // distance to the end.
+  for (int token = 0; token < kAXOGvsTokenCount; ++token) {
+    const int length = AXOGvsTokenLength(static_cast<AXOGvsToken>(token));
+    std::vector<int>& before = starts_before_[token];
+    while (!before.empty() && before.back() + length > start) before.pop_back();
+    std::vector<int>& after = starts_after_[token];
+    while (!after.empty() && length_ - after.back() < end) after.pop_back();
+  }
+  length_ -= end - start;
+
+  const int added = with != nullptr ? with->Length() : 0;
+  if (added > 0) {
+    pieces_.push_back(Piece{with, 0, added, origin});
+    length_ += added;
+  }
+  // After the gap, from the end of the new text towards the gap: tokens
+  // across its end, then its own; before the gap, those across its start.
+  AXOGvsSource::Token across[kTokensAcross];
+  if (added > 0) {
+    const int count = TokensAcross(start + added, start, start + added, across);
+    for (int i = count; i-- > 0;) {
+      starts_after_[across[i].token].push_back(length_ - across[i].position);
+    }
+    const std::vector<AXOGvsSource::Token>& own = with->Tokens();
+    for (auto token = own.rbegin(); token != own.rend(); ++token) {
+      starts_after_[token->token].push_back(length_ - start - token->position);
+    }
+  }
+  const int count = TokensAcross(start, 0, start, across);
+  for (int i = 0; i < count; ++i) starts_before_[across[i].token].push_back(across[i].position);
+}
+
+int AXOGvsWorkingText::TokensAcross(int seam, int lowest, int below,
+                                    AXOGvsSource::Token* found) const {
+  const int first = std::max({lowest, seam - kLongestToken + 1, 0});
+  const int window_end = std::min(length_, below - 1 + kLongestToken);
+  if (first >= below || first >= window_end) return 0;
+  char32_t window[2 * kLongestToken];
+  int filled = 0;
+  VisitRange(first, window_end - first,
+             [&](const AXOGvsSource& source, int offset, int count, int) {
+               const char32_t* chars = source.Text().Characters().data() + offset;
+               std::copy(chars, chars + count, window + filled);
+               filled += count;
+             });
+  int count = 0;
+  for (int at = first; at < below; ++at) {
+    for (int token = 0; token < kAXOGvsTokenCount; ++token) {
+      const int length = AXOGvsTokenLength(static_cast<AXOGvsToken>(token));
+      if (at + length > seam &&
+          TokenAt(static_cast<AXOGvsToken>(token), window, filled, at - first)) {
+        found[count++] = AXOGvsSource::Token{at, static_cast<AXOGvsToken>(token)};
+      }
+    }
+  }
+  return count;
+}
+
+void AXOGvsWorkingText::MoveGap(int position) {
+  while (gap_ < position) {
+    Piece& piece = pieces_.back();
+    const int take = std::min(piece.end - piece.begin, position - gap_);
+    AppendRun(piece.source, piece.begin, piece.origin);
+    piece.begin += take;
+    gap_ += take;
+    if (piece.begin == piece.end) pieces_.pop_back();
+  }
+  while (gap_ > position) {
+    const Run& run = runs_.back();
+    const int from = std::max(run.start, position);
+    pieces_.push_back(Piece{run.source, run.offset + (from - run.start),
+                            run.offset + (gap_ - run.start), run.origin});
+    gap_ = from;
+    if (from == run.start) runs_.pop_back();
+  }
+  for (int token = 0; token < kAXOGvsTokenCount; ++token) {
+    std::vector<int>& before = starts_before_[token];
+    std::vector<int>& after = starts_after_[token];
+    while (!after.empty() && length_ - after.back() < gap_) {
+      before.push_back(length_ - after.back());
+      after.pop_back();
+    }
+    while (!before.empty() && before.back() >= gap_) {
+      after.push_back(length_ - before.back());
+      before.pop_back();
+    }
+  }
+}
+
+void AXOGvsWorkingText::AppendRun(const AXOGvsSource* source, int offset, int origin) {
+  if (!runs_.empty()) {
+    const Run& last = runs_.back();
+    if (last.source == source && last.origin == origin &&
+        last.offset + (gap_ - last.start) == offset) {
+      return;  // the same stretch goes on
+    }
+  }
+  runs_.push_back(Run{gap_, source, offset, origin});
 }

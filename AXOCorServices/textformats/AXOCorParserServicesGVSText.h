@@ -1,78 +1,148 @@
 #ifndef AXOCorParserServicesGVSText_h
 #define AXOCorParserServicesGVSText_h
 
+// The text of a style sheet while its include nodes are expanded.
+
 #include <vector>
 
 #include "CATUnicodeString.h"
 
-// The text of a style sheet while its include nodes are expanded.
+// The pieces of text that the expansion looks for, all matched in lower
+// case: the include mark ("includefile" in quotation marks, then ">"), the
+// opening of a node, the opening and the closing of a value, and the
+// closing of a node.
+enum AXOGvsToken {
+  kAXOGvsMark,
+  kAXOGvsNodeOpen,
+  kAXOGvsValueOpen,
+  kAXOGvsValueClose,
+  kAXOGvsNodeClose,
+  kAXOGvsTokenCount
+};
+
+// The characters of a token.
+int AXOGvsTokenLength(AXOGvsToken token);
+
+// The lower-case form of one character, as CATUnicodeString::ToLower gives
+// it. Letters A to Z are lowered here (as every letter-case table does);
+// the host is asked only for characters beyond ASCII.
+char32_t AXOGvsLowerChar(char32_t c);
+
+// A text that goes into an expansion (a style sheet, or what an included
+// file contributes), read once and never changed: its characters, and where
+// each token begins in its lower-case form.
+class AXOGvsSource {
+ public:
+  explicit AXOGvsSource(CATUnicodeString text);
+
+  int Length() const { return text_.GetLengthInChar(); }
+  const CATUnicodeString& Text() const { return text_; }
+  // The occurrences of the tokens that lie wholly in the text, by position.
+  struct Token {
+    int position;
+    AXOGvsToken token;
+  };
+  const std::vector<Token>& Tokens() const { return tokens_; }
+  int TokenCount() const { return static_cast<int>(tokens_.size()); }
+  bool HasCarriageReturn() const { return has_carriage_return_; }
+
+ private:
+  CATUnicodeString text_;
+  std::vector<Token> tokens_;
+  bool has_carriage_return_ = false;
+};
+
+// The whole text, as a sequence of stretches of sources, and an index of
+// where every token begins in it.
 //
-// Expansion looks for the first include node from the start of the text
-// after every replacement, searching a lower-case copy. A replacement leaves
-// the text before the node unchanged, so the text is kept in two parts: a
-// scanned part, held whole with its lower-case copy, and after it pieces
-// that no search has reached yet. Searches move the pieces into the scanned
-// part in small chunks, only as far as they need; a replacement cuts the
-// scanned part back to the node's start and puts the new content and the
-// cut-off rest in front of the pieces. Each character is thus lowered and
-// searched a few times at most, not once per include.
+// Expansion replaces one include node at a time and then looks for the next
+// from the start of the text. Characters are never copied while it does:
+// the text is a list of stretches that refer to their source, split at a
+// gap. A replacement moves the gap to the node's start, drops the node's
+// stretches and puts the new source's stretch behind the gap. Token starts
+// before the gap are kept by position, those after it by their distance to
+// the end of the text, so that neither list changes when text at the gap
+// changes; a replacement only drops the starts of the tokens that overlap
+// the node, adds those of the new source and looks for tokens across the
+// two new seams. Every search is a binary search in the index. The gap
+// moves forward over each character once, and backward only over text that
+// a replacement then removes (and at most a token's length besides).
 //
-// Every character carries the origin given with the text it came in, a
-// number the caller uses to tell where the character came from.
+// Each stretch carries an origin, a number that the caller gives with the
+// source and gets back for each position.
 class AXOGvsWorkingText {
  public:
-  AXOGvsWorkingText(const CATUnicodeString& text, int origin);
+  // `text` (and every source given to Replace) must outlive this object.
+  AXOGvsWorkingText(const AXOGvsSource& text, int origin);
 
   // Characters in the whole text.
   int Length() const { return length_; }
 
-  // Position of the first occurrence of `lowerPattern` (in lower case) in
-  // the lower-case copy, beginning at or after `from` (>= 0); -1 when none.
-  // The occurrence found lies in the scanned part until the next Replace.
-  int Find(const CATUnicodeString& lowerPattern, int from);
+  // Position of the first occurrence of `token` that begins at or after
+  // `from`; -1 when there is none.
+  int FindForward(AXOGvsToken token, int from) const;
+  // Position of the last occurrence of `token` that begins at or before
+  // `position`; -1 when there is none.
+  int FindBackward(AXOGvsToken token, int position) const;
 
-  // The following take positions in the scanned part, that is positions
-  // that Find returned (with the found pattern) since the last Replace, or
-  // before them.
-
-  // Position of the last occurrence of `lowerPattern` in the lower-case
-  // copy that begins at or before `position`; -1 when none.
-  int FindBackward(const CATUnicodeString& lowerPattern, int position) const;
-  // `length` characters of the lower-case copy from `start`.
+  // `length` characters from `start`, in lower case.
   CATUnicodeString LowerSubString(int start, int length) const;
-  // The origin of the character at `position`.
-  int OriginAt(int position) const;
-  // Replaces the characters from `start` up to, not including, `end` by
-  // `with`, whose characters get `origin`.
-  void Replace(int start, int end, const CATUnicodeString& with, int origin);
+  // The character at `position` (0 <= position < Length()), in lower case.
+  char32_t LowerAt(int position) const;
+  // True when the `length` characters from `start` (length > 0) are one
+  // stretch of one source, with that source and the stretch's offset in it.
+  bool InOneStretch(int start, int length, const AXOGvsSource*& source, int& offset) const;
+
+  // Where the character at `position` (0 <= position < Length()) came
+  // from: the origin of its source and its offset in that source.
+  struct Origin {
+    int origin;
+    int offset;
+  };
+  Origin OriginAt(int position) const;
+
+  // Replaces the characters from `start` up to, not including, `end`
+  // (0 <= start <= end <= Length()) by the text of `with` (null for
+  // nothing), whose characters get `origin`.
+  void Replace(int start, int end, const AXOGvsSource* with, int origin);
 
   // The whole text in its own letter case.
   CATUnicodeString Text() const;
 
  private:
-  // Text not yet scanned; its characters from `offset` on are still to come.
-  struct Piece {
-    CATUnicodeString text;
+  // Characters before the gap: from `start` up to the next run's start,
+  // they are those of `source` from `offset` on.
+  struct Run {
+    int start;
+    const AXOGvsSource* source;
     int offset;
     int origin;
   };
-  // The scanned characters from `start` up to the next run's start share
-  // one origin.
-  struct Run {
-    int start;
+  // Characters after the gap: those of `source` from `begin` up to `end`.
+  struct Piece {
+    const AXOGvsSource* source;
+    int begin;
+    int end;
     int origin;
   };
+  // Calls `visit(source, offset, count, origin)` for the stretches that
+  // make up the `count` characters from `start`, in order.
+  template <class Visit>
+  void VisitRange(int start, int count, Visit visit) const;
 
-  // Moves the next chunk of the pieces into the scanned part; false when
-  // there is nothing left to move.
-  bool Pull();
-  void AppendScanned(const CATUnicodeString& chunk, int origin);
+  void MoveGap(int position);
+  void AppendRun(const AXOGvsSource* source, int offset, int origin);
+  // The tokens that begin in [lowest, below) and cover the character at
+  // `seam`, by position, into `found` (room for every token at each of the
+  // positions before a seam that a token can reach across); their number.
+  int TokensAcross(int seam, int lowest, int below, AXOGvsSource::Token* found) const;
 
-  CATUnicodeString scanned_;
-  CATUnicodeString scanned_lower_;
-  std::vector<Run> runs_;
-  std::vector<Piece> pieces_;  // the last one comes first in the text
+  std::vector<Run> runs_;      // the characters before the gap
+  std::vector<Piece> pieces_;  // the characters after it, the last piece first
+  int gap_ = 0;
   int length_ = 0;
+  std::vector<int> starts_before_[kAXOGvsTokenCount];  // positions, ascending
+  std::vector<int> starts_after_[kAXOGvsTokenCount];   // length_ - position, ascending
 };
 
 #endif  // AXOCorParserServicesGVSText_h

@@ -8,19 +8,17 @@
 #include <iostream>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "AXOCorEnvVarManager.h"
 #include "AXOCorGlobalServices.h"
-#include "AXOCorParserServices.h"
+#include "AXOCorParserServicesGVSExpander.h"
+#include "AXOCorParserServicesGVSFiles.h"
 #include "AXOPlatform.h"
 #include "AxocorCommands.h"
 #include "CATLib.h"
 
 namespace {
-
-const char kLimits[] =
-    "the text would exceed 8 Mi characters, more than 10000 include nodes would be "
-    "replaced, or a file holds more than 32 MiB";
 
 std::string Quoted(const CATUnicodeString& text) {
   return std::string("'") + text.ConvertToChar() + "'";
@@ -36,26 +34,73 @@ void CheckExists(const std::string& file) {
   }
 }
 
-// Fails with the reason why the style sheet `file` does not expand, naming
-// the include at which the expansion stopped when it got that far.
-[[noreturn]] void FailExpansion(const std::string& file) {
-  CATListValCATUnicodeString includes;
-  AXOCorParserServices::GetIncludesInGVS(file.c_str(), includes);
-  if (includes.Size() == 0) {
-    AxocorFail("cannot read the style sheet '" + file + "' (unreadable or larger than 32 MiB)");
+// The bound that `result` names.
+std::string BoundText(AXOGvsExpansion result) {
+  switch (result) {
+    case AXOGvsExpansion::kTooManyIncludes:
+      return "more than " + std::to_string(kAXOGvsMaxIncludes) + " include nodes would be replaced";
+    case AXOGvsExpansion::kTooLong:
+      return "the text would exceed " + std::to_string(kAXOGvsMaxLength / (1024 * 1024)) +
+             " Mi characters";
+    case AXOGvsExpansion::kTooMuchWork:
+      return "the bytes of the files read and the tags brought in would exceed " +
+             std::to_string(kAXOGvsMaxWork / (1024 * 1024)) + " Mi";
+    default:
+      return "the style sheet or an included file holds more than " +
+             std::to_string(kAXOGvsMaxFileBytes / (1024 * 1024)) + " MiB";
   }
-  AxocorFail("the expansion of '" + file + "' stops at include " + std::to_string(includes.Size()) +
-             " (" + Quoted(includes[includes.Size()]) + "): " + kLimits);
 }
 
-// How an include's path reads: "ok", or what is wrong with it.
-std::string IncludeState(const CATUnicodeString& path) {
+// The includes that an expansion met, with what became of each.
+struct Include {
+  CATUnicodeString path;
+  AXOGvsIncludeOutcome outcome;
+};
+class IncludeList : public AXOGvsObserver {
+ public:
+  void OnInclude(const CATUnicodeString&, const CATUnicodeString& path, int,
+                 AXOGvsIncludeOutcome outcome) override {
+    includes.push_back(Include{path, outcome});
+  }
+  std::vector<Include> includes;
+};
+
+// Fails with the reason why the style sheet `file` does not expand, naming
+// the include at which the expansion stopped when it got that far.
+[[noreturn]] void FailExpansion(const std::string& file, AXOGvsExpansion result,
+                                const std::vector<Include>& includes) {
+  if (result == AXOGvsExpansion::kUnreadable) {
+    AxocorFail("cannot read the style sheet '" + file + "'");
+  }
+  if (includes.empty()) {
+    AxocorFail("cannot expand the style sheet '" + file + "': " + BoundText(result));
+  }
+  AxocorFail("the expansion of '" + file + "' stops at include " + std::to_string(includes.size()) +
+             " (" + Quoted(includes.back().path) + "): " + BoundText(result));
+}
+
+// Why an include that could not be read or was not reached reads as it
+// does: "ok", or what is wrong with its file.
+std::string FileState(const CATUnicodeString& path) {
   if (path.GetLengthInChar() == 0) return "not found";
   if (AXOCorGlobalServices::FindDirectory(path)) return "folder";
   if (!AXOCorGlobalServices::FindFile(path)) return "missing";
   const std::string native = AXOPlatform::Get()->NativePath(path.ConvertToChar());
   std::ifstream stream(std::filesystem::u8path(native), std::ios::binary);
   return stream ? "ok" : "unreadable";
+}
+
+// How an include fared: "ok", "cycle", or what is wrong with its file.
+std::string IncludeState(const Include& include) {
+  switch (include.outcome) {
+    case AXOGvsIncludeOutcome::kIncluded:
+    case AXOGvsIncludeOutcome::kEmpty:
+      return "ok";
+    case AXOGvsIncludeOutcome::kCycle:
+      return "cycle";
+    default:
+      return FileState(include.path);
+  }
 }
 
 void RegisterExpand(CLI::App& gvs) {
@@ -68,7 +113,9 @@ void RegisterExpand(CLI::App& gvs) {
   command->callback([=] {
     CheckExists(*file);
     CATUnicodeString expanded;
-    if (!AXOCorParserServices::ExpandIncludesInGVS(file->c_str(), expanded)) FailExpansion(*file);
+    IncludeList list;
+    const AXOGvsExpansion result = AXOExpandGvs(file->c_str(), &expanded, &list);
+    if (result != AXOGvsExpansion::kExpanded) FailExpansion(*file, result, list.includes);
     const char* text = expanded.ConvertToChar();
     if (output->empty()) {
       std::cout << text;
@@ -83,29 +130,31 @@ void RegisterExpand(CLI::App& gvs) {
 void RegisterIncludes(CLI::App& gvs) {
   CLI::App* command = gvs.add_subcommand(
       "includes",
-      "Print the includes of a style sheet, one per line: ok, not found, missing, folder or "
-      "unreadable, and the path");
+      "Print the includes of a style sheet, one per line: ok, not found, missing, folder, "
+      "unreadable or cycle, and the path");
   auto file = std::make_shared<std::string>();
   command->add_option("file", *file, "The style sheet (a host path)")->required();
   command->callback([=] {
     CheckExists(*file);
-    CATListValCATUnicodeString includes;
-    AXOCorParserServices::GetIncludesInGVS(file->c_str(), includes);
-    CATUnicodeString expanded;
-    const bool complete = AXOCorParserServices::ExpandIncludesInGVS(file->c_str(), expanded);
-    if (!complete && includes.Size() == 0) FailExpansion(*file);
-    int failed = 0;
-    for (int i = 1; i <= includes.Size(); ++i) {
-      const std::string state = IncludeState(includes[i]);
-      if (state != "ok") ++failed;
-      const bool found = includes[i].GetLengthInChar() > 0;
-      std::cout << state << "\t"
-                << (found ? includes[i].ConvertToChar() : "(in no gvs_includes folder)") << "\n";
+    IncludeList list;
+    const AXOGvsExpansion result = AXOExpandGvs(file->c_str(), nullptr, &list);
+    if (result != AXOGvsExpansion::kExpanded && list.includes.empty()) {
+      FailExpansion(*file, result, list.includes);
     }
-    if (!complete) FailExpansion(*file);
+    std::size_t failed = 0;
+    for (const Include& include : list.includes) {
+      const std::string state = IncludeState(include);
+      if (state != "ok") ++failed;
+      const bool found = include.path.GetLengthInChar() > 0;
+      std::cout << state << "\t"
+                << (found ? include.path.ConvertToChar() : "(in no gvs_includes folder)") << "\n";
+    }
+    if (result != AXOGvsExpansion::kExpanded) FailExpansion(*file, result, list.includes);
     if (failed > 0) {
-      AxocorFail(std::to_string(failed) + " of " + std::to_string(includes.Size()) +
-                 " includes of '" + *file + "' cannot be read; they expand to nothing");
+      AxocorFail(std::to_string(failed) + " of " + std::to_string(list.includes.size()) +
+                 " includes of '" + *file +
+                 "' cannot be read or close a cycle; they expand to "
+                 "nothing");
     }
   });
 }
@@ -147,8 +196,9 @@ void RegisterGvsCommands(CLI::App& app) {
       "\n"
       "Includes named without a path are looked up as gvs_includes\\<name> in the folders\n"
       "of CATCollectionStandard, then CATDefaultCollectionStandard. 'includes' marks those\n"
-      "that cannot be read and exits with status 1 when there are any; every command\n"
-      "exits with status 1 when the style sheet cannot be read or expanded.");
+      "that cannot be read or close an include cycle and exits with status 1 when there\n"
+      "are any; every command exits with status 1 when the style sheet cannot be read or\n"
+      "expanded.");
   RegisterExpand(*gvs);
   RegisterIncludes(*gvs);
   RegisterList(*gvs);

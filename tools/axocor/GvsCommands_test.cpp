@@ -69,6 +69,14 @@ TEST_F(GvsCommandsTest, IncludesGivesEachIncludeAndFailsWhenOneDoesNotRead) {
                          "\nnot found\t(in no gvs_includes folder)\n");
   EXPECT_NE(bad.err.find("1 of 2 includes of '" + dir_.Host("sheet.xml") + "'"), std::string::npos)
       << bad.err;
+
+  // An include closing a cycle expands to nothing too.
+  dir_.WriteFile("std/gvs_includes/loop.xml",
+                 "<std:node><std:node/>" + Include("loop.xml") + "</std:node>");
+  const CommandTestResult cycle = RunGvs({"includes", Sheet(Include("loop.xml"))});
+  EXPECT_EQ(cycle.status, 1);
+  const std::string loop = dir_.Host("std/gvs_includes/loop.xml");
+  EXPECT_EQ(cycle.out, "ok\t" + loop + "\ncycle\t" + loop + "\n");
 }
 
 TEST_F(GvsCommandsTest, ErrorsNameTheFileAtFault) {

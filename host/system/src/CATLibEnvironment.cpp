@@ -1,7 +1,9 @@
 // Environment variables and the lookup of files through path-list variables.
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
+#include <system_error>
 
 #include "AXOPlatform.h"
 #include "CATLib.h"
@@ -33,8 +35,12 @@ int CATGetFilePathFromOfficialVariable(const char* relativePath, const char* var
     if (directory.empty()) continue;
     const std::string candidate = CATJoinHostPath(directory, relativePath);
     if (candidate.size() >= CAT_MAX_OFFICIAL_PATH) continue;
-    struct stat info;
-    if (CATGetFileInfo(candidate.c_str(), &info) == 0 && (info.st_mode & S_IFDIR) == 0) {
+    // One status call: whether it exists and is no directory is all that
+    // counts here (the file information of CATGetFileInfo takes four).
+    std::error_code error;
+    const std::filesystem::file_status status =
+        std::filesystem::status(CATNativeFsPath(candidate.c_str()), error);
+    if (std::filesystem::exists(status) && !std::filesystem::is_directory(status)) {
       std::memcpy(buffer, candidate.c_str(), candidate.size() + 1);
       return 0;
     }

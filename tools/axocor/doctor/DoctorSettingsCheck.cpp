@@ -10,6 +10,7 @@
 #include "AXOCorGlobalServices.h"
 #include "AXOCorServices.h"
 #include "CATIIniSettingManagment.h"
+#include "CATListOfCATUnicodeString.h"
 #include "CATSettingRepository.h"
 #include "DoctorChecks.h"
 #include "DoctorFiles.h"
@@ -289,10 +290,32 @@ void CheckIfc(Section& section, std::vector<std::string>& profileMaps) {
   management->Rollback();
 }
 
+// Files of the library's repositories that cannot be read: the user's
+// values in them are not used, and a save keeps them aside rather than
+// replacing them.
+void CheckUnreadableFiles(Section& section) {
+  for (const char* repository : {kDxfRepository, kIfcRepository, "AXOCatalogSettings"}) {
+    CATListValCATUnicodeString files;
+    CATSettingRepository::ListUnreadableFiles(repository, files);
+    const std::string own = std::string(repository) + ".axosettings";
+    for (int i = 1; i <= files.Size(); ++i) {
+      const std::string file = files[i].ConvertToChar();
+      const bool is_own =
+          file.size() >= own.size() && file.compare(file.size() - own.size(), own.size(), own) == 0;
+      section.Problem(0, repository,
+                      file + (is_own ? ": cannot be read as settings; the defaults are "
+                                       "used, and the next save sets the file aside"
+                                     : ": set aside by an earlier save because it could "
+                                       "not be read; the values in it are not used"));
+    }
+  }
+}
+
 }  // namespace
 
 void CheckSettings(Report& report, std::vector<std::string>& profileMaps) {
   Section& section = report.AddSection("settings", "Translator settings");
+  CheckUnreadableFiles(section);
   CheckDxf(section);
   CheckIfc(section, profileMaps);
 }

@@ -42,5 +42,28 @@ TEST(DoctorSettings, LeavesTheRepositoriesAsTheyWereRead) {
   EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}), settings);
 }
 
+// A repository file that cannot be read, and one that an earlier save set
+// aside, are problems: the user's values in them are not used.
+TEST(DoctorSettings, ReportsUnreadableAndSetAsideRepositoryFiles) {
+  AXOTestTempFolder folder;
+  std::filesystem::copy(AXOCOR_SAMPLE_INSTALLATION, folder.Native(),
+                        std::filesystem::copy_options::recursive);
+  folder.WriteFile("settings/AXOIfcExport.axosettings", "not a settings file\n");
+  folder.WriteFile("settings/AXOCatalogSettings.axosettings.unreadable", "damaged");
+  Environment environment;
+  std::string error;
+  ASSERT_TRUE(LoadInstallationFolder(folder.Native().string(), environment, error)) << error;
+  ApplyEnvironment(environment);
+  CATSettingRepositoryTesting::ResetAll();
+
+  const std::string text = FormatReportText(RunChecks(environment));
+  EXPECT_NE(text.find("AXOIfcExport.axosettings: cannot be read as settings"), std::string::npos)
+      << text;
+  EXPECT_NE(text.find("AXOCatalogSettings.axosettings.unreadable: set aside by an earlier save"),
+            std::string::npos)
+      << text;
+  EXPECT_EQ(text.find("AXODxfUnitTypeElt.axosettings: cannot"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace axocor::doctor

@@ -1,13 +1,12 @@
 // Style sheets: where each is, and whether each of its includes resolves
 // and reads.
-#include <algorithm>
-
 #include "AXOCorEnvVarManager.h"
 #include "AXOCorGlobalServices.h"
 #include "AXOCorParserServices.h"
+#include "AXOCorParserServicesGVSExpander.h"
+#include "AXOCorParserServicesGVSFiles.h"
 #include "DoctorChecks.h"
 #include "DoctorFiles.h"
-#include "DoctorIncludeScanner.h"
 
 namespace axocor::doctor {
 
@@ -48,7 +47,9 @@ std::vector<std::string> SheetFiles(const std::string& name) {
 // exists in another letter case (the library looks names up in lower case).
 std::string MissingIncludeText(const std::string& name, const std::string& sheet) {
   std::string text = "included by " + sheet + ", not found";
-  if (IsFullIncludePath(name)) return text + " (a full path, opened as written in lower case)";
+  if (AXOIsGvsIncludePath(name.c_str())) {
+    return text + " (a full path, opened as written in lower case)";
+  }
   text += " in the \"gvs_includes\" folder of any standard collection";
   for (const std::string& collection : CollectionFolders()) {
     const std::string folder = JoinPath(collection, kIncludeFolder);
@@ -62,70 +63,88 @@ std::string MissingIncludeText(const std::string& name, const std::string& sheet
   return text;
 }
 
-// Walks the includes of one file in the order of the library's expansion,
-// pairing each name with the path that the library listed for it.
-class IncludeWalk {
+std::string MalformedText(AXOGvsMalformed why) {
+  switch (why) {
+    case AXOGvsMalformed::kNoNodeStart:
+      return "an include mark without a \"<std:node\" before it";
+    case AXOGvsMalformed::kNoValue:
+      return "an include node without \"<std:strval>\" name \"</std:strval>\"";
+    case AXOGvsMalformed::kEmptyName:
+      return "an include node with an empty file name";
+    case AXOGvsMalformed::kNotClosed:
+      break;
+  }
+  return "an include node without a closing \"</std:node>\"";
+}
+
+// What the library's expansion of one style sheet met, in its order.
+class ExpansionLog : public AXOGvsObserver {
  public:
-  // `sheet` names the style sheet in texts, `sheetPath` is its file.
-  IncludeWalk(Section& section, const std::vector<std::string>& listed, const std::string& sheet,
-              const std::string& sheetPath)
-      : section_(section), listed_(listed), sheet_(sheet), sheetPath_(sheetPath) {}
+  // An include met, or (with `malformed` set) the malformed node that
+  // ended the scan, `name` then being the file that holds it.
+  struct Event {
+    std::string name;
+    std::string path;
+    int depth;
+    AXOGvsIncludeOutcome outcome;
+    std::string malformed;
+  };
 
-  void Walk(const std::string& text, std::vector<std::string>& chain, int depth) {
-    const IncludeScan scan = ScanIncludes(text);
-    for (const std::string& name : scan.names) {
-      const std::string path = next_ < listed_.size() ? listed_[next_] : std::string();
-      ++next_;
-      Visit(name, path, chain, depth);
-      if (stopped_) return;
-    }
-    if (!scan.malformed.empty()) {
-      section_.Problem(depth, Shown(chain.empty() ? sheetPath_ : chain.back()),
-                       scan.malformed + ": it and the rest of the text are not expanded");
-    }
+  void OnInclude(const CATUnicodeString& name, const CATUnicodeString& path, int depth,
+                 AXOGvsIncludeOutcome outcome) override {
+    events.push_back(Event{name.ConvertToChar(), path.ConvertToChar(), depth, outcome, ""});
+    ++includes;
+  }
+  void OnMalformed(AXOGvsMalformed why, const CATUnicodeString& file, int depth,
+                   int markByte) override {
+    events.push_back(
+        Event{file.ConvertToChar(), "", depth, AXOGvsIncludeOutcome::kStopped,
+              MalformedText(why) + " (include mark at byte " + std::to_string(markByte) + ")"});
   }
 
-  std::size_t walked() const { return next_; }
-  bool stopped() const { return stopped_; }
-
- private:
-  void Visit(const std::string& name, const std::string& path, std::vector<std::string>& chain,
-             int depth) {
-    if (path.empty()) {
-      section_.Problem(depth, name, MissingIncludeText(name, sheet_));
-      return;
-    }
-    if (std::find(chain.begin(), chain.end(), path) != chain.end()) {
-      section_.Problem(depth, name,
-                       Shown(path) + " includes itself (through " + JoinNames(chain) +
-                           "); the expansion is cut there");
-      stopped_ = true;
-      return;
-    }
-    std::string content;
-    if (!IsFile(path) || !ReadWholeFile(path, content)) {
-      section_.Problem(depth, name, Shown(path) + " cannot be read");
-      return;
-    }
-    const std::string contributed = IncludedContent(content);
-    if (contributed.empty()) {
-      section_.Note(depth, name,
-                    Shown(path) + " contributes nothing: its root node has no child node");
-      return;
-    }
-    section_.Info(depth, name, Shown(path));
-    chain.push_back(path);
-    Walk(contributed, chain, depth + 1);
-    chain.pop_back();
-  }
-
-  Section& section_;
-  const std::vector<std::string>& listed_;
-  const std::string sheet_;
-  const std::string sheetPath_;
-  std::size_t next_ = 0;
-  bool stopped_ = false;
+  std::vector<Event> events;
+  std::size_t includes = 0;
 };
+
+// Reports the includes in the order of the expansion, each under the
+// include whose text it came with. The first include cycle ends the report.
+void ReportIncludes(Section& section, const std::vector<ExpansionLog::Event>& events,
+                    const std::string& sheet) {
+  std::vector<std::string> chain;  // the includes that brought the text in, outermost first
+  for (const ExpansionLog::Event& event : events) {
+    const int depth = event.depth;
+    if (!event.malformed.empty()) {
+      section.Problem(depth, Shown(event.name),
+                      event.malformed + ": it and the rest of the text are not expanded");
+      continue;
+    }
+    chain.resize(static_cast<std::size_t>(depth - 1));
+    switch (event.outcome) {
+      case AXOGvsIncludeOutcome::kNotFound:
+        section.Problem(depth, event.name, MissingIncludeText(event.name, sheet));
+        break;
+      case AXOGvsIncludeOutcome::kCycle:
+        section.Problem(depth, event.name,
+                        Shown(event.path) + " includes itself" +
+                            (chain.empty() ? "" : " (through " + JoinNames(chain) + ")") +
+                            "; the expansion is cut there");
+        return;
+      case AXOGvsIncludeOutcome::kUnreadable:
+        section.Problem(depth, event.name, Shown(event.path) + " cannot be read");
+        break;
+      case AXOGvsIncludeOutcome::kEmpty:
+        section.Note(depth, event.name,
+                     Shown(event.path) + " contributes nothing: its root node has no child node");
+        break;
+      case AXOGvsIncludeOutcome::kIncluded:
+        section.Info(depth, event.name, Shown(event.path));
+        chain.push_back(event.path);
+        break;
+      case AXOGvsIncludeOutcome::kStopped:
+        break;  // a bound stopped the expansion, which is reported as a whole
+    }
+  }
+}
 
 void CheckStyleSheet(Section& section, const std::string& name) {
   const std::vector<std::string> files = SheetFiles(name);
@@ -134,32 +153,18 @@ void CheckStyleSheet(Section& section, const std::string& name) {
     return;
   }
   const std::string& path = files.front();
-  CATUnicodeString expanded;
-  std::string text;
-  if (!AXOCorParserServices::ExpandIncludesInGVS(path.c_str(), expanded) ||
-      !ReadWholeFile(path, text)) {
+  ExpansionLog log;
+  if (AXOExpandGvs(path.c_str(), nullptr, &log) != AXOGvsExpansion::kExpanded) {
     section.Problem(0, Shown(path), "style sheet '" + name + "' cannot be read");
     return;
   }
-  CATListValCATUnicodeString includes;
-  AXOCorParserServices::GetIncludesInGVS(path.c_str(), includes);
-  std::vector<std::string> listed;
-  for (int i = 1; i <= includes.Size(); ++i) listed.emplace_back(includes[i].ConvertToChar());
-
   section.Info(0, name,
-               Shown(path) + ", " + std::to_string(listed.size()) +
-                   (listed.size() == 1 ? " include" : " includes"));
+               Shown(path) + ", " + std::to_string(log.includes) +
+                   (log.includes == 1 ? " include" : " includes"));
   for (std::size_t i = 1; i < files.size(); ++i) {
     section.Note(1, Shown(files[i]), "not used: '" + name + "' is taken from " + Shown(path));
   }
-  IncludeWalk walk(section, listed, "style sheet '" + name + "'", path);
-  std::vector<std::string> chain;
-  walk.Walk(text, chain, 1);
-  if (!walk.stopped() && walk.walked() != listed.size()) {
-    section.Note(1, name,
-                 "the library lists " + std::to_string(listed.size()) +
-                     " includes where the doctor found " + std::to_string(walk.walked()));
-  }
+  ReportIncludes(section, log.events, "style sheet '" + name + "'");
 }
 
 }  // namespace

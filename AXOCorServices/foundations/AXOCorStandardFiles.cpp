@@ -1,0 +1,13 @@
+#include "AXOCorStandardFiles.h"
+
+#include "CATLib.h"
+
+bool AXOFindStandardFile(const CATUnicodeString& relativePath, CATUnicodeString& path) {
+  char buffer[CAT_MAX_OFFICIAL_PATH] = {};
+  const char* relative = relativePath.ConvertToChar();
+  const bool found =
+      CATGetFilePathFromOfficialVariable(relative, "CATCollectionStandard", buffer) == 0 ||
+      CATGetFilePathFromOfficialVariable(relative, "CATDefaultCollectionStandard", buffer) == 0;
+  path = buffer;
+  return found;
+}
