@@ -87,8 +87,10 @@ TEST_F(TimeStamps, ReadTheSameAfterTheZoneChangedWhileRunning) {
       const CATTime stamp = AXOCorGeomServices::GetTimeStamp(feature);
       ExpectReading(stamp, c.reading);
       ExpectReading(AXOCorGeomServices::GetUpdateStamp(feature), c.reading);
-      if (c.seconds < 0) continue;
-      // The host's conversion, both ways, under the zone just set.
+      // The host's conversion, both ways, under the zone just set; on
+      // Windows it converts no local time that lies before 1970 in UTC, so
+      // the first day is left out.
+      if (c.seconds < 86400) continue;
       CATTime converted(2024, 5, 1, 8, 0, 0);
       converted = std::int64_t{c.seconds};
       EXPECT_EQ(converted.GetTime(), c.seconds);
