@@ -73,7 +73,8 @@ TEST_F(FeatureDumpCrash, EveryKilledDumpLeavesAWholeDumpInTheFile) {
   }
   const fs::path folder = folder_.MakeFolder("dumps");
   const fs::path dump = folder / "dump.txt";
-  ASSERT_TRUE(AXOPlatform::Get()->SetEnv(kDumpFileVariable, folder_.Host("dumps\\dump.txt").c_str()));
+  ASSERT_TRUE(
+      AXOPlatform::Get()->SetEnv(kDumpFileVariable, folder_.Host("dumps\\dump.txt").c_str()));
   std::mt19937 random(20241206);
   int kill = 0;
   int walls = 0;
