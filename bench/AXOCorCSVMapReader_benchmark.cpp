@@ -18,6 +18,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "AXOBenchmarkTargets.h"
 #include "AXOCorCSVMapReader.h"
 
 namespace {
@@ -214,10 +215,12 @@ void ReadBigMap(benchmark::State& state, AXOCorCSVMapReader::enumTranslatorType 
 
 void BM_ProfileMapReadExport(benchmark::State& state) {
   ReadBigMap(state, AXOCorCSVMapReader::TranslatorExport);
+  AXOSetRatioTarget(state, 1.2);
 }
 
 void BM_ProfileMapReadImport(benchmark::State& state) {
   ReadBigMap(state, AXOCorCSVMapReader::TranslatorImport);
+  AXOSetRatioTarget(state, 1.2);
 }
 
 template <class Lookup>
@@ -242,6 +245,7 @@ void BM_GetThirdPartyProfileName(benchmark::State& state) {
          [](AXOCorCSVMapReader& reader, const CATUnicodeString& name, CATUnicodeString& out) {
            return reader.GetThirdPartyProfileName(name, out);
          });
+  AXOSetRatioTarget(state, 1.5);
 }
 
 void BM_GetQZProfileName(benchmark::State& state) {
@@ -249,6 +253,7 @@ void BM_GetQZProfileName(benchmark::State& state) {
          [](AXOCorCSVMapReader& reader, const CATUnicodeString& name, CATUnicodeString& out) {
            return reader.GetQZProfileName(name, out);
          });
+  AXOSetRatioTarget(state, 1.5);
 }
 
 BENCHMARK(BM_ProfileMapReadExport)->Unit(benchmark::kMillisecond);

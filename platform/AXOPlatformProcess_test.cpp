@@ -145,6 +145,32 @@ TEST(PlatformFiles, ChangeFileModeReportsMissingFiles) {
   fs::remove(file);
 }
 
+TEST(PlatformFiles, FileStatusTellsKindSizeAndWriteAccess) {
+  namespace fs = std::filesystem;
+  AXOTestTempFolder folder;
+  const fs::path file = folder.Native("status.txt");
+  AXOPlatform* platform = AXOPlatform::Get();
+  AXOFileStatus status;
+  EXPECT_FALSE(platform->GetFileStatus(file.u8string(), status));
+  EXPECT_FALSE(platform->GetFileStatus("", status));
+  { std::ofstream(file, std::ios::binary) << "12345"; }
+  ASSERT_TRUE(platform->GetFileStatus(file.u8string(), status));
+  EXPECT_EQ(status.kind, AXOFileStatus::kRegular);
+  EXPECT_EQ(status.size, 5u);
+  EXPECT_NE(status.permissions & 0200, 0u);
+  const auto now = std::chrono::duration_cast<std::chrono::seconds>(
+                       std::chrono::system_clock::now().time_since_epoch())
+                       .count();
+  EXPECT_LE(std::llabs(now - status.modified), 120) << "seconds since 1970, not a file clock";
+  ASSERT_EQ(platform->ChangeFileMode(file.u8string(), 0400), 0);
+  ASSERT_TRUE(platform->GetFileStatus(file.u8string(), status));
+  EXPECT_EQ(status.permissions & 0200, 0u);
+  platform->ChangeFileMode(file.u8string(), 0600);
+  ASSERT_TRUE(platform->GetFileStatus(folder.Native().u8string(), status));
+  EXPECT_EQ(status.kind, AXOFileStatus::kDirectory);
+  EXPECT_EQ(status.size, 0u);
+}
+
 // Run by KillProcessEndsAChildAtOnce as the child: waits far longer than
 // the test would, unless it is killed.
 TEST(PlatformChild, DISABLED_WaitsAMinute) {

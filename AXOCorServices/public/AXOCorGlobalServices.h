@@ -10,6 +10,10 @@
 #include "CATISpecObject.h"
 #include "CATListOfCATUnicodeString.h"
 #include "CATUnicodeString.h"
+// Publication, update and save of parts.
+#include "CATIProduct.h"
+#include "CATIPrtPart.h"
+#include "CATISpecObject.h"
 
 class CATIOsmExtension;
 typedef CATHandle<CATIOsmExtension> CATIOsmExtension_var;
@@ -49,6 +53,47 @@ class ExportedByAXOCorServices AXOCorGlobalServices {
 
   // ---- Process --------------------------------------------------------------
   static bool IsAdminMode();
+
+  // ---- Publication ----------------------------------------------------------
+  // Both find the part of `feature` (CATIMechanicalFeature), the part's
+  // product, and the product's connector to the feature, which they create
+  // when there is none; it stays, whatever the result. A missing object or
+  // interface on the way gives E_FAIL.
+  //
+  // Publish: publishes `feature` on its part's product under `name`, or
+  // under the feature's alias when `name` is empty. A knowledge parameter
+  // (CATICkeParm, no mechanical feature) is placed through its owner, and
+  // only when it also has a parent. A name already published exactly is
+  // refused (E_FAIL, nothing changes but the connector), except a `name`
+  // equal to "ElevationGridHeightReference" in any letter case, whose old
+  // publication is replaced. Once the host was asked to publish, the part
+  // gets a redraw notification, also when it refused. S_OK when the host
+  // published, else E_FAIL.
+  static HRESULT Publish(const CATISpecObject_var& feature, CATUnicodeString name);
+  // IsPublished: S_OK when `name` is still free on the product (no
+  // publication of exactly that name, letter case counting); E_FAIL when it
+  // is taken, or when `feature` is null, has no CATIAlias or lies in no part.
+  static HRESULT IsPublished(const CATISpecObject_var& feature, CATUnicodeString name);
+
+  // ---- Update and save of parts ---------------------------------------------
+  // Updates `part` and saves its document as <folder><part number>.CATPart,
+  // the part number being that of the first instance of the part's product
+  // below `rootProduct`. `folder` is used unchanged, so it ends with "\".
+  // With `setWorkMode`, then sets that instance's work mode to 0.
+  //
+  // Results: E_FAIL for a null part. S_FALSE when `folder` is empty: updated,
+  // nothing saved. E_FAIL, nothing saved, when the part has no product, the
+  // product no instance below `rootProduct` or no document. Otherwise the
+  // save's result; with `setWorkMode` the work mode is set in any case, and
+  // its result replaces a successful save's (a failed save stays a failure).
+  // A host error of the update goes to the debugger output ("Error in
+  // Updating Part: " + message, then "\n") and the save goes on. A host
+  // error after it goes there as "Error in
+  // AXOCorGlobalServices::UpdateAndSavePart() " + the save path as far as it
+  // was built + message, then "\n", and gives E_FAIL. Any other exception
+  // reaches the caller.
+  static HRESULT UpdateAndSavePart(CATUnicodeString& folder, CATIPrtPart_var& part,
+                                   CATIProduct_var& rootProduct, bool setWorkMode);
 
   // ---- Catalogs and dictionaries --------------------------------------------
   // The file <startup path>\Catalogs\<folder>\<name>.catalog of the first

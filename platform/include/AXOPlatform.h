@@ -72,6 +72,18 @@ enum class AXORegistryRead {
   kValue,    // the default text was read
 };
 
+// What GetFileStatus tells of a file.
+struct AXOFileStatus {
+  enum Kind { kRegular, kDirectory, kOther };
+  Kind kind = kOther;
+  // The permission bits 0777 as POSIX has them; on Windows 0666, or 0444
+  // for a read-only file, with 0111 added for a folder.
+  unsigned permissions = 0;
+  std::uint64_t size = 0;     // bytes, for a regular file
+  std::uint64_t links = 1;    // names of the file (always 1 on Windows)
+  std::int64_t modified = 0;  // last write, seconds since 1970-01-01 UTC
+};
+
 // What UpdateFileExclusively did.
 enum class AXOFileUpdate {
   kNotRead,     // the file cannot be opened for reading
@@ -150,6 +162,10 @@ class AXO_PLATFORM_API AXOPlatform {
   // Changes the permission bits of a file (0600 = read and write for the
   // owner). Returns 0 on success, -1 on failure. `path` is native.
   virtual int ChangeFileMode(const std::string& path, int mode) = 0;
+  // The status of the file or folder `path` (native), links followed, in
+  // one query of the system. False, `status` untouched, when nothing of that
+  // name can be reached.
+  virtual bool GetFileStatus(const std::string& path, AXOFileStatus& status) = 0;
   // Turns a host path ("\"-separated, possibly with a drive letter) into
   // the native form of this OS. See the backends for drive letters.
   virtual std::string NativePath(const std::string& hostPath) = 0;
@@ -324,6 +340,9 @@ class AXO_PLATFORM_API AXOPlatformWrapper : public AXOPlatform {
   std::string CommandLine() override { return target_->CommandLine(); }
   int ChangeFileMode(const std::string& p, int mode) override {
     return target_->ChangeFileMode(p, mode);
+  }
+  bool GetFileStatus(const std::string& p, AXOFileStatus& status) override {
+    return target_->GetFileStatus(p, status);
   }
   std::string NativePath(const std::string& p) override { return target_->NativePath(p); }
   void SetDriveRoot(const std::string& f) override { target_->SetDriveRoot(f); }

@@ -1,4 +1,4 @@
-// File services of the POSIX backend: permissions and host path mapping.
+// File services of the POSIX backend: status, permissions and host path mapping.
 #include <sys/stat.h>
 
 #include <cctype>
@@ -8,6 +8,22 @@
 
 int PosixPlatform::ChangeFileMode(const std::string& path, int mode) {
   return ::chmod(path.c_str(), static_cast<mode_t>(mode)) == 0 ? 0 : -1;
+}
+
+bool PosixPlatform::GetFileStatus(const std::string& path, AXOFileStatus& status) {
+  struct stat info;
+  if (path.empty() || path.find('\0') != std::string::npos || ::stat(path.c_str(), &info) != 0) {
+    return false;
+  }
+  status.kind = S_ISREG(info.st_mode)   ? AXOFileStatus::kRegular
+                : S_ISDIR(info.st_mode) ? AXOFileStatus::kDirectory
+                                        : AXOFileStatus::kOther;
+  status.permissions = static_cast<unsigned>(info.st_mode) & 0777;
+  status.size =
+      status.kind == AXOFileStatus::kRegular ? static_cast<std::uint64_t>(info.st_size) : 0;
+  status.links = static_cast<std::uint64_t>(info.st_nlink);
+  status.modified = static_cast<std::int64_t>(info.st_mtime);
+  return true;
 }
 
 void PosixPlatform::SetDriveRoot(const std::string& nativeFolder) {

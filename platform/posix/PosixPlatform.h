@@ -15,6 +15,7 @@ class PosixPlatform : public AXOPlatform {
   void DebugOutput(const std::string& utf8Text) override;
   std::string CommandLine() override;
   int ChangeFileMode(const std::string& path, int mode) override;
+  bool GetFileStatus(const std::string& path, AXOFileStatus& status) override;
   std::string NativePath(const std::string& hostPath) override;
   void SetDriveRoot(const std::string& nativeFolder) override;
   bool ReplaceFileAtomically(const std::string& path, const std::string& contents) override;

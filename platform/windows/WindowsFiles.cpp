@@ -1,6 +1,9 @@
-// File services of the Windows backend: permissions and host paths.
+// File services of the Windows backend: status, permissions and host paths.
 #include <io.h>
 #include <sys/stat.h>
+#include <windows.h>
+
+#include <cstdint>
 
 #include "WindowsPlatform.h"
 #include "WindowsText.h"
@@ -11,6 +14,33 @@ int WindowsPlatform::ChangeFileMode(const std::string& path, int mode) {
   if (path.empty()) return -1;
   const std::wstring wide_path = AXOWideFromUtf8(path);
   return ::_wchmod(wide_path.c_str(), mode & (_S_IREAD | _S_IWRITE)) == 0 ? 0 : -1;
+}
+
+// One query of the file's attributes. Unlike the C runtime's stat, it also
+// answers for a folder named with a trailing separator ("C:\Data\").
+bool WindowsPlatform::GetFileStatus(const std::string& path, AXOFileStatus& status) {
+  if (path.empty()) return false;
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!::GetFileAttributesExW(AXOWideFromUtf8(path).c_str(), GetFileExInfoStandard, &data)) {
+    return false;
+  }
+  const bool folder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+  const bool device = (data.dwFileAttributes & FILE_ATTRIBUTE_DEVICE) != 0;
+  status.kind = folder   ? AXOFileStatus::kDirectory
+                : device ? AXOFileStatus::kOther
+                         : AXOFileStatus::kRegular;
+  status.permissions = (data.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0 ? 0444 : 0666;
+  if (folder) status.permissions |= 0111;
+  status.size = status.kind == AXOFileStatus::kRegular
+                    ? (std::uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow
+                    : 0;
+  status.links = 1;
+  // FILETIME counts 100 ns steps since 1601-01-01 UTC.
+  const std::uint64_t ticks = (std::uint64_t{data.ftLastWriteTime.dwHighDateTime} << 32) |
+                              data.ftLastWriteTime.dwLowDateTime;
+  constexpr std::int64_t kSecondsFrom1601To1970 = 11644473600;
+  status.modified = static_cast<std::int64_t>(ticks / 10000000) - kSecondsFrom1601To1970;
+  return true;
 }
 
 // Host paths are Windows paths: drive letters, "\" and UNC names are the

@@ -10,10 +10,13 @@
 // Then the add-on at work on a model (Road.Building): the sample building is
 // opened, its part found below an instance, dumped to a file, and a feature
 // reached by its path from the part.
+// Road.PublishAndSavePart publishes a feature of the sample building and
+// saves its part; Road.ReadSavedPart, a second process, opens that file.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -30,9 +33,14 @@
 #include "CATDocument.h"
 #include "CATDocumentServices.h"
 #include "CATIAlias.h"
+#include "CATIContainer.h"
+#include "CATIDescendants.h"
 #include "CATIIniSettingManagment.h"
 #include "CATILinkableObject.h"
+#include "CATIPrdObjectPublisher.h"
 #include "CATIProduct.h"
+#include "CATIPrtContainer.h"
+#include "CATInit.h"
 #include "CATListOfCATUnicodeString.h"
 #include "CATString.h"
 #include "CATUnicodeString.h"
@@ -50,7 +58,7 @@ std::string HostPath(const fs::path& path) {
 
 const fs::path kSample = AXO_SAMPLE_INSTALLATION;
 const fs::path kWork = AXO_ROAD_WORK;
-const fs::path kModels = AXO_SAMPLE_MODELS;
+const fs::path kSampleModels = AXO_SAMPLE_MODELS;
 const std::string kProfileMap = HostPath(kSample / "profilemaps" / "ifc_export_map.csv");
 
 class Road : public ::testing::Test {
@@ -221,8 +229,8 @@ std::string NameOf(const CATBaseUnknown_var& object) {
 
 TEST_F(Road, Building) {
   CATDocument* building = nullptr;
-  ASSERT_EQ(CATDocumentServices::OpenDocument(HostPath(kModels / "Building.CATProduct").c_str(),
-                                              building, 1),
+  ASSERT_EQ(CATDocumentServices::OpenDocument(
+                HostPath(kSampleModels / "Building.CATProduct").c_str(), building, 1),
             S_OK);
   const AXOICorProductDocument_var document(building);
   ASSERT_TRUE(!!document);
@@ -235,7 +243,7 @@ TEST_F(Road, Building) {
   EXPECT_EQ(NameOf(instances[1]) + "," + NameOf(instances[2]), "Room.1,Room.2");
   CATUnicodeString partPath;
   EXPECT_EQ(AXOCorParserServices::GetPartPath(CATIProduct_var(instances[1]), partPath), S_OK);
-  EXPECT_EQ(partPath, HostPath(kModels / "Room.CATPart").c_str());
+  EXPECT_EQ(partPath, HostPath(kSampleModels / "Room.CATPart").c_str());
   CATListValCATISpecObject_var parts;
   GetDirectChildrenSpecObj(instances[1], parts);
   ASSERT_EQ(parts.Size(), 1);
@@ -276,6 +284,92 @@ TEST_F(Road, Building) {
   EXPECT_EQ(CATDocumentServices::Remove(building), S_OK);
   ASSERT_NE(room, nullptr);
   EXPECT_EQ(CATDocumentServices::Remove(room), S_OK);
+}
+
+// ---- Publication, update and save of a part -----------------------------------
+
+const fs::path kParts = AXO_ROAD_PARTS;
+
+// The first container of `document` that offers `interfaceName`, as I.
+template <class I>
+CATHandle<I> RootContainer(CATDocument* document, const char* interfaceName) {
+  const CATInit_var init(document);
+  CATBaseUnknown* root = !init ? nullptr : init->GetRootContainer(interfaceName);
+  const CATHandle<I> container(root);
+  if (root != nullptr) root->Release();
+  return container;
+}
+
+CATIPrtPart_var PartOf(CATDocument* document) {
+  const CATIPrtContainer_var container =
+      RootContainer<CATIPrtContainer>(document, "CATIPrtContainer");
+  return !container ? CATIPrtPart_var() : CATIPrtPart_var(container->GetPart());
+}
+
+// The direct child of `parent` named `name`.
+CATISpecObject_var Child(const CATISpecObject_var& parent, const char* name) {
+  CATListValCATISpecObject_var children;
+  const CATIDescendants_var descendants(parent);
+  if (!!descendants) descendants->GetDirectChildren("CATISpecObject", children);
+  for (int i = 1; i <= children.Size(); ++i) {
+    if (CATIAlias_var(children[i])->GetAlias() == name) return children[i];
+  }
+  return CATISpecObject_var();
+}
+
+// The building opens with its room; a wall of the room is published under a
+// free name, and the room's part is updated and saved under the part number
+// of its instance.
+TEST_F(Road, PublishAndSavePart) {
+  std::error_code error;
+  fs::remove_all(kParts, error);
+  fs::create_directories(kParts);
+  CATDocument* building = nullptr;
+  ASSERT_EQ(CATDocumentServices::OpenDocument(
+                HostPath(kSampleModels / "Building.CATProduct").c_str(), building, 1),
+            S_OK);
+  {
+    CATListValCATBaseUnknown_var products;
+    RootContainer<CATIContainer>(building, "CATIContainer")
+        ->ListMembersHere("CATIProduct", products);
+    ASSERT_EQ(products.Size(), 1);
+    CATIProduct_var root = products[1];
+    const std::unique_ptr<CATListValCATBaseUnknown_var> instances(root->GetChildren());
+    ASSERT_NE(instances, nullptr);
+    const CATILinkableObject_var reference =
+        CATIProduct_var((*instances)[1])->GetReferenceProduct();
+    ASSERT_TRUE(!!reference);
+    CATIPrtPart_var part = PartOf(reference->GetDocument());
+    const CATISpecObject_var wall = Child(Child(part, "Level 1"), "Wall.1");
+    ASSERT_TRUE(!!wall);
+
+    EXPECT_EQ(AXOCorGlobalServices::IsPublished(wall, "Front"), S_OK);
+    EXPECT_EQ(AXOCorGlobalServices::Publish(wall, "Front"), S_OK);
+    EXPECT_EQ(AXOCorGlobalServices::IsPublished(wall, "Front"), E_FAIL);
+    EXPECT_EQ(AXOCorGlobalServices::Publish(wall, "Front"), E_FAIL);
+
+    CATUnicodeString folder = (HostPath(kParts) + "\\").c_str();
+    EXPECT_EQ(AXOCorGlobalServices::UpdateAndSavePart(folder, part, root, true), S_OK);
+  }
+  EXPECT_TRUE(fs::is_regular_file(kParts / "Room.CATPart"));
+  EXPECT_EQ(CATDocumentServices::Remove(building), S_OK);
+}
+
+// Run as a second process after Road.PublishAndSavePart.
+TEST_F(Road, ReadSavedPart) {
+  CATDocument* room = nullptr;
+  ASSERT_EQ(CATDocumentServices::OpenDocument(HostPath(kParts / "Room.CATPart").c_str(), room, 1),
+            S_OK)
+      << "run Road.PublishAndSavePart first";
+  const CATIPrtPart_var part = PartOf(room);
+  ASSERT_TRUE(!!part);
+  const CATIPrdObjectPublisher_var publisher(part->GetProduct());
+  ASSERT_TRUE(!!publisher);
+  CATBaseUnknown_var published;
+  EXPECT_EQ(publisher->GetPublication("Front", published), S_OK);
+  EXPECT_EQ(CATIAlias_var(published)->GetAlias(), "Wall.1");
+  EXPECT_EQ(publisher->GetPublication("Entrance", published), S_OK);
+  EXPECT_EQ(CATIAlias_var(published)->GetAlias(), "Door.1");
 }
 
 }  // namespace

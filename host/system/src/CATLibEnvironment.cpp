@@ -1,9 +1,7 @@
 // Environment variables and the lookup of files through path-list variables.
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <string>
-#include <system_error>
 
 #include "AXOPlatform.h"
 #include "CATLib.h"
@@ -35,12 +33,8 @@ int CATGetFilePathFromOfficialVariable(const char* relativePath, const char* var
     if (directory.empty()) continue;
     const std::string candidate = CATJoinHostPath(directory, relativePath);
     if (candidate.size() >= CAT_MAX_OFFICIAL_PATH) continue;
-    // One status call: whether it exists and is no directory is all that
-    // counts here (the file information of CATGetFileInfo takes four).
-    std::error_code error;
-    const std::filesystem::file_status status =
-        std::filesystem::status(CATNativeFsPath(candidate.c_str()), error);
-    if (std::filesystem::exists(status) && !std::filesystem::is_directory(status)) {
+    AXOFileStatus status;
+    if (CATFileStatus(candidate.c_str(), status) && status.kind != AXOFileStatus::kDirectory) {
       std::memcpy(buffer, candidate.c_str(), candidate.size() + 1);
       return 0;
     }

@@ -11,6 +11,12 @@
 // A null or empty path gives the empty path, which names no file.
 std::filesystem::path CATNativeFsPath(const char* hostPath);
 
+struct AXOFileStatus;
+
+// The status of the file at `hostPath` through the platform (one query of
+// the system); false when nothing of that name can be reached.
+bool CATFileStatus(const char* hostPath, AXOFileStatus& status);
+
 // `directory` and `file` joined with one "\" unless the directory is empty
 // or already ends with "\" or "/" (CATMakePath without its length limit).
 std::string CATJoinHostPath(const std::string& directory, const std::string& file);

@@ -43,6 +43,12 @@ std::filesystem::path CATNativeFsPath(const char* hostPath) {
   return std::filesystem::u8path(AXOPlatform::Get()->NativePath(hostPath));
 }
 
+bool CATFileStatus(const char* hostPath, AXOFileStatus& status) {
+  if (hostPath == nullptr || *hostPath == '\0') return false;
+  AXOPlatform* platform = AXOPlatform::Get();
+  return platform->GetFileStatus(platform->NativePath(hostPath), status);
+}
+
 std::string CATJoinHostPath(const std::string& directory, const std::string& file) {
   if (directory.empty() || IsSeparator(directory.back())) return directory + file;
   return directory + '\\' + file;

@@ -12,6 +12,7 @@
 #include "CATDocumentServices.h"
 #include "ModelQueries.h"
 #include "ModelTree.h"
+#include "PartCommands.h"
 
 namespace {
 
@@ -81,8 +82,11 @@ void RegisterModelCommands(CLI::App& app) {
       "  axocor model check examples/models/Building.CATProduct\n"
       "  axocor model dump examples/models/Building.CATProduct 'Level 1\\Wall.1'\n"
       "  axocor model children examples/models/Building.CATProduct\n"
-      "  axocor model unique-name examples/models/Room.CATPart 'Level 1' Wall.1");
+      "  axocor model unique-name examples/models/Room.CATPart 'Level 1' Wall.1\n"
+      "  axocor model publish Building.CATProduct 'Room.1\\Level 1\\Wall.1' Front\n"
+      "  axocor model save-part Building.CATProduct saved/");
   RegisterShow(*group);
   RegisterCheck(*group);
   RegisterModelQueries(*group);
+  RegisterPartCommands(*group);
 }

@@ -1,0 +1,243 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "AXOCorGlobalServices.h"
+#include "AXOPlatform.h"
+#include "CATDocument.h"
+#include "CATIAlias.h"
+#include "CATIPrdObjectPublisher.h"
+#include "CATISpecUpdate.h"
+#include "CATModelTestFixture.h"
+
+namespace {
+
+// Records each call of the debugger output instead of sending it on.
+class DebugOutputRecorder : public AXOPlatformWrapper {
+ public:
+  DebugOutputRecorder() : AXOPlatformWrapper(AXOPlatform::Get()) {
+    AXOPlatform::SetForTesting(this);
+  }
+  ~DebugOutputRecorder() override { AXOPlatform::SetForTesting(nullptr); }
+  void DebugOutput(const std::string& text) override { calls.push_back(text); }
+  std::vector<std::string> calls;
+};
+
+std::vector<std::string> Files(const std::filesystem::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+    if (entry.is_regular_file()) names.push_back(entry.path().filename().u8string());
+  }
+  return names;
+}
+
+int UpdateStamp(const CATTestNode& node) {
+  return CATISpecUpdate_var(node)->GetUpdateStamp();
+}
+
+// The part and root product of a call, and its other arguments.
+struct Call {
+  CATTestNode part;
+  CATTestNode root;
+  std::string folder;  // host path
+  bool setWorkMode = false;
+};
+
+using PartSave = CATModelTest;
+
+// Texts of the two reports; "<saved>" stands for the save path.
+const char kUpdateReport[] = "Error in Updating Part: ";
+const char kSaveReport[] = "Error in AXOCorGlobalServices::UpdateAndSavePart() ";
+
+// What a call leaves behind.
+struct Outcome {
+  HRESULT result;
+  std::vector<std::string> files;   // in the case's folder
+  std::vector<std::string> output;  // calls of the debugger output
+  int updates;                      // of the wall
+  int workModeCalls;
+};
+
+typedef std::function<void(CATTestModel&, CATTestBuilding&, Call&)> Arrange;
+
+TEST_F(PartSave, UpdatesSavesAndReportsHostErrors) {
+  const std::vector<std::string> saved{"Room.CATPart"};
+  const std::vector<std::string> none;
+  const std::vector<std::string> updateReport{std::string(kUpdateReport) + "bad sketch", "\n"};
+  const std::vector<std::string> saveReport{std::string(kSaveReport) + "<saved>disk full", "\n"};
+  const struct {
+    const char* what;
+    Arrange arrange;
+    Outcome expected;
+  } cases[] = {
+      {"saved under the instance's part number",
+       [](auto&, auto&, Call&) {},
+       {S_OK, saved, none, 1, 0}},
+      {"another part number",
+       [](auto&, CATTestBuilding& b, Call&) { b.room.Product().PartNumber("Beam1"); },
+       {S_OK, {"Beam1.CATPart"}, none, 1, 0}},
+      {"folder without separator: joined unchanged",
+       [](auto&, auto&, Call& call) { call.folder += "Parts"; },
+       {S_OK, {"PartsRoom.CATPart"}, none, 1, 0}},
+      {"empty folder: updated, not saved",
+       [](auto&, auto&, Call& call) { call.folder.clear(); },
+       {S_FALSE, none, none, 1, 0}},
+      {"update error reported, save goes on",
+       [](auto&, CATTestBuilding& b, Call&) { b.door.UpdateRaises("bad sketch"); },
+       {S_OK, saved, updateReport, 1, 0}},
+      {"update error in UTF-8, empty folder",
+       [](auto&, CATTestBuilding& b, Call& call) {
+         b.wall.UpdateRaises("Skizze ung\xC3\xBCltig");
+         call.folder.clear();
+       },
+       {S_FALSE, none, {std::string(kUpdateReport) + "Skizze ung\xC3\xBCltig", "\n"}, 0, 0}},
+      {"save fails: its result",
+       [](auto&, CATTestBuilding& b, Call&) { b.room.SaveFails(); },
+       {E_FAIL, none, none, 1, 0}},
+      {"save raises: reported with the path",
+       [](auto&, CATTestBuilding& b, Call&) { b.room.SaveRaises("disk full"); },
+       {E_FAIL, none, saveReport, 1, 0}},
+      {"both raise: two reports",
+       [](auto&, CATTestBuilding& b, Call&) {
+         b.wall.UpdateRaises("bad sketch");
+         b.room.SaveRaises("disk full");
+       },
+       {E_FAIL, none, {updateReport[0], "\n", saveReport[0], "\n"}, 0, 0}},
+      {"missing folder: the save's result",
+       [](auto&, auto&, Call& call) { call.folder += "missing\\"; },
+       {E_FAIL, none, none, 1, 0}},
+      {"work mode set after the save",
+       [](auto&, auto&, Call& call) { call.setWorkMode = true; },
+       {S_OK, saved, none, 1, 1}},
+      {"a failed save stays the result when the work mode is set",
+       [](auto&, CATTestBuilding& b, Call& call) {
+         b.room.SaveFails();
+         call.setWorkMode = true;
+       },
+       {E_FAIL, none, none, 1, 1}},
+      {"work mode's failure replaces a good save's",
+       [](CATTestModel& m, auto&, Call& call) {
+         m.SetWorkModeResult(E_INVALIDARG);
+         call.setWorkMode = true;
+       },
+       {E_INVALIDARG, saved, none, 1, 1}},
+      {"save raises: no work mode",
+       [](auto&, CATTestBuilding& b, Call& call) {
+         b.room.SaveRaises("disk full");
+         call.setWorkMode = true;
+       },
+       {E_FAIL, none, saveReport, 1, 0}},
+      {"no instance below the root",
+       [](CATTestModel& m, auto&, Call& call) {
+         call.root = m.ProductDocument("c:\\Other\\Site.CATProduct").Product();
+       },
+       {E_FAIL, none, none, 1, 0}},
+      {"null root",
+       [](auto&, auto&, Call& call) { call.root = CATTestNode(); },
+       {E_FAIL, none, none, 1, 0}},
+      {"part without product",
+       [](auto&, CATTestBuilding& b, Call&) { b.room.Product().Delete(); },
+       {E_FAIL, none, none, 1, 0}},
+      {"product without document",
+       [](auto&, CATTestBuilding& b, Call&) { b.room.Product().Without(IID_CATILinkableObject); },
+       {E_FAIL, none, none, 1, 0}},
+      {"part that cannot be updated is saved",
+       [](auto&, CATTestBuilding& b, Call&) { b.room.Part().Without(IID_CATISpecObject); },
+       {S_OK, saved, none, 0, 0}},
+      {"null part: nothing",
+       [](auto&, auto&, Call& call) { call.part = CATTestNode(); },
+       {E_FAIL, none, none, 0, 0}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const std::string folder = "case";
+    std::filesystem::remove_all(folder_.Native(folder));
+    folder_.MakeFolder(folder);
+    CATTestBuilding b = CATTestBuilding::Build(model_, folder_.Host());
+    Call call{b.room.Part(), b.building.Product(), folder_.Host(folder) + "\\"};
+    c.arrange(model_, b, call);
+    const std::string saved = call.folder + "Room.CATPart";
+    DebugOutputRecorder recorder;
+    {
+      CATUnicodeString folderText(call.folder.c_str());
+      CATIPrtPart_var part = call.part;
+      CATIProduct_var root = call.root;
+      EXPECT_EQ(AXOCorGlobalServices::UpdateAndSavePart(folderText, part, root, call.setWorkMode),
+                c.expected.result);
+      EXPECT_EQ(folderText, call.folder.c_str());
+    }
+    std::vector<std::string> output = c.expected.output;
+    for (std::string& text : output) {
+      const size_t at = text.find("<saved>");
+      if (at != std::string::npos) text.replace(at, 7, saved);
+    }
+    EXPECT_EQ(recorder.calls, output);
+    EXPECT_EQ(Files(folder_.Native(folder)), c.expected.files);
+    EXPECT_EQ(UpdateStamp(b.wall), c.expected.updates);
+    ASSERT_EQ(model_.WorkModeCalls().size(), size_t(c.expected.workModeCalls));
+    if (c.expected.workModeCalls == 1) {
+      EXPECT_TRUE(model_.WorkModeCalls()[0].instance == CATIProduct_var(b.first));
+      EXPECT_EQ(model_.WorkModeCalls()[0].mode, 0);
+    }
+    EXPECT_EQ(model_.LeakedObjects(), 0);
+  }
+}
+
+TEST_F(PartSave, OtherExceptionsReachTheCaller) {
+  const struct {
+    const char* what;
+    std::function<void(CATTestBuilding&)> arrange;
+  } cases[] = {
+      {"from the update", [](CATTestBuilding& b) { b.wall.UpdateThrows("out of sketches"); }},
+      {"from the save", [](CATTestBuilding& b) { b.room.SaveThrows("out of disks"); }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    CATTestBuilding b = CATTestBuilding::Build(model_, folder_.Host());
+    c.arrange(b);
+    DebugOutputRecorder recorder;
+    {
+      CATUnicodeString folder(folder_.Host("").c_str());
+      folder.Append("\\");
+      CATIPrtPart_var part = b.room.Part();
+      CATIProduct_var root = b.building.Product();
+      EXPECT_THROW(AXOCorGlobalServices::UpdateAndSavePart(folder, part, root, true),
+                   std::runtime_error);
+    }
+    EXPECT_TRUE(recorder.calls.empty());
+    EXPECT_TRUE(model_.WorkModeCalls().empty());
+    EXPECT_EQ(model_.LeakedObjects(), 0);
+  }
+}
+
+// The saved file is a document that opens again, with the part brought up
+// to date and what was published on it.
+TEST_F(PartSave, TheSavedPartOpensAgain) {
+  {
+    CATTestBuilding b = CATTestBuilding::Build(model_, folder_.Host());
+    ASSERT_EQ(AXOCorGlobalServices::Publish(b.wall, "Front"), S_OK);
+    b.room.Product().PartNumber("R-7");
+    CATUnicodeString folder(folder_.MakeFolder("saved").u8string().c_str());
+    folder.Append("/");
+    CATIPrtPart_var part = b.room.Part();
+    CATIProduct_var root = b.building.Product();
+    ASSERT_EQ(AXOCorGlobalServices::UpdateAndSavePart(folder, part, root, false), S_OK);
+  }
+  EXPECT_EQ(model_.LeakedObjects(), 0);
+
+  const CATTestDocument room = model_.Open(folder_.Host("saved\\R-7.CATPart").c_str());
+  ASSERT_NE(room.Document(), nullptr);
+  const CATIPrdObjectPublisher_var publisher = room.Product();
+  ASSERT_TRUE(!!publisher);
+  CATBaseUnknown_var wall;
+  EXPECT_EQ(publisher->GetPublication("Front", wall), S_OK);
+  EXPECT_EQ(CATIAlias_var(wall)->GetAlias(), "Wall.1");
+  EXPECT_EQ(CATISpecUpdate_var(wall)->GetUpdateStamp(), 1);
+  EXPECT_EQ(publisher->GetPublication("Entrance", wall), S_OK);
+}
+
+}  // namespace

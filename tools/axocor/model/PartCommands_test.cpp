@@ -1,0 +1,153 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "AXOTestTempFolder.h"
+#include "AxocorCommands.h"
+#include "CATIAlias.h"
+#include "CATIPrdObjectPublisher.h"
+#include "CATTestModel.h"
+#include "CommandTestRun.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A copy of the sample building in a folder of the test's own.
+class PartCommands : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (const char* file : {"Building.CATProduct", "Room.CATPart"}) {
+      fs::copy_file(fs::path(AXOCOR_SAMPLE_MODELS) / file, folder_.Native(file));
+    }
+  }
+  void TearDown() override { EXPECT_EQ(model_.LeakedObjects(), 0); }
+
+  // Runs "axocor model <args>" and closes what it opened.
+  CommandTestResult Run(const std::vector<std::string>& args) {
+    std::vector<std::string> all{"model"};
+    all.insert(all.end(), args.begin(), args.end());
+    const CommandTestResult result = RunCommandForTest(RegisterModelCommands, all);
+    model_.LeakedObjects();
+    return result;
+  }
+
+  // The publications of the part document `file`, "name->feature" each.
+  std::string Publications(const std::string& file) {
+    const CATTestDocument room = model_.Open(folder_.Host(file).c_str());
+    std::string text;
+    if (room.Document() == nullptr) return "(cannot be opened)";
+    const CATIPrdObjectPublisher_var publisher = room.Product();
+    CATListValCATUnicodeString names;
+    publisher->ListPublications(names);
+    for (int i = 1; i <= names.Size(); ++i) {
+      CATBaseUnknown_var object;
+      publisher->GetPublication(names[i], object);
+      text += std::string(i > 1 ? " " : "") + names[i].ConvertToChar() + "->" +
+              CATIAlias_var(object)->GetAlias().ConvertToChar();
+    }
+    model_.LeakedObjects();
+    return text;
+  }
+
+  CATTestModel model_;
+  AXOTestTempFolder folder_;
+};
+
+TEST_F(PartCommands, PublishSavesThePublicationInThePartDocument) {
+  const std::string building = folder_.Host("Building.CATProduct");
+  const std::string room = folder_.Host("Room.CATPart");
+  const struct {
+    std::vector<std::string> args;
+    int status;
+    const char* out;
+    const char* err;
+    const char* publications;  // of the room afterwards
+  } cases[] = {
+      {{building, "Room.1\\Level 1\\Wall.1", "Front"},
+       0,
+       "published as \"Front\"; saved ",
+       "",
+       "Entrance->Door.1 Front->Wall.1"},
+      {{room, "\\Level 1\\Wall.2"},
+       0,
+       "published as \"Wall.2\"; saved ",
+       "",
+       "Entrance->Door.1 Front->Wall.1 Wall.2->Wall.2"},
+      {{room, "Level 1\\Wall.1\\Height", "H"},
+       0,
+       "published as \"H\"; saved ",
+       "",
+       "Entrance->Door.1 Front->Wall.1 Wall.2->Wall.2 H->Height"},
+      {{building, "Room.2\\Level 1\\Door.1", "Front"},
+       1,
+       "",
+       "not published as \"Front\": the name is taken",
+       "Entrance->Door.1 Front->Wall.1 Wall.2->Wall.2 H->Height"},
+      {{room, "Level 1\\Wall.9"}, 1, "", "no feature \"Wall.9\" below \"Level 1\"", nullptr},
+      {{building, "Room.3\\Level 1"},
+       1,
+       "",
+       "no instance \"Room.3\" below the root product",
+       nullptr},
+      {{building, ""}, 1, "", "the path must start with an instance", nullptr},
+      {{folder_.Host("None.CATPart"), "Roof"}, 1, "", "cannot open", nullptr},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.args[1]);
+    std::vector<std::string> args{"publish"};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    const CommandTestResult result = Run(args);
+    EXPECT_EQ(result.status, c.status) << result.err;
+    EXPECT_EQ(result.out.rfind(c.out, 0), 0u) << result.out;
+    if (c.status == 0) {
+      EXPECT_NE(result.out.find(room), std::string::npos) << result.out;
+    }
+    EXPECT_NE(result.err.find(c.err), std::string::npos) << result.err;
+    if (c.publications != nullptr) {
+      EXPECT_EQ(Publications("Room.CATPart"), c.publications);
+    }
+  }
+}
+
+TEST_F(PartCommands, SavePartSavesEachPartOnceUnderItsPartNumber) {
+  const std::string building = folder_.Host("Building.CATProduct");
+  folder_.MakeFolder("out");
+  const struct {
+    const char* what;
+    std::string folder;
+    int status;
+    std::string out;
+    const char* err;
+  } cases[] = {
+      {"folder with separator", folder_.Host("out") + "\\", 0,
+       "Room: saved as " + folder_.Host("out\\Room.CATPart") + "\n", ""},
+      {"separator added", folder_.Host("out"), 0,
+       "Room: saved as " + folder_.Host("out\\Room.CATPart") + "\n", ""},
+      {"empty folder: updated only", "", 0, "Room: updated, not saved\n", ""},
+      {"missing folder", folder_.Host("missing"), 1, "Room: not saved (0x80004005)\n",
+       "1 of 1 parts not saved"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    fs::remove(folder_.Native("out/Room.CATPart"));
+    const CommandTestResult result = Run({"save-part", building, c.folder});
+    EXPECT_EQ(result.status, c.status) << result.err;
+    EXPECT_EQ(result.out, c.out);
+    EXPECT_NE(result.err.find(c.err), std::string::npos) << result.err;
+    const bool saved = c.folder.rfind(folder_.Host("out"), 0) == 0;
+    EXPECT_EQ(fs::exists(folder_.Native("out/Room.CATPart")), saved);
+    if (saved) {
+      EXPECT_EQ(Publications("out\\Room.CATPart"), "Entrance->Door.1");
+    }
+  }
+
+  const CommandTestResult part = Run({"save-part", folder_.Host("Room.CATPart"), folder_.Host()});
+  EXPECT_EQ(part.status, 1);
+  EXPECT_NE(part.err.find("no part is instantiated below the root product"), std::string::npos)
+      << part.err;
+}
+
+}  // namespace
