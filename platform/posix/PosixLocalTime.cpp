@@ -14,6 +14,10 @@ bool PosixPlatform::LocalTimeFromSeconds(std::int64_t seconds, AXOCalendarTime& 
   }
   const std::time_t time = static_cast<std::time_t>(seconds);
   std::tm fields{};
+  // localtime_r, unlike mktime, need not read TZ again (glibc's does not):
+  // without tzset a zone set while running would be seen by one direction
+  // of the conversion and not by the other.
+  ::tzset();
   if (::localtime_r(&time, &fields) == nullptr) return false;
   local = AXOCalendarFromTm(fields);
   return true;

@@ -11,6 +11,9 @@
 bool WindowsPlatform::LocalTimeFromSeconds(std::int64_t seconds, AXOCalendarTime& local) {
   const __time64_t time = static_cast<__time64_t>(seconds);
   struct tm fields = {};
+  // The C runtime reads TZ once, on its first conversion; _tzset reads it
+  // again, so that both directions follow a zone set while running.
+  ::_tzset();
   if (::_localtime64_s(&fields, &time) != 0) return false;
   local = AXOCalendarFromTm(fields);
   return true;
@@ -19,6 +22,7 @@ bool WindowsPlatform::LocalTimeFromSeconds(std::int64_t seconds, AXOCalendarTime
 bool WindowsPlatform::SecondsFromLocalTime(const AXOCalendarTime& local, std::int64_t& seconds) {
   if (local.year < std::numeric_limits<int>::min() + 1900) return false;
   std::tm fields = AXOTmFromCalendar(local);
+  ::_tzset();
   // _mktime64 covers 1970-01-01 00:00:00 to 3000-12-31 23:59:59 UTC and
   // reports anything else as -1, which is never a valid result here.
   const __time64_t result = ::_mktime64(&fields);

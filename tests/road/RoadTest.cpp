@@ -7,6 +7,9 @@
 //   5. an option is changed and the repository saved through the
 //      management interface;
 // and, in a second process (Road.ReadBack), the saved options read back.
+// Then the add-on at work on a model (Road.Building): the sample building is
+// opened, its part found below an instance, dumped to a file, and a feature
+// reached by its path from the part.
 // Road.PublishAndSavePart publishes a feature of the sample building and
 // saves its part; Road.ReadSavedPart, a second process, opens that file.
 // Road.CatalogEntry finds a section of the sample catalog by its name.
@@ -20,10 +23,12 @@
 #include <string>
 #include <vector>
 
+#include "AXOAttPackageBaseServices.h"
 #include "AXOCorCSVMapReader.h"
 #include "AXOCorGeomServices.h"
 #include "AXOCorGlobalServices.h"
 #include "AXOCorInstrumentation.h"
+#include "AXOCorParserServices.h"
 #include "AXOCorServices.h"
 #include "AXOICorProductDocument.h"
 #include "AXOITrsIfcSettingAtt.h"
@@ -37,6 +42,7 @@
 #include "CATIIniSettingManagment.h"
 #include "CATILinkableObject.h"
 #include "CATIPrdObjectPublisher.h"
+#include "CATIProduct.h"
 #include "CATIPrtContainer.h"
 #include "CATInit.h"
 #include "CATListOfCATUnicodeString.h"
@@ -83,7 +89,7 @@ class Road : public ::testing::Test {
   }
 };
 
-// The report's lines, without line ends.
+// A text file's lines, without line ends.
 std::vector<std::string> Lines(const std::string& nativePath) {
   std::ifstream in(nativePath, std::ios::binary);
   std::vector<std::string> lines;
@@ -218,6 +224,70 @@ TEST_F(Road, ReadBack) {
   EXPECT_EQ(settings->GetExportMapFileName(text), S_OK);
   EXPECT_EQ(text, kProfileMap.c_str());
   settings->Release();
+}
+
+std::string NameOf(const CATBaseUnknown_var& object) {
+  const CATIAlias_var alias(object);
+  return !alias ? "" : alias->GetAlias().ConvertToChar();
+}
+
+TEST_F(Road, Building) {
+  CATDocument* building = nullptr;
+  ASSERT_EQ(CATDocumentServices::OpenDocument(
+                HostPath(kSampleModels / "Building.CATProduct").c_str(), building, 1),
+            S_OK);
+  const AXOICorProductDocument_var document(building);
+  ASSERT_TRUE(!!document);
+  const CATISpecObject_var root = document->GetRootObject();
+
+  // The instances of the room, and below the first the room's part.
+  CATListValCATISpecObject_var instances;
+  GetDirectChildrenSpecObj(root, instances);
+  ASSERT_EQ(instances.Size(), 2);
+  EXPECT_EQ(NameOf(instances[1]) + "," + NameOf(instances[2]), "Room.1,Room.2");
+  CATUnicodeString partPath;
+  EXPECT_EQ(AXOCorParserServices::GetPartPath(CATIProduct_var(instances[1]), partPath), S_OK);
+  EXPECT_EQ(partPath, HostPath(kSampleModels / "Room.CATPart").c_str());
+  CATListValCATISpecObject_var parts;
+  GetDirectChildrenSpecObj(instances[1], parts);
+  ASSERT_EQ(parts.Size(), 1);
+  const CATISpecObject_var part = parts[1];
+  EXPECT_EQ(NameOf(part), "Room");
+
+  // The part's dump, to a file.
+  fs::create_directories(kWork / "model");
+  const CATUnicodeString dumpFile = HostPath(kWork / "model" / "Room.txt").c_str();
+  AXOCorGlobalServices::PrintAllLinks(part, &dumpFile);
+  const std::vector<std::string> dump = Lines((kWork / "model" / "Room.txt").string());
+  ASSERT_EQ(dump.size(), 12u);
+  EXPECT_EQ(dump[0], "------------------ content  ---------------------");
+  EXPECT_EQ(dump[1], "name: Room type: Part Supertype: MechanicalFeature");
+  EXPECT_EQ(dump[6], "    Name: Layers Type: tk_list(tk_string) Quality: sp_NEUTRAL");
+  EXPECT_EQ(dump[11], "----------------- end content  -----------------");
+
+  // A feature path from the part, picked as the active element; its wall
+  // lies in the part, has a time stamp and a free name for its next sibling.
+  AXOAttPackageBaseServices::SetActiveUIElement(part);
+  CATISpecObject_var wall;
+  EXPECT_TRUE(AXOCorParserServices::GetFeatureFromPathElement("Room\\Level 1\\Wall.1", wall));
+  EXPECT_EQ(NameOf(wall), "Wall.1");
+  EXPECT_TRUE(AXOCorGlobalServices::IsSamePart(part, wall));
+  const CATTime stamp = AXOCorGeomServices::GetTimeStamp(wall);
+  EXPECT_EQ(stamp, CATTime(2023, 11, 14, 22, 16, 40));  // 1700000200 s
+  CATISpecObject_var level;
+  EXPECT_TRUE(AXOCorParserServices::GetFeatureFromPathElement("Room\\Level 1", level));
+  CATUnicodeString unique;
+  EXPECT_FALSE(
+      AXOCorParserServices::GetUniqueArcFeatureName(level, CATISpecObject_var(), "Wall.1", unique));
+  EXPECT_EQ(unique, "Wall.3");
+  AXOAttPackageBaseServices::SetActiveUIElement(CATISpecObject_var());
+
+  CATDocument* room = nullptr;
+  const CATILinkableObject_var linkable(part);
+  if (!!linkable) room = linkable->GetDocument();
+  EXPECT_EQ(CATDocumentServices::Remove(building), S_OK);
+  ASSERT_NE(room, nullptr);
+  EXPECT_EQ(CATDocumentServices::Remove(room), S_OK);
 }
 
 // ---- Publication, update and save of a part -----------------------------------

@@ -37,8 +37,9 @@ void RegisterCatalogEntryCommand(CLI::App& group);
 void RegisterUnitCommands(CLI::App& app);
 // "doctor": checks an installation (DoctorCommand.cpp).
 void RegisterDoctorCommand(CLI::App& app);
-// "model show|check|box": documents of the host's model (model/ModelCommands.cpp,
-// model/BoxCommand.cpp).
+// "model show|check|box|dump|children|unique-name": documents of the host's
+// model and queries on their features (model/ModelCommands.cpp,
+// model/BoxCommand.cpp, model/ModelQueries.cpp).
 void RegisterModelCommands(CLI::App& app);
 
 // Ends the running command: writes "axocor: error: <message>" to standard

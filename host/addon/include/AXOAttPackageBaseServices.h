@@ -15,6 +15,10 @@ class CATHOST_API AXOAttPackageBaseServices {
   // null: E_FAIL. In the stand-in a test chooses the element
   // (CATTestModel::SetActiveElement).
   static HRESULT GetActiveUIElement(CATISpecObject_var& element);
+  // Stand-in only: makes `element` the active element (null: none), as the
+  // user does by picking one in the interface. For programs that play the
+  // interface, such as axocor; tests use CATTestModel::SetActiveElement.
+  static void SetActiveUIElement(const CATISpecObject_var& element);
 };
 
 #endif  // AXOAttPackageBaseServices_h

@@ -152,6 +152,32 @@ TEST(CATTime, UnconvertibleSecondsLeaveTheTimeUnchanged) {
   ExpectFields(time, {2024, 5, 1, 8, 0, 0});
 }
 
+TEST(CATTime, ConversionsFollowAZoneChangedWhileRunning) {
+  // Zones given as rules, which need no zone data; each is set in turn
+  // before any other conversion runs under it. 1970-01-03 00:00:00 UTC:
+  const std::int64_t kSeconds = 2 * 86400;
+  std::string saved;
+  const bool had_zone = AXOPlatform::Get()->GetEnv("TZ", saved);
+  const struct {
+    const char* zone;
+    Fields local;
+  } cases[] = {
+      {"UTC0", {1970, 1, 3, 0, 0, 0}},
+      {"EST5", {1970, 1, 2, 19, 0, 0}},
+      {"JST-9", {1970, 1, 3, 9, 0, 0}},
+      {"UTC0", {1970, 1, 3, 0, 0, 0}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.zone);
+    ASSERT_TRUE(AXOPlatform::Get()->SetEnv("TZ", c.zone));
+    CATTime time(2024, 5, 1, 8, 0, 0);
+    time = kSeconds;
+    ExpectFields(time, c.local);
+    EXPECT_EQ(time.GetTime(), kSeconds);
+  }
+  AXOPlatform::Get()->SetEnv("TZ", had_zone ? saved.c_str() : nullptr);
+}
+
 TEST(CATTime, FollowsTheRulesOfBerlin) {
   if (TimeZone() != "Europe/Berlin") GTEST_SKIP() << "runs under TZ=Europe/Berlin";
   CATTime epoch;

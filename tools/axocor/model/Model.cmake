@@ -15,6 +15,10 @@ if(AXO_BUILD_TESTS)
   add_test(NAME axocor.model.box COMMAND axocor model box ${AXO_SAMPLE_MODELS}/Building.CATProduct)
   set_tests_properties(axocor.model.box PROPERTIES PASS_REGULAR_EXPRESSION
     "^\"Building\": x 0 \\.\\. 10000  y 0 \\.\\. 4000  z 0 \\.\\. 2700\n$")
+  add_test(NAME axocor.model.dump
+           COMMAND axocor model dump ${AXO_SAMPLE_MODELS}/Building.CATProduct "Level 1\\Wall.1")
+  set_tests_properties(axocor.model.dump PROPERTIES PASS_REGULAR_EXPRESSION
+    "name: Wall.1 type: Wall Supertype: MechanicalFeature.*parent  -+\r?\nName: Door.1  Type: Door")
   set(damaged ${CMAKE_CURRENT_BINARY_DIR}/model-test/Damaged.CATProduct)
   file(READ ${AXO_SAMPLE_MODELS}/Building.CATProduct building)
   string(SUBSTRING "${building}" 0 200 building)

@@ -11,6 +11,7 @@
 #include "CATDocument.h"
 #include "CATDocumentFileCheck.h"
 #include "CATDocumentServices.h"
+#include "ModelQueries.h"
 #include "ModelTree.h"
 #include "PartCommands.h"
 
@@ -80,11 +81,15 @@ void RegisterModelCommands(CLI::App& app) {
       "Examples:\n"
       "  axocor model show examples/models/Building.CATProduct\n"
       "  axocor model check examples/models/Building.CATProduct\n"
+      "  axocor model dump examples/models/Building.CATProduct 'Level 1\\Wall.1'\n"
+      "  axocor model children examples/models/Building.CATProduct\n"
+      "  axocor model unique-name examples/models/Room.CATPart 'Level 1' Wall.1\n"
       "  axocor model publish Building.CATProduct 'Room.1\\Level 1\\Wall.1' Front\n"
       "  axocor model save-part Building.CATProduct saved/\n"
       "  axocor model box examples/models/Room.CATPart \"Level 1\\Wall.1\"");
   RegisterShow(*group);
   RegisterCheck(*group);
+  RegisterModelQueries(*group);
   RegisterPartCommands(*group);
   RegisterBoxCommand(*group);
 }

@@ -186,4 +186,79 @@ TEST_F(ModelCommands, BoxPrintsTheBoxOfTheRootOrOfAnObjectBelowIt) {
   }
 }
 
+TEST_F(ModelCommands, QueriesReachFeaturesByTheirPathFromThePart) {
+  const std::string building = HostSample() + "\\Building.CATProduct";
+  const std::string room = HostSample() + "\\Room.CATPart";
+  const std::string content = "------------------ content  ---------------------\n";
+  const std::string endContent = "----------------- end content  -----------------\n";
+  const struct {
+    std::vector<std::string> args;
+    int status;
+    std::string out;  // exactly
+    const char* err;  // a part of it
+  } cases[] = {
+      {{"dump", building},
+       0,
+       content + "name: Room type: Part Supertype: MechanicalFeature\n" +
+           "--name: Level 1 type: Level Supertype: \n" +
+           "----name: Wall.1 type: Wall Supertype: MechanicalFeature\n" + "    Attributes :\n" +
+           "    Name: Height Type: tk_double Quality: sp_IN\n" +
+           "    Name: Layers Type: tk_list(tk_string) Quality: sp_NEUTRAL\n" +
+           "------name: Height type:  Supertype: \n" +
+           "----name: Wall.2 type: Wall Supertype: MechanicalFeature\n" +
+           "----name: Door.1 type: Door Supertype: \n" + "--name: Roof type: Roof Supertype: \n" +
+           endContent,
+       ""},
+      {{"dump", room, "Level 1\\Wall.1"},
+       0,
+       content + "name: Wall.1 type: Wall Supertype: MechanicalFeature\n" + "Attributes :\n" +
+           "Name: Height Type: tk_double Quality: sp_IN\n" +
+           "Name: Layers Type: tk_list(tk_string) Quality: sp_NEUTRAL\n" +
+           "--name: Height type:  Supertype: \n" + endContent +
+           "------------------ parent  ---------------------\n" + "Name: Door.1  Type: Door\n" +
+           "----------------- end parent  -----------------\n",
+       ""},
+      {{"dump", building, "Level 1\\Window.1"}, 1, "", "no feature at 'Level 1\\Window.1'"},
+      {{"dump", building, "Roof", "-o", folder_.Host("missing\\dump.txt")}, 1, "", "cannot write"},
+      {{"dump", building, "Roof", "-o", folder_.Host()}, 1, "", "is a folder"},
+      {{"children", building}, 0, "\"Room.1\"  type Product\n\"Room.2\"  type Product\n", ""},
+      {{"children", room}, 0, "\"Level 1\"  type Level\n\"Roof\"  type Roof\n", ""},
+      {{"children", building, "Level 1"},
+       0,
+       "\"Wall.1\"  type Wall\n\"Wall.2\"  type Wall\n\"Door.1\"  type Door\n",
+       ""},
+      {{"children", room, "Roof"}, 0, "", ""},
+      {{"unique-name", building, "Level 1", "Wall.1"}, 0, "Wall.3\n", ""},
+      {{"unique-name", room, "Level 1", "Window"}, 0, "Window\n", ""},
+      {{"unique-name", room, "", "Roof"}, 0, "Roof.1\n", ""},
+      {{"unique-name", room, "Level 2", "Wall"}, 1, "", "no feature at 'Level 2'"},
+      {{"children", folder_.Host("Missing.CATPart")}, 1, "", "cannot open"},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::string> args{"model"};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    SCOPED_TRACE(args[1] + " " + args.back());
+    const CommandTestResult run = RunCommandForTest(RegisterModelCommands, args);
+    EXPECT_EQ(run.status, c.status) << run.err;
+    EXPECT_EQ(run.out, c.out);
+    EXPECT_NE(run.err.find(c.err), std::string::npos) << run.err;
+    EXPECT_EQ(model_.LeakedObjects(), 0) << "every document closed";
+  }
+}
+
+TEST_F(ModelCommands, DumpToAFileWritesWhatStandardOutputWouldShow) {
+  const std::string room = HostSample() + "\\Room.CATPart";
+  const CommandTestResult shown =
+      RunCommandForTest(RegisterModelCommands, {"model", "dump", room, "Level 1"});
+  folder_.WriteFile("dump.txt", "an older and longer text than the dump of the level, by far");
+  const CommandTestResult written = RunCommandForTest(
+      RegisterModelCommands, {"model", "dump", room, "Level 1", "-o", folder_.Host("dump.txt")});
+  EXPECT_EQ(written.status, 0) << written.err;
+  EXPECT_EQ(written.out, "");
+  std::ifstream file(folder_.Native("dump.txt"), std::ios::binary);
+  EXPECT_EQ(std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>()),
+            shown.out);
+  EXPECT_NE(shown.out.find("--name: Door.1 type: Door"), std::string::npos) << shown.out;
+}
+
 }  // namespace

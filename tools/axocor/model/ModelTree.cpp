@@ -161,3 +161,10 @@ class TreePrinter {
 std::vector<CATDocument*> PrintModelTree(CATDocument* document, std::ostream& out) {
   return TreePrinter(out).Print(document);
 }
+
+std::vector<CATDocument*> ModelDocuments(CATDocument* document) {
+  // The printer's walk is the one way to meet them; a stream without a
+  // buffer drops the text.
+  std::ostream nowhere(nullptr);
+  return PrintModelTree(document, nowhere);
+}

@@ -26,5 +26,8 @@ class CATDocument;
 
 // Prints the trees; returns the documents printed, `document` first.
 std::vector<CATDocument*> PrintModelTree(CATDocument* document, std::ostream& out);
+// The documents that PrintModelTree prints for `document`: those that
+// opening it with its references opened, for a command to close them.
+std::vector<CATDocument*> ModelDocuments(CATDocument* document);
 
 #endif  // ModelTree_h

@@ -1,0 +1,56 @@
+#include "AXOCorNumberedName.h"
+
+#include <limits>
+
+namespace {
+
+constexpr int kLargest = std::numeric_limits<int>::max();
+
+// A name split into a stem and the number that follows it.
+struct NumberedName {
+  CATUnicodeString stem;
+  int number = 0;
+  bool numbered = false;  // false: candidates put "." between stem and number
+};
+
+// The trailing run of decimal digits is the number. A run whose value does
+// not fit an int, or is the largest int and cannot be continued, makes no
+// number: the whole name is the stem.
+NumberedName Split(const CATUnicodeString& name) {
+  const std::u32string& chars = name.Characters();
+  std::size_t start = chars.size();
+  while (start > 0 && chars[start - 1] >= U'0' && chars[start - 1] <= U'9') --start;
+  NumberedName split;
+  split.stem = name;
+  if (start == chars.size()) return split;
+  long long value = 0;
+  for (std::size_t i = start; i < chars.size(); ++i) {
+    value = value * 10 + (chars[i] - U'0');
+    if (value >= kLargest) return split;
+  }
+  split.stem = name.SubString(0, static_cast<int>(start));
+  split.number = static_cast<int>(value);
+  split.numbered = true;
+  return split;
+}
+
+}  // namespace
+
+CATUnicodeString AXOCorNextFreeName(const CATUnicodeString& wanted,
+                                    const std::function<bool(const CATUnicodeString&)>& isTaken) {
+  CATUnicodeString base = wanted;
+  for (;;) {
+    const NumberedName split = Split(base);
+    const CATUnicodeString prefix = split.numbered ? split.stem : split.stem + ".";
+    CATUnicodeString candidate;
+    for (int counter = split.number; counter < kLargest;) {
+      CATUnicodeString number;
+      number.BuildFromNum(++counter, "%d");
+      candidate = prefix + number;
+      if (!isTaken(candidate)) return candidate;
+    }
+    // Every number up to the largest int is taken; the last candidate ends
+    // in that number, so the next round numbers it as a whole name.
+    base = candidate;
+  }
+}

@@ -1,0 +1,79 @@
+// Unique names: free file names in a directory, free feature names among
+// the children of a feature or the members of a logical node.
+#include "AXOCorGlobalServices.h"
+#include "AXOCorParserServices.h"
+#include "AXOIAttLogical.h"
+#include "CATISpecObject.h"
+#include "model/AXOCorSpecTree.h"
+#include "textformats/AXOCorNumberedName.h"
+
+namespace {
+
+// True when `name` is free: copied to `unique`. Otherwise `unique` gets the
+// first free name of its numbering: false.
+bool KeepOrNumber(const CATUnicodeString& name, CATUnicodeString& unique,
+                  const std::function<bool(const CATUnicodeString&)>& isTaken) {
+  if (!isTaken(name)) {
+    unique = name;
+    return true;
+  }
+  unique = AXOCorNextFreeName(name, isTaken);
+  return false;
+}
+
+bool IsSpreadsheetExtension(const CATUnicodeString& extension) {
+  return extension == "xlsx" || extension == "xlsm" || extension == "xls";
+}
+
+// A name among `siblings` other than `feature` is taken by the sibling
+// that bears it exactly.
+bool KeepOrNumberAmong(const CATListValCATISpecObject_var& siblings,
+                       const CATISpecObject_var& feature, const CATUnicodeString& name,
+                       CATUnicodeString& unique) {
+  return KeepOrNumber(name, unique, [&](const CATUnicodeString& candidate) {
+    for (int i = 1; i <= siblings.Size(); ++i) {
+      CATUnicodeString sibling;
+      if (siblings[i] == feature || !AXOCorNameOf(siblings[i], sibling)) continue;
+      if (sibling.Compare(candidate) == 2) return true;
+    }
+    return false;
+  });
+}
+
+}  // namespace
+
+bool AXOCorParserServices::GetUniqueFileName(const CATUnicodeString& directory,
+                                             const CATUnicodeString& extension,
+                                             const CATUnicodeString& wantedName,
+                                             CATUnicodeString& uniqueName) {
+  const bool spreadsheet = IsSpreadsheetExtension(extension);
+  return KeepOrNumber(wantedName, uniqueName, [&](const CATUnicodeString& name) {
+    const CATUnicodeString stem = directory + "\\" + name + ".";
+    if (!spreadsheet) return AXOCorGlobalServices::FindFile(stem + extension);
+    return AXOCorGlobalServices::FindFile(stem + "xlsx") ||
+           AXOCorGlobalServices::FindFile(stem + "xlsm") ||
+           AXOCorGlobalServices::FindFile(stem + "xls");
+  });
+}
+
+bool AXOCorParserServices::GetUniqueArcFeatureName(const CATISpecObject_var& parent,
+                                                   const CATISpecObject_var& feature,
+                                                   const CATUnicodeString& wantedName,
+                                                   CATUnicodeString& uniqueName) {
+  CATListValCATISpecObject_var children;
+  if (!AXOCorAppendDescendants(parent, CATBaseUnknown::ClassName(), children)) return false;
+  return KeepOrNumberAmong(children, feature, wantedName, uniqueName);
+}
+
+bool AXOCorParserServices::GetUniqueFeatureName(const CATISpecObject_var& logicalNode,
+                                                const CATISpecObject_var& feature,
+                                                const CATUnicodeString& wantedName,
+                                                CATUnicodeString& uniqueName) {
+  const AXOIAttLogical_var logical(logicalNode);
+  if (!logical || !feature) return false;
+  CATListValCATBaseUnknown_var members;
+  logical->ListMembers(members);
+  CATListValCATISpecObject_var siblings;
+  for (int i = 1; i <= members.Size(); ++i) siblings.Append(CATISpecObject_var(members[i]));
+  return KeepOrNumberAmong(siblings, feature, wantedName, uniqueName);
+}
