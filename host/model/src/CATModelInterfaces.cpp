@@ -1,5 +1,6 @@
 // Identifiers of the model's interfaces, and the table of their names.
 #include "CATModelInterfaces.h"
+#include "CATInterfaceFamily.h"
 
 #include <cstring>
 
@@ -37,34 +38,30 @@
 #include "CATISpecUpdate.h"
 #include "CATInit.h"
 
-// Data1 counts the interfaces; the rest is common to the model's family.
-#define CAT_MODEL_IID(n)                             \
-  {                                                  \
-    0x7c3e1a00 + (n), 0x51d2, 0x4e8b, {              \
-      0xa4, 0x6f, 0x19, 0x3b, 0x8d, 0x02, 0xc7, 0x5e \
-    }                                                \
-  }
+// The model interfaces count up from this id.
+constexpr IID kModelFamily = {
+    0x7c3e1a00, 0x51d2, 0x4e8b, {0xa4, 0x6f, 0x19, 0x3b, 0x8d, 0x02, 0xc7, 0x5e}};
 
-const IID IID_CATISpecObject = CAT_MODEL_IID(1);
-const IID IID_CATIAlias = CAT_MODEL_IID(2);
-const IID IID_CATIDescendants = CAT_MODEL_IID(3);
-const IID IID_CATIMechanicalFeature = CAT_MODEL_IID(4);
-const IID IID_CATISpecUpdate = CAT_MODEL_IID(5);
-const IID IID_CATISpecAttrAccess = CAT_MODEL_IID(6);
-const IID IID_CATISpecAttrKey = CAT_MODEL_IID(7);
-const IID IID_CATILinkableObject = CAT_MODEL_IID(8);
-const IID IID_CATIDomain = CAT_MODEL_IID(9);
-const IID IID_CATIContainer = CAT_MODEL_IID(10);
-const IID IID_CATIPrtContainer = CAT_MODEL_IID(11);
-const IID IID_CATIPrtPart = CAT_MODEL_IID(12);
-const IID IID_CATIDocId = CAT_MODEL_IID(13);
-const IID IID_CATInit = CAT_MODEL_IID(14);
-const IID IID_CATIProduct = CAT_MODEL_IID(15);
-const IID IID_CATIConnector = CAT_MODEL_IID(16);
-const IID IID_CATIPrdObjectPublisher = CAT_MODEL_IID(17);
-const IID IID_CATIRedrawEvent = CAT_MODEL_IID(18);
-const IID IID_CATIAttributesDescription = CAT_MODEL_IID(19);
-const IID IID_CATIInstance = CAT_MODEL_IID(20);
+const IID IID_CATISpecObject = CATFamilyIID(kModelFamily, 1);
+const IID IID_CATIAlias = CATFamilyIID(kModelFamily, 2);
+const IID IID_CATIDescendants = CATFamilyIID(kModelFamily, 3);
+const IID IID_CATIMechanicalFeature = CATFamilyIID(kModelFamily, 4);
+const IID IID_CATISpecUpdate = CATFamilyIID(kModelFamily, 5);
+const IID IID_CATISpecAttrAccess = CATFamilyIID(kModelFamily, 6);
+const IID IID_CATISpecAttrKey = CATFamilyIID(kModelFamily, 7);
+const IID IID_CATILinkableObject = CATFamilyIID(kModelFamily, 8);
+const IID IID_CATIDomain = CATFamilyIID(kModelFamily, 9);
+const IID IID_CATIContainer = CATFamilyIID(kModelFamily, 10);
+const IID IID_CATIPrtContainer = CATFamilyIID(kModelFamily, 11);
+const IID IID_CATIPrtPart = CATFamilyIID(kModelFamily, 12);
+const IID IID_CATIDocId = CATFamilyIID(kModelFamily, 13);
+const IID IID_CATInit = CATFamilyIID(kModelFamily, 14);
+const IID IID_CATIProduct = CATFamilyIID(kModelFamily, 15);
+const IID IID_CATIConnector = CATFamilyIID(kModelFamily, 16);
+const IID IID_CATIPrdObjectPublisher = CATFamilyIID(kModelFamily, 17);
+const IID IID_CATIRedrawEvent = CATFamilyIID(kModelFamily, 18);
+const IID IID_CATIAttributesDescription = CATFamilyIID(kModelFamily, 19);
+const IID IID_CATIInstance = CATFamilyIID(kModelFamily, 20);
 
 namespace {
 
