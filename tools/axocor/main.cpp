@@ -1,6 +1,10 @@
 // axocor: command-line access to the services of AXOCorServices.
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
+#include <iterator>
+#include <string>
+
 #include "AxocorCommands.h"
 
 int main(int argc, char** argv) {
@@ -15,18 +19,28 @@ int main(int argc, char** argv) {
       "  axocor env find CATCollectionStandard 'gvs_includes\\walls.xml'\n"
       "\n"
       "Run 'axocor <command> --help' for the options of a command.\n");
-  RegisterGuidCommands(app);
-  RegisterEnvCommands(app);
-  RegisterDoctorCommand(app);
-  RegisterGvsCommands(app);
-  RegisterCounterCommands(app);
-  RegisterDateCommands(app);
-  RegisterMapCommands(app);
-  RegisterDictionaryCommands(app);
-  RegisterSettingsCommands(app);
-  RegisterCatalogCommands(app);
-  RegisterUnitCommands(app);
-  RegisterModelCommands(app);
+  // Starting the tool costs mostly the options of every command: when the
+  // first argument names a command, only that command is registered. Any
+  // other first argument (help, a mistake) sees them all.
+  const struct {
+    const char* name;
+    void (*add)(CLI::App&);
+  } commands[] = {
+      {"guid", RegisterGuidCommands},         {"env", RegisterEnvCommands},
+      {"doctor", RegisterDoctorCommand},      {"gvs", RegisterGvsCommands},
+      {"counter", RegisterCounterCommands},   {"date", RegisterDateCommands},
+      {"map", RegisterMapCommands},           {"dictionaries", RegisterDictionaryCommands},
+      {"settings", RegisterSettingsCommands}, {"catalogs", RegisterCatalogCommands},
+      {"units", RegisterUnitCommands},        {"model", RegisterModelCommands},
+  };
+  const std::string first = argc > 1 ? argv[1] : "";
+  const auto named = std::find_if(std::begin(commands), std::end(commands),
+                                  [&](const auto& command) { return first == command.name; });
+  if (named != std::end(commands)) {
+    named->add(app);
+  } else {
+    for (const auto& command : commands) command.add(app);
+  }
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
