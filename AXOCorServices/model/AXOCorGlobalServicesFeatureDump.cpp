@@ -10,7 +10,7 @@
 #include "CATISpecAttrAccess.h"
 #include "CATISpecAttrKey.h"
 #include "foundations/AXOCorNativeFiles.h"
-#include "model/AXOCorSpecTree.h"
+#include "model/AXOCorFeatureTree.h"
 
 namespace {
 

@@ -18,10 +18,10 @@ void ReportError(const CATUnicodeString& text) {
 
 // Updates the part; a host error is reported and does not stop the caller.
 void UpdatePart(const CATIPrtPart_var& part) {
-  const CATISpecObject_var spec(part);
-  if (!spec) return;
+  const CATISpecObject_var feature(part);
+  if (!feature) return;
   CATTry {
-    spec->Update(CATIDomain_var());
+    feature->Update(CATIDomain_var());
   }
   CATCatch(CATError, error) {
     ReportError("Error in Updating Part: " + error->GetNLSMessage());

@@ -15,7 +15,7 @@
 #include "CATIPrtContainer.h"
 #include "CATIPrtPart.h"
 #include "CATInit.h"
-#include "model/AXOCorSpecTree.h"
+#include "model/AXOCorFeatureTree.h"
 
 namespace {
 

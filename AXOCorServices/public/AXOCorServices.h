@@ -26,7 +26,7 @@ ExportedByAXOCorServices CATBaseUnknown* CreateTIECATIIniSettingManagmentAXOTrsD
 ExportedByAXOCorServices CATBaseUnknown* CreateTIECATIIniSettingManagmentAXOTrsIfcSettingManagement(
     CATBaseUnknown* object, void* hostData);
 
-// ---- Specification tree navigation -------------------------------------------
+// ---- Feature tree navigation ---------------------------------------------------
 // Always a null handle; `object` is not consulted.
 ExportedByAXOCorServices CATISpecObject_var GetSpecObjectParent(const CATISpecObject_var& object);
 // Appends the direct children of `object` to `children`, keeping what the

@@ -6,7 +6,7 @@
 #include "CATIAttributesDescription.h"
 #include "CATIInstance.h"
 #include "CATIProduct.h"
-#include "model/AXOCorSpecTree.h"
+#include "model/AXOCorFeatureTree.h"
 
 namespace {
 

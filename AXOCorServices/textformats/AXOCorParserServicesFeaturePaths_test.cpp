@@ -14,7 +14,7 @@ namespace {
 using FeaturePaths = CATModelTest;
 
 // The node's object as a feature handle.
-CATISpecObject_var Spec(const CATTestNode& node) {
+CATISpecObject_var AsFeature(const CATTestNode& node) {
   return node;
 }
 
@@ -51,7 +51,7 @@ TEST_F(FeaturePaths, WalkFromTheActiveElementSkippingWhatIsMissing) {
     CATISpecObject_var feature = site.Part();
     EXPECT_EQ(AXOCorParserServices::GetFeatureFromPathElement(c.path, feature),
               !c.found.Id().empty());
-    EXPECT_TRUE(feature == Spec(c.found));
+    EXPECT_TRUE(feature == AsFeature(c.found));
   }
 }
 
@@ -63,9 +63,9 @@ TEST_F(FeaturePaths, AChildBearingTheActiveElementsNameIsTheFirstStep) {
   model_.SetActiveElement(building);
   CATISpecObject_var feature;
   EXPECT_TRUE(AXOCorParserServices::GetFeatureFromPathElement("Building", feature));
-  EXPECT_TRUE(feature == Spec(inner));
+  EXPECT_TRUE(feature == AsFeature(inner));
   EXPECT_TRUE(AXOCorParserServices::GetFeatureFromPathElement("Building\\Core", feature));
-  EXPECT_TRUE(feature == Spec(core));
+  EXPECT_TRUE(feature == AsFeature(core));
 }
 
 TEST_F(FeaturePaths, WithoutANamedActiveElementNothingIsFound) {
@@ -79,7 +79,7 @@ TEST_F(FeaturePaths, WithoutANamedActiveElementNothingIsFound) {
   EXPECT_TRUE(!feature) << "an active element without a name";
   feature = b.wall;
   EXPECT_FALSE(AXOCorParserServices::GetFeatureFromPathElement("", feature));
-  EXPECT_TRUE(feature == Spec(b.wall)) << "an empty path leaves the feature";
+  EXPECT_TRUE(feature == AsFeature(b.wall)) << "an empty path leaves the feature";
 }
 
 TEST_F(FeaturePaths, PartPathIsTheDocumentThatAnInstanceRepresents) {

@@ -4,7 +4,7 @@
 #include "AXOCorParserServices.h"
 #include "AXOIAttLogical.h"
 #include "CATISpecObject.h"
-#include "model/AXOCorSpecTree.h"
+#include "model/AXOCorFeatureTree.h"
 #include "textformats/AXOCorNumberedName.h"
 
 namespace {

@@ -50,11 +50,11 @@ int main() {
     const CATTestDocument room = model.PartDocument("c:\\Parts\\Room.CATPart");
     const CATTestNode wall =
         model.Feature(room.Part(), "Wall.1", "Wall").UpdateRaises("bad sketch");
-    const CATISpecObject_var spec = wall;
-    Check(!!spec && spec->GetType() == "Wall", "a feature of the built model");
+    const CATISpecObject_var feature = wall;
+    Check(!!feature && feature->GetType() == "Wall", "a feature of the built model");
     std::string message;
     CATTry {
-      spec->Update(CATIDomain_var());
+      feature->Update(CATIDomain_var());
     }
     CATCatch(CATError, error) {
       message = error->GetNLSMessage().ConvertToChar();

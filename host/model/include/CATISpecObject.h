@@ -1,7 +1,7 @@
 #ifndef CATISpecObject_h
 #define CATISpecObject_h
 
-// A feature of the host's specification tree: a named object of a document
+// A feature of the host's feature tree: a named object of a document
 // with a parent, components (its children in the tree), a type, stamps and
 // an update.
 //

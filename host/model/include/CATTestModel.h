@@ -22,7 +22,7 @@
 //   CATTestNode first = model.Instance(building.Product(), room.Product(), "Room.1");
 //   model.SetCurrentEditor(building, {building.Product(), first, room.Part(), wall});
 //
-//   CATISpecObject_var spec = wall;  // any interface of what a node names
+//   CATISpecObject_var feature = wall;  // any interface of what a node names
 //   ... call the code under test ...
 //   EXPECT_EQ(model.LeakedObjects(), 0);
 //

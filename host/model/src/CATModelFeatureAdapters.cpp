@@ -1,4 +1,4 @@
-// The interfaces of features: specification object, name, children, part,
+// The interfaces of features: the feature itself, name, children, part,
 // stamps, attributes and links, document, logical members, parameters.
 #include <set>
 
@@ -74,8 +74,8 @@ class Descendants : public CATAdapterOf<CATIDescendants, CATModelNode> {
   void GetDirectChildren(const char* name, CATListValCATISpecObject_var& children) override {
     for (CATModelNode* child : Object()->Children()) {
       if (!child->Matches(name)) continue;
-      const CATISpecObject_var spec(child);
-      if (!!spec) children.Append(spec);
+      const CATISpecObject_var feature(child);
+      if (!!feature) children.Append(feature);
     }
   }
 };

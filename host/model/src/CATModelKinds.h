@@ -13,7 +13,7 @@
 enum class CATModelKind {
   kContainer,      // holds a document's top-level objects
   kPartContainer,  // the container of a part document's tree
-  kFeature,        // a feature of a specification tree
+  kFeature,        // a feature of a feature tree
   kPart,           // the part feature at the top of a part document
   kLogical,        // a logical node of attribute packages; its children are its members
   kProduct,        // a reference product or an instance

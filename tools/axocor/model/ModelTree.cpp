@@ -89,11 +89,11 @@ class TreePrinter {
                        : !!AXOIAttLogical_var(object) ? "logical"
                                                       : "feature";
     out_ << kind << " " << Quoted(object);
-    const CATISpecObject_var spec(object);
-    if (!!spec) {
-      const CATUnicodeString type = spec->GetType();
+    const CATISpecObject_var feature(object);
+    if (!!feature) {
+      const CATUnicodeString type = feature->GetType();
       if (type.GetLengthInChar() > 0) out_ << "  type " << Text(type);
-      out_ << "  time stamp " << spec->GetTimeStamp();
+      out_ << "  time stamp " << feature->GetTimeStamp();
     }
     const CATISpecUpdate_var update(object);
     if (!!update) out_ << "  update stamp " << update->GetUpdateStamp();

@@ -1,4 +1,4 @@
-#include "AXOCorSpecTree.h"
+#include "AXOCorFeatureTree.h"
 
 #include "CATIAlias.h"
 #include "CATIDescendants.h"

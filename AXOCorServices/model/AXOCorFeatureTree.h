@@ -1,5 +1,5 @@
-#ifndef AXOCorSpecTree_h
-#define AXOCorSpecTree_h
+#ifndef AXOCorFeatureTree_h
+#define AXOCorFeatureTree_h
 
 // The two ways in which the library reads the tree of features: the name
 // of an object and the direct children of a feature. Navigation, unique
@@ -20,4 +20,4 @@ bool AXOCorNameOf(const CATBaseUnknown_var& object, CATUnicodeString& name);
 bool AXOCorAppendDescendants(const CATBaseUnknown_var& object, const char* selector,
                              CATListValCATISpecObject_var& children);
 
-#endif  // AXOCorSpecTree_h
+#endif  // AXOCorFeatureTree_h
