@@ -30,7 +30,9 @@ AXOFileReader::int_type AXOFileReader::underflow() {
   return traits_type::to_int_type(*gptr());
 }
 
-// Large reads go straight to the caller's memory once the buffer is drained.
+// Large requests go straight to the caller's memory once the buffer is
+// drained, also for what remains of them after a short read, so that reading
+// a small file whole costs no buffer; small ones go through the buffer.
 std::streamsize AXOFileReader::xsgetn(char_type* bytes, std::streamsize count) {
   std::streamsize done = 0;
   while (done < count) {
@@ -44,7 +46,7 @@ std::streamsize AXOFileReader::xsgetn(char_type* bytes, std::streamsize count) {
     }
     if (failed_) break;
     const std::size_t wanted = static_cast<std::size_t>(count - done);
-    if (wanted < kBufferBytes) {
+    if (static_cast<std::size_t>(count) < kBufferBytes) {
       if (traits_type::eq_int_type(underflow(), traits_type::eof())) break;
       continue;
     }

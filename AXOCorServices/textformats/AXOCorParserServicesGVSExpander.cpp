@@ -44,6 +44,7 @@ class Expansion {
     sheet_ = std::make_unique<AXOGvsSource>(sheet);
     has_carriage_return_ = sheet_->HasCarriageReturn();
     AXOGvsWorkingText text(*sheet_, 0);
+    ReserveFor(*sheet_);
     origins_.push_back(Origin{path_, 0, sheet_.get()});
     levels_.push_back(Level{0, 0, -1, 0});
     AddSheetAsOwnInclude(sheet);
@@ -200,6 +201,20 @@ class Expansion {
     int depth;
     const AXOGvsSource* source;
   };
+
+  // Room for an include file per include mark of the style sheet, the
+  // common case, so that the tables are not rebuilt as they fill.
+  void ReserveFor(const AXOGvsSource& sheet) {
+    std::size_t marks = 0;
+    for (const AXOGvsSource::Token& token : sheet.Tokens()) marks += token.token == kAXOGvsMark;
+    marks = std::min(marks, static_cast<std::size_t>(limits_.maxIncludes)) + 1;
+    origins_.reserve(marks);
+    on_levels_.reserve(marks);
+    files_.reserve(marks);
+    includes_.reserve(marks);
+    places_.reserve(marks);
+    file_ids_.reserve(marks);
+  }
 
   // The style sheet's root content is what an include of the style sheet
   // brings in; it stands in the style sheet as if such an include had put

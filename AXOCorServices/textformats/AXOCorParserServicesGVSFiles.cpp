@@ -21,6 +21,9 @@ AXOGvsFileRead AXOReadGvsFile(const CATUnicodeString& path, CATUnicodeString& te
     if (static_cast<std::int64_t>(content.size()) > kAXOGvsMaxFileBytes) {
       return AXOGvsFileRead::kTooLarge;
     }
+    // A short read is the end of the file (or an error): sgetn reads on
+    // until it has the whole block.
+    if (got < static_cast<std::streamsize>(sizeof block)) break;
   }
   if (file->ReadFailed()) return AXOGvsFileRead::kUnreadable;
   if (bytes != nullptr) *bytes = static_cast<std::int64_t>(content.size());

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 #include <utility>
 
@@ -19,6 +20,8 @@ constexpr int kTokensAcross = kLongestToken;
 inline bool TokenAt(AXOGvsToken token, const char32_t* chars, int count, int at) {
   const std::u32string_view text = kTokens[token];
   if (at + static_cast<int>(text.size()) > count) return false;
+  // Most tokens are written in lower case: one comparison of the whole.
+  if (std::memcmp(chars + at, text.data(), text.size() * sizeof(char32_t)) == 0) return true;
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char32_t c = chars[at + static_cast<int>(i)];
     if (c == text[i]) continue;
@@ -61,11 +64,15 @@ AXOGvsSource::AXOGvsSource(CATUnicodeString text) : text_(std::move(text)) {
   const std::u32string& characters = text_.Characters();
   const char32_t* chars = characters.data();
   const int count = static_cast<int>(characters.size());
+  // At most one token begins at each position, so the second of two
+  // candidates is tried only when the first is not there.
   const auto add_if_at = [&](AXOGvsToken token, int at) {
-    if (TokenAt(token, chars, count, at)) {
-      tokens_.push_back(Token{at, token});
-    }
+    if (!TokenAt(token, chars, count, at)) return false;
+    tokens_.push_back(Token{at, token});
+    return true;
   };
+  // Every token is longer than eight characters.
+  tokens_.reserve(static_cast<std::size_t>(count / 8));
   const char32_t* const end = chars + count;
   for (const char32_t* next = NextTokenStart(chars, end); next != end;
        next = NextTokenStart(next + 1, end)) {
@@ -75,11 +82,9 @@ AXOGvsSource::AXOGvsSource(CATUnicodeString text) : text_(std::move(text)) {
     } else if (*next == U'\r') {
       has_carriage_return_ = true;
     } else if (at + 1 < count && next[1] == U'/') {
-      add_if_at(kAXOGvsValueClose, at);
-      add_if_at(kAXOGvsNodeClose, at);
+      if (!add_if_at(kAXOGvsNodeClose, at)) add_if_at(kAXOGvsValueClose, at);
     } else {
-      add_if_at(kAXOGvsNodeOpen, at);
-      add_if_at(kAXOGvsValueOpen, at);
+      if (!add_if_at(kAXOGvsNodeOpen, at)) add_if_at(kAXOGvsValueOpen, at);
     }
   }
 }
@@ -146,7 +151,11 @@ void AXOGvsWorkingText::VisitRange(int start, int count, Visit visit) const {
 CATUnicodeString AXOGvsWorkingText::LowerSubString(int start, int length) const {
   CATUnicodeString lower;
   VisitRange(start, length, [&](const AXOGvsSource& source, int offset, int count, int) {
-    lower.Append(source.Text().SubString(offset, count));
+    if (lower.GetLengthInChar() == 0) {
+      lower = source.Text().SubString(offset, count);
+    } else {
+      lower.Append(source.Text().SubString(offset, count));
+    }
   });
   lower.ToLower();
   return lower;
@@ -251,6 +260,8 @@ int AXOGvsWorkingText::TokensAcross(int seam, int lowest, int below,
              });
   int count = 0;
   for (int at = first; at < below; ++at) {
+    const char32_t c = window[at - first];
+    if (c != U'<' && c != U'"') continue;  // no token begins otherwise
     for (int token = 0; token < kAXOGvsTokenCount; ++token) {
       const int length = AXOGvsTokenLength(static_cast<AXOGvsToken>(token));
       if (at + length > seam &&

@@ -57,9 +57,7 @@ int AXOPosixOpenRegularFile(const std::string& path, AXOFileOpen& status) {
     ::close(fd);
     return -1;
   }
-  // Reads of a regular file never wait anyway; blocking mode is the plain one.
-  const int flags = ::fcntl(fd, F_GETFL);
-  if (flags != -1) ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+  // O_NONBLOCK stays: reads of a regular file never wait and ignore it.
   status = AXOFileOpen::kOpened;
   return fd;
 }

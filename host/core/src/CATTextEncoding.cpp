@@ -12,20 +12,23 @@ bool IsContinuation(unsigned char b) {
 }  // namespace
 
 std::u32string CATDecodeUtf8(const char* bytes, std::size_t length) {
-  std::u32string out;
-  out.reserve(length);
+  // Never more characters than bytes: the characters are written in place
+  // and the text cut to their number at the end.
+  std::u32string out(length, U'\0');
+  char32_t* o = &out[0];
   const auto* p = reinterpret_cast<const unsigned char*>(bytes);
   std::size_t i = 0;
   while (i < length) {
     const unsigned char b = p[i];
+    if (b < 0x80) {
+      *o++ = b;
+      ++i;
+      continue;
+    }
     std::size_t need = 0;
     char32_t code = 0;
     char32_t minimum = 0;
-    if (b < 0x80) {
-      out.push_back(b);
-      ++i;
-      continue;
-    } else if ((b & 0xE0) == 0xC0) {
+    if ((b & 0xE0) == 0xC0) {
       need = 1, code = b & 0x1F, minimum = 0x80;
     } else if ((b & 0xF0) == 0xE0) {
       need = 2, code = b & 0x0F, minimum = 0x800;
@@ -44,41 +47,47 @@ std::u32string CATDecodeUtf8(const char* bytes, std::size_t length) {
       valid = false;
     }
     if (valid) {
-      out.push_back(code);
+      *o++ = code;
       i += need + 1;
     } else {
-      out.push_back(kEscapeBase + b);
+      *o++ = kEscapeBase + b;
       ++i;
     }
   }
+  out.resize(static_cast<std::size_t>(o - out.data()));
   return out;
 }
 
 std::string CATEncodeUtf8(const std::u32string& chars) {
-  std::string out;
-  out.reserve(chars.size());
+  // At most four bytes a character, written in place; cut at the end.
+  std::string out(chars.size() * 4, '\0');
+  char* o = &out[0];
+  const auto put = [&o](char32_t byte) { *o++ = static_cast<char>(byte); };
   for (char32_t c : chars) {
+    if (c < 0x80) {
+      put(c);
+      continue;
+    }
     if (c >= kEscapeBase + 0x80 && c <= kEscapeBase + 0xFF) {
-      out.push_back(static_cast<char>(c - kEscapeBase));
+      put(c - kEscapeBase);
       continue;
     }
     if ((c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF) c = kReplacement;
-    if (c < 0x80) {
-      out.push_back(static_cast<char>(c));
-    } else if (c < 0x800) {
-      out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    if (c < 0x800) {
+      put(0xC0 | (c >> 6));
+      put(0x80 | (c & 0x3F));
     } else if (c < 0x10000) {
-      out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-      out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+      put(0xE0 | (c >> 12));
+      put(0x80 | ((c >> 6) & 0x3F));
+      put(0x80 | (c & 0x3F));
     } else {
-      out.push_back(static_cast<char>(0xF0 | (c >> 18)));
-      out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-      out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+      put(0xF0 | (c >> 18));
+      put(0x80 | ((c >> 12) & 0x3F));
+      put(0x80 | ((c >> 6) & 0x3F));
+      put(0x80 | (c & 0x3F));
     }
   }
+  out.resize(static_cast<std::size_t>(o - out.data()));
   return out;
 }
 
