@@ -3,6 +3,7 @@
 // natively and against the Windows backend under Wine.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
@@ -169,6 +170,26 @@ TEST(PlatformFiles, FileStatusTellsKindSizeAndWriteAccess) {
   ASSERT_TRUE(platform->GetFileStatus(folder.Native().u8string(), status));
   EXPECT_EQ(status.kind, AXOFileStatus::kDirectory);
   EXPECT_EQ(status.size, 0u);
+}
+
+TEST(PlatformFiles, ListFolderNamesEntriesOnlyOfFolders) {
+  AXOTestTempFolder folder;
+  AXOPlatform* platform = AXOPlatform::Get();
+  std::vector<std::string> names{"left over"};
+  ASSERT_TRUE(platform->ListFolder(folder.Native().u8string(), names));
+  EXPECT_TRUE(names.empty()) << "no \".\" or \"..\"";
+  folder.WriteFile("b.txt", "b");
+  folder.WriteFile("sub/a.txt", "a");
+  folder.WriteFile("\xc3\xa9t\xc3\xa9.txt", "");
+  ASSERT_TRUE(platform->ListFolder(folder.Native().u8string() + "/", names));
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"b.txt", "sub", "\xc3\xa9t\xc3\xa9.txt"}));
+  for (const std::string& bad :
+       {folder.Native("b.txt").u8string(), folder.Native("missing").u8string(), std::string()}) {
+    names.assign(1, "left over");
+    EXPECT_FALSE(platform->ListFolder(bad, names)) << bad;
+    EXPECT_TRUE(names.empty()) << bad;
+  }
 }
 
 // Run by KillProcessEndsAChildAtOnce as the child: waits far longer than

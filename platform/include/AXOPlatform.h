@@ -166,6 +166,10 @@ class AXO_PLATFORM_API AXOPlatform {
   // one query of the system. False, `status` untouched, when nothing of that
   // name can be reached.
   virtual bool GetFileStatus(const std::string& path, AXOFileStatus& status) = 0;
+  // The names of the entries of the folder `path` (native), in the
+  // system's order, without "." and "..". False, with `names` empty, when
+  // it cannot be listed (missing, not a folder, no right to read it).
+  virtual bool ListFolder(const std::string& path, std::vector<std::string>& names) = 0;
   // Turns a host path ("\"-separated, possibly with a drive letter) into
   // the native form of this OS. See the backends for drive letters.
   virtual std::string NativePath(const std::string& hostPath) = 0;
@@ -343,6 +347,9 @@ class AXO_PLATFORM_API AXOPlatformWrapper : public AXOPlatform {
   }
   bool GetFileStatus(const std::string& p, AXOFileStatus& status) override {
     return target_->GetFileStatus(p, status);
+  }
+  bool ListFolder(const std::string& p, std::vector<std::string>& names) override {
+    return target_->ListFolder(p, names);
   }
   std::string NativePath(const std::string& p) override { return target_->NativePath(p); }
   void SetDriveRoot(const std::string& f) override { target_->SetDriveRoot(f); }

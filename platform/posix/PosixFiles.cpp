@@ -1,7 +1,9 @@
 // File services of the POSIX backend: status, permissions and host path mapping.
+#include <dirent.h>
 #include <sys/stat.h>
 
 #include <cctype>
+#include <cerrno>
 #include <cstdlib>
 
 #include "PosixPlatform.h"
@@ -24,6 +26,22 @@ bool PosixPlatform::GetFileStatus(const std::string& path, AXOFileStatus& status
   status.links = static_cast<std::uint64_t>(info.st_nlink);
   status.modified = static_cast<std::int64_t>(info.st_mtime);
   return true;
+}
+
+bool PosixPlatform::ListFolder(const std::string& path, std::vector<std::string>& names) {
+  names.clear();
+  if (path.empty() || path.find('\0') != std::string::npos) return false;
+  DIR* folder = ::opendir(path.c_str());
+  if (folder == nullptr) return false;
+  errno = 0;
+  while (const dirent* entry = ::readdir(folder)) {
+    const std::string name = entry->d_name;
+    if (name != "." && name != "..") names.push_back(name);
+  }
+  const bool complete = errno == 0;
+  ::closedir(folder);
+  if (!complete) names.clear();
+  return complete;
 }
 
 void PosixPlatform::SetDriveRoot(const std::string& nativeFolder) {

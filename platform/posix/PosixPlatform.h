@@ -16,6 +16,7 @@ class PosixPlatform : public AXOPlatform {
   std::string CommandLine() override;
   int ChangeFileMode(const std::string& path, int mode) override;
   bool GetFileStatus(const std::string& path, AXOFileStatus& status) override;
+  bool ListFolder(const std::string& path, std::vector<std::string>& names) override;
   std::string NativePath(const std::string& hostPath) override;
   void SetDriveRoot(const std::string& nativeFolder) override;
   bool ReplaceFileAtomically(const std::string& path, const std::string& contents) override;

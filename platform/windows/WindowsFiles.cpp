@@ -43,6 +43,31 @@ bool WindowsPlatform::GetFileStatus(const std::string& path, AXOFileStatus& stat
   return true;
 }
 
+bool WindowsPlatform::ListFolder(const std::string& path, std::vector<std::string>& names) {
+  names.clear();
+  if (path.empty()) return false;
+  std::wstring pattern = AXOWideFromUtf8(path);
+  if (pattern.back() != L'\\' && pattern.back() != L'/') pattern += L'\\';
+  pattern += L'*';
+  WIN32_FIND_DATAW data;
+  const HANDLE search =
+      ::FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &data, FindExSearchNameMatch, nullptr,
+                         FIND_FIRST_EX_LARGE_FETCH);
+  if (search == INVALID_HANDLE_VALUE) {
+    // Only a drive's root has no "." and "..": nothing found there is an
+    // empty folder.
+    return ::GetLastError() == ERROR_FILE_NOT_FOUND;
+  }
+  do {
+    const std::wstring name = data.cFileName;
+    if (name != L"." && name != L"..") names.push_back(AXOUtf8FromWide(name));
+  } while (::FindNextFileW(search, &data));
+  const bool complete = ::GetLastError() == ERROR_NO_MORE_FILES;
+  ::FindClose(search);
+  if (!complete) names.clear();
+  return complete;
+}
+
 // Host paths are Windows paths: drive letters, "\" and UNC names are the
 // system's own, so the path is used as it stands.
 std::string WindowsPlatform::NativePath(const std::string& hostPath) {

@@ -2,16 +2,12 @@
 // is opened, so a listing does not change while it is read.
 #include <algorithm>
 #include <cstring>
-#include <filesystem>
 #include <memory>
 #include <string>
-#include <system_error>
 #include <vector>
 
+#include "AXOPlatform.h"
 #include "CATLib.h"
-#include "CATLibInternal.h"
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -25,16 +21,14 @@ struct Listing {
 int CATOpenDirectory(const char* path, CATDirectory* directory) {
   if (directory == nullptr) return -1;
   CATCloseDirectory(directory);
-  const fs::path native = CATNativeFsPath(path);
-  std::error_code error;
-  if (!fs::is_directory(native, error)) return -1;
+  if (path == nullptr || *path == '\0') return -1;
+  AXOPlatform* platform = AXOPlatform::Get();
   auto listing = std::make_unique<Listing>();
-  fs::directory_iterator it(native, error);
-  for (; !error && it != fs::directory_iterator(); it.increment(error)) {
-    std::string name = it->path().filename().u8string();
-    if (name.size() < CAT_MAX_PATH) listing->names.push_back(std::move(name));
-  }
-  if (error) return -1;
+  if (!platform->ListFolder(platform->NativePath(path), listing->names)) return -1;
+  listing->names.erase(
+      std::remove_if(listing->names.begin(), listing->names.end(),
+                     [](const std::string& name) { return name.size() >= CAT_MAX_PATH; }),
+      listing->names.end());
   std::sort(listing->names.begin(), listing->names.end());
   directory->impl = listing.release();
   return 0;

@@ -101,7 +101,7 @@ void CheckSteelFolder(Section& section, const std::string& steel,
 
 }  // namespace
 
-void CheckCatalogs(Report& report) {
+std::vector<std::string> CheckCatalogs(Report& report) {
   Section& section = report.AddSection("catalogs", "Catalogs and steel catalogs");
   const std::vector<std::string> startup = PathListOf("CATStartupPath");
   std::map<std::string, std::string> firstFolder;
@@ -134,13 +134,14 @@ void CheckCatalogs(Report& report) {
                           "no steel catalog is installed, so the IFC translator has no default "
                           "section catalog");
     }
-    return;
+    return names;
   }
   section.Info(0, "steel catalogs offered",
                Count(names.size(), "catalog, ", "catalogs, ") +
                    "the first is the IFC "
                    "translator's default: " +
                    JoinNames(names, names.size()));
+  return names;
 }
 
 }  // namespace axocor::doctor

@@ -21,9 +21,13 @@ constexpr int kOwnerWrite = 0200;
 // ("WallID", "Doors\FrameID").
 void CollectCounters(const std::string& folder, const std::string& prefix,
                      std::vector<std::string>& names) {
-  for (const std::string& file : FilesOf(folder)) names.push_back(prefix + file);
-  for (const std::string& sub : SubfoldersOf(folder)) {
-    CollectCounters(JoinPath(folder, sub), prefix + sub + "\\", names);
+  const std::vector<FolderEntry> entries = ListEntries(folder);
+  for (const FolderEntry& entry : entries) {
+    if (!entry.folder) names.push_back(prefix + entry.name);
+  }
+  for (const FolderEntry& entry : entries) {
+    if (entry.folder)
+      CollectCounters(JoinPath(folder, entry.name), prefix + entry.name + "\\", names);
   }
 }
 

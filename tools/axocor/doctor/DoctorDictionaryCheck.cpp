@@ -52,9 +52,12 @@ void CheckDictionaries(Report& report) {
       section.Note(0, Shown(path), "graphic path that is not a dictionary folder");
     }
   }
+  // The files of each dictionary folder, in the order of the folders.
+  std::vector<std::pair<std::string, std::vector<std::string>>> filesByFolder;
   for (const std::string& folder : folders) {
     if (!IsFolder(folder)) continue;  // reported with the path lists
-    for (const std::string& file : FilesOf(folder)) {
+    filesByFolder.emplace_back(folder, FilesOf(folder));
+    for (const std::string& file : filesByFolder.back().second) {
       if (axo_dictionaries::IsBaseGeometryDictionary(file.c_str())) {
         section.Info(0, file, "base geometry dictionary in " + Shown(folder) + ", not listed");
       } else if (EndsWith(ToLower(file), ".catfct") &&
@@ -77,8 +80,8 @@ void CheckDictionaries(Report& report) {
     return;
   }
   const auto folderOf = [&](const std::string& name) {
-    for (const std::string& folder : folders) {
-      if (IsFile(JoinPath(folder, name))) return Shown(folder);
+    for (const auto& [folder, files] : filesByFolder) {
+      if (Contains(files, name)) return Shown(folder);
     }
     return std::string("?");
   };

@@ -1,6 +1,8 @@
 // Host-path helpers of the doctor.
 #include "DoctorFiles.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cctype>
 #include <fstream>
@@ -49,22 +51,37 @@ std::vector<std::string> ListFolder(const std::string& hostFolder) {
   return names;
 }
 
-std::vector<std::string> SubfoldersOf(const std::string& hostFolder) {
-  std::vector<std::string> names = ListFolder(hostFolder);
-  names.erase(
-      std::remove_if(names.begin(), names.end(),
-                     [&](const std::string& n) { return !IsFolder(JoinPath(hostFolder, n)); }),
-      names.end());
+std::vector<FolderEntry> ListEntries(const std::string& hostFolder) {
+  std::vector<FolderEntry> entries;
+  for (std::string& name : ListFolder(hostFolder)) {
+    // One status read tells what the library's FindFile and FindDirectory
+    // tell with two: whether the entry is there, and whether it is a folder.
+    struct stat info;
+    if (CATGetFileInfo(JoinPath(hostFolder, name).c_str(), &info) != 0) continue;
+    const bool folder = (info.st_mode & S_IFMT) == S_IFDIR;
+    entries.push_back(FolderEntry{std::move(name), folder});
+  }
+  return entries;
+}
+
+namespace {
+
+std::vector<std::string> NamesOf(const std::string& hostFolder, bool folders) {
+  std::vector<std::string> names;
+  for (FolderEntry& entry : ListEntries(hostFolder)) {
+    if (entry.folder == folders) names.push_back(std::move(entry.name));
+  }
   return names;
 }
 
+}  // namespace
+
+std::vector<std::string> SubfoldersOf(const std::string& hostFolder) {
+  return NamesOf(hostFolder, true);
+}
+
 std::vector<std::string> FilesOf(const std::string& hostFolder) {
-  std::vector<std::string> names = ListFolder(hostFolder);
-  names.erase(
-      std::remove_if(names.begin(), names.end(),
-                     [&](const std::string& n) { return !IsFile(JoinPath(hostFolder, n)); }),
-      names.end());
-  return names;
+  return NamesOf(hostFolder, false);
 }
 
 bool ReadWholeFile(const std::string& hostPath, std::string& content) {

@@ -22,6 +22,13 @@ bool IsFolder(const std::string& hostPath);
 // The names of the entries of a folder in the host's order; empty when it
 // cannot be listed.
 std::vector<std::string> ListFolder(const std::string& hostFolder);
+// The entries of a folder in the host's order that are there when asked,
+// each with whether it is a folder (else the library counts it a file).
+struct FolderEntry {
+  std::string name;
+  bool folder;
+};
+std::vector<FolderEntry> ListEntries(const std::string& hostFolder);
 // The entries of `hostFolder` that are folders resp. files.
 std::vector<std::string> SubfoldersOf(const std::string& hostFolder);
 std::vector<std::string> FilesOf(const std::string& hostFolder);

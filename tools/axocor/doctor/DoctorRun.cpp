@@ -28,12 +28,12 @@ Report RunChecks(const Environment& environment) {
   }
   CheckPathLists(environment, report);
   CheckStyleSheets(report);
-  CheckCatalogs(report);
+  const std::vector<std::string> steelCatalogs = CheckCatalogs(report);
   CheckDictionaries(report);
   CheckCounters(environment, report);
   std::vector<std::string> profileMaps;
   if (const std::string* maps = environment.Find("AXOProfileMap")) profileMaps = SplitList(*maps);
-  CheckSettings(report, profileMaps);
+  CheckSettings(report, steelCatalogs, profileMaps);
   CheckProfileMaps(profileMaps, report);
   return report;
 }

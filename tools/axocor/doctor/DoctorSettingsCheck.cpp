@@ -7,7 +7,6 @@
 #include <iterator>
 #include <string_view>
 
-#include "AXOCorGlobalServices.h"
 #include "AXOCorServices.h"
 #include "CATIIniSettingManagment.h"
 #include "CATListOfCATUnicodeString.h"
@@ -101,8 +100,12 @@ const Check kIfcChecks[] = {
 class IfcCheck {
  public:
   IfcCheck(Section& section, AXOITrsIfcSettingAtt& ifc, CATSettingRepository& repository,
-           std::vector<std::string>& profileMaps)
-      : section_(section), ifc_(ifc), repository_(repository), profileMaps_(profileMaps) {}
+           const std::vector<std::string>& steelCatalogs, std::vector<std::string>& profileMaps)
+      : section_(section),
+        ifc_(ifc),
+        repository_(repository),
+        steelCatalogs_(steelCatalogs),
+        profileMaps_(profileMaps) {}
 
   void Run(const Check& check) {
     // Measures and the catalog are read apart: reading the catalog through
@@ -186,10 +189,9 @@ class IfcCheck {
   void CheckSectionCatalog() {
     CATUnicodeString stored;
     repository_.ReadSetting("SectionCatalogName", &stored);
-    CATListValCATUnicodeString steel;
-    AXOCorGlobalServices::GetSteelCatalogNames(steel);
     if (stored.GetLengthInByte() != 0) {
-      if (steel.Locate(stored) == 0) {
+      if (std::find(steelCatalogs_.begin(), steelCatalogs_.end(), stored.ConvertToChar()) ==
+          steelCatalogs_.end()) {
         section_.Problem(
             1, "SectionCatalogName",
             "'" + std::string(stored.ConvertToChar()) + "' is not an installed steel catalog");
@@ -226,6 +228,7 @@ class IfcCheck {
   Section& section_;
   AXOITrsIfcSettingAtt& ifc_;
   CATSettingRepository& repository_;
+  const std::vector<std::string>& steelCatalogs_;
   std::vector<std::string>& profileMaps_;
 };
 
@@ -272,7 +275,8 @@ void CheckDxf(Section& section) {
   management->Rollback();
 }
 
-void CheckIfc(Section& section, std::vector<std::string>& profileMaps) {
+void CheckIfc(Section& section, const std::vector<std::string>& steelCatalogs,
+              std::vector<std::string>& profileMaps) {
   ShowRepositoryFile(section, kIfcRepository);
   CATHandle<AXOITrsIfcSettingAtt> ifc =
       SettingsInterface<AXOITrsIfcSettingAtt>(GetAXOTrsIfcSettingCtrl);
@@ -285,7 +289,7 @@ void CheckIfc(Section& section, std::vector<std::string>& profileMaps) {
                     "repository is unavailable or an option cannot be read");
     return;
   }
-  IfcCheck checks(section, *ifc, *repository, profileMaps);
+  IfcCheck checks(section, *ifc, *repository, steelCatalogs, profileMaps);
   for (const Check& check : kIfcChecks) checks.Run(check);
   management->Rollback();
 }
@@ -313,11 +317,12 @@ void CheckUnreadableFiles(Section& section) {
 
 }  // namespace
 
-void CheckSettings(Report& report, std::vector<std::string>& profileMaps) {
+void CheckSettings(Report& report, const std::vector<std::string>& steelCatalogs,
+                   std::vector<std::string>& profileMaps) {
   Section& section = report.AddSection("settings", "Translator settings");
   CheckUnreadableFiles(section);
   CheckDxf(section);
-  CheckIfc(section, profileMaps);
+  CheckIfc(section, steelCatalogs, profileMaps);
 }
 
 }  // namespace axocor::doctor
