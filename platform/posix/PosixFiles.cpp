@@ -33,8 +33,12 @@ bool PosixPlatform::ListFolder(const std::string& path, std::vector<std::string>
   if (path.empty() || path.find('\0') != std::string::npos) return false;
   DIR* folder = ::opendir(path.c_str());
   if (folder == nullptr) return false;
-  errno = 0;
-  while (const dirent* entry = ::readdir(folder)) {
+  // readdir ends with null both at the end and on an error; only an error
+  // sets errno.
+  for (;;) {
+    errno = 0;
+    const dirent* entry = ::readdir(folder);
+    if (entry == nullptr) break;
     const std::string name = entry->d_name;
     if (name != "." && name != "..") names.push_back(name);
   }
