@@ -139,11 +139,11 @@ void CATListUnreadableSettingFiles(const std::string& nativePath, std::vector<st
   }
   const std::string file_name = path.filename().u8string();
   std::map<int, std::string> set_aside;
-  std::error_code error;
-  for (fs::directory_iterator entry(path.parent_path(), error), end; !error && entry != end;
-       entry.increment(error)) {
-    const int number = SetAsideNumber(entry->path().filename().u8string(), file_name);
-    if (number > 0) set_aside[number] = entry->path().u8string();
+  std::vector<std::string> names;
+  AXOPlatform::Get()->ListFolder(path.parent_path().u8string(), names);
+  for (const std::string& name : names) {
+    const int number = SetAsideNumber(name, file_name);
+    if (number > 0) set_aside[number] = (path.parent_path() / fs::u8path(name)).u8string();
   }
   for (const auto& copy : set_aside) files.push_back(copy.second);
 }
