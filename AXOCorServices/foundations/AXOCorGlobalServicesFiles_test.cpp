@@ -5,14 +5,9 @@
 
 #include "AXOCorGlobalServices.h"
 #include "AXOTestTempFolder.h"
+#include "AXOTestTexts.h"
 
 namespace {
-
-std::vector<std::string> Items(const CATListValCATUnicodeString& list) {
-  std::vector<std::string> items;
-  for (int i = 1; i <= list.Size(); ++i) items.push_back(list[i].ConvertToChar());
-  return items;
-}
 
 // A folder with files and folders whose names test case and extensions.
 class DirectoryListingTest : public testing::Test {
@@ -54,7 +49,8 @@ TEST_F(DirectoryListingTest, ExtensionListingMatchesAnyCaseAndTakesDirectoriesTo
   names.Append("kept");
   AXOCorGlobalServices::FindFilesInDirectoryWithExtension(folder_.Host().c_str(), "xml", names);
   // "xml" has no dot: its extension is its whole name, which matches too.
-  EXPECT_EQ(Items(names), (std::vector<std::string>{"kept", "Plan.XML", "a.xml", "b.xml", "xml"}));
+  EXPECT_EQ(AXOTestTexts(names),
+            (std::vector<std::string>{"kept", "Plan.XML", "a.xml", "b.xml", "xml"}));
 }
 
 TEST_F(DirectoryListingTest, NamePartListingKeepsOnlyFiles) {
@@ -75,7 +71,7 @@ TEST_F(DirectoryListingTest, NamePartListingKeepsOnlyFiles) {
     CATListValCATUnicodeString names;
     AXOCorGlobalServices::FindFilesInDirectory(folder_.Host().c_str(), c.part, c.ignore_case,
                                                names);
-    EXPECT_EQ(Items(names), c.names);
+    EXPECT_EQ(AXOTestTexts(names), c.names);
   }
 }
 
@@ -83,7 +79,7 @@ TEST_F(DirectoryListingTest, DirectoryWithTrailingSeparatorListsTheSame) {
   CATListValCATUnicodeString names;
   AXOCorGlobalServices::FindFilesInDirectory((folder_.Host() + "\\").c_str(), "notes", false,
                                              names);
-  EXPECT_EQ(Items(names), std::vector<std::string>{"notes.txt"});
+  EXPECT_EQ(AXOTestTexts(names), std::vector<std::string>{"notes.txt"});
 }
 
 TEST_F(DirectoryListingTest, MissingOrEmptyFoldersAppendNothing) {
@@ -96,7 +92,7 @@ TEST_F(DirectoryListingTest, MissingOrEmptyFoldersAppendNothing) {
     names.Append("kept");
     AXOCorGlobalServices::FindFilesInDirectoryWithExtension(directory.c_str(), "xml", names);
     AXOCorGlobalServices::FindFilesInDirectory(directory.c_str(), "", true, names);
-    EXPECT_EQ(Items(names), std::vector<std::string>{"kept"});
+    EXPECT_EQ(AXOTestTexts(names), std::vector<std::string>{"kept"});
   }
 }
 

@@ -8,21 +8,16 @@
 #include "AXOCorParserServices.h"
 #include "AXOTestSpecialFiles.h"
 #include "AXOTestTempFolder.h"
+#include "AXOTestTexts.h"
 
 namespace {
-
-std::vector<std::string> Items(const CATListValCATUnicodeString& list) {
-  std::vector<std::string> items;
-  for (int i = 1; i <= list.Size(); ++i) items.push_back(list[i].ConvertToChar());
-  return items;
-}
 
 std::vector<std::string> ReadLines(const std::string& bytes) {
   AXOTestTempFolder folder;
   folder.WriteFile("lines.txt", bytes);
   CATListValCATUnicodeString lines;
   EXPECT_TRUE(AXOCorParserServices::GetFileEntries(folder.Host("lines.txt").c_str(), lines));
-  return Items(lines);
+  return AXOTestTexts(lines);
 }
 
 TEST(GetFileEntries, GivesOneEntryPerLineAndOneAfterTheLastLineEnd) {
@@ -80,7 +75,7 @@ TEST(GetFileEntries, AppendsToTheList) {
   CATListValCATUnicodeString lines;
   lines.Append("kept");
   ASSERT_TRUE(AXOCorParserServices::GetFileEntries(folder.Host("lines.txt").c_str(), lines));
-  EXPECT_EQ(Items(lines), (std::vector<std::string>{"kept", "a"}));
+  EXPECT_EQ(AXOTestTexts(lines), (std::vector<std::string>{"kept", "a"}));
 }
 
 TEST(GetFileEntries, MissingFileOrFolderGivesFalseAndLeavesTheOutput) {
@@ -96,7 +91,7 @@ TEST(GetFileEntries, MissingFileOrFolderGivesFalseAndLeavesTheOutput) {
     CATUnicodeString first("kept");
     EXPECT_FALSE(AXOCorParserServices::GetFileEntries(path.c_str(), lines));
     EXPECT_FALSE(AXOCorParserServices::GetFileEntries(path.c_str(), first));
-    EXPECT_EQ(Items(lines), std::vector<std::string>{"kept"});
+    EXPECT_EQ(AXOTestTexts(lines), std::vector<std::string>{"kept"});
     EXPECT_EQ(first, "kept");
   }
 }

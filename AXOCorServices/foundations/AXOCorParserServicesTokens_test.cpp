@@ -4,14 +4,9 @@
 #include <vector>
 
 #include "AXOCorParserServices.h"
+#include "AXOTestTexts.h"
 
 namespace {
-
-std::vector<std::string> Items(const CATListValCATUnicodeString& list) {
-  std::vector<std::string> items;
-  for (int i = 1; i <= list.Size(); ++i) items.push_back(list[i].ConvertToChar());
-  return items;
-}
 
 TEST(ParseString, SplitsAtEachSeparatorKeepingEmptyTokens) {
   struct {
@@ -43,7 +38,7 @@ TEST(ParseString, SplitsAtEachSeparatorKeepingEmptyTokens) {
     SCOPED_TRACE(std::string("'") + c.text + "' on '" + c.separator + "'");
     CATListValCATUnicodeString tokens;
     AXOCorParserServices::ParseString(c.text, c.separator, tokens);
-    EXPECT_EQ(Items(tokens), c.tokens);
+    EXPECT_EQ(AXOTestTexts(tokens), c.tokens);
   }
 }
 
@@ -52,7 +47,7 @@ TEST(ParseString, AppendsToWhatTheListHolds) {
   tokens.Append("kept");
   AXOCorParserServices::ParseString("a;b", ";", tokens);
   AXOCorParserServices::ParseString("", ";", tokens);
-  EXPECT_EQ(Items(tokens), (std::vector<std::string>{"kept", "a", "b"}));
+  EXPECT_EQ(AXOTestTexts(tokens), (std::vector<std::string>{"kept", "a", "b"}));
 }
 
 }  // namespace
