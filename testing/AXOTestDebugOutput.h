@@ -11,7 +11,9 @@
 
 class AXOTestDebugOutput : public AXOPlatformWrapper {
  public:
-  AXOTestDebugOutput() : AXOPlatformWrapper(AXOPlatform::Get()) { AXOPlatform::SetForTesting(this); }
+  AXOTestDebugOutput() : AXOPlatformWrapper(AXOPlatform::Get()) {
+    AXOPlatform::SetForTesting(this);
+  }
   ~AXOTestDebugOutput() override { AXOPlatform::SetForTesting(nullptr); }
   void DebugOutput(const std::string& text) override { calls.push_back(text); }
   // The texts of all calls, one after the other.
