@@ -3,7 +3,6 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -28,11 +27,7 @@ class InstrumentationReport : public InstrumentationTest {
     r->_TotalTime = time;
     r->_TotalMemory = memory;
   }
-
-  std::string ReadReport() {
-    std::ifstream in(platform_.native_report_path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  }
+  std::string ReadReport() { return AXOTestReadFile(platform_.native_report_path); }
 };
 
 TEST_F(InstrumentationReport, RowFormatsFiguresOfOneRecordAndIsEmptyWithoutOne) {
