@@ -11,9 +11,16 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <random>
 #include <string>
 #include <system_error>
+
+// The bytes of the file at `path`; empty when it cannot be read.
+inline std::string AXOTestReadFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
 
 class AXOTestTempFolder {
  public:

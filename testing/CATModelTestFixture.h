@@ -52,10 +52,7 @@ class CATModelTest : public ::testing::Test {
  protected:
   void TearDown() override { EXPECT_EQ(model_.LeakedObjects(), 0) << "references not given back"; }
 
-  static std::string ReadFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  }
+  static std::string ReadFile(const std::filesystem::path& path) { return AXOTestReadFile(path); }
 
   CATTestModel model_;
   AXOTestTempFolder folder_;

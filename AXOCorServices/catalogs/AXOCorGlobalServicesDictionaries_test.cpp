@@ -7,6 +7,7 @@
 #include "AXOCorGlobalServices.h"
 #include "AXOPlatform.h"
 #include "AXOTestTempFolder.h"
+#include "AXOTestTexts.h"
 
 namespace {
 
@@ -25,12 +26,6 @@ const std::vector<std::string> kFixedOrder = {
     "AXOConstructionAdministration.CATfct",
     "AXOUnspecifiedGroups.CATfct",
 };
-
-std::vector<std::string> Names(const CATListValCATUnicodeString& list) {
-  std::vector<std::string> names;
-  for (int i = 1; i <= list.Size(); ++i) names.push_back(list[i].ConvertToChar());
-  return names;
-}
 
 std::vector<std::string> Concat(std::vector<std::string> a, const std::vector<std::string>& b) {
   a.insert(a.end(), b.begin(), b.end());
@@ -54,12 +49,12 @@ class Dictionaries : public ::testing::Test {
   std::vector<std::string> All() {
     CATListValCATUnicodeString list;
     AXOCorGlobalServices::GetAllAvailableDico(list);
-    return Names(list);
+    return AXOTestTexts(list);
   }
   std::vector<std::string> Ordered() {
     CATListValCATUnicodeString list;
     AXOCorGlobalServices::GetOrderedDicoList(list);
-    return Names(list);
+    return AXOTestTexts(list);
   }
 
   AXOTestTempFolder folder_;
@@ -114,8 +109,8 @@ TEST_F(Dictionaries, ListsEachNameOnceFromFirstFolderAndKeepsCallerEntries) {
   CATListValCATUnicodeString list;
   list.Append("AXOKnown.CATfct");
   AXOCorGlobalServices::GetAllAvailableDico(list);
-  EXPECT_EQ(Names(list), (std::vector<std::string>{"AXOKnown.CATfct", "AXOFirst.CATfct",
-                                                   "AXOShared.CATfct", "AXOSecond.CATfct"}));
+  EXPECT_EQ(AXOTestTexts(list), (std::vector<std::string>{"AXOKnown.CATfct", "AXOFirst.CATfct",
+                                                          "AXOShared.CATfct", "AXOSecond.CATfct"}));
 }
 
 TEST_F(Dictionaries, NoGraphicPathGivesNothingInEitherList) {
@@ -124,7 +119,7 @@ TEST_F(Dictionaries, NoGraphicPathGivesNothingInEitherList) {
   CATListValCATUnicodeString list;
   list.Append("kept");
   AXOCorGlobalServices::GetOrderedDicoList(list);
-  EXPECT_EQ(Names(list), std::vector<std::string>{"kept"});
+  EXPECT_EQ(AXOTestTexts(list), std::vector<std::string>{"kept"});
 
   folder_.WriteFile("g/Dictionaries/Unrelated.CATfct");  // found folder, no dictionary
   SetGraphicPaths({"g/Dictionaries"});
@@ -163,7 +158,8 @@ TEST_F(Dictionaries, OrderedListAppendsFixedNamesEvenWhenCallerHoldsThem) {
   list.Append("AXOMasterFormat.CATfct");
   list.Append("AXOCustom.CATfct");
   AXOCorGlobalServices::GetOrderedDicoList(list);
-  EXPECT_EQ(Names(list), Concat({"AXOMasterFormat.CATfct", "AXOCustom.CATfct"}, kFixedOrder));
+  EXPECT_EQ(AXOTestTexts(list),
+            Concat({"AXOMasterFormat.CATfct", "AXOCustom.CATfct"}, kFixedOrder));
 }
 
 }  // namespace

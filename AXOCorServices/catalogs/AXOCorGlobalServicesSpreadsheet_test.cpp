@@ -68,15 +68,16 @@ class GetDefaultExcelExtentionTest : public ::testing::Test {
   bool cleanup_ = false;
 };
 
-TEST_F(GetDefaultExcelExtentionTest, OldTemplatesAreXlsWithoutAskingTheRegistry) {
-  EXPECT_EQ(".xls", Extension("xlt"));
-  EXPECT_EQ(".xls", Extension("XLT"));
-}
-
-TEST_F(GetDefaultExcelExtentionTest, WithoutRegistrationTheExtensionStays) {
-  for (const char* kind : {"", "xltx", "xltm"}) {
-    SCOPED_TRACE(kind);
-    EXPECT_EQ(".keep", Extension(kind));
+// Old templates are ".xls" without asking the registry.
+TEST_F(GetDefaultExcelExtentionTest, WithoutRegistrationOnlyOldTemplatesGetAnExtension) {
+  const struct {
+    const char* kind;
+    const char* expected;
+  } cases[] = {
+      {"xlt", ".xls"}, {"XLT", ".xls"}, {"", ".keep"}, {"xltx", ".keep"}, {"xltm", ".keep"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.kind);
+    EXPECT_EQ(c.expected, Extension(c.kind));
   }
 }
 

@@ -5,19 +5,15 @@
 
 #include "AXOCorGlobalServices.h"
 #include "AXOPlatform.h"
+#include "AXOTestDebugOutput.h"
+#include "AXOTestTexts.h"
 #include "CatalogTestTree.h"
 
 namespace {
 
-std::vector<std::string> Texts(const CATListValCATUnicodeString& list) {
-  std::vector<std::string> texts;
-  for (int i = 1; i <= list.Size(); ++i) texts.push_back(list[i].ConvertToChar());
-  return texts;
-}
-
 std::vector<std::string> SteelCatalogNames(CATListValCATUnicodeString names = {}) {
   EXPECT_EQ(AXOCorGlobalServices::GetSteelCatalogNames(names), S_OK);
-  return Texts(names);
+  return AXOTestTexts(names);
 }
 
 const char kSteel[] = "Catalogs/Structural Steel/";
@@ -43,33 +39,32 @@ TEST(GetSteelCatalogNames, ListsEachCatalogOneFolderDownOnce) {
                                       "Twice.catalog", "W", "Z"}));
 }
 
+// The caller's names stay first; each name is kept once, also without
+// startup paths.
 TEST(GetSteelCatalogNames, RemovesDuplicatesTheCallerAlreadyHad) {
   CatalogTestTree tree;
   tree.WriteFile(std::string("p/") + kSteel + "S/IPE.catalog");
   tree.WriteFile(std::string("p/") + kSteel + "S/W.catalog");
-  tree.SetStartupPaths({"p"});
-  CATListValCATUnicodeString names;
-  for (const char* name : {"X", "IPE", "X"}) names.Append(name);
-
-  EXPECT_EQ(SteelCatalogNames(names), (std::vector<std::string>{"X", "IPE", "W"}));
+  const struct {
+    bool startupPaths;
+    std::vector<const char*> given;
+    std::vector<std::string> names;
+  } cases[] = {
+      {true, {"X", "IPE", "X"}, {"X", "IPE", "W"}},
+      {false, {"A", "A", "B"}, {"A", "B"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.startupPaths);
+    if (c.startupPaths) {
+      tree.SetStartupPaths({"p"});
+    } else {
+      AXOPlatform::Get()->SetEnv("CATStartupPath", nullptr);
+    }
+    CATListValCATUnicodeString names;
+    for (const char* name : c.given) names.Append(name);
+    EXPECT_EQ(SteelCatalogNames(names), c.names);
+  }
 }
-
-TEST(GetSteelCatalogNames, WithoutStartupPathsOnlyRemovesDuplicates) {
-  AXOPlatform::Get()->SetEnv("CATStartupPath", nullptr);
-  CATListValCATUnicodeString names;
-  for (const char* name : {"A", "A", "B"}) names.Append(name);
-
-  EXPECT_EQ(SteelCatalogNames(names), (std::vector<std::string>{"A", "B"}));
-}
-
-// Collects the debugger output instead of sending it on.
-class CapturingPlatform : public AXOPlatformWrapper {
- public:
-  CapturingPlatform() : AXOPlatformWrapper(AXOPlatform::Get()) { AXOPlatform::SetForTesting(this); }
-  ~CapturingPlatform() override { AXOPlatform::SetForTesting(nullptr); }
-  void DebugOutput(const std::string& text) override { output += text; }
-  std::string output;
-};
 
 TEST(GetSteelCatalogNames, TracesEveryEntryOfTheSteelFolders) {
   CatalogTestTree tree;
@@ -77,10 +72,10 @@ TEST(GetSteelCatalogNames, TracesEveryEntryOfTheSteelFolders) {
   tree.WriteFile(std::string("one/") + kSteel + "Loose.catalog");
   tree.WriteFile(std::string("two/") + kSteel + "US/W.catalog");
   tree.SetStartupPaths({"one", "two"});
-  CapturingPlatform platform;
+  AXOTestDebugOutput output;
 
   SteelCatalogNames();
-  EXPECT_EQ(platform.output, "\n\n----------- CATALOGS ---------------\nEuro\nLoose.catalog\nUS\n");
+  EXPECT_EQ(output.Text(), "\n\n----------- CATALOGS ---------------\nEuro\nLoose.catalog\nUS\n");
 }
 
 }  // namespace

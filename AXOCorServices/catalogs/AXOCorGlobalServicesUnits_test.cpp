@@ -107,6 +107,12 @@ TEST_F(Units, GetCurrentUnitsGivesTheMagnitudesCurrentUnit) {
   EXPECT_TRUE(!unit);
 }
 
+// Adds the unit `symbol`/`name` to `magnitude` and makes it the current one.
+void UseUnit(const char* magnitude, const char* symbol, const char* name) {
+  CATCkeDictionaryTesting::AddUnit(magnitude, symbol, name);
+  CATCkeDictionaryTesting::SetCurrentUnit(magnitude, name);
+}
+
 TEST_F(Units, GetCurrentUnitFallsBackToFeetForLengthsWithoutSymbol) {
   const struct {
     const char* what;
@@ -120,36 +126,21 @@ TEST_F(Units, GetCurrentUnitFallsBackToFeetForLengthsWithoutSymbol) {
       {"length whose type is no magnitude",
        [] { CATCkeDictionaryTesting::SetParameterType(CATCkeLengthKind, "Real"); },
        CATCkeLengthKind, "null"},
-      {"length without symbol",
-       [] {
-         CATCkeDictionaryTesting::AddUnit("LENGTH", "", "Plain");
-         CATCkeDictionaryTesting::SetCurrentUnit("LENGTH", "Plain");
-       },
-       CATCkeLengthKind, "ft/Foot"},
+      {"length without symbol", [] { UseUnit("LENGTH", "", "Plain"); }, CATCkeLengthKind,
+       "ft/Foot"},
       {"length without symbol, no dictionary",
        [] {
-         CATCkeDictionaryTesting::AddUnit("LENGTH", "", "Plain");
-         CATCkeDictionaryTesting::SetCurrentUnit("LENGTH", "Plain");
+         UseUnit("LENGTH", "", "Plain");
          CATCkeDictionaryTesting::SetDictionaryAvailable(false);
        },
        CATCkeLengthKind, "/Plain"},
-      {"length with a blank symbol",
-       [] {
-         CATCkeDictionaryTesting::AddUnit("LENGTH", " ", "Blank");
-         CATCkeDictionaryTesting::SetCurrentUnit("LENGTH", "Blank");
-       },
-       CATCkeLengthKind, " /Blank"},
-      {"angle without symbol",
-       [] {
-         CATCkeDictionaryTesting::AddUnit("ANGLE", "", "Plain");
-         CATCkeDictionaryTesting::SetCurrentUnit("ANGLE", "Plain");
-       },
-       CATCkeAngleKind, "/Plain"},
+      {"length with a blank symbol", [] { UseUnit("LENGTH", " ", "Blank"); }, CATCkeLengthKind,
+       " /Blank"},
+      {"angle without symbol", [] { UseUnit("ANGLE", "", "Plain"); }, CATCkeAngleKind, "/Plain"},
       {"magnitude named 'Length' without symbol",
        [] {
          CATCkeDictionaryTesting::AddMagnitude("Length", true);
-         CATCkeDictionaryTesting::AddUnit("Length", "", "Plain");
-         CATCkeDictionaryTesting::SetCurrentUnit("Length", "Plain");
+         UseUnit("Length", "", "Plain");
          CATCkeDictionaryTesting::SetParameterType(CATCkeAngleKind, "Length");
        },
        CATCkeAngleKind, "ft/Foot"},

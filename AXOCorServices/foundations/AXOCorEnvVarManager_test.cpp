@@ -8,18 +8,13 @@
 
 #include "AXOPlatform.h"
 #include "AXOTestTempFolder.h"
+#include "AXOTestTexts.h"
 
 namespace {
 
 const char kPathVariable[] = "AXO_TEST_RUNTIME_PATH";
 const char kStandard[] = "CATCollectionStandard";
 const char kDefaultStandard[] = "CATDefaultCollectionStandard";
-
-std::vector<std::string> Items(const CATListValCATUnicodeString& list) {
-  std::vector<std::string> items;
-  for (int i = 1; i <= list.Size(); ++i) items.push_back(list[i].ConvertToChar());
-  return items;
-}
 
 // Gives each test the variables it sets, unset at first, and restores
 // their values afterwards.
@@ -48,34 +43,31 @@ class EnvVarManagerTest : public testing::Test {
   std::map<std::string, std::string> saved_;
 };
 
+// An unset or empty variable gives no directory, and so does no name.
 TEST_F(EnvVarManagerTest, ValuesAreTheDirectoriesInOrderWithEmptyEntries) {
   struct {
-    const char* value;
+    const char* value;  // null: unset
     std::vector<std::string> directories;
   } cases[] = {
+      {nullptr, {}},
       {"C:\\a;;C:\\b", {"C:\\a", "", "C:\\b"}},
       {"a;b;", {"a", "b", ""}},
       {"C:\\only", {"C:\\only"}},
       {";", {"", ""}},
+      {"", {}},  // on Windows an empty value removes the variable
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.value);
-    Set(kPathVariable, c.value);
+    SCOPED_TRACE(c.value != nullptr ? c.value : "(unset)");
+    if (c.value != nullptr) Set(kPathVariable, c.value);
     CATListValCATUnicodeString directories;
     directories.Append("kept");
     AXOCorEnvVarManager::GetEnvVariableValues(kPathVariable, directories);
     std::vector<std::string> expect{"kept"};
     expect.insert(expect.end(), c.directories.begin(), c.directories.end());
-    EXPECT_EQ(Items(directories), expect);
+    EXPECT_EQ(AXOTestTexts(directories), expect);
   }
-}
-
-TEST_F(EnvVarManagerTest, UnsetOrEmptyVariableGivesNoDirectory) {
   CATListValCATUnicodeString directories;
-  AXOCorEnvVarManager::GetEnvVariableValues(kPathVariable, directories);
   AXOCorEnvVarManager::GetEnvVariableValues(nullptr, directories);
-  Set(kPathVariable, "");  // on Windows an empty value removes the variable
-  AXOCorEnvVarManager::GetEnvVariableValues(kPathVariable, directories);
   EXPECT_EQ(directories.Size(), 0);
 }
 
@@ -156,6 +148,10 @@ TEST_F(EnvVarManagerTest, StandardFileFallsBackToTheDefaultCollection) {
 }
 
 TEST_F(EnvVarManagerTest, GVSNamesAreUniqueWhateverTheirCase) {
+  CATListValCATUnicodeString names;
+  AXOCorEnvVarManager::GetGVSNames(names);
+  EXPECT_EQ(names.Size(), 0) << "without collections";
+
   folder_.WriteFile("one/generativeparameters/Wall.xml");
   folder_.WriteFile("one/generativeparameters/Slab.XML");
   folder_.WriteFile("one/generativeparameters/readme.txt");
@@ -164,16 +160,9 @@ TEST_F(EnvVarManagerTest, GVSNamesAreUniqueWhateverTheirCase) {
   folder_.WriteFile("three/generativeparameters/beam.xml");
   Set(kStandard, folder_.Host("one") + ";" + folder_.Host("missing"));
   Set(kDefaultStandard, folder_.Host("two") + ";" + folder_.Host("three"));
-  CATListValCATUnicodeString names;
   names.Append("kept");
   AXOCorEnvVarManager::GetGVSNames(names);
-  EXPECT_EQ(Items(names), (std::vector<std::string>{"kept", "Slab", "Wall", "Beam"}));
-}
-
-TEST_F(EnvVarManagerTest, GVSNamesWithoutCollectionsAreNone) {
-  CATListValCATUnicodeString names;
-  AXOCorEnvVarManager::GetGVSNames(names);
-  EXPECT_EQ(names.Size(), 0);
+  EXPECT_EQ(AXOTestTexts(names), (std::vector<std::string>{"kept", "Slab", "Wall", "Beam"}));
 }
 
 }  // namespace

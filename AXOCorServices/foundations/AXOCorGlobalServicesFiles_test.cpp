@@ -5,14 +5,9 @@
 
 #include "AXOCorGlobalServices.h"
 #include "AXOTestTempFolder.h"
+#include "AXOTestTexts.h"
 
 namespace {
-
-std::vector<std::string> Items(const CATListValCATUnicodeString& list) {
-  std::vector<std::string> items;
-  for (int i = 1; i <= list.Size(); ++i) items.push_back(list[i].ConvertToChar());
-  return items;
-}
 
 // A folder with files and folders whose names test case and extensions.
 class DirectoryListingTest : public testing::Test {
@@ -54,7 +49,8 @@ TEST_F(DirectoryListingTest, ExtensionListingMatchesAnyCaseAndTakesDirectoriesTo
   names.Append("kept");
   AXOCorGlobalServices::FindFilesInDirectoryWithExtension(folder_.Host().c_str(), "xml", names);
   // "xml" has no dot: its extension is its whole name, which matches too.
-  EXPECT_EQ(Items(names), (std::vector<std::string>{"kept", "Plan.XML", "a.xml", "b.xml", "xml"}));
+  EXPECT_EQ(AXOTestTexts(names),
+            (std::vector<std::string>{"kept", "Plan.XML", "a.xml", "b.xml", "xml"}));
 }
 
 TEST_F(DirectoryListingTest, NamePartListingKeepsOnlyFiles) {
@@ -70,20 +66,16 @@ TEST_F(DirectoryListingTest, NamePartListingKeepsOnlyFiles) {
       {"PLAN", true, {"Plan.XML"}},
       {"*.xml", false, {}},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << "'" << c.part << "' ignore case " << c.ignore_case);
-    CATListValCATUnicodeString names;
-    AXOCorGlobalServices::FindFilesInDirectory(folder_.Host().c_str(), c.part, c.ignore_case,
-                                               names);
-    EXPECT_EQ(Items(names), c.names);
+  // A directory with a trailing separator lists the same.
+  for (const std::string& directory : {folder_.Host(), folder_.Host() + "\\"}) {
+    for (const auto& c : cases) {
+      SCOPED_TRACE(testing::Message()
+                   << directory << " '" << c.part << "' ignore case " << c.ignore_case);
+      CATListValCATUnicodeString names;
+      AXOCorGlobalServices::FindFilesInDirectory(directory.c_str(), c.part, c.ignore_case, names);
+      EXPECT_EQ(AXOTestTexts(names), c.names);
+    }
   }
-}
-
-TEST_F(DirectoryListingTest, DirectoryWithTrailingSeparatorListsTheSame) {
-  CATListValCATUnicodeString names;
-  AXOCorGlobalServices::FindFilesInDirectory((folder_.Host() + "\\").c_str(), "notes", false,
-                                             names);
-  EXPECT_EQ(Items(names), std::vector<std::string>{"notes.txt"});
 }
 
 TEST_F(DirectoryListingTest, MissingOrEmptyFoldersAppendNothing) {
@@ -96,7 +88,7 @@ TEST_F(DirectoryListingTest, MissingOrEmptyFoldersAppendNothing) {
     names.Append("kept");
     AXOCorGlobalServices::FindFilesInDirectoryWithExtension(directory.c_str(), "xml", names);
     AXOCorGlobalServices::FindFilesInDirectory(directory.c_str(), "", true, names);
-    EXPECT_EQ(Items(names), std::vector<std::string>{"kept"});
+    EXPECT_EQ(AXOTestTexts(names), std::vector<std::string>{"kept"});
   }
 }
 

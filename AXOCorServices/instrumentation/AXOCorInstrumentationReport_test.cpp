@@ -3,10 +3,11 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
+#include <vector>
 
 #include "AXOCorInstrumentation.h"
+#include "AXOTestTexts.h"
 #include "InstrumentationTestSupport.h"
 
 namespace {
@@ -26,14 +27,10 @@ class InstrumentationReport : public InstrumentationTest {
     r->_TotalTime = time;
     r->_TotalMemory = memory;
   }
-
-  std::string ReadReport() {
-    std::ifstream in(platform_.native_report_path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  }
+  std::string ReadReport() { return AXOTestReadFile(platform_.native_report_path); }
 };
 
-TEST_F(InstrumentationReport, RowFormatsFiguresOfOneRecord) {
+TEST_F(InstrumentationReport, RowFormatsFiguresOfOneRecordAndIsEmptyWithoutOne) {
   struct Case {
     const char* identifier;
     unsigned hits;
@@ -55,11 +52,8 @@ TEST_F(InstrumentationReport, RowFormatsFiguresOfOneRecord) {
     Put(c.identifier, c.hits, c.time, c.memory);
     EXPECT_EQ(AXOCorInstrumentation::GetInstance()->GetResult(c.identifier), c.row);
   }
-}
-
-TEST_F(InstrumentationReport, UnknownIdentifierGivesEmptyRowAndNoRecord) {
-  AXOCorInstrumentation* registry = AXOCorInstrumentation::GetInstance();
-  EXPECT_EQ(registry->GetResult("Missing"), "");
+  // An unknown identifier: an empty row, and no record made for it.
+  EXPECT_EQ(AXOCorInstrumentation::GetInstance()->GetResult("Missing"), "");
   EXPECT_EQ(Record("Missing"), nullptr);
 }
 
@@ -70,11 +64,8 @@ TEST_F(InstrumentationReport, GetResultsAppendsRowsInIdentifierOrder) {
   CATListValCATUnicodeString rows;
   rows.Append("kept");
   AXOCorInstrumentation::GetInstance()->GetResults(rows);
-  ASSERT_EQ(rows.Size(), 4);
-  EXPECT_EQ(rows[1], "kept");
-  EXPECT_EQ(rows[2], "B,1,2,2,0");
-  EXPECT_EQ(rows[3], "a,0,0,,0");
-  EXPECT_EQ(rows[4], "b,1,1,1,0");
+  EXPECT_EQ(AXOTestTexts(rows),
+            (std::vector<std::string>{"kept", "B,1,2,2,0", "a,0,0,,0", "b,1,1,1,0"}));
 }
 
 // The report replaces an earlier one: the header alone for an empty

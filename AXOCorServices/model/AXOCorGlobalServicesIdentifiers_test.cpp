@@ -20,11 +20,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 // Two startup paths below a temporary folder, each with its counter folder;
 // counters are put in place by the tests.
 class GetIDSeqNumberTest : public ::testing::Test {
@@ -56,44 +51,34 @@ class GetIDSeqNumberTest : public ::testing::Test {
   AXOTestTempFolder folder_;
 };
 
-TEST_F(GetIDSeqNumberTest, AdvancesTheCounterByTheCount) {
+// A refused reservation gives -1 and leaves the counter as it was.
+TEST_F(GetIDSeqNumberTest, AdvancesTheCounterByTheCountOrRefusesWhatWouldBreakIt) {
   const struct {
     const char* content;
     long count;
     long number;
     const char* after;
   } cases[] = {
-      {"41", 1, 42, "42"},   {"41", 10, 42, "51"},
+      {"41", 1, 42, "42"},
+      {"41", 10, 42, "51"},
       {"", 1, 1, "1"},        // nothing handed out yet
       {"-1", 1, 1, "1"},      // likewise
       {"abc", 3, 1, "3"},     // no number: likewise
       {" 7\r\n", 1, 8, "8"},  // written by hand
-      {"0", 0, 1, "0"},      {"2147483646", 1, 2147483647, "2147483647"},
+      {"0", 0, 1, "0"},
+      {"2147483646", 1, 2147483647, "2147483647"},
+      // Moving the counter back or beyond 32 bits is refused.
+      {"2147483647", 1, -1, "2147483647"},  // the next number does not fit
+      {"2147483640", 2147483647, -1, "2147483640"},
+      {"99999999999", 1, -1, "99999999999"},
+      {"-5", 1, -1, "-5"},  // would hand out negative numbers
+      {"41", -3, -1, "41"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string("'") + c.content + "' + " + std::to_string(c.count));
     const fs::path counter = PutCounter("first", "beams", c.content);
     EXPECT_EQ(c.number, Reserve("beams", c.count));
-    EXPECT_EQ(c.after, ReadFile(counter));
-  }
-}
-
-TEST_F(GetIDSeqNumberTest, RefusesWhatWouldMoveTheCounterBackOrBeyond32Bits) {
-  const struct {
-    const char* content;
-    long count;
-  } cases[] = {
-      {"2147483647", 1},  // the next number does not fit
-      {"2147483640", 2147483647},
-      {"99999999999", 1},
-      {"-5", 1},  // would hand out negative numbers
-      {"41", -3},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(std::string("'") + c.content + "' + " + std::to_string(c.count));
-    const fs::path counter = PutCounter("first", "beams", c.content);
-    EXPECT_EQ(-1, Reserve("beams", c.count));
-    EXPECT_EQ(c.content, ReadFile(counter));
+    EXPECT_EQ(c.after, AXOTestReadFile(counter));
   }
 }
 
@@ -111,7 +96,7 @@ TEST_F(GetIDSeqNumberTest, LeavesARefusedCounterByteForByteWhateverItsSize) {
     const fs::path counter = PutCounter("first", "beams", content);
     fs::permissions(counter, fs::perms::owner_read);
     EXPECT_EQ(-1, Reserve("beams", 1));
-    EXPECT_TRUE(ReadFile(counter) == content);
+    EXPECT_TRUE(AXOTestReadFile(counter) == content);
     EXPECT_EQ(fs::perms::none, fs::status(counter).permissions() & fs::perms::owner_write)
         << "left read-only";
     fs::permissions(counter, fs::perms::owner_read | fs::perms::owner_write);
@@ -145,10 +130,10 @@ TEST_F(GetIDSeqNumberTest, RefusesNamesThatReachOutsideTheCounterFolder) {
     CATUnicodeString counter(name.c_str());
     EXPECT_TRUE(AXOCorGlobalServices::GetIDSeqNumber(counter, 1) == "-1");
   }
-  EXPECT_EQ("7", ReadFile(outside));
+  EXPECT_EQ("7", AXOTestReadFile(outside));
   EXPECT_EQ(fs::perms::none, fs::status(outside).permissions() & fs::perms::owner_write);
   EXPECT_FALSE(fs::exists(outside.u8string() + ".axo-lock"));
-  EXPECT_EQ("7", ReadFile(Counter("first", "sub/precious")));
+  EXPECT_EQ("7", AXOTestReadFile(Counter("first", "sub/precious")));
   // Names that only look alike stay inside and are served.
   for (const char* name : {"sub\\precious", "sub/./precious", "sub\\\\precious"}) {
     SCOPED_TRACE(name);
@@ -166,7 +151,7 @@ TEST_F(GetIDSeqNumberTest, FormatsTheNumberAsTextMinusOneWhenThereIsNone) {
   CATUnicodeString missing("walls");
   EXPECT_TRUE(AXOCorGlobalServices::GetIDSeqNumber(counter, 1) == "42");
   EXPECT_TRUE(AXOCorGlobalServices::GetIDSeqNumber(counter, 5) == "43");
-  EXPECT_EQ("47", ReadFile(Counter("first", "beams")));
+  EXPECT_EQ("47", AXOTestReadFile(Counter("first", "beams")));
   EXPECT_TRUE(AXOCorGlobalServices::GetIDSeqNumber(missing, 1) == "-1");
   AXOPlatform::Get()->SetEnv("CATStartupPath", nullptr);
   EXPECT_TRUE(AXOCorGlobalServices::GetIDSeqNumber(counter, 1) == "-1");
@@ -175,7 +160,7 @@ TEST_F(GetIDSeqNumberTest, FormatsTheNumberAsTextMinusOneWhenThereIsNone) {
 TEST_F(GetIDSeqNumberTest, UsesTheFirstStartupPathThatHoldsTheCounter) {
   PutCounter("second", "sub/slabs.txt", "9");
   EXPECT_EQ(10, Reserve("sub\\slabs.txt", 1));
-  EXPECT_EQ("10", ReadFile(Counter("second", "sub/slabs.txt")));
+  EXPECT_EQ("10", AXOTestReadFile(Counter("second", "sub/slabs.txt")));
   EXPECT_FALSE(fs::exists(Counter("first", "sub/slabs.txt")));
 
   EXPECT_EQ(-1, Reserve("walls", 1));  // in none: -1, and nothing is created
@@ -203,7 +188,7 @@ TEST_F(GetIDSeqNumberTest, KeepsTheCountersPermissionsOrMakesItWritable) {
     const fs::path counter = PutCounter("first", "beams", "41");
     fs::permissions(counter, c.before);
     EXPECT_EQ(42, Reserve("beams", 1));
-    EXPECT_EQ("42", ReadFile(counter));
+    EXPECT_EQ("42", AXOTestReadFile(counter));
     EXPECT_EQ(static_cast<int>(expected), static_cast<int>(fs::status(counter).permissions()));
     fs::permissions(counter, fs::perms(0600));
   }
@@ -217,7 +202,7 @@ TEST_F(GetIDSeqNumberTest, LeavesOnlyTheCounterAndItsLockBehind) {
     names.insert(entry.path().filename().u8string());
   }
   EXPECT_EQ((std::set<std::string>{"beams", "beams.axo-lock"}), names);
-  EXPECT_EQ("7", ReadFile(Counter("first", "beams")));
+  EXPECT_EQ("7", AXOTestReadFile(Counter("first", "beams")));
 }
 
 constexpr int kChildren = 4;
@@ -281,7 +266,7 @@ TEST_F(GetIDSeqNumberTest, NoTwoProcessesGetTheSameNumber) {
     next += range.second;
   }
   EXPECT_EQ(total + 1, next);
-  EXPECT_EQ(std::to_string(total), ReadFile(counter));
+  EXPECT_EQ(std::to_string(total), AXOTestReadFile(counter));
 }
 
 TEST(GetExtensionID, GivesTheIdentifierOrTheEmptyText) {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "AXOCorGlobalServices.h"
-#include "AXOPlatform.h"
+#include "AXOTestDebugOutput.h"
 #include "CATDocument.h"
 #include "CATIAlias.h"
 #include "CATIPrdObjectPublisher.h"
@@ -15,17 +15,6 @@
 #include "CATModelTestFixture.h"
 
 namespace {
-
-// Records each call of the debugger output instead of sending it on.
-class DebugOutputRecorder : public AXOPlatformWrapper {
- public:
-  DebugOutputRecorder() : AXOPlatformWrapper(AXOPlatform::Get()) {
-    AXOPlatform::SetForTesting(this);
-  }
-  ~DebugOutputRecorder() override { AXOPlatform::SetForTesting(nullptr); }
-  void DebugOutput(const std::string& text) override { calls.push_back(text); }
-  std::vector<std::string> calls;
-};
 
 std::vector<std::string> Files(const std::filesystem::path& folder) {
   std::vector<std::string> names;
@@ -161,7 +150,7 @@ TEST_F(PartSave, UpdatesSavesAndReportsHostErrors) {
     Call call{b.room.Part(), b.building.Product(), folder_.Host(folder) + "\\"};
     c.arrange(model_, b, call);
     const std::string saved = call.folder + "Room.CATPart";
-    DebugOutputRecorder recorder;
+    AXOTestDebugOutput recorder;
     {
       CATUnicodeString folderText(call.folder.c_str());
       CATIPrtPart_var part = call.part;
@@ -199,7 +188,7 @@ TEST_F(PartSave, OtherExceptionsReachTheCaller) {
     SCOPED_TRACE(c.what);
     CATTestBuilding b = CATTestBuilding::Build(model_, folder_.Host());
     c.arrange(b);
-    DebugOutputRecorder recorder;
+    AXOTestDebugOutput recorder;
     {
       CATUnicodeString folder(folder_.Host("").c_str());
       folder.Append("\\");

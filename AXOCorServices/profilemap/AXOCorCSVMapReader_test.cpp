@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "AXOTestSpecialFiles.h"
@@ -79,12 +80,6 @@ TEST_F(ProfileMap, ExportPrefersField3ThenField2ThenOwnName) {
   }
 }
 
-TEST_F(ProfileMap, ExportKeepsFirstLineOfRepeatedName) {
-  Read("A,B,FIRST\nA,B,SECOND\nB,,LATER\n", kExport);
-  EXPECT_EQ(Export("A"), "FIRST");
-  EXPECT_EQ(Export("B"), "LATER");
-}
-
 TEST_F(ProfileMap, ImportFindsNormalisedField3VerbatimField2AndOwnName) {
   Read("HEB100,HE100B,HE 100 B\nANG50,l 50*5,\nW10X12,,w 10*12\nIPE80,IPE080,\n", kImport);
   struct Case {
@@ -127,26 +122,45 @@ TEST_F(ProfileMap, KeysMatchWhenTheCharactersMatch) {
   EXPECT_EQ(out, surrogates);
 }
 
-TEST_F(ProfileMap, ImportRanksField3OverField2OverOwnNameAcrossLines) {
-  Read(
-      "EARLY2,KEY2,\n"
-      "LATE3,,KEY2\n"  // field 3 of a later line beats field 2 of an earlier one
-      "KEY1,zz,\n"
-      "LATE2,KEY1,\n"  // field 2 beats a name's own entry
-      "FIRST3,,DUP\n"
-      "SECOND3,,DUP\n",
-      kImport);
-  EXPECT_EQ(Import("KEY2"), "LATE3");
-  EXPECT_EQ(Import("KEY1"), "LATE2");
-  EXPECT_EQ(Import("DUP"), "FIRST3");
-}
-
-TEST_F(ProfileMap, SkipsCommentsEmptyAndShortLines) {
-  Read("#C,D,EE\n\n,\nA,BB\nNOCOMMA\n #X,Y,ZZ\nK,L,MM\n", kExport);
-  EXPECT_EQ(Export("#C"), "<none>");
-  EXPECT_EQ(Export("A"), "<none>");
-  EXPECT_EQ(Export(" #X"), "ZZ");  // a blank before "#" makes a record
-  EXPECT_EQ(Export("K"), "MM");
+// Each map with the translations it gives, by the import lookup or the
+// third-party one (which also searches an import map).
+TEST_F(ProfileMap, LinesAreReadByTheirOrderRankAndLayout) {
+  const struct {
+    const char* map;
+    Direction direction;
+    bool byImport;
+    std::vector<std::pair<const char*, const char*>> translations;  // name, translation
+  } cases[] = {
+      // The first line of a repeated name counts.
+      {"A,B,FIRST\nA,B,SECOND\nB,,LATER\n", kExport, false, {{"A", "FIRST"}, {"B", "LATER"}}},
+      // Field 3 of a later line beats field 2 of an earlier one, field 2 a
+      // name's own entry.
+      {"EARLY2,KEY2,\nLATE3,,KEY2\nKEY1,zz,\nLATE2,KEY1,\nFIRST3,,DUP\nSECOND3,,DUP\n",
+       kImport,
+       true,
+       {{"KEY2", "LATE3"}, {"KEY1", "LATE2"}, {"DUP", "FIRST3"}}},
+      // Comments, empty and short lines are skipped; a blank before "#"
+      // makes a record.
+      {"#C,D,EE\n\n,\nA,BB\nNOCOMMA\n #X,Y,ZZ\nK,L,MM\n",
+       kExport,
+       false,
+       {{"#C", "<none>"}, {"A", "<none>"}, {" #X", "ZZ"}, {"K", "MM"}}},
+      // A carriage return before a line end is not part of the line.
+      {"A,B,CC\r\nB,,D\rE\r\n#c\r\n\r\nC,,LAST\r",
+       kExport,
+       false,
+       {{"A", "CC"}, {"B", "D\rE"}, {"C", "LAST"}}},
+      // The third-party lookup is exact.
+      {"A,,BB\n", kImport, false, {{"A ", "<none>"}, {"a", "<none>"}, {"BB", "A"}, {"A", "A"}}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.map);
+    Read(c.map, c.direction);
+    for (const auto& t : c.translations) {
+      SCOPED_TRACE(t.first);
+      EXPECT_EQ(c.byImport ? Import(t.first) : Export(t.first), t.second);
+    }
+  }
 }
 
 TEST_F(ProfileMap, LineOverLimitEndsReadingButKeepsEarlierRecords) {
@@ -173,36 +187,31 @@ TEST_F(ProfileMap, LineOverLimitEndsReadingButKeepsEarlierRecords) {
   }
 }
 
-TEST_F(ProfileMap, CarriageReturnBeforeLineEndIsNotPartOfTheLine) {
-  Read("A,B,CC\r\nB,,D\rE\r\n#c\r\n\r\nC,,LAST\r", kExport);
-  EXPECT_EQ(Export("A"), "CC");
-  EXPECT_EQ(Export("B"), "D\rE");
-  EXPECT_EQ(Export("C"), "LAST");
+TEST_F(ProfileMap, LookupsBeforeAnyReadingOrAfterRemovalFindNothing) {
+  for (const bool removed : {false, true}) {
+    SCOPED_TRACE(removed);
+    if (removed) {
+      Read("A,,AA\n", kExport);
+      AXOCorCSVMapReader::RemoveInstance();
+      AXOCorCSVMapReader::RemoveInstance();
+      EXPECT_EQ(Export("A"), "<none>");
+    }
+    AXOCorCSVMapReader* reader = AXOCorCSVMapReader::GetInstance();
+    CATUnicodeString out("untouched");
+    EXPECT_EQ(reader->GetQZProfileName("HE100B", out), E_FAIL);
+    EXPECT_EQ(out, "untouched");
+    EXPECT_EQ(reader->GetThirdPartyProfileName("HEB100", out), S_FALSE);
+    EXPECT_EQ(out, "HEB100");
+  }
 }
 
-TEST_F(ProfileMap, LookupsBeforeAnyReading) {
+TEST_F(ProfileMap, ReadingReplacesPreviousMapEvenWithNothingReadable) {
   AXOCorCSVMapReader* reader = AXOCorCSVMapReader::GetInstance();
   CATUnicodeString out("untouched");
-  EXPECT_EQ(reader->GetQZProfileName("HE100B", out), E_FAIL);
-  EXPECT_EQ(out, "untouched");
-  EXPECT_EQ(reader->GetThirdPartyProfileName("HEB100", out), S_FALSE);
-  EXPECT_EQ(out, "HEB100");
-}
-
-TEST_F(ProfileMap, ThirdPartyLookupIsExact) {
-  Read("A,,BB\n", kImport);  // the import map is searched as well
-  EXPECT_EQ(Export("A "), "<none>");
-  EXPECT_EQ(Export("a"), "<none>");
-  EXPECT_EQ(Export("BB"), "A");
-  EXPECT_EQ(Export("A"), "A");
-}
-
-TEST_F(ProfileMap, ReadingReplacesPreviousMap) {
-  Read("A,,AA\n", kExport);
-  AXOCorCSVMapReader* reader = AXOCorCSVMapReader::GetInstance();
-  CATUnicodeString out("untouched");
+  folder_.MakeFolder("folder.csv");
   const std::vector<CATUnicodeString> emptying = {
-      folder_.Host("missing.csv").c_str(), folder_.Host().c_str(), WriteMap("", "empty.csv")};
+      folder_.Host("missing.csv").c_str(), folder_.Host().c_str(),
+      folder_.Host("folder.csv").c_str(), WriteMap("", "empty.csv")};
   for (const CATUnicodeString& path : emptying) {
     SCOPED_TRACE(path.ConvertToChar());
     Read("A,,AA\n", kExport);
@@ -217,21 +226,9 @@ TEST_F(ProfileMap, ReadingReplacesPreviousMap) {
   EXPECT_EQ(Import("BB"), "<none>");
 }
 
-TEST_F(ProfileMap, RemoveInstanceGivesEmptyReader) {
-  Read("A,,AA\n", kExport);
-  AXOCorCSVMapReader::RemoveInstance();
-  AXOCorCSVMapReader::RemoveInstance();
-  EXPECT_EQ(Export("A"), "<none>");
-}
-
-TEST_F(ProfileMap, MapThatIsNotARegularFileReadsEmptyWithoutWaiting) {
-  Read("A,,AA\n", kExport);
-  folder_.MakeFolder("folder.csv");
+// A FIFO never ends for a reader that waits for its writer.
+TEST_F(ProfileMap, FifoMapReadsEmptyWithoutWaiting) {
   AXOCorCSVMapReader* reader = AXOCorCSVMapReader::GetInstance();
-  EXPECT_EQ(reader->ReadCatalogMap(folder_.Host("folder.csv").c_str(), kExport), S_OK);
-  EXPECT_EQ(Export("A"), "<none>");
-
-  // A FIFO never ends for a reader that waits for its writer.
   if (!AXOTestMakeFifo(folder_.Native("pipe.csv"))) return;  // no FIFOs here
   Read("A,,AA\n", kExport);
   HRESULT result = E_FAIL;

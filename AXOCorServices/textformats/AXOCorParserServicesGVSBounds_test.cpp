@@ -61,28 +61,30 @@ TEST_F(GvsTest, IncludesThatMultiplyStopAtTheBoundOnReplacedNodes) {
   EXPECT_EQ(AXOCorParserServices::CreateInputSourceFromGVS(sheet.c_str(), source), E_FAIL);
 }
 
-TEST_F(GvsTest, NodesStartingInTextThatAnIncludeBroughtStopPromptlyAtTheBound) {
-  // The mark of the style sheet finds its node start in the text that
-  // f.xml brought in, which f.xml brings in again with 200 characters
-  // more, round after round; each round used to search the whole text
-  // from the node to the mark again, for minutes.
-  WriteInclude("f.xml",
-               "<std:node a><std:strval>f.xml</std:strval></std:node>" + std::string(200, 'x'));
-  const std::string sheet = WriteSheet("<std:node r>" + IncludeNode("f.xml") + "\"includefile\">");
-  EXPECT_EQ(Expand(sheet), "<failed>");
-  EXPECT_EQ(Includes(sheet).size(), static_cast<std::size_t>(kAXOGvsMaxIncludes) + 1);
-}
-
-TEST_F(GvsTest, LongNamesBroughtInAgainAndAgainAreReadOnce) {
-  // Each other round removes an include node with a name of 1 Mi
-  // characters that f.xml brought in, and the next brings it in again (as
-  // above), until the bound on includes: reading the name each time would
-  // take minutes.
-  WriteInclude("f.xml", "<std:node a><std:strval>f.xml</std:strval></std:node>" +
-                            IncludeNode(std::string(1024 * 1024, 'x')));
-  const std::string sheet = WriteSheet("<std:node r>" + IncludeNode("f.xml") + "\"includefile\">");
-  EXPECT_EQ(Expand(sheet), "<failed>");
-  EXPECT_EQ(Includes(sheet).size(), static_cast<std::size_t>(kAXOGvsMaxIncludes) + 1);
+// The mark of the style sheet finds its node start in the text that f.xml
+// brought in, which f.xml brings in again, round after round, until the
+// bound on includes.
+TEST_F(GvsTest, TextThatAnIncludeBringsInAgainAndAgainStopsPromptlyAtTheBound) {
+  const struct {
+    const char* why;
+    std::string tail;  // of f.xml, after the node that includes it again
+  } cases[] = {
+      // Each round used to search the whole text from the node to the mark
+      // again, for minutes.
+      {"200 characters more each round", std::string(200, 'x')},
+      // Each other round removes an include node with a name of 1 Mi
+      // characters, and the next brings it in again: reading the name each
+      // time would take minutes.
+      {"a long name read once", IncludeNode(std::string(1024 * 1024, 'x'))},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.why);
+    WriteInclude("f.xml", "<std:node a><std:strval>f.xml</std:strval></std:node>" + c.tail);
+    const std::string sheet =
+        WriteSheet("<std:node r>" + IncludeNode("f.xml") + "\"includefile\">");
+    EXPECT_EQ(Expand(sheet), "<failed>");
+    EXPECT_EQ(Includes(sheet).size(), static_cast<std::size_t>(kAXOGvsMaxIncludes) + 1);
+  }
 }
 
 TEST_F(GvsTest, TextGrowingPastTheBoundOnLengthFails) {

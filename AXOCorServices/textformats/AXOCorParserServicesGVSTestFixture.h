@@ -14,6 +14,7 @@
 #include "AXOCorParserServices.h"
 #include "AXOPlatform.h"
 #include "AXOTestTempFolder.h"
+#include "AXOTestTexts.h"
 
 class GvsTest : public ::testing::Test {
  public:
@@ -75,12 +76,15 @@ class GvsTest : public ::testing::Test {
     }
     return expanded.ConvertToChar();
   }
-  // The includes listed for the style sheet at `path`.
+  // The includes listed for the style sheet at `path`, appended to a list
+  // that holds an entry of the caller's.
   static std::vector<std::string> Includes(const std::string& path) {
     CATListValCATUnicodeString includes;
+    includes.Append("kept");
     AXOCorParserServices::GetIncludesInGVS(path.c_str(), includes);
-    std::vector<std::string> paths;
-    for (int i = 1; i <= includes.Size(); ++i) paths.push_back(includes[i].ConvertToChar());
+    std::vector<std::string> paths = AXOTestTexts(includes);
+    EXPECT_EQ(paths.front(), "kept") << "the caller's entry kept";
+    paths.erase(paths.begin());
     return paths;
   }
 

@@ -115,15 +115,7 @@ TEST_F(GvsTest, IncludedIncludesAreExpandedAndRepeatedOnesListedEachTime) {
   EXPECT_EQ(Expand(sheet),
             "<std:node name=\"root\">" + b_expanded + "|" + b_expanded + "</std:node>");
 
-  CATListValCATUnicodeString includes;
-  includes.Append("kept");
-  AXOCorParserServices::GetIncludesInGVS(sheet.c_str(), includes);
-  ASSERT_EQ(includes.Size(), 5);
-  EXPECT_EQ(includes[1], "kept");
-  EXPECT_EQ(includes[2], b.c_str());
-  EXPECT_EQ(includes[3], c.c_str());
-  EXPECT_EQ(includes[4], b.c_str());
-  EXPECT_EQ(includes[5], c.c_str());
+  EXPECT_EQ(Includes(sheet), (Paths{b, c, b, c}));
 }
 
 TEST_F(GvsTest, IncludesThatCannotBeReadOrHoldNoChildContributeNothing) {
@@ -213,10 +205,7 @@ TEST_F(GvsTest, StyleSheetThatCannotBeReadGivesFalseAndNoIncludes) {
     CATUnicodeString expanded("untouched");
     EXPECT_FALSE(AXOCorParserServices::ExpandIncludesInGVS(path.c_str(), expanded));
     EXPECT_EQ(expanded, "untouched");
-    CATListValCATUnicodeString includes;
-    includes.Append("kept");
-    AXOCorParserServices::GetIncludesInGVS(path.c_str(), includes);
-    EXPECT_EQ(includes.Size(), 1);
+    EXPECT_EQ(Includes(path), Paths{});
   }
 }
 
