@@ -28,7 +28,7 @@ class Expansion {
       : path_(path), observer_(observer), limits_(limits) {}
 
   AXOGvsExpansion Run(CATUnicodeString* expanded) {
-    CATUnicodeString sheet;
+    std::string sheet;
     std::int64_t bytes = 0;
     switch (AXOReadGvsFile(path_, sheet, &bytes)) {
       case AXOGvsFileRead::kRead:
@@ -40,8 +40,8 @@ class Expansion {
     }
     work_ = bytes;
     if (work_ > limits_.maxWork) return AXOGvsExpansion::kTooMuchWork;
-    if (sheet.GetLengthInChar() > limits_.maxLength) return AXOGvsExpansion::kTooLong;
     sheet_ = std::make_unique<AXOGvsSource>(sheet);
+    if (sheet_->Length() > limits_.maxLength) return AXOGvsExpansion::kTooLong;
     has_carriage_return_ = sheet_->HasCarriageReturn();
     AXOGvsWorkingText text(*sheet_, 0);
     ReserveFor(*sheet_);
@@ -219,7 +219,7 @@ class Expansion {
   // The style sheet's root content is what an include of the style sheet
   // brings in; it stands in the style sheet as if such an include had put
   // it there.
-  void AddSheetAsOwnInclude(const CATUnicodeString& sheet) {
+  void AddSheetAsOwnInclude(const std::string& sheet) {
     const int sheet_file = FileId(path_);
     File& self = files_[static_cast<std::size_t>(sheet_file)];
     self.read = true;
@@ -227,8 +227,14 @@ class Expansion {
     int begin = 0;
     int end = 0;
     if (!AXOGvsContentRange(sheet, begin, end)) return;
-    self.content = std::make_unique<AXOGvsSource>(sheet.SubString(begin, end - begin));
-    Enter(Level{begin, sheet.GetLengthInChar() - end, sheet_file, 0});
+    self.content = std::make_unique<AXOGvsSource>(sheet.substr(begin, end - begin));
+    // The content lies between two ASCII bytes, so the characters before it
+    // are those of the bytes before it.
+    const int chars_before = sheet_->Ascii() != nullptr
+                                 ? begin
+                                 : CATUnicodeString(sheet.data(), begin).GetLengthInChar();
+    const int chars_after = sheet_->Length() - chars_before - self.content->Length();
+    Enter(Level{chars_before, chars_after, sheet_file, 0});
   }
 
   void Enter(const Level& level) {
@@ -296,7 +302,7 @@ class Expansion {
     File& file = files_[static_cast<std::size_t>(include.file)];
     if (file.read) return file;
     file.read = true;
-    CATUnicodeString text;
+    std::string text;
     std::int64_t bytes = 0;
     file.result = AXOReadGvsFile(include.path, text, &bytes);
     if (file.result == AXOGvsFileRead::kRead) {
@@ -305,8 +311,8 @@ class Expansion {
       int end = 0;
       if (AXOGvsContentRange(text, begin, end)) {
         // Cut down in place: no second text of the file's size.
-        text.ReplaceSubString(end, text.GetLengthInChar() - end, CATUnicodeString());
-        text.ReplaceSubString(0, begin, CATUnicodeString());
+        text.resize(static_cast<std::size_t>(end));
+        text.erase(0, static_cast<std::size_t>(begin));
         file.content = std::make_unique<AXOGvsSource>(std::move(text));
       }
     }
@@ -327,7 +333,7 @@ class Expansion {
     if (observer_ != nullptr) {
       const AXOGvsWorkingText::Origin at = text.OriginAt(mark);
       const Origin& origin = origins_[static_cast<std::size_t>(at.origin)];
-      const int bytes = origin.source->Text().SubString(0, at.offset).GetLengthInByte();
+      const int bytes = origin.source->BytesBefore(at.offset);
       observer_->OnMalformed(why, origin.path, origin.depth + 1, bytes);
     }
     Finish(text, expanded);

@@ -232,28 +232,16 @@ class SheetGenerator {
   explicit SheetGenerator(unsigned seed) : random_(seed), tag_(std::to_string(seed) + ".xml") {}
 
   std::string Text(int pieces) {
-    static const char* const kPieces[] = {"<std:node",
-                                          "<STD:Node",
-                                          "<std:node a=\"1\">",
-                                          "<std:node/>",
-                                          " x ",
-                                          "\r\n",
-                                          "\"includefile\">",
-                                          "\"IncludeFile\">",
-                                          "\"includefile\"",
-                                          ">",
-                                          "<std:strval>",
-                                          "<Std:StrVal>",
-                                          "</std:strval>",
-                                          "</STD:STRVAL>",
-                                          "</std:node>",
-                                          "</Std:Node>",
-                                          "</std:node",
-                                          "a",
-                                          "B",
-                                          "s",
-                                          "missing",
-                                          ".xml"};
+    static const char* const kPieces[] = {
+        "<std:node", "<STD:Node", "<std:node a=\"1\">", "<std:node/>", " x ", "\r\n",
+        "\"includefile\">", "\"IncludeFile\">", "\"includefile\"", ">", "<std:strval>",
+        "<Std:StrVal>", "</std:strval>", "</STD:STRVAL>", "</std:node>", "</Std:Node>",
+        "</std:node", "a", "B", "s", "missing", ".xml",
+        // Text beyond ASCII: a letter, a
+        // letter whose lower case is "i",
+        // and the two halves of one, which
+        // must not join where texts meet.
+        "\xc3\xa9", "\"\xc4\xb0ncludefile\">", "\xc3", "\xa9"};
     static const char* const kNames[] = {"a", "B", "c", "s", "missing", ""};
     static const char* const kMarks[] = {"includefile", "IncludeFile", "INCLUDEFILE"};
     std::string text;

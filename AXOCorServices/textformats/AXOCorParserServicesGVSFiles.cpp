@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "AXOCorNativeFiles.h"
 #include "AXOCorStandardFiles.h"
 
-AXOGvsFileRead AXOReadGvsFile(const CATUnicodeString& path, CATUnicodeString& text,
-                              std::int64_t* bytes) {
+AXOGvsFileRead AXOReadGvsFile(const CATUnicodeString& path, std::string& text, std::int64_t* read) {
   const std::unique_ptr<AXOFileReader> file = AXOOpenRegularFile(path);
   if (file == nullptr) return AXOGvsFileRead::kUnreadable;
   // One byte beyond the limit tells a file that is too large.
@@ -26,18 +26,24 @@ AXOGvsFileRead AXOReadGvsFile(const CATUnicodeString& path, CATUnicodeString& te
     if (got < static_cast<std::streamsize>(sizeof block)) break;
   }
   if (file->ReadFailed()) return AXOGvsFileRead::kUnreadable;
-  if (bytes != nullptr) *bytes = static_cast<std::int64_t>(content.size());
-  text = CATUnicodeString(content.data(), std::min(content.find('\0'), content.size()));
+  if (read != nullptr) *read = static_cast<std::int64_t>(content.size());
+  content.resize(std::min(content.find('\0'), content.size()));
+  text = std::move(content);
   return AXOGvsFileRead::kRead;
 }
 
-bool AXOGvsContentRange(const CATUnicodeString& fileText, int& begin, int& end) {
-  const CATUnicodeString node_start("<std:node");
-  const int first = fileText.SearchSubString(node_start);
-  if (first < 0) return false;
-  begin = fileText.SearchSubString(node_start, first + 1);
-  end = fileText.SearchSubString("</std:node", 0, CATUnicodeString::CATSearchModeBackward);
-  return begin >= 0 && end > begin;
+bool AXOGvsContentRange(std::string_view fileText, int& begin, int& end) {
+  constexpr std::string_view kNodeStart = "<std:node";
+  const std::size_t first = fileText.find(kNodeStart);
+  if (first == std::string_view::npos) return false;
+  const std::size_t second = fileText.find(kNodeStart, first + 1);
+  const std::size_t last = fileText.rfind("</std:node");
+  if (second == std::string_view::npos || last == std::string_view::npos || last <= second) {
+    return false;
+  }
+  begin = static_cast<int>(second);
+  end = static_cast<int>(last);
+  return true;
 }
 
 bool AXOIsGvsIncludePath(const CATUnicodeString& name) {

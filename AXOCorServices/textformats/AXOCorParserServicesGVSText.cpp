@@ -2,31 +2,39 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
+#include <string>
 #include <string_view>
 #include <utility>
 
 namespace {
 
-const std::u32string_view kTokens[kAXOGvsTokenCount] = {
-    U"\"includefile\">", U"<std:node", U"<std:strval>", U"</std:strval>", U"</std:node>"};
+// In lower case; every token begins with a character that has no letter
+// case ("\"" or "<").
+const std::string_view kTokens[kAXOGvsTokenCount] = {
+    "\"includefile\">", "<std:node", "<std:strval>", "</std:strval>", "</std:node>"};
 constexpr int kLongestToken = 14;
 // At most one token begins at each position, and those across a seam
 // begin before it by less than the longest token.
 constexpr int kTokensAcross = kLongestToken;
 
+inline char32_t CharOf(char c) {
+  return static_cast<unsigned char>(c);
+}
+inline char32_t CharOf(char32_t c) {
+  return c;
+}
+
 // True when `token` begins at `at` in the lower-case form of `chars`,
 // which hold `count` characters.
-inline bool TokenAt(AXOGvsToken token, const char32_t* chars, int count, int at) {
-  const std::u32string_view text = kTokens[token];
+template <class Char>
+inline bool TokenAt(AXOGvsToken token, const Char* chars, int count, int at) {
+  const std::string_view text = kTokens[token];
   if (at + static_cast<int>(text.size()) > count) return false;
-  // Most tokens are written in lower case: one comparison of the whole.
-  if (std::memcmp(chars + at, text.data(), text.size() * sizeof(char32_t)) == 0) return true;
   for (std::size_t i = 0; i < text.size(); ++i) {
-    const char32_t c = chars[at + static_cast<int>(i)];
-    if (c == text[i]) continue;
-    if (c < 0x80 ? c < U'A' || c > U'Z' || c + (U'a' - U'A') != text[i]
-                 : AXOGvsLowerChar(c) != text[i]) {
+    const char32_t c = CharOf(chars[at + static_cast<int>(i)]);
+    const char32_t t = CharOf(text[i]);
+    if (c == t) continue;
+    if (c < 0x80 ? c < U'A' || c > U'Z' || c + (U'a' - U'A') != t : AXOGvsLowerChar(c) != t) {
       return false;
     }
   }
@@ -34,17 +42,23 @@ inline bool TokenAt(AXOGvsToken token, const char32_t* chars, int count, int at)
 }
 
 // The first of `from` up to `end` that may begin a token (a quotation mark
-// or a "<") or is a carriage return; `end` when there is none. Every token
-// begins with a character that has no letter case. The test has no branch
-// on the character's range, which text mixes freely.
-const char32_t* NextTokenStart(const char32_t* from, const char32_t* end) {
+// or a "<") or is a carriage return; `end` when there is none. The test has
+// no branch on the character's range, which text mixes freely.
+template <class Char>
+const Char* NextTokenStart(const Char* from, const Char* end) {
   constexpr std::uint64_t kWanted =
       (std::uint64_t{1} << U'"') | (std::uint64_t{1} << U'<') | (std::uint64_t{1} << U'\r');
   for (; from != end; ++from) {
-    const char32_t c = *from;
+    const char32_t c = CharOf(*from);
     if ((((kWanted >> (c & 63)) & 1) & static_cast<std::uint64_t>(c < 64)) != 0) break;
   }
   return from;
+}
+
+bool IsAscii(const std::string& bytes) {
+  unsigned char high = 0;
+  for (const char c : bytes) high |= static_cast<unsigned char>(c);
+  return high < 0x80;
 }
 
 }  // namespace
@@ -60,10 +74,23 @@ char32_t AXOGvsLowerChar(char32_t c) {
   return one.Characters()[0];
 }
 
-AXOGvsSource::AXOGvsSource(CATUnicodeString text) : text_(std::move(text)) {
-  const std::u32string& characters = text_.Characters();
-  const char32_t* chars = characters.data();
-  const int count = static_cast<int>(characters.size());
+AXOGvsSource::AXOGvsSource(std::string bytes) {
+  if (IsAscii(bytes)) {
+    ascii_ = std::move(bytes);
+    length_ = static_cast<int>(ascii_.size());
+    FindTokens(ascii_.data(), length_);
+  } else {
+    is_ascii_ = false;
+    wide_ = CATUnicodeString(bytes.data(), bytes.size());
+    length_ = wide_.GetLengthInChar();
+    FindTokens(wide_.Characters().data(), length_);
+  }
+}
+
+template <class Char>
+void AXOGvsSource::FindTokens(const Char* chars, int count) {
+  // Room for a token every sixteen characters, about what style sheets hold.
+  tokens_.reserve(static_cast<std::size_t>(count / 16));
   // At most one token begins at each position, so the second of two
   // candidates is tried only when the first is not there.
   const auto add_if_at = [&](AXOGvsToken token, int at) {
@@ -71,22 +98,41 @@ AXOGvsSource::AXOGvsSource(CATUnicodeString text) : text_(std::move(text)) {
     tokens_.push_back(Token{at, token});
     return true;
   };
-  // Every token is longer than eight characters.
-  tokens_.reserve(static_cast<std::size_t>(count / 8));
-  const char32_t* const end = chars + count;
-  for (const char32_t* next = NextTokenStart(chars, end); next != end;
+  const Char* const end = chars + count;
+  for (const Char* next = NextTokenStart(chars, end); next != end;
        next = NextTokenStart(next + 1, end)) {
     const int at = static_cast<int>(next - chars);
-    if (*next == U'"') {
+    if (*next == '"') {
       add_if_at(kAXOGvsMark, at);
-    } else if (*next == U'\r') {
+    } else if (*next == '\r') {
       has_carriage_return_ = true;
-    } else if (at + 1 < count && next[1] == U'/') {
+    } else if (at + 1 < count && next[1] == '/') {
       if (!add_if_at(kAXOGvsNodeClose, at)) add_if_at(kAXOGvsValueClose, at);
     } else {
       if (!add_if_at(kAXOGvsNodeOpen, at)) add_if_at(kAXOGvsValueOpen, at);
     }
   }
+}
+
+void AXOGvsSource::CopyChars(int offset, int count, char32_t* out) const {
+  if (is_ascii_) {
+    const char* chars = ascii_.data() + offset;
+    for (int i = 0; i < count; ++i) out[i] = CharOf(chars[i]);
+  } else {
+    const char32_t* chars = wide_.Characters().data() + offset;
+    std::copy(chars, chars + count, out);
+  }
+}
+
+CATUnicodeString AXOGvsSource::SubText(int offset, int count) const {
+  if (is_ascii_) {
+    return CATUnicodeString(ascii_.data() + offset, static_cast<std::size_t>(count));
+  }
+  return wide_.SubString(offset, count);
+}
+
+int AXOGvsSource::BytesBefore(int offset) const {
+  return is_ascii_ || offset == 0 ? offset : wide_.SubString(0, offset).GetLengthInByte();
 }
 
 AXOGvsWorkingText::AXOGvsWorkingText(const AXOGvsSource& text, int origin)
@@ -152,9 +198,9 @@ CATUnicodeString AXOGvsWorkingText::LowerSubString(int start, int length) const 
   CATUnicodeString lower;
   VisitRange(start, length, [&](const AXOGvsSource& source, int offset, int count, int) {
     if (lower.GetLengthInChar() == 0) {
-      lower = source.Text().SubString(offset, count);
+      lower = source.SubText(offset, count);
     } else {
-      lower.Append(source.Text().SubString(offset, count));
+      lower.Append(source.SubText(offset, count));
     }
   });
   lower.ToLower();
@@ -163,9 +209,8 @@ CATUnicodeString AXOGvsWorkingText::LowerSubString(int start, int length) const 
 
 char32_t AXOGvsWorkingText::LowerAt(int position) const {
   char32_t c = 0;
-  VisitRange(position, 1, [&](const AXOGvsSource& source, int offset, int, int) {
-    c = source.Text().Characters()[static_cast<std::size_t>(offset)];
-  });
+  VisitRange(position, 1,
+             [&](const AXOGvsSource& source, int offset, int, int) { c = source.At(offset); });
   return AXOGvsLowerChar(c);
 }
 
@@ -189,15 +234,28 @@ AXOGvsWorkingText::Origin AXOGvsWorkingText::OriginAt(int position) const {
 }
 
 CATUnicodeString AXOGvsWorkingText::Text() const {
-  // Made at its full length at once, then overwritten stretch by stretch.
+  // Text of ASCII sources only is joined as bytes and read as a host text
+  // once; any other is made at its full length at once and overwritten
+  // stretch by stretch. (Bytes of other text are not joined: where two
+  // stretches meet, bytes that each reads as a character of its own could
+  // read as one.)
+  bool ascii = true;
+  VisitRange(0, length_, [&](const AXOGvsSource& source, int, int, int) {
+    ascii = ascii && source.Ascii() != nullptr;
+  });
+  if (ascii) {
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(length_));
+    VisitRange(0, length_, [&](const AXOGvsSource& source, int offset, int count, int) {
+      bytes.append(*source.Ascii(), static_cast<std::size_t>(offset),
+                   static_cast<std::size_t>(count));
+    });
+    return CATUnicodeString(bytes.data(), bytes.size());
+  }
   CATUnicodeString text(CATUnicodeChar(U' '), length_);
   int at = 0;
   VisitRange(0, length_, [&](const AXOGvsSource& source, int offset, int count, int) {
-    if (offset == 0 && count == source.Length()) {
-      text.ReplaceSubString(at, count, source.Text());
-    } else {
-      text.ReplaceSubString(at, count, source.Text().SubString(offset, count));
-    }
+    text.ReplaceSubString(at, count, source.SubText(offset, count));
     at += count;
   });
   return text;
@@ -254,8 +312,7 @@ int AXOGvsWorkingText::TokensAcross(int seam, int lowest, int below,
   int filled = 0;
   VisitRange(first, window_end - first,
              [&](const AXOGvsSource& source, int offset, int count, int) {
-               const char32_t* chars = source.Text().Characters().data() + offset;
-               std::copy(chars, chars + count, window + filled);
+               source.CopyChars(offset, count, window + filled);
                filled += count;
              });
   int count = 0;

@@ -3,6 +3,7 @@
 
 // The text of a style sheet while its include nodes are expanded.
 
+#include <string>
 #include <vector>
 
 #include "CATUnicodeString.h"
@@ -30,13 +31,30 @@ char32_t AXOGvsLowerChar(char32_t c);
 
 // A text that goes into an expansion (a style sheet, or what an included
 // file contributes), read once and never changed: its characters, and where
-// each token begins in its lower-case form.
+// each token begins in its lower-case form. Text of ASCII only, the common
+// case, is kept as its bytes, one a character; other text as the host's
+// text, four bytes a character.
 class AXOGvsSource {
  public:
-  explicit AXOGvsSource(CATUnicodeString text);
+  // `bytes`: text as read from a file, UTF-8 (other bytes are taken as the
+  // host's text takes them).
+  explicit AXOGvsSource(std::string bytes);
 
-  int Length() const { return text_.GetLengthInChar(); }
-  const CATUnicodeString& Text() const { return text_; }
+  int Length() const { return length_; }
+  // The character at `offset` (0 <= offset < Length()).
+  char32_t At(int offset) const {
+    return is_ascii_ ? static_cast<unsigned char>(ascii_[static_cast<std::size_t>(offset)])
+                     : wide_.Characters()[static_cast<std::size_t>(offset)];
+  }
+  // Copies the `count` characters from `offset` to `out`.
+  void CopyChars(int offset, int count, char32_t* out) const;
+  // The `count` characters from `offset` (count > 0) as a host text.
+  CATUnicodeString SubText(int offset, int count) const;
+  // The bytes that the first `offset` characters take in UTF-8.
+  int BytesBefore(int offset) const;
+  // The text when it is ASCII only; null otherwise.
+  const std::string* Ascii() const { return is_ascii_ ? &ascii_ : nullptr; }
+
   // The occurrences of the tokens that lie wholly in the text, by position.
   struct Token {
     int position;
@@ -47,7 +65,13 @@ class AXOGvsSource {
   bool HasCarriageReturn() const { return has_carriage_return_; }
 
  private:
-  CATUnicodeString text_;
+  template <class Char>
+  void FindTokens(const Char* chars, int count);
+
+  bool is_ascii_ = true;
+  std::string ascii_;      // the text, when it is ASCII only
+  CATUnicodeString wide_;  // the text otherwise
+  int length_ = 0;
   std::vector<Token> tokens_;
   bool has_carriage_return_ = false;
 };

@@ -36,6 +36,17 @@ TEST_F(GvsTest, IncludeNodeBecomesTheRootContentOfItsFile) {
   EXPECT_EQ(Includes(sheet), Paths{dir_.Host("std/gvs_includes/walls.xml")});
 }
 
+TEST_F(GvsTest, BytesBeyondAsciiKeepTheirCharactersWhereIncludedTextsMeet) {
+  // f.xml ends in the first byte of "\xC3\xA9" and the style sheet goes on
+  // with the second: each stays a character of its own, as in its file.
+  WriteInclude("f.xml", "<std:node/>\xC3\xA9t\xC3");
+  CATUnicodeString expanded;
+  ASSERT_TRUE(AXOCorParserServices::ExpandIncludesInGVS(
+      WriteSheet("<r>" + IncludeNode("f.xml") + "\xA9</r>").c_str(), expanded));
+  EXPECT_EQ(std::string(expanded.ConvertToChar()), "<r><std:node/>\xC3\xA9t\xC3\xA9</r>");
+  EXPECT_EQ(expanded.GetLengthInChar(), 22);
+}
+
 TEST_F(GvsTest, IncludeNodesAreRecognisedInAnyLetterCase) {
   WriteInclude("part.xml", "<std:node name=\"p\"/>");
   const char* expanded[] = {

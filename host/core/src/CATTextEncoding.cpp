@@ -12,12 +12,16 @@ bool IsContinuation(unsigned char b) {
 }  // namespace
 
 std::u32string CATDecodeUtf8(const char* bytes, std::size_t length) {
-  // Never more characters than bytes: the characters are written in place
-  // and the text cut to their number at the end.
-  std::u32string out(length, U'\0');
-  char32_t* o = &out[0];
   const auto* p = reinterpret_cast<const unsigned char*>(bytes);
+  // A leading run of ASCII, often the whole text, is widened in one pass.
   std::size_t i = 0;
+  while (i < length && p[i] < 0x80) ++i;
+  std::u32string out(p, p + i);
+  if (i == length) return out;
+  // Never more characters than bytes: the rest is written in place and the
+  // text cut to its number of characters at the end.
+  out.resize(length);
+  char32_t* o = &out[i];
   while (i < length) {
     const unsigned char b = p[i];
     if (b < 0x80) {
