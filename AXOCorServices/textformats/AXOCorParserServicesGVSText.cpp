@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -53,6 +54,24 @@ const Char* NextTokenStart(const Char* from, const Char* end) {
     if ((((kWanted >> (c & 63)) & 1) & static_cast<std::uint64_t>(c < 64)) != 0) break;
   }
   return from;
+}
+
+// The same for bytes, eight at a time up to the word that holds one.
+const char* NextTokenStart(const char* from, const char* end) {
+  constexpr std::uint64_t kOnes = 0x0101010101010101;
+  constexpr std::uint64_t kHighs = 0x8080808080808080;
+  // Non-zero when a byte of `word` is `byte` (a zero byte of the xor).
+  const auto holds = [](std::uint64_t word, unsigned char byte) {
+    const std::uint64_t x = word ^ (kOnes * byte);
+    return (x - kOnes) & ~x & kHighs;
+  };
+  while (end - from >= 8) {
+    std::uint64_t word;
+    std::memcpy(&word, from, sizeof word);
+    if ((holds(word, '"') | holds(word, '<') | holds(word, '\r')) != 0) break;
+    from += 8;
+  }
+  return NextTokenStart<char>(from, end);
 }
 
 bool IsAscii(const std::string& bytes) {

@@ -1,5 +1,8 @@
 #include "CATTextEncoding.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace {
 
 constexpr char32_t kEscapeBase = 0xDC00;
@@ -15,6 +18,10 @@ std::u32string CATDecodeUtf8(const char* bytes, std::size_t length) {
   const auto* p = reinterpret_cast<const unsigned char*>(bytes);
   // A leading run of ASCII, often the whole text, is widened in one pass.
   std::size_t i = 0;
+  for (std::uint64_t word; length - i >= 8; i += 8) {
+    std::memcpy(&word, p + i, sizeof word);
+    if ((word & 0x8080808080808080) != 0) break;
+  }
   while (i < length && p[i] < 0x80) ++i;
   std::u32string out(p, p + i);
   if (i == length) return out;
