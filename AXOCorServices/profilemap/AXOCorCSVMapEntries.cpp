@@ -137,7 +137,7 @@ void ProfileMap::Add(const std::string_view (&fields)[3], int line) {
 }
 
 void ProfileMap::Insert(std::string_view value, int line, Source source) {
-  if (2 * (entries_.size() + 1) > slots_.size()) Grow();
+  if (2 * (entries_.size() + 1) > slots_.size()) Rehash(slots_.empty() ? 64 : 2 * slots_.size());
   const std::uint64_t hash = HashOf(key_);
   const std::size_t slot = Locate(key_, hash);
   if (slots_[slot] != 0) {
@@ -167,10 +167,19 @@ std::size_t ProfileMap::Locate(std::string_view key, std::uint64_t hash) const {
   }
 }
 
-void ProfileMap::Grow() {
+void ProfileMap::Reserve(std::size_t records) {
+  const std::size_t entries =
+      entries_.size() + records * (direction_ == Direction::kImport ? 3 : 1);
+  entries_.reserve(entries);
+  std::size_t slots = slots_.empty() ? 64 : slots_.size();
+  while (2 * entries > slots) slots *= 2;
+  if (slots != slots_.size()) Rehash(slots);
+}
+
+void ProfileMap::Rehash(std::size_t slots) {
   // An entry's index + 1 must fit the slot's 32 bits.
   if (entries_.size() >= kIndexBits) throw std::length_error("profile map too large");
-  slots_.assign(slots_.empty() ? 64 : 2 * slots_.size(), 0);
+  slots_.assign(slots, 0);
   const std::size_t mask = slots_.size() - 1;
   for (std::size_t index = 0; index < entries_.size(); ++index) {
     std::size_t slot = entries_[index].hash & mask;

@@ -91,6 +91,10 @@ class ProfileMap {
   // Adds the entries of the record with `fields`, read on line `line`.
   void Add(const std::string_view (&fields)[3], int line);
 
+  // Makes room for the entries of `records` more records, so that adding
+  // them moves nothing.
+  void Reserve(std::size_t records);
+
   // The entry of `key`, or null.
   const MapEntry* Find(std::string_view key) const;
   // Every entry, in the order their keys were first added.
@@ -100,8 +104,9 @@ class ProfileMap {
   void Insert(std::string_view value, int line, Source source);
   // The slot holding `key`, or the empty slot where it belongs.
   std::size_t Locate(std::string_view key, std::uint64_t hash) const;
-  // Doubles the slots and places every entry again.
-  void Grow();
+  // Gives the table `slots` slots (a power of two, more than twice the
+  // entries) and places every entry again.
+  void Rehash(std::size_t slots);
 
   Direction direction_;
   std::vector<MapEntry> entries_;

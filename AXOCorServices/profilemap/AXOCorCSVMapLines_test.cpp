@@ -1,9 +1,12 @@
 #include "AXOCorCSVMapLines.h"
 
+#include "AXOCorCSVMapEntries.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace axo_profile_map {
 namespace {
@@ -89,6 +92,26 @@ TEST(MapLineReader, NextSkipsTheRestOfALineTooLong) {
     EXPECT_EQ(line.kind, LineKind::kRecord);
     EXPECT_EQ(line.fields[2], "C");
     EXPECT_FALSE(reader.Next(line));
+  }
+}
+
+TEST(ProfileMapTable, RoomReservedBeforeOrBetweenAddsKeepsEveryEntry) {
+  for (const std::size_t early : {std::size_t{0}, std::size_t{40}}) {
+    SCOPED_TRACE(early);
+    ProfileMap map(Direction::kImport);
+    std::vector<std::string> names;
+    for (int i = 0; i < 100; ++i) names.push_back("HEA" + std::to_string(i));
+    for (std::size_t i = 0; i < names.size(); ++i) {
+      if (i == early) map.Reserve(1000);
+      const std::string_view fields[3] = {names[i], "", ""};
+      map.Add(fields, static_cast<int>(i) + 1);
+    }
+    ASSERT_EQ(map.entries().size(), names.size());
+    for (std::size_t i = 0; i < names.size(); ++i) {
+      const MapEntry* entry = map.Find(names[i]);
+      ASSERT_NE(entry, nullptr) << names[i];
+      EXPECT_EQ(entry->line, static_cast<int>(i) + 1);
+    }
   }
 }
 

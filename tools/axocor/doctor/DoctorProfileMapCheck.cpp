@@ -1,6 +1,7 @@
 // Profile maps: the lines the library's reader skips and why, and names
 // that lead to the same key, found with the reader's own line and map rules.
 #include <algorithm>
+#include <deque>
 #include <fstream>
 
 #include "AXOPlatform.h"
@@ -69,8 +70,10 @@ struct KeptLine {
 };
 
 struct MapFileLines {
-  std::vector<KeptLine> lines;  // up to and including a line too long
-  int linesAfterTooLong = 0;    // lines the reader never reaches
+  // Up to and including a line too long; a deque, as lines are added one
+  // by one and never moved.
+  std::deque<KeptLine> lines;
+  int linesAfterTooLong = 0;  // lines the reader never reaches
 };
 
 MapFileLines ReadMapLines(std::istream& in) {
@@ -218,12 +221,17 @@ void CheckProfileMap(Section& section, const std::string& path) {
     return;
   }
   const MapFileLines file = ReadMapLines(in);
-  int records = 0, comments = 0;
+  const auto records =
+      std::count_if(file.lines.begin(), file.lines.end(),
+                    [](const KeptLine& line) { return line.kind == LineKind::kRecord; });
+  const auto comments =
+      std::count_if(file.lines.begin(), file.lines.end(),
+                    [](const KeptLine& line) { return line.kind == LineKind::kComment; });
   Maps maps;
+  maps.exported.Reserve(static_cast<std::size_t>(records));
+  maps.imported.Reserve(static_cast<std::size_t>(records));
   for (const KeptLine& line : file.lines) {
-    comments += line.kind == LineKind::kComment;
     if (line.kind != LineKind::kRecord) continue;
-    ++records;
     std::string_view fields[3];
     line.Views(fields);
     maps.exported.Add(fields, line.number);
