@@ -2,23 +2,33 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "AXOCorGeomServices.h"
 #include "AXOCorGlobalServices.h"
 #include "AXOICorPartDocument.h"
+#include "AXOTestBoxes.h"
 #include "CATGeoFactory.h"
 #include "CATILinkableObject.h"
 #include "CATModelTestFixture.h"
 
 namespace {
 
-// "xmin xmax ymin ymax zmin zmax", rounded, or "empty".
-std::string Limits(const CATMathBox& box) {
-  double l[6] = {};
-  if (FAILED(box.GetLimits(l[0], l[1], l[2], l[3], l[4], l[5]))) return "empty";
-  std::string text;
-  for (double limit : l) text += (text.empty() ? "" : " ") + std::to_string(std::lround(limit));
-  return text;
+// An object, what GetBoundingBox returns for it and the box it gives.
+struct BoxCase {
+  const char* what;
+  CATBaseUnknown_var object;
+  HRESULT result;
+  const char* box;
+};
+
+void ExpectBoxes(const std::vector<BoxCase>& cases) {
+  for (const BoxCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    CATMathBox box;
+    EXPECT_EQ(AXOCorGeomServices::GetBoundingBox(c.object, box), c.result);
+    EXPECT_EQ(AXOTestLimits(box), c.box);
+  }
 }
 
 CATMathTransformation Placement(double turn_degrees, double dx, double dy, double dz) {
@@ -49,12 +59,7 @@ TEST_F(AXOCorGeomServicesTest, BoundingBoxesOfEachKindOfObject) {
       model_.Feature(planes, "Point").Geometry({{{CATCellDescription::Vertex({7, 8, 9})}}});
   const CATTestNode parameter = model_.Parameter(slab, "Depth", CATCkeLengthKind, 0.2);
 
-  const struct {
-    const char* what;
-    CATBaseUnknown_var object;
-    HRESULT result;
-    const char* box;
-  } cases[] = {
+  ExpectBoxes({
       {"a solid", slab, S_OK, "0 5000 0 4000 0 200"},
       {"a hidden solid", ghost, S_OK, "empty"},
       {"a solid shown", shown, S_OK, "0 1 0 1 0 1"},
@@ -71,18 +76,12 @@ TEST_F(AXOCorGeomServicesTest, BoundingBoxesOfEachKindOfObject) {
       {"a parameter", parameter, E_FAIL, "empty"},
       {"a document's container", room.Container(), E_FAIL, "empty"},
       {"nothing", CATBaseUnknown_var(), E_FAIL, "empty"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
-    CATMathBox box;
-    EXPECT_EQ(AXOCorGeomServices::GetBoundingBox(c.object, box), c.result);
-    EXPECT_EQ(Limits(box), c.box);
-  }
+  });
   (void)loose;
 
   CATMathBox grown(CATMathPoint(-1, -1, -1), CATMathPoint(1, 1, 1), 1);
   EXPECT_EQ(AXOCorGeomServices::GetBoundingBox(slab, grown), S_OK);
-  EXPECT_EQ(Limits(grown), "-1 5000 -1 4000 -1 200") << "grown, never reset";
+  EXPECT_EQ(AXOTestLimits(grown), "-1 5000 -1 4000 -1 200") << "grown, never reset";
 }
 
 TEST_F(AXOCorGeomServicesTest, ProductsPlaceTheirTwoCornersAndSkipWhatCannotBeReached) {
@@ -113,12 +112,7 @@ TEST_F(AXOCorGeomServicesTest, ProductsPlaceTheirTwoCornersAndSkipWhatCannotBeRe
   const CATTestNode wing =
       model_.Instance(floor.Product(), building.Product(), "Wing").Position(Placement(0, 0, 0, 10));
 
-  const struct {
-    const char* what;
-    CATBaseUnknown_var object;
-    HRESULT result;
-    const char* box;
-  } cases[] = {
+  ExpectBoxes({
       {"a leaf in place", at_origin, S_OK, "0 5000 0 4000 0 200"},
       {"a leaf moved", moved, S_OK, "100 5100 -200 3800 300 500"},
       {"a leaf turned a quarter", turned, S_OK, "-4000 0 0 5000 0 200"},
@@ -132,16 +126,10 @@ TEST_F(AXOCorGeomServicesTest, ProductsPlaceTheirTwoCornersAndSkipWhatCannotBeRe
       {"an assembly within an assembly", floor.Product(), S_OK, "-4000 5100 -200 6364 10 3200"},
       {"an instance of an assembly", wing, S_OK, "-4000 5100 -200 6364 10 510"},
       {"an instance of a part's product", upper, S_OK, "0 5000 0 4000 3000 3200"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
-    CATMathBox box;
-    EXPECT_EQ(AXOCorGeomServices::GetBoundingBox(c.object, box), c.result);
-    EXPECT_EQ(Limits(box), c.box);
-  }
+  });
   CATMathBox kept(CATMathPoint(1, 2, 3), CATMathPoint(4, 5, 6), 1);
   EXPECT_EQ(AXOCorGeomServices::GetBoundingBox(lost_one, kept), E_FAIL);
-  EXPECT_EQ(Limits(kept), "1 4 2 5 3 6") << "the caller's box untouched";
+  EXPECT_EQ(AXOTestLimits(kept), "1 4 2 5 3 6") << "the caller's box untouched";
 }
 
 TEST_F(AXOCorGeomServicesTest, AProductThatContainsItselfEnds) {
@@ -154,7 +142,8 @@ TEST_F(AXOCorGeomServicesTest, AProductThatContainsItselfEnds) {
   model_.Instance(b.Product(), a.Product(), "A in B");
   CATMathBox box;
   EXPECT_EQ(AXOCorGeomServices::GetBoundingBox(a.Product(), box), S_OK);
-  EXPECT_EQ(Limits(box), "0 1 0 1 0 1") << "the room; B holds only A again, which is refused";
+  EXPECT_EQ(AXOTestLimits(box), "0 1 0 1 0 1")
+      << "the room; B holds only A again, which is refused";
 }
 
 TEST_F(AXOCorGeomServicesTest, OnlyABodyOfOnePointGivesAPoint) {

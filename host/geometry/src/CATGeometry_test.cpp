@@ -4,6 +4,7 @@
 #include <limits>
 #include <string>
 
+#include "AXOTestBoxes.h"
 #include "CATBody.h"
 #include "CATBodyDescription.h"
 #include "CATGeoObjects.h"
@@ -13,14 +14,6 @@
 #include "CATTestModel.h"
 
 namespace {
-
-std::string Limits(const CATMathBox& box) {
-  double l[6] = {};
-  if (FAILED(box.GetLimits(l[0], l[1], l[2], l[3], l[4], l[5]))) return "empty";
-  std::string text;
-  for (double limit : l) text += (text.empty() ? "" : " ") + std::to_string(std::lround(limit));
-  return text;
-}
 
 TEST(CATMathBox, GrowsFromEmptyAndKeepsItsCornersInOrder) {
   const CATMathPoint a(1, 5, -2);
@@ -50,7 +43,7 @@ TEST(CATMathBox, GrowsFromEmptyAndKeepsItsCornersInOrder) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    EXPECT_EQ(Limits(c.box), c.limits);
+    EXPECT_EQ(AXOTestLimits(c.box), c.limits);
   }
   double untouched = 7;
   EXPECT_EQ(
@@ -148,7 +141,7 @@ TEST_F(CATBodyTest, ItsTopologyIsTheDescriptionsAndItsBoxSpansItsPoints) {
   EXPECT_EQ(CATGeoDescriptionOf(body)->domains.size(), 2u);
   CATMathBox box(CATMathPoint(-9, -9, -9), CATMathPoint(-8, -8, -8), 1);
   body->GetBoundingBox(box);
-  EXPECT_EQ(Limits(box), "0 5 -1 4 0 7") << "set, not grown";
+  EXPECT_EQ(AXOTestLimits(box), "0 5 -1 4 0 7") << "set, not grown";
 
   EXPECT_EQ(body->GetNbDomains(), 2);
   EXPECT_EQ(body->GetDomain(0), nullptr);
