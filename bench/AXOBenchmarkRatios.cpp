@@ -1,12 +1,15 @@
 // Main program of the benchmarks: Google Benchmark's console report, then a
 // table of every hot path against its floor measured in the same run (see
-// AXOBenchmarkTargets.h): now, floor, their ratio and the ratio's target.
+// AXOBenchmarkTargets.h): now, floor, their ratio and the ratio's target,
+// the exponent of its growth from a tenth of the size, and its peak memory.
 // Absolute times depend on the machine; ratios within one run much less.
 // With repetitions the table takes the medians. Exits with 1 when a
 // benchmark stopped with an error.
 #include <benchmark/benchmark.h>
 
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <string>
 #include <vector>
@@ -18,6 +21,10 @@ const char kFloorSuffix[] = "_Floor";
 struct Measurement {
   double seconds = 0.0;  // per operation
   double target = 0.0;   // 0: none stated
+  double growth_target = 0.0;
+  double peak_bytes = 0.0;
+  double data_bytes = 0.0;
+  double memory_target = 0.0;
   bool median = false;
 };
 
@@ -36,6 +43,21 @@ bool IsFloor(const std::string& name) {
 std::string FloorOf(const std::string& name) {
   const std::string base = Base(name);
   return base + kFloorSuffix + name.substr(base.size());
+}
+
+// The same benchmark at a tenth of the size: "BM_Open/100000/real_time" =>
+// "BM_Open/10000/real_time"; empty when the name has no first argument
+// that is a multiple of ten.
+std::string TenthOf(const std::string& name) {
+  const std::string::size_type start = name.find('/');
+  if (start == std::string::npos) return "";
+  const std::string::size_type end = name.find('/', start + 1);
+  const std::string size = name.substr(start + 1, end - start - 1);
+  char* rest = nullptr;
+  const long long value = std::strtoll(size.c_str(), &rest, 10);
+  if (size.empty() || *rest != '\0' || value < 10 || value % 10 != 0) return "";
+  return name.substr(0, start + 1) + std::to_string(value / 10) +
+         (end == std::string::npos ? "" : name.substr(end));
 }
 
 // "1.23 us" and the like.
@@ -65,21 +87,51 @@ class RatioReporter : public benchmark::ConsoleReporter {
   bool Failed() const { return failed_; }
 
   void PrintRatios() const {
-    std::printf("\n%-32s %12s %12s %8s %8s\n", "hot path (against its floor)", "now", "floor",
-                "ratio", "target");
+    std::printf("\n%-40s %10s %10s %7s %7s %7s %7s %s\n", "hot path (against its floor)", "now",
+                "floor", "ratio", "target", "growth", "target", "peak memory");
     for (const auto& [name, now] : times_) {
       const auto floor = times_.find(FloorOf(name));
       if (IsFloor(name) || floor == times_.end() || floor->second.seconds <= 0) continue;
       const double ratio = now.seconds / floor->second.seconds;
-      char target[16] = "-";
-      if (now.target > 0) std::snprintf(target, sizeof target, "%.2g", now.target);
-      std::printf("%-32s %12s %12s %8.2f %8s%s\n", name.c_str(), Readable(now.seconds).c_str(),
-                  Readable(floor->second.seconds).c_str(), ratio, target,
-                  now.target > 0 && ratio > now.target ? "  MISSED" : "");
+      bool missed = now.target > 0 && ratio > now.target;
+      std::string growth = "-";
+      const auto tenth = times_.find(TenthOf(name));
+      if (tenth != times_.end() && tenth->second.seconds > 0) {
+        const double exponent = std::log10(now.seconds / tenth->second.seconds);
+        growth = Format("%.2f", exponent);
+        missed = missed || (now.growth_target > 0 && exponent > now.growth_target);
+      }
+      const std::string memory = Memory(now);
+      missed = missed || (now.memory_target > 0 && now.data_bytes > 0 &&
+                          now.peak_bytes > now.memory_target * now.data_bytes);
+      std::printf("%-40s %10s %10s %7.2f %7s %7s %7s %s%s\n", name.c_str(),
+                  Readable(now.seconds).c_str(), Readable(floor->second.seconds).c_str(), ratio,
+                  Target(now.target).c_str(), growth.c_str(), Target(now.growth_target).c_str(),
+                  memory.c_str(), missed ? "  MISSED" : "");
     }
   }
 
  private:
+  static std::string Format(const char* format, double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, format, value);
+    return text;
+  }
+
+  static std::string Target(double target) { return target > 0 ? Format("%.2g", target) : "-"; }
+
+  // "186 MB (27.8x its input, target 6)"; "-" when not measured.
+  static std::string Memory(const Measurement& now) {
+    if (now.peak_bytes <= 0) return "-";
+    std::string text = Format("%.1f MB", now.peak_bytes / (1024.0 * 1024.0));
+    if (now.data_bytes > 0) {
+      text += Format(" (%.1fx its input", now.peak_bytes / now.data_bytes);
+      if (now.memory_target > 0) text += Format(", target %.2g", now.memory_target);
+      text += ")";
+    }
+    return text;
+  }
+
   static double Counter(const Run& run, const char* name) {
     const auto found = run.counters.find(name);
     return found == run.counters.end() ? 0.0 : found->second.value;
@@ -98,6 +150,10 @@ class RatioReporter : public benchmark::ConsoleReporter {
     const double time = wall_clock ? run.GetAdjustedRealTime() : run.GetAdjustedCPUTime();
     kept.seconds = time / benchmark::GetTimeUnitMultiplier(run.time_unit);
     kept.target = Counter(run, "target");
+    kept.growth_target = Counter(run, "growth_target");
+    kept.peak_bytes = Counter(run, "peak_bytes");
+    kept.data_bytes = Counter(run, "data_bytes");
+    kept.memory_target = Counter(run, "memory_target");
     kept.median = median;
   }
 

@@ -11,6 +11,13 @@
 // - A benchmark that times something outside its own process (a program it
 //   starts) says so with AXOTimeByWallClock, on the path and on its floor:
 //   its ratio then compares wall-clock times instead of processor times.
+// - A growth row is the same benchmark at ten times the size of another
+//   (first argument N and 10N, the rest alike): the report prints the
+//   exponent of that growth, log10(time(10N) / time(N)), 1 being linear.
+//   AXOSetGrowthTarget states the exponent a path must stay within.
+// - A benchmark that reports its peak memory (AXOReportPeakMemory) gets it
+//   printed beside its ratio, with its size relative to the data it read
+//   when the benchmark gives that size.
 
 #include <benchmark/benchmark.h>
 
@@ -20,6 +27,21 @@ inline void AXOSetRatioTarget(benchmark::State& state, double target) {
 
 inline void AXOTimeByWallClock(benchmark::State& state) {
   state.counters["wall_clock"] = 1;
+}
+
+inline void AXOSetGrowthTarget(benchmark::State& state, double exponent) {
+  state.counters["growth_target"] = exponent;
+}
+
+// `peakBytes`: the most memory the operation held above what was held
+// before it; `dataBytes`: the size of its input (0: none to compare with);
+// `targetRatio`: the most peak memory it may take per byte of input (0:
+// none stated).
+inline void AXOReportPeakMemory(benchmark::State& state, double peakBytes, double dataBytes,
+                                double targetRatio = 0) {
+  state.counters["peak_bytes"] = peakBytes;
+  state.counters["data_bytes"] = dataBytes;
+  state.counters["memory_target"] = targetRatio;
 }
 
 #endif  // AXOBenchmarkTargets_h
