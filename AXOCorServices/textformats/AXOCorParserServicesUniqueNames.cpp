@@ -6,6 +6,7 @@
 #include "CATISpecObject.h"
 #include "model/AXOCorFeatureTree.h"
 #include "textformats/AXOCorNumberedName.h"
+#include "textformats/AXOCorTakenNames.h"
 
 namespace {
 
@@ -26,17 +27,20 @@ bool IsSpreadsheetExtension(const CATUnicodeString& extension) {
 }
 
 // A name among `siblings` other than `feature` is taken by the sibling
-// that bears it exactly.
+// that bears it exactly. Each sibling is asked for its name once; the
+// numbering then probes the names read.
 bool KeepOrNumberAmong(const CATListValCATISpecObject_var& siblings,
                        const CATISpecObject_var& feature, const CATUnicodeString& name,
                        CATUnicodeString& unique) {
-  return KeepOrNumber(name, unique, [&](const CATUnicodeString& candidate) {
-    for (int i = 1; i <= siblings.Size(); ++i) {
-      CATUnicodeString sibling;
-      if (siblings[i] == feature || !AXOCorNameOf(siblings[i], sibling)) continue;
-      if (sibling.Compare(candidate) == 2) return true;
-    }
-    return false;
+  AXOCorTakenNames taken;
+  taken.Reserve(siblings.Size());
+  for (int i = 1; i <= siblings.Size(); ++i) {
+    CATUnicodeString sibling;
+    if (siblings[i] == feature || !AXOCorNameOf(siblings[i], sibling)) continue;
+    taken.Add(sibling);
+  }
+  return KeepOrNumber(name, unique, [&taken](const CATUnicodeString& candidate) {
+    return taken.Contains(candidate);
   });
 }
 

@@ -11,6 +11,7 @@
 
 #include "AXOCorParserServices.h"
 #include "CATIAlias.h"
+#include "CATISpecObject.h"
 #include "CATModelTestFixture.h"
 
 namespace {
