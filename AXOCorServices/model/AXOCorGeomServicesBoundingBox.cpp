@@ -2,6 +2,7 @@
 // elements.
 #include <cmath>
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 #include "AXOCorGeomServices.h"
@@ -23,16 +24,6 @@ namespace {
 // A box is taken only when all six limits lie strictly inside this bound:
 // larger boxes belong to unbounded geometry (an infinite plane).
 constexpr double kCoordinateBound = 1e6;
-
-// The reference products being expanded, outermost first: a product whose
-// reference is among them contains itself.
-using ProductPath = std::vector<CATBaseUnknown*>;
-
-HRESULT AddBox(const CATBaseUnknown_var& object, CATMathBox& box, ProductPath& path);
-
-void AddEach(const CATListValCATBaseUnknown_var& objects, CATMathBox& box, ProductPath& path) {
-  for (int i = 1; i <= objects.Size(); ++i) AddBox(objects[i], box, path);
-}
 
 bool RepresentationIsHidden(const CATBaseUnknown_var& object) {
   const CATI3DGeoVisu_var visu(object);
@@ -65,75 +56,135 @@ void AddGeometricalElement(const CATIGeometricalElement_var& element, CATMathBox
   box.AddInside(local);
 }
 
-// The box of the part that the leaf product `product` stands for.
-HRESULT AddLeafProduct(const CATIProduct_var& product, CATMathBox& local, ProductPath& path) {
-  const CATIProduct_var reference =
-      product->IsReference() != S_OK ? product->GetReferenceProduct() : product;
-  const CATILinkableObject_var linkable(reference);
-  CATDocument* document = !linkable ? nullptr : linkable->GetDocument();
-  const AXOICorPartDocument_var part_document(document);
-  const CATBaseUnknown_var part = !part_document ? nullptr : part_document->GetRootObject();
-  if (!part) return E_FAIL;
-  AddBox(part, local, path);
-  return S_OK;
+// True when the box holds nothing.
+bool IsEmptyBox(const CATMathBox& box) {
+  double limits[6];
+  return FAILED(box.GetLimits(limits[0], limits[1], limits[2], limits[3], limits[4], limits[5]));
 }
 
-HRESULT AddProduct(const CATBaseUnknown_var& object, const CATIProduct_var& product,
-                   CATMathBox& box, ProductPath& path) {
-  const CATBaseUnknown_var content(product->GetReferenceProduct());
-  for (CATBaseUnknown* entered : path) {
-    if (entered == content) return E_FAIL;
+// The walk of one call through the object's structure. A product's box in
+// its own axes (before its position places it) depends on its reference
+// product only: the children, the product search and the part all come
+// from the reference. The walk keeps that box for each reference expanded
+// and places it again for every further instance, so that each distinct
+// product is expanded once per call, not once per occurrence; the corners
+// placed are those of the same box, so the result is the one of the walk
+// through every occurrence. A box is kept only when no product on the way
+// was refused as containing itself: such a refusal depends on the products
+// entered above, so that box is made anew where the reference comes again.
+class BoxWalk {
+ public:
+  HRESULT Add(const CATBaseUnknown_var& object, CATMathBox& box) {
+    if (const CATIBodyRequest_var body = object) {
+      CATListValCATBaseUnknown_var results;
+      body->GetResults("", results);
+      AddEach(results, box);
+      return S_OK;
+    }
+    if (const CATIPartRequest_var part = object) {
+      CATListValCATBaseUnknown_var bodies;
+      part->GetAllBodies("", bodies);
+      AddEach(bodies, box);
+      return S_OK;
+    }
+    if (const CATIProduct_var product = object) return AddProduct(object, product, box);
+    if (const CATIGeometricalElement_var element = object) {
+      AddGeometricalElement(element, box);
+      return S_OK;
+    }
+    return E_FAIL;
   }
-  path.push_back(content);
-  CATMathBox local;
-  const std::unique_ptr<CATListValCATBaseUnknown_var> children(product->GetChildren("CATIProduct"));
-  HRESULT result = S_OK;
-  if (children == nullptr) {
-    result = AddLeafProduct(product, local, path);
-  } else if (const AXOICorProductSearch_var search = object) {
-    CATListValCATISpecObject_var found;
-    search->FindProducts(found, 0);
-    for (int i = 1; i <= found.Size(); ++i) AddBox(found[i], local, path);
-  }
-  path.pop_back();
-  if (FAILED(result)) return result;
-  const CATIMovable_var movable(product);
-  if (!!movable && !local.IsEmpty()) {
-    const CATMathTransformation position = movable->GetPosition();
-    CATMathPoint low;
-    CATMathPoint high;
-    local.GetLowLimit(low);
-    local.GetHighLimit(high);
-    local = CATMathBox(position * low, position * high, 1);
-  }
-  box.AddInside(local);
-  return S_OK;
-}
 
-HRESULT AddBox(const CATBaseUnknown_var& object, CATMathBox& box, ProductPath& path) {
-  if (const CATIBodyRequest_var body = object) {
-    CATListValCATBaseUnknown_var results;
-    body->GetResults("", results);
-    AddEach(results, box, path);
+ private:
+  // A reference product's box in its own axes, and the result of making it.
+  struct Expanded {
+    CATBaseUnknown_var reference;  // keeps the key's object for the call
+    HRESULT result = S_OK;
+    CATMathBox local;
+  };
+
+  void AddEach(const CATListValCATBaseUnknown_var& objects, CATMathBox& box) {
+    for (int i = 1; i <= objects.Size(); ++i) Add(objects[i], box);
+  }
+
+  // The box of the part that the leaf product `product` stands for.
+  HRESULT AddLeafProduct(const CATIProduct_var& product, CATMathBox& local) {
+    const CATIProduct_var reference =
+        product->IsReference() != S_OK ? product->GetReferenceProduct() : product;
+    const CATILinkableObject_var linkable(reference);
+    CATDocument* document = !linkable ? nullptr : linkable->GetDocument();
+    const AXOICorPartDocument_var part_document(document);
+    const CATBaseUnknown_var part = !part_document ? nullptr : part_document->GetRootObject();
+    if (!part) return E_FAIL;
+    Add(part, local);
     return S_OK;
   }
-  if (const CATIPartRequest_var part = object) {
-    CATListValCATBaseUnknown_var bodies;
-    part->GetAllBodies("", bodies);
-    AddEach(bodies, box, path);
+
+  // The box of `product`'s content in its own axes: the part of a leaf,
+  // the boxes of the products its search finds.
+  Expanded Expand(const CATBaseUnknown_var& object, const CATIProduct_var& product) {
+    Expanded expanded;
+    const std::unique_ptr<CATListValCATBaseUnknown_var> children(
+        product->GetChildren("CATIProduct"));
+    if (children == nullptr) {
+      expanded.result = AddLeafProduct(product, expanded.local);
+    } else if (const AXOICorProductSearch_var search = object) {
+      CATListValCATISpecObject_var found;
+      search->FindProducts(found, 0);
+      for (int i = 1; i <= found.Size(); ++i) Add(found[i], expanded.local);
+    }
+    return expanded;
+  }
+
+  HRESULT AddProduct(const CATBaseUnknown_var& object, const CATIProduct_var& product,
+                     CATMathBox& box) {
+    const CATBaseUnknown_var content(product->GetReferenceProduct());
+    CATBaseUnknown* const key = content;
+    const auto kept = key == nullptr ? expanded_.end() : expanded_.find(key);
+    Expanded expanded;
+    if (kept != expanded_.end()) {
+      expanded = kept->second;
+    } else {
+      for (CATBaseUnknown* entered : path_) {
+        if (entered == key) {
+          ++refusals_;
+          return E_FAIL;
+        }
+      }
+      const long refusals = refusals_;
+      path_.push_back(key);
+      expanded = Expand(object, product);
+      path_.pop_back();
+      if (key != nullptr && refusals_ == refusals) {
+        expanded.reference = content;
+        expanded_.emplace(key, expanded);
+      }
+    }
+    if (FAILED(expanded.result)) return expanded.result;
+    CATMathBox local = expanded.local;
+    const CATIMovable_var movable(product);
+    if (!!movable && !IsEmptyBox(local)) {
+      const CATMathTransformation position = movable->GetPosition();
+      CATMathPoint low;
+      CATMathPoint high;
+      local.GetLowLimit(low);
+      local.GetHighLimit(high);
+      local = CATMathBox(position * low, position * high, 1);
+    }
+    box.AddInside(local);
     return S_OK;
   }
-  if (const CATIProduct_var product = object) return AddProduct(object, product, box, path);
-  if (const CATIGeometricalElement_var element = object) {
-    AddGeometricalElement(element, box);
-    return S_OK;
-  }
-  return E_FAIL;
-}
+
+  // The reference products being expanded, outermost first: a product
+  // whose reference is among them contains itself.
+  std::vector<CATBaseUnknown*> path_;
+  // Products refused so far as containing themselves.
+  long refusals_ = 0;
+  std::unordered_map<CATBaseUnknown*, Expanded> expanded_;
+};
 
 }  // namespace
 
 HRESULT AXOCorGeomServices::GetBoundingBox(const CATBaseUnknown_var& object, CATMathBox& box) {
-  ProductPath path;
-  return AddBox(object, box, path);
+  return BoxWalk().Add(object, box);
 }
