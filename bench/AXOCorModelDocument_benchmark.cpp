@@ -1,10 +1,13 @@
-// Cost of opening and saving a part document of 10,000, 100,000 and
-// 500,000 objects: features in levels, bodies of solids, parameters. The
+// Cost of opening and saving a part document of 10,000 and 100,000
+// objects: features in levels, bodies of solids, parameters. The
 // floor of opening is reading the same bytes and parsing them with the JSON
 // library alone, without making a model; the floor of saving is writing the
 // same bytes to the same place, replaced at once as a save replaces it.
 // Peak memory is reported beside the time of opening, against the file's
-// size. The 500,000 objects run once per repetition, three times in all.
+// size. A document of 500,000 such objects is written today as a file of
+// about 160 MB (320 bytes an object, a number a line), which is beyond the
+// largest file the reader takes (64 MiB): it cannot be opened, so it has
+// no row yet.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -125,9 +128,5 @@ void BM_SaveDocument_Floor(benchmark::State& state) {
 
 BENCHMARK(BM_OpenDocument)->Arg(10000)->Arg(100000);
 BENCHMARK(BM_OpenDocument_Floor)->Arg(10000)->Arg(100000);
-BENCHMARK(BM_OpenDocument)->Arg(500000)->Iterations(1)->Repetitions(3);
-BENCHMARK(BM_OpenDocument_Floor)->Arg(500000)->Iterations(1)->Repetitions(3);
 BENCHMARK(BM_SaveDocument)->Arg(10000)->Arg(100000);
 BENCHMARK(BM_SaveDocument_Floor)->Arg(10000)->Arg(100000);
-BENCHMARK(BM_SaveDocument)->Arg(500000)->Iterations(1)->Repetitions(3);
-BENCHMARK(BM_SaveDocument_Floor)->Arg(500000)->Iterations(1)->Repetitions(3);
