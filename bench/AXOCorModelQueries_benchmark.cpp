@@ -281,8 +281,8 @@ void BM_GetUnit_Floor(benchmark::State& state) {
   for (auto _ : state) {
     for (int m = 0; m < kMagnitudes; ++m) {
       const CATUnicodeString symbol = UnitSymbol(m, kUnitsEach - 1);
-      const CATListValCATBaseUnknown_var* units =
-          dictionary->FindMagnitude(MagnitudeName(m))->ListUnits();
+      const CATICkeMagnitude_var magnitude = dictionary->FindMagnitude(MagnitudeName(m));
+      const CATListValCATBaseUnknown_var* units = magnitude->ListUnits();
       for (int u = 1; u <= units->Size(); ++u) {
         const CATICkeUnit_var unit((*units)[u]);
         if (unit->Symbol() == symbol || unit->Name() == symbol) break;
