@@ -9,6 +9,7 @@
 #include "CATIAlias.h"
 #include "CATISpecAttrAccess.h"
 #include "CATModelTestFixture.h"
+#include "foundations/AXOCorTextLines.h"
 
 namespace {
 
@@ -27,13 +28,7 @@ class FeatureDump : public CATModelTest {
 // `lines` as a text file of the system holds them: CR LF on Windows.
 std::string InTextFile(const std::string& lines) {
   std::string text;
-  for (const char c : lines) {
-    if (c == '\n') {
-      text += AXOPlatform::TextLineEnd();
-    } else {
-      text += c;
-    }
-  }
+  AXOCorAppendTextLines(text, lines, AXOPlatform::TextLineEnd());
   return text;
 }
 
