@@ -14,6 +14,7 @@
 #include "AXOPlatform.h"
 #include "AXOTestKilledChild.h"
 #include "CATModelTestFixture.h"
+#include "foundations/AXOCorTextLines.h"
 
 namespace {
 
@@ -54,12 +55,15 @@ TEST(FeatureDumpCrashChild, DISABLED_DumpsUntilKilled) {
   }
 }
 
-std::string Printed(const CATISpecObject_var& feature) {
+// The dump of `feature` as a file holds it.
+std::string Dumped(const CATISpecObject_var& feature) {
   std::ostringstream out;
   std::streambuf* const old = std::cout.rdbuf(out.rdbuf());
   AXOCorGlobalServices::PrintAllLinks(feature, nullptr);
   std::cout.rdbuf(old);
-  return out.str();
+  std::string text;
+  AXOCorAppendTextLines(text, out.str(), AXOPlatform::TextLineEnd());
+  return text;
 }
 
 using FeatureDumpCrash = CATModelTest;
@@ -68,8 +72,8 @@ TEST_F(FeatureDumpCrash, EveryKilledDumpLeavesAWholeDumpInTheFile) {
   std::string wall, door;
   {
     const DumpedFeatures features(model_);
-    wall = Printed(features.wall);
-    door = Printed(features.door);
+    wall = Dumped(features.wall);
+    door = Dumped(features.door);
   }
   const fs::path folder = folder_.MakeFolder("dumps");
   const fs::path dump = folder / "dump.txt";
