@@ -74,8 +74,9 @@ void RegisterPublish(CLI::App& group) {
                            ": the name is taken, or the feature lies in no part with a product");
     }
     CATDocument* saved = ProductDocumentOf(part);
-    if (saved == nullptr)
+    if (saved == nullptr) {
       AxocorFail("published as " + quoted + ", but the product has no document");
+    }
     const CATUnicodeString storage = saved->StorageName();
     const std::string stored = storage.ConvertToChar();
     const HRESULT result = CATDocumentServices::SaveAs(saved, storage, "", 1);
