@@ -62,11 +62,13 @@ TEST_F(PlatformFileReplace, CreatesThenReplacesTheWholeFile) {
 
 TEST_F(PlatformFileReplace, NeverWritesThroughAFilePlantedUnderAPredictableName) {
   // Files put where a save by this process might once have written: the
-  // old "<file>.<process id>.tmp" and a name of the present form.
+  // old "<file>.<process id>.tmp" and "<file>.<digits>.tmp", and a name of
+  // the present form.
   const fs::path target = folder_ / "counter";
   const fs::path planted[] = {
       target.u8string() + "." + std::to_string(AXOPlatform::Get()->ProcessId()) + ".tmp",
-      target.u8string() + ".0000000000000000.tmp"};
+      target.u8string() + ".0000000000000000.tmp",
+      (folder_ / ".axo-0000000000000000.tmp").u8string()};
   for (const fs::path& file : planted) {
     Write(file, "planted");
     // A second name of the same file shows whether a save wrote into it.
@@ -83,13 +85,15 @@ TEST_F(PlatformFileReplace, NeverWritesThroughAFilePlantedUnderAPredictableName)
 TEST_F(PlatformFileReplace, RemovesTemporaryFilesThatNoSaveHolds) {
   const fs::path target = folder_ / "settings.txt";
   const std::string stale[] = {"settings.txt.0123456789abcdef.tmp", "settings.txt.4711.tmp",
-                               "settings.txt.ABCDEF0123456789.tmp"};
+                               "settings.txt.ABCDEF0123456789.tmp", ".axo-0123456789abcdef.tmp"};
   const std::string kept[] = {"settings.txt.tmp",
                               "settings.txt.0123456789abcdef0.tmp",  // 17 digits
                               "settings.txt.xyz.tmp",
                               "settings.txt.1234.tmp.bak",
                               "other.txt.0123456789abcdef.tmp",
-                              "settings.txt.0123456789abcdef"};
+                              "settings.txt.0123456789abcdef",
+                              ".axo-0123.tmp",  // 4 digits: never given
+                              ".axo-0123456789abcdef.tmp.bak"};
   for (const std::string& name : stale) Write(folder_ / name, "left by a crash");
   for (const std::string& name : kept) Write(folder_ / name, "not a temporary file of it");
   ASSERT_TRUE(AXOPlatform::Get()->ReplaceFileAtomically(target.u8string(), "new"));

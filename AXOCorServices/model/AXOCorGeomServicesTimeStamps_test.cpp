@@ -102,4 +102,13 @@ TEST_F(TimeStamps, WithoutAStampGiveADefaultTime) {
   EXPECT_EQ(AXOCorGeomServices::GetUpdateStamp(wall), CATTime());
 }
 
+// A feature's two stamps differ once it was changed after its last update:
+// each service reads its own.
+TEST_F(TimeStamps, TheTimeStampAndTheUpdateStampAreReadEachFromItsOwn) {
+  const CATTestDocument room = model_.PartDocument("c:\\Parts\\Room.CATPart");
+  const CATTestNode wall = model_.Feature(room.Part(), "Wall").TimeStamp(86400).UpdateStamp(3661);
+  ExpectReading(AXOCorGeomServices::GetTimeStamp(wall), {1970, 1, 2, 0, 0, 0});
+  ExpectReading(AXOCorGeomServices::GetUpdateStamp(wall), {1970, 1, 1, 1, 1, 1});
+}
+
 }  // namespace

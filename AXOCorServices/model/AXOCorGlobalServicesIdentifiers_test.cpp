@@ -139,6 +139,13 @@ TEST_F(GetIDSeqNumberTest, RefusesNamesThatReachOutsideTheCounterFolder) {
     SCOPED_TRACE(name);
     EXPECT_GT(Reserve(name, 1), 7);
   }
+  // Where ":" may stand in a file name, a counter of that name is there to be
+  // found, and is still not used: on Windows it names a drive or a stream.
+  const fs::path colon = PutCounter("first", "beams:2", "7");
+  EXPECT_EQ(-1, Reserve("beams:2", 1, 5));
+  if (fs::exists(colon)) {
+    EXPECT_EQ("7", AXOTestReadFile(colon));
+  }
   PutCounter("first", "..beams", "1");
   PutCounter("first", "beams..", "1");
   EXPECT_EQ(2, Reserve("..beams", 1));

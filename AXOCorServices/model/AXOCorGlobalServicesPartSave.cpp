@@ -1,5 +1,6 @@
 // Update of a part and save of its document under its instance's part number.
 #include "AXOCorGlobalServices.h"
+#include "AXOCorPartFileName.h"
 #include "AXOPlatform.h"
 #include "CATDocumentServices.h"
 #include "CATError.h"
@@ -48,7 +49,15 @@ HRESULT AXOCorGlobalServices::UpdateAndSavePart(CATUnicodeString& folder, CATIPr
     CATDocument* document = !!linkable ? linkable->GetDocument() : nullptr;
     if (document == nullptr) return E_FAIL;
 
-    savePath = folder + instance->GetPartNumber() + ".CATPart";
+    // The part number comes from the document: it names a file in the
+    // caller's folder, never a path that leads out of it.
+    const CATUnicodeString number = instance->GetPartNumber();
+    savePath = folder + number + ".CATPart";
+    if (const char* fault = AXOCorPartFileNameFault(number)) {
+      ReportError("Error in AXOCorGlobalServices::UpdateAndSavePart() " + savePath +
+                  ": the part number " + fault);
+      return E_FAIL;
+    }
     const HRESULT saved = CATDocumentServices::SaveAs(document, savePath, "", 1);
     if (!setWorkMode) return saved;
     // The work mode is set whatever the save gave, but a failed save stays

@@ -203,6 +203,62 @@ TEST_F(PartSave, OtherExceptionsReachTheCaller) {
   }
 }
 
+// A part number comes from the document: one that is not a plain file name
+// is refused, with the report of a failed save, and nothing is written
+// anywhere; a plain file name saves as any other.
+TEST_F(PartSave, APartNumberNamesAFileInTheFolderNeverAPath) {
+  const struct {
+    const char* number;
+    const char* fault;  // null: saved as <number>.CATPart in the folder
+  } cases[] = {
+      {"..\\..\\escaped", "holds a path separator"},
+      {"../escaped", "holds a path separator"},
+      {"sub\\Beam", "holds a path separator"},
+      {"c:Beam", "names a drive (\":\")"},
+      {"", "is empty"},
+      {".", "is \".\" or \"..\""},
+      {"..", "is \".\" or \"..\""},
+      {"Beam?", "holds a character that no file name may hold"},
+      {"Beam\x01", "holds a character that no file name may hold"},
+      {"nul", "is the name of a device"},
+      {"COM1", "is the name of a device"},
+      {"Beam 1 (rev. 2)", nullptr},
+      {"..Beam..", nullptr},
+      {"Tr\xC3\xA4ger", nullptr},
+      {"CON1", nullptr},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.number);
+    std::filesystem::remove_all(folder_.Native("deep"));
+    const std::string folder = folder_.MakeFolder("deep/a/b").u8string() + "/";
+    CATTestBuilding b = CATTestBuilding::Build(model_, folder_.Host());
+    b.room.Product().PartNumber(c.number);
+    AXOTestDebugOutput recorder;
+    HRESULT result;
+    {
+      CATUnicodeString folderText(folder.c_str());
+      CATIPrtPart_var part = b.room.Part();
+      CATIProduct_var root = b.building.Product();
+      result = AXOCorGlobalServices::UpdateAndSavePart(folderText, part, root, false);
+    }
+    const std::string saved = std::string(c.number) + ".CATPart";
+    if (c.fault == nullptr) {
+      EXPECT_EQ(result, S_OK);
+      EXPECT_EQ(Files(folder_.Native("deep")), std::vector<std::string>{saved});
+      EXPECT_TRUE(recorder.calls.empty());
+    } else {
+      EXPECT_EQ(result, E_FAIL);
+      EXPECT_EQ(Files(folder_.Native("deep")), std::vector<std::string>());
+      EXPECT_EQ(
+          recorder.calls,
+          (std::vector<std::string>{
+              std::string(kSaveReport) + folder + saved + ": the part number " + c.fault, "\n"}));
+      EXPECT_EQ(UpdateStamp(b.wall), 1) << "the part is still brought up to date";
+    }
+    EXPECT_EQ(model_.LeakedObjects(), 0);
+  }
+}
+
 // The saved file is a document that opens again, with the part brought up
 // to date and what was published on it.
 TEST_F(PartSave, TheSavedPartOpensAgain) {

@@ -170,6 +170,14 @@ TEST_F(Publication, PublishNamesRefusalsAndReplacement) {
        Height,
        "",
        {S_OK, "Entrance->Door.1 Height->Height", true, 1}},
+      {"parameter whose parent places nothing: through its owner",
+       [](CATTestModel& m, CATTestBuilding& b) {
+         const CATTestNode set = m.Feature(b.room.Part(), "Parameters", "ParameterSet")
+                                     .Without(IID_CATIMechanicalFeature);
+         return m.Parameter(set, "Span", CATCkeLengthKind, 4.0).Owner(b.wall);
+       },
+       "",
+       {S_OK, "Entrance->Door.1 Span->Span", true, 1}},
       {"parameter without owner",
        [](CATTestModel&, CATTestBuilding& b) { return b.height.Owner(CATTestNode()); },
        "",

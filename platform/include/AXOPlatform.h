@@ -182,16 +182,24 @@ class AXO_PLATFORM_API AXOPlatform {
   virtual void SetDriveRoot(const std::string& nativeFolder) = 0;
   // Replaces the file `path` (native) by one holding `contents`, so that
   // the file is at every moment either whole old or whole new: the bytes go
-  // to a temporary file "<path>.<16 random hexadecimal digits>.tmp" in the
-  // same folder, created anew (never one that is there already, nor through
-  // a link) and held so that no other save takes it away, are flushed to
-  // the disk, and that file is renamed over `path`. A temporary file of
-  // `path` that no save holds any more (one left by a process that ended
-  // half-way) is removed first; so are those of the older form
-  // "<path>.<process id>.tmp". Returns false when a step fails (no such
-  // folder, no permission, disk full, a directory in the way); the
-  // temporary file is then removed and `path` is left as it was. On POSIX
-  // the new file has the permission bits of the one it replaces.
+  // to a temporary file ".axo-<16 random hexadecimal digits>.tmp" in the
+  // same folder (a short name, so that a name at the file system's limit
+  // can be replaced too), created anew (never one that is there already,
+  // nor through a link) and held so that no other save takes it away, are
+  // flushed to the disk, and that file is renamed over `path`. A temporary
+  // file of the folder that no save holds any more (one left by a process
+  // that ended half-way) is removed first; so are those of `path`'s older
+  // forms "<path>.<hexadecimal digits>.tmp". What `path` names decides the
+  // way: a symbolic link (on Windows any reparse point) to a regular file
+  // is written through, by replacing the file it leads to, and stays a
+  // link; a device or a FIFO ("/dev/stdout", "CON", "NUL") is written into
+  // directly, with no temporary file and no atomicity; a folder, a link that
+  // leads nowhere and a FIFO without a reader are refused. Nothing but a
+  // regular file or nothing at all is ever replaced by a new file. Returns
+  // false when a step fails (no such folder, no permission, disk full, a
+  // refused target); the temporary file is then removed and `path` is left
+  // as it was. On POSIX the new file has the permission bits of the one it
+  // replaces.
   virtual bool ReplaceFileAtomically(const std::string& path, const std::string& contents) = 0;
   // Opens the file `path` (native) for reading, shared with other readers
   // and writers. What was opened is checked, not the name beforehand, and
@@ -288,7 +296,8 @@ class AXO_PLATFORM_API AXOPlatform {
   virtual bool DeleteClassesRootTreeForTesting(const std::string& subKey) = 0;
 
   // --- Shared files ------------------------------------------------------
-  // The most a file that UpdateFileExclusively updates may hold.
+  // The most a file that UpdateFileExclusively updates may hold, unless the
+  // caller names another limit.
   static constexpr std::size_t kMaxUpdatedFileBytes = 64 * 1024;
   // Computes the next content of a file from its content. Returns false to
   // leave the file as it is.
@@ -305,11 +314,11 @@ class AXO_PLATFORM_API AXOPlatform {
   // file's permissions. Returns kNotRead, creating nothing when the file is
   // missing or not a regular file, when it cannot be opened for reading;
   // kNotWritten, with the file as it was, when the lock cannot be had, the
-  // file holds more than kMaxUpdatedFileBytes (`update` is then not called),
+  // file holds more than `maxBytes` (`update` is then not called),
   // `update` declines, the file is not writable once `update` has run, or
   // the replacement fails; kReplaced otherwise.
-  virtual AXOFileUpdate UpdateFileExclusively(const std::string& path,
-                                              const FileUpdate& update) = 0;
+  virtual AXOFileUpdate UpdateFileExclusively(const std::string& path, const FileUpdate& update,
+                                              std::size_t maxBytes = kMaxUpdatedFileBytes) = 0;
 
   // --- Child processes ---------------------------------------------------
   // The native path of the running program; empty when unknown.
@@ -396,8 +405,9 @@ class AXO_PLATFORM_API AXOPlatformWrapper : public AXOPlatform {
   bool DeleteClassesRootTreeForTesting(const std::string& subKey) override {
     return target_->DeleteClassesRootTreeForTesting(subKey);
   }
-  AXOFileUpdate UpdateFileExclusively(const std::string& path, const FileUpdate& update) override {
-    return target_->UpdateFileExclusively(path, update);
+  AXOFileUpdate UpdateFileExclusively(const std::string& path, const FileUpdate& update,
+                                      std::size_t maxBytes) override {
+    return target_->UpdateFileExclusively(path, update, maxBytes);
   }
   std::string ExecutablePath() override { return target_->ExecutablePath(); }
   std::int64_t StartProcess(const std::vector<std::string>& arguments) override {

@@ -6,6 +6,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <string>
 
 #include "../AXOTemporaryFiles.h"
@@ -74,14 +76,65 @@ void RemoveStaleTemporaryFiles(const std::string& folder, const std::string& nam
   ::closedir(directory);
 }
 
+// Writes `contents` into the device, FIFO or other file that is no regular
+// file at `path`, as a shell's redirection would. O_NONBLOCK lets the open
+// of a FIFO without a reader fail instead of waiting for one; the writes
+// then wait as usual.
+bool WriteInto(const std::string& path, const std::string& contents) {
+  const int fd = AXOPosixOpen(path, O_WRONLY | O_NONBLOCK | O_NOCTTY);
+  if (fd < 0) return false;
+  const int flags = ::fcntl(fd, F_GETFL);
+  const bool ok =
+      flags >= 0 && ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == 0 && WriteAll(fd, contents);
+  ::close(fd);
+  return ok;
+}
+
+// How a replacement of `path` goes.
+enum class Target {
+  kReplace,    // a regular file, or nothing yet: replace `file` by a rename
+  kWriteInto,  // a device, FIFO or the like: write into it
+  kRefuse,     // a folder, or a link that leads nowhere
+};
+
+// Where a replacement of `path` writes, in `file`: through links to the
+// file they lead to, so that a link stays a link.
+Target TargetOf(const std::string& path, std::string& file) {
+  file = path;
+  struct stat info;
+  struct stat named;
+  const bool named_exists = ::lstat(path.c_str(), &named) == 0;
+  if (::stat(path.c_str(), &info) != 0) {
+    return named_exists ? Target::kRefuse : Target::kReplace;
+  }
+  if (S_ISDIR(info.st_mode)) return Target::kRefuse;
+  if (!S_ISREG(info.st_mode)) return Target::kWriteInto;
+  if (!named_exists || !S_ISLNK(named.st_mode)) return Target::kReplace;
+  char resolved[PATH_MAX];
+  if (::realpath(path.c_str(), resolved) == nullptr) return Target::kRefuse;
+  file = resolved;
+  return Target::kReplace;
+}
+
 }  // namespace
 
 unsigned long PosixPlatform::ProcessId() {
   return static_cast<unsigned long>(::getpid());
 }
 
-bool PosixPlatform::ReplaceFileAtomically(const std::string& path, const std::string& contents) {
-  if (path.empty() || path.back() == '/' || path.find('\0') != std::string::npos) return false;
+bool PosixPlatform::ReplaceFileAtomically(const std::string& target, const std::string& contents) {
+  if (target.empty() || target.back() == '/' || target.find('\0') != std::string::npos) {
+    return false;
+  }
+  std::string path;
+  switch (TargetOf(target, path)) {
+    case Target::kRefuse:
+      return false;
+    case Target::kWriteInto:
+      return WriteInto(path, contents);
+    case Target::kReplace:
+      break;
+  }
   const std::size_t slash = path.find_last_of('/');
   const std::string folder = slash == std::string::npos ? "./" : path.substr(0, slash + 1);
   const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
@@ -92,7 +145,7 @@ bool PosixPlatform::ReplaceFileAtomically(const std::string& path, const std::st
   for (int attempt = 0; attempt < kNameAttempts && fd < 0; ++attempt) {
     AXOGuidFields random;
     if (!NewGuid(random)) return false;
-    temp = folder + AXOTemporaryFileName(name, random);
+    temp = folder + AXOTemporaryFileName(random);
     // O_EXCL with O_NOFOLLOW: a file or link already there is never used.
     fd = AXOPosixOpen(temp, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW, 0666);
     if (fd < 0) {

@@ -78,7 +78,7 @@ bool ReadUpTo(int fd, std::size_t limit, std::string& content) {
 // replaced by a rename, and a lock on the replaced file would no longer keep
 // out a process that opens the new one.
 AXOFileUpdate PosixPlatform::UpdateFileExclusively(const std::string& path,
-                                                   const FileUpdate& update) {
+                                                   const FileUpdate& update, std::size_t maxBytes) {
   // Through links to the file that holds the content, so that every name of
   // it shares one lock and the link stays a link.
   char resolved[PATH_MAX];
@@ -98,12 +98,12 @@ AXOFileUpdate PosixPlatform::UpdateFileExclusively(const std::string& path,
   {
     AXOFileOpen status;
     Descriptor in(AXOPosixOpenRegularFile(target, status));
-    if (!in.valid() || !ReadUpTo(in.get(), kMaxUpdatedFileBytes, content)) {
+    if (!in.valid() || !ReadUpTo(in.get(), maxBytes, content)) {
       return AXOFileUpdate::kNotRead;
     }
   }
   std::string next;
-  if (content.size() > kMaxUpdatedFileBytes || !update(content, next)) {
+  if (content.size() > maxBytes || !update(content, next)) {
     return AXOFileUpdate::kNotWritten;
   }
   // The file must be writable, as it would be for an update in place; its

@@ -37,7 +37,8 @@ class PosixPlatform : public AXOPlatform {
   bool ClassIdFromProgId(const std::string& progId, AXOGuidFields& classId) override;
   bool WriteClassesRootKeyForTesting(const std::string& subKey, const char* defaultValue) override;
   bool DeleteClassesRootTreeForTesting(const std::string& subKey) override;
-  AXOFileUpdate UpdateFileExclusively(const std::string& path, const FileUpdate& update) override;
+  AXOFileUpdate UpdateFileExclusively(const std::string& path, const FileUpdate& update,
+                                      std::size_t maxBytes) override;
   std::string ExecutablePath() override;
   std::int64_t StartProcess(const std::vector<std::string>& arguments) override;
   std::int64_t StartProcessWithOutputFile(const std::vector<std::string>& arguments,

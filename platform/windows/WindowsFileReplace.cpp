@@ -72,7 +72,7 @@ void DeleteIfUnused(const std::wstring& path) {
 // Removes the temporary files of `name` in `folder` that no save holds.
 void RemoveStaleTemporaryFiles(const std::wstring& folder, const std::string& name) {
   WIN32_FIND_DATAW found;
-  const std::wstring pattern = folder + AXOWideFromUtf8(name) + L".*.tmp";
+  const std::wstring pattern = folder + L"*.tmp";
   HANDLE search = ::FindFirstFileW(pattern.c_str(), &found);
   if (search == INVALID_HANDLE_VALUE) return;
   do {
@@ -84,20 +84,93 @@ void RemoveStaleTemporaryFiles(const std::wstring& folder, const std::string& na
   ::FindClose(search);
 }
 
+// Writes `contents` into the device or pipe `path` ("CON", "NUL",
+// "\\.\pipe\x"), as a redirection of a command prompt would.
+bool WriteInto(const std::wstring& path, const std::string& contents) {
+  HANDLE file = ::CreateFileW(path.c_str(), GENERIC_WRITE, kAXOShareAll, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  const bool ok = WriteAll(file, contents);
+  ::CloseHandle(file);
+  return ok;
+}
+
+// The path that the open file `file` has, links resolved ("\\?\C:\a\b");
+// empty when the system cannot tell.
+std::wstring FinalPathOf(HANDLE file) {
+  std::wstring path(MAX_PATH, L'\0');
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    const DWORD length = ::GetFinalPathNameByHandleW(
+        file, &path[0], static_cast<DWORD>(path.size()), FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+    if (length == 0) return std::wstring();
+    if (length < path.size()) {
+      path.resize(length);
+      return path;
+    }
+    path.resize(length);
+  }
+  return std::wstring();
+}
+
+// How a replacement of `path` goes.
+enum class Target {
+  kReplace,    // a file on a disk, or nothing yet: replace `file` by a rename
+  kWriteInto,  // a device or a pipe: write into it
+  kRefuse,     // a folder, or a link that leads nowhere
+};
+
+// Where a replacement of `path` writes, in `file`: through symbolic links
+// and other reparse points to the file they lead to, so that a link stays a
+// link. What is there is opened without any right to its content, only to
+// see what it is, and closed at once.
+Target TargetOf(const std::wstring& path, std::wstring& file) {
+  file = path;
+  const DWORD attributes = ::GetFileAttributesW(path.c_str());
+  HANDLE opened = ::CreateFileW(path.c_str(), 0, kAXOShareAll, nullptr, OPEN_EXISTING,
+                                FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  const bool is_link =
+      attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+  if (opened == INVALID_HANDLE_VALUE) return is_link ? Target::kRefuse : Target::kReplace;
+  Target target = Target::kReplace;
+  BY_HANDLE_FILE_INFORMATION info;
+  if (::GetFileType(opened) != FILE_TYPE_DISK) {
+    target = Target::kWriteInto;
+  } else if (!::GetFileInformationByHandle(opened, &info) ||
+             (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+    target = Target::kRefuse;
+  } else if (is_link) {
+    file = FinalPathOf(opened);
+    if (file.empty()) target = Target::kRefuse;
+  }
+  ::CloseHandle(opened);
+  return target;
+}
+
 }  // namespace
 
 unsigned long WindowsPlatform::ProcessId() {
   return ::GetCurrentProcessId();
 }
 
-bool WindowsPlatform::ReplaceFileAtomically(const std::string& path, const std::string& contents) {
-  if (path.empty() || path.find('\0') != std::string::npos) return false;
-  const std::size_t separator = path.find_last_of("\\/");
-  const std::string name = separator == std::string::npos ? path : path.substr(separator + 1);
-  if (name.empty()) return false;
-  const std::wstring folder = separator == std::string::npos
-                                  ? std::wstring()
-                                  : AXOWideFromUtf8(path.substr(0, separator + 1));
+bool WindowsPlatform::ReplaceFileAtomically(const std::string& target,
+                                            const std::string& contents) {
+  if (target.empty() || target.find('\0') != std::string::npos) return false;
+  std::wstring path;
+  switch (TargetOf(AXOWideFromUtf8(target), path)) {
+    case Target::kRefuse:
+      return false;
+    case Target::kWriteInto:
+      return WriteInto(path, contents);
+    case Target::kReplace:
+      break;
+  }
+  const std::size_t separator = path.find_last_of(L"\\/");
+  const std::wstring wide_name =
+      separator == std::wstring::npos ? path : path.substr(separator + 1);
+  if (wide_name.empty()) return false;
+  const std::string name = AXOUtf8FromWide(wide_name);
+  const std::wstring folder =
+      separator == std::wstring::npos ? std::wstring() : path.substr(0, separator + 1);
   RemoveStaleTemporaryFiles(folder, name);
 
   HANDLE file = INVALID_HANDLE_VALUE;
@@ -105,7 +178,7 @@ bool WindowsPlatform::ReplaceFileAtomically(const std::string& path, const std::
   for (int attempt = 0; attempt < kNameAttempts && file == INVALID_HANDLE_VALUE; ++attempt) {
     AXOGuidFields random;
     if (!NewGuid(random)) return false;
-    temp = folder + AXOWideFromUtf8(AXOTemporaryFileName(name, random));
+    temp = folder + AXOWideFromUtf8(AXOTemporaryFileName(random));
     // CREATE_NEW: a file already there is never used. While this save holds
     // it, no one opens it alone, so no other save's clean-up removes it;
     // sharing delete lets another save replace it once it is the file.
@@ -114,8 +187,8 @@ bool WindowsPlatform::ReplaceFileAtomically(const std::string& path, const std::
     if (file == INVALID_HANDLE_VALUE && ::GetLastError() != ERROR_FILE_EXISTS) return false;
   }
   if (file == INVALID_HANDLE_VALUE) return false;
-  const bool ok = WriteAll(file, contents) && ::FlushFileBuffers(file) != 0 &&
-                  RenameOpenFile(file, AXOWideFromUtf8(path));
+  const bool ok =
+      WriteAll(file, contents) && ::FlushFileBuffers(file) != 0 && RenameOpenFile(file, path);
   ::CloseHandle(file);
   if (!ok) ::DeleteFileW(temp.c_str());
   return ok;

@@ -47,7 +47,8 @@ bool ReadUpTo(HANDLE file, std::size_t limit, std::string& content) {
 // move, which Windows refuses while another process holds the file open, as
 // a process waiting for a lock on it would.
 AXOFileUpdate WindowsPlatform::UpdateFileExclusively(const std::string& path,
-                                                     const FileUpdate& update) {
+                                                     const FileUpdate& update,
+                                                     std::size_t maxBytes) {
   const std::wstring target = AXOWideFromUtf8(path);
   // Only the attributes are read here: an open handle outside the lock could
   // make another process's replacement fail.
@@ -74,12 +75,12 @@ AXOFileUpdate WindowsPlatform::UpdateFileExclusively(const std::string& path,
   {
     AXOFileOpen status;
     Handle in(AXOWindowsOpenRegularFile(target, GENERIC_READ, status));
-    if (!in.valid() || !ReadUpTo(in.get(), kMaxUpdatedFileBytes, content)) {
+    if (!in.valid() || !ReadUpTo(in.get(), maxBytes, content)) {
       return AXOFileUpdate::kNotRead;
     }
   }
   std::string next;
-  if (content.size() > kMaxUpdatedFileBytes || !update(content, next)) {
+  if (content.size() > maxBytes || !update(content, next)) {
     return AXOFileUpdate::kNotWritten;
   }
   // The file must be writable, as it would be for an update in place; the

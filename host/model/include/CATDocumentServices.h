@@ -19,6 +19,11 @@
 
 class CATDocument;
 
+// SaveAs's result when the file of the document's own storage name changed
+// on disk since this process opened or last saved it (another process saved
+// it): the save is refused, and the file keeps what the other wrote.
+constexpr HRESULT CAT_E_CHANGED_ON_DISK = static_cast<HRESULT>(0x80040201L);
+
 class CATHOST_API CATDocumentServices {
  public:
   // Opens the document stored at `path`. When a document of that storage
@@ -40,7 +45,14 @@ class CATHOST_API CATDocumentServices {
   // document's own type) or the document's type. With `overwrite` 0 an
   // existing file is not replaced. The file is replaced at once (temporary
   // file and rename): at every moment it holds the old content or the new,
-  // whole. Returns S_OK; E_INVALIDARG for a null document, an empty path or
+  // whole. A save to the document's own storage name never loses another
+  // process's save: when the file no longer holds what this process read
+  // or wrote there last, the save is refused with CAT_E_CHANGED_ON_DISK.
+  // The comparison and the replacement are one step under a lock that
+  // every process saving that file takes (the companion file
+  // "<file>.axo-lock", kept beside it), so of two processes that opened
+  // the same content one saves and the other is refused, whatever their
+  // timing. Returns S_OK; E_INVALIDARG for a null document, an empty path or
   // another format; E_FAIL, with the file and the document as they were,
   // when the file exists and `overwrite` is 0, when another open document
   // has that storage name, when the folder is missing or not writable, when

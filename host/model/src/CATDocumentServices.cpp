@@ -9,6 +9,7 @@
 
 #include "AXOPlatform.h"
 #include "CATDocumentFileCheck.h"
+#include "CATDocumentFileWrite.h"
 #include "CATModelFile.h"
 #include "CATModelHostPath.h"
 #include "CATModelSession.h"
@@ -59,7 +60,9 @@ bool ReadFileBytes(const CATUnicodeString& storageName, std::string& bytes, std:
 CATModelDocument* ReadDocumentFile(const CATUnicodeString& storageName, std::string& fault) {
   std::string bytes;
   if (!ReadFileBytes(storageName, bytes, fault)) return nullptr;
-  return CATModelReadFile(bytes, storageName, fault);
+  CATModelDocument* document = CATModelReadFile(bytes, storageName, fault);
+  if (document != nullptr) CATNoteStoredBytes(*document, bytes);
+  return document;
 }
 
 }  // namespace
@@ -107,9 +110,10 @@ HRESULT CATDocumentServices::SaveAs(CATDocument* document, const CATUnicodeStrin
   std::string bytes;
   std::string fault;
   if (!CATModelWriteFile(*saved, name, bytes, fault)) return E_FAIL;
-  if (!AXOPlatform::Get()->ReplaceFileAtomically(file.u8string(), bytes)) return E_FAIL;
-
   const CATUnicodeString old_name = saved->StorageName();
+  const HRESULT written = CATWriteDocumentFile(*saved, old_name == name, file.u8string(), bytes);
+  if (FAILED(written)) return written;
+
   if (old_name != name) {
     saved->SetStorageName(name);
     if (session.IsOpen(saved)) session.Rename(old_name, name);

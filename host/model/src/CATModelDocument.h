@@ -6,7 +6,9 @@
 // CATInit for all, AXOICorPartDocument and CATIContainerOfDocument for
 // "CATPart", AXOICorProductDocument for "CATProduct".
 
+#include <cstddef>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -44,6 +46,9 @@ class CATModelDocument : public CATDocument {
   void UnindexSubtree(CATModelNode* node);
 
   CATModelFault save_fault;
+  // What the file of the storage name held when this process last read or
+  // wrote it (CATDocumentFileWrite.h); none for a document never stored.
+  std::optional<std::size_t> stored_digest;
 
   // The container of the document's geometric results, which serves as its
   // geometry factory (CATModelResultContainer.cpp): made on first use, held

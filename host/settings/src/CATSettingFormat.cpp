@@ -6,6 +6,9 @@
 namespace {
 
 const char kHeader[] = "CATSettings 1";
+// The last line: "CATSettings end <number of entry lines>". Older readers
+// skip it as a line without fields.
+const char kEndMarker[] = "CATSettings end ";
 
 struct TypeName {
   CATSettingInfo::Type type;
@@ -152,11 +155,18 @@ bool ParseLine(const std::string& line, std::string& key, CATSettingValue& value
   return Unescape(field, value.text);
 }
 
+// A text that is not whole: no settings from it.
+bool Refuse(CATSettingMap& settings) {
+  settings.clear();
+  return false;
+}
+
 }  // namespace
 
 std::string CATFormatSettings(const CATSettingMap& settings) {
   std::string out = kHeader;
   out += '\n';
+  std::size_t entries = 0;
   for (const auto& entry : settings) {
     const char* type_name = NameOfType(entry.second.type);
     if (type_name == nullptr) continue;  // nothing stored under the key
@@ -173,17 +183,22 @@ std::string CATFormatSettings(const CATSettingMap& settings) {
       AppendEscaped(entry.second.text, out);
     }
     out += '\n';
+    ++entries;
   }
-  return out;
+  return out + kEndMarker + std::to_string(entries) + '\n';
 }
 
 bool CATParseSettings(const std::string& text, CATSettingMap& settings) {
   settings.clear();
   std::size_t begin = 0;
   bool header_seen = false;
+  bool end_seen = false;
+  bool last_complete = true;  // the last line holding anything is whole
+  std::size_t entries = 0;
   while (begin < text.size()) {
+    if (end_seen) return Refuse(settings);  // anything after the end marker
     std::size_t end = text.find('\n', begin);
-    if (end == std::string::npos) end = text.size();
+    if (end == std::string::npos) return Refuse(settings);  // cut inside a line
     std::string line = text.substr(begin, end - begin);
     begin = end + 1;
     if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -192,9 +207,18 @@ bool CATParseSettings(const std::string& text, CATSettingMap& settings) {
       header_seen = true;
       continue;
     }
+    if (line.compare(0, sizeof kEndMarker - 1, kEndMarker) == 0) {
+      if (line.substr(sizeof kEndMarker - 1) != std::to_string(entries)) return Refuse(settings);
+      end_seen = true;
+      continue;
+    }
+    ++entries;
     std::string key;
     CATSettingValue value;
-    if (ParseLine(line, key, value)) settings[key] = value;
+    const bool parsed = ParseLine(line, key, value);
+    if (parsed) settings[key] = value;
+    if (!line.empty()) last_complete = parsed;
   }
-  return header_seen;
+  if (!header_seen) return false;
+  return end_seen || last_complete ? true : Refuse(settings);
 }

@@ -77,7 +77,7 @@ TEST_F(CATSettingRepositoryFile, ASavedFileKeepsItsPermissions) {
   ASSERT_EQ(repository->WriteSetting("Key", &value, 1, 0), 1);
   ASSERT_EQ(repository->SaveRepository(), S_OK);
   EXPECT_EQ(static_cast<int>(std::filesystem::status(file).permissions()), before);
-  EXPECT_EQ(ReadFile(file), "CATSettings 1\nKey\tint\t1\n");
+  EXPECT_EQ(ReadFile(file), "CATSettings 1\nKey\tint\t1\nCATSettings end 1\n");
 }
 
 TEST_F(CATSettingRepositoryFile, WritesOneReadableLinePerKeyInKeyOrder) {
@@ -90,7 +90,7 @@ TEST_F(CATSettingRepositoryFile, WritesOneReadableLinePerKeyInKeyOrder) {
   ASSERT_EQ(repository->WriteSetting("C", &unit, 1, 0), 1);
   ASSERT_EQ(repository->SaveRepository(), S_OK);
   EXPECT_EQ(ReadFile(UserFile("FileRepository")),
-            "CATSettings 1\nA\tint\t1 -2\nB\tstring\tx\\ty\nC\tlong\t3\n");
+            "CATSettings 1\nA\tint\t1 -2\nB\tstring\tx\\ty\nC\tlong\t3\nCATSettings end 3\n");
 }
 
 TEST_F(CATSettingRepositoryFile, ForeignOrCorruptFileLoadsEmpty) {
@@ -125,7 +125,7 @@ TEST_F(CATSettingRepositoryFile, SkipsMalformedLinesAndKeepsTheOthers) {
   for (const char* bad : bad_lines) {
     SCOPED_TRACE(bad);
     WriteFile(UserFile("FileRepository"), std::string("CATSettings 1\r\nBefore\tint\t1\r\n") + bad +
-                                              "\nKey\tint\t5\nAfter\tstring\tz");
+                                              "\nKey\tint\t5\nAfter\tstring\tz\n");
     CATSettingRepository* repository = Reopen();
     int before = 0;
     int key = 0;
@@ -186,7 +186,7 @@ TEST_F(CATSettingRepositoryFile, SavesToANamedFileInsteadWhenGivenOne) {
   ASSERT_EQ(repository->WriteSetting("Key", &value, 1, 0), 1);
   const std::filesystem::path copy = folder_ / "copy.axosettings";
   EXPECT_EQ(repository->SaveRepository(copy.u8string().c_str()), S_OK);
-  EXPECT_EQ(ReadFile(copy), "CATSettings 1\nKey\tint\t1\n");
+  EXPECT_EQ(ReadFile(copy), "CATSettings 1\nKey\tint\t1\nCATSettings end 1\n");
   EXPECT_FALSE(std::filesystem::exists(UserFile("FileRepository")));
   EXPECT_EQ(repository->SaveRepository((folder_ / "missing" / "x").u8string().c_str()), E_FAIL);
 }

@@ -45,7 +45,7 @@ class CATSettingRepositoryUnreadable : public CATSettingTestFolder {
     return repository->SaveRepository();
   }
   std::string SavedFileWith(int value) const {
-    return "CATSettings 1\nKey\tint\t" + std::to_string(value) + "\n";
+    return "CATSettings 1\nKey\tint\t" + std::to_string(value) + "\nCATSettings end 1\n";
   }
 };
 
@@ -84,6 +84,51 @@ TEST_F(CATSettingRepositoryUnreadable, EmptyOrValidFilesAreReplacedAsUsual) {
     EXPECT_EQ(Unreadable(), std::vector<std::string>());
   }
   EXPECT_EQ(std::distance(fs::directory_iterator(folder_ / "user"), fs::directory_iterator()), 1);
+}
+
+// A file cut short (a full disk, a copy broken off) lost the entries after
+// the cut: it is damaged, set aside like any unreadable file, never read as
+// a shorter valid repository whose next save writes defaults over the rest.
+TEST_F(CATSettingRepositoryUnreadable, AFileCutShortIsSetAsideNotReadAsValid) {
+  const std::string saved =
+      "CATSettings 1\nCGRLimit\tint\t500\nSectionCatalogName\tunicode\tEU_HEB\n"
+      "CATSettings end 2\n";
+  const std::string older =
+      "CATSettings 1\nCGRLimit\tint\t500\nSectionCatalogName\tunicode\tEU_HEB\n";
+  const struct {
+    const char* what;
+    std::string content;
+    bool unreadable;
+  } cases[] = {
+      {"saved whole", saved, false},
+      {"saved, cut inside an entry", saved.substr(0, 40), true},
+      {"saved, cut inside the end marker", saved.substr(0, saved.size() - 2), true},
+      {"saved, an entry lost", "CATSettings 1\nCGRLimit\tint\t500\nCATSettings end 2\n", true},
+      {"saved, something after the end marker", saved + "Other\tint\t1\n", true},
+      // Also what a saved file cut exactly before its end marker holds.
+      {"older, whole", older, false},
+      {"older, cut inside a key", older.substr(0, 17), true},
+      {"older, cut inside a value", older.substr(0, older.size() - 3), true},
+      {"older, cut inside a number", "CATSettings 1\nCGRLimit\tint\t5", true},
+      // Indistinguishable from a whole file of the older format: taken.
+      {"older, cut exactly at a line end", older.substr(0, older.find("Section")), false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    fs::remove_all(folder_ / "user");
+    fs::create_directories(folder_ / "user");
+    WriteFile(UserFile(kName), c.content);
+    if (!c.unreadable) {
+      EXPECT_EQ(Unreadable(), std::vector<std::string>());
+      continue;
+    }
+    EXPECT_EQ(Unreadable(), std::vector<std::string>{"Damaged.axosettings"});
+    EXPECT_EQ(LoadWriteAndSave(1), S_OK);
+    EXPECT_TRUE(ReadFile(folder_ / "user" / "Damaged.axosettings.unreadable") == c.content)
+        << "the user's bytes, kept aside";
+    EXPECT_EQ(ReadFile(UserFile(kName)), SavedFileWith(1));
+    EXPECT_EQ(Unreadable(), std::vector<std::string>{"Damaged.axosettings.unreadable"});
+  }
 }
 
 TEST_F(CATSettingRepositoryUnreadable, SetsAsideWhatIsNotARegularFile) {

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 
 #include "AXOTestTempFolder.h"
@@ -42,27 +43,47 @@ TEST(DoctorSettings, LeavesTheRepositoriesAsTheyWereRead) {
   EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}), settings);
 }
 
-// A repository file that cannot be read, and one that an earlier save set
-// aside, are problems: the user's values in them are not used.
-TEST(DoctorSettings, ReportsUnreadableAndSetAsideRepositoryFiles) {
+// The doctor's report on a copy of the sample installation in which
+// `change` wrote some files.
+std::string ReportOnChangedSample(const std::function<void(AXOTestTempFolder&)>& change) {
   AXOTestTempFolder folder;
   std::filesystem::copy(AXOCOR_SAMPLE_INSTALLATION, folder.Native(),
                         std::filesystem::copy_options::recursive);
-  folder.WriteFile("settings/AXOIfcExport.axosettings", "not a settings file\n");
-  folder.WriteFile("settings/AXOCatalogSettings.axosettings.unreadable", "damaged");
+  change(folder);
   Environment environment;
   std::string error;
-  ASSERT_TRUE(LoadInstallationFolder(folder.Native().string(), environment, error)) << error;
+  EXPECT_TRUE(LoadInstallationFolder(folder.Native().string(), environment, error)) << error;
   ApplyEnvironment(environment);
   CATSettingRepositoryTesting::ResetAll();
+  return FormatReportText(RunChecks(environment));
+}
 
-  const std::string text = FormatReportText(RunChecks(environment));
+// A repository file that cannot be read, and one that an earlier save set
+// aside, are problems: the user's values in them are not used.
+TEST(DoctorSettings, ReportsUnreadableAndSetAsideRepositoryFiles) {
+  const std::string text = ReportOnChangedSample([](AXOTestTempFolder& folder) {
+    folder.WriteFile("settings/AXOIfcExport.axosettings", "not a settings file\n");
+    folder.WriteFile("settings/AXOCatalogSettings.axosettings.unreadable", "damaged");
+  });
   EXPECT_NE(text.find("AXOIfcExport.axosettings: cannot be read as settings"), std::string::npos)
       << text;
   EXPECT_NE(text.find("AXOCatalogSettings.axosettings.unreadable: set aside by an earlier save"),
             std::string::npos)
       << text;
   EXPECT_EQ(text.find("AXODxfUnitTypeElt.axosettings: cannot"), std::string::npos);
+}
+
+// The sample's IFC options cut short: the options after the cut are lost,
+// and the doctor says so instead of taking their defaults for the user's.
+TEST(DoctorSettings, ReportsARepositoryFileCutShort) {
+  const std::string text = ReportOnChangedSample([](AXOTestTempFolder& folder) {
+    std::ifstream sample(folder.Native("settings/AXOIfcExport.axosettings"), std::ios::binary);
+    const std::string whole(std::istreambuf_iterator<char>(sample), {});
+    ASSERT_GT(whole.size(), 120u);
+    folder.WriteFile("settings/AXOIfcExport.axosettings", whole.substr(0, 120));
+  });
+  EXPECT_NE(text.find("AXOIfcExport.axosettings: cannot be read as settings"), std::string::npos)
+      << text;
 }
 
 }  // namespace

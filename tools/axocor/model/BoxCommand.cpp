@@ -11,6 +11,7 @@
 #include "CATDocument.h"
 #include "CATDocumentServices.h"
 #include "CATIAlias.h"
+#include "ModelGuard.h"
 #include "ModelLookup.h"
 
 namespace {
@@ -51,7 +52,7 @@ void RegisterBoxCommand(CLI::App& group) {
   command->add_option("feature-path", *path,
                       "Feature names separated by \\ (\"Level 1\\Wall.1\"; in a product "
                       "document starting with an instance: \"Room.1\\Level 1\")");
-  command->callback([file, path] {
+  command->callback(GuardedCommand("box", [file, path] {
     CATDocument* document = nullptr;
     if (FAILED(CATDocumentServices::OpenDocument(file->c_str(), document, 1))) {
       AxocorFail("cannot open '" + *file + "' (axocor model check says why)");
@@ -73,5 +74,5 @@ void RegisterBoxCommand(CLI::App& group) {
       std::cout << "x " << Number(x0) << " .. " << Number(x1) << "  y " << Number(y0) << " .. "
                 << Number(y1) << "  z " << Number(z0) << " .. " << Number(z1) << "\n";
     }
-  });
+  }));
 }

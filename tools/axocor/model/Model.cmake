@@ -19,6 +19,14 @@ if(AXO_BUILD_TESTS)
            COMMAND axocor model dump ${AXO_SAMPLE_MODELS}/Building.CATProduct "Level 1\\Wall.1")
   set_tests_properties(axocor.model.dump PROPERTIES PASS_REGULAR_EXPRESSION
     "name: Wall.1 type: Wall Supertype: MechanicalFeature.*parent  -+\r?\nName: Door.1  Type: Door")
+  if(NOT WIN32)
+    # A device is written into, never replaced: the dump reaches the output.
+    add_test(NAME axocor.model.dump.stdout
+             COMMAND axocor model dump ${AXO_SAMPLE_MODELS}/Building.CATProduct "Level 1\\Wall.1"
+                     -o /dev/stdout)
+    set_tests_properties(axocor.model.dump.stdout PROPERTIES PASS_REGULAR_EXPRESSION
+      "name: Wall.1 type: Wall Supertype: MechanicalFeature")
+  endif()
   set(damaged ${CMAKE_CURRENT_BINARY_DIR}/model-test/Damaged.CATProduct)
   file(READ ${AXO_SAMPLE_MODELS}/Building.CATProduct building)
   string(SUBSTRING "${building}" 0 200 building)

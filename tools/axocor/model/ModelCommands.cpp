@@ -11,6 +11,7 @@
 #include "CATDocument.h"
 #include "CATDocumentFileCheck.h"
 #include "CATDocumentServices.h"
+#include "ModelGuard.h"
 #include "ModelQueries.h"
 #include "ModelTree.h"
 #include "PartCommands.h"
@@ -22,7 +23,7 @@ void RegisterShow(CLI::App& group) {
       "show", "Print the tree of a document and of the documents it refers to");
   auto file = std::make_shared<std::string>();
   command->add_option("file", *file, "Document file (.CATPart, .CATProduct ...)")->required();
-  command->callback([file] {
+  command->callback(GuardedCommand("show", [file] {
     CATDocument* document = nullptr;
     if (FAILED(CATDocumentServices::OpenDocument(file->c_str(), document, 1))) {
       AxocorFail("cannot open '" + *file + "' (axocor model check says why)");
@@ -30,7 +31,7 @@ void RegisterShow(CLI::App& group) {
     for (CATDocument* shown : PrintModelTree(document, std::cout)) {
       CATDocumentServices::Remove(shown);
     }
-  });
+  }));
 }
 
 void RegisterCheck(CLI::App& group) {
@@ -38,7 +39,7 @@ void RegisterCheck(CLI::App& group) {
       "check", "Say whether a document file and the documents it refers to can be opened");
   auto file = std::make_shared<std::string>();
   command->add_option("file", *file, "Document file")->required();
-  command->callback([file] {
+  command->callback(GuardedCommand("check", [file] {
     std::vector<CATUnicodeString> queue{CATUnicodeString(file->c_str())};
     int unreadable = 0;
     for (size_t i = 0; i < queue.size(); ++i) {
@@ -67,7 +68,7 @@ void RegisterCheck(CLI::App& group) {
       AxocorFail(std::to_string(unreadable) + " of " + std::to_string(queue.size()) +
                  " documents cannot be opened");
     }
-  });
+  }));
 }
 
 }  // namespace

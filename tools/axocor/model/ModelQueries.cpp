@@ -3,6 +3,7 @@
 // named by a feature path from the document's part, which the commands
 // resolve as the library does, with the part as the active element.
 #include "ModelQueries.h"
+#include "ModelGuard.h"
 
 #include <CLI/CLI.hpp>
 #include <fstream>
@@ -136,7 +137,7 @@ void RegisterDump(CLI::App& group) {
   command->add_option("file", args->file, "Document file")->required();
   command->add_option("feature-path", args->path, kPathHelp);
   command->add_option("-o,--output", args->output, "Write the dump to this file instead");
-  command->callback([args] {
+  command->callback(GuardedCommand("dump", [args] {
     const OpenedModel model(args->file);
     const CATISpecObject_var feature = model.Feature(args->path);
     if (args->output.empty()) {
@@ -148,11 +149,18 @@ void RegisterDump(CLI::App& group) {
       AxocorFail("'" + args->output + "' is a folder");
     }
     // The library says nothing when the file cannot be written: the file
-    // read back tells.
+    // read back tells. A device or FIFO ("/dev/stdout") is written into and
+    // cannot be read back.
+    AXOFileStatus status;
+    const bool regular =
+        !AXOPlatform::Get()->GetFileStatus(AXOPlatform::Get()->NativePath(args->output), status) ||
+        status.kind == AXOFileStatus::kRegular;
     const std::string dump = DumpText(feature);
     AXOCorGlobalServices::PrintAllLinks(feature, &output);
-    if (!FileHolds(args->output, dump)) AxocorFail("cannot write '" + args->output + "'");
-  });
+    if (regular && !FileHolds(args->output, dump)) {
+      AxocorFail("cannot write '" + args->output + "'");
+    }
+  }));
 }
 
 void RegisterChildren(CLI::App& group) {
@@ -162,7 +170,7 @@ void RegisterChildren(CLI::App& group) {
   command->add_option("file", args->file, "Document file")->required();
   command->add_option("feature-path", args->path,
                       "Feature path from the part (Level 1); none: the document's root");
-  command->callback([args] {
+  command->callback(GuardedCommand("children", [args] {
     const OpenedModel model(args->file);
     const CATISpecObject_var object = args->path.empty() ? model.Root() : model.Feature(args->path);
     CATListValCATISpecObject_var children;
@@ -175,7 +183,7 @@ void RegisterChildren(CLI::App& group) {
       std::cout << NameOf(children[i]) << "  type " << children[i]->GetType().ConvertToChar()
                 << "\n";
     }
-  });
+  }));
 }
 
 void RegisterUniqueName(CLI::App& group) {
@@ -188,7 +196,7 @@ void RegisterUniqueName(CLI::App& group) {
                    "Feature path of the parent from the part (Level 1); \"\": the part")
       ->required();
   command->add_option("name", args->name, "The wanted name")->required();
-  command->callback([args] {
+  command->callback(GuardedCommand("unique-name", [args] {
     const OpenedModel model(args->file);
     const CATISpecObject_var parent = model.Feature(args->path);
     CATUnicodeString unique;
@@ -198,7 +206,7 @@ void RegisterUniqueName(CLI::App& group) {
       AxocorFail("the children of " + NameOf(parent) + " cannot be listed");
     }
     std::cout << unique.ConvertToChar() << "\n";
-  });
+  }));
 }
 
 }  // namespace

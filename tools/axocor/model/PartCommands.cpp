@@ -10,12 +10,15 @@
 #include <vector>
 
 #include "AXOCorGlobalServices.h"
+#include "AXOCorPartFileName.h"
 #include "AxocorCommands.h"
 #include "CATDocument.h"
 #include "CATDocumentServices.h"
 #include "CATIAlias.h"
 #include "CATILinkableObject.h"
+#include "ModelGuard.h"
 #include "ModelLookup.h"
+#include "PartCollection.h"
 
 namespace {
 
@@ -53,7 +56,7 @@ void RegisterPublish(CLI::App& group) {
                    "starting with an instance (\"Room.1\\Level 1\\Wall.1\")")
       ->required();
   command->add_option("name", *name, "Publication name (default: the feature's name)");
-  command->callback([file, path, name] {
+  command->callback(GuardedCommand("publish", [file, path, name] {
     CATDocument* document = OpenOrFail(*file);
     CATIPrtPart_var part;
     std::string fault;
@@ -71,34 +74,54 @@ void RegisterPublish(CLI::App& group) {
                            ": the name is taken, or the feature lies in no part with a product");
     }
     CATDocument* saved = ProductDocumentOf(part);
-    const CATUnicodeString storage = saved != nullptr ? saved->StorageName() : CATUnicodeString();
-    if (saved == nullptr || FAILED(CATDocumentServices::SaveAs(saved, storage, "", 1))) {
-      AxocorFail("published as " + quoted + ", but " +
-                 (saved == nullptr ? std::string("the product has no document")
-                                   : std::string(storage.ConvertToChar())) +
-                 " could not be saved");
+    if (saved == nullptr) {
+      AxocorFail("published as " + quoted + ", but the product has no document");
     }
-    std::cout << "published as " << quoted << "; saved " << storage.ConvertToChar() << "\n";
-  });
+    const CATUnicodeString storage = saved->StorageName();
+    const std::string stored = storage.ConvertToChar();
+    const HRESULT result = CATDocumentServices::SaveAs(saved, storage, "", 1);
+    if (result == CAT_E_CHANGED_ON_DISK) {
+      AxocorFail("published as " + quoted + ", but not saved: " + stored +
+                 " changed on disk since it was opened");
+    }
+    if (FAILED(result))
+      AxocorFail("published as " + quoted + ", but " + stored + " could not be saved");
+    std::cout << "published as " << quoted << "; saved " << stored << "\n";
+  }));
 }
 
-// The parts of the part documents that the instances below `product`
-// refer to, depth first, each once.
-void CollectParts(const CATIProduct_var& product, std::vector<CATIPrtPart_var>& parts) {
-  const std::unique_ptr<CATListValCATBaseUnknown_var> children(product->GetChildren());
-  for (int i = 1; children != nullptr && i <= children->Size(); ++i) {
-    const CATIProduct_var reference = CATIProduct_var((*children)[i])->GetReferenceProduct();
-    const CATILinkableObject_var linkable(reference);
-    if (!linkable) continue;
-    const CATIPrtPart_var part = PartOfDocument(linkable->GetDocument());
-    if (!part) {
-      CollectParts(reference, parts);
-      continue;
-    }
-    bool known = false;
-    for (const CATIPrtPart_var& seen : parts) known |= seen == part;
-    if (!known) parts.push_back(part);
+// Updates `part` and saves it in `folder` (ending with "\\", or empty to
+// update only) as "axocor model save-part" does, and says how it went.
+// False when it was not saved.
+bool SavePart(CATIPrtPart_var part, CATIProduct_var root, CATUnicodeString folder) {
+  const CATIProduct_var product(part->GetProduct());
+  const CATUnicodeString number = !product ? CATUnicodeString() : product->GetPartNumber();
+  const std::string shown = !product ? std::string("(no product)") : number.ConvertToChar();
+  HRESULT result = E_FAIL;
+  std::string raised;
+  if (!CallGuarded(
+          [&] { result = AXOCorGlobalServices::UpdateAndSavePart(folder, part, root, false); },
+          raised)) {
+    std::cerr << "axocor: error: updating part \"" << shown << "\" raised: " << raised << "\n";
+    return false;
   }
+  std::cout << shown << ": ";
+  const char* refused = folder.GetLengthInChar() > 0 ? AXOCorPartFileNameFault(number) : nullptr;
+  if (result == S_FALSE) {
+    std::cout << "updated, not saved\n";
+  } else if (SUCCEEDED(result)) {
+    CATDocument* saved = ProductDocumentOf(part);
+    std::cout << "saved as " << (saved != nullptr ? saved->StorageName() : "").ConvertToChar()
+              << "\n";
+  } else if (result == CAT_E_CHANGED_ON_DISK) {
+    std::cout << "not saved: " << (folder + number + ".CATPart").ConvertToChar()
+              << " changed on disk since it was opened\n";
+  } else if (refused != nullptr && !!product) {
+    std::cout << "refused: the part number " << refused << "\n";
+  } else {
+    std::cout << "not saved (" << Hex(result) << ")\n";
+  }
+  return result == S_FALSE || SUCCEEDED(result);
 }
 
 void RegisterSavePart(CLI::App& group) {
@@ -113,40 +136,28 @@ void RegisterSavePart(CLI::App& group) {
                    "Folder of the saved parts (\"\" only updates them); a missing \"\\\" "
                    "at its end is added")
       ->required();
-  command->callback([file, folder] {
+  command->callback(GuardedCommand("save-part", [file, folder] {
     CATDocument* document = OpenOrFail(*file);
-    CATIProduct_var root = RootProductOfDocument(document);
-    std::vector<CATIPrtPart_var> parts;
-    if (!!root) CollectParts(root, parts);
-    if (parts.empty()) {
+    const CATIProduct_var root = RootProductOfDocument(document);
+    const PartCollection found = CollectParts(root);
+    for (const std::string& cycle : found.cycles) {
+      std::cerr << "axocor: error: a product holds an instance of itself, not followed: " << cycle
+                << "\n";
+    }
+    if (found.parts.empty()) {
       AxocorFail("no part is instantiated below the root product of '" + *file + "'");
     }
     CATUnicodeString target(folder->c_str());
     const char last = folder->empty() ? '\\' : folder->back();
     if (last != '\\' && last != '/') target.Append("\\");
     int failed = 0;
-    for (CATIPrtPart_var& part : parts) {
-      const CATIProduct_var product(part->GetProduct());
-      const std::string number = !product ? std::string("(no product)")
-                                          : std::string(product->GetPartNumber().ConvertToChar());
-      const HRESULT result = AXOCorGlobalServices::UpdateAndSavePart(target, part, root, false);
-      std::cout << number << ": ";
-      if (result == S_FALSE) {
-        std::cout << "updated, not saved\n";
-      } else if (SUCCEEDED(result)) {
-        CATDocument* saved = ProductDocumentOf(part);
-        std::cout << "saved as " << (saved != nullptr ? saved->StorageName() : "").ConvertToChar()
-                  << "\n";
-      } else {
-        std::cout << "not saved (" << Hex(result) << ")\n";
-        ++failed;
-      }
-    }
+    for (const CATIPrtPart_var& part : found.parts) failed += SavePart(part, root, target) ? 0 : 1;
     if (failed > 0) {
-      AxocorFail(std::to_string(failed) + " of " + std::to_string(parts.size()) +
+      AxocorFail(std::to_string(failed) + " of " + std::to_string(found.parts.size()) +
                  " parts not saved");
     }
-  });
+    if (!found.cycles.empty()) AxocorFail("the product structure holds itself");
+  }));
 }
 
 }  // namespace
