@@ -6,15 +6,14 @@
 //     "problems": [ { "section", "subject", "text" } ],   (all sections)
 //     "problemCount", "noteCount", "summary" }
 // Members keep this order; the text is compact, on one line.
-#include <nlohmann/json.hpp>
-
+#include "AxocorJson.h"
 #include "DoctorReport.h"
 
 namespace axocor::doctor {
 
 namespace {
 
-using Json = nlohmann::ordered_json;
+using Json = AxocorJson;
 
 const char* KindName(FindingKind kind) {
   switch (kind) {
@@ -59,8 +58,7 @@ std::string FormatReportJson(const Report& report) {
                      {"problemCount", report.Count(FindingKind::kProblem)},
                      {"noteCount", report.Count(FindingKind::kNote)},
                      {"summary", report.Summary()}};
-  // Bytes that are not UTF-8 become U+FFFD, so the text is always JSON.
-  return json.dump(-1, ' ', false, Json::error_handler_t::replace) + "\n";
+  return JsonText(json);
 }
 
 }  // namespace axocor::doctor
