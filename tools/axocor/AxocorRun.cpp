@@ -134,9 +134,10 @@ int RunAxocor(std::vector<std::string> args, const std::vector<AxocorGroup>& gro
       "/Sections.catalog\n"
       "  axocor help model\n"
       "\n"
-      "The sample models are installed in " AXOCOR_INSTALLED_SAMPLE_MODELS
-      " (examples/models\n"
-      "in the sources). Commands that print a result take --json: one JSON document.\n"
+      "The sample models (examples/models in the sources) are installed in\n"
+      "  " AXOCOR_INSTALLED_SAMPLE_MODELS
+      "\n"
+      "Commands that print a result take --json: one JSON document.\n"
       "Run 'axocor help <command>' for the options of a command.");
   Register(app, args.empty() ? "" : args[0], groups);
   ApplyConventions(app, nullptr);
