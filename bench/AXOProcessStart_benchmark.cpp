@@ -58,7 +58,7 @@ BENCHMARK(BM_ProcessGuidNew_Floor)->UseRealTime()->Unit(benchmark::kMillisecond)
 // The doctor on the sample installation, which holds one fault on purpose:
 // exit status 1.
 void BM_ProcessDoctor(benchmark::State& state) {
-  RunProgram(state, {kTool, "doctor"}, 1);
+  RunProgram(state, {kTool, "doctor", AXO_BENCHMARK_SAMPLE_INSTALLATION}, 1);
   AXOSetRatioTarget(state, 7.0);
 }
 BENCHMARK(BM_ProcessDoctor)->UseRealTime()->Unit(benchmark::kMillisecond);

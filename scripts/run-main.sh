@@ -32,8 +32,8 @@ run guid new
 # The doctor exits with 1 when it finds problems, as it does in the sample
 # installation (one fault is left in on purpose); 2 and above are failures.
 echo
-echo "\$ axocor doctor"
+echo "\$ axocor doctor examples/install"
 status=0
-"${axocor}" doctor || status=$?
+"${axocor}" doctor examples/install || status=$?
 echo "(axocor doctor exit status ${status}: 0 no problem, 1 problems found)"
 ((status <= 1))

@@ -2,8 +2,16 @@
 #define AxocorCommands_h
 
 // The subcommand groups of the axocor tool. Each group adds its commands to
-// the application in a registration function of its own file; main() calls
-// them all.
+// the application in a registration function of its own file; main() hands
+// them to RunAxocor (AxocorRun.h), which gives every command the tool's
+// conventions: help, exit statuses, near names of unknown commands.
+//
+// What a command does itself: prints its result on standard output; with
+// "--json" (AddJsonFlag, AxocorJson.h) prints it as one JSON document
+// through PrintJson instead; ends a failure with AxocorFail. Its examples
+// go in its group's footer, one line each beginning with the command
+// ("  axocor guid new -n 5"): the group's help shows them all, the command's
+// help its own.
 
 #include <string>
 
@@ -28,10 +36,12 @@ void RegisterMapCommands(CLI::App& app);
 void RegisterDictionaryCommands(CLI::App& app);
 // "settings show|set|reset": the translators' options (SettingsCommands.cpp).
 void RegisterSettingsCommands(CLI::App& app);
-// "catalogs steel|find|entry": catalogs below the startup paths
-// (CatalogCommands.cpp) and an entry of a catalog document (the group's
-// "entry" command, CatalogEntryCommand.cpp).
+// "catalogs steel|find|show|entry": catalogs below the startup paths
+// (CatalogCommands.cpp), the chapters of a catalog document and one of its
+// entries (the group's "show" and "entry" commands, CatalogShowCommand.cpp
+// and CatalogEntryCommand.cpp).
 void RegisterCatalogCommands(CLI::App& app);
+void RegisterCatalogShowCommand(CLI::App& group);
 void RegisterCatalogEntryCommand(CLI::App& group);
 // "units": the units of a magnitude (UnitCommands.cpp).
 void RegisterUnitCommands(CLI::App& app);

@@ -1,6 +1,7 @@
 // "axocor catalogs": the installed steel section catalogs, and the file of
 // a catalog by name and folder, below the startup paths (CATStartupPath).
-// The group's "entry" command is in CatalogEntryCommand.cpp.
+// The group's "show" and "entry" commands, on catalog documents, are in
+// CatalogShowCommand.cpp and CatalogEntryCommand.cpp.
 #include <CLI/CLI.hpp>
 #include <iostream>
 #include <memory>
@@ -9,20 +10,30 @@
 #include "AXOCorEnvVarManager.h"
 #include "AXOCorGlobalServices.h"
 #include "AxocorCommands.h"
+#include "AxocorJson.h"
 
 namespace {
 
 void RegisterSteel(CLI::App& group) {
   CLI::App* command = group.add_subcommand(
       "steel", "Print the names of the steel section catalogs, one per line, first found first");
-  command->callback([] {
+  const std::shared_ptr<bool> json = AddJsonFlag(*command);
+  command->callback([=] {
     CATListValCATUnicodeString names;
     AXOCorGlobalServices::GetSteelCatalogNames(names);
     if (names.Size() == 0) {
       std::cerr << "axocor: no steel section catalog in a subfolder of "
                    "<startup path>\\Catalogs\\Structural Steel\n";
     }
-    for (int i = 1; i <= names.Size(); ++i) std::cout << names[i].ConvertToChar() << "\n";
+    AxocorJson list = AxocorJson::array();
+    for (int i = 1; i <= names.Size(); ++i) {
+      if (*json) {
+        list.push_back(names[i].ConvertToChar());
+      } else {
+        std::cout << names[i].ConvertToChar() << "\n";
+      }
+    }
+    if (*json) PrintJson({{"steelCatalogs", std::move(list)}});
   });
 }
 
@@ -34,6 +45,7 @@ void RegisterFind(CLI::App& group) {
   command->add_option("name", *name, "Catalog name, without .catalog")->required();
   command->add_option("folder", *folder, "Folder below Catalogs: Structural Steel\\Euro")
       ->required();
+  const std::shared_ptr<bool> json = AddJsonFlag(*command);
   command->callback([=] {
     CATUnicodeString path;
     if (FAILED(AXOCorGlobalServices::GetCatalogFullPath(name->c_str(), folder->c_str(), path))) {
@@ -42,7 +54,11 @@ void RegisterFind(CLI::App& group) {
       AxocorFail("no file '" + *name + ".catalog' in Catalogs\\" + *folder + " below any of the " +
                  std::to_string(startupPaths.Size()) + " startup paths (CATStartupPath)");
     }
-    std::cout << path.ConvertToChar() << "\n";
+    if (*json) {
+      PrintJson({{"catalog", *name}, {"folder", *folder}, {"path", path.ConvertToChar()}});
+    } else {
+      std::cout << path.ConvertToChar() << "\n";
+    }
   });
 }
 
@@ -50,15 +66,18 @@ void RegisterFind(CLI::App& group) {
 
 void RegisterCatalogCommands(CLI::App& app) {
   CLI::App* group = app.add_subcommand("catalogs", "Catalogs below the startup paths");
-  group->require_subcommand(1);
-  group->footer(
-      "Examples:\n"
-      "  axocor catalogs steel\n"
-      "  axocor catalogs find IPE \"Structural Steel\\\\Euro\"\n"
-      "  axocor catalogs entry examples/models/Sections.catalog \"IPE 200\"\n"
-      "\n"
-      "Set AXO_DEBUG_OUTPUT=1 to see the folders that 'steel' looks into.");
+  group->footer("Examples (the sample catalog is installed in " AXOCOR_INSTALLED_SAMPLE_MODELS
+                "):\n"
+                "  axocor catalogs steel\n"
+                "  axocor catalogs find IPE \"Structural Steel\\\\Euro\"\n"
+                "  axocor catalogs show " AXOCOR_INSTALLED_SAMPLE_MODELS
+                "/Sections.catalog\n"
+                "  axocor catalogs entry " AXOCOR_INSTALLED_SAMPLE_MODELS
+                "/Sections.catalog \"IPE 200\"\n"
+                "\n"
+                "Set AXO_DEBUG_OUTPUT=1 to see the folders that 'steel' looks into.");
   RegisterSteel(*group);
   RegisterFind(*group);
+  RegisterCatalogShowCommand(*group);
   RegisterCatalogEntryCommand(*group);
 }

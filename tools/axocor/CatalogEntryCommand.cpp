@@ -2,97 +2,41 @@
 // name, with the chapters that lead to it and its keyword values.
 #include <CLI/CLI.hpp>
 #include <iostream>
-#include <map>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "AXOCorGlobalServices.h"
 #include "AxocorCommands.h"
-#include "CATDocument.h"
-#include "CATDocumentServices.h"
-#include "CATIAlias.h"
-#include "CATICatalogChapter.h"
-#include "CATICatalogChapterFactory.h"
-#include "CATInit.h"
+#include "AxocorJson.h"
+#include "AxocorNearNames.h"
+#include "CatalogView.h"
 
 namespace {
 
-std::string NameOf(const CATBaseUnknown_var& object) {
-  const CATIAlias_var alias(object);
-  return !alias ? std::string() : std::string(alias->GetAlias().ConvertToChar());
-}
-
-CATBaseUnknown* Identity(const CATBaseUnknown_var& object) {
-  return static_cast<CATBaseUnknown*>(object);
-}
-
-CATICatalogChapter_var RootChapterOf(CATDocument* document) {
-  const CATInit_var init(document);
-  CATBaseUnknown* container = !init ? nullptr : init->GetRootContainer("CATIContainer");
-  const CATICatalogChapterFactory_var factory(container);
-  if (container != nullptr) container->Release();
-  CATICatalogChapter* root = !factory ? nullptr : factory->GetRootChapter();
-  const CATICatalogChapter_var held(root);
-  if (root != nullptr) root->Release();
-  return held;
-}
-
-// The names of the chapters from `root` down to `target` through the
-// descriptions that refer to sub-chapters, "Sections\IPE"; empty when
-// `target` cannot be reached. Breadth first, each chapter once, so that
-// chapters that refer to each other end the walk.
-std::string ChapterPath(const CATICatalogChapter_var& root, const CATICatalogChapter_var& target) {
-  struct Reached {
-    CATICatalogChapter_var chapter;
-    size_t from;  // index of the chapter that refers to it; its own for the root
-  };
-  std::vector<Reached> reached{{root, 0}};
-  std::map<CATBaseUnknown*, size_t> seen{{Identity(root), 0}};
-  for (size_t i = 0; i < reached.size(); ++i) {
-    if (Identity(reached[i].chapter) == Identity(target)) {
-      std::string path = NameOf(reached[i].chapter);
-      for (size_t at = i; at != 0;) {
-        at = reached[at].from;
-        path = NameOf(reached[at].chapter) + "\\" + path;
-      }
-      return path;
-    }
-    const std::unique_ptr<CATListValCATICatalogDescription_var> descriptions(
-        reached[i].chapter->ListDescriptions());
-    for (int d = 1; descriptions != nullptr && d <= descriptions->Size(); ++d) {
-      const CATICatalogDescription_var& description = (*descriptions)[d];
-      if (!description || description->GetDescriptionKind() != CATCatalogChapterKind) continue;
-      CATICatalogChapter* sub = description->GetReferencedChapter();
-      const CATICatalogChapter_var held(sub);
-      if (sub != nullptr) sub->Release();
-      if (!held || !seen.emplace(Identity(held), reached.size()).second) continue;
-      reached.push_back({held, i});
-    }
-  }
-  return std::string();
-}
-
-// Prints the entry: its name, its chapter path and, for each keyword of its
-// chapter, its value.
-void PrintEntry(const CATICatalogChapter_var& root, const CATICatalogDescription_var& entry) {
-  CATICatalogChapter* father = entry->GetFatherChapter();
+// Prints the entry: its name, its chapter's path and, for each keyword of
+// its chapter, its value.
+void PrintEntry(const CatalogView& view, const CATICatalogDescription_var& description, bool json) {
+  CATICatalogChapter* father = description->GetFatherChapter();
   const CATICatalogChapter_var chapter(father);
   if (father != nullptr) father->Release();
-  std::cout << "entry \"" << NameOf(entry) << "\"";
-  if (!chapter) {
+  const CatalogChapterView* holder = view.Find(chapter);
+  const CatalogEntryView entry =
+      EntryViewOf(description, holder != nullptr ? holder->keywords : std::vector<std::string>());
+  if (json) {
+    PrintJson({{"entry", entry.name},
+               {"chapter", holder != nullptr ? AxocorJson(holder->path) : AxocorJson()},
+               {"values", ValuesJson(entry)}});
+    return;
+  }
+  std::cout << "entry \"" << entry.name << "\"";
+  if (holder == nullptr) {
     std::cout << "\n";
     return;
   }
-  std::cout << " in chapter " << ChapterPath(root, chapter) << "\n";
-  const std::unique_ptr<CATListValCATICatalogKeyword_var> keywords(chapter->ListKeywords());
-  for (int k = 1; keywords != nullptr && k <= keywords->Size(); ++k) {
-    const CATICatalogKeyword_var& keyword = (*keywords)[k];
-    if (!keyword) continue;
-    CATUnicodeString value;
-    const bool held = SUCCEEDED(entry->GetValue(keyword->GetKeywordName(), value));
-    std::cout << "  " << keyword->GetKeywordName().ConvertToChar() << ": "
-              << (held ? value.ConvertToChar() : "(no value)") << "\n";
+  std::cout << " in chapter " << holder->path << "\n";
+  for (std::size_t k = 0; k < entry.values.size(); ++k) {
+    std::cout << "  " << entry.values[k].first << ": "
+              << (entry.held[k] ? entry.values[k].second : "(no value)") << "\n";
   }
 }
 
@@ -107,29 +51,23 @@ void RegisterCatalogEntryCommand(CLI::App& group) {
   command->allow_windows_style_options(false);
   command->add_option("catalog", *file, "Catalog document file (.catalog)")->required();
   command->add_option("name", *name, "Entry name, exactly as its \"Name\" value")->required();
+  const std::shared_ptr<bool> json = AddJsonFlag(*command);
   command->callback([=] {
     if (name->empty()) AxocorFail("the entry name is empty");
-    CATDocument* document = nullptr;
-    if (FAILED(CATDocumentServices::OpenDocument(file->c_str(), document, 1)) ||
-        document == nullptr) {
-      AxocorFail("cannot open '" + *file + "' (axocor model check says why)");
+    std::string near;
+    {
+      const CatalogView view(*file);
+      CATICatalogDescription_var entry;
+      if (SUCCEEDED(AXOCorGlobalServices::FindDescriptionInCatalog(view.document(), name->c_str(),
+                                                                   entry))) {
+        PrintEntry(view, entry, *json);
+        return;
+      }
+      near = DidYouMean(NearNames(*name, view.EntryNames()));
     }
-    CATICatalogChapter_var root = RootChapterOf(document);
-    const bool catalog = !!root;
-    CATICatalogDescription_var entry;
-    const HRESULT found =
-        !catalog ? E_FAIL
-                 : AXOCorGlobalServices::FindDescriptionInCatalog(document, name->c_str(), entry);
-    if (SUCCEEDED(found)) PrintEntry(root, entry);
-    // The document's objects are given back before it is closed.
-    entry = CATICatalogDescription_var();
-    root = CATICatalogChapter_var();
-    CATDocumentServices::Remove(document);
-    if (!catalog) AxocorFail("'" + *file + "' is no catalog: it holds no chapter");
-    if (FAILED(found)) {
-      AxocorFail("no entry named '" + *name + "' in '" + *file +
-                 "' (entries are found by their \"Name\" value, exactly; the root chapter "
-                 "must have a \"Name\" keyword)");
-    }
+    AxocorFail("no entry named '" + *name + "' in '" + *file + "'" +
+               (near.empty() ? " (entries are found by their \"Name\" value, exactly; the root "
+                               "chapter must have a \"Name\" keyword)"
+                             : near));
   });
 }

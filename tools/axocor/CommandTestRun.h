@@ -4,11 +4,12 @@
 // Runs one subcommand group of the tool in-process, as tests need it: the
 // exit status and what went to standard output and standard error.
 
-#include <CLI/CLI.hpp>
 #include <iostream>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "AxocorRun.h"
 
 struct CommandTestResult {
   int status = 0;
@@ -16,27 +17,28 @@ struct CommandTestResult {
   std::string err;
 };
 
-// Registers the group with `registerGroup` and runs "axocor <args...>".
-inline CommandTestResult RunCommandForTest(void (*registerGroup)(CLI::App&),
-                                           const std::vector<std::string>& args) {
-  CLI::App app;
-  registerGroup(app);
+// Runs "axocor <args...>" as the tool does, with `groups`.
+inline CommandTestResult RunToolForTest(const std::vector<AxocorGroup>& groups,
+                                        const std::vector<std::string>& args) {
   std::ostringstream out;
   std::ostringstream err;
   std::streambuf* const old_out = std::cout.rdbuf(out.rdbuf());
   std::streambuf* const old_err = std::cerr.rdbuf(err.rdbuf());
   CommandTestResult result;
-  try {
-    // CLI11 takes the arguments last first.
-    app.parse(std::vector<std::string>(args.rbegin(), args.rend()));
-  } catch (const CLI::ParseError& e) {
-    result.status = app.exit(e);
-  }
+  result.status = RunAxocor(args, groups);
   std::cout.rdbuf(old_out);
   std::cerr.rdbuf(old_err);
   result.out = out.str();
   result.err = err.str();
   return result;
+}
+
+// Runs "axocor <args...>" with the one group that `registerGroup` adds,
+// named args[0].
+inline CommandTestResult RunCommandForTest(void (*registerGroup)(CLI::App&),
+                                           const std::vector<std::string>& args) {
+  const std::string name = args.empty() ? "" : args[0];
+  return RunToolForTest({{name.c_str(), registerGroup}}, args);
 }
 
 #endif  // CommandTestRun_h

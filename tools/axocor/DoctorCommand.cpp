@@ -2,11 +2,11 @@
 // the library's own services and says what is there and what is wrong.
 #include <CLI/CLI.hpp>
 #include <cstdlib>
-#include <filesystem>
 #include <iostream>
 #include <memory>
 
 #include "AxocorCommands.h"
+#include "AxocorRun.h"
 #include "CATLib.h"
 #include "doctor/DoctorChecks.h"
 #include "doctor/DoctorEnvironment.h"
@@ -16,8 +16,9 @@ namespace {
 using axocor::doctor::Environment;
 
 // Exit status when the installation could not be described at all (a bad
-// environment file, a missing folder); 1 means problems were found.
-constexpr int kCannotCheck = 2;
+// environment file, a missing folder, no installation named), as for a
+// usage error: nothing was checked. 1 means problems were found.
+constexpr int kCannotCheck = kAxocorUsageError;
 
 struct DoctorOptions {
   std::string envFile;
@@ -29,20 +30,6 @@ struct DoctorOptions {
 [[noreturn]] void CannotCheck(const std::string& message) {
   std::cerr << "axocor: error: " << message << "\n";
   throw CLI::RuntimeError(kCannotCheck);
-}
-
-// The sample installation: beside the sources of this build, else where
-// the installed tool's data lies.
-std::string SampleInstallation() {
-  for (const char* folder : {AXOCOR_SAMPLE_INSTALLATION, AXOCOR_INSTALLED_SAMPLE_INSTALLATION}) {
-    std::error_code error;
-    if (std::filesystem::is_regular_file(std::filesystem::path(folder) / "axocor-env.txt", error)) {
-      return folder;
-    }
-  }
-  CannotCheck(std::string("the sample installation is in neither ") + AXOCOR_SAMPLE_INSTALLATION +
-              " nor " + AXOCOR_INSTALLED_SAMPLE_INSTALLATION +
-              "; name an installation with --env or --root");
 }
 
 // The variables of the doctor as the process environment holds them.
@@ -59,19 +46,48 @@ Environment CurrentEnvironment() {
   return environment;
 }
 
-void Run(const DoctorOptions& options) {
+// True when the process environment sets one of the host's variables.
+bool HostVariablesSet(const Environment& current) {
+  for (const auto& [name, value] : current.variables) {
+    for (const axocor::doctor::KnownVariable& known : axocor::doctor::KnownVariables()) {
+      if (known.isHostVariable && name == known.name) return true;
+    }
+  }
+  return false;
+}
+
+// The environment the options name; without one, the process's own, as
+// long as it sets one of the host's variables.
+Environment EnvironmentToCheck(const DoctorOptions& options) {
   Environment environment;
   std::string error;
-  if (options.current) {
-    environment = CurrentEnvironment();
-  } else if (!options.envFile.empty()) {
+  if (!options.envFile.empty()) {
     if (!axocor::doctor::LoadEnvironmentFile(options.envFile, environment, error)) {
       CannotCheck(error);
     }
-  } else {
-    const std::string root = options.rootFolder.empty() ? SampleInstallation() : options.rootFolder;
-    if (!axocor::doctor::LoadInstallationFolder(root, environment, error)) CannotCheck(error);
+    return environment;
   }
+  if (!options.rootFolder.empty()) {
+    if (!axocor::doctor::LoadInstallationFolder(options.rootFolder, environment, error)) {
+      CannotCheck(error);
+    }
+    return environment;
+  }
+  environment = CurrentEnvironment();
+  if (!options.current && !HostVariablesSet(environment)) {
+    std::string names;
+    for (const axocor::doctor::KnownVariable& known : axocor::doctor::KnownVariables()) {
+      if (known.isHostVariable) names += std::string(names.empty() ? "" : ", ") + known.name;
+    }
+    CannotCheck("none of the host's variables is set in this environment (" + names +
+                "); name an installation with --env or --root, or check the sample one: "
+                "axocor doctor --root " AXOCOR_INSTALLED_SAMPLE_INSTALLATION);
+  }
+  return environment;
+}
+
+void Run(const DoctorOptions& options) {
+  const Environment environment = EnvironmentToCheck(options);
   axocor::doctor::ApplyEnvironment(environment);
   const axocor::doctor::Report report = axocor::doctor::RunChecks(environment);
   std::cout << (options.json ? axocor::doctor::FormatReportJson(report)
@@ -97,8 +113,13 @@ void RegisterDoctorCommand(CLI::App& app) {
   CLI::Option* current = doctor->add_flag("--current", options->current,
                                           "Check the installation of this process's own "
                                           "environment variables");
-  env->excludes(root)->excludes(current);
-  root->excludes(current);
+  CLI::Option* folder = doctor->add_option("installation", options->rootFolder,
+                                           "Installation folder, as --root takes it");
+  env->excludes(root)->excludes(current)->excludes(folder);
+  root->excludes(current)->excludes(folder);
+  current->excludes(folder);
+  // Folder arguments are paths: "/opt/axo" is no Windows-style option.
+  doctor->allow_windows_style_options(false);
   doctor->add_flag("--json", options->json, "Write the report as JSON, for scripts");
   doctor->footer(
       "What is checked, through the library's own services:\n"
@@ -111,16 +132,25 @@ void RegisterDoctorCommand(CLI::App& app) {
       "  settings       DXF and IFC translator options outside their rules (none is saved)\n"
       "  profile maps   lines the reader skips and why, names that lead to the same key\n"
       "\n"
-      "Without an option the sample installation is checked. An environment file has\n"
+      "Without an option the installation of this process's environment is checked, as\n"
+      "with --current, when it sets one of the host's variables; 'axocor doctor DIR' is\n"
+      "'axocor doctor --root DIR'. The sample installation is installed in\n"
+      "  " AXOCOR_INSTALLED_SAMPLE_INSTALLATION
+      "\n"
+      "\n"
+      "An environment file has\n"
       "one VAR=value per line and '#' comment lines; paths may be relative to the file's\n"
       "folder, lists are separated by ';', and '\\' or '/' separate folders. Besides the\n"
       "host's variables above (and CATUserSettingPath, CATReferenceSettingPath) it may\n"
       "set AXOProfileMap (map files) and AXOCounterNames (counters that must exist).\n"
       "\n"
-      "Exit status: 0 no problem, 1 problems found, 2 the installation cannot be read.\n"
+      "Exit status: 0 no problem, 1 problems found, 2 a usage error or an installation that\n"
+      "cannot be read (the message begins with 'axocor: error:').\n"
       "\n"
       "Examples:\n"
       "  axocor doctor\n"
+      "  axocor doctor " AXOCOR_INSTALLED_SAMPLE_INSTALLATION
+      "\n"
       "  axocor doctor --env /opt/axo/axocor-env.txt\n"
       "  axocor doctor --root /opt/axo --json > report.json");
   doctor->callback([options] { Run(*options); });

@@ -8,6 +8,7 @@
 #include "AXOCorEnvVarManager.h"
 #include "AXOCorGlobalServices.h"
 #include "AxocorCommands.h"
+#include "AxocorJson.h"
 #include "CATLib.h"
 
 namespace {
@@ -25,14 +26,21 @@ void RegisterList(CLI::App& env) {
       "list", "Print the directories of a path-list variable, one per line, in search order");
   auto variable = std::make_shared<std::string>();
   command->add_option("variable", *variable, "Name of the environment variable")->required();
+  const std::shared_ptr<bool> json = AddJsonFlag(*command);
   command->callback([=] {
     CheckSet(*variable);
     CATListValCATUnicodeString directories;
     AXOCorEnvVarManager::GetEnvVariableValues(variable->c_str(), directories);
     if (directories.Size() == 0) std::cerr << "axocor: '" << *variable << "' is empty\n";
+    AxocorJson list = AxocorJson::array();
     for (int i = 1; i <= directories.Size(); ++i) {
       const CATUnicodeString& directory = directories[i];
-      if (directory.GetLengthInChar() == 0) {
+      if (*json) {
+        // An empty entry is no folder: "exists" is false.
+        list.push_back({{"path", directory.ConvertToChar()},
+                        {"exists", directory.GetLengthInChar() > 0 &&
+                                       AXOCorGlobalServices::FindDirectory(directory)}});
+      } else if (directory.GetLengthInChar() == 0) {
         std::cout << "\t(empty entry)\n";
       } else if (AXOCorGlobalServices::FindDirectory(directory)) {
         std::cout << directory.ConvertToChar() << "\n";
@@ -40,6 +48,7 @@ void RegisterList(CLI::App& env) {
         std::cout << directory.ConvertToChar() << "\t(missing)\n";
       }
     }
+    if (*json) PrintJson({{"variable", *variable}, {"directories", std::move(list)}});
   });
 }
 
@@ -52,6 +61,7 @@ void RegisterFind(CLI::App& env) {
   command->add_option("variable", *variable, "Name of the environment variable")->required();
   command->add_option("file", *file, "File name, possibly with folders: gvs_includes\\walls.xml")
       ->required();
+  const std::shared_ptr<bool> json = AddJsonFlag(*command);
   command->callback([=] {
     CheckSet(*variable);
     CATUnicodeString path;
@@ -61,7 +71,11 @@ void RegisterFind(CLI::App& env) {
       AxocorFail("'" + *file + "' is in none of the " + std::to_string(directories.Size()) +
                  " directories of '" + *variable + "' (see: axocor env list " + *variable + ")");
     }
-    std::cout << path.ConvertToChar() << "\n";
+    if (*json) {
+      PrintJson({{"variable", *variable}, {"file", *file}, {"path", path.ConvertToChar()}});
+    } else {
+      std::cout << path.ConvertToChar() << "\n";
+    }
   });
 }
 
@@ -70,7 +84,6 @@ void RegisterFind(CLI::App& env) {
 void RegisterEnvCommands(CLI::App& app) {
   CLI::App* env =
       app.add_subcommand("env", "Path-list environment variables: directories separated by ';'");
-  env->require_subcommand(1);
   env->footer(
       "Examples:\n"
       "  axocor env list CATStartupPath\n"

@@ -11,6 +11,7 @@
 
 #include "AXOArcGuid.h"
 #include "AxocorCommands.h"
+#include "AxocorJson.h"
 
 namespace {
 
@@ -65,6 +66,15 @@ void CheckCompressed(const std::string& text) {
   }
 }
 
+// {"braced": ..., "compressed": ...}, without the form left out.
+AxocorJson Forms(const std::string& braced, const std::string& compressed, bool bracedOnly = false,
+                 bool compressedOnly = false) {
+  AxocorJson forms = AxocorJson::object();
+  if (!compressedOnly) forms["braced"] = braced;
+  if (!bracedOnly) forms["compressed"] = compressed;
+  return forms;
+}
+
 void RegisterNew(CLI::App& guid) {
   CLI::App* command =
       guid.add_subcommand("new", "Print new GUIDs: braced form, then compressed form");
@@ -76,13 +86,17 @@ void RegisterNew(CLI::App& guid) {
   CLI::Option* braced = command->add_flag("--braced", *braced_only, "Print the braced form only");
   command->add_flag("--compressed", *compressed_only, "Print the compressed form only")
       ->excludes(braced);
+  const std::shared_ptr<bool> json = AddJsonFlag(*command);
   command->callback([=] {
+    AxocorJson guids = AxocorJson::array();
     for (int i = 0; i < *count; ++i) {
       const AXOArcGuid guid;
       // Copied at once: both texts live in buffers that the next call reuses.
       const std::string braced_text = guid.GetString();
       const std::string compressed_text = guid.GetCompressedString();
-      if (*braced_only) {
+      if (*json) {
+        guids.push_back(Forms(braced_text, compressed_text, *braced_only, *compressed_only));
+      } else if (*braced_only) {
         std::cout << braced_text << "\n";
       } else if (*compressed_only) {
         std::cout << compressed_text << "\n";
@@ -90,6 +104,7 @@ void RegisterNew(CLI::App& guid) {
         std::cout << braced_text << " " << compressed_text << "\n";
       }
     }
+    if (*json) PrintJson({{"guids", std::move(guids)}});
   });
 }
 
@@ -99,9 +114,15 @@ void RegisterCompress(CLI::App& guid) {
   auto text = std::make_shared<std::string>();
   command->add_option("braced-guid", *text, "The GUID as {XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX}")
       ->required();
+  const std::shared_ptr<bool> json = AddJsonFlag(*command);
   command->callback([=] {
     CheckBraced(*text);
-    std::cout << AXOArcGuid(text->c_str()).GetCompressedString() << "\n";
+    const std::string compressed = AXOArcGuid(text->c_str()).GetCompressedString();
+    if (*json) {
+      PrintJson(Forms(*text, compressed));
+    } else {
+      std::cout << compressed << "\n";
+    }
   });
 }
 
@@ -110,10 +131,16 @@ void RegisterExpand(CLI::App& guid) {
   auto text = std::make_shared<std::string>();
   command->add_option("compressed-guid", *text, "The GUID as 22 characters of 0-9, A-Z, a-z, _, $")
       ->required();
+  const std::shared_ptr<bool> json = AddJsonFlag(*command);
   command->callback([=] {
     CheckCompressed(*text);
     const AXOArcGuid guid(AXOArcGuid::GetGuidFromCompressedString(text->c_str()));
-    std::cout << guid.GetString() << "\n";
+    const std::string braced = guid.GetString();
+    if (*json) {
+      PrintJson(Forms(braced, *text));
+    } else {
+      std::cout << braced << "\n";
+    }
   });
 }
 
@@ -121,7 +148,6 @@ void RegisterExpand(CLI::App& guid) {
 
 void RegisterGuidCommands(CLI::App& app) {
   CLI::App* guid = app.add_subcommand("guid", "New GUIDs and their braced and compressed texts");
-  guid->require_subcommand(1);
   guid->footer(
       "Examples:\n"
       "  axocor guid new -n 5 --compressed\n"

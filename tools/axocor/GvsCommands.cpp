@@ -187,7 +187,6 @@ void RegisterList(CLI::App& gvs) {
 
 void RegisterGvsCommands(CLI::App& app) {
   CLI::App* gvs = app.add_subcommand("gvs", "Generative style sheets and their include nodes");
-  gvs->require_subcommand(1);
   gvs->footer(
       "Examples:\n"
       "  axocor gvs list\n"

@@ -9,33 +9,42 @@
 #include "AXOCorCSVMapReader.h"
 #include "AXOCorGlobalServices.h"
 #include "AxocorCommands.h"
+#include "AxocorJson.h"
 
 namespace {
 
 // Reads `mapFile` for `direction` and prints one line per name: the name and
-// its translation separated by a tab, or the name and "(not in map)". Fails
-// (status 1) when the file cannot be read or a name is not in the map.
+// its translation separated by a tab, or the name and "(not in map)"; with
+// `json`, one document {"mapFile", "translations": [{"name", "translation"
+// (null: not in map)}]}. Fails (status 1) when the file cannot be read or a
+// name is not in the map.
 void Translate(AXOCorCSVMapReader::enumTranslatorType direction, const std::string& mapFile,
-               const std::vector<std::string>& names) {
+               const std::vector<std::string>& names, bool json) {
   if (!AXOCorGlobalServices::FindFile(mapFile.c_str())) {
     AxocorFail("the profile map '" + mapFile + "' is not a readable file");
   }
   AXOCorCSVMapReader* reader = AXOCorCSVMapReader::GetInstance();
   reader->ReadCatalogMap(mapFile.c_str(), direction);
   std::size_t missing = 0;
+  AxocorJson translations = AxocorJson::array();
   for (const std::string& name : names) {
     CATUnicodeString translated;
     const HRESULT found = direction == AXOCorCSVMapReader::TranslatorImport
                               ? reader->GetQZProfileName(name.c_str(), translated)
                               : reader->GetThirdPartyProfileName(name.c_str(), translated);
-    if (found == S_OK) {
+    if (found != S_OK) ++missing;
+    if (json) {
+      translations.push_back(
+          {{"name", name},
+           {"translation", found == S_OK ? AxocorJson(translated.ConvertToChar()) : AxocorJson()}});
+    } else if (found == S_OK) {
       std::cout << name << "\t" << translated.ConvertToChar() << "\n";
     } else {
       std::cout << name << "\t(not in map)\n";
-      ++missing;
     }
   }
   AXOCorCSVMapReader::RemoveInstance();
+  if (json) PrintJson({{"mapFile", mapFile}, {"translations", std::move(translations)}});
   if (missing != 0) {
     AxocorFail(std::to_string(missing) + " of " + std::to_string(names.size()) +
                " names are not in '" + mapFile + "'");
@@ -49,7 +58,8 @@ void RegisterDirection(CLI::App& map, const char* name, const char* description,
   auto names = std::make_shared<std::vector<std::string>>();
   command->add_option("mapfile", *mapFile, "The profile map (CSV)")->required();
   command->add_option("names", *names, "Section-profile names to translate")->required();
-  command->callback([=] { Translate(direction, *mapFile, *names); });
+  const std::shared_ptr<bool> json = AddJsonFlag(*command);
+  command->callback([=] { Translate(direction, *mapFile, *names, *json); });
 }
 
 }  // namespace
@@ -57,7 +67,6 @@ void RegisterDirection(CLI::App& map, const char* name, const char* description,
 void RegisterMapCommands(CLI::App& app) {
   CLI::App* map =
       app.add_subcommand("map", "Translate section-profile names through a profile map file");
-  map->require_subcommand(1);
   map->footer(
       "Examples:\n"
       "  axocor map export profilemaps/ifc_export_map.csv HEB100 IPE200\n"

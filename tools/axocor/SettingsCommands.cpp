@@ -105,7 +105,6 @@ CLI::Option* AddTranslatorOption(CLI::App* command, std::string& translator) {
 
 void RegisterSettingsCommands(CLI::App& app) {
   CLI::App* group = app.add_subcommand("settings", "Options of the DXF and IFC translators");
-  group->require_subcommand(1);
   group->footer(
       "Examples:\n"
       "  axocor settings show ifc\n"

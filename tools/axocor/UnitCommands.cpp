@@ -1,54 +1,121 @@
-// "axocor units": the units of a magnitude of the host's knowledge
-// framework, the one the user has chosen, and a unit by its text.
+// "axocor units": the magnitudes of the host's knowledge framework with
+// their current units, the units of one magnitude with the one the user has
+// chosen, and a unit by its text.
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <iostream>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "AXOCorGlobalServices.h"
 #include "AxocorCommands.h"
+#include "AxocorJson.h"
 #include "CATCkeGlobalFunctions.h"
 #include "CATICkeMagnitude.h"
 #include "CATICkeUnit.h"
 
 namespace {
 
+std::string SymbolOf(CATICkeUnit* unit) {
+  const CATUnicodeString symbol = unit->Symbol();
+  return symbol.GetLengthInChar() == 0 ? "(none)" : symbol.ConvertToChar();
+}
+
 // "mm  Millimeter", the symbol shown as "(none)" when it is empty.
 std::string Describe(CATICkeUnit* unit) {
-  const CATUnicodeString symbol = unit->Symbol();
-  return std::string(symbol.GetLengthInChar() == 0 ? "(none)" : symbol.ConvertToChar()) + "  " +
-         unit->Name().ConvertToChar();
+  return SymbolOf(unit) + "  " + unit->Name().ConvertToChar();
+}
+
+// {"symbol": "mm", "name": "Millimeter"}; null for no unit.
+AxocorJson UnitJson(CATICkeUnit* unit) {
+  if (unit == nullptr) return AxocorJson();
+  return {{"symbol", unit->Symbol().ConvertToChar()}, {"name", unit->Name().ConvertToChar()}};
+}
+
+CATIParmDictionary_var Dictionary() {
+  const CATIParmDictionary_var dictionary = CATCkeGlobalFunctions::GetParmDictionary();
+  if (!dictionary) AxocorFail("the knowledge framework offers no parameter dictionary");
+  return dictionary;
 }
 
 // The magnitude named `name`; fails the command when there is none.
 CATICkeMagnitude_var Magnitude(const std::string& name) {
-  const CATIParmDictionary_var dictionary = CATCkeGlobalFunctions::GetParmDictionary();
-  if (!dictionary) AxocorFail("the knowledge framework offers no parameter dictionary");
-  const CATICkeMagnitude_var magnitude = dictionary->FindMagnitude(name.c_str());
+  const CATICkeMagnitude_var magnitude = Dictionary()->FindMagnitude(name.c_str());
   if (!magnitude) {
-    AxocorFail("no magnitude '" + name + "' (names are exact: LENGTH, ANGLE ...)");
+    AxocorFail("no magnitude '" + name + "' (names are exact; 'axocor units' lists them)");
   }
   return magnitude;
 }
 
-// Every unit of the magnitude, the current one marked.
-void PrintUnits(const std::string& name) {
-  const CATICkeMagnitude_var magnitude = Magnitude(name);
+// The current unit of `name` as the library gives it; null when none.
+CATICkeUnit_var CurrentUnit(const std::string& name) {
   CATUnicodeString magnitudeName = name.c_str();
   CATICkeUnit_var current;
   AXOCorGlobalServices::GetCurrentUnits(magnitudeName, current);
+  return current;
+}
+
+// Every magnitude and its current unit, in aligned columns:
+// "LENGTH  mm   Millimeter".
+void PrintMagnitudes(bool json) {
+  const CATListValCATUnicodeString names = Dictionary()->ListMagnitudeNames();
+  std::vector<std::string> magnitudes;
+  std::vector<CATICkeUnit_var> units;
+  std::size_t nameWidth = 0;
+  std::size_t symbolWidth = 0;
+  for (int i = 1; i <= names.Size(); ++i) {
+    magnitudes.push_back(names[i].ConvertToChar());
+    units.push_back(CurrentUnit(magnitudes.back()));
+    nameWidth = std::max(nameWidth, magnitudes.back().size());
+    if (!!units.back()) symbolWidth = std::max(symbolWidth, SymbolOf(units.back()).size());
+  }
+  AxocorJson list = AxocorJson::array();
+  for (std::size_t i = 0; i < magnitudes.size(); ++i) {
+    if (json) {
+      list.push_back({{"magnitude", magnitudes[i]}, {"currentUnit", UnitJson(units[i])}});
+      continue;
+    }
+    std::cout << magnitudes[i] << std::string(nameWidth - magnitudes[i].size() + 2, ' ');
+    if (!units[i]) {
+      std::cout << "(no current unit)\n";
+      continue;
+    }
+    const std::string symbol = SymbolOf(units[i]);
+    std::cout << symbol << std::string(symbolWidth - symbol.size() + 2, ' ')
+              << units[i]->Name().ConvertToChar() << "\n";
+  }
+  if (json) PrintJson({{"magnitudes", std::move(list)}});
+}
+
+// Every unit of the magnitude, the current one marked.
+void PrintUnits(const std::string& name, bool json) {
+  const CATICkeMagnitude_var magnitude = Magnitude(name);
+  const CATICkeUnit_var current = CurrentUnit(name);
   const CATListValCATBaseUnknown_var* units = magnitude->ListUnits();
+  AxocorJson list = AxocorJson::array();
   for (int i = 1; units != nullptr && i <= units->Size(); ++i) {
     const CATICkeUnit_var unit((*units)[i]);
     if (!unit) continue;
     const bool chosen = !!current && Describe(unit) == Describe(current);
-    std::cout << Describe(unit) << (chosen ? "  (current)" : "") << "\n";
+    if (json) {
+      AxocorJson entry = UnitJson(unit);
+      entry["current"] = chosen;
+      list.push_back(std::move(entry));
+    } else {
+      std::cout << Describe(unit) << (chosen ? "  (current)" : "") << "\n";
+    }
   }
-  if (!current) std::cout << "no current unit\n";
+  if (json) {
+    PrintJson(
+        {{"magnitude", name}, {"units", std::move(list)}, {"currentUnit", UnitJson(current)}});
+  } else if (!current) {
+    std::cout << "no current unit\n";
+  }
 }
 
 // The first unit of the magnitude whose symbol, or else name, is `text`.
-void PrintUnit(const std::string& name, const std::string& text) {
+void PrintUnit(const std::string& name, const std::string& text, bool json) {
   Magnitude(name);
   CATICkeUnit* unit = nullptr;
   AXOCorGlobalServices::GetUnit(name.c_str(), text.c_str(), unit);
@@ -56,7 +123,11 @@ void PrintUnit(const std::string& name, const std::string& text) {
     AxocorFail("no unit of " + name + " has the symbol or name '" + text +
                "' (letter case counts)");
   }
-  std::cout << Describe(unit) << "\n";
+  if (json) {
+    PrintJson({{"magnitude", name}, {"unit", UnitJson(unit)}});
+  } else {
+    std::cout << Describe(unit) << "\n";
+  }
   unit->Release();
 }
 
@@ -64,20 +135,26 @@ void PrintUnit(const std::string& name, const std::string& text) {
 
 void RegisterUnitCommands(CLI::App& app) {
   CLI::App* command = app.add_subcommand(
-      "units", "List the units of a magnitude and mark the current one, or find one unit");
+      "units",
+      "List the magnitudes and their current units, the units of one magnitude with the "
+      "current one marked, or find one unit");
   auto magnitude = std::make_shared<std::string>();
   auto text = std::make_shared<std::string>();
-  command->add_option("magnitude", *magnitude, "Magnitude name: LENGTH, ANGLE")->required();
+  command->add_option("magnitude", *magnitude, "Magnitude name: LENGTH, ANGLE");
   command->add_option("unit", *text, "Symbol or name of one unit to print: ft, Foot");
+  const std::shared_ptr<bool> json = AddJsonFlag(*command);
   command->footer(
       "Examples:\n"
+      "  axocor units\n"
       "  axocor units LENGTH\n"
-      "  axocor units LENGTH Foot");
+      "  axocor units LENGTH Foot --json");
   command->callback([=] {
-    if (command->count("unit") == 0) {
-      PrintUnits(*magnitude);
+    if (command->count("magnitude") == 0) {
+      PrintMagnitudes(*json);
+    } else if (command->count("unit") == 0) {
+      PrintUnits(*magnitude, *json);
     } else {
-      PrintUnit(*magnitude, *text);
+      PrintUnit(*magnitude, *text, *json);
     }
   });
 }

@@ -138,6 +138,13 @@ class DictionaryAdapter : public CATAdapter<CATIParmDictionary> {
     }
     return CATICkeUnit_var();
   }
+  CATListValCATUnicodeString ListMagnitudeNames() override {
+    CATListValCATUnicodeString names;
+    for (const CATCkeMagnitudeEntry& magnitude : CATCkeKnowledge::Get().magnitudes) {
+      names.Append(magnitude.name);
+    }
+    return names;
+  }
 };
 
 const CATInterfaceEntry kDictionaryInterfaces[] = {

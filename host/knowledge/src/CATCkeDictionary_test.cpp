@@ -86,6 +86,11 @@ TEST_F(CATCkeDictionaryTest, ControlsChangeWhatLaterLookupsGive) {
   EXPECT_EQ(dictionary->FindMagnitude("AREA")->ListUnits(), nullptr);
   EXPECT_EQ(Units(dictionary->FindMagnitude("MASS")), "- -");
   EXPECT_TRUE(!dictionary->FindMagnitude("MASS")->CurrentUnit());
+  const CATListValCATUnicodeString names = dictionary->ListMagnitudeNames();
+  ASSERT_EQ(names.Size(), 4);  // in the order they were added
+  EXPECT_EQ(names[1], "LENGTH");
+  EXPECT_EQ(names[3], "AREA");
+  EXPECT_EQ(names[4], "MASS");
 
   CATCkeDictionaryTesting::SetDictionaryAvailable(false);
   EXPECT_TRUE(!CATCkeGlobalFunctions::GetParmDictionary());

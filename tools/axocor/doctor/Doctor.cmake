@@ -4,8 +4,8 @@
 
 set(AXO_SAMPLE_INSTALLATION ${PROJECT_SOURCE_DIR}/examples/install)
 set(AXO_INSTALLED_SAMPLE_INSTALLATION ${CMAKE_INSTALL_FULL_DATADIR}/axocor/sample-install)
+# The tool names the installed sample only: it carries no path of the sources.
 target_compile_definitions(axocor_commands PRIVATE
-  AXOCOR_SAMPLE_INSTALLATION="${AXO_SAMPLE_INSTALLATION}"
   AXOCOR_INSTALLED_SAMPLE_INSTALLATION="${AXO_INSTALLED_SAMPLE_INSTALLATION}")
 install(DIRECTORY ${AXO_SAMPLE_INSTALLATION}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/axocor/sample-install)
 
@@ -19,8 +19,24 @@ if(AXO_BUILD_TESTS)
   foreach(format text json)
     add_test(NAME axocor.doctor.sample.${format}
       COMMAND ${CMAKE_COMMAND} -DFORMAT=${format} "-DEMULATOR=${CMAKE_CROSSCOMPILING_EMULATOR}"
-              -DTOOL=$<TARGET_FILE:axocor> -P ${doctor_check})
+              -DTOOL=$<TARGET_FILE:axocor> -DSAMPLE=${AXO_SAMPLE_INSTALLATION} -P ${doctor_check})
   endforeach()
+  # Without an option: the process's own installation when it sets a host
+  # variable, else a word on how to check the sample, and exit status 2.
+  set(host_variables CATStartupPath CATCollectionStandard CATDefaultCollectionStandard
+      CATGraphicPath CATUserSettingPath CATReferenceSettingPath)
+  list(TRANSFORM host_variables APPEND "=unset:" OUTPUT_VARIABLE unset_host_variables)
+  add_test(NAME axocor.doctor.unset COMMAND axocor doctor)
+  set_tests_properties(axocor.doctor.unset PROPERTIES
+    ENVIRONMENT_MODIFICATION "${unset_host_variables}"
+    PASS_REGULAR_EXPRESSION "axocor: error: none of the host's variables is set.*--root")
+  add_test(NAME axocor.doctor.unset.exits COMMAND axocor doctor)
+  set_tests_properties(axocor.doctor.unset.exits PROPERTIES
+    ENVIRONMENT_MODIFICATION "${unset_host_variables}" WILL_FAIL TRUE)
+  add_test(NAME axocor.doctor.current COMMAND axocor doctor)
+  set_tests_properties(axocor.doctor.current PROPERTIES
+    ENVIRONMENT_MODIFICATION "${unset_host_variables};CATStartupPath=set:${AXO_SAMPLE_INSTALLATION}/startup/main"
+    PASS_REGULAR_EXPRESSION "the installation of the current environment.*CATGraphicPath: not set")
   add_test(NAME axocor.doctor.help COMMAND axocor doctor --help)
   set_tests_properties(axocor.doctor.help PROPERTIES
     PASS_REGULAR_EXPRESSION "Examples:.*axocor doctor --env")

@@ -127,12 +127,13 @@ std::vector<std::string> CheckCatalogs(Report& report) {
   for (int i = 1; i <= steelNames.Size(); ++i) names.emplace_back(steelNames[i].ConvertToChar());
   if (names.empty()) {
     if (!startup.empty()) {
-      section.Problem(0, "Structural Steel",
-                      std::string(anySteelFolder ? ""
-                                                 : "no \"Catalogs\\Structural Steel\" folder "
-                                                   "below any startup path; ") +
-                          "no steel catalog is installed, so the IFC translator has no default "
-                          "section catalog");
+      section.SearchProblem(
+          "CATStartupPath", 0, "Structural Steel",
+          std::string(anySteelFolder ? ""
+                                     : "no \"Catalogs\\Structural Steel\" folder "
+                                       "below any startup path; ") +
+              "no steel catalog is installed, so the IFC translator has no default "
+              "section catalog");
     }
     return names;
   }

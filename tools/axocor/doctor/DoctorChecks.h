@@ -35,7 +35,8 @@ void CheckSettings(Report& report, const std::vector<std::string>& steelCatalogs
 // that lead to the same key.
 void CheckProfileMaps(const std::vector<std::string>& profileMaps, Report& report);
 
-// Every check above, in that order, on the environment already applied.
+// Every check above, in that order, on the environment already applied;
+// the problems a missing folder may cause grouped under it.
 Report RunChecks(const Environment& environment);
 
 }  // namespace axocor::doctor

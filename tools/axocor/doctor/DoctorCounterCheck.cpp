@@ -124,9 +124,9 @@ void CheckCounters(const Environment& environment, Report& report) {
   if (const std::string* list = environment.Find("AXOCounterNames")) expected = SplitList(*list);
   for (const std::string& name : expected) {
     if (!name.empty() && seen.count(name) == 0) {
-      section.Problem(0, name,
-                      "counter absent from the \"IDSequenceNumbers\" folder of every "
-                      "startup path: the library hands out -1 for it");
+      section.SearchProblem("CATStartupPath", 0, name,
+                            "counter absent from the \"IDSequenceNumbers\" folder of every "
+                            "startup path: the library hands out -1 for it");
     }
   }
   if (seen.empty() && expected.empty()) {

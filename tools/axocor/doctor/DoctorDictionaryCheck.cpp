@@ -75,7 +75,8 @@ void CheckDictionaries(Report& report) {
   const std::vector<std::string> ordered = ToVector(orderedList);
   if (installed.empty()) {
     if (!PathListOf("CATGraphicPath").empty()) {
-      section.Problem(0, "CATGraphicPath", "no attribute dictionary is installed in its folders");
+      section.SearchProblem("CATGraphicPath", 0, "CATGraphicPath",
+                            "no attribute dictionary is installed in its folders");
     }
     return;
   }
@@ -101,11 +102,7 @@ void CheckDictionaries(Report& report) {
                "), which differs in letter case: users see both names";
       }
     }
-    if (fixed) {
-      section.Problem(1, position, text);
-    } else {
-      section.Problem(1, position, "listed but not installed");
-    }
+    section.SearchProblem("CATGraphicPath", 1, position, fixed ? text : "listed but not installed");
   }
   if (Contains(installed, kArcCatalog)) {
     section.Info(1, kArcCatalog, "installed; left out of the order by design");

@@ -58,12 +58,13 @@ void CheckPathLists(const Environment& environment, Report& report) {
       } else if (IsFolder(folder)) {
         section.Info(1, Shown(folder), "folder present");
       } else if (IsFile(folder)) {
-        section.Problem(
-            1, Shown(folder),
+        section.MissingFolder(
+            requirement.variable, 1, Shown(folder),
             "is a file, not a folder (" + position + " of " + requirement.variable + ")");
       } else {
-        section.Problem(1, Shown(folder),
-                        "folder does not exist (" + position + " of " + requirement.variable + ")");
+        section.MissingFolder(
+            requirement.variable, 1, Shown(folder),
+            "folder does not exist (" + position + " of " + requirement.variable + ")");
       }
     }
   }

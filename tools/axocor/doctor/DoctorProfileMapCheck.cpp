@@ -44,7 +44,7 @@ class CappedFindings {
 
  private:
   void Push(const std::string& subject, const std::string& text) {
-    section_.findings.push_back(Finding{kind_, 1, subject, text});
+    section_.findings.push_back(Finding{kind_, 1, subject, text, {}, {}, {}});
   }
   Section& section_;
   FindingKind kind_;

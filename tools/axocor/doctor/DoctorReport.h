@@ -19,6 +19,14 @@ struct Finding {
   int depth = 0;        // nesting in the text form: 0 an item, 1 a detail of it
   std::string subject;  // the file, folder, name or value the line is about
   std::string text;     // what is there, or what is wrong and why
+  // A folder missing from a path list: the list's variable ("CATStartupPath").
+  std::string missingFrom;
+  // A problem met while searching the folders of path lists: their
+  // variables, separated by ';'.
+  std::string searched;
+  // The problems grouped under this missing folder (GroupUnderMissingFolders),
+  // shown and counted with it.
+  std::vector<Finding> consequences;
 };
 
 struct Section {
@@ -29,6 +37,12 @@ struct Section {
   void Info(int depth, std::string subject, std::string text);
   void Note(int depth, std::string subject, std::string text);
   void Problem(int depth, std::string subject, std::string text);
+  // A problem: a folder of the path list `variable` that does not exist.
+  void MissingFolder(std::string variable, int depth, std::string subject, std::string text);
+  // A problem met while searching the folders of the path lists `searched`
+  // ("A;B"): a folder missing from one of them may be its cause.
+  void SearchProblem(std::string searched, int depth, std::string subject, std::string text);
+  // Findings of `kind`; those grouped under another are not counted.
   int Count(FindingKind kind) const;
 };
 
@@ -45,6 +59,11 @@ class Report {
   const std::vector<Section>& sections() const { return sections_; }
 
   int Count(FindingKind kind) const;
+  // Moves every problem met while searching a path list that misses a
+  // folder (SearchProblem) under the first such folder (MissingFolder) of
+  // the first of its lists that misses one: one missing folder is one
+  // problem, with what it causes below it.
+  void GroupUnderMissingFolders();
   // "no problems found", "1 problem found", "N problems found".
   std::string Summary() const;
 

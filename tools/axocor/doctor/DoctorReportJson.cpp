@@ -2,19 +2,22 @@
 //   { "source": text, "variables": { name: value, ... },
 //     "sections": [ { "id", "title", "problemCount",
 //                     "findings": [ { "kind": "info"|"note"|"problem",
-//                                     "depth", "subject", "text" } ] } ],
-//     "problems": [ { "section", "subject", "text" } ],   (all sections)
+//                                     "depth", "subject", "text",
+//                                     "consequences"? } ] } ],
+//     "problems": [ { "section", "subject", "text", "consequences"? } ],
+//                                                        (all sections)
 //     "problemCount", "noteCount", "summary" }
-// Members keep this order; the text is compact, on one line.
-#include <nlohmann/json.hpp>
-
+// "consequences" ([ { "subject", "text" } ]) only on a missing folder that
+// problems were grouped under. Members keep this order; the text is
+// compact, on one line.
+#include "AxocorJson.h"
 #include "DoctorReport.h"
 
 namespace axocor::doctor {
 
 namespace {
 
-using Json = nlohmann::ordered_json;
+using Json = AxocorJson;
 
 const char* KindName(FindingKind kind) {
   switch (kind) {
@@ -38,14 +41,22 @@ std::string FormatReportJson(const Report& report) {
   for (const Section& section : report.sections()) {
     Json findings = Json::array();
     for (const Finding& finding : section.findings) {
-      findings.push_back({{"kind", KindName(finding.kind)},
-                          {"depth", finding.depth},
-                          {"subject", finding.subject},
-                          {"text", finding.text}});
-      if (finding.kind == FindingKind::kProblem) {
-        problems.push_back(
-            {{"section", section.id}, {"subject", finding.subject}, {"text", finding.text}});
+      Json consequences = Json::array();
+      for (const Finding& consequence : finding.consequences) {
+        consequences.push_back({{"subject", consequence.subject}, {"text", consequence.text}});
       }
+      Json item = {{"kind", KindName(finding.kind)},
+                   {"depth", finding.depth},
+                   {"subject", finding.subject},
+                   {"text", finding.text}};
+      Json problem = {
+          {"section", section.id}, {"subject", finding.subject}, {"text", finding.text}};
+      if (!consequences.empty()) {
+        item["consequences"] = consequences;
+        problem["consequences"] = std::move(consequences);
+      }
+      findings.push_back(std::move(item));
+      if (finding.kind == FindingKind::kProblem) problems.push_back(std::move(problem));
     }
     sections.push_back({{"id", section.id},
                         {"title", section.title},
@@ -59,8 +70,7 @@ std::string FormatReportJson(const Report& report) {
                      {"problemCount", report.Count(FindingKind::kProblem)},
                      {"noteCount", report.Count(FindingKind::kNote)},
                      {"summary", report.Summary()}};
-  // Bytes that are not UTF-8 become U+FFFD, so the text is always JSON.
-  return json.dump(-1, ' ', false, Json::error_handler_t::replace) + "\n";
+  return JsonText(json);
 }
 
 }  // namespace axocor::doctor

@@ -35,6 +35,7 @@ Report RunChecks(const Environment& environment) {
   if (const std::string* maps = environment.Find("AXOProfileMap")) profileMaps = SplitList(*maps);
   CheckSettings(report, steelCatalogs, profileMaps);
   CheckProfileMaps(profileMaps, report);
+  report.GroupUnderMissingFolders();
   return report;
 }
 

@@ -192,8 +192,9 @@ class IfcCheck {
     if (stored.GetLengthInByte() != 0) {
       if (std::find(steelCatalogs_.begin(), steelCatalogs_.end(), stored.ConvertToChar()) ==
           steelCatalogs_.end()) {
-        section_.Problem(
-            1, "SectionCatalogName",
+        // Steel catalogs are found below the startup paths.
+        section_.SearchProblem(
+            "CATStartupPath", 1, "SectionCatalogName",
             "'" + std::string(stored.ConvertToChar()) + "' is not an installed steel catalog");
       } else {
         section_.Info(1, "SectionCatalogName", stored.ConvertToChar());

@@ -121,7 +121,8 @@ void ReportIncludes(Section& section, const std::vector<ExpansionLog::Event>& ev
     chain.resize(static_cast<std::size_t>(depth - 1));
     switch (event.outcome) {
       case AXOGvsIncludeOutcome::kNotFound:
-        section.Problem(depth, event.name, MissingIncludeText(event.name, sheet));
+        section.SearchProblem("CATCollectionStandard;CATDefaultCollectionStandard", depth,
+                              event.name, MissingIncludeText(event.name, sheet));
         break;
       case AXOGvsIncludeOutcome::kCycle:
         section.Problem(depth, event.name,

@@ -1,9 +1,11 @@
-# Runs "axocor doctor" on the sample installation and checks what it says:
-#   cmake -DTOOL=<axocor> -DFORMAT=text|json [-DEMULATOR=<runner>] -P DoctorToolCheck.cmake
+# Runs "axocor doctor SAMPLE" on the sample installation and checks what it
+# says:
+#   cmake -DTOOL=<axocor> -DSAMPLE=<folder> -DFORMAT=text|json [-DEMULATOR=<runner>]
+#         -P DoctorToolCheck.cmake
 # The sample holds one fault on purpose, the missing include
 # "door_hardware.xml": exactly that problem, and exit status 1.
 
-set(arguments doctor)
+set(arguments doctor ${SAMPLE})
 if(FORMAT STREQUAL "json")
   list(APPEND arguments --json)
 endif()

@@ -1,0 +1,25 @@
+#ifndef AxocorNearNames_h
+#define AxocorNearNames_h
+
+// The names a person probably meant when a text names nothing: for an
+// unknown command, and for a catalog entry that is not found.
+
+#include <string>
+#include <vector>
+
+// The names of `names` near `text`, nearest first (ties in the order of
+// `names`), at most `limit`. Letter case and blanks are ignored, so
+// "ipe200" is near "IPE 200"; beyond that a name is near when it begins
+// with the text or is at most one edit per three characters of the text
+// away (an edit inserts, deletes or changes a character, or swaps two
+// neighbours: "modle" is one edit from "model"). When names differ from the
+// text only in case and blanks, only those are given. An empty text is
+// near nothing.
+std::vector<std::string> NearNames(const std::string& text, const std::vector<std::string>& names,
+                                   std::size_t limit = 5);
+
+// "" when `near` is empty, else "; did you mean 'a'?" or
+// "; did you mean 'a', 'b' or 'c'?", to end an error message.
+std::string DidYouMean(const std::vector<std::string>& near);
+
+#endif  // AxocorNearNames_h

@@ -1,0 +1,168 @@
+// One run of the tool: the application, its conventions, and the exit
+// status.
+#include "AxocorRun.h"
+
+#include <CLI/CLI.hpp>
+#include <algorithm>
+#include <exception>
+#include <iostream>
+#include <sstream>
+
+#include "AxocorCommands.h"
+#include "AxocorNearNames.h"
+
+namespace {
+
+const char kExitStatuses[] =
+    "Exit status: 0 success, 1 the command failed, 2 a usage error (the message begins with\n"
+    "'axocor: error:').";
+
+std::vector<CLI::App*> CommandsOf(CLI::App& app) {
+  return app.get_subcommands([](CLI::App*) { return true; });
+}
+
+// "axocor guid new": the words that run `app`.
+std::string PathOf(const CLI::App& app) {
+  std::string path = app.get_name();
+  for (const CLI::App* parent = app.get_parent(); parent != nullptr;
+       parent = parent->get_parent()) {
+    path = parent->get_name() + " " + path;
+  }
+  return path;
+}
+
+// The example lines of `footer` that run `path` ("  axocor guid new -n 5"),
+// under "Example:" or "Examples:"; empty when there are none.
+std::string ExamplesOf(const std::string& footer, const std::string& path) {
+  std::istringstream lines(footer);
+  std::string line;
+  std::string examples;
+  std::size_t count = 0;
+  while (std::getline(lines, line)) {
+    const std::size_t start = line.find_first_not_of(' ');
+    if (start == std::string::npos || line.compare(start, path.size(), path) != 0) continue;
+    const std::size_t end = start + path.size();
+    if (end < line.size() && line[end] != ' ') continue;
+    examples += line + "\n";
+    ++count;
+  }
+  if (count == 0) return "";
+  return (count == 1 ? "Example:\n" : "Examples:\n") + examples;
+}
+
+// Gives `app` and the commands below it the conventions' help: a command
+// whose footer is its group's (CLI11 copies it into every command added)
+// shows the group's examples of that command only, and every footer ends
+// with the exit statuses. A group takes at most one command; when none is
+// given, Run prints its help.
+void ApplyConventions(CLI::App& app, const std::string* groupFooter) {
+  const std::string footer = app.get_footer();
+  for (CLI::App* command : CommandsOf(app)) ApplyConventions(*command, &footer);
+  std::string own =
+      groupFooter != nullptr && footer == *groupFooter ? ExamplesOf(footer, PathOf(app)) : footer;
+  if (own.find("Exit status:") == std::string::npos) {
+    if (!own.empty()) own += own.back() == '\n' ? "\n" : "\n\n";
+    own += kExitStatuses;
+  }
+  app.footer(own);
+  if (!CommandsOf(app).empty()) app.require_subcommand(0, 1);
+}
+
+[[noreturn]] void UsageError(const std::string& message) {
+  std::cerr << "axocor: error: " << message << "\n";
+  throw CLI::RuntimeError(kAxocorUsageError);
+}
+
+// Fails when `args` name a command that the group they lead to does not
+// have, naming the nearest commands it has.
+void CheckCommandNames(CLI::App& app, const std::vector<std::string>& args) {
+  CLI::App* group = &app;
+  for (const std::string& arg : args) {
+    const std::vector<CLI::App*> commands = CommandsOf(*group);
+    if (commands.empty() || (!arg.empty() && arg[0] == '-')) return;
+    std::vector<std::string> names;
+    for (CLI::App* command : commands) {
+      if (command->check_name(arg)) {
+        group = command;
+        break;
+      }
+      names.push_back(command->get_name());
+    }
+    if (names.size() == commands.size()) {
+      std::string known;
+      for (const std::string& name : names) known += (known.empty() ? "" : ", ") + name;
+      const std::string near = DidYouMean(NearNames(arg, names));
+      UsageError("'" + PathOf(*group) + "' has no command '" + arg + "'" +
+                 (near.empty() ? "; its commands: " + known : near));
+    }
+  }
+}
+
+// The command that the parse reached: the last one selected.
+CLI::App* Reached(CLI::App& app) {
+  CLI::App* reached = &app;
+  while (!reached->get_subcommands().empty()) reached = reached->get_subcommands().front();
+  return reached;
+}
+
+void Register(CLI::App& app, const std::string& first, const std::vector<AxocorGroup>& groups) {
+  const auto named = std::find_if(groups.begin(), groups.end(),
+                                  [&](const AxocorGroup& group) { return first == group.name; });
+  if (named != groups.end()) {
+    named->add(app);
+    return;
+  }
+  for (const AxocorGroup& group : groups) group.add(app);
+  RegisterCompletionCommand(app);
+}
+
+}  // namespace
+
+int RunAxocor(std::vector<std::string> args, const std::vector<AxocorGroup>& groups) {
+  if (!args.empty() && args[0] == "help") {
+    args.erase(args.begin());
+    args.push_back("--help");
+  }
+  CLI::App app{"axocor - command-line access to the services of AXOCorServices.", "axocor"};
+  app.set_version_flag("--version", "axocor " AXOCOR_VERSION, "Print the version and exit");
+  app.set_help_all_flag("--help-all", "Print the help of every command and exit");
+  app.footer(
+      "Examples:\n"
+      "  axocor guid new -n 3\n"
+      "  axocor env list CATStartupPath\n"
+      "  axocor catalogs show " AXOCOR_INSTALLED_SAMPLE_MODELS
+      "/Sections.catalog\n"
+      "  axocor help model\n"
+      "\n"
+      "The sample models (examples/models in the sources) are installed in\n"
+      "  " AXOCOR_INSTALLED_SAMPLE_MODELS
+      "\n"
+      "Commands that print a result take --json: one JSON document.\n"
+      "Run 'axocor help <command>' for the options of a command.");
+  Register(app, args.empty() ? "" : args[0], groups);
+  ApplyConventions(app, nullptr);
+  try {
+    CheckCommandNames(app, args);
+    // CLI11 takes the arguments last first.
+    app.parse(std::vector<std::string>(args.rbegin(), args.rend()));
+    CLI::App* reached = Reached(app);
+    if (!CommandsOf(*reached).empty()) {
+      const CLI::App* group = reached->get_parent();
+      std::cerr << reached->help(group != nullptr ? PathOf(*group) : "");
+      UsageError("'" + PathOf(*reached) + "' needs one of the commands above");
+    }
+  } catch (const CLI::ParseError& e) {
+    const std::string name = e.get_name();
+    if (name == "RuntimeError" || name == "CallForHelp" || name == "CallForAllHelp" ||
+        name == "CallForVersion") {
+      return app.exit(e);
+    }
+    std::cerr << "axocor: error: " << e.what() << "\n"
+              << "Run '" << PathOf(*Reached(app)) << " --help' for its usage.\n";
+    return kAxocorUsageError;
+  } catch (const std::exception& e) {
+    std::cerr << "axocor: error: " << e.what() << "\n";
+    return 1;
+  }
+  return 0;
+}

@@ -1,0 +1,45 @@
+#ifndef AxocorRun_h
+#define AxocorRun_h
+
+// One run of the tool, with the conventions that every command follows
+// whatever its group:
+//   axocor --version               the project's version
+//   axocor --help-all              the help of every command, one after the other
+//   axocor help [GROUP [COMMAND]]  the same as "axocor [GROUP [COMMAND]] --help"
+//   axocor completion bash|zsh     a completion script for the shell
+// A group named without one of its commands prints its help on standard
+// error and exits 2; an unknown command is named with the nearest known
+// ones. Usage errors (unknown commands or options, missing or malformed
+// arguments) print "axocor: error: ..." and exit 2; a command that fails
+// exits 1 (AxocorFail); success exits 0. The help of every command ends
+// with these statuses unless its footer names its own ("Exit status:"),
+// and a command's help shows the lines of its group's examples that run
+// that command, not all of the group's.
+
+#include <string>
+#include <vector>
+
+namespace CLI {
+class App;
+}  // namespace CLI
+
+// A subcommand group and the function that adds it to the application.
+struct AxocorGroup {
+  const char* name;
+  void (*add)(CLI::App& app);
+};
+
+// Exit status of a usage error.
+constexpr int kAxocorUsageError = 2;
+
+// Runs "axocor <args>" (`args` without the program's name) and returns the
+// exit status. Starting costs mostly the registration of commands, so when
+// args[0] names a group of `groups` only that group is registered; any other
+// first argument (help, completion, a mistake) registers them all.
+int RunAxocor(std::vector<std::string> args, const std::vector<AxocorGroup>& groups);
+
+// "axocor completion bash|zsh": prints a script that completes the commands
+// and options of `app` (every group registered) in that shell.
+void RegisterCompletionCommand(CLI::App& app);
+
+#endif  // AxocorRun_h

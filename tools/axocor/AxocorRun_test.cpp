@@ -1,0 +1,99 @@
+#include "AxocorRun.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "AxocorCommands.h"
+#include "CommandTestRun.h"
+
+namespace {
+
+const std::vector<AxocorGroup> kGroups = {{"guid", RegisterGuidCommands},
+                                          {"units", RegisterUnitCommands}};
+
+bool Has(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
+}
+
+// Help, version, unknown names and usage errors, the same for every group.
+TEST(AxocorRun, FollowsTheConventionsOfEveryCommand) {
+  const std::string usage = "Run 'axocor guid new --help' for its usage.\n";
+  const struct {
+    std::vector<std::string> args;
+    int status;
+    const char* out;  // a part of standard output
+    const char* err;  // a part of standard error
+  } cases[] = {
+      {{"--version"}, 0, "axocor " AXOCOR_VERSION "\n", ""},
+      {{"help"}, 0, "Subcommands:\n  guid", ""},
+      {{"help", "guid"}, 0, "Usage: axocor guid [OPTIONS] [SUBCOMMAND]", ""},
+      {{"guid", "--help"}, 0, "  axocor guid expand 018qLdYQlDxm4ZHMU9gytl\n\nExit status: 0", ""},
+      {{"help", "guid", "new"},
+       0,
+       "Example:\n  axocor guid new -n 5 --compressed\n\nExit status",
+       ""},
+      {{"--help-all"}, 0, "Print the braced form of a compressed GUID", ""},
+      {{}, 2, "", "axocor: error: 'axocor' needs one of the commands above"},
+      {{"guid"}, 2, "", "Usage: axocor guid [OPTIONS] [SUBCOMMAND]"},
+      {{"guid"}, 2, "", "axocor: error: 'axocor guid' needs one of the commands above"},
+      {{"gudi"}, 2, "", "axocor: error: 'axocor' has no command 'gudi'; did you mean 'guid'?\n"},
+      {{"help", "gudi"}, 2, "", "did you mean 'guid'?"},
+      {{"guid", "nwe"}, 2, "", "'axocor guid' has no command 'nwe'; did you mean 'new'?"},
+      {{"guid", "zzz"}, 2, "", "has no command 'zzz'; its commands: new, compress, expand\n"},
+      {{"guid", "new", "-n", "0"}, 2, "", "axocor: error: --count: Value 0 not in range"},
+      {{"guid", "new", "-n", "0"}, 2, "", usage.c_str()},
+      {{"guid", "new", "--bogus"}, 2, "", "axocor: error: The following argument was not expected"},
+      {{"guid", "new", "--braced", "--compressed"}, 2, "", "excludes --compressed"},
+      {{"guid", "compress"}, 2, "", "axocor: error: braced-guid is required"},
+      {{"guid", "compress", "x"}, 1, "", "axocor: error: 'x' has 1 characters"},
+      {{"units", "LENGTH", "ft", "extra"}, 2, "", "axocor: error: "},
+  };
+  for (const auto& c : cases) {
+    std::string line;
+    for (const std::string& arg : c.args) line += arg + " ";
+    SCOPED_TRACE(line);
+    const CommandTestResult run = RunToolForTest(kGroups, c.args);
+    EXPECT_EQ(run.status, c.status) << run.err;
+    EXPECT_TRUE(Has(run.out, c.out)) << run.out;
+    EXPECT_TRUE(Has(run.err, c.err)) << run.err;
+    if (c.status == 2) {
+      EXPECT_EQ(run.out, "");
+    }
+  }
+}
+
+// Each command's help shows its own examples, the group's help all of them.
+TEST(AxocorRun, ACommandsHelpShowsItsOwnExamples) {
+  const CommandTestResult group = RunToolForTest(kGroups, {"guid", "--help"});
+  const CommandTestResult command = RunToolForTest(kGroups, {"guid", "compress", "--help"});
+  for (const char* example : {"axocor guid new", "axocor guid compress", "axocor guid expand"}) {
+    SCOPED_TRACE(example);
+    EXPECT_TRUE(Has(group.out, example));
+    EXPECT_EQ(Has(command.out, example), std::string(example) == "axocor guid compress");
+  }
+  // A command with a footer of its own keeps it.
+  const CommandTestResult units = RunToolForTest(kGroups, {"units", "--help"});
+  EXPECT_TRUE(Has(units.out, "Examples:\n  axocor units\n")) << units.out;
+  EXPECT_TRUE(Has(units.out, "Exit status: 0 success, 1 the command failed, 2 a usage error"));
+}
+
+TEST(AxocorRun, CompletionOffersEveryCommandAndOption) {
+  const CommandTestResult bash = RunToolForTest(kGroups, {"completion", "bash"});
+  EXPECT_EQ(bash.status, 0) << bash.err;
+  for (const char* part : {"complete -o default -F _axocor axocor\n",
+                           "\"axocor\") words=\"guid units completion -h --help --version "
+                           "--help-all\" ;;\n    \"axocor guid\") words=\"new compress",
+                           "\"axocor guid\" | \"axocor guid new\"",
+                           "\"axocor guid new\") words=\"-h --help --help-all -n --count --braced "
+                           "--compressed --json\" ;;\n",
+                           "\"axocor completion\") words=\"-h --help --help-all\" ;;\n"}) {
+    EXPECT_TRUE(Has(bash.out, part)) << part << "\n" << bash.out;
+  }
+  const CommandTestResult zsh = RunToolForTest(kGroups, {"completion", "zsh"});
+  EXPECT_EQ(zsh.out, "autoload -U +X bashcompinit && bashcompinit\n" + bash.out);
+  EXPECT_EQ(RunToolForTest(kGroups, {"completion", "fish"}).status, 2);
+}
+
+}  // namespace
