@@ -2,7 +2,6 @@
 // stamps, attributes and links, document, logical members, parameters.
 #include <set>
 
-#include "AXOIAttLogical.h"
 #include "CATAdapter.h"
 #include "CATCkeParmAdapter.h"
 #include "CATIAlias.h"
@@ -138,15 +137,6 @@ class LinkableObject : public CATAdapterOf<CATILinkableObject, CATModelNode> {
   CATDocument* GetDocument() override { return Object()->Document(); }
 };
 
-class AttLogical : public CATAdapterOf<AXOIAttLogical, CATModelNode> {
- public:
-  using CATAdapterOf::CATAdapterOf;
-  HRESULT ListMembers(CATListValCATBaseUnknown_var& members) override {
-    for (CATModelNode* child : Object()->Children()) members.Append(child);
-    return S_OK;
-  }
-};
-
 class AttrKey : public CATAdapterOf<CATISpecAttrKey, CATModelAttrKey> {
  public:
   using CATAdapterOf::CATAdapterOf;
@@ -177,9 +167,6 @@ CATBaseUnknown* CATMakeSpecAttrAccessAdapter(CATBaseUnknown* node) {
 }
 CATBaseUnknown* CATMakeLinkableObjectAdapter(CATBaseUnknown* node) {
   return CATNewAdapter<LinkableObject>(node);
-}
-CATBaseUnknown* CATMakeAttLogicalAdapter(CATBaseUnknown* node) {
-  return CATNewAdapter<AttLogical>(node);
 }
 CATBaseUnknown* CATMakeParameterAdapter(CATBaseUnknown* node) {
   return CATNewAdapter<CATCkeParmAdapter<CATModelNode>>(node);

@@ -23,18 +23,6 @@ std::string Item(const std::string& where, size_t index) {
   return where + "[" + std::to_string(index) + "]";
 }
 
-std::string KnownKinds() {
-  std::string known;
-  for (CATModelKind kind :
-       {CATModelKind::kContainer, CATModelKind::kPartContainer, CATModelKind::kFeature,
-        CATModelKind::kPart, CATModelKind::kLogical, CATModelKind::kProduct,
-        CATModelKind::kParameter, CATModelKind::kCatalogContainer, CATModelKind::kChapter,
-        CATModelKind::kDescription, CATModelKind::kKeyword, CATModelKind::kBody}) {
-    known += std::string(known.empty() ? "'" : ", '") + CATModelKindInfoOf(kind).fileName + "'";
-  }
-  return known;
-}
-
 // Reads the trees of one file, keeping where each id was given.
 class TreeReader {
  public:
@@ -55,7 +43,7 @@ class TreeReader {
     const CATModelKindInfo* kind = CATModelFindKind(kind_name);
     if (kind == nullptr) {
       reading_.Fail(where + ".kind",
-                    "unknown kind '" + kind_name + "' (known: " + KnownKinds() + ")");
+                    "unknown kind '" + kind_name + "' (known: " + CATModelKnownKinds() + ")");
     }
     if ((depth == 1) != CATModelIsContainer(kind->kind)) {
       reading_.Fail(where + ".kind", depth == 1 ? "expected a container at the top"

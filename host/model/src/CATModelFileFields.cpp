@@ -2,9 +2,11 @@
 #include "CATModelFileFields.h"
 
 #include <climits>
+#include <cstring>
 #include <iterator>
+#include <stdexcept>
+#include <vector>
 
-#include "CATCatalogFileFields.h"
 #include "CATCkeValueText.h"
 #include "CATISpecAttrKey.h"
 #include "CATModelFileGeometry.h"
@@ -288,11 +290,13 @@ void WriteRefuses(const CATModelFileWriting&, CATModelNode& node, CATOrderedJson
 void ReadWithout(const CATModelFileReading& reading, const CATJson& value, CATModelNode& node,
                  const std::string& where) {
   const CATModelKindInfo& kind = CATModelKindInfoOf(node.Kind());
-  CATModelReadWithout(reading, value, node, kind.interfaces, kind.interfaceCount, where);
+  CATModelReadWithout(reading, value, node, kind.interfaces.data(),
+                      static_cast<int>(kind.interfaces.size()), where);
 }
 void WriteWithout(const CATModelFileWriting&, CATModelNode& node, CATOrderedJson& entry) {
   const CATModelKindInfo& kind = CATModelKindInfoOf(node.Kind());
-  CATModelWriteWithout(node, kind.interfaces, kind.interfaceCount, entry);
+  CATModelWriteWithout(node, kind.interfaces.data(),
+                      static_cast<int>(kind.interfaces.size()), entry);
 }
 
 constexpr unsigned Bit(CATModelKind kind) {
@@ -302,7 +306,6 @@ constexpr unsigned kContainers = Bit(CATModelKind::kContainer) | Bit(CATModelKin
                                  Bit(CATModelKind::kCatalogContainer);
 constexpr unsigned kProducts = Bit(CATModelKind::kProduct);
 constexpr unsigned kParameters = Bit(CATModelKind::kParameter);
-constexpr unsigned kDescriptions = Bit(CATModelKind::kDescription);
 constexpr unsigned kObjects = ~kContainers;
 constexpr unsigned kAll = ~0u;
 constexpr unsigned kGeometric = Bit(CATModelKind::kFeature) | Bit(CATModelKind::kBody);
@@ -316,10 +319,7 @@ const CATModelFileField kFields[] = {
     {"updateStamp", kObjects, &ReadUpdateStamp, &WriteUpdateStamp},
     {"value", kParameters, &ReadValue, &WriteValue},
     {"partNumber", kProducts, &ReadPartNumber, &WritePartNumber},
-    {"reference", kProducts | kDescriptions, &ReadReference, &WriteReference},
-    {"descriptionKind", kDescriptions, &CATCatalogReadDescriptionKind,
-     &CATCatalogWriteDescriptionKind},
-    {"values", kDescriptions, &CATCatalogReadValues, &CATCatalogWriteValues},
+    {"reference", kProducts, &ReadReference, &WriteReference},
     {"attributes", kObjects, &ReadAttributes, &WriteAttributes},
     {"links", kObjects, &ReadLinks, &WriteLinks},
     {"owner", kObjects, &ReadOwner, &WriteOwner},
@@ -333,6 +333,12 @@ const CATModelFileField kFields[] = {
     {"hidden", kGeometric | Bit(CATModelKind::kPart), &CATModelReadHidden, &CATModelWriteHidden},
     {"position", kProducts, &CATModelReadPosition, &CATModelWritePosition},
 };
+
+// The table's rows, then the registered ones in their places.
+std::vector<CATModelFileField>& Fields() {
+  static std::vector<CATModelFileField> fields(std::begin(kFields), std::end(kFields));
+  return fields;
+}
 
 }  // namespace
 
@@ -421,18 +427,34 @@ unsigned CATModelKindBit(CATModelKind kind) {
 }
 
 const CATModelFileField* CATModelFileFieldsBegin() {
-  return std::begin(kFields);
+  return Fields().data();
 }
 
 const CATModelFileField* CATModelFileFieldsEnd() {
-  return std::end(kFields);
+  return Fields().data() + Fields().size();
 }
 
 const CATModelFileField* CATModelFindFileField(const std::string& name) {
-  for (const CATModelFileField& field : kFields) {
+  for (const CATModelFileField& field : Fields()) {
     if (name == field.name) return &field;
   }
   return nullptr;
+}
+
+void CATModelRegisterFileField(const CATModelFileField& field, const char* after) {
+  std::vector<CATModelFileField>& fields = Fields();
+  const CATModelFileField* anchor = CATModelFindFileField(after);
+  if (CATModelFindFileField(field.name) != nullptr || anchor == nullptr) {
+    throw std::logic_error(std::string("the file field '") + field.name +
+                           "' cannot be registered after '" + after + "'");
+  }
+  fields.insert(fields.begin() + (anchor - fields.data()) + 1, field);
+}
+
+void CATModelAddFileFieldKinds(const char* name, unsigned kinds) {
+  for (CATModelFileField& field : Fields()) {
+    if (std::strcmp(field.name, name) == 0) field.kinds |= kinds;
+  }
 }
 
 void CATModelReadWithout(const CATModelFileReading& reading, const CATJson& value,

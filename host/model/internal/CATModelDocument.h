@@ -65,6 +65,9 @@ class CATModelDocument : public CATDocument {
 
 // The interfaces that documents of `type` start with, `count` of them.
 const CATInterfaceEntry* CATModelDocumentInterfaces(const CATUnicodeString& type, int& count);
+// Documents of `type` ("CATPart") made from now on offer `entry` too; a
+// type without a row of its own is every other type (CATModelRegistration).
+void CATModelAddDocumentInterface(const char* type, const CATInterfaceEntry& entry);
 
 // The stand-in's document behind `document`; null for null or a document
 // of another making.
