@@ -7,7 +7,7 @@
 #include "AXOCorGeomServices.h"
 #include "AXOICorPartDocument.h"
 #include "AXOICorProductSearch.h"
-#include "CATComponent.h"
+#include "CATAdopt.h"
 #include "CATDocument.h"
 #include "CATI3DGeoVisu.h"
 #include "CATIBodyRequest.h"

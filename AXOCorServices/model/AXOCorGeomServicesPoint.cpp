@@ -1,6 +1,6 @@
 // The point of a body made of one point.
 #include "AXOCorGeomServices.h"
-#include "CATComponent.h"
+#include "CATAdopt.h"
 #include "CATPoint.h"
 
 HRESULT AXOCorGeomServices::GetMathPointFromBody(CATBody_var body, CATMathPoint& point) {

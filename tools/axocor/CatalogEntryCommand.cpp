@@ -9,6 +9,7 @@
 
 #include "AXOCorGlobalServices.h"
 #include "AxocorCommands.h"
+#include "CATAdopt.h"
 #include "CATDocument.h"
 #include "CATDocumentServices.h"
 #include "CATIAlias.h"
@@ -29,13 +30,9 @@ CATBaseUnknown* Identity(const CATBaseUnknown_var& object) {
 
 CATICatalogChapter_var RootChapterOf(CATDocument* document) {
   const CATInit_var init(document);
-  CATBaseUnknown* container = !init ? nullptr : init->GetRootContainer("CATIContainer");
-  const CATICatalogChapterFactory_var factory(container);
-  if (container != nullptr) container->Release();
-  CATICatalogChapter* root = !factory ? nullptr : factory->GetRootChapter();
-  const CATICatalogChapter_var held(root);
-  if (root != nullptr) root->Release();
-  return held;
+  const CATICatalogChapterFactory_var factory = CATAdoptHandle<CATICatalogChapterFactory>(
+      !init ? nullptr : init->GetRootContainer("CATIContainer"));
+  return CATAdoptHandle<CATICatalogChapter>(!factory ? nullptr : factory->GetRootChapter());
 }
 
 // The names of the chapters from `root` down to `target` through the
@@ -63,9 +60,8 @@ std::string ChapterPath(const CATICatalogChapter_var& root, const CATICatalogCha
     for (int d = 1; descriptions != nullptr && d <= descriptions->Size(); ++d) {
       const CATICatalogDescription_var& description = (*descriptions)[d];
       if (!description || description->GetDescriptionKind() != CATCatalogChapterKind) continue;
-      CATICatalogChapter* sub = description->GetReferencedChapter();
-      const CATICatalogChapter_var held(sub);
-      if (sub != nullptr) sub->Release();
+      const CATICatalogChapter_var held =
+          CATAdoptHandle<CATICatalogChapter>(description->GetReferencedChapter());
       if (!held || !seen.emplace(Identity(held), reached.size()).second) continue;
       reached.push_back({held, i});
     }
@@ -76,9 +72,8 @@ std::string ChapterPath(const CATICatalogChapter_var& root, const CATICatalogCha
 // Prints the entry: its name, its chapter path and, for each keyword of its
 // chapter, its value.
 void PrintEntry(const CATICatalogChapter_var& root, const CATICatalogDescription_var& entry) {
-  CATICatalogChapter* father = entry->GetFatherChapter();
-  const CATICatalogChapter_var chapter(father);
-  if (father != nullptr) father->Release();
+  const CATICatalogChapter_var chapter =
+      CATAdoptHandle<CATICatalogChapter>(entry->GetFatherChapter());
   std::cout << "entry \"" << NameOf(entry) << "\"";
   if (!chapter) {
     std::cout << "\n";

@@ -7,6 +7,7 @@
 
 #include "AXOCorGlobalServices.h"
 #include "AxocorCommands.h"
+#include "CATAdopt.h"
 #include "CATCkeGlobalFunctions.h"
 #include "CATICkeMagnitude.h"
 #include "CATICkeUnit.h"
@@ -50,14 +51,14 @@ void PrintUnits(const std::string& name) {
 // The first unit of the magnitude whose symbol, or else name, is `text`.
 void PrintUnit(const std::string& name, const std::string& text) {
   Magnitude(name);
-  CATICkeUnit* unit = nullptr;
-  AXOCorGlobalServices::GetUnit(name.c_str(), text.c_str(), unit);
-  if (unit == nullptr) {
+  CATICkeUnit* found = nullptr;
+  AXOCorGlobalServices::GetUnit(name.c_str(), text.c_str(), found);
+  const CATICkeUnit_var unit = CATAdoptHandle<CATICkeUnit>(found);
+  if (!unit) {
     AxocorFail("no unit of " + name + " has the symbol or name '" + text +
                "' (letter case counts)");
   }
   std::cout << Describe(unit) << "\n";
-  unit->Release();
 }
 
 }  // namespace

@@ -30,8 +30,8 @@ void RegisterCatalogKinds() {
   CATModelRegisterFileField({"descriptionKind", descriptions, &CATCatalogReadDescriptionKind,
                              &CATCatalogWriteDescriptionKind},
                             "reference");
-  CATModelRegisterFileField(
-      {"values", descriptions, &CATCatalogReadValues, &CATCatalogWriteValues}, "descriptionKind");
+  CATModelRegisterFileField({"values", descriptions, &CATCatalogReadValues, &CATCatalogWriteValues},
+                            "descriptionKind");
 
   CATModelRegisterInterfaces<CATICatalogChapterFactory, CATICatalogChapter, CATICatalogQuery,
                              CATICatalogDescription, CATICatalogKeyword>();

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "CATAdapter.h"
+#include "CATAdopt.h"
+#include "CATHostPath.h"
 #include "CATIContainerOfDocument.h"
 #include "CATIDocId.h"
 #include "CATInit.h"
@@ -161,6 +163,12 @@ void CATModelDocument::UnindexSubtree(CATModelNode* node) {
   const auto it = ids_.find(node->id);
   if (it != ids_.end() && it->second == node) ids_.erase(it);
   for (CATModelNode* child : node->Children()) UnindexSubtree(child);
+}
+
+CATUnicodeString CATModelStorageName(const CATUnicodeString& path) {
+  const std::string normal = CATHostPathNormal(
+      std::string(path.ConvertToChar(), static_cast<size_t>(path.GetLengthInByte())));
+  return CATUnicodeString(normal.data(), normal.size());
 }
 
 CATModelDocument* CATModelDocumentOf(CATDocument* document) {

@@ -3,6 +3,7 @@
 #include <set>
 
 #include "CATAdapter.h"
+#include "CATAdopt.h"
 #include "CATCkeParmAdapter.h"
 #include "CATIAlias.h"
 #include "CATIContainer.h"
@@ -18,20 +19,14 @@
 
 namespace {
 
-// `node` as interface I with one reference; null when it lacks I.
-template <class I>
-I* Counted(CATModelNode* node) {
-  void* out = nullptr;
-  if (node == nullptr || FAILED(node->QueryInterface(I::ClassId(), &out))) return nullptr;
-  return static_cast<I*>(out);
-}
-
 class SpecObject : public CATAdapterOf<CATISpecObject, CATModelNode> {
  public:
   using CATAdapterOf::CATAdapterOf;
-  CATISpecObject* GetFather() override { return Counted<CATISpecObject>(Object()->Parent()); }
+  CATISpecObject* GetFather() override {
+    return CATNewReference<CATISpecObject>(Object()->Parent());
+  }
   CATISpecObject* GetOwner() override {
-    return Counted<CATISpecObject>(Object()->Follow(Object()->owner));
+    return CATNewReference<CATISpecObject>(Object()->Follow(Object()->owner));
   }
   CATUnicodeString GetType() override { return Object()->type; }
   CATUnicodeString GetSuperType() override { return Object()->supertype; }
@@ -44,7 +39,7 @@ class SpecObject : public CATAdapterOf<CATISpecObject, CATModelNode> {
   int GetTimeStamp() override { return Object()->time_stamp; }
   void Update(const CATIDomain_var&) override { Update(Object()); }
   CATIContainer* GetFeatContainer() override {
-    return Counted<CATIContainer>(Object()->TopContainer());
+    return CATNewReference<CATIContainer>(Object()->TopContainer());
   }
 
  private:

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "CATCkeValueText.h"
+#include "CATHostPath.h"
 #include "CATISpecAttrKey.h"
 #include "CATModelFileGeometry.h"
-#include "CATModelHostPath.h"
 #include "CATModelInterfaces.h"
 
 namespace {
@@ -24,10 +24,11 @@ struct NamedCode {
 
 // Attribute kinds and qualities by the names a file gives them; other
 // codes are written as numbers.
-const NamedCode kAttrKinds[] = {{7, "double"},  {8, "boolean"},     {10, "octet"},
-                                {18, "string"}, {23, "specobject"}, {24, "external"},
-                                {25, "list"},   {26, "component"},  {28, "integer"}};
-const NamedCode kQualities[] = {{0, "neutral"}, {1, "in"}, {2, "out"}};
+const NamedCode kAttrKinds[] = {
+    {tk_double, "double"}, {tk_boolean, "boolean"},       {tk_octet, "octet"},
+    {tk_string, "string"}, {tk_specobject, "specobject"}, {tk_external, "external"},
+    {tk_list, "list"},     {tk_component, "component"},   {tk_integer, "integer"}};
+const NamedCode kQualities[] = {{sp_NEUTRAL, "neutral"}, {sp_IN, "in"}, {sp_OUT, "out"}};
 
 template <int N>
 int ReadCode(const CATModelFileReading& reading, const CATJson& value, const NamedCode (&names)[N],
@@ -295,8 +296,8 @@ void ReadWithout(const CATModelFileReading& reading, const CATJson& value, CATMo
 }
 void WriteWithout(const CATModelFileWriting&, CATModelNode& node, CATOrderedJson& entry) {
   const CATModelKindInfo& kind = CATModelKindInfoOf(node.Kind());
-  CATModelWriteWithout(node, kind.interfaces.data(),
-                      static_cast<int>(kind.interfaces.size()), entry);
+  CATModelWriteWithout(node, kind.interfaces.data(), static_cast<int>(kind.interfaces.size()),
+                       entry);
 }
 
 constexpr unsigned Bit(CATModelKind kind) {
@@ -389,7 +390,9 @@ CATModelLink CATModelFileReading::Link(const CATJson& value, const std::string& 
     if (field.first == "document") {
       const CATUnicodeString document = Text(field.second, place);
       if (document.GetLengthInChar() == 0) Fail(place, "a document is not empty");
-      link.document = CATModelResolvePath(storage, document);
+      const std::string resolved = CATHostPathResolve(CATModelFileWriting::Text(storage),
+                                                      CATModelFileWriting::Text(document));
+      link.document = CATUnicodeString(resolved.data(), resolved.size());
       if (link.document == storage) link.document = CATUnicodeString();
     } else if (field.first == "id") {
       link.id = CATModelFileWriting::Text(Text(field.second, place));
@@ -409,7 +412,8 @@ CATOrderedJson CATModelFileWriting::Link(const CATModelLink& link) const {
   CATOrderedJson entry = CATOrderedJson::object();
   // A link into the document of the file's own name leads into the file.
   if (link.document.GetLengthInChar() > 0 && link.document != storage) {
-    const CATUnicodeString written = CATModelRelativePath(storage, link.document);
+    const std::string relative = CATHostPathRelative(Text(storage), Text(link.document));
+    const CATUnicodeString written(relative.data(), relative.size());
     if (written.GetLengthInChar() == 0) {
       throw CATModelFileFault{"the reference to '" + Text(link.document) +
                               "' cannot be written from '" + Text(storage) + "'"};

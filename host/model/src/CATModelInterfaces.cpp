@@ -77,10 +77,10 @@ void RegisterModelInterfaces() {
   CATModelRegisterInterfaces<
       CATBaseUnknown, CATISpecObject, CATIAlias, CATIDescendants, CATIMechanicalFeature,
       CATISpecUpdate, CATISpecAttrAccess, CATISpecAttrKey, CATILinkableObject, CATIDomain,
-      CATIContainer, CATIPrtContainer, CATIPrtPart, CATIDocId, CATInit, CATIProduct,
-      CATIConnector, CATIPrdObjectPublisher, CATIRedrawEvent, CATIAttributesDescription,
-      CATIInstance, CATICkeParm, CATIGeometricalElement, CATIBodyRequest, CATIPartRequest,
-      CATIMovable, CATI3DGeoVisu, CATIContainerOfDocument>();
+      CATIContainer, CATIPrtContainer, CATIPrtPart, CATIDocId, CATInit, CATIProduct, CATIConnector,
+      CATIPrdObjectPublisher, CATIRedrawEvent, CATIAttributesDescription, CATIInstance, CATICkeParm,
+      CATIGeometricalElement, CATIBodyRequest, CATIPartRequest, CATIMovable, CATI3DGeoVisu,
+      CATIContainerOfDocument>();
 }
 
 const CATModelRegistration kModelInterfaces(&RegisterModelInterfaces);
