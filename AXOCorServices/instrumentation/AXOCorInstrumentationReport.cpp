@@ -3,9 +3,12 @@
 #include <charconv>
 #include <fstream>
 #include <string>
+#include <string_view>
 
 #include "AXOCorInstrumentation.h"
+#include "foundations/AXOCorHostText.h"
 #include "foundations/AXOCorNativeFiles.h"
+#include "foundations/AXOCorTextLines.h"
 
 namespace {
 
@@ -40,18 +43,11 @@ std::size_t FormatFigures(const AXOCorInstrumentationData& record, char (&text)[
   return static_cast<std::size_t>(out - text);
 }
 
-// Appends one byte of a row as a Windows text stream stores it: a line feed
-// as CR LF.
-void AppendTextByte(std::string& report, char byte) {
-  if (byte == '\n') report += '\r';
-  report += byte;
-}
-
 // Appends the row of `record` and a line end to `report` as a Windows text
 // stream stores them. The row is its narrow text, which ends at a NUL
 // character: an identifier holding one cuts the row there.
 void AppendReportLine(std::string& report, const AXOCorInstrumentationData& record) {
-  const std::u32string& characters = record._Identifier.Characters();
+  const std::u32string characters = AXOCorCodePoints(record._Identifier);
   // ASCII without NUL and line feed, the common case, is its own narrow text
   // and needs no line end within: its bytes are copied as they are.
   const bool plain = std::all_of(characters.begin(), characters.end(),
@@ -62,9 +58,7 @@ void AppendReportLine(std::string& report, const AXOCorInstrumentationData& reco
     std::transform(characters.begin(), characters.end(), report.begin() + start,
                    [](char32_t c) { return static_cast<char>(c); });
   } else {
-    for (const char* c = record._Identifier.ConvertToChar(); *c != '\0'; ++c) {
-      AppendTextByte(report, *c);
-    }
+    AXOCorAppendTextLines(report, record._Identifier.ConvertToChar(), "\r\n");
     if (characters.find(U'\0') != std::u32string::npos) {
       report += "\r\n";
       return;
@@ -80,7 +74,8 @@ void AppendReportLine(std::string& report, const AXOCorInstrumentationData& reco
 CATUnicodeString AXOCorInstrumentation::ProcessResult(AXOCorInstrumentationData* record) {
   if (record == nullptr) return CATUnicodeString();
   char figures[128];
-  return record->_Identifier + CATUnicodeString(figures, FormatFigures(*record, figures));
+  return record->_Identifier +
+         AXOCorTextOfBytes(std::string_view(figures, FormatFigures(*record, figures)));
 }
 
 CATUnicodeString AXOCorInstrumentation::GetResult(CATUnicodeString identifier) {

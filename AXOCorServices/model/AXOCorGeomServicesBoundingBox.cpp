@@ -7,7 +7,6 @@
 #include "AXOCorGeomServices.h"
 #include "AXOICorPartDocument.h"
 #include "AXOICorProductSearch.h"
-#include "CATAdopt.h"
 #include "CATDocument.h"
 #include "CATI3DGeoVisu.h"
 #include "CATIBodyRequest.h"
@@ -17,6 +16,7 @@
 #include "CATIPartRequest.h"
 #include "CATIProduct.h"
 #include "CATISpecObject.h"
+#include "foundations/AXOCorAdoptedHandle.h"
 
 namespace {
 
@@ -40,10 +40,16 @@ bool RepresentationIsHidden(const CATBaseUnknown_var& object) {
   return rep != nullptr && rep->GetGraphicAttributeSet().IsHidden() != 0;
 }
 
+// The six limits of `box` (x, y, z, each low then high); false, with
+// `limits` untouched, for the empty box.
+bool ReadLimits(const CATMathBox& box, double (&limits)[6]) {
+  return SUCCEEDED(box.GetLimits(limits[0], limits[1], limits[2], limits[3], limits[4], limits[5]));
+}
+
 // Whether the element or one of its parents is hidden.
 bool IsHidden(const CATBaseUnknown_var& element) {
   for (CATISpecObject_var object(element); !!object;
-       object = CATAdoptHandle<CATISpecObject>(object->GetFather())) {
+       object = AXOCorAdoptHandle<CATISpecObject>(object->GetFather())) {
     if (RepresentationIsHidden(object)) return true;
   }
   return false;
@@ -56,9 +62,7 @@ void AddGeometricalElement(const CATIGeometricalElement_var& element, CATMathBox
   CATMathBox local;
   body->GetBoundingBox(local);
   double limits[6];
-  if (FAILED(local.GetLimits(limits[0], limits[1], limits[2], limits[3], limits[4], limits[5]))) {
-    return;
-  }
+  if (!ReadLimits(local, limits)) return;
   for (double limit : limits) {
     if (!(std::fabs(limit) < kCoordinateBound)) return;
   }
@@ -98,7 +102,8 @@ HRESULT AddProduct(const CATBaseUnknown_var& object, const CATIProduct_var& prod
   path.pop_back();
   if (FAILED(result)) return result;
   const CATIMovable_var movable(product);
-  if (!!movable && !local.IsEmpty()) {
+  double limits[6];
+  if (!!movable && ReadLimits(local, limits)) {
     const CATMathTransformation position = movable->GetPosition();
     CATMathPoint low;
     CATMathPoint high;

@@ -1,7 +1,7 @@
 // The point of a body made of one point.
 #include "AXOCorGeomServices.h"
-#include "CATAdopt.h"
 #include "CATPoint.h"
+#include "foundations/AXOCorAdoptedHandle.h"
 
 HRESULT AXOCorGeomServices::GetMathPointFromBody(CATBody_var body, CATMathPoint& point) {
   if (!body || body->GetNbDomains() != 1) return E_FAIL;
@@ -9,11 +9,11 @@ HRESULT AXOCorGeomServices::GetMathPointFromBody(CATBody_var body, CATMathPoint&
   short lowest = 0;
   body->GetDimension(dimension, lowest, 0, 0);
   if (dimension != 0) return E_FAIL;
-  const CATDomain_var domain = CATAdoptHandle<CATDomain>(body->GetDomain(1));
+  const CATDomain_var domain = AXOCorAdoptHandle<CATDomain>(body->GetDomain(1));
   if (!domain || domain->GetNbCells() != 1) return E_FAIL;
-  const CATCell_var cell = CATAdoptHandle<CATCell>(domain->GetCell(1));
+  const CATCell_var cell = AXOCorAdoptHandle<CATCell>(domain->GetCell(1));
   const CATPoint_var vertex =
-      !cell ? CATPoint_var() : CATAdoptHandle<CATPoint>(cell->GetGeometry());
+      !cell ? CATPoint_var() : AXOCorAdoptHandle<CATPoint>(cell->GetGeometry());
   if (!vertex) return E_FAIL;
   vertex->GetMathPoint(point);
   return S_OK;

@@ -10,6 +10,7 @@
 #include "CATISpecAttrAccess.h"
 #include "CATISpecAttrKey.h"
 #include "foundations/AXOCorNativeFiles.h"
+#include "foundations/AXOCorTextLines.h"
 #include "model/AXOCorFeatureTree.h"
 
 namespace {
@@ -131,8 +132,11 @@ void AXOCorGlobalServices::PrintAllLinks(const CATISpecObject_var& feature,
     return;
   }
   // The file is replaced whole: a dump that fails or is killed half-way
-  // leaves the file as it was.
+  // leaves the file as it was. It is a text file of the system (standard
+  // output, a text stream, turns line ends so by itself).
   std::ostringstream dump;
   FeatureDump(dump).Write(feature);
-  AXOPlatform::Get()->ReplaceFileAtomically(AXONativePath(*fileName), dump.str());
+  std::string text;
+  AXOCorAppendTextLines(text, dump.str(), AXOPlatform::TextLineEnd());
+  AXOPlatform::Get()->ReplaceFileAtomically(AXONativePath(*fileName), text);
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "AXOCorGlobalServices.h"
+#include "AXOPlatform.h"
 #include "CATIAlias.h"
 #include "CATISpecAttrAccess.h"
 #include "CATModelTestFixture.h"
@@ -22,6 +23,19 @@ class FeatureDump : public CATModelTest {
     return out.str();
   }
 };
+
+// `lines` as a text file of the system holds them: CR LF on Windows.
+std::string InTextFile(const std::string& lines) {
+  std::string text;
+  for (const char c : lines) {
+    if (c == '\n') {
+      text += AXOPlatform::TextLineEnd();
+    } else {
+      text += c;
+    }
+  }
+  return text;
+}
 
 const char kContent[] = "------------------ content  ---------------------\n";
 const char kEndContent[] = "----------------- end content  -----------------\n";
@@ -110,7 +124,7 @@ TEST_F(FeatureDump, AFileReceivesTheDumpWholeAndStandardOutputNothing) {
   const CATTestDocument room = model_.PartDocument("c:\\Parts\\Room.CATPart");
   const CATTestNode door = model_.Feature(room.Part(), "Door.1", "Door");
   const std::string expected =
-      std::string(kContent) + "name: Door.1 type: Door Supertype: \n" + kEndContent;
+      InTextFile(std::string(kContent) + "name: Door.1 type: Door Supertype: \n" + kEndContent);
   folder_.WriteFile("dump.txt", std::string(1000, 'x'));
   const CATUnicodeString file = folder_.Host("dump.txt").c_str();
   EXPECT_EQ(Printed(door, &file), "");

@@ -4,6 +4,8 @@
 #include <functional>
 #include <stdexcept>
 
+#include "foundations/AXOCorHostText.h"
+
 namespace axo_profile_map {
 
 namespace {
@@ -84,7 +86,7 @@ bool IsName(std::string_view field) {
   if (field.size() < 2) return false;
   // A character takes at most four bytes, so five bytes hold two.
   if (field.size() > 4 || IsAscii(field)) return true;
-  return CATUnicodeString(field.data(), field.size()).GetLengthInChar() >= 2;
+  return AXOCorTextOfBytes(field).GetLengthInChar() >= 2;
 }
 
 std::string_view ExportName(const std::string_view (&fields)[3]) {
@@ -95,7 +97,7 @@ void AppendKey(std::string_view bytes, std::string& key) {
   if (IsAscii(bytes)) {
     key.append(bytes);
   } else {
-    AppendCharacters(CATUnicodeString(bytes.data(), bytes.size()).Characters(), key);
+    AppendCharacters(AXOCorCodePoints(AXOCorTextOfBytes(bytes)), key);
   }
 }
 
@@ -104,24 +106,24 @@ void AppendNormalisedKey(std::string_view bytes, std::string& key) {
     for (const char c : bytes) AppendNormalisedAscii(static_cast<char32_t>(c), key);
     return;
   }
-  CATUnicodeString text(bytes.data(), bytes.size());
+  CATUnicodeString text = AXOCorTextOfBytes(bytes);
   Normalise(text);
-  AppendCharacters(text.Characters(), key);
+  AppendCharacters(AXOCorCodePoints(text), key);
 }
 
 bool AppendKey(const CATUnicodeString& text, std::string& key) {
-  return AppendCharacters(text.Characters(), key);
+  return AppendCharacters(AXOCorCodePoints(text), key);
 }
 
 bool AppendNormalisedKey(const CATUnicodeString& text, std::string& key) {
-  const std::u32string& chars = text.Characters();
+  const std::u32string chars = AXOCorCodePoints(text);
   if (IsAscii(chars)) {
     for (const char32_t c : chars) AppendNormalisedAscii(c, key);
     return true;
   }
   CATUnicodeString normalised = text;
   Normalise(normalised);
-  return AppendCharacters(normalised.Characters(), key);
+  return AppendCharacters(AXOCorCodePoints(normalised), key);
 }
 
 void ProfileMap::Add(const std::string_view (&fields)[3], int line) {

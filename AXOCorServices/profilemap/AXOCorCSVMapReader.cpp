@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "foundations/AXOCorHostText.h"
 #include "profilemap/AXOCorCSVMapEntries.h"
 
 AXOCorCSVMapReader* AXOCorCSVMapReader::m_pInstance = nullptr;
@@ -29,7 +30,7 @@ HRESULT AXOCorCSVMapReader::GetThirdPartyProfileName(CATUnicodeString qzName,
     foreignName = std::move(qzName);
     return S_FALSE;
   }
-  foreignName = CATUnicodeString(entry->value.data(), entry->value.size());
+  foreignName = AXOCorTextOfBytes(entry->value);
   return S_OK;
 }
 
@@ -43,6 +44,6 @@ HRESULT AXOCorCSVMapReader::GetQZProfileName(CATUnicodeString foreignName,
     qzName = CATUnicodeString();
     return E_FAIL;
   }
-  qzName = CATUnicodeString(entry->value.data(), entry->value.size());
+  qzName = AXOCorTextOfBytes(entry->value);
   return S_OK;
 }

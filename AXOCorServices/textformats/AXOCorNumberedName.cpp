@@ -1,6 +1,9 @@
 #include "AXOCorNumberedName.h"
 
 #include <limits>
+#include <string>
+
+#include "foundations/AXOCorHostText.h"
 
 namespace {
 
@@ -17,7 +20,7 @@ struct NumberedName {
 // not fit an int, or is the largest int and cannot be continued, makes no
 // number: the whole name is the stem.
 NumberedName Split(const CATUnicodeString& name) {
-  const std::u32string& chars = name.Characters();
+  const std::u32string chars = AXOCorCodePoints(name);
   std::size_t start = chars.size();
   while (start > 0 && chars[start - 1] >= U'0' && chars[start - 1] <= U'9') --start;
   NumberedName split;

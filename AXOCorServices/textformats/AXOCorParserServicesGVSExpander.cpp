@@ -4,18 +4,21 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <utility>
 #include <vector>
 
 #include "AXOCorParserServicesGVSFiles.h"
 #include "AXOCorParserServicesGVSText.h"
+#include "foundations/AXOCorHostText.h"
 
 namespace {
 
 struct TextHash {
   std::size_t operator()(const CATUnicodeString& text) const {
-    return std::hash<std::u32string>()(text.Characters());
+    // Texts that differ may share a char form; that costs a collision only.
+    return std::hash<std::string_view>()(text.ConvertToChar());
   }
 };
 
@@ -230,9 +233,11 @@ class Expansion {
     self.content = std::make_unique<AXOGvsSource>(sheet.substr(begin, end - begin));
     // The content lies between two ASCII bytes, so the characters before it
     // are those of the bytes before it.
-    const int chars_before = sheet_->Ascii() != nullptr
-                                 ? begin
-                                 : CATUnicodeString(sheet.data(), begin).GetLengthInChar();
+    const int chars_before =
+        sheet_->Ascii() != nullptr
+            ? begin
+            : AXOCorTextOfBytes(std::string_view(sheet).substr(0, static_cast<std::size_t>(begin)))
+                  .GetLengthInChar();
     const int chars_after = sheet_->Length() - chars_before - self.content->Length();
     Enter(Level{chars_before, chars_after, sheet_file, 0});
   }

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <utility>
 
+#include "foundations/AXOCorHostText.h"
+
 namespace {
 
 // In lower case; every token begins with a character that has no letter
@@ -90,7 +92,7 @@ char32_t AXOGvsLowerChar(char32_t c) {
   if (c < 0x80) return c >= U'A' && c <= U'Z' ? c + (U'a' - U'A') : c;
   CATUnicodeString one{CATUnicodeChar(c)};
   one.ToLower();
-  return one.Characters()[0];
+  return one[0].GetCode();
 }
 
 AXOGvsSource::AXOGvsSource(std::string bytes) {
@@ -100,9 +102,10 @@ AXOGvsSource::AXOGvsSource(std::string bytes) {
     FindTokens(ascii_.data(), length_);
   } else {
     is_ascii_ = false;
-    wide_ = CATUnicodeString(bytes.data(), bytes.size());
-    length_ = wide_.GetLengthInChar();
-    FindTokens(wide_.Characters().data(), length_);
+    wide_ = AXOCorTextOfBytes(bytes);
+    chars_ = AXOCorCodePoints(wide_);
+    length_ = static_cast<int>(chars_.size());
+    FindTokens(chars_.data(), length_);
   }
 }
 
@@ -138,14 +141,15 @@ void AXOGvsSource::CopyChars(int offset, int count, char32_t* out) const {
     const char* chars = ascii_.data() + offset;
     for (int i = 0; i < count; ++i) out[i] = CharOf(chars[i]);
   } else {
-    const char32_t* chars = wide_.Characters().data() + offset;
+    const char32_t* chars = chars_.data() + offset;
     std::copy(chars, chars + count, out);
   }
 }
 
 CATUnicodeString AXOGvsSource::SubText(int offset, int count) const {
   if (is_ascii_) {
-    return CATUnicodeString(ascii_.data() + offset, static_cast<std::size_t>(count));
+    return AXOCorTextOfBytes(std::string_view(ascii_).substr(static_cast<std::size_t>(offset),
+                                                             static_cast<std::size_t>(count)));
   }
   return wide_.SubString(offset, count);
 }
@@ -269,7 +273,7 @@ CATUnicodeString AXOGvsWorkingText::Text() const {
       bytes.append(*source.Ascii(), static_cast<std::size_t>(offset),
                    static_cast<std::size_t>(count));
     });
-    return CATUnicodeString(bytes.data(), bytes.size());
+    return AXOCorTextOfBytes(bytes);
   }
   CATUnicodeString text(CATUnicodeChar(U' '), length_);
   int at = 0;

@@ -33,7 +33,7 @@ char32_t AXOGvsLowerChar(char32_t c);
 // file contributes), read once and never changed: its characters, and where
 // each token begins in its lower-case form. Text of ASCII only, the common
 // case, is kept as its bytes, one a character; other text as the host's
-// text, four bytes a character.
+// text and its characters, four bytes each.
 class AXOGvsSource {
  public:
   // `bytes`: text as read from a file, UTF-8 (other bytes are taken as the
@@ -44,7 +44,7 @@ class AXOGvsSource {
   // The character at `offset` (0 <= offset < Length()).
   char32_t At(int offset) const {
     return is_ascii_ ? static_cast<unsigned char>(ascii_[static_cast<std::size_t>(offset)])
-                     : wide_.Characters()[static_cast<std::size_t>(offset)];
+                     : chars_[static_cast<std::size_t>(offset)];
   }
   // Copies the `count` characters from `offset` to `out`.
   void CopyChars(int offset, int count, char32_t* out) const;
@@ -71,6 +71,7 @@ class AXOGvsSource {
   bool is_ascii_ = true;
   std::string ascii_;      // the text, when it is ASCII only
   CATUnicodeString wide_;  // the text otherwise
+  std::u32string chars_;   // and its characters
   int length_ = 0;
   std::vector<Token> tokens_;
   bool has_carriage_return_ = false;

@@ -135,6 +135,9 @@ class AXO_PLATFORM_API AXOPlatform {
   // Installs `platform` as the active backend (null restores the default).
   // The caller keeps ownership and must keep it alive while it is active.
   static void SetForTesting(AXOPlatform* platform);
+  // The line end of the system's narrow text files: "\r\n" on Windows,
+  // "\n" elsewhere.
+  static const char* TextLineEnd();
 
   // --- Identifiers -------------------------------------------------------
   // Fills `guid` with a new GUID, unique with high probability. Returns

@@ -8,6 +8,10 @@
 
 #include "PosixPlatform.h"
 
+const char* AXOPlatform::TextLineEnd() {
+  return "\n";
+}
+
 int PosixPlatform::ChangeFileMode(const std::string& path, int mode) {
   return ::chmod(path.c_str(), static_cast<mode_t>(mode)) == 0 ? 0 : -1;
 }

@@ -8,6 +8,10 @@
 #include "WindowsPlatform.h"
 #include "WindowsText.h"
 
+const char* AXOPlatform::TextLineEnd() {
+  return "\r\n";
+}
+
 // Windows keeps only the owner's write bit: without _S_IWRITE the file
 // becomes read-only. Other bits mean nothing to _wchmod and are dropped.
 int WindowsPlatform::ChangeFileMode(const std::string& path, int mode) {

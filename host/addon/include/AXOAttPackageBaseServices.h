@@ -1,6 +1,9 @@
 #ifndef AXOAttPackageBaseServices_h
 #define AXOAttPackageBaseServices_h
 
+// Contract: the add-on's interface library's declarations, but for the
+// stand-in's own additions in the sections that CAT_HOST_API_ONLY hides.
+
 // Services of the add-on's attribute packages (from its library
 // AXOAttPkgBaseServices, here beside the host stand-in).
 
@@ -15,10 +18,12 @@ class CATHOST_API AXOAttPackageBaseServices {
   // null: E_FAIL. In the stand-in a test chooses the element
   // (CATTestModel::SetActiveElement).
   static HRESULT GetActiveUIElement(CATISpecObject_var& element);
+#ifndef CAT_HOST_API_ONLY
   // Stand-in only: makes `element` the active element (null: none), as the
   // user does by picking one in the interface. For programs that play the
   // interface, such as axocor; tests use CATTestModel::SetActiveElement.
   static void SetActiveUIElement(const CATISpecObject_var& element);
+#endif  // CAT_HOST_API_ONLY
 };
 
 #endif  // AXOAttPackageBaseServices_h

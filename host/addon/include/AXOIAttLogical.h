@@ -1,6 +1,8 @@
 #ifndef AXOIAttLogical_h
 #define AXOIAttLogical_h
 
+// Contract: every declaration here is the add-on's interface library's.
+
 // A logical node of the add-on's attribute packages (from its interface
 // library, here beside the host stand-in): a node that groups features, its
 // members. In the stand-in the members of a logical node are its children.

@@ -1,6 +1,8 @@
 #ifndef AXOICorPartDocument_h
 #define AXOICorPartDocument_h
 
+// Contract: every declaration here is the add-on's interface library's.
+
 // The add-on's view of a part document (from its interface library, here
 // beside the host stand-in): its part. Offered by the stand-in's documents
 // of type "CATPart".

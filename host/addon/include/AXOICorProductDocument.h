@@ -1,6 +1,8 @@
 #ifndef AXOICorProductDocument_h
 #define AXOICorProductDocument_h
 
+// Contract: every declaration here is the add-on's interface library's.
+
 // The add-on's view of a product document (from its interface library,
 // here beside the host stand-in): its root product. Offered by the
 // stand-in's documents of type "CATProduct".

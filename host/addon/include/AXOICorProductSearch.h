@@ -1,6 +1,8 @@
 #ifndef AXOICorProductSearch_h
 #define AXOICorProductSearch_h
 
+// Contract: every declaration here is the add-on's interface library's.
+
 // The add-on's search below a product (from its interface library, here
 // beside the host stand-in): the products it holds. Offered by the
 // stand-in's products.

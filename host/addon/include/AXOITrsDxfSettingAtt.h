@@ -1,6 +1,8 @@
 #ifndef AXOITrsDxfSettingAtt_h
 #define AXOITrsDxfSettingAtt_h
 
+// Contract: every declaration here is the add-on's interface library's.
+
 // The DXF translator's settings interface, from the add-on's interface
 // library (here beside the host stand-in). Implemented by the DXF settings
 // controller of AXOCorServices.

@@ -1,6 +1,8 @@
 #ifndef AXOITrsIfcSettingAtt_h
 #define AXOITrsIfcSettingAtt_h
 
+// Contract: every declaration here is the add-on's interface library's.
+
 // The IFC translator's settings interface, from the add-on's interface
 // library (here beside the host stand-in). Implemented by the IFC settings
 // controller of AXOCorServices.

@@ -1,6 +1,8 @@
 #ifndef TIE_AXOITrsDxfSettingAtt_h
 #define TIE_AXOITrsDxfSettingAtt_h
 
+// Contract: every declaration here is the add-on's interface library's.
+
 // The adapter of AXOITrsDxfSettingAtt over an extension E that has the
 // interface's seventeen operations as member functions. See CATTie.h.
 

@@ -1,6 +1,8 @@
 #ifndef TIE_AXOITrsIfcSettingAtt_h
 #define TIE_AXOITrsIfcSettingAtt_h
 
+// Contract: every declaration here is the add-on's interface library's.
+
 // The adapter of AXOITrsIfcSettingAtt over an extension E that has the
 // interface's 75 operations as ordinary members. See CATTie.h.
 

@@ -1,6 +1,8 @@
 #ifndef CATICatalogChapter_h
 #define CATICatalogChapter_h
 
+// Contract: every declaration here is the host's.
+
 // A chapter of a catalog document: its keywords and its descriptions, some
 // of which refer to sub-chapters (CATICatalogDescription). Its name is given
 // by CATIAlias; queries on it run through CATICatalogQuery.

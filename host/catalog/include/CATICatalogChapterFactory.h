@@ -1,6 +1,8 @@
 #ifndef CATICatalogChapterFactory_h
 #define CATICatalogChapterFactory_h
 
+// Contract: every declaration here is the host's.
+
 // Offered by the root container of a catalog document (CATInit, asked for
 // "CATIContainer"): the way into the document's chapters.
 

@@ -1,6 +1,8 @@
 #ifndef CATICatalogDescription_h
 #define CATICatalogDescription_h
 
+// Contract: every declaration here is the host's.
+
 // A description of a catalog chapter: an entry of the catalog, described by
 // its values for the chapter's keywords, or a reference to a sub-chapter.
 // Its name is given by CATIAlias.

@@ -1,6 +1,8 @@
 #ifndef CATICatalogKeyword_h
 #define CATICatalogKeyword_h
 
+// Contract: every declaration here is the host's.
+
 // A keyword of a catalog chapter: a named column of the chapter's
 // descriptions ("Name", "Height"). Each description of the chapter may hold
 // a value for it (CATICatalogDescription::GetValue).

@@ -1,6 +1,8 @@
 #ifndef CATICatalogQuery_h
 #define CATICatalogQuery_h
 
+// Contract: every declaration here is the host's.
+
 // Queries on the descriptions of one chapter (not of its sub-chapters),
 // offered by every chapter.
 //

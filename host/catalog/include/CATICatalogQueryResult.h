@@ -1,6 +1,8 @@
 #ifndef CATICatalogQueryResult_h
 #define CATICatalogQueryResult_h
 
+// Contract: every declaration here is the host's.
+
 // What a query on a chapter found (CATICatalogQuery::RunQuery): the hits
 // as they were when the query ran.
 

@@ -1,6 +1,9 @@
 #ifndef CATBaseUnknown_h
 #define CATBaseUnknown_h
 
+// Contract: the host's declarations, but for the stand-in's own additions
+// in the sections that CAT_HOST_API_ONLY hides.
+
 // The root of the host's component framework: result codes, GUIDs,
 // reference-counted objects and the typed handles (X_var) that hold them.
 
@@ -69,9 +72,11 @@ class CATHOST_API CATBaseUnknown {
   // (also for null).
   int IsEqual(CATBaseUnknown* other);
 
+#ifndef CAT_HOST_API_ONLY
   // Number of framework objects alive in the process; tests use it to prove
   // that every reference taken was released.
   static long LiveObjectCount();
+#endif  // CAT_HOST_API_ONLY
 
  protected:
   virtual ~CATBaseUnknown();

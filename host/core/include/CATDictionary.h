@@ -1,6 +1,8 @@
 #ifndef CATDictionary_h
 #define CATDictionary_h
 
+// Contract: every declaration here is the host's.
+
 // The object-model dictionary: which interfaces the extensions of a
 // component offer, and the adapter factory that makes each interface's
 // adapter. QueryInterface on a component consults it (see CATTie.h for the

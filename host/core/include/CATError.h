@@ -1,6 +1,8 @@
 #ifndef CATError_h
 #define CATError_h
 
+// Contract: every declaration here is the host's.
+
 // Host errors and the guarded blocks that catch them.
 //
 // A host operation that fails in a way its result cannot carry raises an

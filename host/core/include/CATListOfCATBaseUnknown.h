@@ -1,6 +1,8 @@
 #ifndef CATListOfCATBaseUnknown_h
 #define CATListOfCATBaseUnknown_h
 
+// Contract: every declaration here is the host's.
+
 #include "CATBaseUnknown.h"
 #include "CATListVal.h"
 

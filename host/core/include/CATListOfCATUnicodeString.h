@@ -1,6 +1,8 @@
 #ifndef CATListOfCATUnicodeString_h
 #define CATListOfCATUnicodeString_h
 
+// Contract: every declaration here is the host's.
+
 #include "CATListVal.h"
 #include "CATUnicodeString.h"
 

@@ -1,6 +1,8 @@
 #ifndef CATListVal_h
 #define CATListVal_h
 
+// Contract: every declaration here is the host's.
+
 // The host's value lists: ordered copies, duplicates allowed, positions
 // counted from 1. Used as CATListValCATUnicodeString and as the object lists
 // (CATListValCATBaseUnknown_var ...).

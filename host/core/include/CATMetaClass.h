@@ -1,6 +1,8 @@
 #ifndef CATMetaClass_h
 #define CATMetaClass_h
 
+// Contract: every declaration here is the host's.
+
 // Meta-classes of the host's object model: what the framework knows of a
 // class by its name — its kind, its base class and, for an extension, the
 // component it extends. A class declares itself with CATDeclareClass in its

@@ -1,6 +1,8 @@
 #ifndef CATString_h
 #define CATString_h
 
+// Contract: every declaration here is the host's.
+
 // The host's char-only text, used for keys and short settings values.
 
 #include <string>

@@ -1,6 +1,8 @@
 #ifndef CATTie_h
 #define CATTie_h
 
+// Contract: every declaration here is the host's.
+
 // Interface adapters ("TIE"s) of the object model. An adapter implements one
 // interface I for a component by forwarding each operation to the
 // component's extension object of class E:

@@ -1,6 +1,8 @@
 #ifndef CATUnicodeChar_h
 #define CATUnicodeChar_h
 
+// Contract: every declaration here is the host's.
+
 // One character of a CATUnicodeString: a Unicode code point.
 class CATUnicodeChar {
  public:

@@ -1,6 +1,9 @@
 #ifndef CATUnicodeString_h
 #define CATUnicodeString_h
 
+// Contract: the host's declarations, but for the stand-in's own additions
+// in the sections that CAT_HOST_API_ONLY hides.
+
 // The host's text. It holds Unicode characters; lengths and positions count
 // characters, not bytes, and positions start at 0.
 //
@@ -29,15 +32,21 @@ class CATHOST_API CATUnicodeString {
   CATUnicodeString() = default;
   // Copies a NUL-terminated UTF-8 text; null gives the empty text.
   CATUnicodeString(const char* text);  // NOLINT: implicit, as the host
+#ifndef CAT_HOST_API_ONLY
   // Copies `length` bytes of UTF-8 (NUL bytes included).
   CATUnicodeString(const char* text, std::size_t length);
+#endif  // CAT_HOST_API_ONLY
   CATUnicodeString(const CATUnicodeChar& c, int count = 1);
 
   // The char (UTF-8) form, owned by the text and valid until it changes.
   const char* ConvertToChar() const;
-  operator const char*() const { return ConvertToChar(); }  // NOLINT
+  operator const char*() const {
+    return ConvertToChar();
+  }  // NOLINT
 
-  int GetLengthInChar() const { return static_cast<int>(chars_.size()); }
+  int GetLengthInChar() const {
+    return static_cast<int>(chars_.size());
+  }
   // Bytes of the char form.
   int GetLengthInByte() const;
 
@@ -66,16 +75,28 @@ class CATHOST_API CATUnicodeString {
   void ToUpper();
 
   CATUnicodeString& Append(const CATUnicodeString& other);
-  CATUnicodeString& operator+=(const CATUnicodeString& other) { return Append(other); }
+  CATUnicodeString& operator+=(const CATUnicodeString& other) {
+    return Append(other);
+  }
 
   // 2 when identical, 1 when equal but for letter case, 0 otherwise.
   int Compare(const CATUnicodeString& other) const;
-  bool operator==(const CATUnicodeString& o) const { return chars_ == o.chars_; }
-  bool operator!=(const CATUnicodeString& o) const { return chars_ != o.chars_; }
-  bool operator==(const char* o) const { return *this == CATUnicodeString(o); }
-  bool operator!=(const char* o) const { return !(*this == o); }
+  bool operator==(const CATUnicodeString& o) const {
+    return chars_ == o.chars_;
+  }
+  bool operator!=(const CATUnicodeString& o) const {
+    return chars_ != o.chars_;
+  }
+  bool operator==(const char* o) const {
+    return *this == CATUnicodeString(o);
+  }
+  bool operator!=(const char* o) const {
+    return !(*this == o);
+  }
   // Orders by code point; fit for map keys.
-  bool operator<(const CATUnicodeString& o) const { return chars_ < o.chars_; }
+  bool operator<(const CATUnicodeString& o) const {
+    return chars_ < o.chars_;
+  }
 
   // Formats one number with a printf format holding exactly one conversion
   // that fits the type ("%d", "%5.2f", "%g" ...). Returns the number of
@@ -99,7 +120,12 @@ class CATHOST_API CATUnicodeString {
   // The character at `index`; a blank outside the text.
   CATUnicodeChar operator[](int index) const;
 
-  const std::u32string& Characters() const { return chars_; }
+#ifndef CAT_HOST_API_ONLY
+  // The characters, as code points.
+  const std::u32string& Characters() const {
+    return chars_;
+  }
+#endif  // CAT_HOST_API_ONLY
 
  private:
   std::u32string chars_;

@@ -1,6 +1,9 @@
 #ifndef CATAdapter_h
 #define CATAdapter_h
 
+// Contract: the stand-in's own header; none of it is the host's. Host
+// headers of the stand-in build on it; the library never names it.
+
 // Adapters: the one way in which a component of the object model offers an
 // interface. A component is an object whose identity is itself; each of its
 // interfaces is implemented by a separate adapter object that forwards to

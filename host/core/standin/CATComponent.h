@@ -1,6 +1,9 @@
 #ifndef CATComponent_h
 #define CATComponent_h
 
+// Contract: the stand-in's own header; none of it is the host's. Host
+// headers of the stand-in build on it; the library never names it.
+
 // A component whose set of interfaces is data. Each kind of component
 // declares its interfaces once, in a table of (interface, adapter maker)
 // pairs; every object starts with its kind's set, and an object can be given

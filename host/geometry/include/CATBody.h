@@ -1,6 +1,8 @@
 #ifndef CATBody_h
 #define CATBody_h
 
+// Contract: every declaration here is the host's.
+
 // A body: the topological result of a feature, made of domains, each of
 // cells. Its bounding box (CATGeometry) is the box of its cells' points.
 

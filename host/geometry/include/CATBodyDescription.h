@@ -1,6 +1,12 @@
 #ifndef CATBodyDescription_h
 #define CATBodyDescription_h
 
+// Contract: the stand-in's own header; none of it is the host's.
+
+#ifdef CAT_HOST_API_ONLY
+#error "a header of the stand-in's own, not of the host"
+#endif
+
 // Stand-in: what a body is made of, as plain data, from which a geometry
 // factory makes the body (CATGeoFactory::CreateBody) and the model builder
 // and document files give features their results. A body is a list of

@@ -1,6 +1,8 @@
 #ifndef CATCell_h
 #define CATCell_h
 
+// Contract: every declaration here is the host's.
+
 // A cell of a body's domain: a vertex (dimension 0), an edge (1), a face (2)
 // or a volume (3).
 

@@ -1,6 +1,8 @@
 #ifndef CATDomain_h
 #define CATDomain_h
 
+// Contract: every declaration here is the host's.
+
 // A domain of a body: a connected set of its cells.
 
 #include "CATBaseUnknown.h"

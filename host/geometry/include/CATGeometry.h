@@ -1,6 +1,8 @@
 #ifndef CATGeometry_h
 #define CATGeometry_h
 
+// Contract: every declaration here is the host's.
+
 // A geometric object: a point, the curve of an edge, the surface of a face,
 // a body. Made by a geometry factory (CATGeoFactory.h) or held as the result
 // of a feature (CATIGeometricalElement.h).

@@ -1,6 +1,8 @@
 #ifndef CATI3DGeoVisu_h
 #define CATI3DGeoVisu_h
 
+// Contract: every declaration here is the host's.
+
 // An object drawn in the 3D view: its graphic representation.
 
 #include "CATBaseUnknown.h"

@@ -1,6 +1,8 @@
 #ifndef CATIBodyRequest_h
 #define CATIBodyRequest_h
 
+// Contract: every declaration here is the host's.
+
 // A body feature of a part (a body or a set of geometry): the features
 // whose results make it up.
 

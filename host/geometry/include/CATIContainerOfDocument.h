@@ -1,6 +1,8 @@
 #ifndef CATIContainerOfDocument_h
 #define CATIContainerOfDocument_h
 
+// Contract: every declaration here is the host's.
+
 // A document that holds geometry (a part document): the container of its
 // geometric results, which serves as its geometry factory (CATGeoFactory).
 

@@ -1,6 +1,8 @@
 #ifndef CATIGeometricalElement_h
 #define CATIGeometricalElement_h
 
+// Contract: every declaration here is the host's.
+
 // A feature with a geometric result: its body.
 
 #include "CATBaseUnknown.h"

@@ -1,6 +1,8 @@
 #ifndef CATIMovable_h
 #define CATIMovable_h
 
+// Contract: every declaration here is the host's.
+
 // A product that can be placed: its position relative to the product that
 // holds it (the identity for a root product, unless it was placed).
 

@@ -1,6 +1,8 @@
 #ifndef CATIPartRequest_h
 #define CATIPartRequest_h
 
+// Contract: every declaration here is the host's.
+
 // The part feature as the holder of bodies.
 
 #include "CATBaseUnknown.h"

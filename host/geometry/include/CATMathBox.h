@@ -1,6 +1,9 @@
 #ifndef CATMathBox_h
 #define CATMathBox_h
 
+// Contract: the host's declarations, but for the stand-in's own additions
+// in the sections that CAT_HOST_API_ONLY hides.
+
 // An axis-aligned box of space, a plain value: empty, or the points from a
 // low corner to a high corner (limits included). A box only grows.
 
@@ -18,7 +21,12 @@ class CATHOST_API CATMathBox {
   // its high value leaves the box empty.
   CATMathBox(const CATMathPoint& low, const CATMathPoint& high, int sort);
 
-  bool IsEmpty() const { return empty_; }
+#ifndef CAT_HOST_API_ONLY
+  // True for the empty box.
+  bool IsEmpty() const {
+    return empty_;
+  }
+#endif  // CAT_HOST_API_ONLY
 
   // Grows the box to hold `other` (nothing for an empty one), resp. `point`.
   void AddInside(const CATMathBox& other);
@@ -32,9 +40,13 @@ class CATHOST_API CATMathBox {
   void GetLowLimit(CATMathPoint& low) const;
   void GetHighLimit(CATMathPoint& high) const;
 
+#ifndef CAT_HOST_API_ONLY
   // Same limits, or both empty.
   bool operator==(const CATMathBox& other) const;
-  bool operator!=(const CATMathBox& other) const { return !(*this == other); }
+  bool operator!=(const CATMathBox& other) const {
+    return !(*this == other);
+  }
+#endif  // CAT_HOST_API_ONLY
 
  private:
   bool empty_ = true;

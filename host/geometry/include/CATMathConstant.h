@@ -1,6 +1,8 @@
 #ifndef CATMathConstant_h
 #define CATMathConstant_h
 
+// Contract: every declaration here is the host's.
+
 // Mathematical constants of the host's geometry library.
 
 // Pi, and twice pi (a full turn in radians). Doubling is exact in binary

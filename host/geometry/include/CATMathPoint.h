@@ -1,6 +1,8 @@
 #ifndef CATMathPoint_h
 #define CATMathPoint_h
 
+// Contract: every declaration here is the host's.
+
 // A point of space by its three coordinates, a plain value.
 
 class CATMathPoint {

@@ -1,6 +1,9 @@
 #ifndef CATMathTransformation_h
 #define CATMathTransformation_h
 
+// Contract: the host's declarations, but for the stand-in's own additions
+// in the sections that CAT_HOST_API_ONLY hides.
+
 // A placement of space, a plain value: a point p goes to R·p + t, with R a
 // 3x3 matrix (a rotation, for the rigid placements of products) and t a
 // translation.
@@ -17,17 +20,23 @@ class CATHOST_API CATMathTransformation {
 
   void GetCoef(double (&rotation)[9], double (&translation)[3]) const;
 
+#ifndef CAT_HOST_API_ONLY
   // True when R is a rotation: its rows have length 1 and stand at right
   // angles, and it keeps the handedness of space (determinant +1), each
   // within 1e-6. False for a matrix holding a NaN.
   bool IsRigid() const;
+#endif  // CAT_HOST_API_ONLY
 
   // The placed point R·p + t.
   CATMathPoint operator*(const CATMathPoint& point) const;
 
+#ifndef CAT_HOST_API_ONLY
   // Exact comparison of the twelve coefficients.
   bool operator==(const CATMathTransformation& other) const;
-  bool operator!=(const CATMathTransformation& other) const { return !(*this == other); }
+  bool operator!=(const CATMathTransformation& other) const {
+    return !(*this == other);
+  }
+#endif  // CAT_HOST_API_ONLY
 
  private:
   double rotation_[9];

@@ -1,6 +1,8 @@
 #ifndef CATPoint_h
 #define CATPoint_h
 
+// Contract: every declaration here is the host's.
+
 // A geometric point: the geometry of a vertex.
 
 #include "CATGeometry.h"

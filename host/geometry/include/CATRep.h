@@ -1,6 +1,8 @@
 #ifndef CATRep_h
 #define CATRep_h
 
+// Contract: every declaration here is the host's.
+
 // The graphic representation of an object, owned by the object.
 
 #include "CATGraphicAttributeSet.h"

@@ -1,6 +1,8 @@
 #ifndef CATICkeInst_h
 #define CATICkeInst_h
 
+// Contract: every declaration here is the host's.
+
 // A value of the knowledge framework: an integer, a length or an angle,
 // taken from a parameter at one moment (later changes of the parameter do
 // not reach it), or a text, such as the value of an attribute of a product

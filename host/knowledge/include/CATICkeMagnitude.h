@@ -1,6 +1,8 @@
 #ifndef CATICkeMagnitude_h
 #define CATICkeMagnitude_h
 
+// Contract: every declaration here is the host's.
+
 // A magnitude of the knowledge framework ("LENGTH", "ANGLE"): its units and
 // the one the user has chosen. Found by name in the parameter dictionary
 // (CATIParmDictionary), or as the type of a parameter (CATICkeType).

@@ -1,6 +1,8 @@
 #ifndef CATICkeParm_h
 #define CATICkeParm_h
 
+// Contract: every declaration here is the host's.
+
 // A named knowledge parameter of one kind (integer, length or angle; see
 // CATICkeInst.h for the units and the text forms).
 

@@ -1,6 +1,8 @@
 #ifndef CATICkeParmFactory_h
 #define CATICkeParmFactory_h
 
+// Contract: every declaration here is the host's.
+
 // Makes knowledge parameters and their editing ranges. The volatile factory
 // (CATCkeGlobalFunctions::GetVolatileFactory) makes parameters that belong
 // to no document: they live as long as someone holds a reference.

@@ -1,6 +1,8 @@
 #ifndef CATICkeType_h
 #define CATICkeType_h
 
+// Contract: every declaration here is the host's.
+
 // The type of a knowledge parameter (CATICkeParm::GetType). The type of a
 // quantity with units is its magnitude: the same object offers
 // CATICkeMagnitude. Other types ("Integer") offer only this interface.

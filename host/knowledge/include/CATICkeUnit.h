@@ -1,6 +1,8 @@
 #ifndef CATICkeUnit_h
 #define CATICkeUnit_h
 
+// Contract: every declaration here is the host's.
+
 // A unit of a magnitude (CATICkeMagnitude): "mm" (Millimeter) of lengths,
 // "deg" (Degree) of angles.
 

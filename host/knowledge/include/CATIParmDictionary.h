@@ -1,6 +1,8 @@
 #ifndef CATIParmDictionary_h
 #define CATIParmDictionary_h
 
+// Contract: every declaration here is the host's.
+
 // The knowledge framework's dictionary of parameter types: its magnitudes
 // by name and its units by symbol (CATCkeGlobalFunctions::GetParmDictionary).
 

@@ -1,6 +1,8 @@
 #ifndef CATIParmManipulator_h
 #define CATIParmManipulator_h
 
+// Contract: every declaration here is the host's.
+
 // The editing range of a knowledge parameter, as a settings dialog offers it
 // to the user. The range describes; it does not restrict what the
 // parameter itself accepts.

@@ -1,6 +1,12 @@
 #ifndef CATCkeDictionaryTesting_h
 #define CATCkeDictionaryTesting_h
 
+// Contract: the stand-in's own header; none of it is the host's.
+
+#ifdef CAT_HOST_API_ONLY
+#error "a header of the stand-in's own, not of the host"
+#endif
+
 // Test controls of the stand-in's parameter dictionary: magnitudes, units,
 // current units and parameter types as a test needs them. Each control
 // changes what later lookups give; objects handed out before keep what

@@ -1,6 +1,8 @@
 #ifndef CATDocumentServices_h
 #define CATDocumentServices_h
 
+// Contract: every declaration here is the host's.
+
 // Opening, saving and closing documents.
 //
 // The open documents belong to one session of the process. A document is

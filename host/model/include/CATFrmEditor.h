@@ -1,6 +1,9 @@
 #ifndef CATFrmEditor_h
 #define CATFrmEditor_h
 
+// Contract: the host's declarations, but for the stand-in's own additions
+// in the sections that CAT_HOST_API_ONLY hides.
+
 // The editor of the document the user works on, with the object that is
 // active in its interface. The stand-in has at most one editor, the
 // current one, which tests set up (CATTestModel::SetCurrentEditor).
@@ -12,9 +15,11 @@ class CATDocument;
 
 class CATHOST_API CATFrmEditor {
  public:
+#ifndef CAT_HOST_API_ONLY
   // An editor of `document` (may be null) whose active object is at the
   // end of `active`. The editor holds a reference to the document.
   CATFrmEditor(CATDocument* document, const CATPathElement& active);
+#endif  // CAT_HOST_API_ONLY
   ~CATFrmEditor();
   CATFrmEditor(const CATFrmEditor&) = delete;
   CATFrmEditor& operator=(const CATFrmEditor&) = delete;

@@ -1,6 +1,8 @@
 #ifndef CATIAlias_h
 #define CATIAlias_h
 
+// Contract: every declaration here is the host's.
+
 // The name of an object as the user sees it ("Wall.1").
 
 #include "CATBaseUnknown.h"

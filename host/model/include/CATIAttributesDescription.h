@@ -1,6 +1,8 @@
 #ifndef CATIAttributesDescription_h
 #define CATIAttributesDescription_h
 
+// Contract: every declaration here is the host's.
+
 // The attributes that an object describes. Products describe
 // "DefaultRepSource", the file of the document that represents them.
 

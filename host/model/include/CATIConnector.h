@@ -1,6 +1,8 @@
 #ifndef CATIConnector_h
 #define CATIConnector_h
 
+// Contract: every declaration here is the host's.
+
 // A connector of a product: it designates an object (a feature of the
 // product's part, say) so that the product can publish it.
 

@@ -1,6 +1,8 @@
 #ifndef CATIContainer_h
 #define CATIContainer_h
 
+// Contract: every declaration here is the host's.
+
 // A container of a document: it holds the document's top-level objects
 // (the part and its product in a part document, the root product in a
 // product document). CATInit gives a document's containers.

@@ -1,6 +1,8 @@
 #ifndef CATIDescendants_h
 #define CATIDescendants_h
 
+// Contract: every declaration here is the host's.
+
 // The children of a feature, selected by interface or by type.
 
 #include "CATBaseUnknown.h"

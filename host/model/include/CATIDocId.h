@@ -1,6 +1,8 @@
 #ifndef CATIDocId_h
 #define CATIDocId_h
 
+// Contract: every declaration here is the host's.
+
 // The identifier of a document: its type ("CATPart", "CATProduct" ...).
 
 #include "CATBaseUnknown.h"

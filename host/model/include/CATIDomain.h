@@ -1,6 +1,8 @@
 #ifndef CATIDomain_h
 #define CATIDomain_h
 
+// Contract: every declaration here is the host's.
+
 // A domain of an update: the part of a model to which an update may be
 // restricted. Callers pass a null domain to update a feature whole, and the
 // stand-in's features always update whole; no object of the stand-in

@@ -1,6 +1,8 @@
 #ifndef CATIInstance_h
 #define CATIInstance_h
 
+// Contract: every declaration here is the host's.
+
 // The values of an object's attributes (CATIAttributesDescription).
 
 #include "CATBaseUnknown.h"

@@ -1,6 +1,8 @@
 #ifndef CATILinkableObject_h
 #define CATILinkableObject_h
 
+// Contract: every declaration here is the host's.
+
 // An object that other objects can link to: it knows its document.
 
 #include "CATBaseUnknown.h"

@@ -1,6 +1,8 @@
 #ifndef CATIMechanicalFeature_h
 #define CATIMechanicalFeature_h
 
+// Contract: every declaration here is the host's.
+
 // A feature of a part.
 
 #include "CATBaseUnknown.h"

@@ -1,6 +1,9 @@
 #ifndef CATIOsmExtension_h
 #define CATIOsmExtension_h
 
+// Contract: the host's declarations, but for the stand-in's own additions
+// in the sections that CAT_HOST_API_ONLY hides.
+
 // An extension of a feature in the host's object model: data that an
 // application attaches to a feature, known by an identifier text.
 
@@ -22,9 +25,11 @@ class CATHOST_API CATIOsmExtension : public CATBaseUnknown {
 
 typedef CATHandle<CATIOsmExtension> CATIOsmExtension_var;
 
+#ifndef CAT_HOST_API_ONLY
 // Stand-in: a new extension whose identifier is a copy of `id` (UTF-8), or
 // one without identifier when `id` is null. The caller holds the one
 // reference of the result and releases it.
 CATHOST_API CATIOsmExtension* CATCreateOsmExtension(const char* id);
+#endif  // CAT_HOST_API_ONLY
 
 #endif  // CATIOsmExtension_h

@@ -1,6 +1,8 @@
 #ifndef CATIPrdObjectPublisher_h
 #define CATIPrdObjectPublisher_h
 
+// Contract: every declaration here is the host's.
+
 // The publications of a product: names under which it exposes objects that
 // it designates through its connectors. Names are compared exactly (letter
 // case counts).

@@ -1,6 +1,8 @@
 #ifndef CATIProduct_h
 #define CATIProduct_h
 
+// Contract: every declaration here is the host's.
+
 // A product of the product structure. A reference product stands for a
 // document's content: the root product of a product document, or the
 // product of a part. An instance is a placed use of a reference product

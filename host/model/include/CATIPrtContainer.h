@@ -1,6 +1,8 @@
 #ifndef CATIPrtContainer_h
 #define CATIPrtContainer_h
 
+// Contract: every declaration here is the host's.
+
 // The container of a part document's feature tree.
 
 #include "CATBaseUnknown.h"

@@ -1,6 +1,8 @@
 #ifndef CATIPrtPart_h
 #define CATIPrtPart_h
 
+// Contract: every declaration here is the host's.
+
 // The part feature at the top of a part document.
 
 #include "CATBaseUnknown.h"

@@ -1,6 +1,8 @@
 #ifndef CATIRedrawEvent_h
 #define CATIRedrawEvent_h
 
+// Contract: every declaration here is the host's.
+
 // Tells the views of an object that it must be drawn again. The stand-in
 // counts the notifications (CATTestNode::RedrawCount).
 

@@ -1,6 +1,8 @@
 #ifndef CATISpecAttrAccess_h
 #define CATISpecAttrAccess_h
 
+// Contract: every declaration here is the host's.
+
 // The attributes of a feature and the objects it is linked to.
 
 #include "CATBaseUnknown.h"

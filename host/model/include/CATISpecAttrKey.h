@@ -1,6 +1,8 @@
 #ifndef CATISpecAttrKey_h
 #define CATISpecAttrKey_h
 
+// Contract: every declaration here is the host's.
+
 // The key of an attribute of a feature: its name, the kind of value it
 // holds and, for a list, the kind of its elements. Kinds and qualities are
 // integer codes; a key may carry a code that the enumerations do not name.

@@ -1,6 +1,8 @@
 #ifndef CATISpecObject_h
 #define CATISpecObject_h
 
+// Contract: every declaration here is the host's.
+
 // A feature of the host's feature tree: a named object of a document
 // with a parent, components (its children in the tree), a type, stamps and
 // an update.

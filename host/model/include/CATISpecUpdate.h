@@ -1,6 +1,8 @@
 #ifndef CATISpecUpdate_h
 #define CATISpecUpdate_h
 
+// Contract: every declaration here is the host's.
+
 // The update state of a feature.
 
 #include "CATBaseUnknown.h"

@@ -1,6 +1,8 @@
 #ifndef CATInit_h
 #define CATInit_h
 
+// Contract: every declaration here is the host's.
+
 // The containers of a document.
 
 #include "CATBaseUnknown.h"

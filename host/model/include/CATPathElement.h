@@ -1,6 +1,9 @@
 #ifndef CATPathElement_h
 #define CATPathElement_h
 
+// Contract: the host's declarations, but for the stand-in's own additions
+// in the sections that CAT_HOST_API_ONLY hides.
+
 // A path of objects from the root of a document to an object the user
 // chose ("Building", "Room.1", "Room", "Wall.1"), as the editor keeps the
 // object active in the interface. A value: copies share the objects, each
@@ -15,9 +18,11 @@
 class CATHOST_API CATPathElement {
  public:
   CATPathElement() = default;
+#ifndef CAT_HOST_API_ONLY
   // The path of the objects of `objects`, root first (null elements are
   // left out).
   explicit CATPathElement(const CATListValCATBaseUnknown_var& objects);
+#endif  // CAT_HOST_API_ONLY
 
   // Number of objects on the path.
   int GetSize() const;

@@ -1,6 +1,8 @@
 #ifndef CATPrsWorkModeServices_h
 #define CATPrsWorkModeServices_h
 
+// Contract: every declaration here is the host's.
+
 // The work mode of product instances: how much of an instance's document
 // the host loads (0: the whole design).
 

@@ -1,6 +1,12 @@
 #ifndef CATDocumentFileCheck_h
 #define CATDocumentFileCheck_h
 
+// Contract: the stand-in's own header; none of it is the host's.
+
+#ifdef CAT_HOST_API_ONLY
+#error "a header of the stand-in's own, not of the host"
+#endif
+
 // Stand-in: reads a document file the way CATDocumentServices::OpenDocument
 // reads it, without opening anything, and says what it holds or why it
 // cannot be opened. Tools that explain a file use it.

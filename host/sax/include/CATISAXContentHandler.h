@@ -1,6 +1,9 @@
 #ifndef CATISAXContentHandler_h
 #define CATISAXContentHandler_h
 
+// Contract: the host's declarations, but for the stand-in's own additions
+// in the sections that CAT_HOST_API_ONLY hides.
+
 // What the host's SAX parser reports while it reads a document (see
 // CATIXMLSAXFactory::Parse).
 
@@ -14,15 +17,24 @@
 // (namespace declarations first, then the others in document order).
 class CATSAXAttributes {
  public:
+#ifndef CAT_HOST_API_ONLY
+  // Filled by the stand-in's parser.
   void Add(const CATUnicodeString& qName, const CATUnicodeString& value) {
     items_.emplace_back(qName, value);
   }
+#endif  // CAT_HOST_API_ONLY
 
-  int GetLength() const { return static_cast<int>(items_.size()); }
+  int GetLength() const {
+    return static_cast<int>(items_.size());
+  }
   // Name as written (prefix included) and value of the attribute at `index`,
   // counted from 0; "" for an index outside 0 to GetLength() - 1.
-  CATUnicodeString GetQName(int index) const { return InRange(index) ? At(index).first : ""; }
-  CATUnicodeString GetValue(int index) const { return InRange(index) ? At(index).second : ""; }
+  CATUnicodeString GetQName(int index) const {
+    return InRange(index) ? At(index).first : "";
+  }
+  CATUnicodeString GetValue(int index) const {
+    return InRange(index) ? At(index).second : "";
+  }
   // The value of the attribute named `qName`: true when the tag has it,
   // false with `value` untouched otherwise.
   bool GetValue(const CATUnicodeString& qName, CATUnicodeString& value) const {
@@ -36,7 +48,9 @@ class CATSAXAttributes {
   }
 
  private:
-  bool InRange(int index) const { return index >= 0 && index < GetLength(); }
+  bool InRange(int index) const {
+    return index >= 0 && index < GetLength();
+  }
   const std::pair<CATUnicodeString, CATUnicodeString>& At(int index) const {
     return items_[static_cast<std::size_t>(index)];
   }

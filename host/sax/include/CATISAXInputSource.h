@@ -1,6 +1,9 @@
 #ifndef CATISAXInputSource_h
 #define CATISAXInputSource_h
 
+// Contract: the host's declarations, but for the stand-in's own additions
+// in the sections that CAT_HOST_API_ONLY hides.
+
 // A source of one XML document for the host's SAX parser (see
 // CATIXMLSAXFactory), made by the parser factory.
 
@@ -19,10 +22,12 @@ class CATISAXInputSource : public CATBaseUnknown {
 
   // The system identifier that names the document in messages.
   virtual HRESULT GetSystemId(CATUnicodeString& systemId) = 0;
+#ifndef CAT_HOST_API_ONLY
   // The document's bytes, whole. The parser reads them in the encoding that
   // the document's byte-order mark or XML declaration names (UTF-8 when
   // neither does).
   virtual HRESULT GetDocumentBytes(std::string& bytes) = 0;
+#endif  // CAT_HOST_API_ONLY
 };
 
 typedef CATHandle<CATISAXInputSource> CATISAXInputSource_var;

@@ -1,6 +1,9 @@
 #ifndef CATIXMLSAXFactory_h
 #define CATIXMLSAXFactory_h
 
+// Contract: the host's declarations, but for the stand-in's own additions
+// in the sections that CAT_HOST_API_ONLY hides.
+
 // The host's SAX parser factory: it makes input sources over documents held
 // in memory and reads them, reporting their content to a handler.
 //
@@ -51,6 +54,7 @@ typedef CATHandle<CATIXMLSAXFactory> CATIXMLSAXFactory_var;
 CATHOST_API HRESULT CreateCATIXMLSAXFactory(const CLSID& parserClass,
                                             CATIXMLSAXFactory_var& factory);
 
+#ifndef CAT_HOST_API_ONLY
 // Faults that tests make the stand-in produce, until set back to None.
 enum class CATXMLSAXFault {
   None,
@@ -58,5 +62,6 @@ enum class CATXMLSAXFault {
   InputSourceFails,  // CreateInputSourceFromString gives E_OUTOFMEMORY
 };
 CATHOST_API void CATXMLSAXSetFaultForTesting(CATXMLSAXFault fault);
+#endif  // CAT_HOST_API_ONLY
 
 #endif  // CATIXMLSAXFactory_h

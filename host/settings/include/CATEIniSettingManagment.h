@@ -1,6 +1,8 @@
 #ifndef CATEIniSettingManagment_h
 #define CATEIniSettingManagment_h
 
+// Contract: every declaration here is the host's.
+
 // The host's implementation of CATIIniSettingManagment for one settings
 // repository, named at construction. Components offer the interface through
 // an extension deriving from this class (see TIE_CATIIniSettingManagment.h).

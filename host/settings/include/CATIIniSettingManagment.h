@@ -1,6 +1,8 @@
 #ifndef CATIIniSettingManagment_h
 #define CATIIniSettingManagment_h
 
+// Contract: every declaration here is the host's.
+
 // The host's setting-management interface: the settings framework commits,
 // rolls back, resets and saves a component's settings repository through
 // it. CATEIniSettingManagment implements it for a repository by name.

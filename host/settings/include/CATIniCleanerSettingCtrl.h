@@ -1,6 +1,8 @@
 #ifndef CATIniCleanerSettingCtrl_h
 #define CATIniCleanerSettingCtrl_h
 
+// Contract: every declaration here is the host's.
+
 // A holder of a settings controller: a component created once per process
 // and kept until the holder dies (a holder is usually a static of the
 // controller's library, so the controller lives until the library unloads).

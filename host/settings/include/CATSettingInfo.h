@@ -1,6 +1,9 @@
 #ifndef CATSettingInfo_h
 #define CATSettingInfo_h
 
+// Contract: the host's declarations, but for the stand-in's own additions
+// in the sections that CAT_HOST_API_ONLY hides.
+
 // The descriptive record of one setting of a repository, filled by
 // CATSettingRepository::GetInfo. A plain value: default-constructible,
 // copyable, and owning nothing outside itself, so arrays of it may be
@@ -34,6 +37,7 @@ class CATHOST_API CATSettingInfo {
   // (a key written, changed or removed since then), else 0.
   int IsModified() const { return modified_; }
 
+#ifndef CAT_HOST_API_ONLY
   // Used by the repository to fill the record.
   void Set(const CATString& key, Type type, int count, int modified) {
     key_ = key;
@@ -41,6 +45,7 @@ class CATHOST_API CATSettingInfo {
     count_ = count;
     modified_ = modified;
   }
+#endif  // CAT_HOST_API_ONLY
 
  private:
   CATString key_;

@@ -1,6 +1,9 @@
 #ifndef CATSettingRepository_h
 #define CATSettingRepository_h
 
+// Contract: the host's declarations, but for the stand-in's own additions
+// in the sections that CAT_HOST_API_ONLY hides.
+
 // The host's settings repositories: named sets of settings, each a key with
 // one or more typed values, kept in memory and persisted in one file per
 // repository.
@@ -102,6 +105,7 @@ class CATHOST_API CATSettingRepository {
   // cannot be read is set aside first (see above). S_OK or E_FAIL.
   HRESULT SaveRepository(const char* fileName = nullptr);
 
+#ifndef CAT_HOST_API_ONLY
   // For diagnostics: appends to `files` the native paths of the files of
   // the repository `name` in the user's settings folder that cannot be
   // read. First its own file, when it is there and cannot be read now (the
@@ -110,6 +114,7 @@ class CATHOST_API CATSettingRepository {
   // aside. Returns how many it appended; 0 for a name that GetRepository
   // refuses. Loads no repository and changes no file.
   static int ListUnreadableFiles(const char* name, CATListValCATUnicodeString& files);
+#endif  // CAT_HOST_API_ONLY
 
   // ---- Reference state (for the host's setting management) -------------------
   // The reference state is what was loaded from the file, until Commit

@@ -1,6 +1,8 @@
 #ifndef TIE_CATIIniSettingManagment_h
 #define TIE_CATIIniSettingManagment_h
 
+// Contract: every declaration here is the host's.
+
 // The adapter of CATIIniSettingManagment over an extension E that has the
 // four operations (usually a CATEIniSettingManagment). See CATTie.h.
 

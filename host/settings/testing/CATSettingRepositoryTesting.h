@@ -1,6 +1,12 @@
 #ifndef CATSettingRepositoryTesting_h
 #define CATSettingRepositoryTesting_h
 
+// Contract: the stand-in's own header; none of it is the host's.
+
+#ifdef CAT_HOST_API_ONLY
+#error "a header of the stand-in's own, not of the host"
+#endif
+
 // Test controls of the stand-in's settings repositories: ways to make the
 // host refuse or fail, and to start over as a new process would.
 

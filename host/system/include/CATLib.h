@@ -1,6 +1,8 @@
 #ifndef CATLib_h
 #define CATLib_h
 
+// Contract: every declaration here is the host's.
+
 // The host's environment, file and directory services.
 //
 // Paths are host paths: "\" separates directories ("/" is accepted too).

@@ -1,6 +1,8 @@
 #ifndef CATTime_h
 #define CATTime_h
 
+// Contract: every declaration here is the host's.
+
 // A date and time of day on the local clock, to the second.
 //
 // The time is kept as the calendar fields that the local clock shows, so

@@ -1,6 +1,8 @@
 #ifndef CATTimeSpan_h
 #define CATTimeSpan_h
 
+// Contract: every declaration here is the host's.
+
 // A length of time, to the second, that a CATTime can be moved by.
 
 #include <cstdint>

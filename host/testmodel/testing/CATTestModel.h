@@ -1,6 +1,12 @@
 #ifndef CATTestModel_h
 #define CATTestModel_h
 
+// Contract: the stand-in's own header; none of it is the host's.
+
+#ifdef CAT_HOST_API_ONLY
+#error "a header of the stand-in's own, not of the host"
+#endif
+
 // Stand-in, for tests: builds a model of the host in a few readable lines:
 // documents, parts, products, references and instances, features with
 // names, types, stamps, attribute keys and links, objects without one

@@ -26,6 +26,7 @@
 #include "CATIAlias.h"
 #include "CATIPrtPart.h"
 #include "ModelTree.h"
+#include "foundations/AXOCorTextLines.h"
 
 namespace {
 
@@ -64,12 +65,15 @@ std::string DumpText(const CATISpecObject_var& feature) {
   return text.str();
 }
 
-// True when the file `hostPath` holds `text` exactly.
+// True when the file `hostPath` holds `text` exactly, as a text file of the
+// system holds it.
 bool FileHolds(const std::string& hostPath, const std::string& text) {
   std::ifstream file(AXOPlatform::Get()->NativePath(hostPath), std::ios::binary);
   const std::string content((std::istreambuf_iterator<char>(file)),
                             std::istreambuf_iterator<char>());
-  return file.is_open() && content == text;
+  std::string expected;
+  AXOCorAppendTextLines(expected, text, AXOPlatform::TextLineEnd());
+  return file.is_open() && content == expected;
 }
 
 // A document file opened with the documents it refers to, all closed again

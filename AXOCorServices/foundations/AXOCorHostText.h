@@ -1,0 +1,19 @@
+#ifndef AXOCorHostText_h
+#define AXOCorHostText_h
+
+// Making and reading host texts through the host's own operations only: its
+// char constructor (of a NUL-terminated text) and its characters by index.
+
+#include <string>
+#include <string_view>
+
+#include "CATUnicodeString.h"
+
+// The host text of `bytes`, read as the char constructor reads a text; NUL
+// bytes are kept, each as the character U+0000.
+CATUnicodeString AXOCorTextOfBytes(std::string_view bytes);
+
+// The characters of `text`, in order.
+std::u32string AXOCorCodePoints(const CATUnicodeString& text);
+
+#endif  // AXOCorHostText_h
