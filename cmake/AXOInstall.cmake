@@ -3,8 +3,12 @@
 # A consumer writes
 #   find_package(AXOCorServices CONFIG REQUIRED)
 #   target_link_libraries(app PRIVATE AXOCorServices::AXOCorServices)
-# and gets the host stand-in and the platform layer along with it. All
-# headers go into one folder, include/AXOCorServices, which the targets name.
+# and gets the host stand-in and the platform layer along with it; its tests
+# add AXOCorServices::HostTesting for the model builder and the testing
+# hooks. Headers go into include/AXOCorServices (the library's, the host's
+# API and the platform's), include/AXOCorServices/standin (the stand-in's
+# machinery) and include/AXOCorServices/testing (the test helpers); the
+# targets name the folders they need.
 include(CMakePackageConfigHelpers)
 
 set(AXO_INSTALL_INCLUDEDIR ${CMAKE_INSTALL_INCLUDEDIR}/AXOCorServices)
@@ -20,16 +24,22 @@ if(NOT WIN32)
                                                           BUILD_WITH_INSTALL_RPATH ON)
 endif()
 
-install(TARGETS ${AXO_LIBRARY_TARGETS}
+install(TARGETS ${AXO_LIBRARY_TARGETS} AXOHostTesting
   EXPORT AXOCorServicesTargets
   RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
 
-foreach(header_dir AXOCorServices/public ${AXO_HOST_HEADER_DIRS} platform/include)
-  install(DIRECTORY ${PROJECT_SOURCE_DIR}/${header_dir}/
-    DESTINATION ${AXO_INSTALL_INCLUDEDIR}
-    FILES_MATCHING PATTERN "*.h")
+# Each entry: a source folder and its folder below include/AXOCorServices.
+foreach(entry AXOCorServices/public:. ${AXO_HOST_HEADER_DIRS} platform/include:.)
+  string(REPLACE ":" ";" entry ${entry})
+  list(GET entry 0 header_dir)
+  list(GET entry 1 destination)
+  if(EXISTS ${PROJECT_SOURCE_DIR}/${header_dir})
+    install(DIRECTORY ${PROJECT_SOURCE_DIR}/${header_dir}/
+      DESTINATION ${AXO_INSTALL_INCLUDEDIR}/${destination}
+      FILES_MATCHING PATTERN "*.h")
+  endif()
 endforeach()
 install(FILES
   ${PROJECT_BINARY_DIR}/generated/AXOPlatformExport.h

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "AXOPlatform.h"
+#include "CATHostPath.h"
 #include "CATUnicodeString.h"
 
 // Stops the run when `condition` does not hold: libFuzzer keeps the input
@@ -48,11 +49,7 @@ class AXOFuzzFolder {
   // Native and host path of `name` in the folder.
   std::filesystem::path Native(const std::string& name) const { return root_ / name; }
   std::string Host(const std::string& name) const {
-    std::string path = Native(name).u8string();
-    for (char& c : path) {
-      if (c == '/') c = '\\';
-    }
-    return path;
+    return CATHostPathOfNative(Native(name).u8string());
   }
 
   // Writes `bytes` as they stand to the file `name` and returns its path.

@@ -21,6 +21,7 @@
 #include "AXOCorParserServicesGVSExpander.h"
 #include "AXOCorParserServicesGVSRescan.h"
 #include "AXOPlatform.h"
+#include "CATHostPath.h"
 
 namespace {
 
@@ -65,11 +66,7 @@ class Installation {
 
  private:
   std::string Host(const std::string& relative) const {
-    std::string path = (root_ / relative).u8string();
-    for (char& c : path) {
-      if (c == '/') c = '\\';
-    }
-    return path;
+    return CATHostPathOfNative((root_ / relative).u8string());
   }
 
   fs::path root_;

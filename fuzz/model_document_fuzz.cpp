@@ -15,6 +15,7 @@
 #include "CATBaseUnknown.h"
 #include "CATDocument.h"
 #include "CATDocumentServices.h"
+#include "CATHostPath.h"
 
 namespace {
 
@@ -45,9 +46,7 @@ const fs::path& Folder() {
 }
 
 std::string Host(const std::string& name) {
-  std::string path = (Folder() / name).u8string();
-  for (char& c : path) c = c == '/' ? '\\' : c;
-  return path;
+  return CATHostPathOfNative((Folder() / name).u8string());
 }
 
 std::string Read(const std::string& name) {

@@ -3,7 +3,8 @@
 # Compiles (compile only) every source file of AXOCorServices that is not a
 # test against the host's declarations alone: CAT_HOST_API_ONLY hides the
 # stand-in's own additions in the host headers and refuses its own headers,
-# and only the host modules' include folders are searched (no testing/).
+# and only the host modules' include and stand-in folders are searched
+# (no testing/, no internal/).
 # Fails, naming the lines, when a source uses anything else; also when one
 # names the stand-in's component machinery, which host headers of the
 # stand-in bring along.
@@ -24,7 +25,9 @@ fi
 
 flags=(-std=c++17 -fsyntax-only -DCAT_HOST_API_ONLY -I AXOCorServices -I "${generated}"
   -I platform/include)
-for folder in AXOCorServices/*/ host/*/include; do flags+=(-I "${folder%/}"); done
+# The stand-in's machinery (host/*/standin) is searched too: host headers
+# of the stand-in build on it (CATTie.h on CATAdapter.h).
+for folder in AXOCorServices/*/ host/*/include host/*/standin; do flags+=(-I "${folder%/}"); done
 
 mapfile -t sources < <(find AXOCorServices -name '*.cpp' ! -name '*_test.cpp' | sort)
 status=0

@@ -16,6 +16,8 @@
 #include <string>
 #include <system_error>
 
+#include "CATHostPath.h"
+
 // The bytes of the file at `path`; empty when it cannot be read.
 inline std::string AXOTestReadFile(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -48,13 +50,9 @@ class AXOTestTempFolder {
   std::filesystem::path Native(const std::string& relative = "") const {
     return relative.empty() ? root_ : root_ / std::filesystem::u8path(relative);
   }
-  // Host path of the same place: the native path with "\" for "/".
+  // Host path of the same place.
   std::string Host(const std::string& relative = "") const {
-    std::string path = Native(relative).u8string();
-    for (char& c : path) {
-      if (c == '/') c = '\\';
-    }
-    return path;
+    return CATHostPathOfNative(Native(relative).u8string());
   }
 
   // Creates the folders of `relative` and returns its native path.

@@ -33,8 +33,10 @@
 #include "AXOICorProductDocument.h"
 #include "AXOITrsIfcSettingAtt.h"
 #include "AXOPlatform.h"
+#include "CATAdopt.h"
 #include "CATDocument.h"
 #include "CATDocumentServices.h"
+#include "CATHostPath.h"
 #include "CATIAlias.h"
 #include "CATICatalogDescription.h"
 #include "CATIContainer.h"
@@ -55,9 +57,7 @@ namespace fs = std::filesystem;
 
 // A native path in the host's form: absolute, "\" between folders.
 std::string HostPath(const fs::path& path) {
-  std::string host = fs::absolute(path).lexically_normal().string();
-  for (char& c : host) c = c == '/' ? '\\' : c;
-  return host;
+  return CATHostPathOfNative(path.u8string());
 }
 
 const fs::path kSample = AXO_SAMPLE_INSTALLATION;
@@ -89,13 +89,13 @@ class Road : public ::testing::Test {
     return building;
   }
 
-  // The IFC settings interface from its factory; the test owns the reference.
-  AXOITrsIfcSettingAtt* Settings() {
+  // The IFC settings interface from its factory.
+  AXOITrsIfcSettingAtt_var Settings() {
     AXOITrsIfcSettingAtt* settings = nullptr;
     EXPECT_EQ(
         GetAXOTrsIfcSettingCtrl(IID_AXOITrsIfcSettingAtt, reinterpret_cast<void**>(&settings)),
         S_OK);
-    return settings;
+    return CATAdoptHandle<AXOITrsIfcSettingAtt>(settings);
   }
 };
 
@@ -133,8 +133,8 @@ TEST_F(Road, Export) {
 
   // 1 and 2: the controller, its options, the default section catalog.
   instrumentation->Start("ReadOptions");
-  AXOITrsIfcSettingAtt* settings = Settings();
-  ASSERT_NE(settings, nullptr);
+  const AXOITrsIfcSettingAtt_var settings = Settings();
+  ASSERT_TRUE(!!settings);
   CATListValCATUnicodeString steel;
   AXOCorGlobalServices::GetSteelCatalogNames(steel);
   ASSERT_GE(steel.Size(), 1);
@@ -203,23 +203,22 @@ TEST_F(Road, Export) {
   EXPECT_EQ(settings->SetCGRLimit(750), S_OK);
   EXPECT_EQ(settings->SetExportOption("Surfacic"), S_OK);
   EXPECT_EQ(settings->SetJoinLimit(0), E_FAIL);  // refused: below 1
-  CATIIniSettingManagment* management = nullptr;
+  CATIIniSettingManagment* returned = nullptr;
   ASSERT_EQ(
-      GetAXOTrsIfcSettingCtrl(IID_CATIIniSettingManagment, reinterpret_cast<void**>(&management)),
+      GetAXOTrsIfcSettingCtrl(IID_CATIIniSettingManagment, reinterpret_cast<void**>(&returned)),
       S_OK);
+  const CATIIniSettingManagment_var management = CATAdoptHandle<CATIIniSettingManagment>(returned);
   EXPECT_EQ(management->SaveRepository(), S_OK);
   EXPECT_TRUE(fs::is_regular_file(kWork / "settings" / "AXOIfcExport.axosettings"));
   EXPECT_FALSE(fs::exists(kWork / "settings" / "AXODxfUnitTypeElt.axosettings"));
-  management->Release();
-  settings->Release();
 }
 
 // Run as a second process after Road.Export.
 TEST_F(Road, ReadBack) {
   ASSERT_TRUE(fs::is_regular_file(kWork / "settings" / "AXOIfcExport.axosettings"))
       << "run Road.Export first";
-  AXOITrsIfcSettingAtt* settings = Settings();
-  ASSERT_NE(settings, nullptr);
+  const AXOITrsIfcSettingAtt_var settings = Settings();
+  ASSERT_TRUE(!!settings);
   int cgrLimit = 0, joinLimit = 0;
   EXPECT_EQ(settings->GetCGRLimit(cgrLimit), S_OK);
   EXPECT_EQ(cgrLimit, 750);
@@ -233,7 +232,6 @@ TEST_F(Road, ReadBack) {
   EXPECT_EQ(text, "US_C");  // stored by the fallback of the first run, then saved
   EXPECT_EQ(settings->GetExportMapFileName(text), S_OK);
   EXPECT_EQ(text, kProfileMap.c_str());
-  settings->Release();
 }
 
 std::string NameOf(const CATBaseUnknown_var& object) {
@@ -306,10 +304,7 @@ const fs::path kParts = AXO_ROAD_PARTS;
 template <class I>
 CATHandle<I> RootContainer(CATDocument* document, const char* interfaceName) {
   const CATInit_var init(document);
-  CATBaseUnknown* root = !init ? nullptr : init->GetRootContainer(interfaceName);
-  const CATHandle<I> container(root);
-  if (root != nullptr) root->Release();
-  return container;
+  return CATAdoptHandle<I>(!init ? nullptr : init->GetRootContainer(interfaceName));
 }
 
 CATIPrtPart_var PartOf(CATDocument* document) {

@@ -9,6 +9,7 @@
 #include "AxocorCommands.h"
 #include "AxocorJson.h"
 #include "AxocorNearNames.h"
+#include "CATAdopt.h"
 #include "CatalogView.h"
 
 namespace {
@@ -16,9 +17,8 @@ namespace {
 // Prints the entry: its name, its chapter's path and, for each keyword of
 // its chapter, its value.
 void PrintEntry(const CatalogView& view, const CATICatalogDescription_var& description, bool json) {
-  CATICatalogChapter* father = description->GetFatherChapter();
-  const CATICatalogChapter_var chapter(father);
-  if (father != nullptr) father->Release();
+  const CATICatalogChapter_var chapter =
+      CATAdoptHandle<CATICatalogChapter>(description->GetFatherChapter());
   const CatalogChapterView* holder = view.Find(chapter);
   const CatalogEntryView entry =
       EntryViewOf(description, holder != nullptr ? holder->keywords : std::vector<std::string>());

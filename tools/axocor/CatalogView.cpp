@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "AxocorCommands.h"
+#include "CATAdopt.h"
 #include "CATDocument.h"
 #include "CATDocumentServices.h"
 #include "CATIAlias.h"
@@ -26,20 +27,13 @@ CATBaseUnknown* Identity(const CATBaseUnknown_var& object) {
 
 CATICatalogChapter_var RootChapterOf(CATDocument* document) {
   const CATInit_var init(document);
-  CATBaseUnknown* container = !init ? nullptr : init->GetRootContainer("CATIContainer");
-  const CATICatalogChapterFactory_var factory(container);
-  if (container != nullptr) container->Release();
-  CATICatalogChapter* root = !factory ? nullptr : factory->GetRootChapter();
-  const CATICatalogChapter_var held(root);
-  if (root != nullptr) root->Release();
-  return held;
+  const CATICatalogChapterFactory_var factory = CATAdoptHandle<CATICatalogChapterFactory>(
+      !init ? nullptr : init->GetRootContainer("CATIContainer"));
+  return CATAdoptHandle<CATICatalogChapter>(!factory ? nullptr : factory->GetRootChapter());
 }
 
 CATICatalogChapter_var ReferencedChapter(const CATICatalogDescription_var& description) {
-  CATICatalogChapter* sub = description->GetReferencedChapter();
-  const CATICatalogChapter_var held(sub);
-  if (sub != nullptr) sub->Release();
-  return held;
+  return CATAdoptHandle<CATICatalogChapter>(description->GetReferencedChapter());
 }
 
 std::vector<std::string> KeywordsOf(const CATICatalogChapter_var& chapter) {

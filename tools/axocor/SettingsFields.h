@@ -13,6 +13,7 @@
 
 #include "AXOITrsDxfSettingAtt.h"
 #include "AXOITrsIfcSettingAtt.h"
+#include "CATAdopt.h"
 #include "CATBaseUnknown.h"
 #include "CATICkeParm.h"
 #include "CATString.h"
@@ -111,9 +112,7 @@ template <class J>
 CATHandle<J> SettingsInterface(HRESULT (*factory)(const GUID&, void**)) {
   void* raw = nullptr;
   if (FAILED(factory(J::ClassId(), &raw)) || raw == nullptr) return CATHandle<J>();
-  CATHandle<J> handle(static_cast<J*>(raw));
-  static_cast<J*>(raw)->Release();
-  return handle;
+  return CATAdoptHandle<J>(static_cast<J*>(raw));
 }
 
 // In the order of the interfaces.

@@ -11,6 +11,7 @@
 #include "AXOCorGlobalServices.h"
 #include "AxocorCommands.h"
 #include "AxocorJson.h"
+#include "CATAdopt.h"
 #include "CATCkeGlobalFunctions.h"
 #include "CATICkeMagnitude.h"
 #include "CATICkeUnit.h"
@@ -117,9 +118,10 @@ void PrintUnits(const std::string& name, bool json) {
 // The first unit of the magnitude whose symbol, or else name, is `text`.
 void PrintUnit(const std::string& name, const std::string& text, bool json) {
   Magnitude(name);
-  CATICkeUnit* unit = nullptr;
-  AXOCorGlobalServices::GetUnit(name.c_str(), text.c_str(), unit);
-  if (unit == nullptr) {
+  CATICkeUnit* found = nullptr;
+  AXOCorGlobalServices::GetUnit(name.c_str(), text.c_str(), found);
+  const CATICkeUnit_var unit = CATAdoptHandle<CATICkeUnit>(found);
+  if (!unit) {
     AxocorFail("no unit of " + name + " has the symbol or name '" + text +
                "' (letter case counts)");
   }
@@ -128,7 +130,6 @@ void PrintUnit(const std::string& name, const std::string& text, bool json) {
   } else {
     std::cout << Describe(unit) << "\n";
   }
-  unit->Release();
 }
 
 }  // namespace

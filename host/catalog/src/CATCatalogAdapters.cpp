@@ -4,6 +4,7 @@
 #include "CATCatalogAdapters.h"
 
 #include "CATAdapter.h"
+#include "CATAdopt.h"
 #include "CATCatalogQueryText.h"
 #include "CATComponent.h"
 #include "CATICatalogQueryResult.h"
@@ -23,14 +24,6 @@ const IID IID_CATICatalogKeyword = CATFamilyIID(kCatalogFamily, 6);
 
 namespace {
 
-// `node` as interface I with one reference; null when it lacks I.
-template <class I>
-I* Counted(CATModelNode* node) {
-  void* out = nullptr;
-  if (node == nullptr || FAILED(node->QueryInterface(I::ClassId(), &out))) return nullptr;
-  return static_cast<I*>(out);
-}
-
 // The children of `node` of `kind`, each as a handle of I (null for one
 // that lacks I); null when `node` is in no document.
 template <class I>
@@ -48,7 +41,7 @@ class ChapterFactory : public CATAdapterOf<CATICatalogChapterFactory, CATModelNo
   using CATAdapterOf::CATAdapterOf;
   CATICatalogChapter* GetRootChapter() override {
     for (CATModelNode* node : Object()->Children()) {
-      if (node->Kind() == CATModelKind::kChapter) return Counted<CATICatalogChapter>(node);
+      if (node->Kind() == CATModelKind::kChapter) return CATNewReference<CATICatalogChapter>(node);
     }
     return nullptr;
   }
@@ -120,10 +113,10 @@ class Description : public CATAdapterOf<CATICatalogDescription, CATModelNode> {
   CATCatalogDescriptionKind GetDescriptionKind() override { return Object()->description_kind; }
   CATICatalogChapter* GetReferencedChapter() override {
     if (Object()->description_kind != CATCatalogChapterKind) return nullptr;
-    return Counted<CATICatalogChapter>(Object()->Follow(Object()->reference));
+    return CATNewReference<CATICatalogChapter>(Object()->Follow(Object()->reference));
   }
   CATICatalogChapter* GetFatherChapter() override {
-    return Object()->Document() != nullptr ? Counted<CATICatalogChapter>(Object()->Holder())
+    return Object()->Document() != nullptr ? CATNewReference<CATICatalogChapter>(Object()->Holder())
                                            : nullptr;
   }
   HRESULT GetValue(const CATUnicodeString& keyword, CATUnicodeString& value) override {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "CATAdapter.h"
+#include "CATAdopt.h"
 #include "CATBaseUnknown.h"
 #include "CATComponent.h"
 #include "CATDictionary.h"

@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "CATAdopt.h"
 #include "CATComponent.h"
 
 // Guarded blocks: host errors raised in the stand-in library are caught in

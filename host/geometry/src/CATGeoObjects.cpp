@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "CATAdapter.h"
+#include "CATAdopt.h"
 #include "CATComponent.h"
 #include "CATPoint.h"
 
@@ -71,32 +72,17 @@ class CarrierObject : public GeoObject {
 
 // ---- Topology -------------------------------------------------------------------
 
-// Holds one reference to each of a list of objects.
+// One reference to each of a list of objects.
 template <class T>
-class Held {
- public:
-  Held() = default;
-  Held(const Held&) = delete;
-  Held& operator=(const Held&) = delete;
-  ~Held() {
-    for (T* item : items_) item->Release();
-  }
-  // Takes over the creation reference of `item`.
-  void Adopt(T* item) { items_.push_back(item); }
-  int Size() const { return static_cast<int>(items_.size()); }
-  // Item `number` (from 1) as interface I with one reference; null outside.
-  template <class I>
-  I* Get(int number) const {
-    if (number < 1 || number > Size()) return nullptr;
-    void* out = nullptr;
-    items_[static_cast<size_t>(number - 1)]->QueryInterface(I::ClassId(), &out);
-    return static_cast<I*>(out);
-  }
-  const std::vector<T*>& Items() const { return items_; }
+using Held = std::vector<CATOwned<T>>;
 
- private:
-  std::vector<T*> items_;
-};
+// Item `number` (from 1) of `items` as interface I with one reference;
+// null outside.
+template <class I, class T>
+I* Item(const Held<T>& items, int number) {
+  if (number < 1 || static_cast<size_t>(number) > items.size()) return nullptr;
+  return CATNewReference<I>(items[static_cast<size_t>(number - 1)].get());
+}
 
 class CellObject;
 class CellAdapter : public CATAdapterOf<CATCell, CellObject> {
@@ -112,9 +98,9 @@ class CellObject : public CATComponent {
   explicit CellObject(const CATCellDescription& cell)
       : CATComponent(kCell), dimension(cell.dimension) {
     if (cell.dimension == 0) {
-      geometry.Adopt(new PointObject(cell.points.front()));
+      geometry.emplace_back(new PointObject(cell.points.front()));
     } else if (cell.dimension < 3) {
-      geometry.Adopt(new CarrierObject(cell));
+      geometry.emplace_back(new CarrierObject(cell));
     }
   }
   const char* IsA() const override { return "CATCell"; }
@@ -126,7 +112,7 @@ short CellAdapter::GetDimension() {
   return Object()->dimension;
 }
 CATGeometry* CellAdapter::GetGeometry() {
-  return Object()->geometry.Get<CATGeometry>(1);
+  return Item<CATGeometry>(Object()->geometry, 1);
 }
 
 class DomainObject;
@@ -141,17 +127,17 @@ const CATInterfaceEntry kDomain[] = {{&IID_CATDomain, &CATNewAdapter<DomainAdapt
 class DomainObject : public CATComponent {
  public:
   explicit DomainObject(const std::vector<CATCellDescription>& cells) : CATComponent(kDomain) {
-    for (const CATCellDescription& cell : cells) this->cells.Adopt(new CellObject(cell));
+    for (const CATCellDescription& cell : cells) this->cells.emplace_back(new CellObject(cell));
   }
   const char* IsA() const override { return "CATDomain"; }
   Held<CellObject> cells;
 };
 
 int DomainAdapter::GetNbCells() {
-  return Object()->cells.Size();
+  return static_cast<int>(Object()->cells.size());
 }
 CATCell* DomainAdapter::GetCell(int number) {
-  return Object()->cells.Get<CATCell>(number);
+  return Item<CATCell>(Object()->cells, number);
 }
 
 class BodyObject;
@@ -170,7 +156,7 @@ class BodyObject : public GeoObject {
  public:
   explicit BodyObject(const CATBodyDescription& body) : GeoObject(kBody), description(body) {
     for (const auto& cells : body.domains) {
-      domains.Adopt(new DomainObject(cells));
+      domains.emplace_back(new DomainObject(cells));
       for (const CATCellDescription& cell : cells) {
         points_.insert(points_.end(), cell.points.begin(), cell.points.end());
       }
@@ -182,19 +168,19 @@ class BodyObject : public GeoObject {
 };
 
 int BodyAdapter::GetNbDomains() {
-  return static_cast<BodyObject*>(Object())->domains.Size();
+  return static_cast<int>(static_cast<BodyObject*>(Object())->domains.size());
 }
 CATDomain* BodyAdapter::GetDomain(int number) {
-  return static_cast<BodyObject*>(Object())->domains.Get<CATDomain>(number);
+  return Item<CATDomain>(static_cast<BodyObject*>(Object())->domains, number);
 }
 void BodyAdapter::GetDimension(short& highest, short& lowest, int domain, int cell) {
-  const auto& domains = static_cast<BodyObject*>(Object())->domains.Items();
+  const auto& domains = static_cast<BodyObject*>(Object())->domains;
   bool counted = false;
   short high = 0;
   short low = 0;
   for (size_t d = 0; d < domains.size(); ++d) {
     if (domain != 0 && static_cast<size_t>(domain) != d + 1) continue;
-    const auto& cells = domains[d]->cells.Items();
+    const auto& cells = domains[d]->cells;
     for (size_t c = 0; c < cells.size(); ++c) {
       if (cell != 0 && static_cast<size_t>(cell) != c + 1) continue;
       const short dimension = cells[c]->dimension;

@@ -27,6 +27,7 @@ extern CATHOST_API const IID IID_CATICkeInst;
 class CATHOST_API CATICkeInst : public CATBaseUnknown {
  public:
   static const IID& ClassId() { return IID_CATICkeInst; }
+  static const char* ClassName() { return "CATICkeInst"; }
 
   virtual CATCkeValueKind Kind() const = 0;
   // The value as an integer: an integer as it is; a length or an angle (in

@@ -18,6 +18,7 @@ extern CATHOST_API const IID IID_CATICkeParm;
 class CATHOST_API CATICkeParm : public CATBaseUnknown {
  public:
   static const IID& ClassId() { return IID_CATICkeParm; }
+  static const char* ClassName() { return "CATICkeParm"; }
 
   virtual CATUnicodeString Name() const = 0;
   virtual CATCkeValueKind Kind() const = 0;

@@ -18,6 +18,7 @@ extern CATHOST_API const IID IID_CATICkeParmFactory;
 class CATHOST_API CATICkeParmFactory : public CATBaseUnknown {
  public:
   static const IID& ClassId() { return IID_CATICkeParmFactory; }
+  static const char* ClassName() { return "CATICkeParmFactory"; }
 
   // Each returns a new parameter with the given name and value (a length in
   // metres, an angle in radians), or a null handle when the name is empty

@@ -19,6 +19,7 @@ extern CATHOST_API const IID IID_CATIParmManipulator;
 class CATHOST_API CATIParmManipulator : public CATBaseUnknown {
  public:
   static const IID& ClassId() { return IID_CATIParmManipulator; }
+  static const char* ClassName() { return "CATIParmManipulator"; }
 
   // Sets the range, bounds in the parameter's internal unit (metres,
   // radians, or plain numbers for integers). Returns E_INVALIDARG, range

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "CATAdapter.h"
+#include "CATAdopt.h"
 #include "CATCkeGlobalFunctions.h"
 #include "CATCkeMagnitudes.h"
 #include "CATComponent.h"

@@ -2,6 +2,7 @@
 #include "CATCkeGlobalFunctions.h"
 
 #include "CATAdapter.h"
+#include "CATAdopt.h"
 #include "CATCkeObjects.h"
 #include "CATCkeValueText.h"
 #include "CATComponent.h"

@@ -1,5 +1,6 @@
 // Volatile knowledge parameters: a name, a kind, a value and an optional
 // range, belonging to no document.
+#include "CATAdopt.h"
 #include "CATCkeObjects.h"
 #include "CATCkeParmAdapter.h"
 #include "CATComponent.h"

@@ -1,5 +1,6 @@
 // Editing ranges of knowledge parameters.
 #include "CATAdapter.h"
+#include "CATAdopt.h"
 #include "CATCkeObjects.h"
 #include "CATComponent.h"
 

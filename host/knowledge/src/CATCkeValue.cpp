@@ -3,6 +3,7 @@
 #include <climits>
 
 #include "CATAdapter.h"
+#include "CATAdopt.h"
 #include "CATCkeObjects.h"
 #include "CATCkeValueText.h"
 #include "CATComponent.h"

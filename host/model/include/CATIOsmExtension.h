@@ -15,6 +15,7 @@ extern CATHOST_API const IID IID_CATIOsmExtension;
 class CATHOST_API CATIOsmExtension : public CATBaseUnknown {
  public:
   static const IID& ClassId() { return IID_CATIOsmExtension; }
+  static const char* ClassName() { return "CATIOsmExtension"; }
 
   // The identifier of the extension as a new NUL-terminated text allocated
   // with new[], which the caller releases with delete[]; null when the

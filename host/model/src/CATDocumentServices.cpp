@@ -8,19 +8,15 @@
 #include <system_error>
 
 #include "AXOPlatform.h"
+#include "CATAdopt.h"
 #include "CATDocumentFileCheck.h"
 #include "CATDocumentFileWrite.h"
 #include "CATModelFile.h"
-#include "CATModelHostPath.h"
 #include "CATModelSession.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-struct Releaser {
-  void operator()(CATBaseUnknown* object) const { object->Release(); }
-};
 
 fs::path NativeFile(const CATUnicodeString& storageName) {
   return fs::u8path(AXOPlatform::Get()->NativePath(storageName.ConvertToChar()));
@@ -70,7 +66,7 @@ CATModelDocument* ReadDocumentFile(const CATUnicodeString& storageName, std::str
 HRESULT CATDocumentServices::OpenDocument(const CATUnicodeString& path, CATDocument*& document,
                                           int withReferences) {
   document = nullptr;
-  const CATUnicodeString name = CATModelNormalPath(path);
+  const CATUnicodeString name = CATModelStorageName(path);
   if (name.GetLengthInChar() == 0) return E_INVALIDARG;
   CATModelSession& session = CATModelSession::Get();
   if (CATModelDocument* open = session.FindOpen(name)) {
@@ -78,7 +74,7 @@ HRESULT CATDocumentServices::OpenDocument(const CATUnicodeString& path, CATDocum
     return S_OK;
   }
   std::string fault;
-  const std::unique_ptr<CATModelDocument, Releaser> opened(ReadDocumentFile(name, fault));
+  const CATOwned<CATModelDocument> opened(ReadDocumentFile(name, fault));
   if (opened == nullptr) return E_FAIL;
   // Open before its references, so that references back to it find it.
   session.Add(opened.get());
@@ -95,7 +91,7 @@ HRESULT CATDocumentServices::OpenDocument(const CATUnicodeString& path, CATDocum
 HRESULT CATDocumentServices::SaveAs(CATDocument* document, const CATUnicodeString& path,
                                     const CATUnicodeString& format, int overwrite) {
   CATModelDocument* saved = CATModelDocumentOf(document);
-  const CATUnicodeString name = CATModelNormalPath(path);
+  const CATUnicodeString name = CATModelStorageName(path);
   if (saved == nullptr || name.GetLengthInChar() == 0) return E_INVALIDARG;
   if (format.GetLengthInChar() > 0 && format != saved->Type()) return E_INVALIDARG;
   if (saved->save_fault.kind == CATModelFault::kFails) return E_FAIL;
@@ -128,9 +124,9 @@ HRESULT CATDocumentServices::Remove(CATDocument* document) {
 
 bool CATCheckDocumentFile(const CATUnicodeString& path, CATDocumentFileSummary& summary,
                           CATUnicodeString& fault) {
-  const CATUnicodeString name = CATModelNormalPath(path);
+  const CATUnicodeString name = CATModelStorageName(path);
   std::string text = "no path";
-  const std::unique_ptr<CATModelDocument, Releaser> document(
+  const CATOwned<CATModelDocument> document(
       name.GetLengthInChar() > 0 ? ReadDocumentFile(name, text) : nullptr);
   if (document == nullptr) {
     fault = CATUnicodeString(text.data(), text.size());

@@ -4,10 +4,11 @@
 
 #include <atomic>
 #include <cstring>
+#include <vector>
 
-#include "AXOICorPartDocument.h"
-#include "AXOICorProductDocument.h"
 #include "CATAdapter.h"
+#include "CATAdopt.h"
+#include "CATHostPath.h"
 #include "CATIContainerOfDocument.h"
 #include "CATIDocId.h"
 #include "CATInit.h"
@@ -58,48 +59,29 @@ class InitAdapter : public CATAdapterOf<CATInit, CATModelDocument> {
   }
 };
 
-class PartDocumentAdapter : public CATAdapterOf<AXOICorPartDocument, CATModelDocument> {
- public:
-  using CATAdapterOf::CATAdapterOf;
-  CATBaseUnknown_var GetRootObject() override {
-    return Object()->FirstTopLevel(CATModelKind::kPart);
-  }
-};
-
-class ProductDocumentAdapter : public CATAdapterOf<AXOICorProductDocument, CATModelDocument> {
- public:
-  using CATAdapterOf::CATAdapterOf;
-  CATBaseUnknown_var GetRootObject() override {
-    return Object()->FirstTopLevel(CATModelKind::kProduct);
-  }
-};
-
 // The interfaces of a document by its type; documents of any other type
 // offer those of the last row.
 struct DocumentType {
   const char* type;
-  CATInterfaceEntry interfaces[3];
-  int count;
+  std::vector<CATInterfaceEntry> interfaces;
 };
 
-const DocumentType kDocumentTypes[] = {
-    {"CATPart",
-     {{&IID_CATInit, &CATMakeInitAdapter},
-      {&IID_AXOICorPartDocument, &CATMakePartDocumentAdapter},
-      {&IID_CATIContainerOfDocument, &CATMakeContainerOfDocumentAdapter}},
-     3},
-    {"CATProduct",
-     {{&IID_CATInit, &CATMakeInitAdapter},
-      {&IID_AXOICorProductDocument, &CATMakeProductDocumentAdapter}},
-     2},
-    {nullptr, {{&IID_CATInit, &CATMakeInitAdapter}, {nullptr, nullptr}}, 1},
-};
+std::vector<DocumentType>& DocumentTypes() {
+  static std::vector<DocumentType> types = {
+      {"CATPart",
+       {{&IID_CATInit, &CATMakeInitAdapter},
+        {&IID_CATIContainerOfDocument, &CATMakeContainerOfDocumentAdapter}}},
+      {"CATProduct", {{&IID_CATInit, &CATMakeInitAdapter}}},
+      {nullptr, {{&IID_CATInit, &CATMakeInitAdapter}}},
+  };
+  return types;
+}
 
-const DocumentType& TypeOf(const CATUnicodeString& type) {
-  for (const DocumentType& row : kDocumentTypes) {
+DocumentType& TypeOf(const CATUnicodeString& type) {
+  for (DocumentType& row : DocumentTypes()) {
     if (row.type == nullptr || type == row.type) return row;
   }
-  return kDocumentTypes[0];  // not reached: the last row takes every type
+  return DocumentTypes().back();  // not reached: the last row takes every type
 }
 
 long NextSerial() {
@@ -112,20 +94,18 @@ long NextSerial() {
 CATBaseUnknown* CATMakeInitAdapter(CATBaseUnknown* document) {
   return CATNewAdapter<InitAdapter>(document);
 }
-CATBaseUnknown* CATMakePartDocumentAdapter(CATBaseUnknown* document) {
-  return CATNewAdapter<PartDocumentAdapter>(document);
-}
-CATBaseUnknown* CATMakeProductDocumentAdapter(CATBaseUnknown* document) {
-  return CATNewAdapter<ProductDocumentAdapter>(document);
+const CATInterfaceEntry* CATModelDocumentInterfaces(const CATUnicodeString& type, int& count) {
+  const std::vector<CATInterfaceEntry>& interfaces = TypeOf(type).interfaces;
+  count = static_cast<int>(interfaces.size());
+  return interfaces.data();
 }
 
-const CATInterfaceEntry* CATModelDocumentInterfaces(const CATUnicodeString& type, int& count) {
-  count = TypeOf(type).count;
-  return TypeOf(type).interfaces;
+void CATModelAddDocumentInterface(const char* type, const CATInterfaceEntry& entry) {
+  TypeOf(type).interfaces.push_back(entry);
 }
 
 CATModelDocument::CATModelDocument(const CATUnicodeString& type)
-    : CATDocument(TypeOf(type).interfaces, TypeOf(type).count),
+    : CATDocument(TypeOf(type).interfaces.data(), static_cast<int>(TypeOf(type).interfaces.size())),
       type_(type),
       serial_(NextSerial()) {}
 
@@ -183,6 +163,12 @@ void CATModelDocument::UnindexSubtree(CATModelNode* node) {
   const auto it = ids_.find(node->id);
   if (it != ids_.end() && it->second == node) ids_.erase(it);
   for (CATModelNode* child : node->Children()) UnindexSubtree(child);
+}
+
+CATUnicodeString CATModelStorageName(const CATUnicodeString& path) {
+  const std::string normal = CATHostPathNormal(
+      std::string(path.ConvertToChar(), static_cast<size_t>(path.GetLengthInByte())));
+  return CATUnicodeString(normal.data(), normal.size());
 }
 
 CATModelDocument* CATModelDocumentOf(CATDocument* document) {

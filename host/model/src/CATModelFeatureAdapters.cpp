@@ -2,8 +2,8 @@
 // stamps, attributes and links, document, logical members, parameters.
 #include <set>
 
-#include "AXOIAttLogical.h"
 #include "CATAdapter.h"
+#include "CATAdopt.h"
 #include "CATCkeParmAdapter.h"
 #include "CATIAlias.h"
 #include "CATIContainer.h"
@@ -19,20 +19,14 @@
 
 namespace {
 
-// `node` as interface I with one reference; null when it lacks I.
-template <class I>
-I* Counted(CATModelNode* node) {
-  void* out = nullptr;
-  if (node == nullptr || FAILED(node->QueryInterface(I::ClassId(), &out))) return nullptr;
-  return static_cast<I*>(out);
-}
-
 class SpecObject : public CATAdapterOf<CATISpecObject, CATModelNode> {
  public:
   using CATAdapterOf::CATAdapterOf;
-  CATISpecObject* GetFather() override { return Counted<CATISpecObject>(Object()->Parent()); }
+  CATISpecObject* GetFather() override {
+    return CATNewReference<CATISpecObject>(Object()->Parent());
+  }
   CATISpecObject* GetOwner() override {
-    return Counted<CATISpecObject>(Object()->Follow(Object()->owner));
+    return CATNewReference<CATISpecObject>(Object()->Follow(Object()->owner));
   }
   CATUnicodeString GetType() override { return Object()->type; }
   CATUnicodeString GetSuperType() override { return Object()->supertype; }
@@ -45,7 +39,7 @@ class SpecObject : public CATAdapterOf<CATISpecObject, CATModelNode> {
   int GetTimeStamp() override { return Object()->time_stamp; }
   void Update(const CATIDomain_var&) override { Update(Object()); }
   CATIContainer* GetFeatContainer() override {
-    return Counted<CATIContainer>(Object()->TopContainer());
+    return CATNewReference<CATIContainer>(Object()->TopContainer());
   }
 
  private:
@@ -138,15 +132,6 @@ class LinkableObject : public CATAdapterOf<CATILinkableObject, CATModelNode> {
   CATDocument* GetDocument() override { return Object()->Document(); }
 };
 
-class AttLogical : public CATAdapterOf<AXOIAttLogical, CATModelNode> {
- public:
-  using CATAdapterOf::CATAdapterOf;
-  HRESULT ListMembers(CATListValCATBaseUnknown_var& members) override {
-    for (CATModelNode* child : Object()->Children()) members.Append(child);
-    return S_OK;
-  }
-};
-
 class AttrKey : public CATAdapterOf<CATISpecAttrKey, CATModelAttrKey> {
  public:
   using CATAdapterOf::CATAdapterOf;
@@ -177,9 +162,6 @@ CATBaseUnknown* CATMakeSpecAttrAccessAdapter(CATBaseUnknown* node) {
 }
 CATBaseUnknown* CATMakeLinkableObjectAdapter(CATBaseUnknown* node) {
   return CATNewAdapter<LinkableObject>(node);
-}
-CATBaseUnknown* CATMakeAttLogicalAdapter(CATBaseUnknown* node) {
-  return CATNewAdapter<AttLogical>(node);
 }
 CATBaseUnknown* CATMakeParameterAdapter(CATBaseUnknown* node) {
   return CATNewAdapter<CATCkeParmAdapter<CATModelNode>>(node);

@@ -6,33 +6,15 @@
 #include <map>
 #include <memory>
 
+#include "CATAdopt.h"
 #include "CATModelFileFields.h"
 
 const char kCATModelFileFormat[] = "AXO model document";
 
 namespace {
 
-struct Releaser {
-  void operator()(CATBaseUnknown* object) const { object->Release(); }
-};
-// Holds the creation reference of a node or document until it is handed on.
-template <class T>
-using Owned = std::unique_ptr<T, Releaser>;
-
 std::string Item(const std::string& where, size_t index) {
   return where + "[" + std::to_string(index) + "]";
-}
-
-std::string KnownKinds() {
-  std::string known;
-  for (CATModelKind kind :
-       {CATModelKind::kContainer, CATModelKind::kPartContainer, CATModelKind::kFeature,
-        CATModelKind::kPart, CATModelKind::kLogical, CATModelKind::kProduct,
-        CATModelKind::kParameter, CATModelKind::kCatalogContainer, CATModelKind::kChapter,
-        CATModelKind::kDescription, CATModelKind::kKeyword, CATModelKind::kBody}) {
-    known += std::string(known.empty() ? "'" : ", '") + CATModelKindInfoOf(kind).fileName + "'";
-  }
-  return known;
 }
 
 // Reads the trees of one file, keeping where each id was given.
@@ -55,13 +37,13 @@ class TreeReader {
     const CATModelKindInfo* kind = CATModelFindKind(kind_name);
     if (kind == nullptr) {
       reading_.Fail(where + ".kind",
-                    "unknown kind '" + kind_name + "' (known: " + KnownKinds() + ")");
+                    "unknown kind '" + kind_name + "' (known: " + CATModelKnownKinds() + ")");
     }
     if ((depth == 1) != CATModelIsContainer(kind->kind)) {
       reading_.Fail(where + ".kind", depth == 1 ? "expected a container at the top"
                                                 : "a container lies only at the top");
     }
-    Owned<CATModelNode> node(new CATModelNode(kind->kind));
+    CATOwned<CATModelNode> node(new CATModelNode(kind->kind));
     const CATJson* children = nullptr;
     for (const auto& field : fields) {
       const std::string place = where + "." + field.first;
@@ -86,7 +68,7 @@ class TreeReader {
     if (children != nullptr) {
       const CATJson::array_t& list = reading_.Array(*children, where + ".children");
       for (size_t i = 0; i < list.size(); ++i) {
-        Owned<CATModelNode> child(ReadNode(list[i], Item(where + ".children", i), depth + 1));
+        CATOwned<CATModelNode> child(ReadNode(list[i], Item(where + ".children", i), depth + 1));
         node->AppendChild(child.get());
       }
     }
@@ -128,7 +110,7 @@ CATModelDocument* ReadDocument(const CATJson& root, const CATModelFileReading& r
   const CATUnicodeString type_text = reading.Text(type->second, "type");
   if (type_text.GetLengthInChar() == 0) reading.Fail("type", "a type is not empty");
 
-  Owned<CATModelDocument> document(new CATModelDocument(type_text));
+  CATOwned<CATModelDocument> document(new CATModelDocument(type_text));
   document->SetStorageName(reading.storage);
   TreeReader trees(reading);
   for (const auto& field : fields) {
@@ -140,7 +122,7 @@ CATModelDocument* ReadDocument(const CATJson& root, const CATModelFileReading& r
     } else if (field.first == "containers") {
       const CATJson::array_t& containers = reading.Array(field.second, "containers");
       for (size_t i = 0; i < containers.size(); ++i) {
-        Owned<CATModelNode> container(trees.ReadNode(containers[i], Item("containers", i), 1));
+        CATOwned<CATModelNode> container(trees.ReadNode(containers[i], Item("containers", i), 1));
         document->AppendContainer(container.get());
       }
     } else {

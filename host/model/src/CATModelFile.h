@@ -40,7 +40,7 @@ CATModelDocument* CATModelReadFile(const std::string& bytes, const CATUnicodeStr
 
 // Writes `document` as the file to be stored at `storageName`: references
 // to documents in its folder or below are written relative to it
-// (CATModelRelativePath). False, with `fault` set and `bytes` unspecified,
+// (CATHostPathRelative). False, with `fault` set and `bytes` unspecified,
 // when a text is not valid Unicode, the tree is deeper than
 // kCATModelFileMaxDepth, or a reference cannot be written.
 bool CATModelWriteFile(CATModelDocument& document, const CATUnicodeString& storageName,

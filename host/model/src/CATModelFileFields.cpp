@@ -2,13 +2,15 @@
 #include "CATModelFileFields.h"
 
 #include <climits>
+#include <cstring>
 #include <iterator>
+#include <stdexcept>
+#include <vector>
 
-#include "CATCatalogFileFields.h"
 #include "CATCkeValueText.h"
+#include "CATHostPath.h"
 #include "CATISpecAttrKey.h"
 #include "CATModelFileGeometry.h"
-#include "CATModelHostPath.h"
 #include "CATModelInterfaces.h"
 
 namespace {
@@ -22,10 +24,11 @@ struct NamedCode {
 
 // Attribute kinds and qualities by the names a file gives them; other
 // codes are written as numbers.
-const NamedCode kAttrKinds[] = {{7, "double"},  {8, "boolean"},     {10, "octet"},
-                                {18, "string"}, {23, "specobject"}, {24, "external"},
-                                {25, "list"},   {26, "component"},  {28, "integer"}};
-const NamedCode kQualities[] = {{0, "neutral"}, {1, "in"}, {2, "out"}};
+const NamedCode kAttrKinds[] = {
+    {tk_double, "double"}, {tk_boolean, "boolean"},       {tk_octet, "octet"},
+    {tk_string, "string"}, {tk_specobject, "specobject"}, {tk_external, "external"},
+    {tk_list, "list"},     {tk_component, "component"},   {tk_integer, "integer"}};
+const NamedCode kQualities[] = {{sp_NEUTRAL, "neutral"}, {sp_IN, "in"}, {sp_OUT, "out"}};
 
 template <int N>
 int ReadCode(const CATModelFileReading& reading, const CATJson& value, const NamedCode (&names)[N],
@@ -288,11 +291,13 @@ void WriteRefuses(const CATModelFileWriting&, CATModelNode& node, CATOrderedJson
 void ReadWithout(const CATModelFileReading& reading, const CATJson& value, CATModelNode& node,
                  const std::string& where) {
   const CATModelKindInfo& kind = CATModelKindInfoOf(node.Kind());
-  CATModelReadWithout(reading, value, node, kind.interfaces, kind.interfaceCount, where);
+  CATModelReadWithout(reading, value, node, kind.interfaces.data(),
+                      static_cast<int>(kind.interfaces.size()), where);
 }
 void WriteWithout(const CATModelFileWriting&, CATModelNode& node, CATOrderedJson& entry) {
   const CATModelKindInfo& kind = CATModelKindInfoOf(node.Kind());
-  CATModelWriteWithout(node, kind.interfaces, kind.interfaceCount, entry);
+  CATModelWriteWithout(node, kind.interfaces.data(), static_cast<int>(kind.interfaces.size()),
+                       entry);
 }
 
 constexpr unsigned Bit(CATModelKind kind) {
@@ -302,7 +307,6 @@ constexpr unsigned kContainers = Bit(CATModelKind::kContainer) | Bit(CATModelKin
                                  Bit(CATModelKind::kCatalogContainer);
 constexpr unsigned kProducts = Bit(CATModelKind::kProduct);
 constexpr unsigned kParameters = Bit(CATModelKind::kParameter);
-constexpr unsigned kDescriptions = Bit(CATModelKind::kDescription);
 constexpr unsigned kObjects = ~kContainers;
 constexpr unsigned kAll = ~0u;
 constexpr unsigned kGeometric = Bit(CATModelKind::kFeature) | Bit(CATModelKind::kBody);
@@ -316,10 +320,7 @@ const CATModelFileField kFields[] = {
     {"updateStamp", kObjects, &ReadUpdateStamp, &WriteUpdateStamp},
     {"value", kParameters, &ReadValue, &WriteValue},
     {"partNumber", kProducts, &ReadPartNumber, &WritePartNumber},
-    {"reference", kProducts | kDescriptions, &ReadReference, &WriteReference},
-    {"descriptionKind", kDescriptions, &CATCatalogReadDescriptionKind,
-     &CATCatalogWriteDescriptionKind},
-    {"values", kDescriptions, &CATCatalogReadValues, &CATCatalogWriteValues},
+    {"reference", kProducts, &ReadReference, &WriteReference},
     {"attributes", kObjects, &ReadAttributes, &WriteAttributes},
     {"links", kObjects, &ReadLinks, &WriteLinks},
     {"owner", kObjects, &ReadOwner, &WriteOwner},
@@ -333,6 +334,12 @@ const CATModelFileField kFields[] = {
     {"hidden", kGeometric | Bit(CATModelKind::kPart), &CATModelReadHidden, &CATModelWriteHidden},
     {"position", kProducts, &CATModelReadPosition, &CATModelWritePosition},
 };
+
+// The table's rows, then the registered ones in their places.
+std::vector<CATModelFileField>& Fields() {
+  static std::vector<CATModelFileField> fields(std::begin(kFields), std::end(kFields));
+  return fields;
+}
 
 }  // namespace
 
@@ -383,7 +390,9 @@ CATModelLink CATModelFileReading::Link(const CATJson& value, const std::string& 
     if (field.first == "document") {
       const CATUnicodeString document = Text(field.second, place);
       if (document.GetLengthInChar() == 0) Fail(place, "a document is not empty");
-      link.document = CATModelResolvePath(storage, document);
+      const std::string resolved = CATHostPathResolve(CATModelFileWriting::Text(storage),
+                                                      CATModelFileWriting::Text(document));
+      link.document = CATUnicodeString(resolved.data(), resolved.size());
       if (link.document == storage) link.document = CATUnicodeString();
     } else if (field.first == "id") {
       link.id = CATModelFileWriting::Text(Text(field.second, place));
@@ -403,7 +412,8 @@ CATOrderedJson CATModelFileWriting::Link(const CATModelLink& link) const {
   CATOrderedJson entry = CATOrderedJson::object();
   // A link into the document of the file's own name leads into the file.
   if (link.document.GetLengthInChar() > 0 && link.document != storage) {
-    const CATUnicodeString written = CATModelRelativePath(storage, link.document);
+    const std::string relative = CATHostPathRelative(Text(storage), Text(link.document));
+    const CATUnicodeString written(relative.data(), relative.size());
     if (written.GetLengthInChar() == 0) {
       throw CATModelFileFault{"the reference to '" + Text(link.document) +
                               "' cannot be written from '" + Text(storage) + "'"};
@@ -421,18 +431,34 @@ unsigned CATModelKindBit(CATModelKind kind) {
 }
 
 const CATModelFileField* CATModelFileFieldsBegin() {
-  return std::begin(kFields);
+  return Fields().data();
 }
 
 const CATModelFileField* CATModelFileFieldsEnd() {
-  return std::end(kFields);
+  return Fields().data() + Fields().size();
 }
 
 const CATModelFileField* CATModelFindFileField(const std::string& name) {
-  for (const CATModelFileField& field : kFields) {
+  for (const CATModelFileField& field : Fields()) {
     if (name == field.name) return &field;
   }
   return nullptr;
+}
+
+void CATModelRegisterFileField(const CATModelFileField& field, const char* after) {
+  std::vector<CATModelFileField>& fields = Fields();
+  const CATModelFileField* anchor = CATModelFindFileField(after);
+  if (CATModelFindFileField(field.name) != nullptr || anchor == nullptr) {
+    throw std::logic_error(std::string("the file field '") + field.name +
+                           "' cannot be registered after '" + after + "'");
+  }
+  fields.insert(fields.begin() + (anchor - fields.data()) + 1, field);
+}
+
+void CATModelAddFileFieldKinds(const char* name, unsigned kinds) {
+  for (CATModelFileField& field : Fields()) {
+    if (std::strcmp(field.name, name) == 0) field.kinds |= kinds;
+  }
 }
 
 void CATModelReadWithout(const CATModelFileReading& reading, const CATJson& value,

@@ -4,7 +4,6 @@
 #include <memory>
 #include <set>
 
-#include "AXOICorProductSearch.h"
 #include "CATAdapter.h"
 #include "CATI3DGeoVisu.h"
 #include "CATIBodyRequest.h"
@@ -68,34 +67,6 @@ class Movable : public CATAdapterOf<CATIMovable, CATModelNode> {
   CATMathTransformation GetPosition() override { return Object()->position; }
 };
 
-class ProductSearch : public CATAdapterOf<AXOICorProductSearch, CATModelNode> {
- public:
-  using CATAdapterOf::CATAdapterOf;
-  HRESULT FindProducts(CATListValCATISpecObject_var& found, int allLevels) override {
-    const CATIProduct_var product(Object());
-    if (!product || !product->GetReferenceProduct()) return E_FAIL;
-    std::set<CATBaseUnknown*> searched;
-    Search(product, allLevels != 0, searched, found);
-    return S_OK;
-  }
-
- private:
-  // Appends the products below `product` unless the content of its
-  // reference was searched already.
-  static void Search(const CATIProduct_var& product, bool allLevels,
-                     std::set<CATBaseUnknown*>& searched, CATListValCATISpecObject_var& found) {
-    const CATBaseUnknown_var content(product->GetReferenceProduct());
-    if (!content || !searched.insert(content).second) return;
-    const std::unique_ptr<CATListValCATBaseUnknown_var> children(
-        product->GetChildren("CATIProduct"));
-    for (int i = 1; children != nullptr && i <= children->Size(); ++i) {
-      const CATISpecObject_var child((*children)[i]);
-      if (!!child) found.Append(child);
-      if (allLevels) Search((*children)[i], true, searched, found);
-    }
-  }
-};
-
 }  // namespace
 
 CATBaseUnknown* CATMakeGeometricalElementAdapter(CATBaseUnknown* node) {
@@ -112,7 +83,4 @@ CATBaseUnknown* CATMakePartRequestAdapter(CATBaseUnknown* node) {
 }
 CATBaseUnknown* CATMakeMovableAdapter(CATBaseUnknown* node) {
   return CATNewAdapter<Movable>(node);
-}
-CATBaseUnknown* CATMakeProductSearchAdapter(CATBaseUnknown* node) {
-  return CATNewAdapter<ProductSearch>(node);
 }

@@ -3,17 +3,14 @@
 #include "CATInterfaceFamily.h"
 
 #include <cstring>
+#include <stdexcept>
+#include <string>
+#include <vector>
 
-#include "AXOIAttLogical.h"
-#include "AXOICorPartDocument.h"
-#include "AXOICorProductDocument.h"
-#include "AXOICorProductSearch.h"
 #include "CATI3DGeoVisu.h"
 #include "CATIAlias.h"
 #include "CATIAttributesDescription.h"
 #include "CATIBodyRequest.h"
-#include "CATICatalogChapterFactory.h"
-#include "CATICatalogQuery.h"
 #include "CATICkeParm.h"
 #include "CATIConnector.h"
 #include "CATIContainer.h"
@@ -37,6 +34,7 @@
 #include "CATISpecObject.h"
 #include "CATISpecUpdate.h"
 #include "CATInit.h"
+#include "CATModelKinds.h"
 
 // The model interfaces count up from this id.
 constexpr IID kModelFamily = {
@@ -70,58 +68,43 @@ struct NamedInterface {
   const IID* iid;
 };
 
-const NamedInterface kInterfaces[] = {
-    {"CATBaseUnknown", &IID_CATBaseUnknown},
-    {"CATISpecObject", &IID_CATISpecObject},
-    {"CATIAlias", &IID_CATIAlias},
-    {"CATIDescendants", &IID_CATIDescendants},
-    {"CATIMechanicalFeature", &IID_CATIMechanicalFeature},
-    {"CATISpecUpdate", &IID_CATISpecUpdate},
-    {"CATISpecAttrAccess", &IID_CATISpecAttrAccess},
-    {"CATISpecAttrKey", &IID_CATISpecAttrKey},
-    {"CATILinkableObject", &IID_CATILinkableObject},
-    {"CATIDomain", &IID_CATIDomain},
-    {"CATIContainer", &IID_CATIContainer},
-    {"CATIPrtContainer", &IID_CATIPrtContainer},
-    {"CATIPrtPart", &IID_CATIPrtPart},
-    {"CATIDocId", &IID_CATIDocId},
-    {"CATInit", &IID_CATInit},
-    {"CATIProduct", &IID_CATIProduct},
-    {"CATIConnector", &IID_CATIConnector},
-    {"CATIPrdObjectPublisher", &IID_CATIPrdObjectPublisher},
-    {"CATIRedrawEvent", &IID_CATIRedrawEvent},
-    {"CATIAttributesDescription", &IID_CATIAttributesDescription},
-    {"CATIInstance", &IID_CATIInstance},
-    {"CATICkeParm", &IID_CATICkeParm},
-    {"AXOICorProductDocument", &IID_AXOICorProductDocument},
-    {"AXOICorPartDocument", &IID_AXOICorPartDocument},
-    {"AXOIAttLogical", &IID_AXOIAttLogical},
-    {"CATICatalogChapterFactory", &IID_CATICatalogChapterFactory},
-    {"CATICatalogChapter", &IID_CATICatalogChapter},
-    {"CATICatalogQuery", &IID_CATICatalogQuery},
-    {"CATICatalogDescription", &IID_CATICatalogDescription},
-    {"CATICatalogKeyword", &IID_CATICatalogKeyword},
-    // Geometry.
-    {"CATIGeometricalElement", &IID_CATIGeometricalElement},
-    {"CATIBodyRequest", &IID_CATIBodyRequest},
-    {"CATIPartRequest", &IID_CATIPartRequest},
-    {"CATIMovable", &IID_CATIMovable},
-    {"CATI3DGeoVisu", &IID_CATI3DGeoVisu},
-    {"CATIContainerOfDocument", &IID_CATIContainerOfDocument},
-    {"AXOICorProductSearch", &IID_AXOICorProductSearch},
-};
+std::vector<NamedInterface>& Interfaces() {
+  static std::vector<NamedInterface> interfaces;
+  return interfaces;
+}
+
+void RegisterModelInterfaces() {
+  CATModelRegisterInterfaces<
+      CATBaseUnknown, CATISpecObject, CATIAlias, CATIDescendants, CATIMechanicalFeature,
+      CATISpecUpdate, CATISpecAttrAccess, CATISpecAttrKey, CATILinkableObject, CATIDomain,
+      CATIContainer, CATIPrtContainer, CATIPrtPart, CATIDocId, CATInit, CATIProduct, CATIConnector,
+      CATIPrdObjectPublisher, CATIRedrawEvent, CATIAttributesDescription, CATIInstance, CATICkeParm,
+      CATIGeometricalElement, CATIBodyRequest, CATIPartRequest, CATIMovable, CATI3DGeoVisu,
+      CATIContainerOfDocument>();
+}
+
+const CATModelRegistration kModelInterfaces(&RegisterModelInterfaces);
 
 }  // namespace
 
+void CATModelRegisterInterface(const char* name, const IID& iid) {
+  // An interface without a ClassName() of its own answers its base's name.
+  const IID* named = CATModelFindInterface(name);
+  if (named != nullptr && *named != iid) {
+    throw std::logic_error(std::string("two interfaces registered as ") + name);
+  }
+  Interfaces().push_back({name, &iid});
+}
+
 const IID* CATModelFindInterface(const std::string& name) {
-  for (const NamedInterface& entry : kInterfaces) {
+  for (const NamedInterface& entry : Interfaces()) {
     if (name == entry.name) return entry.iid;
   }
   return nullptr;
 }
 
 const char* CATModelInterfaceName(const IID& iid) {
-  for (const NamedInterface& entry : kInterfaces) {
+  for (const NamedInterface& entry : Interfaces()) {
     if (*entry.iid == iid) return entry.name;
   }
   return nullptr;

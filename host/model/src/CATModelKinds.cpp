@@ -1,9 +1,8 @@
 // The kinds of the model's objects and the interfaces each starts with.
 #include "CATModelKinds.h"
 
-#include "AXOIAttLogical.h"
-#include "AXOICorProductSearch.h"
-#include "CATCatalogAdapters.h"
+#include <stdexcept>
+
 #include "CATI3DGeoVisu.h"
 #include "CATIAlias.h"
 #include "CATIAttributesDescription.h"
@@ -53,8 +52,7 @@ const CATInterfaceEntry kPart[] = {CAT_FEATURE_INTERFACES,
                                    {&IID_CATIRedrawEvent, &CATMakeRedrawEventAdapter},
                                    {&IID_CATIPartRequest, &CATMakePartRequestAdapter},
                                    {&IID_CATI3DGeoVisu, &CATMake3DGeoVisuAdapter}};
-const CATInterfaceEntry kLogical[] = {CAT_FEATURE_INTERFACES,
-                                      {&IID_AXOIAttLogical, &CATMakeAttLogicalAdapter}};
+const CATInterfaceEntry kLogical[] = {CAT_FEATURE_INTERFACES};
 // Products are no mechanical features and list their children through
 // CATIProduct, not CATIDescendants.
 const CATInterfaceEntry kProduct[] = {
@@ -67,24 +65,12 @@ const CATInterfaceEntry kProduct[] = {
     {&IID_CATIPrdObjectPublisher, &CATMakePublisherAdapter},
     {&IID_CATIAttributesDescription, &CATMakeAttributesDescriptionAdapter},
     {&IID_CATIInstance, &CATMakeInstanceAdapter},
-    {&IID_CATIMovable, &CATMakeMovableAdapter},
-    {&IID_AXOICorProductSearch, &CATMakeProductSearchAdapter}};
+    {&IID_CATIMovable, &CATMakeMovableAdapter}};
 const CATInterfaceEntry kParameter[] = {{&IID_CATISpecObject, &CATMakeSpecObjectAdapter},
                                         {&IID_CATIAlias, &CATMakeAliasAdapter},
                                         {&IID_CATISpecUpdate, &CATMakeSpecUpdateAdapter},
                                         {&IID_CATILinkableObject, &CATMakeLinkableObjectAdapter},
                                         {&IID_CATICkeParm, &CATMakeParameterAdapter}};
-const CATInterfaceEntry kCatalogContainer[] = {
-    {&IID_CATIContainer, &CATMakeContainerAdapter},
-    {&IID_CATICatalogChapterFactory, &CATMakeCatalogChapterFactoryAdapter}};
-const CATInterfaceEntry kChapter[] = {{&IID_CATICatalogChapter, &CATMakeCatalogChapterAdapter},
-                                      {&IID_CATICatalogQuery, &CATMakeCatalogQueryAdapter},
-                                      {&IID_CATIAlias, &CATMakeAliasAdapter}};
-const CATInterfaceEntry kDescription[] = {
-    {&IID_CATICatalogDescription, &CATMakeCatalogDescriptionAdapter},
-    {&IID_CATIAlias, &CATMakeAliasAdapter}};
-const CATInterfaceEntry kKeyword[] = {{&IID_CATICatalogKeyword, &CATMakeCatalogKeywordAdapter}};
-
 // A body is a geometrical element too, so that a body below another is one
 // of its results.
 const CATInterfaceEntry kBody[] = {CAT_FEATURE_INTERFACES,
@@ -94,41 +80,88 @@ const CATInterfaceEntry kBody[] = {CAT_FEATURE_INTERFACES,
 #undef CAT_GEOMETRY_INTERFACES
 #undef CAT_FEATURE_INTERFACES
 
-template <int N>
-constexpr int Count(const CATInterfaceEntry (&)[N]) {
-  return N;
+struct KindRow {
+  CATModelKind kind;
+  const char* fileName;
+  const char* className;
+  const CATInterfaceEntry* begin;
+  const CATInterfaceEntry* end;
+};
+
+const KindRow kKinds[] = {
+    {CATModelKind::kContainer, "container", "CATModelContainer", std::begin(kContainer),
+     std::end(kContainer)},
+    {CATModelKind::kPartContainer, "part container", "CATModelPartContainer",
+     std::begin(kPartContainer), std::end(kPartContainer)},
+    {CATModelKind::kFeature, "feature", "CATModelFeature", std::begin(kFeature),
+     std::end(kFeature)},
+    {CATModelKind::kPart, "part", "CATModelPart", std::begin(kPart), std::end(kPart)},
+    {CATModelKind::kLogical, "logical", "CATModelLogical", std::begin(kLogical),
+     std::end(kLogical)},
+    {CATModelKind::kProduct, "product", "CATModelProduct", std::begin(kProduct),
+     std::end(kProduct)},
+    {CATModelKind::kParameter, "parameter", "CATModelParameter", std::begin(kParameter),
+     std::end(kParameter)},
+    {CATModelKind::kBody, "body", "CATModelBody", std::begin(kBody), std::end(kBody)},
+};
+
+// The model's rows, then the registered ones.
+std::vector<CATModelKindInfo>& Kinds() {
+  static std::vector<CATModelKindInfo> kinds = [] {
+    std::vector<CATModelKindInfo> rows;
+    for (const KindRow& row : kKinds) {
+      rows.push_back({row.kind, row.fileName, row.className, {row.begin, row.end}});
+    }
+    return rows;
+  }();
+  return kinds;
 }
 
-const CATModelKindInfo kKinds[] = {
-    {CATModelKind::kContainer, "container", "CATModelContainer", kContainer, Count(kContainer)},
-    {CATModelKind::kPartContainer, "part container", "CATModelPartContainer", kPartContainer,
-     Count(kPartContainer)},
-    {CATModelKind::kFeature, "feature", "CATModelFeature", kFeature, Count(kFeature)},
-    {CATModelKind::kPart, "part", "CATModelPart", kPart, Count(kPart)},
-    {CATModelKind::kLogical, "logical", "CATModelLogical", kLogical, Count(kLogical)},
-    {CATModelKind::kProduct, "product", "CATModelProduct", kProduct, Count(kProduct)},
-    {CATModelKind::kParameter, "parameter", "CATModelParameter", kParameter, Count(kParameter)},
-    {CATModelKind::kCatalogContainer, "catalog container", "CATModelCatalogContainer",
-     kCatalogContainer, Count(kCatalogContainer)},
-    {CATModelKind::kChapter, "chapter", "CATModelChapter", kChapter, Count(kChapter)},
-    {CATModelKind::kDescription, "description", "CATModelDescription", kDescription,
-     Count(kDescription)},
-    {CATModelKind::kKeyword, "keyword", "CATModelKeyword", kKeyword, Count(kKeyword)},
-    {CATModelKind::kBody, "body", "CATModelBody", kBody, Count(kBody)},
-};
+CATModelKindInfo* Find(CATModelKind kind) {
+  for (CATModelKindInfo& info : Kinds()) {
+    if (info.kind == kind) return &info;
+  }
+  return nullptr;
+}
+
+[[noreturn]] void Unregistered(CATModelKind kind) {
+  throw std::logic_error("no module registered the model's kind " +
+                         std::to_string(static_cast<int>(kind)));
+}
 
 }  // namespace
 
 const CATModelKindInfo& CATModelKindInfoOf(CATModelKind kind) {
-  for (const CATModelKindInfo& info : kKinds) {
-    if (info.kind == kind) return info;
-  }
-  return kKinds[0];
+  const CATModelKindInfo* info = Find(kind);
+  if (info == nullptr) Unregistered(kind);
+  return *info;
 }
 
 const CATModelKindInfo* CATModelFindKind(const std::string& fileName) {
-  for (const CATModelKindInfo& info : kKinds) {
+  for (const CATModelKindInfo& info : Kinds()) {
     if (fileName == info.fileName) return &info;
   }
   return nullptr;
+}
+
+std::string CATModelKnownKinds() {
+  std::string known;
+  for (const CATModelKindInfo& info : Kinds()) {
+    known += std::string(known.empty() ? "'" : ", '") + info.fileName + "'";
+  }
+  return known;
+}
+
+void CATModelRegisterKind(CATModelKind kind, const char* fileName, const char* className,
+                          std::initializer_list<CATInterfaceEntry> interfaces) {
+  if (Find(kind) != nullptr || CATModelFindKind(fileName) != nullptr) {
+    throw std::logic_error(std::string("the model's kind '") + fileName + "' is registered twice");
+  }
+  Kinds().push_back({kind, fileName, className, interfaces});
+}
+
+void CATModelAddKindInterface(CATModelKind kind, const CATInterfaceEntry& entry) {
+  CATModelKindInfo* info = Find(kind);
+  if (info == nullptr) Unregistered(kind);
+  info->interfaces.push_back(entry);
 }

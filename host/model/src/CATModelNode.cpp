@@ -35,7 +35,8 @@ CATModelConnector::CATModelConnector(CATModelNode* product, const CATModelLink& 
     : CATComponent(kConnectorInterfaces), product(product), target(target) {}
 
 CATModelNode::CATModelNode(CATModelKind kind)
-    : CATComponent(CATModelKindInfoOf(kind).interfaces, CATModelKindInfoOf(kind).interfaceCount),
+    : CATComponent(CATModelKindInfoOf(kind).interfaces.data(),
+                   static_cast<int>(CATModelKindInfoOf(kind).interfaces.size())),
       kind_(kind) {}
 
 CATModelNode::~CATModelNode() {

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "CATAdapter.h"
+#include "CATAdopt.h"
 #include "CATComponent.h"
 #include "CATIOsmExtension.h"
 

@@ -1,4 +1,5 @@
 // The SAX parser factory of the stand-in and its creation.
+#include "CATAdopt.h"
 #include "CATIXMLSAXFactory.h"
 
 #include "CATAdapter.h"

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "CATAdapter.h"
+#include "CATAdopt.h"
 #include "CATComponent.h"
 
 const IID IID_CATISAXInputSource = {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "AXOPlatform.h"
+#include "CATHostPath.h"
 #include "CATLib.h"
 #include "CATLibInternal.h"
 
@@ -31,7 +32,7 @@ int CATGetFilePathFromOfficialVariable(const char* relativePath, const char* var
     const std::string directory = directories.substr(begin, end - begin);
     begin = end + 1;
     if (directory.empty()) continue;
-    const std::string candidate = CATJoinHostPath(directory, relativePath);
+    const std::string candidate = CATHostPathJoin(directory, relativePath);
     if (candidate.size() >= CAT_MAX_OFFICIAL_PATH) continue;
     AXOFileStatus status;
     if (CATFileStatus(candidate.c_str(), status) && status.kind != AXOFileStatus::kDirectory) {

@@ -17,8 +17,4 @@ struct AXOFileStatus;
 // the system); false when nothing of that name can be reached.
 bool CATFileStatus(const char* hostPath, AXOFileStatus& status);
 
-// `directory` and `file` joined with one "\" unless the directory is empty
-// or already ends with "\" or "/" (CATMakePath without its length limit).
-std::string CATJoinHostPath(const std::string& directory, const std::string& file);
-
 #endif  // CATLibInternal_h

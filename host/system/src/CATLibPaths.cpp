@@ -3,14 +3,11 @@
 #include <string>
 
 #include "AXOPlatform.h"
+#include "CATHostPath.h"
 #include "CATLib.h"
 #include "CATLibInternal.h"
 
 namespace {
-
-bool IsSeparator(char c) {
-  return c == '\\' || c == '/';
-}
 
 bool FitsPathBuffer(const std::string& text) {
   return text.size() < CAT_MAX_PATH;
@@ -31,11 +28,6 @@ void CopySplit(const std::string& directory, const std::string& file, char* dire
   CopyToPathBuffer(fits ? file : std::string(), fileBuffer);
 }
 
-bool IsDrivePrefix(const std::string& text) {
-  return text.size() == 2 && text[1] == ':' &&
-         ((text[0] >= 'a' && text[0] <= 'z') || (text[0] >= 'A' && text[0] <= 'Z'));
-}
-
 }  // namespace
 
 std::filesystem::path CATNativeFsPath(const char* hostPath) {
@@ -49,15 +41,10 @@ bool CATFileStatus(const char* hostPath, AXOFileStatus& status) {
   return platform->GetFileStatus(platform->NativePath(hostPath), status);
 }
 
-std::string CATJoinHostPath(const std::string& directory, const std::string& file) {
-  if (directory.empty() || IsSeparator(directory.back())) return directory + file;
-  return directory + '\\' + file;
-}
-
 void CATSplitPath(const char* path, char* directory, char* file) {
   const std::string text = path != nullptr ? path : "";
   std::size_t split = text.find_last_of("\\/");
-  if (split == std::string::npos && text.size() >= 2 && IsDrivePrefix(text.substr(0, 2))) {
+  if (split == std::string::npos && CATHostPathHasDrive(text)) {
     // "c:name": the drive is the directory.
     CopySplit(text.substr(0, 2), text.substr(2), directory, file);
     return;
@@ -68,13 +55,13 @@ void CATSplitPath(const char* path, char* directory, char* file) {
   }
   std::string head = text.substr(0, split);
   // A root keeps its separator: "\" alone, or after a drive ("c:\").
-  if (head.empty() || IsDrivePrefix(head)) head += text[split];
+  if (head.empty() || (head.size() == 2 && CATHostPathHasDrive(head))) head += text[split];
   CopySplit(head, text.substr(split + 1), directory, file);
 }
 
 void CATMakePath(const char* directory, const char* file, char* path) {
   // Built apart first: `path` may be one of the inputs.
   const std::string joined =
-      CATJoinHostPath(directory != nullptr ? directory : "", file != nullptr ? file : "");
+      CATHostPathJoin(directory != nullptr ? directory : "", file != nullptr ? file : "");
   CopyToPathBuffer(FitsPathBuffer(joined) ? joined : std::string(), path);
 }

@@ -9,6 +9,7 @@
 #include <system_error>
 
 #include "AXOPlatform.h"
+#include "CATHostPath.h"
 
 namespace axocor::doctor {
 
@@ -25,16 +26,11 @@ std::string Trim(const std::string& text) {
   return text.substr(first, last - first + 1);
 }
 
-bool IsAbsoluteHostPath(const std::string& path) {
-  if (!path.empty() && path[0] == '\\') return true;  // root or network path
-  return path.size() >= 2 && path[1] == ':' && std::isalpha(static_cast<unsigned char>(path[0]));
-}
-
 // `entry` in host form, taken from `folder` (host form) when relative.
 std::string ResolveEntry(const std::string& folder, std::string entry) {
   if (entry.empty()) return entry;
   std::replace(entry.begin(), entry.end(), '/', '\\');
-  if (IsAbsoluteHostPath(entry)) return entry;
+  if (CATHostPathIsAbsolute(entry)) return entry;
   if (entry.rfind(".\\", 0) == 0) entry.erase(0, 2);
   return folder + "\\" + entry;
 }
@@ -115,16 +111,6 @@ const std::string* Environment::Find(const std::string& name) const {
   return nullptr;
 }
 
-std::string HostPathOf(const std::string& nativePath) {
-  std::error_code error;
-  fs::path absolute = fs::absolute(nativePath, error);
-  if (error) absolute = nativePath;
-  std::string host = absolute.lexically_normal().string();
-  std::replace(host.begin(), host.end(), '/', '\\');
-  if (host.size() > 1 && host.back() == '\\' && host[host.size() - 2] != ':') host.pop_back();
-  return host;
-}
-
 bool LoadEnvironmentFile(const std::string& nativePath, Environment& environment,
                          std::string& error) {
   std::ifstream file(nativePath, std::ios::binary);
@@ -132,9 +118,9 @@ bool LoadEnvironmentFile(const std::string& nativePath, Environment& environment
     error = nativePath + ": cannot be opened";
     return false;
   }
-  const std::string folder = HostPathOf(fs::path(nativePath).parent_path().empty()
-                                            ? std::string(".")
-                                            : fs::path(nativePath).parent_path().string());
+  const std::string folder = CATHostPathOfNative(fs::path(nativePath).parent_path().empty()
+                                                     ? std::string(".")
+                                                     : fs::path(nativePath).parent_path().string());
   std::map<std::string, std::string> values;
   std::map<std::string, int> firstLine;
   std::string line;
@@ -185,7 +171,7 @@ bool LoadInstallationFolder(const std::string& nativeFolder, Environment& enviro
   if (fs::is_regular_file(envFile, fsError)) {
     return LoadEnvironmentFile(envFile.string(), environment, error);
   }
-  const std::string host = HostPathOf(nativeFolder);
+  const std::string host = CATHostPathOfNative(nativeFolder);
   std::map<std::string, std::string> values;
   // Joins the folders (or files) below `root` that exist, in host form.
   const auto existing = [&](const std::vector<std::string>& relative) {

@@ -64,9 +64,6 @@ void ApplyEnvironment(const Environment& environment);
 // entries stay. An empty text has no entry.
 std::vector<std::string> SplitList(const std::string& value);
 
-// A native path in host form: absolute, with "\" between folders.
-std::string HostPathOf(const std::string& nativePath);
-
 }  // namespace axocor::doctor
 
 #endif  // AXOCOR_DOCTOR_ENVIRONMENT_H

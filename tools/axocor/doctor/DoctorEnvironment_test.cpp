@@ -6,6 +6,8 @@
 #include <fstream>
 #include <random>
 
+#include "CATHostPath.h"
+
 namespace axocor::doctor {
 namespace {
 
@@ -17,7 +19,7 @@ class EnvironmentFile : public ::testing::Test {
     folder_ =
         fs::temp_directory_path() / ("axo-doctor-env-" + std::to_string(std::random_device()()));
     fs::create_directories(folder_);
-    host_ = HostPathOf(folder_.string());
+    host_ = CATHostPathOfNative(folder_.u8string());
   }
   void TearDown() override { fs::remove_all(folder_); }
 

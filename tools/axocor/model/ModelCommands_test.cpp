@@ -10,6 +10,7 @@
 #include "AxocorCommands.h"
 #include "CATDocument.h"
 #include "CATDocumentServices.h"
+#include "CATHostPath.h"
 #include "CATIAlias.h"
 #include "CATTestModel.h"
 #include "CommandTestRun.h"
@@ -18,10 +19,7 @@ namespace {
 
 // The sample's folder as a host path, as the tool prints it.
 std::string HostSample() {
-  std::string path = std::filesystem::path(AXOCOR_SAMPLE_MODELS).lexically_normal().u8string();
-  for (char& c : path) c = c == '/' ? '\\' : c;
-  while (!path.empty() && path.back() == '\\') path.pop_back();
-  return path;
+  return CATHostPathOfNative(AXOCOR_SAMPLE_MODELS);
 }
 
 class ModelCommands : public ::testing::Test {

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "AXOCorParserServices.h"
+#include "CATAdopt.h"
 #include "CATDocument.h"
 #include "CATIAlias.h"
 #include "CATIContainer.h"
@@ -18,9 +19,8 @@ namespace {
 template <class I>
 CATHandle<I> RootContainer(CATDocument* document, const char* interfaceName) {
   const CATInit_var init(document);
-  CATBaseUnknown* root = !init ? nullptr : init->GetRootContainer(interfaceName);
-  const CATHandle<I> container(root);
-  if (root != nullptr) root->Release();
+  const CATHandle<I> container =
+      CATAdoptHandle<I>(!init ? nullptr : init->GetRootContainer(interfaceName));
   return container;
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "AXOIAttLogical.h"
+#include "CATAdopt.h"
 #include "CATDocument.h"
 #include "CATIAlias.h"
 #include "CATICkeParm.h"
@@ -63,9 +64,8 @@ class TreePrinter {
     }
     out_ << "document " << Text(document->StorageName()) << " (" << Text(type) << ")\n";
     const CATInit_var init(document);
-    CATBaseUnknown* root = !init ? nullptr : init->GetRootContainer("CATIContainer");
-    const CATIContainer_var container(root);
-    if (root != nullptr) root->Release();
+    const CATIContainer_var container =
+        CATAdoptHandle<CATIContainer>(!init ? nullptr : init->GetRootContainer("CATIContainer"));
     if (!container) return;
     CATListValCATBaseUnknown_var objects;
     container->ListMembersHere(nullptr, objects);

@@ -52,6 +52,7 @@
 #include "CATISpecAttrKey.h"
 #include "CATMathTransformation.h"
 #include "CATUnicodeString.h"
+#include "CATWorkModeCall.h"
 
 class CATDocument;
 class CATTestDocument;
@@ -176,12 +177,6 @@ class CATHOST_API CATTestDocument {
   explicit CATTestDocument(long serial) : serial_(serial) {}
 
   long serial_ = 0;
-};
-
-// A call of CATPrsWorkModeServices::SetWorkMode.
-struct CATWorkModeCall {
-  CATIProduct_var instance;
-  int mode;
 };
 
 class CATHOST_API CATTestModel {

@@ -7,7 +7,6 @@
 #include "CATGeoObjects.h"
 #include "CATICatalogDescription.h"
 #include "CATModelFileFields.h"
-#include "CATModelHostPath.h"
 #include "CATModelSession.h"
 
 namespace {
@@ -31,7 +30,7 @@ CATModelNode* NodeOrNull(long document, const std::string& id) {
 
 // "c:\Parts\Room.CATPart" => "Room"
 CATUnicodeString FileStem(const CATUnicodeString& path) {
-  const CATUnicodeString normal = CATModelNormalPath(path);
+  const CATUnicodeString normal = CATModelStorageName(path);
   const int slash = normal.SearchSubString("\\", 0, CATUnicodeString::CATSearchModeBackward);
   const CATUnicodeString file = normal.SubString(slash + 1, normal.GetLengthInChar());
   const int dot = file.SearchSubString(".", 0, CATUnicodeString::CATSearchModeBackward);
@@ -59,7 +58,7 @@ CATModelNode* Place(CATModelNode* holder, CATModelKind kind, const CATUnicodeStr
 // A new document open in the session, with one container of `kind`.
 CATModelDocument* OpenNew(const CATUnicodeString& path, const CATUnicodeString& type,
                           CATModelKind containerKind) {
-  const CATUnicodeString name = CATModelNormalPath(path);
+  const CATUnicodeString name = CATModelStorageName(path);
   if (name.GetLengthInChar() == 0) Misuse("a document needs a path");
   CATModelSession& session = CATModelSession::Get();
   if (session.FindOpen(name) != nullptr) Misuse("'" + Utf8(name) + "' is open already");

@@ -34,7 +34,7 @@ class CATModelNode;
 
 // A reference to an object of a document.
 struct CATModelLink {
-  // Storage name of the target's document (normalized, CATModelHostPath.h);
+  // Storage name of the target's document (normalized, CATModelStorageName);
   // empty for the document of the object that holds the link.
   CATUnicodeString document;
   std::string id;  // the target's id in its document; empty: no link

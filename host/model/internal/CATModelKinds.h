@@ -3,10 +3,15 @@
 
 // The kinds of objects of the model. A kind fixes an object's initial set
 // of interfaces and the fields its file entry may carry; everything else
-// (names, types, stamps ...) is data of the object. A new kind of object is
-// one more row of the table in CATModelKinds.cpp.
+// (names, types, stamps ...) is data of the object. The model's own kinds
+// are the rows of the table in CATModelKinds.cpp; a module that defines
+// kinds of its own (catalog) registers them, and one that serves an
+// interface on a kind of the model (addon) adds it, when the stand-in is
+// loaded (CATModelRegistration).
 
+#include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "CATComponent.h"
 
@@ -30,13 +35,31 @@ struct CATModelKindInfo {
   CATModelKind kind;
   const char* fileName;   // as the document file writes it: "feature"
   const char* className;  // what IsA answers
-  const CATInterfaceEntry* interfaces;
-  int interfaceCount;
+  std::vector<CATInterfaceEntry> interfaces;
 };
 
+// The kind's row; throws std::logic_error for a kind that no module
+// registered.
 const CATModelKindInfo& CATModelKindInfoOf(CATModelKind kind);
 // The kind that a document file names `fileName`; null when there is none.
 const CATModelKindInfo* CATModelFindKind(const std::string& fileName);
+// The file names of every kind, quoted, in the order of the rows:
+// "'container', 'part container', ...".
+std::string CATModelKnownKinds();
+
+// Registers a kind that the model's table lacks; throws std::logic_error
+// when the kind or its file name is taken.
+void CATModelRegisterKind(CATModelKind kind, const char* fileName, const char* className,
+                          std::initializer_list<CATInterfaceEntry> interfaces);
+// Every object of `kind` made from now on offers `entry` too.
+void CATModelAddKindInterface(CATModelKind kind, const CATInterfaceEntry& entry);
+
+// Runs `registerAll` when the stand-in is loaded, before any object of the
+// model is made:
+//   const CATModelRegistration kCatalogKinds(&RegisterCatalogKinds);
+struct CATModelRegistration {
+  explicit CATModelRegistration(void (*registerAll)()) { registerAll(); }
+};
 
 inline bool CATModelIsContainer(CATModelKind kind) {
   return kind == CATModelKind::kContainer || kind == CATModelKind::kPartContainer ||

@@ -74,26 +74,4 @@ class CATHOST_API CATComponent : public CATBaseUnknown {
   std::vector<Offer> interfaces_;
 };
 
-// Takes over the creation reference of `fresh`, a newly made component (may
-// be null), and hands out its interface I: a pointer with one reference, or
-// null when the component lacks I. `fresh` keeps living as long as the
-// interface is held.
-template <class I>
-I* CATAdoptAs(CATBaseUnknown* fresh) {
-  if (fresh == nullptr) return nullptr;
-  void* out = nullptr;
-  fresh->QueryInterface(I::ClassId(), &out);
-  fresh->Release();
-  return static_cast<I*>(out);
-}
-
-// The same as a handle, which holds the one reference.
-template <class I>
-CATHandle<I> CATAdoptHandle(CATBaseUnknown* fresh) {
-  I* adopted = CATAdoptAs<I>(fresh);
-  CATHandle<I> handle(adopted);
-  if (adopted != nullptr) adopted->Release();
-  return handle;
-}
-
 #endif  // CATComponent_h

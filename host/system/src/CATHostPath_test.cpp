@@ -1,16 +1,13 @@
-#include "CATModelHostPath.h"
+#include "CATHostPath.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 namespace {
 
-std::string Text(const CATUnicodeString& text) {
-  return text.ConvertToChar();
-}
-
-TEST(CATModelHostPath, NormalFormsResolveDotsAndSeparators) {
+TEST(CATHostPath, NormalFormsResolveDotsAndSeparators) {
   const struct {
     const char* in;
     const char* expected;
@@ -30,11 +27,11 @@ TEST(CATModelHostPath, NormalFormsResolveDotsAndSeparators) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.in);
-    EXPECT_EQ(Text(CATModelNormalPath(c.in)), c.expected);
+    EXPECT_EQ(CATHostPathNormal(c.in), c.expected);
   }
 }
 
-TEST(CATModelHostPath, ReferencesAreResolvedFromAndWrittenRelativeToTheFolder) {
+TEST(CATHostPath, ReferencesAreResolvedFromAndWrittenRelativeToTheFolder) {
   const struct {
     const char* from;
     const char* written;
@@ -49,10 +46,9 @@ TEST(CATModelHostPath, ReferencesAreResolvedFromAndWrittenRelativeToTheFolder) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.from) + " " + c.written);
-    EXPECT_EQ(Text(CATModelResolvePath(c.from, c.written)), c.target);
+    EXPECT_EQ(CATHostPathResolve(c.from, c.written), c.target);
   }
-  EXPECT_EQ(Text(CATModelResolvePath("c:\\a\\B.CATProduct", "..\\p\\P.CATPart")),
-            "c:\\p\\P.CATPart");
+  EXPECT_EQ(CATHostPathResolve("c:\\a\\B.CATProduct", "..\\p\\P.CATPart"), "c:\\p\\P.CATPart");
   const struct {
     const char* from;
     const char* target;
@@ -71,15 +67,40 @@ TEST(CATModelHostPath, ReferencesAreResolvedFromAndWrittenRelativeToTheFolder) {
   };
   for (const auto& c : relative) {
     SCOPED_TRACE(std::string(c.from) + " " + c.target);
-    EXPECT_EQ(Text(CATModelRelativePath(c.from, c.target)), c.expected);
-    EXPECT_EQ(Text(CATModelResolvePath(c.from, CATModelRelativePath(c.from, c.target))), c.target);
+    EXPECT_EQ(CATHostPathRelative(c.from, c.target), c.expected);
+    EXPECT_EQ(CATHostPathResolve(c.from, CATHostPathRelative(c.from, c.target)), c.target);
   }
   // Relative targets that no relative text reaches from there.
-  EXPECT_EQ(Text(CATModelRelativePath("..\\a\\B.CATProduct", "P.CATPart")), "");
-  EXPECT_EQ(Text(CATModelRelativePath("c:\\a\\B.CATProduct", "P.CATPart")), "");
-  EXPECT_TRUE(CATModelIsAbsolutePath("c:\\x"));
-  EXPECT_TRUE(CATModelIsAbsolutePath("/x"));
-  EXPECT_FALSE(CATModelIsAbsolutePath("x\\c:"));
+  EXPECT_EQ(CATHostPathRelative("..\\a\\B.CATProduct", "P.CATPart"), "");
+  EXPECT_EQ(CATHostPathRelative("c:\\a\\B.CATProduct", "P.CATPart"), "");
+  EXPECT_TRUE(CATHostPathIsAbsolute("c:\\x"));
+  EXPECT_TRUE(CATHostPathIsAbsolute("/x"));
+  EXPECT_FALSE(CATHostPathIsAbsolute("x\\c:"));
+  EXPECT_FALSE(CATHostPathIsAbsolute("1:\\x"));
+}
+
+TEST(CATHostPath, NamesAreJoinedWithOneSeparator) {
+  const struct {
+    const char* folder;
+    const char* name;
+    const char* expected;
+  } cases[] = {
+      {"c:\\a", "P.CATPart", "c:\\a\\P.CATPart"}, {"c:\\a\\", "P.CATPart", "c:\\a\\P.CATPart"},
+      {"c:/a/", "P.CATPart", "c:/a/P.CATPart"},   {"", "P.CATPart", "P.CATPart"},
+      {"c:", "P.CATPart", "c:\\P.CATPart"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.folder) + " " + c.name);
+    EXPECT_EQ(CATHostPathJoin(c.folder, c.name), c.expected);
+  }
+}
+
+TEST(CATHostPath, NativePathsBecomeAbsoluteHostPaths) {
+  const std::string here = CATHostPathOfNative(std::filesystem::current_path().u8string());
+  EXPECT_TRUE(CATHostPathIsAbsolute(here)) << here;
+  EXPECT_EQ(here.find('/'), std::string::npos) << here;
+  EXPECT_EQ(CATHostPathOfNative("a/./b/../c/"), here + "\\a\\c");
+  EXPECT_EQ(CATHostPathOfNative("."), here);
 }
 
 }  // namespace

@@ -5,7 +5,8 @@
 // interfaces (CATComponent.h, CATAdapter.h). Each makes one adapter for a
 // CATModelNode, or for the key, connector or document named, and forwards
 // every call to it. The kinds table (CATModelKinds.cpp) and the document
-// types table (CATModelDocument.cpp) list them.
+// types table (CATModelDocument.cpp) list them; modules that register kinds
+// of their own reuse them.
 
 #include "CATBaseUnknown.h"
 
@@ -17,7 +18,6 @@ CATBaseUnknown* CATMakeMechanicalFeatureAdapter(CATBaseUnknown* node);
 CATBaseUnknown* CATMakeSpecUpdateAdapter(CATBaseUnknown* node);
 CATBaseUnknown* CATMakeSpecAttrAccessAdapter(CATBaseUnknown* node);
 CATBaseUnknown* CATMakeLinkableObjectAdapter(CATBaseUnknown* node);
-CATBaseUnknown* CATMakeAttLogicalAdapter(CATBaseUnknown* node);
 CATBaseUnknown* CATMakeParameterAdapter(CATBaseUnknown* node);
 CATBaseUnknown* CATMakeAttrKeyAdapter(CATBaseUnknown* key);
 
@@ -40,12 +40,9 @@ CATBaseUnknown* CATMake3DGeoVisuAdapter(CATBaseUnknown* node);
 CATBaseUnknown* CATMakeBodyRequestAdapter(CATBaseUnknown* node);
 CATBaseUnknown* CATMakePartRequestAdapter(CATBaseUnknown* node);
 CATBaseUnknown* CATMakeMovableAdapter(CATBaseUnknown* node);
-CATBaseUnknown* CATMakeProductSearchAdapter(CATBaseUnknown* node);
 CATBaseUnknown* CATMakeContainerOfDocumentAdapter(CATBaseUnknown* document);
 
 // Documents (CATModelDocument.cpp).
 CATBaseUnknown* CATMakeInitAdapter(CATBaseUnknown* document);
-CATBaseUnknown* CATMakePartDocumentAdapter(CATBaseUnknown* document);
-CATBaseUnknown* CATMakeProductDocumentAdapter(CATBaseUnknown* document);
 
 #endif  // CATModelAdapters_h

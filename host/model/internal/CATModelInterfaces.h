@@ -4,7 +4,9 @@
 // The interfaces that objects of the model can offer, by name: the one
 // table through which names given at run time ("CATIPrtContainer" to
 // CATInit, "CATISpecObject" to CATIDescendants, the "without" lists of a
-// document file) become interface identifiers.
+// document file) become interface identifiers. The model lists its own;
+// a module whose objects offer other interfaces registers them
+// (CATModelRegistration).
 
 #include <string>
 
@@ -16,5 +18,14 @@ const IID* CATModelFindInterface(const std::string& name);
 
 // The name of a known interface; null for another one.
 const char* CATModelInterfaceName(const IID& iid);
+
+// Makes `iid` known by `name`; throws std::logic_error when another
+// interface is known by that name.
+void CATModelRegisterInterface(const char* name, const IID& iid);
+// Makes each interface I known by I::ClassName().
+template <class... I>
+void CATModelRegisterInterfaces() {
+  (CATModelRegisterInterface(I::ClassName(), I::ClassId()), ...);
+}
 
 #endif  // CATModelInterfaces_h

@@ -24,7 +24,7 @@ class CATModelDocument : public CATDocument {
   CATUnicodeString StorageName() const override { return storage_name_; }
   HRESULT GetDocId(CATIDocId** id) override;
 
-  // `name` normalized (CATModelHostPath.h).
+  // `name` normalized (CATModelStorageName).
   void SetStorageName(const CATUnicodeString& name) { storage_name_ = name; }
   const CATUnicodeString& Type() const { return type_; }
   // A number that no other document of the process had.
@@ -70,6 +70,13 @@ class CATModelDocument : public CATDocument {
 
 // The interfaces that documents of `type` start with, `count` of them.
 const CATInterfaceEntry* CATModelDocumentInterfaces(const CATUnicodeString& type, int& count);
+// Documents of `type` ("CATPart") made from now on offer `entry` too; a
+// type without a row of its own is every other type (CATModelRegistration).
+void CATModelAddDocumentInterface(const char* type, const CATInterfaceEntry& entry);
+
+// The storage name of the document at host path `path`: the path
+// normalized (CATHostPathNormal), so that storage names compare as text.
+CATUnicodeString CATModelStorageName(const CATUnicodeString& path);
 
 // The stand-in's document behind `document`; null for null or a document
 // of another making.

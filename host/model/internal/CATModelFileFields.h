@@ -2,7 +2,8 @@
 #define CATModelFileFields_h
 
 // The fields of the objects of a document file, and what reading and
-// writing them share. Internal to CATModelFile*.cpp.
+// writing them share, for the model's file code and for the modules that
+// register fields of their own kinds.
 
 #include <nlohmann/json.hpp>
 #include <string>
@@ -72,6 +73,12 @@ const CATModelFileField* CATModelFileFieldsBegin();
 const CATModelFileField* CATModelFileFieldsEnd();
 // The field of that name; null when there is none.
 const CATModelFileField* CATModelFindFileField(const std::string& name);
+// Adds the field of a kind that a module registers, written after the field
+// named `after` (CATModelRegistration); throws std::logic_error when its
+// name is taken or `after` names no field.
+void CATModelRegisterFileField(const CATModelFileField& field, const char* after);
+// Objects of `kinds` (CATModelKindBit) may carry the field `name` too.
+void CATModelAddFileFieldKinds(const char* name, unsigned kinds);
 
 // Interface names of a "without" list, checked against an object's initial
 // set: the reading removes them, the writing lists those removed.

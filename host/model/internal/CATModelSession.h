@@ -13,8 +13,8 @@
 #include "CATIProduct.h"
 #include "CATISpecObject.h"
 #include "CATModelDocument.h"
-#include "CATTestModel.h"
 #include "CATUnicodeString.h"
+#include "CATWorkModeCall.h"
 
 class CATModelSession {
  public:

@@ -1,0 +1,3 @@
+#ifndef APublic_h
+#define APublic_h
+#endif

@@ -1,0 +1,3 @@
+#ifndef A_h
+#define A_h
+#endif

@@ -1,0 +1,3 @@
+#ifndef B_h
+#define B_h
+#endif

@@ -1,0 +1,2 @@
+#include "A.h"
+#include "APublic.h"

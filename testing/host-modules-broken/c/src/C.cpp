@@ -1,0 +1,2 @@
+#include "APublic.h"
+#include "B.h"
