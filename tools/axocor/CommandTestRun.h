@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "AXOCorTextLines.h"
+#include "AXOPlatform.h"
 #include "AxocorRun.h"
 
 struct CommandTestResult {
@@ -16,6 +18,14 @@ struct CommandTestResult {
   std::string out;
   std::string err;
 };
+
+// `printed` (what a command printed) as a text file of the system holds
+// it: "dump -o" writes its lines with the system's line ends.
+inline std::string AsSystemTextFile(const std::string& printed) {
+  std::string file;
+  AXOCorAppendTextLines(file, printed, AXOPlatform::TextLineEnd());
+  return file;
+}
 
 // Runs "axocor <args...>" as the tool does, with `groups`.
 inline CommandTestResult RunToolForTest(const std::vector<AxocorGroup>& groups,

@@ -255,7 +255,7 @@ TEST_F(ModelCommands, DumpToAFileWritesWhatStandardOutputWouldShow) {
   EXPECT_EQ(written.out, "");
   std::ifstream file(folder_.Native("dump.txt"), std::ios::binary);
   EXPECT_EQ(std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>()),
-            shown.out);
+            AsSystemTextFile(shown.out));
   EXPECT_NE(shown.out.find("--name: Door.1 type: Door"), std::string::npos) << shown.out;
 }
 

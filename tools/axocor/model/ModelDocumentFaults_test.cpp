@@ -203,7 +203,7 @@ TEST_F(ModelDocumentFaults, DumpWritesThroughALinkAndToANameAtTheLimit) {
     const CommandTestResult result =
         Run({"dump", room, "Level 1\\Wall.1", "-o", folder_.Host(target.name)});
     EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(Contents(folder_.Native(target.written)), printed.out);
+    EXPECT_EQ(Contents(folder_.Native(target.written)), AsSystemTextFile(printed.out));
   }
   if (!no_links) {
     EXPECT_TRUE(fs::is_symlink(folder_.Native("link.txt")));
