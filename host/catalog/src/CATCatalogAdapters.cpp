@@ -5,6 +5,7 @@
 
 #include "CATAdapter.h"
 #include "CATAdopt.h"
+#include "CATCatalogDescriptionData.h"
 #include "CATCatalogQueryText.h"
 #include "CATComponent.h"
 #include "CATICatalogQueryResult.h"
@@ -96,8 +97,9 @@ class Query : public CATAdapterOf<CATICatalogQuery, CATModelNode> {
     for (CATModelNode* child : Object()->Children()) {
       if (maxHits > 0 && result->hits.Size() >= maxHits) break;
       if (child->Kind() != CATModelKind::kDescription) continue;
-      const auto value = child->values.find(term.keyword);
-      if (value != child->values.end() && value->second == term.value) {
+      const auto& values = child->Data<CATCatalogDescriptionData>().values;
+      const auto value = values.find(term.keyword);
+      if (value != values.end() && value->second == term.value) {
         result->hits.Append(CATICatalogDescription_var(child));
       }
     }
@@ -110,20 +112,24 @@ class Query : public CATAdapterOf<CATICatalogQuery, CATModelNode> {
 class Description : public CATAdapterOf<CATICatalogDescription, CATModelNode> {
  public:
   using CATAdapterOf::CATAdapterOf;
-  CATCatalogDescriptionKind GetDescriptionKind() override { return Object()->description_kind; }
+  CATCatalogDescriptionKind GetDescriptionKind() override { return Data().kind; }
   CATICatalogChapter* GetReferencedChapter() override {
-    if (Object()->description_kind != CATCatalogChapterKind) return nullptr;
-    return CATNewReference<CATICatalogChapter>(Object()->Follow(Object()->reference));
+    if (Data().kind != CATCatalogChapterKind) return nullptr;
+    return CATNewReference<CATICatalogChapter>(Object()->Follow(Data().reference));
   }
   CATICatalogChapter* GetFatherChapter() override {
     return Object()->Document() != nullptr ? CATNewReference<CATICatalogChapter>(Object()->Holder())
                                            : nullptr;
   }
   HRESULT GetValue(const CATUnicodeString& keyword, CATUnicodeString& value) override {
-    const auto found = Object()->values.find(keyword);
-    value = found != Object()->values.end() ? found->second : CATUnicodeString();
-    return found != Object()->values.end() ? S_OK : E_FAIL;
+    const auto& values = Data().values;
+    const auto found = values.find(keyword);
+    value = found != values.end() ? found->second : CATUnicodeString();
+    return found != values.end() ? S_OK : E_FAIL;
   }
+
+ private:
+  CATCatalogDescriptionData& Data() const { return Object()->Data<CATCatalogDescriptionData>(); }
 };
 
 class Keyword : public CATAdapterOf<CATICatalogKeyword, CATModelNode> {

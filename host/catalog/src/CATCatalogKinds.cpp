@@ -1,6 +1,7 @@
 // The catalog's kinds of model objects, their fields in document files and
 // their interfaces, registered into the model when the stand-in is loaded.
 #include "CATCatalogAdapters.h"
+#include "CATCatalogDescriptionData.h"
 #include "CATCatalogFileFields.h"
 #include "CATIAlias.h"
 #include "CATIContainer.h"
@@ -21,12 +22,15 @@ void RegisterCatalogKinds() {
                         {&IID_CATIAlias, &CATMakeAliasAdapter}});
   CATModelRegisterKind(CATModelKind::kDescription, "description", "CATModelDescription",
                        {{&IID_CATICatalogDescription, &CATMakeCatalogDescriptionAdapter},
-                        {&IID_CATIAlias, &CATMakeAliasAdapter}});
+                        {&IID_CATIAlias, &CATMakeAliasAdapter}},
+                       &CATModelMakeData<CATCatalogDescriptionData>);
   CATModelRegisterKind(CATModelKind::kKeyword, "keyword", "CATModelKeyword",
                        {{&IID_CATICatalogKeyword, &CATMakeCatalogKeywordAdapter}});
 
   const unsigned descriptions = CATModelKindBit(CATModelKind::kDescription);
-  CATModelAddFileFieldKinds("reference", descriptions);
+  CATModelRegisterFileField(
+      {"reference", descriptions, &CATCatalogReadReference, &CATCatalogWriteReference},
+      "reference");
   CATModelRegisterFileField({"descriptionKind", descriptions, &CATCatalogReadDescriptionKind,
                              &CATCatalogWriteDescriptionKind},
                             "reference");

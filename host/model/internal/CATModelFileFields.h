@@ -71,14 +71,16 @@ unsigned CATModelKindBit(CATModelKind kind);
 // reader's and the writer's own.
 const CATModelFileField* CATModelFileFieldsBegin();
 const CATModelFileField* CATModelFileFieldsEnd();
-// The field of that name; null when there is none.
-const CATModelFileField* CATModelFindFileField(const std::string& name);
-// Adds the field of a kind that a module registers, written after the field
-// named `after` (CATModelRegistration); throws std::logic_error when its
-// name is taken or `after` names no field.
+// The field of that name that objects of `kind` carry; null when there is
+// none. Kinds of different modules may carry fields of the same name.
+const CATModelFileField* CATModelFindFileField(const std::string& name, CATModelKind kind);
+// True when the objects of some kind carry a field of that name.
+bool CATModelIsFileField(const std::string& name);
+// Adds the field of a kind that a module registers, written after the last
+// field named `after` (CATModelRegistration); throws std::logic_error when
+// one of its kinds carries a field of its name already or `after` names no
+// field.
 void CATModelRegisterFileField(const CATModelFileField& field, const char* after);
-// Objects of `kinds` (CATModelKindBit) may carry the field `name` too.
-void CATModelAddFileFieldKinds(const char* name, unsigned kinds);
 
 // Interface names of a "without" list, checked against an object's initial
 // set: the reading removes them, the writing lists those removed.

@@ -10,10 +10,13 @@
 // loaded (CATModelRegistration).
 
 #include <initializer_list>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "CATComponent.h"
+
+class CATModelKindData;
 
 enum class CATModelKind {
   kContainer,      // holds a document's top-level objects
@@ -36,7 +39,15 @@ struct CATModelKindInfo {
   const char* fileName;   // as the document file writes it: "feature"
   const char* className;  // what IsA answers
   std::vector<CATInterfaceEntry> interfaces;
+  // Makes the data of a new object of the kind; null: the kind holds none.
+  std::unique_ptr<CATModelKindData> (*makeData)();
 };
+
+// A maker of kind data that holds a T (CATModelKindInfo::makeData).
+template <class T>
+std::unique_ptr<CATModelKindData> CATModelMakeData() {
+  return std::make_unique<T>();
+}
 
 // The kind's row; throws std::logic_error for a kind that no module
 // registered.
@@ -47,10 +58,12 @@ const CATModelKindInfo* CATModelFindKind(const std::string& fileName);
 // "'container', 'part container', ...".
 std::string CATModelKnownKinds();
 
-// Registers a kind that the model's table lacks; throws std::logic_error
-// when the kind or its file name is taken.
+// Registers a kind that the model's table lacks, whose objects hold the
+// data that `makeData` makes (null: none); throws std::logic_error when
+// the kind or its file name is taken.
 void CATModelRegisterKind(CATModelKind kind, const char* fileName, const char* className,
-                          std::initializer_list<CATInterfaceEntry> interfaces);
+                          std::initializer_list<CATInterfaceEntry> interfaces,
+                          std::unique_ptr<CATModelKindData> (*makeData)() = nullptr);
 // Every object of `kind` made from now on offers `entry` too.
 void CATModelAddKindInterface(CATModelKind kind, const CATInterfaceEntry& entry);
 

@@ -3,8 +3,10 @@
 
 // One object of the model: a container, a feature, a part, a product, a
 // parameter ... (CATModelKinds.h). Every object of a document is a
-// CATModelNode; its interfaces are adapters (CATModelAdapters.h) that
-// forward to the data held here.
+// CATModelNode: its identity, its place in the tree and what every object
+// carries (names, stamps, attributes, links) are held here, what its kind
+// adds is held by the kind's data (CATModelKindData.h). Its interfaces are
+// adapters (CATModelAdapters.h) that forward to both.
 //
 // Ownership: a document owns its containers, a node its children and its
 // attribute keys and connectors (one reference each). Back-pointers
@@ -16,32 +18,17 @@
 // hold nothing alive and survive the target's document being closed and
 // opened again.
 
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "CATBody.h"
-#include "CATCkeParmAdapter.h"
 #include "CATComponent.h"
-#include "CATMathTransformation.h"
+#include "CATModelKindData.h"
 #include "CATModelKinds.h"
-#include "CATRep.h"
 #include "CATUnicodeString.h"
 
 class CATModelDocument;
-class CATModelNode;
-
-// A reference to an object of a document.
-struct CATModelLink {
-  // Storage name of the target's document (normalized, CATModelStorageName);
-  // empty for the document of the object that holds the link.
-  CATUnicodeString document;
-  std::string id;  // the target's id in its document; empty: no link
-
-  bool IsSet() const { return !id.empty(); }
-  bool operator==(const CATModelLink& o) const { return document == o.document && id == o.id; }
-};
+struct CATCkeParmState;
 
 // A failure that a test asks an operation to show.
 struct CATModelFault {
@@ -68,22 +55,6 @@ class CATModelAttrKey : public CATComponent {
   int kind = 0;          // CATAttrKind code
   int element_kind = 0;  // of a list
   int quality = 0;       // CATAttrQuality code
-};
-
-// A connector of a product (CATIConnector).
-class CATModelConnector : public CATComponent {
- public:
-  CATModelConnector(CATModelNode* product, const CATModelLink& target);
-  const char* IsA() const override { return "CATModelConnector"; }
-
-  // The product that owns the connector; null once it let go of it.
-  CATModelNode* product;
-  CATModelLink target;  // relative to the product's document
-};
-
-struct CATModelPublication {
-  CATUnicodeString name;
-  CATModelConnector* connector;  // one of the product's connectors
 };
 
 class CATModelNode : public CATComponent {
@@ -139,41 +110,33 @@ class CATModelNode : public CATComponent {
   CATModelLink owner;  // the owner of a parameter
   CATModelFault update_fault;
 
-  // Products.
-  CATUnicodeString part_number;
-  CATModelLink reference;                      // set for an instance (and see below)
-  std::vector<CATModelConnector*> connectors;  // one reference each
-  std::vector<CATModelPublication> publications;
-  bool refuses_publications = false;
-  int redraws = 0;  // notifications received (not saved)
-
-  // Catalog descriptions (host/catalog): their kind and their values by
-  // keyword name; `reference` leads to the chapter that one of kind 1
-  // refers to.
-  unsigned char description_kind = 0;
-  std::map<CATUnicodeString, CATUnicodeString> values;
-  // Geometry (CATModelGeometryAdapters.cpp).
-  CATBody_var result;              // of features and bodies; null: none
-  std::unique_ptr<CATRep> rep;     // null: never drawn
-  CATMathTransformation position;  // of products, in the parent product
+  // The data of the node's kind as a T; throws std::logic_error when the
+  // kind holds none (CATModelKindData.h).
+  template <class T>
+  T& Data() {
+    T* data = dynamic_cast<T*>(data_.get());
+    if (data == nullptr) NoData();
+    return *data;
+  }
+  // All the links the node holds: its own and those of its kind's data.
+  void VisitLinks(const std::function<void(CATModelLink&)>& visit);
 
   // Parameters (CATCkeParmAdapter).
-  CATCkeParmState parameter;
   CATUnicodeString CkeParmName() const { return name; }
-  CATCkeParmState& CkeParmState() { return parameter; }
+  CATCkeParmState& CkeParmState();
 
   // Appends a new key; the node holds it.
   CATModelAttrKey* AddKey(const CATUnicodeString& keyName, int keyKind, int elementKind,
                           int quality);
-  // The connector designating `target` (relative to this product's
-  // document), made when there is none yet.
-  CATModelConnector* ConnectorFor(const CATModelLink& target);
 
  protected:
   ~CATModelNode() override;
 
  private:
+  [[noreturn]] void NoData() const;
+
   const CATModelKind kind_;
+  std::unique_ptr<CATModelKindData> data_;  // null: the kind holds none
   CATModelNode* holder_ = nullptr;
   CATModelDocument* document_ = nullptr;  // containers only
   std::vector<CATModelNode*> children_;   // one reference each

@@ -52,11 +52,11 @@ class TreeReader {
         children = &field.second;
         continue;
       }
-      const CATModelFileField* entry = CATModelFindFileField(field.first);
-      if (entry == nullptr) reading_.Fail(place, "unknown field");
-      if ((entry->kinds & CATModelKindBit(kind->kind)) == 0) {
-        reading_.Fail(place, std::string("not a field of a ") + kind->fileName);
+      const CATModelFileField* entry = CATModelFindFileField(field.first, kind->kind);
+      if (entry == nullptr && !CATModelIsFileField(field.first)) {
+        reading_.Fail(place, "unknown field");
       }
+      if (entry == nullptr) reading_.Fail(place, std::string("not a field of a ") + kind->fileName);
       entry->read(reading_, field.second, *node, place);
     }
     if (!node->id.empty()) {
@@ -222,12 +222,7 @@ std::vector<CATUnicodeString> CATModelReferencedDocuments(const CATModelDocument
     }
     names.push_back(link.document);
   };
-  VisitNodes(document, [&](CATModelNode* node) {
-    add(node->reference);
-    add(node->owner);
-    for (const CATModelLink& link : node->links) add(link);
-    for (const CATModelConnector* connector : node->connectors) add(connector->target);
-  });
+  VisitNodes(document, [&](CATModelNode* node) { node->VisitLinks(add); });
   return names;
 }
 

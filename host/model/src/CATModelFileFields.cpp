@@ -7,11 +7,13 @@
 #include <stdexcept>
 #include <vector>
 
+#include "CATCkeParmAdapter.h"
 #include "CATCkeValueText.h"
 #include "CATHostPath.h"
 #include "CATISpecAttrKey.h"
 #include "CATModelFileGeometry.h"
 #include "CATModelInterfaces.h"
+#include "CATModelProductData.h"
 
 namespace {
 
@@ -126,15 +128,15 @@ void ReadValue(const CATModelFileReading& reading, const CATJson& value, CATMode
                const std::string& where) {
   const std::string text = CATModelFileWriting::Text(reading.Text(value, where));
   for (CATCkeValueKind kind : kParameterKinds) {
-    if (CATCkeParseValueText(kind, text, &node.parameter.value)) {
-      node.parameter.kind = kind;
+    if (CATCkeParseValueText(kind, text, &node.CkeParmState().value)) {
+      node.CkeParmState().kind = kind;
       return;
     }
   }
   reading.Fail(where, "expected an integer (\"42\"), a length (\"50mm\") or an angle (\"15deg\")");
 }
 void WriteValue(const CATModelFileWriting&, CATModelNode& node, CATOrderedJson& entry) {
-  entry["value"] = CATCkeFormatValueText(node.parameter.kind, node.parameter.value);
+  entry["value"] = CATCkeFormatValueText(node.CkeParmState().kind, node.CkeParmState().value);
 }
 
 void ReadAttributes(const CATModelFileReading& reading, const CATJson& value, CATModelNode& node,
@@ -217,33 +219,40 @@ void WriteUpdate(const CATModelFileWriting&, CATModelNode& node, CATOrderedJson&
   if (fault.kind == CATModelFault::kThrows) entry["update"] = {{"throws", fault.message}};
 }
 
+// The data of a product.
+CATModelProductData& ProductOf(CATModelNode& node) {
+  return node.Data<CATModelProductData>();
+}
+
 void ReadPartNumber(const CATModelFileReading& reading, const CATJson& value, CATModelNode& node,
                     const std::string& where) {
-  node.part_number = reading.Text(value, where);
+  ProductOf(node).part_number = reading.Text(value, where);
 }
 void WritePartNumber(const CATModelFileWriting&, CATModelNode& node, CATOrderedJson& entry) {
-  AddText(entry, "partNumber", node.part_number);
+  AddText(entry, "partNumber", ProductOf(node).part_number);
 }
 
 void ReadReference(const CATModelFileReading& reading, const CATJson& value, CATModelNode& node,
                    const std::string& where) {
-  node.reference = reading.Link(value, where);
+  ProductOf(node).reference = reading.Link(value, where);
 }
 void WriteReference(const CATModelFileWriting& writing, CATModelNode& node, CATOrderedJson& entry) {
-  if (node.reference.IsSet()) entry["reference"] = writing.Link(node.reference);
+  if (ProductOf(node).reference.IsSet())
+    entry["reference"] = writing.Link(ProductOf(node).reference);
 }
 
 void ReadConnectors(const CATModelFileReading& reading, const CATJson& value, CATModelNode& node,
                     const std::string& where) {
   const CATJson::array_t& connectors = reading.Array(value, where);
   for (size_t i = 0; i < connectors.size(); ++i) {
-    node.ConnectorFor(reading.Link(connectors[i], Item(where, i)));
+    ProductOf(node).ConnectorFor(&node, reading.Link(connectors[i], Item(where, i)));
   }
 }
 void WriteConnectors(const CATModelFileWriting& writing, CATModelNode& node,
                      CATOrderedJson& entry) {
   std::vector<CATModelLink> targets;
-  for (const CATModelConnector* connector : node.connectors) targets.push_back(connector->target);
+  for (const CATModelConnector* connector : ProductOf(node).connectors)
+    targets.push_back(connector->target);
   AddLinks(writing, entry, "connectors", targets);
 }
 
@@ -260,18 +269,19 @@ void ReadPublications(const CATModelFileReading& reading, const CATJson& value, 
     }
     CATModelPublication publication{reading.Text(name->second, at + ".name"), nullptr};
     if (publication.name.GetLengthInChar() == 0) reading.Fail(at + ".name", "a name is not empty");
-    for (const CATModelPublication& earlier : node.publications) {
+    for (const CATModelPublication& earlier : ProductOf(node).publications) {
       if (earlier.name == publication.name) reading.Fail(at + ".name", "published twice");
     }
-    publication.connector = node.ConnectorFor(reading.Link(object->second, at + ".object"));
-    node.publications.push_back(publication);
+    publication.connector =
+        ProductOf(node).ConnectorFor(&node, reading.Link(object->second, at + ".object"));
+    ProductOf(node).publications.push_back(publication);
   }
 }
 void WritePublications(const CATModelFileWriting& writing, CATModelNode& node,
                        CATOrderedJson& entry) {
-  if (node.publications.empty()) return;
+  if (ProductOf(node).publications.empty()) return;
   CATOrderedJson list = CATOrderedJson::array();
-  for (const CATModelPublication& publication : node.publications) {
+  for (const CATModelPublication& publication : ProductOf(node).publications) {
     CATOrderedJson item = CATOrderedJson::object();
     item["name"] = CATModelFileWriting::Text(publication.name);
     item["object"] = writing.Link(publication.connector->target);
@@ -282,10 +292,10 @@ void WritePublications(const CATModelFileWriting& writing, CATModelNode& node,
 
 void ReadRefuses(const CATModelFileReading& reading, const CATJson& value, CATModelNode& node,
                  const std::string& where) {
-  node.refuses_publications = reading.Boolean(value, where);
+  ProductOf(node).refuses_publications = reading.Boolean(value, where);
 }
 void WriteRefuses(const CATModelFileWriting&, CATModelNode& node, CATOrderedJson& entry) {
-  if (node.refuses_publications) entry["refusesPublications"] = true;
+  if (ProductOf(node).refuses_publications) entry["refusesPublications"] = true;
 }
 
 void ReadWithout(const CATModelFileReading& reading, const CATJson& value, CATModelNode& node,
@@ -438,27 +448,33 @@ const CATModelFileField* CATModelFileFieldsEnd() {
   return Fields().data() + Fields().size();
 }
 
-const CATModelFileField* CATModelFindFileField(const std::string& name) {
+const CATModelFileField* CATModelFindFileField(const std::string& name, CATModelKind kind) {
   for (const CATModelFileField& field : Fields()) {
-    if (name == field.name) return &field;
+    if (name == field.name && (field.kinds & Bit(kind)) != 0) return &field;
   }
   return nullptr;
 }
 
+bool CATModelIsFileField(const std::string& name) {
+  for (const CATModelFileField& field : Fields()) {
+    if (name == field.name) return true;
+  }
+  return false;
+}
+
 void CATModelRegisterFileField(const CATModelFileField& field, const char* after) {
   std::vector<CATModelFileField>& fields = Fields();
-  const CATModelFileField* anchor = CATModelFindFileField(after);
-  if (CATModelFindFileField(field.name) != nullptr || anchor == nullptr) {
+  auto anchor = fields.end();
+  bool taken = false;
+  for (auto it = fields.begin(); it != fields.end(); ++it) {
+    if (std::strcmp(it->name, after) == 0) anchor = it;
+    if (std::strcmp(it->name, field.name) == 0 && (it->kinds & field.kinds) != 0) taken = true;
+  }
+  if (taken || anchor == fields.end()) {
     throw std::logic_error(std::string("the file field '") + field.name +
                            "' cannot be registered after '" + after + "'");
   }
-  fields.insert(fields.begin() + (anchor - fields.data()) + 1, field);
-}
-
-void CATModelAddFileFieldKinds(const char* name, unsigned kinds) {
-  for (CATModelFileField& field : Fields()) {
-    if (std::strcmp(field.name, name) == 0) field.kinds |= kinds;
-  }
+  fields.insert(anchor + 1, field);
 }
 
 void CATModelReadWithout(const CATModelFileReading& reading, const CATJson& value,

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 #include "CATGeoObjects.h"
+#include "CATModelProductData.h"
 
 namespace {
 
@@ -93,12 +95,12 @@ void CATModelReadGeometry(const CATModelFileReading& reading, const CATJson& val
     }
   }
   CATBody* made = CATGeoNewBody(body);
-  node.result = made;
+  node.Data<CATGeoShownData>().result = made;
   made->Release();
 }
 
 void CATModelWriteGeometry(const CATModelFileWriting&, CATModelNode& node, CATOrderedJson& entry) {
-  const CATBodyDescription* body = CATGeoDescriptionOf(node.result);
+  const CATBodyDescription* body = CATGeoDescriptionOf(node.Data<CATGeoShownData>().result);
   if (body == nullptr) return;
   CATOrderedJson domains = CATOrderedJson::array();
   for (const auto& cells : body->domains) {
@@ -117,12 +119,14 @@ void CATModelWriteGeometry(const CATModelFileWriting&, CATModelNode& node, CATOr
 
 void CATModelReadHidden(const CATModelFileReading& reading, const CATJson& value,
                         CATModelNode& node, const std::string& where) {
-  node.rep.reset(new CATRep());
-  node.rep->GetGraphicAttributeSet().SetHidden(reading.Boolean(value, where) ? 1 : 0);
+  std::unique_ptr<CATRep>& rep = node.Data<CATGeoShownData>().rep;
+  rep.reset(new CATRep());
+  rep->GetGraphicAttributeSet().SetHidden(reading.Boolean(value, where) ? 1 : 0);
 }
 
 void CATModelWriteHidden(const CATModelFileWriting&, CATModelNode& node, CATOrderedJson& entry) {
-  if (node.rep != nullptr) entry["hidden"] = node.rep->GetGraphicAttributeSet().IsHidden() != 0;
+  const std::unique_ptr<CATRep>& rep = node.Data<CATGeoShownData>().rep;
+  if (rep != nullptr) entry["hidden"] = rep->GetGraphicAttributeSet().IsHidden() != 0;
 }
 
 void CATModelReadPosition(const CATModelFileReading& reading, const CATJson& value,
@@ -144,8 +148,9 @@ void CATModelReadPosition(const CATModelFileReading& reading, const CATJson& val
       reading.Fail(place, "unknown field of a position (\"rotation\", \"translation\")");
     }
   }
-  node.position = CATMathTransformation(rotation, translation);
-  if (!node.position.IsRigid()) {
+  CATMathTransformation& position = node.Data<CATModelProductData>().position;
+  position = CATMathTransformation(rotation, translation);
+  if (!position.IsRigid()) {
     reading.Fail(where + ".rotation",
                  "not a rotation (rows of length 1 at right angles, determinant 1)");
   }
@@ -156,7 +161,7 @@ void CATModelWritePosition(const CATModelFileWriting&, CATModelNode& node, CATOr
   double translation[3];
   double identity[9];
   double zero[3];
-  node.position.GetCoef(rotation, translation);
+  node.Data<CATModelProductData>().position.GetCoef(rotation, translation);
   CATMathTransformation().GetCoef(identity, zero);
   CATOrderedJson position = CATOrderedJson::object();
   if (!std::equal(rotation, rotation + 9, identity)) {

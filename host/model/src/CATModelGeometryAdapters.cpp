@@ -12,7 +12,7 @@
 #include "CATIPartRequest.h"
 #include "CATIProduct.h"
 #include "CATModelAdapters.h"
-#include "CATModelNode.h"
+#include "CATModelProductData.h"
 
 namespace {
 
@@ -33,13 +33,13 @@ void AppendChildren(CATModelNode* node, const IID& iid, const CATUnicodeString& 
 class GeometricalElement : public CATAdapterOf<CATIGeometricalElement, CATModelNode> {
  public:
   using CATAdapterOf::CATAdapterOf;
-  CATBody_var GetBodyResult() override { return Object()->result; }
+  CATBody_var GetBodyResult() override { return Object()->Data<CATGeoShownData>().result; }
 };
 
 class GeoVisu : public CATAdapterOf<CATI3DGeoVisu, CATModelNode> {
  public:
   using CATAdapterOf::CATAdapterOf;
-  CATRep* GiveRep() override { return Object()->rep.get(); }
+  CATRep* GiveRep() override { return Object()->Data<CATGeoShownData>().rep.get(); }
 };
 
 class BodyRequest : public CATAdapterOf<CATIBodyRequest, CATModelNode> {
@@ -64,7 +64,9 @@ class PartRequest : public CATAdapterOf<CATIPartRequest, CATModelNode> {
 class Movable : public CATAdapterOf<CATIMovable, CATModelNode> {
  public:
   using CATAdapterOf::CATAdapterOf;
-  CATMathTransformation GetPosition() override { return Object()->position; }
+  CATMathTransformation GetPosition() override {
+    return Object()->Data<CATModelProductData>().position;
+  }
 };
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <stdexcept>
 
+#include "CATCkeParmAdapter.h"
 #include "CATI3DGeoVisu.h"
 #include "CATIAlias.h"
 #include "CATIAttributesDescription.h"
@@ -25,6 +26,7 @@
 #include "CATISpecObject.h"
 #include "CATISpecUpdate.h"
 #include "CATModelAdapters.h"
+#include "CATModelProductData.h"
 
 namespace {
 
@@ -86,23 +88,29 @@ struct KindRow {
   const char* className;
   const CATInterfaceEntry* begin;
   const CATInterfaceEntry* end;
+  std::unique_ptr<CATModelKindData> (*makeData)();
 };
+
+using Shown = CATModelPlainData<CATGeoShownData>;
+using Parameter = CATModelPlainData<CATCkeParmState>;
 
 const KindRow kKinds[] = {
     {CATModelKind::kContainer, "container", "CATModelContainer", std::begin(kContainer),
-     std::end(kContainer)},
+     std::end(kContainer), nullptr},
     {CATModelKind::kPartContainer, "part container", "CATModelPartContainer",
-     std::begin(kPartContainer), std::end(kPartContainer)},
-    {CATModelKind::kFeature, "feature", "CATModelFeature", std::begin(kFeature),
-     std::end(kFeature)},
-    {CATModelKind::kPart, "part", "CATModelPart", std::begin(kPart), std::end(kPart)},
-    {CATModelKind::kLogical, "logical", "CATModelLogical", std::begin(kLogical),
-     std::end(kLogical)},
-    {CATModelKind::kProduct, "product", "CATModelProduct", std::begin(kProduct),
-     std::end(kProduct)},
+     std::begin(kPartContainer), std::end(kPartContainer), nullptr},
+    {CATModelKind::kFeature, "feature", "CATModelFeature", std::begin(kFeature), std::end(kFeature),
+     &CATModelMakeData<Shown>},
+    {CATModelKind::kPart, "part", "CATModelPart", std::begin(kPart), std::end(kPart),
+     &CATModelMakeData<CATModelPartData>},
+    {CATModelKind::kLogical, "logical", "CATModelLogical", std::begin(kLogical), std::end(kLogical),
+     nullptr},
+    {CATModelKind::kProduct, "product", "CATModelProduct", std::begin(kProduct), std::end(kProduct),
+     &CATModelMakeData<CATModelProductData>},
     {CATModelKind::kParameter, "parameter", "CATModelParameter", std::begin(kParameter),
-     std::end(kParameter)},
-    {CATModelKind::kBody, "body", "CATModelBody", std::begin(kBody), std::end(kBody)},
+     std::end(kParameter), &CATModelMakeData<Parameter>},
+    {CATModelKind::kBody, "body", "CATModelBody", std::begin(kBody), std::end(kBody),
+     &CATModelMakeData<Shown>},
 };
 
 // The model's rows, then the registered ones.
@@ -110,7 +118,7 @@ std::vector<CATModelKindInfo>& Kinds() {
   static std::vector<CATModelKindInfo> kinds = [] {
     std::vector<CATModelKindInfo> rows;
     for (const KindRow& row : kKinds) {
-      rows.push_back({row.kind, row.fileName, row.className, {row.begin, row.end}});
+      rows.push_back({row.kind, row.fileName, row.className, {row.begin, row.end}, row.makeData});
     }
     return rows;
   }();
@@ -153,11 +161,12 @@ std::string CATModelKnownKinds() {
 }
 
 void CATModelRegisterKind(CATModelKind kind, const char* fileName, const char* className,
-                          std::initializer_list<CATInterfaceEntry> interfaces) {
+                          std::initializer_list<CATInterfaceEntry> interfaces,
+                          std::unique_ptr<CATModelKindData> (*makeData)()) {
   if (Find(kind) != nullptr || CATModelFindKind(fileName) != nullptr) {
     throw std::logic_error(std::string("the model's kind '") + fileName + "' is registered twice");
   }
-  Kinds().push_back({kind, fileName, className, interfaces});
+  Kinds().push_back({kind, fileName, className, interfaces, makeData});
 }
 
 void CATModelAddKindInterface(CATModelKind kind, const CATInterfaceEntry& entry) {

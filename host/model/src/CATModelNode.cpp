@@ -2,12 +2,14 @@
 
 #include <stdexcept>
 
+#include "CATCkeParmAdapter.h"
 #include "CATError.h"
 #include "CATIConnector.h"
 #include "CATISpecAttrKey.h"
 #include "CATModelAdapters.h"
 #include "CATModelDocument.h"
 #include "CATModelInterfaces.h"
+#include "CATModelProductData.h"
 #include "CATModelSession.h"
 
 namespace {
@@ -34,10 +36,33 @@ CATModelAttrKey::CATModelAttrKey() : CATComponent(kKeyInterfaces) {}
 CATModelConnector::CATModelConnector(CATModelNode* product, const CATModelLink& target)
     : CATComponent(kConnectorInterfaces), product(product), target(target) {}
 
+CATModelProductData::~CATModelProductData() {
+  for (CATModelConnector* connector : connectors) {
+    connector->product = nullptr;
+    connector->Release();
+  }
+}
+
+void CATModelProductData::VisitLinks(const std::function<void(CATModelLink&)>& visit) {
+  visit(reference);
+  for (CATModelConnector* connector : connectors) visit(connector->target);
+}
+
+CATModelConnector* CATModelProductData::ConnectorFor(CATModelNode* product,
+                                                     const CATModelLink& target) {
+  for (CATModelConnector* connector : connectors) {
+    if (connector->target == target) return connector;
+  }
+  connectors.push_back(new CATModelConnector(product, target));
+  return connectors.back();
+}
+
 CATModelNode::CATModelNode(CATModelKind kind)
     : CATComponent(CATModelKindInfoOf(kind).interfaces.data(),
                    static_cast<int>(CATModelKindInfoOf(kind).interfaces.size())),
-      kind_(kind) {}
+      kind_(kind) {
+  if (auto make = CATModelKindInfoOf(kind).makeData) data_ = make();
+}
 
 CATModelNode::~CATModelNode() {
   for (CATModelNode* child : children_) {
@@ -45,10 +70,6 @@ CATModelNode::~CATModelNode() {
     child->Release();
   }
   for (CATModelAttrKey* key : keys) key->Release();
-  for (CATModelConnector* connector : connectors) {
-    connector->product = nullptr;
-    connector->Release();
-  }
 }
 
 const char* CATModelNode::IsA() const {
@@ -134,10 +155,17 @@ CATModelAttrKey* CATModelNode::AddKey(const CATUnicodeString& keyName, int keyKi
   return key;
 }
 
-CATModelConnector* CATModelNode::ConnectorFor(const CATModelLink& target) {
-  for (CATModelConnector* connector : connectors) {
-    if (connector->target == target) return connector;
-  }
-  connectors.push_back(new CATModelConnector(this, target));
-  return connectors.back();
+void CATModelNode::VisitLinks(const std::function<void(CATModelLink&)>& visit) {
+  for (CATModelLink& link : links) visit(link);
+  visit(owner);
+  if (data_ != nullptr) data_->VisitLinks(visit);
+}
+
+CATCkeParmState& CATModelNode::CkeParmState() {
+  return Data<CATCkeParmState>();
+}
+
+void CATModelNode::NoData() const {
+  throw std::logic_error(std::string("an object of kind '") + CATModelKindInfoOf(kind_).fileName +
+                         "' holds no such data");
 }

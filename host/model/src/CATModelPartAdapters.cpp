@@ -7,7 +7,7 @@
 #include "CATModelAdapters.h"
 #include "CATModelDocument.h"
 #include "CATModelInterfaces.h"
-#include "CATModelNode.h"
+#include "CATModelProductData.h"
 
 namespace {
 
@@ -52,7 +52,7 @@ class PrtPart : public CATAdapterOf<CATIPrtPart, CATModelNode> {
 class RedrawEvent : public CATAdapterOf<CATIRedrawEvent, CATModelNode> {
  public:
   using CATAdapterOf::CATAdapterOf;
-  void Redraw() override { ++Object()->redraws; }
+  void Redraw() override { ++Object()->Data<CATModelPartData>().redraws; }
 };
 
 }  // namespace

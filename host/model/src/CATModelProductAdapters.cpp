@@ -11,7 +11,7 @@
 #include "CATIProduct.h"
 #include "CATModelAdapters.h"
 #include "CATModelInterfaces.h"
-#include "CATModelNode.h"
+#include "CATModelProductData.h"
 
 namespace {
 
@@ -24,11 +24,16 @@ CATModelNode* NodeOf(const Handle& handle) {
   return dynamic_cast<CATModelNode*>(static_cast<CATBaseUnknown*>(identity));
 }
 
+// The data of a product.
+CATModelProductData& DataOf(CATModelNode* product) {
+  return product->Data<CATModelProductData>();
+}
+
 // The reference product that `product` stands for: itself, or the
 // reference of an instance (null when it cannot be reached).
 CATModelNode* ReferenceOf(CATModelNode* product) {
-  if (product == nullptr || !product->reference.IsSet()) return product;
-  CATModelNode* reference = product->Follow(product->reference);
+  if (product == nullptr || !DataOf(product).reference.IsSet()) return product;
+  CATModelNode* reference = product->Follow(DataOf(product).reference);
   return reference != nullptr && reference->Kind() == CATModelKind::kProduct ? reference : nullptr;
 }
 
@@ -41,7 +46,7 @@ CATModelNode* FindInstanceBelow(CATModelNode* product, CATModelNode* reference,
   if (content == nullptr || !entered.insert(content).second) return nullptr;
   for (CATModelNode* child : content->Children()) {
     if (child->Kind() != CATModelKind::kProduct) continue;
-    if (child->reference.IsSet() && ReferenceOf(child) == reference) return child;
+    if (DataOf(child).reference.IsSet() && ReferenceOf(child) == reference) return child;
     if (CATModelNode* found = FindInstanceBelow(child, reference, entered)) return found;
   }
   return nullptr;
@@ -67,11 +72,11 @@ class Product : public CATAdapterOf<CATIProduct, CATModelNode> {
     }
     return children;
   }
-  HRESULT IsReference() override { return Object()->reference.IsSet() ? E_FAIL : S_OK; }
+  HRESULT IsReference() override { return DataOf(Object()).reference.IsSet() ? E_FAIL : S_OK; }
   CATIProduct_var GetReferenceProduct() override { return ReferenceOf(Object()); }
   CATUnicodeString GetPartNumber() override {
     CATModelNode* reference = ReferenceOf(Object());
-    return reference != nullptr ? reference->part_number : CATUnicodeString();
+    return reference != nullptr ? DataOf(reference).part_number : CATUnicodeString();
   }
   CATIProduct_var FindInstance(const CATIProduct_var& rootProduct) override {
     CATModelNode* reference = ReferenceOf(Object());
@@ -83,7 +88,7 @@ class Product : public CATAdapterOf<CATIProduct, CATModelNode> {
   CATIConnector_var FindConnector(const CATILinkableObject_var& object) override {
     const CATModelLink target = Object()->LinkTo(NodeOf(object));
     if (!target.IsSet()) return CATIConnector_var();
-    for (CATModelConnector* connector : Object()->connectors) {
+    for (CATModelConnector* connector : DataOf(Object()).connectors) {
       if (connector->target == target) return connector;
     }
     return CATIConnector_var();
@@ -92,7 +97,7 @@ class Product : public CATAdapterOf<CATIProduct, CATModelNode> {
                                  const CATIConnector_var& context) override {
     const CATModelLink target = Object()->LinkTo(NodeOf(object));
     if (!!context || !target.IsSet()) return CATIConnector_var();
-    return Object()->ConnectorFor(target);
+    return DataOf(Object()).ConnectorFor(Object(), target);
   }
 };
 
@@ -108,7 +113,7 @@ class Publisher : public CATAdapterOf<CATIPrdObjectPublisher, CATModelNode> {
     return S_OK;
   }
   HRESULT Unpublish(const CATUnicodeString& name) override {
-    std::vector<CATModelPublication>& publications = Object()->publications;
+    std::vector<CATModelPublication>& publications = DataOf(Object()).publications;
     for (auto it = publications.begin(); it != publications.end(); ++it) {
       if (it->name != name) continue;
       publications.erase(it);
@@ -117,26 +122,26 @@ class Publisher : public CATAdapterOf<CATIPrdObjectPublisher, CATModelNode> {
     return E_FAIL;
   }
   int ListPublications(CATListValCATUnicodeString& names) override {
-    for (const CATModelPublication& publication : Object()->publications) {
+    for (const CATModelPublication& publication : DataOf(Object()).publications) {
       names.Append(publication.name);
     }
-    return static_cast<int>(Object()->publications.size());
+    return static_cast<int>(DataOf(Object()).publications.size());
   }
   int Publish(const CATUnicodeString& name, const CATIConnector_var& connector) override {
     const CATBaseUnknown_var identity(connector);
     CATModelConnector* own =
         dynamic_cast<CATModelConnector*>(static_cast<CATBaseUnknown*>(identity));
-    if (Object()->refuses_publications || name.GetLengthInChar() == 0 || own == nullptr ||
+    if (DataOf(Object()).refuses_publications || name.GetLengthInChar() == 0 || own == nullptr ||
         own->product != Object() || Find(name) != nullptr) {
       return 0;
     }
-    Object()->publications.push_back(CATModelPublication{name, own});
+    DataOf(Object()).publications.push_back(CATModelPublication{name, own});
     return 1;
   }
 
  private:
   const CATModelPublication* Find(const CATUnicodeString& name) const {
-    for (const CATModelPublication& publication : Object()->publications) {
+    for (const CATModelPublication& publication : DataOf(Object()).publications) {
       if (publication.name == name) return &publication;
     }
     return nullptr;
@@ -157,7 +162,7 @@ class Instance : public CATAdapterOf<CATIInstance, CATModelNode> {
  public:
   using CATAdapterOf::CATAdapterOf;
   CATICkeInst* GetValue(const CATUnicodeString& name) override {
-    const CATModelLink& reference = Object()->reference;
+    const CATModelLink& reference = DataOf(Object()).reference;
     if (name != kRepresentationAttribute || reference.document.GetLengthInChar() == 0) {
       return nullptr;
     }

@@ -44,10 +44,7 @@ void CATModelSession::Rename(const CATUnicodeString& from, const CATUnicodeStrin
     if (link.document == from) link.document = to;
   };
   std::function<void(CATModelNode*)> visit = [&](CATModelNode* node) {
-    for (CATModelLink& link : node->links) rename(link);
-    rename(node->owner);
-    rename(node->reference);
-    for (CATModelConnector* connector : node->connectors) rename(connector->target);
+    node->VisitLinks(rename);
     for (CATModelNode* child : node->Children()) visit(child);
   };
   for (CATModelDocument* document : documents_) {

@@ -1,12 +1,17 @@
 // The model builder for tests.
 #include "CATTestModel.h"
 
+#include <memory>
 #include <stdexcept>
 
+#include "CATCatalogDescriptionData.h"
+#include "CATCkeParmAdapter.h"
 #include "CATDocumentServices.h"
 #include "CATGeoObjects.h"
+#include "CATGeoShownData.h"
 #include "CATICatalogDescription.h"
 #include "CATModelFileFields.h"
+#include "CATModelProductData.h"
 #include "CATModelSession.h"
 
 namespace {
@@ -76,7 +81,7 @@ CATModelDocument* OpenNew(const CATUnicodeString& path, const CATUnicodeString& 
 CATModelNode* Product(CATModelNode* holder, const CATUnicodeString& name) {
   CATModelNode* product = Place(holder, CATModelKind::kProduct, name);
   product->type = "Product";
-  product->part_number = name;
+  product->Data<CATModelProductData>().part_number = name;
   return product;
 }
 
@@ -95,7 +100,7 @@ CATModelNode& Existing(long document, const std::string& id) {
 // The node, of a kind whose document file entry may hold `field`.
 CATModelNode& Carrying(long document, const std::string& id, const char* field) {
   CATModelNode& node = Existing(document, id);
-  if ((CATModelFindFileField(field)->kinds & CATModelKindBit(node.Kind())) == 0) {
+  if (CATModelFindFileField(field, node.Kind()) == nullptr) {
     Misuse("a " + std::string(CATModelKindInfoOf(node.Kind()).fileName) + " has no " + field);
   }
   return node;
@@ -105,6 +110,10 @@ CATModelNode& ExistingProduct(long document, const std::string& id) {
   CATModelNode& node = Existing(document, id);
   if (node.Kind() != CATModelKind::kProduct) Misuse("object '" + id + "' is no product");
   return node;
+}
+
+CATModelProductData& ProductData(long document, const std::string& id) {
+  return ExistingProduct(document, id).Data<CATModelProductData>();
 }
 
 }  // namespace
@@ -176,22 +185,23 @@ CATTestNode& CATTestNode::UpdateThrows(const std::string& message) {
 }
 
 CATTestNode& CATTestNode::PartNumber(const CATUnicodeString& partNumber) {
-  ExistingProduct(document_, id_).part_number = partNumber;
+  ProductData(document_, id_).part_number = partNumber;
   return *this;
 }
 
 CATTestNode& CATTestNode::Publish(const CATUnicodeString& name, const CATTestNode& object) {
   CATModelNode& product = ExistingProduct(document_, id_);
-  for (const CATModelPublication& publication : product.publications) {
+  CATModelProductData& data = product.Data<CATModelProductData>();
+  for (const CATModelPublication& publication : data.publications) {
     if (publication.name == name) Misuse("'" + Utf8(name) + "' is published already");
   }
   const CATModelLink target = product.LinkTo(&Existing(object.document_, object.id_));
-  product.publications.push_back(CATModelPublication{name, product.ConnectorFor(target)});
+  data.publications.push_back(CATModelPublication{name, data.ConnectorFor(&product, target)});
   return *this;
 }
 
 CATTestNode& CATTestNode::RefusePublications() {
-  ExistingProduct(document_, id_).refuses_publications = true;
+  ProductData(document_, id_).refuses_publications = true;
   return *this;
 }
 
@@ -200,7 +210,7 @@ CATTestNode& CATTestNode::Geometry(const CATBodyDescription& body) {
   const std::string fault = CATBodyDescriptionFault(body);
   if (!fault.empty()) Misuse("the body of '" + id_ + "': " + fault);
   CATBody* made = CATGeoNewBody(body);
-  node.result = made;
+  node.Data<CATGeoShownData>().result = made;
   made->Release();
   return *this;
 }
@@ -211,19 +221,22 @@ CATTestNode& CATTestNode::Box(const CATMathPoint& low, const CATMathPoint& high)
 
 CATTestNode& CATTestNode::Hide(bool hidden) {
   CATModelNode& node = Carrying(document_, id_, "hidden");
-  node.rep.reset(new CATRep());
-  node.rep->GetGraphicAttributeSet().SetHidden(hidden ? 1 : 0);
+  std::unique_ptr<CATRep>& rep = node.Data<CATGeoShownData>().rep;
+  rep.reset(new CATRep());
+  rep->GetGraphicAttributeSet().SetHidden(hidden ? 1 : 0);
   return *this;
 }
 
 CATTestNode& CATTestNode::Position(const CATMathTransformation& position) {
   if (!position.IsRigid()) Misuse("a position is a rotation and a translation");
-  ExistingProduct(document_, id_).position = position;
+  ProductData(document_, id_).position = position;
   return *this;
 }
 
 int CATTestNode::RedrawCount() const {
-  return Existing(document_, id_).redraws;
+  CATModelNode& node = Existing(document_, id_);
+  // Only parts receive notifications.
+  return node.Kind() == CATModelKind::kPart ? node.Data<CATModelPartData>().redraws : 0;
 }
 
 void CATTestNode::Delete() {
@@ -358,8 +371,8 @@ CATTestNode CATTestModel::Parameter(const CATTestNode& parent, const CATUnicodeS
   CATModelNode& holder = Existing(parent.document_, parent.id_);
   CATModelNode* parameter = Place(&holder, CATModelKind::kParameter, name);
   parameter->type = "Parameter";
-  parameter->parameter.kind = kind;
-  parameter->parameter.value = value;
+  parameter->CkeParmState().kind = kind;
+  parameter->CkeParmState().value = value;
   if (!CATModelIsContainer(holder.Kind())) parameter->owner = parameter->LinkTo(&holder);
   return CATTestNode(parent.document_, parameter->id);
 }
@@ -374,11 +387,13 @@ CATTestNode CATTestModel::Instance(const CATTestNode& parent, const CATTestNode&
                                    const CATUnicodeString& name) {
   CATModelNode& holder = ExistingProduct(parent.document_, parent.id_);
   CATModelNode& target = ExistingProduct(reference.document_, reference.id_);
-  if (holder.reference.IsSet()) Misuse("an instance takes its children from its reference");
-  if (target.reference.IsSet()) Misuse("an instance of an instance");
+  if (holder.Data<CATModelProductData>().reference.IsSet()) {
+    Misuse("an instance takes its children from its reference");
+  }
+  if (target.Data<CATModelProductData>().reference.IsSet()) Misuse("an instance of an instance");
   CATModelNode* instance = Place(&holder, CATModelKind::kProduct, name);
   instance->type = "Product";
-  instance->reference = instance->LinkTo(&target);
+  instance->Data<CATModelProductData>().reference = instance->LinkTo(&target);
   return CATTestNode(parent.document_, instance->id);
 }
 
@@ -424,6 +439,11 @@ CATModelNode& ExistingOfKind(long document, const std::string& id, CATModelKind 
   return node;
 }
 
+CATCatalogDescriptionData& DescriptionData(long document, const std::string& id) {
+  return ExistingOfKind(document, id, CATModelKind::kDescription, "description")
+      .Data<CATCatalogDescriptionData>();
+}
+
 CATModelNode* CatalogContainer(CATModelDocument& document) {
   for (CATModelNode* container : document.Containers()) {
     if (container->Kind() == CATModelKind::kCatalogContainer) return container;
@@ -434,12 +454,12 @@ CATModelNode* CatalogContainer(CATModelDocument& document) {
 }  // namespace
 
 CATTestNode& CATTestNode::Value(const CATUnicodeString& keyword, const CATUnicodeString& value) {
-  ExistingOfKind(document_, id_, CATModelKind::kDescription, "description").values[keyword] = value;
+  DescriptionData(document_, id_).values[keyword] = value;
   return *this;
 }
 
 CATTestNode& CATTestNode::DescriptionKind(unsigned char kind) {
-  ExistingOfKind(document_, id_, CATModelKind::kDescription, "description").description_kind = kind;
+  DescriptionData(document_, id_).kind = kind;
   return *this;
 }
 
@@ -478,7 +498,8 @@ CATTestNode CATTestModel::SubChapter(const CATTestNode& chapter, const CATTestNo
       ExistingOfKind(subChapter.document_, subChapter.id_, CATModelKind::kChapter, "chapter");
   const CATTestNode description = Description(chapter, target.name);
   CATModelNode& node = Existing(description.document_, description.id_);
-  node.description_kind = CATCatalogChapterKind;
-  node.reference = node.LinkTo(&target);
+  CATCatalogDescriptionData& data = node.Data<CATCatalogDescriptionData>();
+  data.kind = CATCatalogChapterKind;
+  data.reference = node.LinkTo(&target);
   return description;
 }
