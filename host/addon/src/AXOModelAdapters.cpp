@@ -33,7 +33,7 @@ class AttLogical : public CATAdapterOf<AXOIAttLogical, CATModelNode> {
  public:
   using CATAdapterOf::CATAdapterOf;
   HRESULT ListMembers(CATListValCATBaseUnknown_var& members) override {
-    if (const CATModelExplicitList* given = Object()->ExplicitList(CATModelListKind::kMembers)) {
+    if (const CATModelExplicitList* given = Object()->ExplicitList(CATTestList::kMembers)) {
       return AppendGiven(Object(), *given, members);
     }
     for (CATModelNode* child : Object()->Children()) members.Append(child);
@@ -45,7 +45,7 @@ class ProductSearch : public CATAdapterOf<AXOICorProductSearch, CATModelNode> {
  public:
   using CATAdapterOf::CATAdapterOf;
   HRESULT FindProducts(CATListValCATISpecObject_var& found, int allLevels) override {
-    const CATModelExplicitList* given = Object()->ExplicitList(CATModelListKind::kSearchResults);
+    const CATModelExplicitList* given = Object()->ExplicitList(CATTestList::kSearchResults);
     if (given != nullptr) return AppendGiven(Object(), *given, found);
     const CATIProduct_var product(Object());
     if (!product || !product->GetReferenceProduct()) return E_FAIL;

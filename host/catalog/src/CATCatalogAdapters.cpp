@@ -54,7 +54,7 @@ class Chapter : public CATAdapterOf<CATICatalogChapter, CATModelNode> {
  public:
   using CATAdapterOf::CATAdapterOf;
   CATListValCATICatalogDescription_var* ListDescriptions() override {
-    const CATModelExplicitList* given = Object()->ExplicitList(CATModelListKind::kDescriptions);
+    const CATModelExplicitList* given = Object()->ExplicitList(CATTestList::kDescriptions);
     if (given != nullptr) return CATModelNewListOf<CATICatalogDescription_var>(Object(), *given);
     return ListChildren<CATICatalogDescription>(Object(), CATModelKind::kDescription);
   }

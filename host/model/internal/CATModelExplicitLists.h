@@ -2,7 +2,7 @@
 #define CATModelExplicitLists_h
 
 // Lists that a test gives an object in place of those derived from the
-// tree (CATTestNode::List), so that it answers as the host may: with null
+// tree (CATTestList.h), so that it answers as the host may: with null
 // entries, an empty list rather than none, children apart from its
 // components, search results of any objects. They live only in memory:
 // document files never hold them.
@@ -14,16 +14,7 @@
 #include "CATListVal.h"
 #include "CATModelKindData.h"
 #include "CATModelNode.h"
-
-// Which answer a list stands for.
-enum class CATModelListKind {
-  kChildren,       // CATIProduct::GetChildren, CATIDescendants::GetDirectChildren
-  kComponents,     // CATISpecObject::GetComponents
-  kLinkedObjects,  // CATISpecAttrAccess::ListLinkedObjects
-  kMembers,        // AXOIAttLogical::ListMembers
-  kSearchResults,  // AXOICorProductSearch::FindProducts
-  kDescriptions,   // CATICatalogChapter::ListDescriptions
-};
+#include "CATTestList.h"
 
 struct CATModelExplicitList {
   bool exists = true;                 // false: the answer is "no list"
@@ -31,7 +22,7 @@ struct CATModelExplicitList {
 };
 
 struct CATModelExplicitLists {
-  std::map<CATModelListKind, CATModelExplicitList> lists;
+  std::map<CATTestList, CATModelExplicitList> lists;
 
   void VisitLinks(const std::function<void(CATModelLink&)>& visit) {
     for (auto& list : lists) {

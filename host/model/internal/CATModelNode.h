@@ -31,7 +31,7 @@ class CATModelDocument;
 struct CATCkeParmState;
 struct CATModelExplicitList;
 struct CATModelExplicitLists;
-enum class CATModelListKind;
+enum class CATTestList;
 
 // A failure that a test asks an operation to show.
 struct CATModelFault {
@@ -132,9 +132,9 @@ class CATModelNode : public CATComponent {
   // ---- Lists given by a test (CATModelExplicitLists.h) -----------------------
   // The list of `kind` that answers in place of the derived one; null when
   // none was given.
-  const CATModelExplicitList* ExplicitList(CATModelListKind kind) const;
+  const CATModelExplicitList* ExplicitList(CATTestList kind) const;
   // Gives the list of `kind`, replacing one given before.
-  void SetExplicitList(CATModelListKind kind, const CATModelExplicitList& list);
+  void SetExplicitList(CATTestList kind, const CATModelExplicitList& list);
   // The objects that the entries of `list` lead to, in order: null for a
   // null entry and for one whose object is gone.
   std::vector<CATModelNode*> EntriesOf(const CATModelExplicitList& list);

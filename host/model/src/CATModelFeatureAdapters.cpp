@@ -32,7 +32,7 @@ class SpecObject : public CATAdapterOf<CATISpecObject, CATModelNode> {
   CATUnicodeString GetType() override { return Object()->type; }
   CATUnicodeString GetSuperType() override { return Object()->supertype; }
   CATListValCATBaseUnknown_var* GetComponents() override {
-    if (const CATModelExplicitList* given = Object()->ExplicitList(CATModelListKind::kComponents)) {
+    if (const CATModelExplicitList* given = Object()->ExplicitList(CATTestList::kComponents)) {
       return CATModelNewListOf<CATBaseUnknown_var>(Object(), *given);
     }
     if (Object()->Children().empty()) return nullptr;
@@ -71,7 +71,7 @@ class Descendants : public CATAdapterOf<CATIDescendants, CATModelNode> {
  public:
   using CATAdapterOf::CATAdapterOf;
   void GetDirectChildren(const char* name, CATListValCATISpecObject_var& children) override {
-    if (const CATModelExplicitList* given = Object()->ExplicitList(CATModelListKind::kChildren)) {
+    if (const CATModelExplicitList* given = Object()->ExplicitList(CATTestList::kChildren)) {
       CATModelAppendEntries(Object(), *given, children);
       return;
     }
@@ -109,7 +109,7 @@ class SpecAttrAccess : public CATAdapterOf<CATISpecAttrAccess, CATModelNode> {
   }
   CATListValCATBaseUnknown_var* ListLinkedObjects(const IID& iid, int withComponents,
                                                   int maxCount) override {
-    const CATModelExplicitList* given = Object()->ExplicitList(CATModelListKind::kLinkedObjects);
+    const CATModelExplicitList* given = Object()->ExplicitList(CATTestList::kLinkedObjects);
     if (given != nullptr) return CATModelNewListOf<CATBaseUnknown_var>(Object(), *given);
     CATListValCATBaseUnknown_var found;
     std::set<CATModelNode*> seen;

@@ -163,13 +163,13 @@ void CATModelNode::VisitLinks(const std::function<void(CATModelLink&)>& visit) {
   if (explicit_lists_ != nullptr) explicit_lists_->VisitLinks(visit);
 }
 
-const CATModelExplicitList* CATModelNode::ExplicitList(CATModelListKind kind) const {
+const CATModelExplicitList* CATModelNode::ExplicitList(CATTestList kind) const {
   if (explicit_lists_ == nullptr) return nullptr;
   const auto found = explicit_lists_->lists.find(kind);
   return found != explicit_lists_->lists.end() ? &found->second : nullptr;
 }
 
-void CATModelNode::SetExplicitList(CATModelListKind kind, const CATModelExplicitList& list) {
+void CATModelNode::SetExplicitList(CATTestList kind, const CATModelExplicitList& list) {
   if (explicit_lists_ == nullptr) explicit_lists_.reset(new CATModelExplicitLists());
   explicit_lists_->lists[kind] = list;
 }

@@ -58,7 +58,7 @@ class Product : public CATAdapterOf<CATIProduct, CATModelNode> {
   using CATAdapterOf::CATAdapterOf;
 
   CATListValCATBaseUnknown_var* GetChildren(const char* interfaceName) override {
-    if (const CATModelExplicitList* given = Object()->ExplicitList(CATModelListKind::kChildren)) {
+    if (const CATModelExplicitList* given = Object()->ExplicitList(CATTestList::kChildren)) {
       return CATModelNewListOf<CATBaseUnknown_var>(Object(), *given);
     }
     CATModelNode* content = ReferenceOf(Object());

@@ -263,28 +263,6 @@ CATTestNode& CATTestNode::WorkModeRaises(const CATUnicodeString& message) {
   return *this;
 }
 
-namespace {
-
-CATModelListKind ListKindOf(CATTestList list) {
-  switch (list) {
-    case CATTestList::kChildren:
-      return CATModelListKind::kChildren;
-    case CATTestList::kComponents:
-      return CATModelListKind::kComponents;
-    case CATTestList::kLinkedObjects:
-      return CATModelListKind::kLinkedObjects;
-    case CATTestList::kMembers:
-      return CATModelListKind::kMembers;
-    case CATTestList::kSearchResults:
-      return CATModelListKind::kSearchResults;
-    case CATTestList::kDescriptions:
-      break;
-  }
-  return CATModelListKind::kDescriptions;
-}
-
-}  // namespace
-
 CATTestNode& CATTestNode::List(CATTestList list, std::initializer_list<CATTestNode> entries) {
   CATModelNode& node = Existing(document_, id_);
   CATModelExplicitList given;
@@ -292,14 +270,14 @@ CATTestNode& CATTestNode::List(CATTestList list, std::initializer_list<CATTestNo
     given.entries.push_back(entry.id_.empty() ? CATModelLink()
                                               : node.LinkTo(&Existing(entry.document_, entry.id_)));
   }
-  node.SetExplicitList(ListKindOf(list), given);
+  node.SetExplicitList(list, given);
   return *this;
 }
 
 CATTestNode& CATTestNode::NoList(CATTestList list) {
   CATModelExplicitList none;
   none.exists = false;
-  Existing(document_, id_).SetExplicitList(ListKindOf(list), none);
+  Existing(document_, id_).SetExplicitList(list, none);
   return *this;
 }
 
@@ -397,14 +375,14 @@ CATTestDocument& CATTestDocument::SaveThrows(const std::string& message) {
 
 // ---- CATTestModel ------------------------------------------------------------------
 
-CATTestModel::CATTestModel() {
+CATTestModel::CATTestModel(Objects objects) : listed_(objects == Objects::kListed) {
   if (g_live_models > 0) {
     Misuse("a second model is made while one lives; the session has room for one");
   }
   ++g_live_models;
   ResetHost();
   live_before_ = CATBaseUnknown::LiveObjectCount();
-  CATRecordLiveObjects(true);
+  CATRecordLiveObjects(listed_);
 }
 
 CATTestModel::~CATTestModel() {
@@ -555,6 +533,7 @@ long CATTestModel::LeakedObjects() {
 }
 
 std::vector<CATTestLeak> CATTestModel::Leaks() {
+  if (!listed_) Misuse("a model that only counts its objects cannot list them");
   ResetHost();
   std::vector<CATTestLeak> leaks;
   for (CATBaseUnknown* object : CATRecordedLiveObjects()) {

@@ -55,22 +55,12 @@
 #include "CATIProduct.h"
 #include "CATISpecAttrKey.h"
 #include "CATMathTransformation.h"
+#include "CATTestList.h"
 #include "CATUnicodeString.h"
 #include "CATWorkModeCall.h"
 
 class CATDocument;
 class CATTestDocument;
-
-// The lists of an object that a test can give (CATTestNode::List), each
-// standing for the answers of the calls named.
-enum class CATTestList {
-  kChildren,       // CATIProduct::GetChildren, CATIDescendants::GetDirectChildren
-  kComponents,     // CATISpecObject::GetComponents
-  kLinkedObjects,  // CATISpecAttrAccess::ListLinkedObjects
-  kMembers,        // AXOIAttLogical::ListMembers
-  kSearchResults,  // AXOICorProductSearch::FindProducts
-  kDescriptions,   // CATICatalogChapter::ListDescriptions
-};
 
 // An object still alive when a model closed (CATTestModel::Leaks).
 struct CATTestLeak {
@@ -238,7 +228,12 @@ class CATHOST_API CATTestDocument {
 
 class CATHOST_API CATTestModel {
  public:
-  CATTestModel();
+  // Whether the model keeps the list of the objects made while it lives,
+  // which Leaks() reads. Keeping it costs every object made and destroyed
+  // a lookup in a shared table, which a benchmark need not pay.
+  enum class Objects { kListed, kCountedOnly };
+
+  explicit CATTestModel(Objects objects = Objects::kListed);
   ~CATTestModel();
   CATTestModel(const CATTestModel&) = delete;
   CATTestModel& operator=(const CATTestModel&) = delete;
@@ -326,13 +321,15 @@ class CATHOST_API CATTestModel {
   long LeakedObjects();
   // The same reset, and the objects made since the model was made that
   // are still alive, oldest first, with their kinds, names and reference
-  // counts (EXPECT_NO_LEAKS in CATTestPrinters.h prints them).
+  // counts (EXPECT_NO_LEAKS in CATTestPrinters.h prints them). Throws
+  // std::logic_error for a model of Objects::kCountedOnly.
   std::vector<CATTestLeak> Leaks();
 
  private:
   void ResetHost();
 
   long live_before_;
+  bool listed_;
 };
 
 #endif  // CATTestModel_h
