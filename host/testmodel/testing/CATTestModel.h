@@ -30,7 +30,8 @@
 //
 //   CATISpecObject_var feature = wall;  // any interface of what a node names
 //   ... call the code under test ...
-//   EXPECT_EQ(model.LeakedObjects(), 0);
+//   EXPECT_EQ(model.LeakedObjects(), 0);  // or EXPECT_NO_LEAKS(model), which
+//                                         // names them (CATTestPrinters.h)
 //
 // Everything lives in the process's one session (documents, editor, active
 // element, work-mode record) and its one parameter dictionary
@@ -64,7 +65,9 @@ class CATTestDocument;
 
 // An object still alive when a model closed (CATTestModel::Leaks).
 struct CATTestLeak {
-  std::string kind;  // "feature", or the class of an object of no model kind
+  // "feature", "attribute key", "interface of feature" (an adapter), or the
+  // class of any other object
+  std::string kind;
   std::string name;  // UTF-8; empty for an object without one
   long references;
 };
