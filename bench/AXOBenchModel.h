@@ -19,7 +19,8 @@ inline CATTestModel& AXOBenchModel(const std::string& key,
   if (model == nullptr || built != key) {
     model.reset();
     built.clear();
-    model = std::make_unique<CATTestModel>();
+    // Counted only: a list of every object would slow each one made.
+    model = std::make_unique<CATTestModel>(CATTestModel::Objects::kCountedOnly);
     build(*model);
     built = key;
   }

@@ -18,7 +18,8 @@ class CATHOST_API AXOIAttLogical : public CATBaseUnknown {
   static const IID& ClassId() { return IID_AXOIAttLogical; }
   static const char* ClassName() { return "AXOIAttLogical"; }
 
-  // Appends the node's members, in order: S_OK.
+  // Appends the node's members, in order: S_OK; E_FAIL, appending nothing,
+  // when the node has no member list (a test's choice).
   virtual HRESULT ListMembers(CATListValCATBaseUnknown_var& members) = 0;
 };
 

@@ -23,7 +23,8 @@ class CATHOST_API AXOICorProductSearch : public CATBaseUnknown {
   // otherwise every product below, each before its own children, the
   // content of each reference product searched once (so that a structure
   // that leads in a circle ends). S_OK; E_FAIL, appending nothing, for an
-  // instance whose reference cannot be reached.
+  // instance whose reference cannot be reached. A test may give the
+  // results instead (any objects, null entries, or E_FAIL for none).
   virtual HRESULT FindProducts(CATListValCATISpecObject_var& found, int allLevels) = 0;
 };
 

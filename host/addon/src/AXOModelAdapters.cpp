@@ -12,16 +12,30 @@
 #include "CATAdapter.h"
 #include "CATIProduct.h"
 #include "CATModelDocument.h"
+#include "CATModelExplicitLists.h"
 #include "CATModelInterfaces.h"
 #include "CATModelKinds.h"
 #include "CATModelNode.h"
 
 namespace {
 
+// A list that a test gave: its entries appended, S_OK; E_FAIL, nothing
+// appended, when it stands for "no list".
+template <class Handle>
+HRESULT AppendGiven(CATModelNode* holder, const CATModelExplicitList& given,
+                    CATListVal<Handle>& out) {
+  if (!given.exists) return E_FAIL;
+  CATModelAppendEntries(holder, given, out);
+  return S_OK;
+}
+
 class AttLogical : public CATAdapterOf<AXOIAttLogical, CATModelNode> {
  public:
   using CATAdapterOf::CATAdapterOf;
   HRESULT ListMembers(CATListValCATBaseUnknown_var& members) override {
+    if (const CATModelExplicitList* given = Object()->ExplicitList(CATTestList::kMembers)) {
+      return AppendGiven(Object(), *given, members);
+    }
     for (CATModelNode* child : Object()->Children()) members.Append(child);
     return S_OK;
   }
@@ -31,6 +45,8 @@ class ProductSearch : public CATAdapterOf<AXOICorProductSearch, CATModelNode> {
  public:
   using CATAdapterOf::CATAdapterOf;
   HRESULT FindProducts(CATListValCATISpecObject_var& found, int allLevels) override {
+    const CATModelExplicitList* given = Object()->ExplicitList(CATTestList::kSearchResults);
+    if (given != nullptr) return AppendGiven(Object(), *given, found);
     const CATIProduct_var product(Object());
     if (!product || !product->GetReferenceProduct()) return E_FAIL;
     std::set<CATBaseUnknown*> searched;

@@ -5,11 +5,13 @@
 
 #include "CATAdapter.h"
 #include "CATAdopt.h"
+#include "CATCatalogChapterData.h"
 #include "CATCatalogDescriptionData.h"
 #include "CATCatalogQueryText.h"
 #include "CATComponent.h"
 #include "CATICatalogQueryResult.h"
 #include "CATInterfaceFamily.h"
+#include "CATModelExplicitLists.h"
 #include "CATModelNode.h"
 
 // The catalog interfaces count up from this id.
@@ -52,6 +54,8 @@ class Chapter : public CATAdapterOf<CATICatalogChapter, CATModelNode> {
  public:
   using CATAdapterOf::CATAdapterOf;
   CATListValCATICatalogDescription_var* ListDescriptions() override {
+    const CATModelExplicitList* given = Object()->ExplicitList(CATTestList::kDescriptions);
+    if (given != nullptr) return CATModelNewListOf<CATICatalogDescription_var>(Object(), *given);
     return ListChildren<CATICatalogDescription>(Object(), CATModelKind::kDescription);
   }
   CATListValCATICatalogKeyword_var* ListKeywords() override {
@@ -91,6 +95,7 @@ class Query : public CATAdapterOf<CATICatalogQuery, CATModelNode> {
  public:
   using CATAdapterOf::CATAdapterOf;
   CATICatalogQueryResult* RunQuery(const CATUnicodeString& query, int maxHits) override {
+    Object()->Data<CATCatalogChapterData>().queries_run.push_back(query);
     CATCatalogQueryTerm term;
     if (Object()->Document() == nullptr || !CATCatalogParseQuery(query, term)) return nullptr;
     CATCatalogResult* result = new CATCatalogResult();

@@ -1,6 +1,7 @@
 // The catalog's kinds of model objects, their fields in document files and
 // their interfaces, registered into the model when the stand-in is loaded.
 #include "CATCatalogAdapters.h"
+#include "CATCatalogChapterData.h"
 #include "CATCatalogDescriptionData.h"
 #include "CATCatalogFileFields.h"
 #include "CATIAlias.h"
@@ -19,7 +20,8 @@ void RegisterCatalogKinds() {
   CATModelRegisterKind(CATModelKind::kChapter, "chapter", "CATModelChapter",
                        {{&IID_CATICatalogChapter, &CATMakeCatalogChapterAdapter},
                         {&IID_CATICatalogQuery, &CATMakeCatalogQueryAdapter},
-                        {&IID_CATIAlias, &CATMakeAliasAdapter}});
+                        {&IID_CATIAlias, &CATMakeAliasAdapter}},
+                       &CATModelMakeData<CATCatalogChapterData>);
   CATModelRegisterKind(CATModelKind::kDescription, "description", "CATModelDescription",
                        {{&IID_CATICatalogDescription, &CATMakeCatalogDescriptionAdapter},
                         {&IID_CATIAlias, &CATMakeAliasAdapter}},

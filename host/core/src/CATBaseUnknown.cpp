@@ -1,16 +1,54 @@
 #include "CATBaseUnknown.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cstring>
+#include <mutex>
+#include <unordered_map>
 
+#include "CATLiveObjects.h"
 #include "CATObjectModelQuery.h"
 
 const IID IID_CATBaseUnknown = {
     0x00000000, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 
 namespace {
+
 std::atomic<long> g_live_objects{0};
+
+// The record of live objects (CATLiveObjects.h): each object with the
+// serial of its making, so that the list comes out oldest first.
+struct LiveRecord {
+  std::atomic<bool> on{false};
+  std::mutex mutex;
+  std::unordered_map<const CATBaseUnknown*, unsigned long> objects;
+  unsigned long next_serial = 0;
+};
+
+LiveRecord& Record() {
+  static LiveRecord* const record = new LiveRecord();  // used until the process ends
+  return *record;
+}
+
 }  // namespace
+
+void CATRecordLiveObjects(bool on) {
+  LiveRecord& record = Record();
+  const std::lock_guard<std::mutex> lock(record.mutex);
+  record.on = on;
+  record.objects.clear();
+}
+
+std::vector<CATBaseUnknown*> CATRecordedLiveObjects() {
+  LiveRecord& record = Record();
+  const std::lock_guard<std::mutex> lock(record.mutex);
+  std::vector<std::pair<unsigned long, const CATBaseUnknown*>> by_age;
+  for (const auto& entry : record.objects) by_age.emplace_back(entry.second, entry.first);
+  std::sort(by_age.begin(), by_age.end());
+  std::vector<CATBaseUnknown*> alive;
+  for (const auto& entry : by_age) alive.push_back(const_cast<CATBaseUnknown*>(entry.second));
+  return alive;
+}
 
 bool operator==(const GUID& a, const GUID& b) {
   return std::memcmp(&a, &b, sizeof(GUID)) == 0;
@@ -18,12 +56,20 @@ bool operator==(const GUID& a, const GUID& b) {
 
 CATBaseUnknown::CATBaseUnknown() {
   ++g_live_objects;
+  LiveRecord& record = Record();
+  if (!record.on) return;
+  const std::lock_guard<std::mutex> lock(record.mutex);
+  if (record.on) record.objects[this] = record.next_serial++;
 }
 
 CATBaseUnknown::~CATBaseUnknown() {
   // The extension objects of a component live exactly as long as it does.
   CATReleaseExtensions(this);
   --g_live_objects;
+  LiveRecord& record = Record();
+  if (!record.on) return;
+  const std::lock_guard<std::mutex> lock(record.mutex);
+  record.objects.erase(this);
 }
 
 long CATBaseUnknown::LiveObjectCount() {

@@ -7,24 +7,23 @@
 // lookup, so none stays alive between calls.
 
 #include <map>
+#include <optional>
 #include <vector>
 
+#include "CATCkeDictionaryTesting.h"
 #include "CATICkeInst.h"
 #include "CATICkeType.h"
 #include "CATUnicodeString.h"
 
-struct CATCkeUnitEntry {
-  enum Kind { kUnit, kNull, kOther };  // kOther: an object that is no unit
-  Kind kind;
-  CATUnicodeString symbol;
-  CATUnicodeString name;
-};
+typedef CATCkeTestUnit CATCkeUnitEntry;
 
 struct CATCkeMagnitudeEntry {
   CATUnicodeString name;
   bool has_unit_list = true;
   std::vector<CATCkeUnitEntry> units;
   int current = -1;  // index into `units`; -1: no current unit
+  // Set: the current unit, an object apart from the list (`current` unused).
+  std::optional<CATCkeUnitEntry> current_outside;
 };
 
 struct CATCkeKnowledge {

@@ -81,24 +81,33 @@ class CATCkeTypeObject : public CATComponent {
   explicit CATCkeTypeObject(const CATUnicodeString& name)
       : CATComponent(kTypeInterfaces), name(name) {}
   explicit CATCkeTypeObject(const CATCkeMagnitudeEntry& entry)
-      : CATComponent(kMagnitudeInterfaces), name(entry.name), current(entry.current) {
+      : CATComponent(kMagnitudeInterfaces),
+        name(entry.name),
+        current(entry.current),
+        current_is_outside(entry.current_outside.has_value()) {
+    if (entry.current_outside) current_outside = MakeElement(*entry.current_outside);
     if (!entry.has_unit_list) return;
     units.reset(new CATListValCATBaseUnknown_var());
-    for (const CATCkeUnitEntry& unit : entry.units) {
-      CATBaseUnknown* element = nullptr;
-      if (unit.kind == CATCkeUnitEntry::kUnit)
-        element = new CATCkeUnitObject(unit.symbol, unit.name);
-      if (unit.kind == CATCkeUnitEntry::kOther) element = new CATCkeTypeObject(unit.name);
-      units->Append(element);
-      if (element != nullptr) element->Release();  // the list keeps it
-    }
+    for (const CATCkeUnitEntry& unit : entry.units) units->Append(MakeElement(unit));
   }
   const char* IsA() const override { return "CATCkeType"; }
 
   const CATUnicodeString name;
   std::unique_ptr<CATListValCATBaseUnknown_var> units;  // null: no unit list
   const int current = -1;
+  const bool current_is_outside = false;
+  CATBaseUnknown_var current_outside;  // the current unit when it is not in `units`
+
+ private:
+  static CATBaseUnknown_var MakeElement(const CATCkeUnitEntry& unit);
 };
+
+CATBaseUnknown_var CATCkeTypeObject::MakeElement(const CATCkeUnitEntry& unit) {
+  CATBaseUnknown* element = nullptr;
+  if (unit.kind == CATCkeUnitEntry::kUnit) element = new CATCkeUnitObject(unit.symbol, unit.name);
+  if (unit.kind == CATCkeUnitEntry::kOther) element = new CATCkeTypeObject(unit.name);
+  return CATAdoptHandle<CATBaseUnknown>(element);
+}
 
 CATUnicodeString TypeAdapter::Name() {
   return Object()->name;
@@ -110,6 +119,7 @@ const CATListValCATBaseUnknown_var* MagnitudeAdapter::ListUnits() {
   return Object()->units.get();
 }
 CATICkeUnit_var MagnitudeAdapter::CurrentUnit() {
+  if (Object()->current_is_outside) return Object()->current_outside;
   const CATListValCATBaseUnknown_var* units = Object()->units.get();
   const int position = Object()->current + 1;
   if (units == nullptr || position < 1 || position > units->Size()) return CATICkeUnit_var();

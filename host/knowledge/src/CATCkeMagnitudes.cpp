@@ -66,6 +66,7 @@ bool CATCkeDictionaryTesting::SetCurrentUnit(const CATUnicodeString& magnitude,
   for (size_t i = 0; entry != nullptr && i < entry->units.size(); ++i) {
     if (entry->units[i].kind == CATCkeUnitEntry::kUnit && entry->units[i].name == unitName) {
       entry->current = static_cast<int>(i);
+      entry->current_outside.reset();
       return true;
     }
   }
@@ -100,6 +101,44 @@ bool CATCkeDictionaryTesting::AddMagnitude(const CATUnicodeString& name, bool wi
   magnitude.name = name;
   magnitude.has_unit_list = withUnitList;
   knowledge.magnitudes.push_back(magnitude);
+  return true;
+}
+
+void CATCkeDictionaryTesting::SetMagnitude(const CATUnicodeString& name,
+                                           const std::vector<CATCkeTestUnit>& units, int current) {
+  CATCkeMagnitudeEntry magnitude;
+  magnitude.name = name;
+  magnitude.units = units;
+  magnitude.current = current >= 0 && current < static_cast<int>(units.size()) ? current : -1;
+  CATCkeKnowledge& knowledge = CATCkeKnowledge::Get();
+  CATCkeMagnitudeEntry* existing = knowledge.FindMagnitude(name);
+  if (existing != nullptr) {
+    *existing = magnitude;
+  } else {
+    knowledge.magnitudes.push_back(magnitude);
+  }
+}
+
+void CATCkeDictionaryTesting::SetMagnitudeWithoutUnitList(const CATUnicodeString& name) {
+  SetMagnitude(name, {}, -1);
+  CATCkeKnowledge::Get().FindMagnitude(name)->has_unit_list = false;
+}
+
+bool CATCkeDictionaryTesting::RemoveMagnitude(const CATUnicodeString& name) {
+  std::vector<CATCkeMagnitudeEntry>& magnitudes = CATCkeKnowledge::Get().magnitudes;
+  for (auto it = magnitudes.begin(); it != magnitudes.end(); ++it) {
+    if (it->name != name) continue;
+    magnitudes.erase(it);
+    return true;
+  }
+  return false;
+}
+
+bool CATCkeDictionaryTesting::SetCurrentUnitOutsideList(const CATUnicodeString& magnitude,
+                                                        const CATCkeTestUnit& unit) {
+  CATCkeMagnitudeEntry* entry = CATCkeKnowledge::Get().FindMagnitude(magnitude);
+  if (entry == nullptr) return false;
+  entry->current_outside = unit;
   return true;
 }
 

@@ -14,7 +14,8 @@ class CATHOST_API CATPrsWorkModeServices {
  public:
   // Sets the work mode of `instance`. The stand-in records each call
   // (CATTestModel::WorkModeCalls) and returns the result that the test
-  // chose, S_OK unless told otherwise; E_INVALIDARG for a null instance,
+  // chose, for the session or for that instance (which may also raise a
+  // host error), S_OK unless told otherwise; E_INVALIDARG for a null instance,
   // not recorded.
   static HRESULT SetWorkMode(const CATIProduct_var& instance, int mode);
 };

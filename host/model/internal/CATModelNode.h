@@ -29,6 +29,9 @@
 
 class CATModelDocument;
 struct CATCkeParmState;
+struct CATModelExplicitList;
+struct CATModelExplicitLists;
+enum class CATTestList;
 
 // A failure that a test asks an operation to show.
 struct CATModelFault {
@@ -109,6 +112,7 @@ class CATModelNode : public CATComponent {
   std::vector<CATModelLink> links;
   CATModelLink owner;  // the owner of a parameter
   CATModelFault update_fault;
+  int update_calls = 0;  // updates that reached the node (not saved)
 
   // The data of the node's kind as a T; throws std::logic_error when the
   // kind holds none (CATModelKindData.h).
@@ -125,6 +129,16 @@ class CATModelNode : public CATComponent {
   CATUnicodeString CkeParmName() const { return name; }
   CATCkeParmState& CkeParmState();
 
+  // ---- Lists given by a test (CATModelExplicitLists.h) -----------------------
+  // The list of `kind` that answers in place of the derived one; null when
+  // none was given.
+  const CATModelExplicitList* ExplicitList(CATTestList kind) const;
+  // Gives the list of `kind`, replacing one given before.
+  void SetExplicitList(CATTestList kind, const CATModelExplicitList& list);
+  // The objects that the entries of `list` lead to, in order: null for a
+  // null entry and for one whose object is gone.
+  std::vector<CATModelNode*> EntriesOf(const CATModelExplicitList& list);
+
   // Appends a new key; the node holds it.
   CATModelAttrKey* AddKey(const CATUnicodeString& keyName, int keyKind, int elementKind,
                           int quality);
@@ -136,7 +150,8 @@ class CATModelNode : public CATComponent {
   [[noreturn]] void NoData() const;
 
   const CATModelKind kind_;
-  std::unique_ptr<CATModelKindData> data_;  // null: the kind holds none
+  std::unique_ptr<CATModelKindData> data_;                 // null: the kind holds none
+  std::unique_ptr<CATModelExplicitLists> explicit_lists_;  // null: none given
   CATModelNode* holder_ = nullptr;
   CATModelDocument* document_ = nullptr;  // containers only
   std::vector<CATModelNode*> children_;   // one reference each

@@ -4,6 +4,7 @@
 // The data of the model's own kinds that hold more than a plain struct:
 // products and parts.
 
+#include <optional>
 #include <vector>
 
 #include "CATGeoShownData.h"
@@ -46,6 +47,11 @@ class CATModelProductData : public CATModelKindData {
   std::vector<CATModelPublication> publications;
   bool refuses_publications = false;
   CATMathTransformation position;  // in the parent product
+  // What CATPrsWorkModeServices::SetWorkMode answers for this product:
+  // raises or throws as `work_mode_fault` says, else returns
+  // `work_mode_result`, else the session's result (not saved).
+  CATModelFault work_mode_fault;
+  std::optional<HRESULT> work_mode_result;
 };
 
 // The part feature at the top of a part document: drawn, never a result.

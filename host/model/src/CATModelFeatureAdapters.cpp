@@ -15,6 +15,7 @@
 #include "CATISpecUpdate.h"
 #include "CATModelAdapters.h"
 #include "CATModelDocument.h"
+#include "CATModelExplicitLists.h"
 #include "CATModelNode.h"
 
 namespace {
@@ -31,6 +32,9 @@ class SpecObject : public CATAdapterOf<CATISpecObject, CATModelNode> {
   CATUnicodeString GetType() override { return Object()->type; }
   CATUnicodeString GetSuperType() override { return Object()->supertype; }
   CATListValCATBaseUnknown_var* GetComponents() override {
+    if (const CATModelExplicitList* given = Object()->ExplicitList(CATTestList::kComponents)) {
+      return CATModelNewListOf<CATBaseUnknown_var>(Object(), *given);
+    }
     if (Object()->Children().empty()) return nullptr;
     CATListValCATBaseUnknown_var* components = new CATListValCATBaseUnknown_var();
     for (CATModelNode* child : Object()->Children()) components->Append(child);
@@ -46,6 +50,7 @@ class SpecObject : public CATAdapterOf<CATISpecObject, CATModelNode> {
   // Each node before its components; a component may not outlive its
   // parent's handle on it while it updates.
   static void Update(CATModelNode* node) {
+    ++node->update_calls;
     node->update_fault.RaiseIfAsked();
     ++node->update_stamp;
     const std::vector<CATModelNode*> children = node->Children();
@@ -66,6 +71,10 @@ class Descendants : public CATAdapterOf<CATIDescendants, CATModelNode> {
  public:
   using CATAdapterOf::CATAdapterOf;
   void GetDirectChildren(const char* name, CATListValCATISpecObject_var& children) override {
+    if (const CATModelExplicitList* given = Object()->ExplicitList(CATTestList::kChildren)) {
+      CATModelAppendEntries(Object(), *given, children);
+      return;
+    }
     for (CATModelNode* child : Object()->Children()) {
       if (!child->Matches(name)) continue;
       const CATISpecObject_var feature(child);
@@ -100,6 +109,8 @@ class SpecAttrAccess : public CATAdapterOf<CATISpecAttrAccess, CATModelNode> {
   }
   CATListValCATBaseUnknown_var* ListLinkedObjects(const IID& iid, int withComponents,
                                                   int maxCount) override {
+    const CATModelExplicitList* given = Object()->ExplicitList(CATTestList::kLinkedObjects);
+    if (given != nullptr) return CATModelNewListOf<CATBaseUnknown_var>(Object(), *given);
     CATListValCATBaseUnknown_var found;
     std::set<CATModelNode*> seen;
     Collect(Object(), iid, withComponents != 0, maxCount, seen, found);

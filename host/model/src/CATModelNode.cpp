@@ -8,6 +8,7 @@
 #include "CATISpecAttrKey.h"
 #include "CATModelAdapters.h"
 #include "CATModelDocument.h"
+#include "CATModelExplicitLists.h"
 #include "CATModelInterfaces.h"
 #include "CATModelProductData.h"
 #include "CATModelSession.h"
@@ -159,6 +160,24 @@ void CATModelNode::VisitLinks(const std::function<void(CATModelLink&)>& visit) {
   for (CATModelLink& link : links) visit(link);
   visit(owner);
   if (data_ != nullptr) data_->VisitLinks(visit);
+  if (explicit_lists_ != nullptr) explicit_lists_->VisitLinks(visit);
+}
+
+const CATModelExplicitList* CATModelNode::ExplicitList(CATTestList kind) const {
+  if (explicit_lists_ == nullptr) return nullptr;
+  const auto found = explicit_lists_->lists.find(kind);
+  return found != explicit_lists_->lists.end() ? &found->second : nullptr;
+}
+
+void CATModelNode::SetExplicitList(CATTestList kind, const CATModelExplicitList& list) {
+  if (explicit_lists_ == nullptr) explicit_lists_.reset(new CATModelExplicitLists());
+  explicit_lists_->lists[kind] = list;
+}
+
+std::vector<CATModelNode*> CATModelNode::EntriesOf(const CATModelExplicitList& list) {
+  std::vector<CATModelNode*> entries;
+  for (const CATModelLink& entry : list.entries) entries.push_back(Follow(entry));
+  return entries;
 }
 
 CATCkeParmState& CATModelNode::CkeParmState() {

@@ -10,6 +10,7 @@
 #include "CATIPrdObjectPublisher.h"
 #include "CATIProduct.h"
 #include "CATModelAdapters.h"
+#include "CATModelExplicitLists.h"
 #include "CATModelInterfaces.h"
 #include "CATModelProductData.h"
 
@@ -57,6 +58,9 @@ class Product : public CATAdapterOf<CATIProduct, CATModelNode> {
   using CATAdapterOf::CATAdapterOf;
 
   CATListValCATBaseUnknown_var* GetChildren(const char* interfaceName) override {
+    if (const CATModelExplicitList* given = Object()->ExplicitList(CATTestList::kChildren)) {
+      return CATModelNewListOf<CATBaseUnknown_var>(Object(), *given);
+    }
     CATModelNode* content = ReferenceOf(Object());
     const IID* iid =
         interfaceName != nullptr ? CATModelFindInterface(interfaceName) : &IID_CATBaseUnknown;

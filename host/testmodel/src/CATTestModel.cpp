@@ -4,25 +4,29 @@
 #include <memory>
 #include <stdexcept>
 
+#include "CATCatalogChapterData.h"
 #include "CATCatalogDescriptionData.h"
+#include "CATCkeDictionaryTesting.h"
 #include "CATCkeParmAdapter.h"
 #include "CATDocumentServices.h"
 #include "CATGeoObjects.h"
 #include "CATGeoShownData.h"
 #include "CATICatalogDescription.h"
+#include "CATLiveObjects.h"
+#include "CATModelExplicitLists.h"
 #include "CATModelFileFields.h"
 #include "CATModelProductData.h"
 #include "CATModelSession.h"
+#include "CATTestNaming.h"
 
 namespace {
-
-std::string Utf8(const CATUnicodeString& text) {
-  return std::string(text.ConvertToChar(), static_cast<size_t>(text.GetLengthInByte()));
-}
 
 [[noreturn]] void Misuse(const std::string& message) {
   throw std::logic_error("CATTestModel: " + message);
 }
+
+// Models alive in the process: one at most.
+int g_live_models = 0;
 
 CATModelDocument* DocumentOrNull(long serial) {
   return CATModelSession::Get().FindBySerial(serial);
@@ -66,7 +70,7 @@ CATModelDocument* OpenNew(const CATUnicodeString& path, const CATUnicodeString& 
   const CATUnicodeString name = CATModelStorageName(path);
   if (name.GetLengthInChar() == 0) Misuse("a document needs a path");
   CATModelSession& session = CATModelSession::Get();
-  if (session.FindOpen(name) != nullptr) Misuse("'" + Utf8(name) + "' is open already");
+  if (session.FindOpen(name) != nullptr) Misuse("'" + CATTestUtf8(name) + "' is open already");
   CATModelDocument* document = new CATModelDocument(type);
   document->SetStorageName(name);
   CATModelNode* container = new CATModelNode(containerKind);
@@ -93,22 +97,25 @@ namespace {
 
 CATModelNode& Existing(long document, const std::string& id) {
   CATModelNode* node = NodeOrNull(document, id);
-  if (node == nullptr) Misuse("object '" + id + "' is not in an open document");
-  return *node;
+  if (node != nullptr) return *node;
+  if (g_live_models == 0) Misuse("a node of a model that is closed is used");
+  if (id.empty()) Misuse("a node naming nothing is used");
+  Misuse("the object of id " + id + " is not in an open document");
 }
 
 // The node, of a kind whose document file entry may hold `field`.
 CATModelNode& Carrying(long document, const std::string& id, const char* field) {
   CATModelNode& node = Existing(document, id);
   if (CATModelFindFileField(field, node.Kind()) == nullptr) {
-    Misuse("a " + std::string(CATModelKindInfoOf(node.Kind()).fileName) + " has no " + field);
+    Misuse("the " + CATTestNamed(node) + " has no " + field + ": it is a " +
+           CATModelKindInfoOf(node.Kind()).fileName);
   }
   return node;
 }
 
 CATModelNode& ExistingProduct(long document, const std::string& id) {
   CATModelNode& node = Existing(document, id);
-  if (node.Kind() != CATModelKind::kProduct) Misuse("object '" + id + "' is no product");
+  if (node.Kind() != CATModelKind::kProduct) Misuse("the " + CATTestNamed(node) + " is no product");
   return node;
 }
 
@@ -120,6 +127,12 @@ CATModelProductData& ProductData(long document, const std::string& id) {
 
 CATBaseUnknown_var CATTestNode::Object() const {
   return NodeOrNull(document_, id_);
+}
+
+std::string CATTestNode::Describe() const {
+  if (id_.empty()) return "nothing";
+  const CATModelNode* node = NodeOrNull(document_, id_);
+  return node != nullptr ? CATTestNamed(*node) : "a gone object";
 }
 
 CATTestNode& CATTestNode::Name(const CATUnicodeString& name) {
@@ -175,7 +188,7 @@ CATTestNode& CATTestNode::Without(const IID& iid) {
 }
 
 CATTestNode& CATTestNode::UpdateRaises(const CATUnicodeString& message) {
-  Existing(document_, id_).update_fault = Fault(CATModelFault::kRaises, Utf8(message));
+  Existing(document_, id_).update_fault = Fault(CATModelFault::kRaises, CATTestUtf8(message));
   return *this;
 }
 
@@ -193,7 +206,7 @@ CATTestNode& CATTestNode::Publish(const CATUnicodeString& name, const CATTestNod
   CATModelNode& product = ExistingProduct(document_, id_);
   CATModelProductData& data = product.Data<CATModelProductData>();
   for (const CATModelPublication& publication : data.publications) {
-    if (publication.name == name) Misuse("'" + Utf8(name) + "' is published already");
+    if (publication.name == name) Misuse("'" + CATTestUtf8(name) + "' is published already");
   }
   const CATModelLink target = product.LinkTo(&Existing(object.document_, object.id_));
   data.publications.push_back(CATModelPublication{name, data.ConnectorFor(&product, target)});
@@ -208,7 +221,7 @@ CATTestNode& CATTestNode::RefusePublications() {
 CATTestNode& CATTestNode::Geometry(const CATBodyDescription& body) {
   CATModelNode& node = Carrying(document_, id_, "geometry");
   const std::string fault = CATBodyDescriptionFault(body);
-  if (!fault.empty()) Misuse("the body of '" + id_ + "': " + fault);
+  if (!fault.empty()) Misuse("the body of the " + CATTestNamed(node) + ": " + fault);
   CATBody* made = CATGeoNewBody(body);
   node.Data<CATGeoShownData>().result = made;
   made->Release();
@@ -233,6 +246,57 @@ CATTestNode& CATTestNode::Position(const CATMathTransformation& position) {
   return *this;
 }
 
+CATTestNode& CATTestNode::Connector(const CATTestNode& object) {
+  CATModelNode& product = ExistingProduct(document_, id_);
+  product.Data<CATModelProductData>().ConnectorFor(
+      &product, product.LinkTo(&Existing(object.document_, object.id_)));
+  return *this;
+}
+
+CATTestNode& CATTestNode::WorkModeResult(HRESULT result) {
+  ProductData(document_, id_).work_mode_result = result;
+  return *this;
+}
+
+CATTestNode& CATTestNode::WorkModeRaises(const CATUnicodeString& message) {
+  ProductData(document_, id_).work_mode_fault = Fault(CATModelFault::kRaises, CATTestUtf8(message));
+  return *this;
+}
+
+CATTestNode& CATTestNode::List(CATTestList list, std::initializer_list<CATTestNode> entries) {
+  CATModelNode& node = Existing(document_, id_);
+  CATModelExplicitList given;
+  for (const CATTestNode& entry : entries) {
+    given.entries.push_back(entry.id_.empty() ? CATModelLink()
+                                              : node.LinkTo(&Existing(entry.document_, entry.id_)));
+  }
+  node.SetExplicitList(list, given);
+  return *this;
+}
+
+CATTestNode& CATTestNode::NoList(CATTestList list) {
+  CATModelExplicitList none;
+  none.exists = false;
+  Existing(document_, id_).SetExplicitList(list, none);
+  return *this;
+}
+
+int CATTestNode::UpdateCalls() const {
+  return Existing(document_, id_).update_calls;
+}
+
+std::vector<CATTestNode> CATTestNode::Connectors() const {
+  CATModelNode& product = ExistingProduct(document_, id_);
+  std::vector<CATTestNode> designated;
+  for (const CATModelConnector* connector : product.Data<CATModelProductData>().connectors) {
+    CATModelNode* target = product.Follow(connector->target);
+    CATModelDocument* document = target != nullptr ? target->Document() : nullptr;
+    designated.push_back(document != nullptr ? CATTestNode(document->Serial(), target->id)
+                                             : CATTestNode());
+  }
+  return designated;
+}
+
 int CATTestNode::RedrawCount() const {
   CATModelNode& node = Existing(document_, id_);
   // Only parts receive notifications.
@@ -241,7 +305,7 @@ int CATTestNode::RedrawCount() const {
 
 void CATTestNode::Delete() {
   CATModelNode& node = Existing(document_, id_);
-  if (node.Holder() == nullptr) Misuse("a container cannot be deleted");
+  if (node.Holder() == nullptr) Misuse("the " + CATTestNamed(node) + " cannot be deleted");
   node.Holder()->RemoveChild(&node);
 }
 
@@ -251,8 +315,9 @@ namespace {
 
 CATModelDocument& ExistingDocument(long serial) {
   CATModelDocument* document = DocumentOrNull(serial);
-  if (document == nullptr) Misuse("the document is not open");
-  return *document;
+  if (document != nullptr) return *document;
+  if (g_live_models == 0) Misuse("a document of a model that is closed is used");
+  Misuse(serial == 0 ? "a document naming nothing is used" : "the document is not open");
 }
 
 }  // namespace
@@ -299,7 +364,7 @@ CATTestDocument& CATTestDocument::SaveFails() {
 }
 
 CATTestDocument& CATTestDocument::SaveRaises(const CATUnicodeString& message) {
-  ExistingDocument(serial_).save_fault = Fault(CATModelFault::kRaises, Utf8(message));
+  ExistingDocument(serial_).save_fault = Fault(CATModelFault::kRaises, CATTestUtf8(message));
   return *this;
 }
 
@@ -310,13 +375,25 @@ CATTestDocument& CATTestDocument::SaveThrows(const std::string& message) {
 
 // ---- CATTestModel ------------------------------------------------------------------
 
-CATTestModel::CATTestModel() {
-  CATModelSession::Get().Reset();
+CATTestModel::CATTestModel(Objects objects) : listed_(objects == Objects::kListed) {
+  if (g_live_models > 0) {
+    Misuse("a second model is made while one lives; the session has room for one");
+  }
+  ++g_live_models;
+  ResetHost();
   live_before_ = CATBaseUnknown::LiveObjectCount();
+  CATRecordLiveObjects(listed_);
 }
 
 CATTestModel::~CATTestModel() {
+  ResetHost();
+  CATRecordLiveObjects(false);
+  --g_live_models;
+}
+
+void CATTestModel::ResetHost() {
   CATModelSession::Get().Reset();
+  CATCkeDictionaryTesting::Reset();
 }
 
 CATTestDocument CATTestModel::PartDocument(const CATUnicodeString& path) {
@@ -336,7 +413,6 @@ CATTestDocument CATTestModel::ProductDocument(const CATUnicodeString& path) {
 }
 
 CATTestDocument CATTestModel::Document(const CATUnicodeString& path, const CATUnicodeString& type) {
-  if (type.GetLengthInChar() == 0) Misuse("a document needs a type");
   return CATTestDocument(OpenNew(path, type, CATModelKind::kContainer)->Serial());
 }
 
@@ -367,7 +443,8 @@ CATTestNode CATTestModel::Logical(const CATTestNode& parent, const CATUnicodeStr
 
 CATTestNode CATTestModel::Parameter(const CATTestNode& parent, const CATUnicodeString& name,
                                     CATCkeValueKind kind, double value) {
-  if (kind == CATCkeTextKind) Misuse("parameters hold numbers");
+  if (kind == CATCkeTextKind)
+    Misuse("parameter '" + CATTestUtf8(name) + "': parameters hold numbers");
   CATModelNode& holder = Existing(parent.document_, parent.id_);
   CATModelNode* parameter = Place(&holder, CATModelKind::kParameter, name);
   parameter->type = "Parameter";
@@ -388,9 +465,12 @@ CATTestNode CATTestModel::Instance(const CATTestNode& parent, const CATTestNode&
   CATModelNode& holder = ExistingProduct(parent.document_, parent.id_);
   CATModelNode& target = ExistingProduct(reference.document_, reference.id_);
   if (holder.Data<CATModelProductData>().reference.IsSet()) {
-    Misuse("an instance takes its children from its reference");
+    Misuse("the " + CATTestNamed(holder) +
+           " is an instance, which takes its children from its reference");
   }
-  if (target.Data<CATModelProductData>().reference.IsSet()) Misuse("an instance of an instance");
+  if (target.Data<CATModelProductData>().reference.IsSet()) {
+    Misuse("an instance of the " + CATTestNamed(target) + ", itself an instance");
+  }
   CATModelNode* instance = Place(&holder, CATModelKind::kProduct, name);
   instance->type = "Product";
   instance->Data<CATModelProductData>().reference = instance->LinkTo(&target);
@@ -401,8 +481,9 @@ void CATTestModel::SetCurrentEditor(const CATTestDocument& document,
                                     std::initializer_list<CATTestNode> path) {
   CATListValCATBaseUnknown_var objects;
   for (const CATTestNode& node : path) objects.Append(&Existing(node.document_, node.id_));
-  CATModelSession::Get().SetEditor(std::unique_ptr<CATFrmEditor>(
-      new CATFrmEditor(&ExistingDocument(document.serial_), CATPathElement(objects))));
+  CATDocument* shown = document.serial_ != 0 ? &ExistingDocument(document.serial_) : nullptr;
+  CATModelSession::Get().SetEditor(
+      std::unique_ptr<CATFrmEditor>(new CATFrmEditor(shown, CATPathElement(objects))));
 }
 
 void CATTestModel::ClearCurrentEditor() {
@@ -423,9 +504,45 @@ const std::vector<CATWorkModeCall>& CATTestModel::WorkModeCalls() const {
   return CATModelSession::Get().work_mode_calls;
 }
 
+namespace {
+
+// The kind and name of a leaked object: a model object, an attribute key,
+// an interface of one of them (an adapter), or any other object by class.
+CATTestLeak LeakOf(CATBaseUnknown* object) {
+  CATTestLeak leak;
+  const CATBaseUnknown_var identity(object);
+  CATBaseUnknown* component = identity;
+  const std::string of = component != object ? "interface of " : "";
+  if (const CATModelNode* node = dynamic_cast<const CATModelNode*>(component)) {
+    leak.kind = of + CATModelKindInfoOf(node->Kind()).fileName;
+    leak.name = CATTestUtf8(node->name);
+  } else if (const CATModelAttrKey* key = dynamic_cast<const CATModelAttrKey*>(component)) {
+    leak.kind = of + "attribute key";
+    leak.name = CATTestUtf8(key->name);
+  } else {
+    leak.kind = of + component->IsA();
+  }
+  return leak;
+}
+
+}  // namespace
+
 long CATTestModel::LeakedObjects() {
-  CATModelSession::Get().Reset();
+  ResetHost();
   return CATBaseUnknown::LiveObjectCount() - live_before_;
+}
+
+std::vector<CATTestLeak> CATTestModel::Leaks() {
+  if (!listed_) Misuse("a model that only counts its objects cannot list them");
+  ResetHost();
+  std::vector<CATTestLeak> leaks;
+  for (CATBaseUnknown* object : CATRecordedLiveObjects()) {
+    CATTestLeak leak = LeakOf(object);
+    leak.references = static_cast<long>(object->AddRef()) - 1;
+    object->Release();
+    leaks.push_back(leak);
+  }
+  return leaks;
 }
 
 // ---- Catalogs ----------------------------------------------------------------------
@@ -435,7 +552,7 @@ namespace {
 CATModelNode& ExistingOfKind(long document, const std::string& id, CATModelKind kind,
                              const char* what) {
   CATModelNode& node = Existing(document, id);
-  if (node.Kind() != kind) Misuse("object '" + id + "' is no " + what);
+  if (node.Kind() != kind) Misuse("the " + CATTestNamed(node) + " is no " + what);
   return node;
 }
 
@@ -448,10 +565,16 @@ CATModelNode* CatalogContainer(CATModelDocument& document) {
   for (CATModelNode* container : document.Containers()) {
     if (container->Kind() == CATModelKind::kCatalogContainer) return container;
   }
-  Misuse("'" + Utf8(document.StorageName()) + "' is no catalog");
+  Misuse("'" + CATTestUtf8(document.StorageName()) + "' is no catalog");
 }
 
 }  // namespace
+
+std::vector<CATUnicodeString> CATTestNode::QueriesRun() const {
+  return ExistingOfKind(document_, id_, CATModelKind::kChapter, "chapter")
+      .Data<CATCatalogChapterData>()
+      .queries_run;
+}
 
 CATTestNode& CATTestNode::Value(const CATUnicodeString& keyword, const CATUnicodeString& value) {
   DescriptionData(document_, id_).values[keyword] = value;

@@ -30,15 +30,20 @@
 //
 //   CATISpecObject_var feature = wall;  // any interface of what a node names
 //   ... call the code under test ...
-//   EXPECT_EQ(model.LeakedObjects(), 0);
+//   EXPECT_EQ(model.LeakedObjects(), 0);  // or EXPECT_NO_LEAKS(model), which
+//                                         // names them (CATTestPrinters.h)
 //
 // Everything lives in the process's one session (documents, editor, active
-// element, work-mode record), which a model resets when it is made and
-// when it goes: use one model at a time. CATTestNode and CATTestDocument
-// name an object or a document; they hold no reference, so they keep
-// nothing alive and leak nothing. Using one whose object is gone, or a
-// call that makes no sense (an instance of a feature, a second document of
-// one storage name), throws std::logic_error with a message that says so.
+// element, work-mode record) and its one parameter dictionary
+// (CATCkeDictionaryTesting.h), which a model resets when it is made and
+// when it goes: one model at a time, a second one made while the first
+// lives throws std::logic_error. CATTestNode and CATTestDocument name an
+// object or a document; they hold no reference, so they keep nothing alive
+// and leak nothing. Using one whose object is gone or whose model is
+// closed, or a call that makes no sense (an instance of a feature, a
+// second document of one storage name), throws std::logic_error with a
+// message that says so, naming objects by kind and name ("feature
+// 'Wall.1'"). Printers for failing assertions: CATTestPrinters.h.
 
 #include <initializer_list>
 #include <string>
@@ -51,11 +56,21 @@
 #include "CATIProduct.h"
 #include "CATISpecAttrKey.h"
 #include "CATMathTransformation.h"
+#include "CATTestList.h"
 #include "CATUnicodeString.h"
 #include "CATWorkModeCall.h"
 
 class CATDocument;
 class CATTestDocument;
+
+// An object still alive when a model closed (CATTestModel::Leaks).
+struct CATTestLeak {
+  // "feature", "attribute key", "interface of feature" (an adapter), or the
+  // class of any other object
+  std::string kind;
+  std::string name;  // UTF-8; empty for an object without one
+  long references;
+};
 
 // Names an object of an open document.
 class CATHOST_API CATTestNode {
@@ -72,6 +87,9 @@ class CATHOST_API CATTestNode {
   }
   // Its id in its document.
   const std::string& Id() const { return id_; }
+  // Its kind and name, as messages name it: "feature 'Wall.1'"; "nothing"
+  // for a node naming nothing, "a gone object" for one whose object is gone.
+  std::string Describe() const;
 
   // ---- Data (each returns the node, to chain) ---------------------------------
   CATTestNode& Name(const CATUnicodeString& name);
@@ -106,6 +124,28 @@ class CATHOST_API CATTestNode {
   // The product refuses every publication (CATIPrdObjectPublisher::Publish
   // answers 0).
   CATTestNode& RefusePublications();
+  // Gives the product a connector designating `object` (also of another
+  // document), unpublished; one it has already is kept.
+  CATTestNode& Connector(const CATTestNode& object);
+  // CATPrsWorkModeServices::SetWorkMode on this product answers `result`,
+  // resp. raises a CATError with `message` (recorded in either case), in
+  // place of the model's SetWorkModeResult.
+  CATTestNode& WorkModeResult(HRESULT result);
+  CATTestNode& WorkModeRaises(const CATUnicodeString& message);
+
+  // ---- Lists as the host hands them -----------------------------------------------
+  //   room.Part().List(CATTestList::kComponents, {wall, CATTestNode(), slab});
+  //   product.NoList(CATTestList::kChildren);  // GetChildren gives null
+  //
+  // The object's list `list` answers exactly `entries`, in order, whatever
+  // the call asks for (interface, levels, count): a node naming nothing,
+  // an object that is gone and an object without the list's interface are
+  // null entries; `{}` is an empty list. Lists given are never saved.
+  CATTestNode& List(CATTestList list, std::initializer_list<CATTestNode> entries);
+  // The object has no list `list`: calls that hand out a list give null,
+  // ListMembers and FindProducts return E_FAIL, GetDirectChildren appends
+  // nothing.
+  CATTestNode& NoList(CATTestList list);
 
   // ---- Catalog descriptions -------------------------------------------------------
   // Its value for the keyword named `keyword`, replacing one given before.
@@ -127,8 +167,18 @@ class CATHOST_API CATTestNode {
   CATTestNode& Position(const CATMathTransformation& position);
 
   // ---- Observations ---------------------------------------------------------------
-  // Redraw notifications received (CATIRedrawEvent).
+  // Redraw notifications received (CATIRedrawEvent); 0 for all but parts.
   int RedrawCount() const;
+  // Update calls that reached the object (CATISpecObject::Update on it or
+  // on an object above it), also those that raised.
+  int UpdateCalls() const;
+  // The objects that the product's connectors designate, in the order the
+  // connectors were made; a node naming nothing for one whose object is
+  // not open.
+  std::vector<CATTestNode> Connectors() const;
+  // The texts of the queries run on the chapter (CATICatalogQuery::RunQuery),
+  // oldest first, also those that were no valid query.
+  std::vector<CATUnicodeString> QueriesRun() const;
 
   // Takes the object out of its document; the node then names nothing
   // that is there.
@@ -181,7 +231,12 @@ class CATHOST_API CATTestDocument {
 
 class CATHOST_API CATTestModel {
  public:
-  CATTestModel();
+  // Whether the model keeps the list of the objects made while it lives,
+  // which Leaks() reads. Keeping it costs every object made and destroyed
+  // a lookup in a shared table, which a benchmark need not pay.
+  enum class Objects { kListed, kCountedOnly };
+
+  explicit CATTestModel(Objects objects = Objects::kListed);
   ~CATTestModel();
   CATTestModel(const CATTestModel&) = delete;
   CATTestModel& operator=(const CATTestModel&) = delete;
@@ -195,7 +250,8 @@ class CATHOST_API CATTestModel {
   // A product document: a container holding the root product, named and
   // numbered after the file.
   CATTestDocument ProductDocument(const CATUnicodeString& path);
-  // A document of another type, with one empty container.
+  // A document of another type, any text including the empty one, with
+  // one empty container.
   CATTestDocument Document(const CATUnicodeString& path, const CATUnicodeString& type);
   // CATDocumentServices::OpenDocument with references; names nothing
   // when that fails.
@@ -247,14 +303,17 @@ class CATHOST_API CATTestModel {
 
   // ---- Editor, active element, work modes ---------------------------------------
   // The current editor shows `document`, with the object at the end of
-  // `path` (root first) active.
+  // `path` (root first) active; a document naming nothing gives an editor
+  // without a document (GetDocument null), as the host's once its document
+  // is gone.
   void SetCurrentEditor(const CATTestDocument& document, std::initializer_list<CATTestNode> path);
   void ClearCurrentEditor();
   // The element AXOAttPackageBaseServices::GetActiveUIElement gives; a node
   // naming nothing: none.
   void SetActiveElement(const CATTestNode& element);
-  // What CATPrsWorkModeServices::SetWorkMode returns (S_OK at first), and
-  // its calls so far.
+  // What CATPrsWorkModeServices::SetWorkMode returns (S_OK at first) for
+  // products without an answer of their own (CATTestNode::WorkModeResult),
+  // and its calls so far, with their instances.
   void SetWorkModeResult(HRESULT result);
   const std::vector<CATWorkModeCall>& WorkModeCalls() const;
 
@@ -263,9 +322,17 @@ class CATHOST_API CATTestModel {
   // objects are alive beyond those alive when the model was made: the
   // references that someone took and did not give back.
   long LeakedObjects();
+  // The same reset, and the objects made since the model was made that
+  // are still alive, oldest first, with their kinds, names and reference
+  // counts (EXPECT_NO_LEAKS in CATTestPrinters.h prints them). Throws
+  // std::logic_error for a model of Objects::kCountedOnly.
+  std::vector<CATTestLeak> Leaks();
 
  private:
+  void ResetHost();
+
   long live_before_;
+  bool listed_;
 };
 
 #endif  // CATTestModel_h

@@ -1,0 +1,185 @@
+// What a failing test prints (values, result codes, leaks) and what the
+// builder says when it is misused.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <stdexcept>
+#include <string>
+
+#include "CATCkeGlobalFunctions.h"
+#include "CATIAlias.h"
+#include "CATICkeMagnitude.h"
+#include "CATISpecObject.h"
+#include "CATModelTestFixture.h"
+#include "CATTestPrinters.h"
+
+namespace {
+
+// The message of the std::logic_error that `misuse` throws, without the
+// builder's prefix; "no error" when it throws none.
+std::string MisuseMessage(const std::function<void()>& misuse) {
+  try {
+    misuse();
+  } catch (const std::logic_error& error) {
+    const std::string message = error.what();
+    const std::string prefix = "CATTestModel: ";
+    return message.compare(0, prefix.size(), prefix) == 0 ? message.substr(prefix.size()) : message;
+  }
+  return "no error";
+}
+
+TEST(CATTestPrinters, PrintValuesReadably) {
+  CATTestModel model;
+  const CATTestBuilding b = CATTestBuilding::Build(model, "c:\\Parts");
+  {
+    const CATIParmDictionary_var dictionary = CATCkeGlobalFunctions::GetParmDictionary();
+    const struct {
+      const char* what;
+      std::string printed;
+      const char* expected;
+    } cases[] = {
+        {"text", ::testing::PrintToString(CATUnicodeString("Wall \"A\"")), "\"Wall \\\"A\\\"\""},
+        {"empty text", ::testing::PrintToString(CATUnicodeString()), "\"\""},
+        {"point", ::testing::PrintToString(CATMathPoint(0, -1.5, 0.1)), "(0, -1.5, 0.1)"},
+        {"empty box", ::testing::PrintToString(CATMathBox()), "empty"},
+        {"box",
+         ::testing::PrintToString(
+             CATMathBox(CATMathPoint(5000, 0, 0), CATMathPoint(0, 4000, 200), 1)),
+         "[0, 5000] x [0, 4000] x [0, 200]"},
+        {"time", ::testing::PrintToString(CATTime(2026, 12, 7, 6, 3, 9)), "2026-12-07 06:03:09"},
+        {"null handle", ::testing::PrintToString(CATISpecObject_var()), "null"},
+        {"feature", ::testing::PrintToString(CATISpecObject_var(b.wall)), "feature 'Wall.1'"},
+        {"instance by another interface", ::testing::PrintToString(CATIAlias_var(b.first)),
+         "product 'Room.1'"},
+        {"object of no model kind", ::testing::PrintToString(dictionary->FindMagnitude("LENGTH")),
+         "CATCkeType"},
+        {"named result", CATTestHResultText(S_FALSE), "S_FALSE (0x00000001)"},
+        {"failing result", CATTestHResultText(E_NOINTERFACE), "E_NOINTERFACE (0x80004002)"},
+        {"result without a name", CATTestHResultText(static_cast<HRESULT>(0x80001234)),
+         "0x80001234"},
+    };
+    for (const auto& c : cases) {
+      SCOPED_TRACE(c.what);
+      EXPECT_EQ(c.printed, c.expected);
+    }
+  }
+  EXPECT_NO_LEAKS(model);
+}
+
+TEST(CATTestPrinters, AFailedResultAssertionNamesBothCodes) {
+  EXPECT_TRUE(CATTestHResultEqual("S_OK", "hr", S_OK, S_OK));
+  EXPECT_EQ(CATTestHResultEqual("S_OK", "Save()", S_OK, E_FAIL).message(),
+            std::string("Expected: S_OK (0x00000000), from S_OK\n"
+                        "  Actual: E_FAIL (0x80004005), from Save()"));
+}
+
+TEST(CATTestPrinters, ALeakNamesItsObjects) {
+  CATTestModel model;
+  const CATTestBuilding b = CATTestBuilding::Build(model, "c:\\Parts");
+  CATISpecObject_var kept = b.wall;
+  CATISpecObject_var again = kept;
+  const std::vector<CATTestLeak> leaks = model.Leaks();
+  // The feature with what it holds, and the interface the handles share.
+  EXPECT_EQ(CATTestLeaksText(leaks),
+            "  feature 'Wall.1' (1 reference)\n"
+            "  attribute key 'Height' (1 reference)\n"
+            "  attribute key 'Layers' (1 reference)\n"
+            "  parameter 'Height' (1 reference)\n"
+            "  interface of feature 'Wall.1' (2 references)\n");
+  EXPECT_EQ(CATTestNoLeaks("model", model).message(),
+            "model leaves 5 objects alive:\n" + CATTestLeaksText(leaks));
+  kept.Clear();
+  again.Clear();
+  EXPECT_NO_LEAKS(model);
+  EXPECT_EQ(model.LeakedObjects(), 0);
+}
+
+TEST(CATTestModelMisuse, IsRefusedWithAMessageThatNamesTheObject) {
+  CATTestModel model;
+  const CATTestBuilding b = CATTestBuilding::Build(model, "c:\\Parts");
+  CATTestNode gone = model.Feature(b.level, "Gone");
+  gone.Delete();
+  const struct {
+    const char* what;
+    std::function<void()> misuse;
+    std::string message;
+  } cases[] = {
+      {"a second model", [] { CATTestModel second; },
+       "a second model is made while one lives; the session has room for one"},
+      {"a product call on a feature", [&] { CATTestNode(b.wall).PartNumber("x"); },
+       "the feature 'Wall.1' is no product"},
+      {"an instance of an instance", [&] { model.Instance(b.building.Product(), b.first, "x"); },
+       "an instance of the product 'Room.1', itself an instance"},
+      {"a child of an instance", [&] { model.Instance(b.first, b.room.Product(), "x"); },
+       "the product 'Room.1' is an instance, which takes its children from its reference"},
+      {"geometry of a parameter",
+       [&] {
+         CATTestNode(b.height).Box({0, 0, 0}, {1, 1, 1});
+       },
+       "the parameter 'Height' has no geometry: it is a parameter"},
+      {"a chapter call on a feature", [&] { model.Keyword(b.wall, "x"); },
+       "the feature 'Wall.1' is no chapter"},
+      {"a text parameter", [&] { model.Parameter(b.wall, "Note", CATCkeTextKind, 0); },
+       "parameter 'Note': parameters hold numbers"},
+      {"a deleted object", [&] { gone.Name("x"); },
+       "the object of id " + gone.Id() + " is not in an open document"},
+      {"a node naming nothing", [] { CATTestNode().Name("x"); }, "a node naming nothing is used"},
+      {"a document naming nothing", [] { CATTestDocument().Part(); },
+       "a document naming nothing is used"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(MisuseMessage(c.misuse), c.message);
+  }
+  // The first model lives on.
+  EXPECT_EQ(CATIAlias_var(b.wall)->GetAlias(), "Wall.1");
+  EXPECT_EQ(CATTestNode(b.wall).Describe(), "feature 'Wall.1'");
+  EXPECT_EQ(gone.Describe(), "a gone object");
+  EXPECT_EQ(CATTestNode().Describe(), "nothing");
+  EXPECT_NO_LEAKS(model);
+}
+
+TEST(CATTestModelMisuse, AModelThatOnlyCountsCannotListItsLeaks) {
+  CATTestModel model(CATTestModel::Objects::kCountedOnly);
+  EXPECT_THROW(model.Leaks(), std::logic_error);
+  EXPECT_EQ(model.LeakedObjects(), 0);
+}
+
+TEST(CATTestModelMisuse, NodesOfAClosedModelAreRefused) {
+  CATTestNode wall;
+  CATTestDocument room;
+  {
+    CATTestModel model;
+    room = model.PartDocument("c:\\Parts\\Room.CATPart");
+    wall = model.Feature(room.Part(), "Wall.1");
+  }
+  EXPECT_TRUE(!wall.Object());
+  const struct {
+    const char* what;
+    std::function<void()> misuse;
+    const char* message;
+  } cases[] = {
+      {"node", [&] { wall.Name("x"); }, "a node of a model that is closed is used"},
+      {"document", [&] { room.Part(); }, "a document of a model that is closed is used"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(MisuseMessage(c.misuse), c.message);
+  }
+  // A model made afterwards opens documents anew; the old nodes stay gone.
+  CATTestModel next;
+  next.PartDocument("c:\\Parts\\Room.CATPart");
+  EXPECT_TRUE(!wall.Object());
+}
+
+TEST(CATTestModelConnectors, AConnectorWhoseObjectIsNotOpenDesignatesNothing) {
+  CATTestModel model;
+  const CATTestBuilding b = CATTestBuilding::Build(model, "c:\\Parts");
+  CATTestNode(b.building.Product()).Connector(b.wall);
+  ASSERT_EQ(CATTestNode(b.building.Product()).Connectors().size(), 1u);
+  model.Close(b.room);
+  EXPECT_EQ(CATTestNode(b.building.Product()).Connectors()[0].Describe(), "nothing");
+  EXPECT_NO_LEAKS(model);
+}
+
+}  // namespace
