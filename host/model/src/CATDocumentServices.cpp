@@ -43,7 +43,11 @@ bool ReadFileBytes(const CATUnicodeString& storageName, std::string& bytes, std:
     return false;
   }
   std::ifstream in(path, std::ios::binary);
-  bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  // All that the file holds when it is read, grown or shortened since.
+  bytes.resize(error ? 0 : static_cast<std::size_t>(size));
+  in.read(&bytes[0], static_cast<std::streamsize>(bytes.size()));
+  bytes.resize(static_cast<std::size_t>(in.gcount()));
+  if (in) bytes.append(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   if (!in.is_open() || in.bad() || bytes.size() > kCATModelFileMaxBytes) {
     fault = "cannot be read";
     return false;
