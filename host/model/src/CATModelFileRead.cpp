@@ -114,12 +114,6 @@ struct Frame {
   std::vector<CATOwned<CATModelNode>> children;
 };
 
-// The first use of an id, to tell a later use of it.
-struct IdUse {
-  long long number;
-  CATModelNode* node;
-};
-
 class DocumentReader : public nlohmann::json_sax<CATJson> {
  public:
   explicit DocumentReader(const CATModelFileReading& reading) : reading_(reading) {}
@@ -133,14 +127,19 @@ class DocumentReader : public nlohmann::json_sax<CATJson> {
       return nullptr;
     }
     if (faulted_) {
-      fault = fault_.empty() ? DuplicateIdFault() : fault_;
+      fault = FirstFault();
       return nullptr;
     }
-    ids_ = {};
+    CATModelNode* taken = nullptr;
     for (CATOwned<CATModelNode>& container : containers_) {
-      document_->AppendContainer(container.get());
+      CATModelNode* first = document_->AppendContainer(container.get());
+      if (taken == nullptr) taken = first;
     }
     containers_.clear();
+    if (taken != nullptr) {
+      fault = IdTaken(document_->Containers(), taken, document_->FindNode(taken->id));
+      return nullptr;
+    }
     for (CATModelNode* container : document_->Containers()) GiveIds(container);
     return document_.release();
   }
@@ -202,7 +201,6 @@ class DocumentReader : public nlohmann::json_sax<CATJson> {
       faulted_ = true;
       fault_place_ = place;
       fault_ = message;
-      duplicate_ = {};
     }
   }
 
@@ -384,7 +382,6 @@ class DocumentReader : public nlohmann::json_sax<CATJson> {
         }
         entry->read(reading_, field->second, *node, place_);
       }
-      if (!node->id.empty()) NoteId(frame.number, node.get());
       for (CATOwned<CATModelNode>& child : frame.children) node->AppendChild(child.get());
       frame.children.clear();
       return node.release();
@@ -397,30 +394,42 @@ class DocumentReader : public nlohmann::json_sax<CATJson> {
     return nullptr;
   }
 
-  // Notes the id of `node`; a second use is a fault of the later object.
-  void NoteId(long long number, CATModelNode* node) {
-    const auto first = ids_.emplace(node->id, IdUse{number, node});
-    if (first.second) return;
-    IdUse earlier = first.first->second;
-    IdUse later{number, node};
-    if (later.number < earlier.number) {
-      std::swap(earlier, later);
-      first.first->second = earlier;
+  // The fault that comes first: the one kept, or an id used again by an
+  // object that comes before it. The objects made are those numbered below
+  // the fault's, and their number is their place in the order of the tree.
+  std::string FirstFault() const {
+    if (fault_place_.object < 0) return fault_;
+    std::vector<CATModelNode*> containers;
+    for (const CATOwned<CATModelNode>& container : containers_) {
+      containers.push_back(container.get());
     }
-    const FaultPlace place{later.number, kId};
-    if (faulted_ && fault_place_ < place) return;
-    Fault(place, "");
-    duplicate_ = {earlier, later};
+    std::unordered_map<std::string, CATModelNode*> ids;
+    long long number = 0;
+    std::vector<CATModelNode*> pending(containers.rbegin(), containers.rend());
+    while (!pending.empty() && number <= fault_place_.object) {
+      CATModelNode* node = pending.back();
+      pending.pop_back();
+      if (!node->id.empty()) {
+        const auto first = ids.emplace(node->id, node);
+        if (!first.second && FaultPlace{number, kId} < fault_place_) {
+          return IdTaken(containers, node, first.first->second);
+        }
+      }
+      pending.insert(pending.end(), node->Children().rbegin(), node->Children().rend());
+      ++number;
+    }
+    return fault_;
   }
 
-  // The fault of the id used twice that comes first.
-  std::string DuplicateIdFault() const {
-    return WhereIs(duplicate_.second.node) + ".id: '" + duplicate_.second.node->id +
-           "' is the id of " + WhereIs(duplicate_.first.node);
+  // The fault of `node`, whose id `first` has.
+  static std::string IdTaken(const std::vector<CATModelNode*>& containers, CATModelNode* node,
+                             CATModelNode* first) {
+    return WhereIs(containers, node) + ".id: '" + node->id + "' is the id of " +
+           WhereIs(containers, first);
   }
 
   // The place of `node` in the file: "containers[0].children[2]".
-  std::string WhereIs(CATModelNode* node) const {
+  static std::string WhereIs(const std::vector<CATModelNode*>& containers, CATModelNode* node) {
     std::vector<size_t> path;
     for (CATModelNode* holder = node->Holder(); holder != nullptr; holder = node->Holder()) {
       const auto& children = holder->Children();
@@ -429,9 +438,8 @@ class DocumentReader : public nlohmann::json_sax<CATJson> {
       node = holder;
     }
     std::string where = "containers";
-    size_t container = 0;
-    while (containers_[container].get() != node) ++container;
-    AppendIndex(where, container);
+    AppendIndex(where, static_cast<size_t>(std::find(containers.begin(), containers.end(), node) -
+                                           containers.begin()));
     for (auto index = path.rbegin(); index != path.rend(); ++index) {
       where += ".children";
       AppendIndex(where, *index);
@@ -512,14 +520,12 @@ class DocumentReader : public nlohmann::json_sax<CATJson> {
   int skipped_ = 0;  // the depth in a value that is not read
   bool skip_next_ = false;
   long long next_number_ = 0;
-  std::unordered_map<std::string, IdUse> ids_;
   std::vector<CATOwned<CATModelNode>> containers_;
   CATOwned<CATModelDocument> document_;
   std::string parse_fault_;
   bool faulted_ = false;
   FaultPlace fault_place_{0, 0};
-  std::string fault_;  // empty for an id used twice
-  std::pair<IdUse, IdUse> duplicate_{};
+  std::string fault_;
 };
 
 }  // namespace
