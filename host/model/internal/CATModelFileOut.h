@@ -34,6 +34,7 @@ class CATModelFileOut {
 
   // Throws CATModelFileFault when `utf8` is not valid UTF-8.
   void Text(const std::string& utf8);
+  void Text(const char* utf8, std::size_t size);
   void Integer(long long number);
   // Whole numbers below 2^53 without a fraction, others as the shortest
   // text that reads back as the same number.

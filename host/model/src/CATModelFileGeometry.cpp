@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <memory>
 #include <vector>
 
@@ -70,14 +71,20 @@ CATCellDescription Cell(const CATModelFileReading& reading, const CATJson& value
   return cell;
 }
 
-// The coordinates of `points`, three a point.
-std::vector<double> Coordinates(const std::vector<CATMathPoint>& points) {
-  std::vector<double> numbers;
-  numbers.reserve(3 * points.size());
-  for (const CATMathPoint& point : points) {
-    numbers.insert(numbers.end(), {point.GetX(), point.GetY(), point.GetZ()});
+// The coordinates of `points`, three a point, in `numbers` when they fit.
+const double* Coordinates(const std::vector<CATMathPoint>& points, double (&numbers)[12],
+                          std::vector<double>& more) {
+  double* at = numbers;
+  if (3 * points.size() > std::size(numbers)) {
+    more.resize(3 * points.size());
+    at = more.data();
   }
-  return numbers;
+  for (size_t i = 0; i < points.size(); ++i) {
+    at[3 * i] = points[i].GetX();
+    at[3 * i + 1] = points[i].GetY();
+    at[3 * i + 2] = points[i].GetZ();
+  }
+  return at;
 }
 
 }  // namespace
@@ -101,18 +108,20 @@ void CATModelReadGeometry(const CATModelFileReading& reading, const CATJson& val
 void CATModelWriteGeometry(const CATModelFileWriting&, CATModelNode& node, CATModelFileOut& out) {
   const CATBodyDescription* body = CATGeoDescriptionOf(node.Data<CATGeoShownData>().result);
   if (body == nullptr) return;
+  double few[12];
+  std::vector<double> more;
   out.Key("geometry");
   out.BeginArray();
   for (const auto& cells : body->domains) {
     out.BeginArray();
     for (const CATCellDescription& cell : cells) {
-      const std::vector<double> numbers = Coordinates(cell.points);
+      const double* numbers = Coordinates(cell.points, few, more);
       out.BeginObject();
       out.Key(kCells[cell.dimension].name);
       if (cell.dimension == 0) {
-        out.Numbers(numbers.data(), 3);
+        out.Numbers(numbers, 3);
       } else {
-        out.Rows(numbers.data(), cell.points.size(), 3);
+        out.Rows(numbers, cell.points.size(), 3);
       }
       out.EndObject();
     }

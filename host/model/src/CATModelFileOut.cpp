@@ -98,8 +98,12 @@ void CATModelFileOut::Key(const char* name) {
 }
 
 void CATModelFileOut::Text(const std::string& utf8) {
+  Text(utf8.data(), utf8.size());
+}
+
+void CATModelFileOut::Text(const char* utf8, std::size_t size) {
   BeforeValue();
-  Quoted(utf8.data(), utf8.size());
+  Quoted(utf8, size);
 }
 
 void CATModelFileOut::Quoted(const char* text, std::size_t size) {

@@ -164,12 +164,10 @@ class DocumentReader : public nlohmann::json_sax<CATJson> {
       value_.Key(name);
       return true;
     }
+    // Other fields given twice are found once the object's are sorted.
     Frame& frame = Top();
-    bool given =
-        name == (frame.type == Frame::kDocument ? "containers" : "children") && frame.listed;
-    for (size_t i = 0; i < frame.count && !given; ++i) given = frame.fields[i].first == name;
     frame.key = std::move(name);
-    if (given) {
+    if (frame.listed && frame.key == (frame.type == Frame::kDocument ? "containers" : "children")) {
       Fault(Place(frame, kFields), Where(frame.where, frame.key) + ": given twice");
       skip_next_ = true;
     }
@@ -341,12 +339,23 @@ class DocumentReader : public nlohmann::json_sax<CATJson> {
   }
 
   // The fields of `frame`, sorted by name.
-  static std::vector<std::pair<std::string, CATJson>*> Sorted(Frame& frame) {
-    std::vector<std::pair<std::string, CATJson>*> fields;
-    for (size_t i = 0; i < frame.count; ++i) fields.push_back(&frame.fields[i]);
-    std::sort(fields.begin(), fields.end(),
+  const std::vector<std::pair<std::string, CATJson>*>& Sorted(Frame& frame) {
+    sorted_.clear();
+    for (size_t i = 0; i < frame.count; ++i) sorted_.push_back(&frame.fields[i]);
+    std::sort(sorted_.begin(), sorted_.end(),
               [](const auto* a, const auto* b) { return a->first < b->first; });
-    return fields;
+    return sorted_;
+  }
+
+  // Fails when a field of `fields`, sorted, is given twice.
+  void FailRepeated(const std::vector<std::pair<std::string, CATJson>*>& fields,
+                    const std::string& where) const {
+    const auto twice =
+        std::adjacent_find(fields.begin(), fields.end(),
+                           [](const auto* a, const auto* b) { return a->first == b->first; });
+    if (twice != fields.end()) {
+      reading_.Fail(where.empty() ? (*twice)->first : where + "." + (*twice)->first, "given twice");
+    }
   }
 
   // The node of the object of `frame`, with its children; null when it is
@@ -354,7 +363,8 @@ class DocumentReader : public nlohmann::json_sax<CATJson> {
   CATModelNode* MakeNode(Frame& frame) {
     const std::string& where = where_;
     try {
-      const auto fields = Sorted(frame);
+      const auto& fields = Sorted(frame);
+      FailRepeated(fields, where);
       const auto kind_field = std::find_if(
           fields.begin(), fields.end(), [](const auto* field) { return field->first == "kind"; });
       if (kind_field == fields.end()) reading_.Fail(where, "an object has a \"kind\"");
@@ -454,7 +464,7 @@ class DocumentReader : public nlohmann::json_sax<CATJson> {
 
   // The document's head, then its fields but its containers.
   void EndDocument(Frame& frame) {
-    const auto fields = Sorted(frame);
+    const auto& fields = Sorted(frame);
     const auto find = [&](const char* name) -> const CATJson* {
       for (const auto* field : fields) {
         if (field->first == name) return &field->second;
@@ -463,6 +473,7 @@ class DocumentReader : public nlohmann::json_sax<CATJson> {
     };
     CATUnicodeString type;
     try {
+      FailRepeated(fields, "");
       const CATJson* format = find("format");
       if (format == nullptr || *format != kCATModelFileFormat) {
         NotADocument();
@@ -516,6 +527,7 @@ class DocumentReader : public nlohmann::json_sax<CATJson> {
   size_t top_ = 0;
   std::string where_;  // the place being read: "containers[0].children[2]"
   std::string place_;  // a field's place
+  std::vector<std::pair<std::string, CATJson>*> sorted_;  // an object's fields by name
   ValueBuilder value_;
   int skipped_ = 0;  // the depth in a value that is not read
   bool skip_next_ = false;
