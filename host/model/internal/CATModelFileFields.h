@@ -5,6 +5,7 @@
 // writing them share, for the model's file code and for the modules that
 // register fields of their own kinds.
 
+#include <exception>
 #include <nlohmann/json.hpp>
 #include <string>
 
@@ -20,6 +21,10 @@ using CATJson = nlohmann::json;
 struct CATModelFileFault {
   std::string message;
 };
+
+// The text of a parse error of the JSON library without its prefix: "line
+// 3, column 5: syntax error ...", "number overflow parsing '2e366'".
+std::string CATModelParseFault(const std::exception& error);
 
 // What reading one file needs: its storage name, and typed access to its
 // values that ends the reading with a fault naming the place (`where`,

@@ -27,9 +27,8 @@ constexpr int kCATModelFileVersion = 2;
 // How deep containers and children may nest (a container is level 1).
 constexpr int kCATModelFileMaxDepth = 200;
 // The largest file that is read, in bytes: a bound against absurd inputs
-// far beyond any building (a document of 500,000 objects is a file of
-// about 70 MB), since reading takes about six times the file's size in
-// memory.
+// far beyond any building (a part of 500,000 features is a file of about
+// 120 MB), since reading takes up to six times the file's size in memory.
 constexpr std::size_t kCATModelFileMaxBytes = std::size_t{1} << 30;
 
 // Reads `bytes`, the file stored at `storageName` (normalized; relative

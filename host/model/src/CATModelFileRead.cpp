@@ -41,16 +41,6 @@ constexpr int kFields = 0;    // its place in the tree, its kind and fields
 constexpr int kId = 1;        // its id against those before it
 constexpr int kChildren = 2;  // its "children" as a list
 
-// The text of a parse error without the library's prefix: "line 3,
-// column 5: syntax error ...", "number overflow parsing '2e366'".
-std::string ParseFault(const std::exception& error) {
-  const std::string text = error.what();
-  const size_t at = text.find("at line ");
-  if (at != std::string::npos) return text.substr(at + 3);
-  const size_t prefix = text.find("] ");
-  return prefix == std::string::npos ? text : text.substr(prefix + 2);
-}
-
 void AppendIndex(std::string& where, size_t index) {
   char digits[24];
   where += '[';
@@ -176,7 +166,7 @@ class DocumentReader : public nlohmann::json_sax<CATJson> {
 
   bool parse_error(std::size_t, const std::string&,
                    const nlohmann::detail::exception& error) override {
-    parse_fault_ = ParseFault(error);
+    parse_fault_ = CATModelParseFault(error);
     return false;
   }
 
@@ -398,7 +388,7 @@ class DocumentReader : public nlohmann::json_sax<CATJson> {
     } catch (const CATModelFileFault& error) {
       Fault({frame.number, kFields}, error.message);
     } catch (const CATJson::exception& error) {
-      Fault({frame.number, kFields}, ParseFault(error));
+      Fault({frame.number, kFields}, CATModelParseFault(error));
     }
     frame.children.clear();
     return nullptr;
@@ -541,6 +531,14 @@ class DocumentReader : public nlohmann::json_sax<CATJson> {
 };
 
 }  // namespace
+
+std::string CATModelParseFault(const std::exception& error) {
+  const std::string text = error.what();
+  const size_t at = text.find("at line ");
+  if (at != std::string::npos) return text.substr(at + 3);
+  const size_t prefix = text.find("] ");
+  return prefix == std::string::npos ? text : text.substr(prefix + 2);
+}
 
 CATModelDocument* CATModelReadFile(const std::string& bytes, const CATUnicodeString& storageName,
                                    std::string& fault) {

@@ -131,16 +131,6 @@ CATModelDocument* ReadDocument(const CATJson& root, const CATModelFileReading& r
   return document.release();
 }
 
-// The text of a parse error without the library's prefix: "line 3,
-// column 5: syntax error ...", "number overflow parsing '2e366'".
-std::string ParseFault(const std::exception& error) {
-  const std::string text = error.what();
-  const size_t at = text.find("at line ");
-  if (at != std::string::npos) return text.substr(at + 3);
-  const size_t prefix = text.find("] ");
-  return prefix == std::string::npos ? text : text.substr(prefix + 2);
-}
-
 }  // namespace
 
 CATModelDocument* CATModelReadTree(const std::string& bytes, const CATUnicodeString& storageName,
@@ -149,7 +139,7 @@ CATModelDocument* CATModelReadTree(const std::string& bytes, const CATUnicodeStr
   try {
     return ReadDocument(CATJson::parse(bytes), reading);
   } catch (const CATJson::exception& error) {  // parse_error, a number out of range
-    fault = ParseFault(error);
+    fault = CATModelParseFault(error);
   } catch (const CATModelFileFault& error) {
     fault = error.message;
   }
