@@ -6,6 +6,7 @@
 #include <iterator>
 #include <memory>
 #include <system_error>
+#include <utility>
 
 #include "AXOPlatform.h"
 #include "CATAdopt.h"
@@ -111,7 +112,8 @@ HRESULT CATDocumentServices::SaveAs(CATDocument* document, const CATUnicodeStrin
   std::string fault;
   if (!CATModelWriteFile(*saved, name, bytes, fault)) return E_FAIL;
   const CATUnicodeString old_name = saved->StorageName();
-  const HRESULT written = CATWriteDocumentFile(*saved, old_name == name, file.u8string(), bytes);
+  const HRESULT written =
+      CATWriteDocumentFile(*saved, old_name == name, file.u8string(), std::move(bytes));
   if (FAILED(written)) return written;
 
   if (old_name != name) {
