@@ -8,7 +8,8 @@
 // ("format", "version", "type"); its other fields by name before
 // "containers"; the objects in the order of the tree (each one's kind and
 // fields by name, then its id, then its children); the document's fields by
-// name after "containers".
+// name after "containers". A field given twice is a fault of its object (or
+// of the document's head).
 #include <algorithm>
 #include <charconv>
 #include <climits>
@@ -97,8 +98,8 @@ struct Frame {
   int depth;            // an object's: a container is at 1
   size_t count = 0;     // a list's items; an object's fields
   std::string key;      // an object's field being read
-  bool listed = false;  // an object's list of objects ("children") was given
-  // An object's fields (the first `count`), but its list of objects.
+  bool listed = false;  // its list of objects ("containers", "children") was given
+  // The first `count` are an object's fields, all but its list of objects.
   std::vector<std::pair<std::string, CATJson>> fields;
   // An object's children, made.
   std::vector<CATOwned<CATModelNode>> children;
