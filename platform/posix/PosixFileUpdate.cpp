@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -59,7 +60,11 @@ bool LockWhole(int fd) {
 // Reads the whole of `fd` into `content`, or stops as soon as it holds more
 // than `limit` bytes. False on a read error.
 bool ReadUpTo(int fd, std::size_t limit, std::string& content) {
-  char buffer[4096];
+  struct stat status;
+  if (::fstat(fd, &status) == 0 && status.st_size > 0) {
+    content.reserve(std::min(static_cast<std::size_t>(status.st_size), limit) + 1);
+  }
+  char buffer[1 << 16];
   while (content.size() <= limit) {
     const ssize_t n = ::read(fd, buffer, sizeof buffer);
     if (n == 0) return true;

@@ -3,6 +3,8 @@
 #include "WindowsPlatform.h"
 #include "WindowsText.h"
 
+#include <algorithm>
+
 namespace {
 
 const wchar_t kLockSuffix[] = L".axo-lock";
@@ -31,7 +33,11 @@ HANDLE OpenFile(const std::wstring& path, DWORD access, DWORD disposition) {
 // Reads the whole of `file` into `content`, or stops as soon as it holds
 // more than `limit` bytes. False on a read error.
 bool ReadUpTo(HANDLE file, std::size_t limit, std::string& content) {
-  char buffer[4096];
+  LARGE_INTEGER size;
+  if (::GetFileSizeEx(file, &size) && size.QuadPart > 0) {
+    content.reserve(std::min(static_cast<std::size_t>(size.QuadPart), limit) + 1);
+  }
+  char buffer[1 << 16];
   while (content.size() <= limit) {
     DWORD got = 0;
     if (!::ReadFile(file, buffer, sizeof buffer, &got, nullptr)) return false;

@@ -16,9 +16,11 @@ void CATCatalogReadReference(const CATModelFileReading& reading, const CATJson& 
 }
 
 void CATCatalogWriteReference(const CATModelFileWriting& writing, CATModelNode& node,
-                              CATOrderedJson& entry) {
+                              CATModelFileOut& out) {
   const CATModelLink& reference = DescriptionOf(node).reference;
-  if (reference.IsSet()) entry["reference"] = writing.Link(reference);
+  if (!reference.IsSet()) return;
+  out.Key("reference");
+  writing.Link(reference, out);
 }
 
 void CATCatalogReadDescriptionKind(const CATModelFileReading& reading, const CATJson& value,
@@ -29,9 +31,11 @@ void CATCatalogReadDescriptionKind(const CATModelFileReading& reading, const CAT
 }
 
 void CATCatalogWriteDescriptionKind(const CATModelFileWriting&, CATModelNode& node,
-                                    CATOrderedJson& entry) {
+                                    CATModelFileOut& out) {
   const unsigned char kind = DescriptionOf(node).kind;
-  if (kind != 0) entry["descriptionKind"] = kind;
+  if (kind == 0) return;
+  out.Key("descriptionKind");
+  out.Integer(kind);
 }
 
 void CATCatalogReadValues(const CATModelFileReading& reading, const CATJson& value,
@@ -42,12 +46,14 @@ void CATCatalogReadValues(const CATModelFileReading& reading, const CATJson& val
   }
 }
 
-void CATCatalogWriteValues(const CATModelFileWriting&, CATModelNode& node, CATOrderedJson& entry) {
+void CATCatalogWriteValues(const CATModelFileWriting&, CATModelNode& node, CATModelFileOut& out) {
   const auto& held = DescriptionOf(node).values;
   if (held.empty()) return;
-  CATOrderedJson values = CATOrderedJson::object();
+  out.Key("values");
+  out.BeginObject();
   for (const auto& value : held) {
-    values[CATModelFileWriting::Text(value.first)] = CATModelFileWriting::Text(value.second);
+    out.Key(CATModelFileWriting::Text(value.first));
+    out.Text(CATModelFileWriting::Text(value.second));
   }
-  entry["values"] = values;
+  out.EndObject();
 }

@@ -15,14 +15,14 @@
 void CATCatalogReadReference(const CATModelFileReading& reading, const CATJson& value,
                              CATModelNode& node, const std::string& where);
 void CATCatalogWriteReference(const CATModelFileWriting& writing, CATModelNode& node,
-                              CATOrderedJson& entry);
+                              CATModelFileOut& out);
 void CATCatalogReadDescriptionKind(const CATModelFileReading& reading, const CATJson& value,
                                    CATModelNode& node, const std::string& where);
 void CATCatalogWriteDescriptionKind(const CATModelFileWriting& writing, CATModelNode& node,
-                                    CATOrderedJson& entry);
+                                    CATModelFileOut& out);
 void CATCatalogReadValues(const CATModelFileReading& reading, const CATJson& value,
                           CATModelNode& node, const std::string& where);
 void CATCatalogWriteValues(const CATModelFileWriting& writing, CATModelNode& node,
-                           CATOrderedJson& entry);
+                           CATModelFileOut& out);
 
 #endif  // CATCatalogFileFields_h

@@ -31,8 +31,9 @@ class CATModelDocument : public CATDocument {
   long Serial() const { return serial_; }
 
   const std::vector<CATModelNode*>& Containers() const { return containers_; }
-  // Appends `container`, a container that no one holds, taking a reference.
-  void AppendContainer(CATModelNode* container);
+  // Appends `container`, a container that no one holds, taking a reference;
+  // returns what IndexSubtree returns for it.
+  CATModelNode* AppendContainer(CATModelNode* container);
   // The first object at the top of a container of kind `kind`; null.
   CATModelNode* FirstTopLevel(CATModelKind kind) const;
 
@@ -42,7 +43,10 @@ class CATModelDocument : public CATDocument {
   // An id that no node of the document has: the next free decimal number.
   std::string NewId();
   // Called by the nodes when a subtree joins or leaves the document.
-  void IndexSubtree(CATModelNode* node);
+  // IndexSubtree returns the first node of the subtree, in the order of the
+  // tree, whose id another node had already (which keeps it); null when
+  // there is none.
+  CATModelNode* IndexSubtree(CATModelNode* node);
   void UnindexSubtree(CATModelNode* node);
 
   CATModelFault save_fault;

@@ -5,21 +5,26 @@
 // writing them share, for the model's file code and for the modules that
 // register fields of their own kinds.
 
+#include <exception>
 #include <nlohmann/json.hpp>
 #include <string>
 
+#include "CATModelFileOut.h"
 #include "CATModelNode.h"
 #include "CATUnicodeString.h"
 
-// Files are read into a json (objects by key) and written from an
-// ordered_json (fields in the table's order).
+// The values of fields are read as json values; files are written as
+// text (CATModelFileOut).
 using CATJson = nlohmann::json;
-using CATOrderedJson = nlohmann::ordered_json;
 
 // The first fault met while reading; thrown to end the reading.
 struct CATModelFileFault {
   std::string message;
 };
+
+// The text of a parse error of the JSON library without its prefix: "line
+// 3, column 5: syntax error ...", "number overflow parsing '2e366'".
+std::string CATModelParseFault(const std::exception& error);
 
 // What reading one file needs: its storage name, and typed access to its
 // values that ends the reading with a fault naming the place (`where`,
@@ -49,7 +54,8 @@ class CATModelFileWriting {
 
   // The char form of `text`, NUL characters included.
   static std::string Text(const CATUnicodeString& text);
-  CATOrderedJson Link(const CATModelLink& link) const;
+  // Writes `link` as the reading takes it.
+  void Link(const CATModelLink& link, CATModelFileOut& out) const;
 
   const CATUnicodeString storage;
 };
@@ -61,8 +67,8 @@ struct CATModelFileField {
   // Reads the field's value into the node.
   void (*read)(const CATModelFileReading& reading, const CATJson& value, CATModelNode& node,
                const std::string& where);
-  // Adds the field to the node's entry unless the node holds its default.
-  void (*write)(const CATModelFileWriting& writing, CATModelNode& node, CATOrderedJson& entry);
+  // Writes the field (its key and value) unless the node holds its default.
+  void (*write)(const CATModelFileWriting& writing, CATModelNode& node, CATModelFileOut& out);
 };
 
 unsigned CATModelKindBit(CATModelKind kind);
@@ -88,6 +94,6 @@ void CATModelReadWithout(const CATModelFileReading& reading, const CATJson& valu
                          CATComponent& component, const CATInterfaceEntry* interfaces, int count,
                          const std::string& where);
 void CATModelWriteWithout(const CATComponent& component, const CATInterfaceEntry* interfaces,
-                          int count, CATOrderedJson& entry);
+                          int count, CATModelFileOut& out);
 
 #endif  // CATModelFileFields_h

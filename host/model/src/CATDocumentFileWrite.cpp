@@ -20,8 +20,9 @@ void CATNoteStoredBytes(CATModelDocument& document, const std::string& bytes) {
 }
 
 HRESULT CATWriteDocumentFile(CATModelDocument& document, bool ownFile,
-                             const std::string& nativeFile, const std::string& bytes) {
+                             const std::string& nativeFile, std::string bytes) {
   AXOPlatform* platform = AXOPlatform::Get();
+  const std::size_t digest = Digest(bytes);
   if (ownFile && document.stored_digest) {
     bool changed = false;
     const AXOFileUpdate outcome = platform->UpdateFileExclusively(
@@ -29,21 +30,21 @@ HRESULT CATWriteDocumentFile(CATModelDocument& document, bool ownFile,
         [&](const std::string& content, std::string& next) {
           changed = Digest(content) != *document.stored_digest;
           if (changed) return false;
-          next = bytes;
+          next.swap(bytes);
           return true;
         },
         kCATModelFileMaxBytes);
     switch (outcome) {
       case AXOFileUpdate::kReplaced:
-        CATNoteStoredBytes(document, bytes);
+        document.stored_digest = digest;
         return S_OK;
       case AXOFileUpdate::kNotWritten:
         return changed ? CAT_E_CHANGED_ON_DISK : E_FAIL;
       case AXOFileUpdate::kNotRead:
-        break;  // gone: no other save is in it
+        break;  // gone: no other save is in it, and `bytes` is as it was
     }
   }
   if (!platform->ReplaceFileAtomically(nativeFile, bytes)) return E_FAIL;
-  CATNoteStoredBytes(document, bytes);
+  document.stored_digest = digest;
   return S_OK;
 }

@@ -24,6 +24,6 @@ void CATNoteStoredBytes(CATModelDocument& document, const std::string& bytes);
 // that is gone, is replaced as it is. S_OK with the new digest noted;
 // E_FAIL when the file cannot be written.
 HRESULT CATWriteDocumentFile(CATModelDocument& document, bool ownFile,
-                             const std::string& nativeFile, const std::string& bytes);
+                             const std::string& nativeFile, std::string bytes);
 
 #endif  // CATDocumentFileWrite_h

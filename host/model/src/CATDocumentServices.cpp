@@ -6,6 +6,7 @@
 #include <iterator>
 #include <memory>
 #include <system_error>
+#include <utility>
 
 #include "AXOPlatform.h"
 #include "CATAdopt.h"
@@ -43,7 +44,11 @@ bool ReadFileBytes(const CATUnicodeString& storageName, std::string& bytes, std:
     return false;
   }
   std::ifstream in(path, std::ios::binary);
-  bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  // All that the file holds when it is read, grown or shortened since.
+  bytes.resize(error ? 0 : static_cast<std::size_t>(size));
+  in.read(&bytes[0], static_cast<std::streamsize>(bytes.size()));
+  bytes.resize(static_cast<std::size_t>(in.gcount()));
+  if (in) bytes.append(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   if (!in.is_open() || in.bad() || bytes.size() > kCATModelFileMaxBytes) {
     fault = "cannot be read";
     return false;
@@ -107,7 +112,8 @@ HRESULT CATDocumentServices::SaveAs(CATDocument* document, const CATUnicodeStrin
   std::string fault;
   if (!CATModelWriteFile(*saved, name, bytes, fault)) return E_FAIL;
   const CATUnicodeString old_name = saved->StorageName();
-  const HRESULT written = CATWriteDocumentFile(*saved, old_name == name, file.u8string(), bytes);
+  const HRESULT written =
+      CATWriteDocumentFile(*saved, old_name == name, file.u8string(), std::move(bytes));
   if (FAILED(written)) return written;
 
   if (old_name != name) {

@@ -123,11 +123,11 @@ HRESULT CATModelDocument::GetDocId(CATIDocId** id) {
   return *id != nullptr ? S_OK : E_OUTOFMEMORY;
 }
 
-void CATModelDocument::AppendContainer(CATModelNode* container) {
+CATModelNode* CATModelDocument::AppendContainer(CATModelNode* container) {
   container->AddRef();
   container->SetOwningDocument(this);
   containers_.push_back(container);
-  IndexSubtree(container);
+  return IndexSubtree(container);
 }
 
 CATModelNode* CATModelDocument::FirstTopLevel(CATModelKind kind) const {
@@ -154,9 +154,14 @@ std::string CATModelDocument::NewId() {
   }
 }
 
-void CATModelDocument::IndexSubtree(CATModelNode* node) {
-  if (!node->id.empty()) ids_.emplace(node->id, node);
-  for (CATModelNode* child : node->Children()) IndexSubtree(child);
+CATModelNode* CATModelDocument::IndexSubtree(CATModelNode* node) {
+  CATModelNode* taken = nullptr;
+  if (!node->id.empty() && ids_.emplace(node->id, node).first->second != node) taken = node;
+  for (CATModelNode* child : node->Children()) {
+    CATModelNode* below = IndexSubtree(child);
+    if (taken == nullptr) taken = below;
+  }
+  return taken;
 }
 
 void CATModelDocument::UnindexSubtree(CATModelNode* node) {

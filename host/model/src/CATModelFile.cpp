@@ -1,167 +1,36 @@
-// Reading and writing whole document files; the fields of their objects
-// are in CATModelFileFields.cpp.
+// Writing whole document files (reading them: CATModelFileRead.cpp); the
+// fields of their objects are in CATModelFileFields.cpp.
 #include "CATModelFile.h"
 
 #include <functional>
-#include <map>
-#include <memory>
 
-#include "CATAdopt.h"
 #include "CATModelFileFields.h"
 
 const char kCATModelFileFormat[] = "AXO model document";
 
 namespace {
 
-std::string Item(const std::string& where, size_t index) {
-  return where + "[" + std::to_string(index) + "]";
-}
-
-// Reads the trees of one file, keeping where each id was given.
-class TreeReader {
- public:
-  explicit TreeReader(const CATModelFileReading& reading) : reading_(reading) {}
-
-  // A new node with one reference for the caller: a container when
-  // `depth` is 1, an object below.
-  CATModelNode* ReadNode(const CATJson& value, const std::string& where, int depth) {
-    if (depth > kCATModelFileMaxDepth) {
-      reading_.Fail(where,
-                    "nested deeper than " + std::to_string(kCATModelFileMaxDepth) + " levels");
-    }
-    const CATJson::object_t& fields = reading_.Object(value, where);
-    const auto kind_field = fields.find("kind");
-    if (kind_field == fields.end()) reading_.Fail(where, "an object has a \"kind\"");
-    const std::string kind_name =
-        CATModelFileWriting::Text(reading_.Text(kind_field->second, where + ".kind"));
-    const CATModelKindInfo* kind = CATModelFindKind(kind_name);
-    if (kind == nullptr) {
-      reading_.Fail(where + ".kind",
-                    "unknown kind '" + kind_name + "' (known: " + CATModelKnownKinds() + ")");
-    }
-    if ((depth == 1) != CATModelIsContainer(kind->kind)) {
-      reading_.Fail(where + ".kind", depth == 1 ? "expected a container at the top"
-                                                : "a container lies only at the top");
-    }
-    CATOwned<CATModelNode> node(new CATModelNode(kind->kind));
-    const CATJson* children = nullptr;
-    for (const auto& field : fields) {
-      const std::string place = where + "." + field.first;
-      if (field.first == "kind") continue;
-      if (field.first == "children") {
-        children = &field.second;
-        continue;
-      }
-      const CATModelFileField* entry = CATModelFindFileField(field.first, kind->kind);
-      if (entry == nullptr && !CATModelIsFileField(field.first)) {
-        reading_.Fail(place, "unknown field");
-      }
-      if (entry == nullptr) reading_.Fail(place, std::string("not a field of a ") + kind->fileName);
-      entry->read(reading_, field.second, *node, place);
-    }
-    if (!node->id.empty()) {
-      const auto first = ids_.emplace(node->id, where);
-      if (!first.second) {
-        reading_.Fail(where + ".id", "'" + node->id + "' is the id of " + first.first->second);
-      }
-    }
-    if (children != nullptr) {
-      const CATJson::array_t& list = reading_.Array(*children, where + ".children");
-      for (size_t i = 0; i < list.size(); ++i) {
-        CATOwned<CATModelNode> child(ReadNode(list[i], Item(where + ".children", i), depth + 1));
-        node->AppendChild(child.get());
-      }
-    }
-    return node.release();
-  }
-
- private:
-  const CATModelFileReading& reading_;
-  std::map<std::string, std::string> ids_;  // id => where it was given
-};
-
-void GiveIds(CATModelDocument& document, CATModelNode* node) {
-  if (node->id.empty()) {
-    node->id = document.NewId();
-    document.IndexSubtree(node);
-  }
-  for (CATModelNode* child : node->Children()) GiveIds(document, child);
-}
-
-CATModelDocument* ReadDocument(const CATJson& root, const CATModelFileReading& reading) {
-  const std::string not_a_document =
-      std::string("not a document file (its \"format\" is not \"") + kCATModelFileFormat + "\")";
-  if (!root.is_object()) reading.Fail("", not_a_document);
-  const CATJson::object_t& fields = root.get_ref<const CATJson::object_t&>();
-  const auto format = fields.find("format");
-  if (format == fields.end() || format->second != kCATModelFileFormat) {
-    reading.Fail("", not_a_document);
-  }
-  const auto version = fields.find("version");
-  if (version == fields.end()) reading.Fail("", "the file has no \"version\"");
-  const int number = reading.Integer(version->second, "version");
-  if (number < 1) reading.Fail("version", "expected 1 or more");
-  if (number > kCATModelFileVersion) {
-    reading.Fail("", "version " + std::to_string(number) + " is newer than " +
-                         std::to_string(kCATModelFileVersion) + ", the newest this program reads");
-  }
-  const auto type = fields.find("type");
-  if (type == fields.end()) reading.Fail("", "the file has no \"type\"");
-  const CATUnicodeString type_text = reading.Text(type->second, "type");
-  if (type_text.GetLengthInChar() == 0) reading.Fail("type", "a type is not empty");
-
-  CATOwned<CATModelDocument> document(new CATModelDocument(type_text));
-  document->SetStorageName(reading.storage);
-  TreeReader trees(reading);
-  for (const auto& field : fields) {
-    if (field.first == "format" || field.first == "version" || field.first == "type") continue;
-    if (field.first == "without") {
-      int count = 0;
-      const CATInterfaceEntry* interfaces = CATModelDocumentInterfaces(type_text, count);
-      CATModelReadWithout(reading, field.second, *document, interfaces, count, "without");
-    } else if (field.first == "containers") {
-      const CATJson::array_t& containers = reading.Array(field.second, "containers");
-      for (size_t i = 0; i < containers.size(); ++i) {
-        CATOwned<CATModelNode> container(trees.ReadNode(containers[i], Item("containers", i), 1));
-        document->AppendContainer(container.get());
-      }
-    } else {
-      reading.Fail(field.first, "unknown field");
-    }
-  }
-  for (CATModelNode* container : document->Containers()) GiveIds(*document, container);
-  return document.release();
-}
-
-// The text of a parse error without the library's prefix: "line 3,
-// column 5: syntax error ...", "number overflow parsing '2e366'".
-std::string ParseFault(const std::exception& error) {
-  const std::string text = error.what();
-  const size_t at = text.find("at line ");
-  if (at != std::string::npos) return text.substr(at + 3);
-  const size_t prefix = text.find("] ");
-  return prefix == std::string::npos ? text : text.substr(prefix + 2);
-}
-
-CATOrderedJson WriteNode(const CATModelFileWriting& writing, CATModelNode& node, int depth) {
+void WriteNode(const CATModelFileWriting& writing, CATModelNode& node, int depth,
+               CATModelFileOut& out) {
   if (depth > kCATModelFileMaxDepth) {
     throw CATModelFileFault{"the tree is deeper than " + std::to_string(kCATModelFileMaxDepth) +
                             " levels"};
   }
-  CATOrderedJson entry = CATOrderedJson::object();
-  entry["kind"] = CATModelKindInfoOf(node.Kind()).fileName;
+  out.BeginObject();
+  out.Key("kind");
+  out.Text(CATModelKindInfoOf(node.Kind()).fileName);
   const unsigned bit = CATModelKindBit(node.Kind());
   for (const CATModelFileField* field = CATModelFileFieldsBegin(); field != CATModelFileFieldsEnd();
        ++field) {
-    if ((field->kinds & bit) != 0) field->write(writing, node, entry);
+    if ((field->kinds & bit) != 0) field->write(writing, node, out);
   }
   if (!node.Children().empty()) {
-    CATOrderedJson children = CATOrderedJson::array();
-    for (CATModelNode* child : node.Children())
-      children.push_back(WriteNode(writing, *child, depth + 1));
-    entry["children"] = children;
+    out.Key("children");
+    out.BeginArray();
+    for (CATModelNode* child : node.Children()) WriteNode(writing, *child, depth + 1, out);
+    out.EndArray();
   }
-  return entry;
+  out.EndObject();
 }
 
 void VisitNodes(const CATModelDocument& document, const std::function<void(CATModelNode*)>& visit) {
@@ -174,41 +43,33 @@ void VisitNodes(const CATModelDocument& document, const std::function<void(CATMo
 
 }  // namespace
 
-CATModelDocument* CATModelReadFile(const std::string& bytes, const CATUnicodeString& storageName,
-                                   std::string& fault) {
-  const CATModelFileReading reading(storageName);
-  try {
-    return ReadDocument(CATJson::parse(bytes), reading);
-  } catch (const CATJson::exception& error) {  // parse_error, a number out of range
-    fault = ParseFault(error);
-  } catch (const CATModelFileFault& error) {
-    fault = error.message;
-  }
-  return nullptr;
-}
-
 bool CATModelWriteFile(CATModelDocument& document, const CATUnicodeString& storageName,
                        std::string& bytes, std::string& fault) {
   const CATModelFileWriting writing(storageName);
+  bytes.clear();
+  // Room for objects of a few fields, untouched memory where they have fewer.
+  bytes.reserve(4096 + 512 * static_cast<size_t>(CATModelCountObjects(document)));
+  CATModelFileOut out(bytes);
   try {
-    CATOrderedJson root = CATOrderedJson::object();
-    root["format"] = kCATModelFileFormat;
-    root["version"] = kCATModelFileVersion;
-    root["type"] = CATModelFileWriting::Text(document.Type());
+    out.BeginObject();
+    out.Key("format");
+    out.Text(kCATModelFileFormat);
+    out.Key("version");
+    out.Integer(kCATModelFileVersion);
+    out.Key("type");
+    out.Text(CATModelFileWriting::Text(document.Type()));
     int count = 0;
     const CATInterfaceEntry* interfaces = CATModelDocumentInterfaces(document.Type(), count);
-    CATModelWriteWithout(document, interfaces, count, root);
-    CATOrderedJson containers = CATOrderedJson::array();
-    for (CATModelNode* container : document.Containers()) {
-      containers.push_back(WriteNode(writing, *container, 1));
-    }
-    root["containers"] = containers;
-    bytes = root.dump(2) + "\n";
+    CATModelWriteWithout(document, interfaces, count, out);
+    out.Key("containers");
+    out.BeginArray();
+    for (CATModelNode* container : document.Containers()) WriteNode(writing, *container, 1, out);
+    out.EndArray();
+    out.EndObject();
+    bytes += '\n';
     return true;
   } catch (const CATModelFileFault& error) {
     fault = error.message;
-  } catch (const CATOrderedJson::type_error&) {
-    fault = "a text of the document is not valid Unicode";
   }
   return false;
 }

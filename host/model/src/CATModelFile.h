@@ -26,15 +26,19 @@ extern const char kCATModelFileFormat[];
 constexpr int kCATModelFileVersion = 2;
 // How deep containers and children may nest (a container is level 1).
 constexpr int kCATModelFileMaxDepth = 200;
-// The largest file that is read, in bytes.
-constexpr std::size_t kCATModelFileMaxBytes = 64u << 20;
+// The largest file that is read, in bytes: a bound against absurd inputs
+// far beyond any building (a part of 500,000 features is a file of about
+// 120 MB), since reading takes up to six times the file's size in memory.
+constexpr std::size_t kCATModelFileMaxBytes = std::size_t{1} << 30;
 
 // Reads `bytes`, the file stored at `storageName` (normalized; relative
 // references are taken from its folder), into a new document with one
 // reference for the caller, not open in the session, with `storageName`
 // as its storage name. Null, with `fault` naming the first fault (where
 // in the file and what), when the bytes are not such a document, of a
-// newer version, damaged or cut short.
+// newer version, damaged or cut short, or give a field of the document or
+// of an object twice. Takes about six times the size of `bytes` in memory
+// at most; callers bound that size with kCATModelFileMaxBytes.
 CATModelDocument* CATModelReadFile(const std::string& bytes, const CATUnicodeString& storageName,
                                    std::string& fault);
 

@@ -46,27 +46,33 @@ int ReadCode(const CATModelFileReading& reading, const CATJson& value, const Nam
 }
 
 template <int N>
-CATOrderedJson WriteCode(int code, const NamedCode (&names)[N]) {
+void WriteCode(CATModelFileOut& out, int code, const NamedCode (&names)[N]) {
   for (const NamedCode& entry : names) {
-    if (entry.code == code) return entry.name;
+    if (entry.code == code) {
+      out.Text(entry.name);
+      return;
+    }
   }
-  return code;
+  out.Integer(code);
 }
 
 // The numeric kinds of parameters, tried in this order on a value text:
 // lengths and angles carry a unit, integers none, so one kind reads it.
 const CATCkeValueKind kParameterKinds[] = {CATCkeIntegerKind, CATCkeLengthKind, CATCkeAngleKind};
 
-void AddText(CATOrderedJson& entry, const char* field, const CATUnicodeString& text) {
-  if (text.GetLengthInChar() > 0) entry[field] = CATModelFileWriting::Text(text);
+void AddText(CATModelFileOut& out, const char* field, const CATUnicodeString& text) {
+  if (text.GetLengthInChar() == 0) return;
+  out.Key(field);
+  out.Text(text.ConvertToChar(), static_cast<size_t>(text.GetLengthInByte()));
 }
 
-void AddLinks(const CATModelFileWriting& writing, CATOrderedJson& entry, const char* field,
+void AddLinks(const CATModelFileWriting& writing, CATModelFileOut& out, const char* field,
               const std::vector<CATModelLink>& links) {
   if (links.empty()) return;
-  CATOrderedJson list = CATOrderedJson::array();
-  for (const CATModelLink& link : links) list.push_back(writing.Link(link));
-  entry[field] = list;
+  out.Key(field);
+  out.BeginArray();
+  for (const CATModelLink& link : links) writing.Link(link, out);
+  out.EndArray();
 }
 
 std::string Item(const std::string& where, size_t index) {
@@ -80,48 +86,53 @@ void ReadId(const CATModelFileReading& reading, const CATJson& value, CATModelNo
   node.id = CATModelFileWriting::Text(reading.Text(value, where));
   if (node.id.empty()) reading.Fail(where, "an id is not empty");
 }
-void WriteId(const CATModelFileWriting&, CATModelNode& node, CATOrderedJson& entry) {
-  entry["id"] = node.id;
+void WriteId(const CATModelFileWriting&, CATModelNode& node, CATModelFileOut& out) {
+  out.Key("id");
+  out.Text(node.id);
 }
 
 void ReadName(const CATModelFileReading& reading, const CATJson& value, CATModelNode& node,
               const std::string& where) {
   node.name = reading.Text(value, where);
 }
-void WriteName(const CATModelFileWriting&, CATModelNode& node, CATOrderedJson& entry) {
-  AddText(entry, "name", node.name);
+void WriteName(const CATModelFileWriting&, CATModelNode& node, CATModelFileOut& out) {
+  AddText(out, "name", node.name);
 }
 
 void ReadType(const CATModelFileReading& reading, const CATJson& value, CATModelNode& node,
               const std::string& where) {
   node.type = reading.Text(value, where);
 }
-void WriteType(const CATModelFileWriting&, CATModelNode& node, CATOrderedJson& entry) {
-  AddText(entry, "type", node.type);
+void WriteType(const CATModelFileWriting&, CATModelNode& node, CATModelFileOut& out) {
+  AddText(out, "type", node.type);
 }
 
 void ReadSupertype(const CATModelFileReading& reading, const CATJson& value, CATModelNode& node,
                    const std::string& where) {
   node.supertype = reading.Text(value, where);
 }
-void WriteSupertype(const CATModelFileWriting&, CATModelNode& node, CATOrderedJson& entry) {
-  AddText(entry, "supertype", node.supertype);
+void WriteSupertype(const CATModelFileWriting&, CATModelNode& node, CATModelFileOut& out) {
+  AddText(out, "supertype", node.supertype);
 }
 
 void ReadTimeStamp(const CATModelFileReading& reading, const CATJson& value, CATModelNode& node,
                    const std::string& where) {
   node.time_stamp = reading.Integer(value, where);
 }
-void WriteTimeStamp(const CATModelFileWriting&, CATModelNode& node, CATOrderedJson& entry) {
-  if (node.time_stamp != 0) entry["timeStamp"] = node.time_stamp;
+void WriteTimeStamp(const CATModelFileWriting&, CATModelNode& node, CATModelFileOut& out) {
+  if (node.time_stamp == 0) return;
+  out.Key("timeStamp");
+  out.Integer(node.time_stamp);
 }
 
 void ReadUpdateStamp(const CATModelFileReading& reading, const CATJson& value, CATModelNode& node,
                      const std::string& where) {
   node.update_stamp = reading.Integer(value, where);
 }
-void WriteUpdateStamp(const CATModelFileWriting&, CATModelNode& node, CATOrderedJson& entry) {
-  if (node.update_stamp != 0) entry["updateStamp"] = node.update_stamp;
+void WriteUpdateStamp(const CATModelFileWriting&, CATModelNode& node, CATModelFileOut& out) {
+  if (node.update_stamp == 0) return;
+  out.Key("updateStamp");
+  out.Integer(node.update_stamp);
 }
 
 void ReadValue(const CATModelFileReading& reading, const CATJson& value, CATModelNode& node,
@@ -135,8 +146,9 @@ void ReadValue(const CATModelFileReading& reading, const CATJson& value, CATMode
   }
   reading.Fail(where, "expected an integer (\"42\"), a length (\"50mm\") or an angle (\"15deg\")");
 }
-void WriteValue(const CATModelFileWriting&, CATModelNode& node, CATOrderedJson& entry) {
-  entry["value"] = CATCkeFormatValueText(node.CkeParmState().kind, node.CkeParmState().value);
+void WriteValue(const CATModelFileWriting&, CATModelNode& node, CATModelFileOut& out) {
+  out.Key("value");
+  out.Text(CATCkeFormatValueText(node.CkeParmState().kind, node.CkeParmState().value));
 }
 
 void ReadAttributes(const CATModelFileReading& reading, const CATJson& value, CATModelNode& node,
@@ -166,18 +178,26 @@ void ReadAttributes(const CATModelFileReading& reading, const CATJson& value, CA
     node.AddKey(name, kind, element_kind, quality);
   }
 }
-void WriteAttributes(const CATModelFileWriting&, CATModelNode& node, CATOrderedJson& entry) {
+void WriteAttributes(const CATModelFileWriting&, CATModelNode& node, CATModelFileOut& out) {
   if (node.keys.empty()) return;
-  CATOrderedJson keys = CATOrderedJson::array();
+  out.Key("attributes");
+  out.BeginArray();
   for (const CATModelAttrKey* key : node.keys) {
-    CATOrderedJson item = CATOrderedJson::object();
-    AddText(item, "name", key->name);
-    item["kind"] = WriteCode(key->kind, kAttrKinds);
-    if (key->element_kind != 0) item["elementKind"] = WriteCode(key->element_kind, kAttrKinds);
-    if (key->quality != sp_NEUTRAL) item["quality"] = WriteCode(key->quality, kQualities);
-    keys.push_back(item);
+    out.BeginObject();
+    AddText(out, "name", key->name);
+    out.Key("kind");
+    WriteCode(out, key->kind, kAttrKinds);
+    if (key->element_kind != 0) {
+      out.Key("elementKind");
+      WriteCode(out, key->element_kind, kAttrKinds);
+    }
+    if (key->quality != sp_NEUTRAL) {
+      out.Key("quality");
+      WriteCode(out, key->quality, kQualities);
+    }
+    out.EndObject();
   }
-  entry["attributes"] = keys;
+  out.EndArray();
 }
 
 void ReadLinks(const CATModelFileReading& reading, const CATJson& value, CATModelNode& node,
@@ -186,16 +206,18 @@ void ReadLinks(const CATModelFileReading& reading, const CATJson& value, CATMode
   for (size_t i = 0; i < links.size(); ++i)
     node.links.push_back(reading.Link(links[i], Item(where, i)));
 }
-void WriteLinks(const CATModelFileWriting& writing, CATModelNode& node, CATOrderedJson& entry) {
-  AddLinks(writing, entry, "links", node.links);
+void WriteLinks(const CATModelFileWriting& writing, CATModelNode& node, CATModelFileOut& out) {
+  AddLinks(writing, out, "links", node.links);
 }
 
 void ReadOwner(const CATModelFileReading& reading, const CATJson& value, CATModelNode& node,
                const std::string& where) {
   node.owner = reading.Link(value, where);
 }
-void WriteOwner(const CATModelFileWriting& writing, CATModelNode& node, CATOrderedJson& entry) {
-  if (node.owner.IsSet()) entry["owner"] = writing.Link(node.owner);
+void WriteOwner(const CATModelFileWriting& writing, CATModelNode& node, CATModelFileOut& out) {
+  if (!node.owner.IsSet()) return;
+  out.Key("owner");
+  writing.Link(node.owner, out);
 }
 
 void ReadUpdate(const CATModelFileReading& reading, const CATJson& value, CATModelNode& node,
@@ -213,10 +235,14 @@ void ReadUpdate(const CATModelFileReading& reading, const CATJson& value, CATMod
   node.update_fault.message =
       CATModelFileWriting::Text(reading.Text(field.second, where + "." + field.first));
 }
-void WriteUpdate(const CATModelFileWriting&, CATModelNode& node, CATOrderedJson& entry) {
+void WriteUpdate(const CATModelFileWriting&, CATModelNode& node, CATModelFileOut& out) {
   const CATModelFault& fault = node.update_fault;
-  if (fault.kind == CATModelFault::kRaises) entry["update"] = {{"raises", fault.message}};
-  if (fault.kind == CATModelFault::kThrows) entry["update"] = {{"throws", fault.message}};
+  if (fault.kind != CATModelFault::kRaises && fault.kind != CATModelFault::kThrows) return;
+  out.Key("update");
+  out.BeginObject();
+  out.Key(fault.kind == CATModelFault::kRaises ? "raises" : "throws");
+  out.Text(fault.message);
+  out.EndObject();
 }
 
 // The data of a product.
@@ -228,17 +254,18 @@ void ReadPartNumber(const CATModelFileReading& reading, const CATJson& value, CA
                     const std::string& where) {
   ProductOf(node).part_number = reading.Text(value, where);
 }
-void WritePartNumber(const CATModelFileWriting&, CATModelNode& node, CATOrderedJson& entry) {
-  AddText(entry, "partNumber", ProductOf(node).part_number);
+void WritePartNumber(const CATModelFileWriting&, CATModelNode& node, CATModelFileOut& out) {
+  AddText(out, "partNumber", ProductOf(node).part_number);
 }
 
 void ReadReference(const CATModelFileReading& reading, const CATJson& value, CATModelNode& node,
                    const std::string& where) {
   ProductOf(node).reference = reading.Link(value, where);
 }
-void WriteReference(const CATModelFileWriting& writing, CATModelNode& node, CATOrderedJson& entry) {
-  if (ProductOf(node).reference.IsSet())
-    entry["reference"] = writing.Link(ProductOf(node).reference);
+void WriteReference(const CATModelFileWriting& writing, CATModelNode& node, CATModelFileOut& out) {
+  if (!ProductOf(node).reference.IsSet()) return;
+  out.Key("reference");
+  writing.Link(ProductOf(node).reference, out);
 }
 
 void ReadConnectors(const CATModelFileReading& reading, const CATJson& value, CATModelNode& node,
@@ -248,12 +275,11 @@ void ReadConnectors(const CATModelFileReading& reading, const CATJson& value, CA
     ProductOf(node).ConnectorFor(&node, reading.Link(connectors[i], Item(where, i)));
   }
 }
-void WriteConnectors(const CATModelFileWriting& writing, CATModelNode& node,
-                     CATOrderedJson& entry) {
+void WriteConnectors(const CATModelFileWriting& writing, CATModelNode& node, CATModelFileOut& out) {
   std::vector<CATModelLink> targets;
   for (const CATModelConnector* connector : ProductOf(node).connectors)
     targets.push_back(connector->target);
-  AddLinks(writing, entry, "connectors", targets);
+  AddLinks(writing, out, "connectors", targets);
 }
 
 void ReadPublications(const CATModelFileReading& reading, const CATJson& value, CATModelNode& node,
@@ -278,24 +304,29 @@ void ReadPublications(const CATModelFileReading& reading, const CATJson& value, 
   }
 }
 void WritePublications(const CATModelFileWriting& writing, CATModelNode& node,
-                       CATOrderedJson& entry) {
+                       CATModelFileOut& out) {
   if (ProductOf(node).publications.empty()) return;
-  CATOrderedJson list = CATOrderedJson::array();
+  out.Key("publications");
+  out.BeginArray();
   for (const CATModelPublication& publication : ProductOf(node).publications) {
-    CATOrderedJson item = CATOrderedJson::object();
-    item["name"] = CATModelFileWriting::Text(publication.name);
-    item["object"] = writing.Link(publication.connector->target);
-    list.push_back(item);
+    out.BeginObject();
+    out.Key("name");
+    out.Text(CATModelFileWriting::Text(publication.name));
+    out.Key("object");
+    writing.Link(publication.connector->target, out);
+    out.EndObject();
   }
-  entry["publications"] = list;
+  out.EndArray();
 }
 
 void ReadRefuses(const CATModelFileReading& reading, const CATJson& value, CATModelNode& node,
                  const std::string& where) {
   ProductOf(node).refuses_publications = reading.Boolean(value, where);
 }
-void WriteRefuses(const CATModelFileWriting&, CATModelNode& node, CATOrderedJson& entry) {
-  if (ProductOf(node).refuses_publications) entry["refusesPublications"] = true;
+void WriteRefuses(const CATModelFileWriting&, CATModelNode& node, CATModelFileOut& out) {
+  if (!ProductOf(node).refuses_publications) return;
+  out.Key("refusesPublications");
+  out.Boolean(true);
 }
 
 void ReadWithout(const CATModelFileReading& reading, const CATJson& value, CATModelNode& node,
@@ -304,10 +335,9 @@ void ReadWithout(const CATModelFileReading& reading, const CATJson& value, CATMo
   CATModelReadWithout(reading, value, node, kind.interfaces.data(),
                       static_cast<int>(kind.interfaces.size()), where);
 }
-void WriteWithout(const CATModelFileWriting&, CATModelNode& node, CATOrderedJson& entry) {
+void WriteWithout(const CATModelFileWriting&, CATModelNode& node, CATModelFileOut& out) {
   const CATModelKindInfo& kind = CATModelKindInfoOf(node.Kind());
-  CATModelWriteWithout(node, kind.interfaces.data(), static_cast<int>(kind.interfaces.size()),
-                       entry);
+  CATModelWriteWithout(node, kind.interfaces.data(), static_cast<int>(kind.interfaces.size()), out);
 }
 
 constexpr unsigned Bit(CATModelKind kind) {
@@ -418,8 +448,8 @@ std::string CATModelFileWriting::Text(const CATUnicodeString& text) {
   return std::string(text.ConvertToChar(), static_cast<size_t>(text.GetLengthInByte()));
 }
 
-CATOrderedJson CATModelFileWriting::Link(const CATModelLink& link) const {
-  CATOrderedJson entry = CATOrderedJson::object();
+void CATModelFileWriting::Link(const CATModelLink& link, CATModelFileOut& out) const {
+  out.BeginObject();
   // A link into the document of the file's own name leads into the file.
   if (link.document.GetLengthInChar() > 0 && link.document != storage) {
     const std::string relative = CATHostPathRelative(Text(storage), Text(link.document));
@@ -428,10 +458,12 @@ CATOrderedJson CATModelFileWriting::Link(const CATModelLink& link) const {
       throw CATModelFileFault{"the reference to '" + Text(link.document) +
                               "' cannot be written from '" + Text(storage) + "'"};
     }
-    entry["document"] = Text(written);
+    out.Key("document");
+    out.Text(Text(written));
   }
-  entry["id"] = link.id;
-  return entry;
+  out.Key("id");
+  out.Text(link.id);
+  out.EndObject();
 }
 
 // ---- The table ------------------------------------------------------------------
@@ -493,12 +525,16 @@ void CATModelReadWithout(const CATModelFileReading& reading, const CATJson& valu
 }
 
 void CATModelWriteWithout(const CATComponent& component, const CATInterfaceEntry* interfaces,
-                          int count, CATOrderedJson& entry) {
-  CATOrderedJson names = CATOrderedJson::array();
+                          int count, CATModelFileOut& out) {
+  bool listed = false;
   for (int k = 0; k < count; ++k) {
-    if (!component.OffersInterface(*interfaces[k].iid)) {
-      names.push_back(CATModelInterfaceName(*interfaces[k].iid));
+    if (component.OffersInterface(*interfaces[k].iid)) continue;
+    if (!listed) {
+      out.Key("without");
+      out.BeginArray();
+      listed = true;
     }
+    out.Text(CATModelInterfaceName(*interfaces[k].iid));
   }
-  if (!names.empty()) entry["without"] = names;
+  if (listed) out.EndArray();
 }

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <memory>
+#include <vector>
 
 #include "CATGeoObjects.h"
 #include "CATModelProductData.h"
@@ -69,16 +71,20 @@ CATCellDescription Cell(const CATModelFileReading& reading, const CATJson& value
   return cell;
 }
 
-CATOrderedJson WriteNumber(double number) {
-  if (std::nearbyint(number) == number && std::fabs(number) < 9007199254740992.0) {
-    return static_cast<long long>(number);
+// The coordinates of `points`, three a point, in `numbers` when they fit.
+const double* Coordinates(const std::vector<CATMathPoint>& points, double (&numbers)[12],
+                          std::vector<double>& more) {
+  double* at = numbers;
+  if (3 * points.size() > std::size(numbers)) {
+    more.resize(3 * points.size());
+    at = more.data();
   }
-  return number;
-}
-
-CATOrderedJson WritePoint(const CATMathPoint& point) {
-  return CATOrderedJson::array(
-      {WriteNumber(point.GetX()), WriteNumber(point.GetY()), WriteNumber(point.GetZ())});
+  for (size_t i = 0; i < points.size(); ++i) {
+    at[3 * i] = points[i].GetX();
+    at[3 * i + 1] = points[i].GetY();
+    at[3 * i + 2] = points[i].GetZ();
+  }
+  return at;
 }
 
 }  // namespace
@@ -99,22 +105,29 @@ void CATModelReadGeometry(const CATModelFileReading& reading, const CATJson& val
   made->Release();
 }
 
-void CATModelWriteGeometry(const CATModelFileWriting&, CATModelNode& node, CATOrderedJson& entry) {
+void CATModelWriteGeometry(const CATModelFileWriting&, CATModelNode& node, CATModelFileOut& out) {
   const CATBodyDescription* body = CATGeoDescriptionOf(node.Data<CATGeoShownData>().result);
   if (body == nullptr) return;
-  CATOrderedJson domains = CATOrderedJson::array();
+  double few[12];
+  std::vector<double> more;
+  out.Key("geometry");
+  out.BeginArray();
   for (const auto& cells : body->domains) {
-    CATOrderedJson domain = CATOrderedJson::array();
+    out.BeginArray();
     for (const CATCellDescription& cell : cells) {
-      CATOrderedJson points = CATOrderedJson::array();
-      for (const CATMathPoint& point : cell.points) points.push_back(WritePoint(point));
-      CATOrderedJson item = CATOrderedJson::object();
-      item[kCells[cell.dimension].name] = cell.dimension == 0 ? points[0] : points;
-      domain.push_back(item);
+      const double* numbers = Coordinates(cell.points, few, more);
+      out.BeginObject();
+      out.Key(kCells[cell.dimension].name);
+      if (cell.dimension == 0) {
+        out.Numbers(numbers, 3);
+      } else {
+        out.Rows(numbers, cell.points.size(), 3);
+      }
+      out.EndObject();
     }
-    domains.push_back(domain);
+    out.EndArray();
   }
-  entry["geometry"] = domains;
+  out.EndArray();
 }
 
 void CATModelReadHidden(const CATModelFileReading& reading, const CATJson& value,
@@ -124,9 +137,11 @@ void CATModelReadHidden(const CATModelFileReading& reading, const CATJson& value
   rep->GetGraphicAttributeSet().SetHidden(reading.Boolean(value, where) ? 1 : 0);
 }
 
-void CATModelWriteHidden(const CATModelFileWriting&, CATModelNode& node, CATOrderedJson& entry) {
+void CATModelWriteHidden(const CATModelFileWriting&, CATModelNode& node, CATModelFileOut& out) {
   const std::unique_ptr<CATRep>& rep = node.Data<CATGeoShownData>().rep;
-  if (rep != nullptr) entry["hidden"] = rep->GetGraphicAttributeSet().IsHidden() != 0;
+  if (rep == nullptr) return;
+  out.Key("hidden");
+  out.Boolean(rep->GetGraphicAttributeSet().IsHidden() != 0);
 }
 
 void CATModelReadPosition(const CATModelFileReading& reading, const CATJson& value,
@@ -156,25 +171,25 @@ void CATModelReadPosition(const CATModelFileReading& reading, const CATJson& val
   }
 }
 
-void CATModelWritePosition(const CATModelFileWriting&, CATModelNode& node, CATOrderedJson& entry) {
+void CATModelWritePosition(const CATModelFileWriting&, CATModelNode& node, CATModelFileOut& out) {
   double rotation[9];
   double translation[3];
   double identity[9];
   double zero[3];
   node.Data<CATModelProductData>().position.GetCoef(rotation, translation);
   CATMathTransformation().GetCoef(identity, zero);
-  CATOrderedJson position = CATOrderedJson::object();
-  if (!std::equal(rotation, rotation + 9, identity)) {
-    CATOrderedJson rows = CATOrderedJson::array();
-    for (int row = 0; row < 3; ++row) {
-      rows.push_back(WritePoint(
-          CATMathPoint(rotation[3 * row], rotation[3 * row + 1], rotation[3 * row + 2])));
-    }
-    position["rotation"] = rows;
+  const bool rotated = !std::equal(rotation, rotation + 9, identity);
+  const bool moved = !std::equal(translation, translation + 3, zero);
+  if (!rotated && !moved) return;
+  out.Key("position");
+  out.BeginObject();
+  if (rotated) {
+    out.Key("rotation");
+    out.Rows(rotation, 3, 3);
   }
-  if (!std::equal(translation, translation + 3, zero)) {
-    position["translation"] =
-        WritePoint(CATMathPoint(translation[0], translation[1], translation[2]));
+  if (moved) {
+    out.Key("translation");
+    out.Numbers(translation, 3);
   }
-  if (!position.empty()) entry["position"] = position;
+  out.EndObject();
 }

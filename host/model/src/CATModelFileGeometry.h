@@ -13,21 +13,22 @@
 //               either left out when it holds the identity's; the rotation
 //               must be one (CATMathTransformation::IsRigid)
 //
-// Numbers that are whole (and below 2^53) are written without a fraction.
+// Numbers that are whole (and below 2^53) are written without a fraction;
+// a point, and the points of a cell of up to four, on one line.
 
 #include "CATModelFileFields.h"
 
 void CATModelReadGeometry(const CATModelFileReading& reading, const CATJson& value,
                           CATModelNode& node, const std::string& where);
 void CATModelWriteGeometry(const CATModelFileWriting& writing, CATModelNode& node,
-                           CATOrderedJson& entry);
+                           CATModelFileOut& out);
 void CATModelReadHidden(const CATModelFileReading& reading, const CATJson& value,
                         CATModelNode& node, const std::string& where);
 void CATModelWriteHidden(const CATModelFileWriting& writing, CATModelNode& node,
-                         CATOrderedJson& entry);
+                         CATModelFileOut& out);
 void CATModelReadPosition(const CATModelFileReading& reading, const CATJson& value,
                           CATModelNode& node, const std::string& where);
 void CATModelWritePosition(const CATModelFileWriting& writing, CATModelNode& node,
-                           CATOrderedJson& entry);
+                           CATModelFileOut& out);
 
 #endif  // CATModelFileGeometry_h

@@ -209,6 +209,15 @@ TEST_F(CATModelFile, RefusedAndDamagedFilesOpenNothingAndNameTheirFault) {
                   R"( {"name": "a", "object": {"id": "1"}}]})"),
        "published twice"},
       {"too deep", WithObject(deep), "nested deeper than 200 levels"},
+      {"field twice", WithObject(R"({"kind": "feature", "links": [], "links": [{"id": "1"}]})"),
+       "containers[0].children[0].links: given twice"},
+      {"children twice",
+       WithObject(R"({"kind": "feature", "children": [], "name": "a", "children": []})"),
+       "containers[0].children[0].children: given twice"},
+      {"containers twice", kHead + R"("containers": [], "containers": []})",
+       "containers: given twice"},
+      {"a syntax fault after another fault", WithObject(R"({"kind": "window"}, {)"),
+       "line 1, column"},
   };
   for (const DamagedFile& c : cases) {
     SCOPED_TRACE(c.what);

@@ -1,0 +1,64 @@
+#ifndef CATModelFileOut_h
+#define CATModelFileOut_h
+
+// The JSON text of a document file, written straight into one string: two
+// spaces an indentation level, one member or item a line, except that
+// lists of numbers (a point; the corners of a box or the rows of a rotation,
+// up to kCATModelFileOutLineNumbers numbers) stay on one line.
+// Texts are written as they are (UTF-8) with ", \ and control characters
+// escaped.
+//
+// Calls must form one value: BeginObject, then Key and a value for each
+// member, then EndObject; BeginArray, values, EndArray.
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+// The most numbers that Rows writes on one line.
+constexpr std::size_t kCATModelFileOutLineNumbers = 12;
+
+class CATModelFileOut {
+ public:
+  // Appends to `text`.
+  explicit CATModelFileOut(std::string& text) : text_(text) {}
+
+  void BeginObject();
+  void EndObject();
+  void BeginArray();
+  void EndArray();
+  // The name of the next member; throws CATModelFileFault when `name` is
+  // not valid UTF-8.
+  void Key(const std::string& name);
+  void Key(const char* name);
+
+  // Throws CATModelFileFault when `utf8` is not valid UTF-8.
+  void Text(const std::string& utf8);
+  void Text(const char* utf8, std::size_t size);
+  void Integer(long long number);
+  // Whole numbers below 2^53 without a fraction, others as the shortest
+  // text that reads back as the same number.
+  void Number(double number);
+  void Boolean(bool value);
+  // A list of `count` numbers, on one line.
+  void Numbers(const double* numbers, std::size_t count);
+  // A list of `rows` lists of `columns` numbers each: on one line when
+  // there are at most kCATModelFileOutLineNumbers numbers, else one row a
+  // line.
+  void Rows(const double* numbers, std::size_t rows, std::size_t columns);
+
+ private:
+  void BeforeValue();
+  void NewLine();
+  void Close(char bracket);
+  void AppendInteger(long long number);
+  void AppendNumber(double number);
+  void NumberList(const double* numbers, std::size_t count);
+  void Quoted(const char* text, std::size_t size);
+
+  std::string& text_;
+  std::vector<bool> empty_;  // per open object or array: nothing in it yet
+  bool after_key_ = false;
+};
+
+#endif  // CATModelFileOut_h
