@@ -28,15 +28,20 @@ bool IsSpreadsheetExtension(const CATUnicodeString& extension) {
 
 // A name among `siblings` other than `feature` is taken by the sibling
 // that bears it exactly. Each sibling is asked for its name once; the
-// numbering then probes the names read.
+// numbering then probes the names read. Only a sibling that bears the
+// feature's own name can be the feature, so only those are compared with
+// it (an identity test asks both objects for their component).
 bool KeepOrNumberAmong(const CATListValCATISpecObject_var& siblings,
                        const CATISpecObject_var& feature, const CATUnicodeString& name,
                        CATUnicodeString& unique) {
+  CATUnicodeString own_name;
+  const bool named = !!feature && AXOCorNameOf(feature, own_name);
   AXOCorTakenNames taken;
   taken.Reserve(siblings.Size());
   for (int i = 1; i <= siblings.Size(); ++i) {
     CATUnicodeString sibling;
-    if (siblings[i] == feature || !AXOCorNameOf(siblings[i], sibling)) continue;
+    if (!AXOCorNameOf(siblings[i], sibling)) continue;
+    if (named && sibling.Compare(own_name) == 2 && siblings[i] == feature) continue;
     taken.Add(sibling);
   }
   return KeepOrNumber(name, unique, [&taken](const CATUnicodeString& candidate) {

@@ -8,13 +8,15 @@
 #include "CATObjectModelInternal.h"
 
 const CATComponent::Offers* CATComponent::SharedOffers(const CATInterfaceEntry* interfaces,
-                                                      int count) {
+                                                       int count) {
   Offers wanted;
+  wanted.reserve(count > 0 ? static_cast<std::size_t>(count) : 0);
   for (int i = 0; interfaces != nullptr && i < count; ++i) {
     if (interfaces[i].iid == nullptr) continue;
     const IID& iid = *interfaces[i].iid;
-    const auto same = std::find_if(wanted.begin(), wanted.end(),
-                                   [&iid](const Offer& offer) { return CATSameIid(offer.iid, iid); });
+    const auto same = std::find_if(wanted.begin(), wanted.end(), [&iid](const Offer& offer) {
+      return CATSameIid(offer.iid, iid);
+    });
     if (same != wanted.end()) {
       same->make = interfaces[i].make;
     } else {
