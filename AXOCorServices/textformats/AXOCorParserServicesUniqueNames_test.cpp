@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <random>
 #include <string>
+#include <vector>
 
 #include "AXOCorParserServices.h"
 #include "CATIAlias.h"
@@ -83,6 +86,77 @@ TEST_F(UniqueNames, TheFeatureBeingNamedDoesNotTakeItsOwnName) {
   EXPECT_TRUE(AXOCorParserServices::GetUniqueArcFeatureName(model_.Feature(level, "Empty"), door,
                                                             "Door.1", unique))
       << "a parent without children";
+}
+
+// The rule read plainly: every candidate asks every sibling other than the
+// feature (by handle identity) for its name; numbers are small here.
+std::string NumberedPlainly(const CATListValCATISpecObject_var& siblings,
+                            const CATISpecObject_var& feature, const std::string& wanted) {
+  const auto taken = [&](const std::string& name) {
+    for (int i = 1; i <= siblings.Size(); ++i) {
+      const CATIAlias_var alias(siblings[i]);
+      if (siblings[i] == feature || !alias) continue;
+      if (alias->GetAlias().Compare(name.c_str()) == 2) return true;
+    }
+    return false;
+  };
+  if (!taken(wanted)) return wanted;
+  std::size_t digits = wanted.size();
+  while (digits > 0 && wanted[digits - 1] >= '0' && wanted[digits - 1] <= '9') --digits;
+  const bool numbered = digits < wanted.size();
+  const std::string prefix = numbered ? wanted.substr(0, digits) : wanted + ".";
+  for (int counter = numbered ? std::stoi(wanted.substr(digits)) : 0;;) {
+    const std::string candidate = prefix + std::to_string(++counter);
+    if (!taken(candidate)) return candidate;
+  }
+}
+
+TEST_F(UniqueNames, GeneratedSiblingsAreNumberedAsThePlainRuleNumbersThem) {
+  const char* const pool[] = {"Wall",   "Wall.1",  "Wall.2",  "Wall.3", "Wall.5",
+                              "wall.2", "Beam.09", "Beam.10", "Door.1", ""};
+  std::mt19937 random(7);
+  const auto pick = [&random](std::size_t size) {
+    return std::uniform_int_distribution<std::size_t>(0, size - 1)(random);
+  };
+  for (int round = 0; round < 40; ++round) {
+    SCOPED_TRACE("round " + std::to_string(round));
+    const CATTestDocument room =
+        model_.PartDocument(("c:\\Parts\\Room" + std::to_string(round) + ".CATPart").c_str());
+    const CATTestNode level = model_.Feature(room.Part(), "Level 1");
+    const CATTestNode group = model_.Logical(room.Part(), "Group");
+    std::vector<CATTestNode> in_level;
+    std::vector<CATTestNode> in_group;
+    for (std::size_t i = 0, count = pick(12); i < count; ++i) {
+      const char* name = pool[pick(std::size(pool))];
+      in_level.push_back(model_.Feature(level, name));
+      in_group.push_back(model_.Feature(group, name));
+      if (pick(5) == 0) in_level.back().Without(IID_CATIAlias);
+      if (pick(5) == 0) in_group.back().Without(IID_CATIAlias);
+    }
+    // The feature being named: one of the siblings (so its own name is
+    // free for it, also where another sibling bears it), or another one.
+    const CATTestNode outsider = model_.Feature(room.Part(), pool[pick(std::size(pool))]);
+    const CATTestNode level_feature =
+        in_level.empty() || pick(3) == 0 ? outsider : in_level[pick(in_level.size())];
+    const CATTestNode group_feature =
+        in_group.empty() || pick(3) == 0 ? outsider : in_group[pick(in_group.size())];
+    CATListValCATISpecObject_var level_siblings;
+    CATListValCATISpecObject_var group_siblings;
+    for (const CATTestNode& node : in_level) level_siblings.Append(CATISpecObject_var(node));
+    for (const CATTestNode& node : in_group) group_siblings.Append(CATISpecObject_var(node));
+    for (const char* wanted : pool) {
+      SCOPED_TRACE(wanted);
+      CATUnicodeString unique;
+      const std::string by_level = NumberedPlainly(level_siblings, level_feature, wanted);
+      EXPECT_EQ(AXOCorParserServices::GetUniqueArcFeatureName(level, level_feature, wanted, unique),
+                by_level == wanted);
+      EXPECT_EQ(unique, by_level.c_str());
+      const std::string by_group = NumberedPlainly(group_siblings, group_feature, wanted);
+      EXPECT_EQ(AXOCorParserServices::GetUniqueFeatureName(group, group_feature, wanted, unique),
+                by_group == wanted);
+      EXPECT_EQ(unique, by_group.c_str());
+    }
+  }
 }
 
 TEST_F(UniqueNames, WithoutTheirListFeatureOperationsLeaveTheNameAlone) {
