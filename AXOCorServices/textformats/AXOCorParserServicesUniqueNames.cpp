@@ -5,6 +5,7 @@
 #include "AXOIAttLogical.h"
 #include "CATISpecObject.h"
 #include "model/AXOCorFeatureTree.h"
+#include "textformats/AXOCorListedFileNames.h"
 #include "textformats/AXOCorNumberedName.h"
 #include "textformats/AXOCorTakenNames.h"
 
@@ -55,13 +56,26 @@ bool AXOCorParserServices::GetUniqueFileName(const CATUnicodeString& directory,
                                              const CATUnicodeString& extension,
                                              const CATUnicodeString& wantedName,
                                              CATUnicodeString& uniqueName) {
+  // The directory is listed once; the file system is asked about a
+  // candidate only where the listing cannot tell (AXOCorListedFileNames).
+  const AXOCorListedFileNames listed(directory);
+  const auto exists = [&](const CATUnicodeString& name, const CATUnicodeString& fileExtension) {
+    const CATUnicodeString file = name + "." + fileExtension;
+    switch (listed.Find(file.ConvertToChar())) {
+      case AXOCorListedFileNames::kAbsent:
+      case AXOCorListedFileNames::kNotFile:
+        return false;
+      case AXOCorListedFileNames::kFile:
+        return true;
+      case AXOCorListedFileNames::kAsk:
+        break;
+    }
+    return AXOCorGlobalServices::FindFile(directory + "\\" + file);
+  };
   const bool spreadsheet = IsSpreadsheetExtension(extension);
   return KeepOrNumber(wantedName, uniqueName, [&](const CATUnicodeString& name) {
-    const CATUnicodeString stem = directory + "\\" + name + ".";
-    if (!spreadsheet) return AXOCorGlobalServices::FindFile(stem + extension);
-    return AXOCorGlobalServices::FindFile(stem + "xlsx") ||
-           AXOCorGlobalServices::FindFile(stem + "xlsm") ||
-           AXOCorGlobalServices::FindFile(stem + "xls");
+    if (!spreadsheet) return exists(name, extension);
+    return exists(name, "xlsx") || exists(name, "xlsm") || exists(name, "xls");
   });
 }
 
