@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <set>
 #include <string>
 #include <thread>
@@ -190,6 +191,28 @@ TEST(PlatformFiles, ListFolderNamesEntriesOnlyOfFolders) {
     EXPECT_FALSE(platform->ListFolder(bad, names)) << bad;
     EXPECT_TRUE(names.empty()) << bad;
   }
+}
+
+TEST(PlatformFiles, ListFolderKindsTellsFilesAndFoldersAndLeavesLinksOpen) {
+  AXOTestTempFolder folder;
+  AXOPlatform* platform = AXOPlatform::Get();
+  folder.WriteFile("b.txt", "b");
+  folder.MakeFolder("sub");
+  std::error_code error;
+  std::filesystem::create_symlink(folder.Native("b.txt"), folder.Native("link"), error);
+  const bool linked = !error;  // not every system lets a test make links
+  std::vector<std::string> names{"left over"};
+  std::vector<AXOFileStatus::Kind> kinds{AXOFileStatus::kOther};
+  ASSERT_TRUE(platform->ListFolderKinds(folder.Native().u8string(), names, kinds));
+  ASSERT_EQ(names.size(), kinds.size());
+  std::map<std::string, AXOFileStatus::Kind> listed;
+  for (std::size_t i = 0; i < names.size(); ++i) listed[names[i]] = kinds[i];
+  std::map<std::string, AXOFileStatus::Kind> expected{{"b.txt", AXOFileStatus::kRegular},
+                                                      {"sub", AXOFileStatus::kDirectory}};
+  if (linked) expected["link"] = AXOFileStatus::kOther;
+  EXPECT_EQ(listed, expected);
+  EXPECT_FALSE(platform->ListFolderKinds(folder.Native("b.txt").u8string(), names, kinds));
+  EXPECT_TRUE(names.empty() && kinds.empty());
 }
 
 // Run by KillProcessEndsAChildAtOnce as the child: waits far longer than

@@ -118,19 +118,22 @@ class BoxWalk {
     return S_OK;
   }
 
-  // The box of `product`'s content in its own axes: the part of a leaf,
-  // the boxes of the products its search finds.
+  // The box of `product`'s content in its own axes: the boxes of the
+  // products its search finds, or the part of a leaf. A product whose
+  // search finds products has children; only one whose search finds none
+  // has its children listed, to tell a leaf (no children) from an assembly
+  // without products to place.
   Expanded Expand(const CATBaseUnknown_var& object, const CATIProduct_var& product) {
     Expanded expanded;
-    const std::unique_ptr<CATListValCATBaseUnknown_var> children(
-        product->GetChildren("CATIProduct"));
-    if (children == nullptr) {
-      expanded.result = AddLeafProduct(product, expanded.local);
-    } else if (const AXOICorProductSearch_var search = object) {
-      CATListValCATISpecObject_var found;
-      search->FindProducts(found, 0);
-      for (int i = 1; i <= found.Size(); ++i) Add(found[i], expanded.local);
+    CATListValCATISpecObject_var found;
+    if (const AXOICorProductSearch_var search = object) search->FindProducts(found, 0);
+    if (found.Size() == 0) {
+      const std::unique_ptr<CATListValCATBaseUnknown_var> children(
+          product->GetChildren("CATIProduct"));
+      if (children == nullptr) expanded.result = AddLeafProduct(product, expanded.local);
+      return expanded;
     }
+    for (int i = 1; i <= found.Size(); ++i) Add(found[i], expanded.local);
     return expanded;
   }
 

@@ -2,8 +2,8 @@
 // then the objects it is linked to.
 #include <iostream>
 #include <memory>
-#include <sstream>
 #include <string>
+#include <string_view>
 
 #include "AXOCorGlobalServices.h"
 #include "AXOPlatform.h"
@@ -42,42 +42,55 @@ const char* TextOf(const CodeText (&table)[N], int code, const char* other) {
   return other;
 }
 
-std::string KindText(const CATISpecAttrKey_var& key) {
-  const int kind = key->GetType();
-  if (kind != tk_list) return TextOf(kKinds, kind, "undefine");
-  return std::string("tk_list(") + TextOf(kKinds, key->GetListType(), "undefine") + ")";
+void AppendText(std::string& out, const CATUnicodeString& text) {
+  out += text.ConvertToChar();
 }
 
-std::string Text(const CATUnicodeString& text) {
-  return text.ConvertToChar();
+void AppendRepeated(std::string& out, const char* piece, int times) {
+  for (int i = 0; i < times; ++i) out += piece;
 }
 
-std::string Repeat(const char* piece, int times) {
-  std::string text;
-  for (int i = 0; i < times; ++i) text += piece;
-  return text;
-}
-
+// Writes the dump's lines, each ended by a line feed, into one buffer.
+// With a stream given, each line goes to it at once and is flushed, so
+// that a dump cut short by a fault shows how far it got; without one the
+// buffer keeps every line for the caller.
 class FeatureDump {
  public:
-  explicit FeatureDump(std::ostream& out) : out_(out) {}
+  explicit FeatureDump(std::ostream* lines) : lines_(lines) {}
 
   void Write(const CATISpecObject_var& feature) {
     WriteContent(feature, 0);
     WriteParents(feature);
   }
 
+  const std::string& Text() const { return text_; }
+
  private:
-  // Each line is flushed, so that a dump cut short by a fault shows how far
-  // it got.
-  void Line(const std::string& text) { out_ << text << std::endl; }
+  // Ends the line written into the buffer.
+  void EndLine() {
+    text_ += '\n';
+    if (lines_ == nullptr) return;
+    *lines_ << text_ << std::flush;
+    text_.clear();
+  }
+
+  void Line(const char* text) {
+    text_ += text;
+    EndLine();
+  }
 
   void WriteContent(const CATISpecObject_var& feature, int depth) {
     if (depth == 0) Line(kContentStart);
     CATUnicodeString name;
     AXOCorNameOf(feature, name);
-    Line(Repeat("--", depth) + "name: " + Text(name) + " type: " + Text(feature->GetType()) +
-         " Supertype: " + Text(feature->GetSuperType()));
+    AppendRepeated(text_, "--", depth);
+    text_ += "name: ";
+    AppendText(text_, name);
+    text_ += " type: ";
+    AppendText(text_, feature->GetType());
+    text_ += " Supertype: ";
+    AppendText(text_, feature->GetSuperType());
+    EndLine();
     WriteAttributes(feature, depth);
     const std::unique_ptr<CATListValCATBaseUnknown_var> components(feature->GetComponents());
     for (int i = 1; components != nullptr && i <= components->Size(); ++i) {
@@ -93,14 +106,31 @@ class FeatureDump {
     CATListValCATISpecAttrKey_var keys;
     access->ListAttrKeys(keys);
     if (keys.Size() == 0) return;
-    const std::string indent = Repeat("  ", depth);
-    Line(indent + "Attributes :");
+    AppendRepeated(text_, "  ", depth);
+    Line("Attributes :");
     for (int i = 1; i <= keys.Size(); ++i) {
       const CATISpecAttrKey_var& key = keys[i];
       if (!key) continue;
-      Line(indent + "Name: " + Text(key->GetName()) + " Type: " + KindText(key) +
-           " Quality: " + TextOf(kQualities, access->GetQuality(key), ""));
+      AppendRepeated(text_, "  ", depth);
+      text_ += "Name: ";
+      AppendText(text_, key->GetName());
+      text_ += " Type: ";
+      AppendKind(key);
+      text_ += " Quality: ";
+      text_ += TextOf(kQualities, access->GetQuality(key), "");
+      EndLine();
     }
+  }
+
+  void AppendKind(const CATISpecAttrKey_var& key) {
+    const int kind = key->GetType();
+    if (kind != tk_list) {
+      text_ += TextOf(kKinds, kind, "undefine");
+      return;
+    }
+    text_ += "tk_list(";
+    text_ += TextOf(kKinds, key->GetListType(), "undefine");
+    text_ += ')';
   }
 
   void WriteParents(const CATISpecObject_var& feature) {
@@ -114,12 +144,17 @@ class FeatureDump {
       const CATISpecObject_var object((*linked)[i]);
       CATUnicodeString name;
       if (!object || !AXOCorNameOf(object, name)) continue;
-      Line("Name: " + Text(name) + "  Type: " + Text(object->GetType()));
+      text_ += "Name: ";
+      AppendText(text_, name);
+      text_ += "  Type: ";
+      AppendText(text_, object->GetType());
+      EndLine();
     }
     Line(kParentEnd);
   }
 
-  std::ostream& out_;
+  std::ostream* lines_;
+  std::string text_;
 };
 
 }  // namespace
@@ -128,15 +163,22 @@ void AXOCorGlobalServices::PrintAllLinks(const CATISpecObject_var& feature,
                                          const CATUnicodeString* fileName) {
   if (!feature) return;
   if (fileName == nullptr) {
-    FeatureDump(std::cout).Write(feature);
+    FeatureDump(&std::cout).Write(feature);
     return;
   }
   // The file is replaced whole: a dump that fails or is killed half-way
   // leaves the file as it was. It is a text file of the system (standard
   // output, a text stream, turns line ends so by itself).
-  std::ostringstream dump;
-  FeatureDump(dump).Write(feature);
+  FeatureDump dump(nullptr);
+  dump.Write(feature);
+  const std::string native = AXONativePath(*fileName);
+  const std::string_view line_end = AXOPlatform::TextLineEnd();
+  if (line_end == "\n") {
+    AXOPlatform::Get()->ReplaceFileAtomically(native, dump.Text());
+    return;
+  }
   std::string text;
-  AXOCorAppendTextLines(text, dump.str(), AXOPlatform::TextLineEnd());
-  AXOPlatform::Get()->ReplaceFileAtomically(AXONativePath(*fileName), text);
+  text.reserve(dump.Text().size() + dump.Text().size() / 16);
+  AXOCorAppendTextLines(text, dump.Text(), line_end);
+  AXOPlatform::Get()->ReplaceFileAtomically(native, text);
 }

@@ -47,9 +47,8 @@ CATUnicodeString AXOCorNextFreeName(const CATUnicodeString& wanted,
     const CATUnicodeString prefix = split.numbered ? split.stem : split.stem + ".";
     CATUnicodeString candidate;
     for (int counter = split.number; counter < kLargest;) {
-      CATUnicodeString number;
-      number.BuildFromNum(++counter, "%d");
-      candidate = prefix + number;
+      // The counter in decimal, as "%d" writes it.
+      candidate = prefix + std::to_string(++counter).c_str();
       if (!isTaken(candidate)) return candidate;
     }
     // Every number up to the largest int is taken; the last candidate ends

@@ -5,6 +5,7 @@
 #include "AXOIAttLogical.h"
 #include "CATISpecObject.h"
 #include "model/AXOCorFeatureTree.h"
+#include "textformats/AXOCorListedFileNames.h"
 #include "textformats/AXOCorNumberedName.h"
 #include "textformats/AXOCorTakenNames.h"
 
@@ -28,15 +29,20 @@ bool IsSpreadsheetExtension(const CATUnicodeString& extension) {
 
 // A name among `siblings` other than `feature` is taken by the sibling
 // that bears it exactly. Each sibling is asked for its name once; the
-// numbering then probes the names read.
+// numbering then probes the names read. Only a sibling that bears the
+// feature's own name can be the feature, so only those are compared with
+// it (an identity test asks both objects for their component).
 bool KeepOrNumberAmong(const CATListValCATISpecObject_var& siblings,
                        const CATISpecObject_var& feature, const CATUnicodeString& name,
                        CATUnicodeString& unique) {
+  CATUnicodeString own_name;
+  const bool named = !!feature && AXOCorNameOf(feature, own_name);
   AXOCorTakenNames taken;
   taken.Reserve(siblings.Size());
   for (int i = 1; i <= siblings.Size(); ++i) {
     CATUnicodeString sibling;
-    if (siblings[i] == feature || !AXOCorNameOf(siblings[i], sibling)) continue;
+    if (!AXOCorNameOf(siblings[i], sibling)) continue;
+    if (named && sibling.Compare(own_name) == 2 && siblings[i] == feature) continue;
     taken.Add(sibling);
   }
   return KeepOrNumber(name, unique, [&taken](const CATUnicodeString& candidate) {
@@ -50,13 +56,26 @@ bool AXOCorParserServices::GetUniqueFileName(const CATUnicodeString& directory,
                                              const CATUnicodeString& extension,
                                              const CATUnicodeString& wantedName,
                                              CATUnicodeString& uniqueName) {
+  // The directory is listed once; the file system is asked about a
+  // candidate only where the listing cannot tell (AXOCorListedFileNames).
+  const AXOCorListedFileNames listed(directory);
+  const auto exists = [&](const CATUnicodeString& name, const CATUnicodeString& fileExtension) {
+    const CATUnicodeString file = name + "." + fileExtension;
+    switch (listed.Find(file.ConvertToChar())) {
+      case AXOCorListedFileNames::kAbsent:
+      case AXOCorListedFileNames::kNotFile:
+        return false;
+      case AXOCorListedFileNames::kFile:
+        return true;
+      case AXOCorListedFileNames::kAsk:
+        break;
+    }
+    return AXOCorGlobalServices::FindFile(directory + "\\" + file);
+  };
   const bool spreadsheet = IsSpreadsheetExtension(extension);
   return KeepOrNumber(wantedName, uniqueName, [&](const CATUnicodeString& name) {
-    const CATUnicodeString stem = directory + "\\" + name + ".";
-    if (!spreadsheet) return AXOCorGlobalServices::FindFile(stem + extension);
-    return AXOCorGlobalServices::FindFile(stem + "xlsx") ||
-           AXOCorGlobalServices::FindFile(stem + "xlsm") ||
-           AXOCorGlobalServices::FindFile(stem + "xls");
+    if (!spreadsheet) return exists(name, extension);
+    return exists(name, "xlsx") || exists(name, "xlsm") || exists(name, "xls");
   });
 }
 

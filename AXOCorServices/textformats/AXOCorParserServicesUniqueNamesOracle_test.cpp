@@ -1,14 +1,21 @@
-// The unique feature names read the taken names once per call; here they
-// are compared, on generated sets of siblings, with the first way of
-// finding them: every candidate asks every sibling for its name again.
+// The unique names read the taken names once per call (the siblings' names,
+// a listing of the directory); here they are compared, on generated sets of
+// siblings and folders, with the first way of finding them: every
+// candidate asks every sibling for its name again, or the file system for
+// the candidate's file.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <climits>
+#include <filesystem>
+#include <functional>
 #include <random>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "AXOCorGlobalServices.h"
 #include "AXOCorParserServices.h"
 #include "CATIAlias.h"
 #include "CATISpecObject.h"
@@ -16,11 +23,9 @@
 
 namespace {
 
-// The first free name for `wanted` among `taken`, candidate by candidate.
-std::string RescanUniqueName(const std::string& wanted, const std::vector<std::string>& taken) {
-  const auto isTaken = [&](const std::string& name) {
-    return std::find(taken.begin(), taken.end(), name) != taken.end();
-  };
+// The first free name for `wanted`, asking `isTaken` candidate by candidate.
+std::string RescanUniqueName(const std::string& wanted,
+                             const std::function<bool(const std::string&)>& isTaken) {
   if (!isTaken(wanted)) return wanted;
   std::string base = wanted;
   for (;;) {
@@ -83,7 +88,9 @@ TEST_F(UniqueNamesOracle, FeatureNamesAgreeWithTheRescanOfEverySibling) {
     for (int probe = 0; probe < 4; ++probe) {
       const std::string wanted = probe == 0 ? "Wall.1" : RandomName(random);
       SCOPED_TRACE(label + ", wanted " + wanted);
-      const std::string expected = RescanUniqueName(wanted, taken);
+      const std::string expected = RescanUniqueName(wanted, [&taken](const std::string& name) {
+        return std::find(taken.begin(), taken.end(), name) != taken.end();
+      });
       CATUnicodeString unique;
       const bool kept = AXOCorParserServices::GetUniqueArcFeatureName(level, levelFeature,
                                                                       wanted.c_str(), unique);
@@ -94,6 +101,62 @@ TEST_F(UniqueNamesOracle, FeatureNamesAgreeWithTheRescanOfEverySibling) {
           AXOCorParserServices::GetUniqueFeatureName(group, groupFeature, wanted.c_str(), member),
           expected == wanted);
       EXPECT_EQ(member.ConvertToChar(), expected);
+    }
+  }
+}
+
+// Generated folders of files, folders, names that differ in letter case
+// only and links: the listing must number as asking the file system about
+// every candidate (FindFile) numbers.
+TEST_F(UniqueNamesOracle, FileNamesInGeneratedFoldersAgreeWithAskingForEachCandidate) {
+  const char* const stems[] = {"Data",   "Data.1", "Data.2", "Data.3", "Data.4",
+                               "data.2", "DATA.3", "Data~1", "Data.5 "};
+  const char* const extensions[] = {"csv", "xls", "xlsx", "xlsm", "txt"};
+  const char* const asked[] = {"csv", "xls", "xlsx", "txt", "XLS"};
+  const char* const wanted[] = {"Data", "Data.2", "data", "DATA.2", "Report", "Data~1"};
+  std::mt19937 random(11);
+  const auto chance = [&random](int in) {
+    return std::uniform_int_distribution<int>(0, in - 1)(random) == 0;
+  };
+  for (int round = 0; round < 30; ++round) {
+    SCOPED_TRACE("round " + std::to_string(round));
+    const std::string sub = "round" + std::to_string(round);
+    folder_.MakeFolder(sub);
+    std::set<std::string> made;  // folded: one entry per name where letter case is ignored
+    for (const char* stem : stems) {
+      for (const char* extension : extensions) {
+        std::string folded = std::string(stem) + "." + extension;
+        for (char& c : folded) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        if (!chance(3) || !made.insert(folded).second) continue;
+        const std::string name = sub + "/" + stem + "." + extension;
+        if (chance(4)) {
+          folder_.MakeFolder(name);
+        } else if (chance(6)) {
+          std::error_code error;  // not every system lets a test make links
+          std::filesystem::create_symlink(folder_.Native(sub), folder_.Native(name), error);
+        } else {
+          folder_.WriteFile(name, "x");
+        }
+      }
+    }
+    const CATUnicodeString directory = folder_.Host(sub).c_str();
+    for (const char* extension : asked) {
+      for (const char* name : wanted) {
+        SCOPED_TRACE(std::string(name) + "." + extension);
+        const std::string type = extension;
+        const bool spreadsheet = type == "xls" || type == "xlsx" || type == "xlsm";
+        const std::string expected = RescanUniqueName(name, [&](const std::string& candidate) {
+          const std::string stem = std::string(directory.ConvertToChar()) + "\\" + candidate + ".";
+          const auto file = [&](const std::string& ending) {
+            return AXOCorGlobalServices::FindFile((stem + ending).c_str());
+          };
+          return spreadsheet ? file("xlsx") || file("xlsm") || file("xls") : file(type);
+        });
+        CATUnicodeString unique;
+        EXPECT_EQ(AXOCorParserServices::GetUniqueFileName(directory, extension, name, unique),
+                  expected == name);
+        EXPECT_EQ(unique, expected.c_str());
+      }
     }
   }
 }

@@ -173,6 +173,13 @@ class AXO_PLATFORM_API AXOPlatform {
   // system's order, without "." and "..". False, with `names` empty, when
   // it cannot be listed (missing, not a folder, no right to read it).
   virtual bool ListFolder(const std::string& path, std::vector<std::string>& names) = 0;
+  // The same listing with the kind of each entry (`kinds[i]` of
+  // `names[i]`) as the listing itself tells it, without a status query per
+  // entry: kRegular, kDirectory, or kOther for anything else and wherever
+  // the listing cannot tell (a symbolic link, whose target decides; a file
+  // system that does not say). False, both lists empty, as above.
+  virtual bool ListFolderKinds(const std::string& path, std::vector<std::string>& names,
+                               std::vector<AXOFileStatus::Kind>& kinds) = 0;
   // Turns a host path ("\"-separated, possibly with a drive letter) into
   // the native form of this OS. See the backends for drive letters.
   virtual std::string NativePath(const std::string& hostPath) = 0;
@@ -362,6 +369,10 @@ class AXO_PLATFORM_API AXOPlatformWrapper : public AXOPlatform {
   }
   bool ListFolder(const std::string& p, std::vector<std::string>& names) override {
     return target_->ListFolder(p, names);
+  }
+  bool ListFolderKinds(const std::string& p, std::vector<std::string>& names,
+                       std::vector<AXOFileStatus::Kind>& kinds) override {
+    return target_->ListFolderKinds(p, names, kinds);
   }
   std::string NativePath(const std::string& p) override { return target_->NativePath(p); }
   void SetDriveRoot(const std::string& f) override { target_->SetDriveRoot(f); }

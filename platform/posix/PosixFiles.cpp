@@ -32,8 +32,24 @@ bool PosixPlatform::GetFileStatus(const std::string& path, AXOFileStatus& status
   return true;
 }
 
-bool PosixPlatform::ListFolder(const std::string& path, std::vector<std::string>& names) {
+namespace {
+
+AXOFileStatus::Kind KindOf(const dirent& entry) {
+  switch (entry.d_type) {
+    case DT_REG:
+      return AXOFileStatus::kRegular;
+    case DT_DIR:
+      return AXOFileStatus::kDirectory;
+    default:
+      return AXOFileStatus::kOther;
+  }
+}
+
+// Lists `path` into `names`, and the kinds into `kinds` when given.
+bool List(const std::string& path, std::vector<std::string>& names,
+          std::vector<AXOFileStatus::Kind>* kinds) {
   names.clear();
+  if (kinds != nullptr) kinds->clear();
   if (path.empty() || path.find('\0') != std::string::npos) return false;
   DIR* folder = ::opendir(path.c_str());
   if (folder == nullptr) return false;
@@ -44,12 +60,28 @@ bool PosixPlatform::ListFolder(const std::string& path, std::vector<std::string>
     const dirent* entry = ::readdir(folder);
     if (entry == nullptr) break;
     const std::string name = entry->d_name;
-    if (name != "." && name != "..") names.push_back(name);
+    if (name == "." || name == "..") continue;
+    names.push_back(name);
+    if (kinds != nullptr) kinds->push_back(KindOf(*entry));
   }
   const bool complete = errno == 0;
   ::closedir(folder);
-  if (!complete) names.clear();
+  if (!complete) {
+    names.clear();
+    if (kinds != nullptr) kinds->clear();
+  }
   return complete;
+}
+
+}  // namespace
+
+bool PosixPlatform::ListFolder(const std::string& path, std::vector<std::string>& names) {
+  return List(path, names, nullptr);
+}
+
+bool PosixPlatform::ListFolderKinds(const std::string& path, std::vector<std::string>& names,
+                                    std::vector<AXOFileStatus::Kind>& kinds) {
+  return List(path, names, &kinds);
 }
 
 void PosixPlatform::SetDriveRoot(const std::string& nativeFolder) {

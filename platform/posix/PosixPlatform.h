@@ -17,6 +17,8 @@ class PosixPlatform : public AXOPlatform {
   int ChangeFileMode(const std::string& path, int mode) override;
   bool GetFileStatus(const std::string& path, AXOFileStatus& status) override;
   bool ListFolder(const std::string& path, std::vector<std::string>& names) override;
+  bool ListFolderKinds(const std::string& path, std::vector<std::string>& names,
+                       std::vector<AXOFileStatus::Kind>& kinds) override;
   std::string NativePath(const std::string& hostPath) override;
   void SetDriveRoot(const std::string& nativeFolder) override;
   bool ReplaceFileAtomically(const std::string& path, const std::string& contents) override;

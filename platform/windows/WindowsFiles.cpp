@@ -47,8 +47,20 @@ bool WindowsPlatform::GetFileStatus(const std::string& path, AXOFileStatus& stat
   return true;
 }
 
-bool WindowsPlatform::ListFolder(const std::string& path, std::vector<std::string>& names) {
+namespace {
+
+AXOFileStatus::Kind KindOf(const WIN32_FIND_DATAW& entry) {
+  // A reparse point (a symbolic link, a junction) is what its target is.
+  if ((entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) return AXOFileStatus::kOther;
+  return (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? AXOFileStatus::kDirectory
+                                                                  : AXOFileStatus::kRegular;
+}
+
+// Lists `path` into `names`, and the kinds into `kinds` when given.
+bool List(const std::string& path, std::vector<std::string>& names,
+          std::vector<AXOFileStatus::Kind>* kinds) {
   names.clear();
+  if (kinds != nullptr) kinds->clear();
   if (path.empty()) return false;
   std::wstring pattern = AXOWideFromUtf8(path);
   if (pattern.back() != L'\\' && pattern.back() != L'/') pattern += L'\\';
@@ -64,12 +76,28 @@ bool WindowsPlatform::ListFolder(const std::string& path, std::vector<std::strin
   }
   do {
     const std::wstring name = data.cFileName;
-    if (name != L"." && name != L"..") names.push_back(AXOUtf8FromWide(name));
+    if (name == L"." || name == L"..") continue;
+    names.push_back(AXOUtf8FromWide(name));
+    if (kinds != nullptr) kinds->push_back(KindOf(data));
   } while (::FindNextFileW(search, &data));
   const bool complete = ::GetLastError() == ERROR_NO_MORE_FILES;
   ::FindClose(search);
-  if (!complete) names.clear();
+  if (!complete) {
+    names.clear();
+    if (kinds != nullptr) kinds->clear();
+  }
   return complete;
+}
+
+}  // namespace
+
+bool WindowsPlatform::ListFolder(const std::string& path, std::vector<std::string>& names) {
+  return List(path, names, nullptr);
+}
+
+bool WindowsPlatform::ListFolderKinds(const std::string& path, std::vector<std::string>& names,
+                                      std::vector<AXOFileStatus::Kind>& kinds) {
+  return List(path, names, &kinds);
 }
 
 // Host paths are Windows paths: drive letters, "\" and UNC names are the

@@ -1,21 +1,56 @@
 #include "CATComponent.h"
 
-#include <cstddef>
+#include <algorithm>
+#include <map>
+#include <mutex>
+#include <utility>
 
-CATComponent::CATComponent(const CATInterfaceEntry* interfaces, int count) {
-  if (interfaces == nullptr || count <= 0) return;
-  interfaces_.reserve(static_cast<std::size_t>(count));
-  for (int i = 0; i < count; ++i) {
-    if (interfaces[i].iid != nullptr) AddInterface(*interfaces[i].iid, interfaces[i].make);
+#include "CATObjectModelInternal.h"
+
+const CATComponent::Offers* CATComponent::SharedOffers(const CATInterfaceEntry* interfaces,
+                                                       int count) {
+  Offers wanted;
+  wanted.reserve(count > 0 ? static_cast<std::size_t>(count) : 0);
+  for (int i = 0; interfaces != nullptr && i < count; ++i) {
+    if (interfaces[i].iid == nullptr) continue;
+    const IID& iid = *interfaces[i].iid;
+    const auto same = std::find_if(wanted.begin(), wanted.end(), [&iid](const Offer& offer) {
+      return CATSameIid(offer.iid, iid);
+    });
+    if (same != wanted.end()) {
+      same->make = interfaces[i].make;
+    } else {
+      wanted.push_back(Offer{iid, interfaces[i].make});
+    }
   }
+  // Keyed by the table's address; a table changed since (a kind given one
+  // more interface) gets another copy beside the first.
+  static std::mutex mutex;
+  static auto* shared = new std::map<const CATInterfaceEntry*, std::vector<const Offers*>>();
+  const std::lock_guard<std::mutex> lock(mutex);
+  std::vector<const Offers*>& made = (*shared)[interfaces];
+  for (const Offers* offers : made) {
+    if (offers->size() == wanted.size() &&
+        std::equal(offers->begin(), offers->end(), wanted.begin(),
+                   [](const Offer& a, const Offer& b) {
+                     return CATSameIid(a.iid, b.iid) && a.make == b.make;
+                   })) {
+      return offers;
+    }
+  }
+  made.push_back(new Offers(std::move(wanted)));  // lives as long as the process
+  return made.back();
 }
+
+CATComponent::CATComponent(const CATInterfaceEntry* interfaces, int count)
+    : offers_(SharedOffers(interfaces, count)) {}
 
 CATComponent::~CATComponent() = default;
 
 HRESULT CATComponent::QueryInterface(const IID& iid, void** out) {
   if (out == nullptr) return E_INVALIDARG;
   *out = nullptr;
-  if (iid == IID_CATBaseUnknown) return CATBaseUnknown::QueryInterface(iid, out);
+  if (CATSameIid(iid, IID_CATBaseUnknown)) return CATBaseUnknown::QueryInterface(iid, out);
   const Offer* entry = Find(iid);
   if (entry == nullptr) return CATBaseUnknown::QueryInterface(iid, out);
   if (entry->make == nullptr) return E_NOINTERFACE;
@@ -26,11 +61,17 @@ HRESULT CATComponent::QueryInterface(const IID& iid, void** out) {
 }
 
 void CATComponent::AddInterface(const IID& iid, CATAdapterMaker make) {
-  if (Offer* entry = Find(iid)) {
-    entry->make = make;
-    return;
+  if (own_ == nullptr) {
+    own_ = std::make_unique<Offers>(*offers_);
+    offers_ = own_.get();
   }
-  interfaces_.push_back(Offer{iid, make});
+  for (Offer& entry : *own_) {
+    if (CATSameIid(entry.iid, iid)) {
+      entry.make = make;
+      return;
+    }
+  }
+  own_->push_back(Offer{iid, make});
 }
 
 void CATComponent::RemoveInterface(const IID& iid) {
@@ -38,15 +79,13 @@ void CATComponent::RemoveInterface(const IID& iid) {
 }
 
 bool CATComponent::OffersInterface(const IID& iid) const {
-  for (const Offer& entry : interfaces_) {
-    if (entry.iid == iid) return entry.make != nullptr;
-  }
-  return false;
+  const Offer* entry = Find(iid);
+  return entry != nullptr && entry->make != nullptr;
 }
 
-CATComponent::Offer* CATComponent::Find(const IID& iid) {
-  for (Offer& entry : interfaces_) {
-    if (entry.iid == iid) return &entry;
+const CATComponent::Offer* CATComponent::Find(const IID& iid) const {
+  for (const Offer& entry : *offers_) {
+    if (CATSameIid(entry.iid, iid)) return &entry;
   }
   return nullptr;
 }

@@ -42,7 +42,8 @@ HRESULT CATQueryExtension(CATBaseUnknown* object, const IID& iid, void** out) {
   const std::vector<CATDictionaryEntry>& entries = CATDictionaryEntries();
   for (std::size_t i = 0; i < entries.size(); ++i) {
     const CATDictionaryEntry entry = entries[i];
-    if (*entry.iid != iid || ExtensionOf(object, entry.extensionClass) == nullptr) continue;
+    if (!CATSameIid(*entry.iid, iid) || ExtensionOf(object, entry.extensionClass) == nullptr)
+      continue;
     CATAdapterRequest request{entry.extensionClass, S_OK};
     CATBaseUnknown* adapter = entry.factory(object, &request);
     if (adapter == nullptr) return FAILED(request.result) ? request.result : E_OUTOFMEMORY;

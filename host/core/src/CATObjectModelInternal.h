@@ -4,10 +4,18 @@
 // What the pieces of the stand-in's object model share: the dictionary's
 // entries and the request record that adapter factories pass on.
 
+#include <cstring>
 #include <vector>
 
 #include "CATBaseUnknown.h"
 #include "CATDictionary.h"
+
+// The same identifier: GUID's operator==, inline. Every QueryInterface
+// compares the asked identifier with each of the object's interfaces and
+// then with the dictionary's entries.
+inline bool CATSameIid(const IID& a, const IID& b) {
+  return std::memcmp(&a, &b, sizeof(IID)) == 0;
+}
 
 struct CATDictionaryEntry {
   const char* extensionClass;

@@ -27,6 +27,7 @@
 // object-model dictionary (interfaces added by extensions); one that was
 // removed is refused even when an extension would offer it.
 
+#include <memory>
 #include <vector>
 
 #include "CATBaseUnknown.h"
@@ -69,9 +70,16 @@ class CATHOST_API CATComponent : public CATBaseUnknown {
     IID iid;
     CATAdapterMaker make;  // null: removed
   };
-  Offer* Find(const IID& iid);
+  typedef std::vector<Offer> Offers;
+  static const Offers* SharedOffers(const CATInterfaceEntry* interfaces, int count);
+  const Offer* Find(const IID& iid) const;
 
-  std::vector<Offer> interfaces_;
+  // The objects that start with the same table share one copy of it, made
+  // once for the process and never changed, until one of them gains or
+  // loses an interface and takes its own copy: an object's set costs one
+  // pointer, and the sets that QueryInterface searches stay in the cache.
+  const Offers* offers_;
+  std::unique_ptr<Offers> own_;
 };
 
 #endif  // CATComponent_h

@@ -7,6 +7,8 @@
 // (CATTestModel).
 
 #include <memory>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "CATFrmEditor.h"
@@ -21,6 +23,8 @@ class CATModelSession {
   static CATModelSession& Get();
 
   // ---- Open documents ------------------------------------------------------
+  // Lookups by name and serial take constant time, as a host answers them:
+  // the add-on resolves a link by its document's name once per instance.
   // The open document of that (normalized) storage name; null.
   CATModelDocument* FindOpen(const CATUnicodeString& storageName) const;
   CATModelDocument* FindBySerial(long serial) const;
@@ -29,8 +33,9 @@ class CATModelSession {
   void Add(CATModelDocument* document);
   // Drops an open document; false when it is not open.
   bool Remove(CATModelDocument* document);
-  // Every link of every open document that leads into the document stored
-  // as `from` leads to `to` instead.
+  // The open document stored as `from`, already given the storage name
+  // `to`, is found by its new name; every link of every open document that
+  // leads into it leads to `to` instead.
   void Rename(const CATUnicodeString& from, const CATUnicodeString& to);
 
   // ---- Editor, active element, work modes -----------------------------------
@@ -46,8 +51,13 @@ class CATModelSession {
 
  private:
   CATModelSession() = default;
+  // Drops `document` from the lookups by name and serial.
+  void Unindex(CATModelDocument* document);
 
-  std::vector<CATModelDocument*> documents_;  // one reference each
+  std::vector<CATModelDocument*> documents_;  // one reference each, in the order opened
+  // The same documents by storage name (its characters) and by serial.
+  std::unordered_map<std::u32string, CATModelDocument*> by_name_;
+  std::unordered_map<long, CATModelDocument*> by_serial_;
   std::unique_ptr<CATFrmEditor> editor_;
 };
 

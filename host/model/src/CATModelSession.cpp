@@ -9,37 +9,48 @@ CATModelSession& CATModelSession::Get() {
 }
 
 CATModelDocument* CATModelSession::FindOpen(const CATUnicodeString& storageName) const {
-  for (CATModelDocument* document : documents_) {
-    if (document->StorageName() == storageName) return document;
-  }
-  return nullptr;
+  const auto found = by_name_.find(storageName.Characters());
+  return found != by_name_.end() ? found->second : nullptr;
 }
 
 CATModelDocument* CATModelSession::FindBySerial(long serial) const {
-  for (CATModelDocument* document : documents_) {
-    if (document->Serial() == serial) return document;
-  }
-  return nullptr;
+  const auto found = by_serial_.find(serial);
+  return found != by_serial_.end() ? found->second : nullptr;
 }
 
 bool CATModelSession::IsOpen(const CATModelDocument* document) const {
-  return std::find(documents_.begin(), documents_.end(), document) != documents_.end();
+  return document != nullptr && FindBySerial(document->Serial()) == document;
 }
 
 void CATModelSession::Add(CATModelDocument* document) {
   document->AddRef();
   documents_.push_back(document);
+  by_name_.emplace(document->StorageName().Characters(), document);
+  by_serial_.emplace(document->Serial(), document);
 }
 
 bool CATModelSession::Remove(CATModelDocument* document) {
   const auto it = std::find(documents_.begin(), documents_.end(), document);
   if (it == documents_.end()) return false;
   documents_.erase(it);
+  Unindex(document);
   document->Release();
   return true;
 }
 
+void CATModelSession::Unindex(CATModelDocument* document) {
+  const auto named = by_name_.find(document->StorageName().Characters());
+  if (named != by_name_.end() && named->second == document) by_name_.erase(named);
+  by_serial_.erase(document->Serial());
+}
+
 void CATModelSession::Rename(const CATUnicodeString& from, const CATUnicodeString& to) {
+  const auto named = by_name_.find(from.Characters());
+  if (named != by_name_.end()) {
+    CATModelDocument* document = named->second;
+    by_name_.erase(named);
+    by_name_[to.Characters()] = document;
+  }
   const auto rename = [&](CATModelLink& link) {
     if (link.document == from) link.document = to;
   };
@@ -61,6 +72,7 @@ void CATModelSession::Reset() {
   while (!documents_.empty()) {
     CATModelDocument* document = documents_.back();
     documents_.pop_back();
+    Unindex(document);
     document->Release();
   }
 }
