@@ -16,13 +16,13 @@ if(AXO_BUILD_TESTS)
   set_tests_properties(axocor.model.box PROPERTIES PASS_REGULAR_EXPRESSION
     "^\"Building\": x 0 \\.\\. 10000  y 0 \\.\\. 4000  z 0 \\.\\. 2700\n$")
   add_test(NAME axocor.model.dump
-           COMMAND axocor model dump ${AXO_SAMPLE_MODELS}/Building.CATProduct "Level 1\\Wall.1")
+           COMMAND axocor model dump ${AXO_SAMPLE_MODELS}/Building.CATProduct "Room.1/Level 1/Wall.1")
   set_tests_properties(axocor.model.dump PROPERTIES PASS_REGULAR_EXPRESSION
     "name: Wall.1 type: Wall Supertype: MechanicalFeature.*parent  -+\r?\nName: Door.1  Type: Door")
   if(NOT WIN32)
     # A device is written into, never replaced: the dump reaches the output.
     add_test(NAME axocor.model.dump.stdout
-             COMMAND axocor model dump ${AXO_SAMPLE_MODELS}/Building.CATProduct "Level 1\\Wall.1"
+             COMMAND axocor model dump ${AXO_SAMPLE_MODELS}/Building.CATProduct "Room.1/Level 1/Wall.1"
                      -o /dev/stdout)
     set_tests_properties(axocor.model.dump.stdout PROPERTIES PASS_REGULAR_EXPRESSION
       "name: Wall.1 type: Wall Supertype: MechanicalFeature")

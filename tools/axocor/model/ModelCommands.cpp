@@ -8,12 +8,11 @@
 
 #include "AxocorCommands.h"
 #include "BoxCommand.h"
-#include "CATDocument.h"
 #include "CATDocumentFileCheck.h"
-#include "CATDocumentServices.h"
 #include "ModelGuard.h"
 #include "ModelQueries.h"
 #include "ModelTree.h"
+#include "OpenedModel.h"
 #include "PartCommands.h"
 
 namespace {
@@ -22,15 +21,18 @@ void RegisterShow(CLI::App& group) {
   CLI::App* command = group.add_subcommand(
       "show", "Print the tree of a document and of the documents it refers to");
   auto file = std::make_shared<std::string>();
+  auto path = std::make_shared<std::string>();
   command->add_option("file", *file, "Document file (.CATPart, .CATProduct ...)")->required();
-  command->callback(GuardedCommand("show", [file] {
-    CATDocument* document = nullptr;
-    if (FAILED(CATDocumentServices::OpenDocument(file->c_str(), document, 1))) {
-      AxocorFail("cannot open '" + *file + "' (axocor model check says why)");
+  command->add_option("feature-path", *path,
+                      std::string(kFeaturePathHelp) + "; given: only that object and below");
+  command->callback(GuardedCommand("show", [file, path] {
+    const OpenedModel model(*file);
+    if (!path->empty()) {
+      PrintModelObject(model.Find(*path).object, std::cout);
+      return;
     }
-    for (CATDocument* shown : PrintModelTree(document, std::cout)) {
-      CATDocumentServices::Remove(shown);
-    }
+    PrintModelTree(model.Document(), std::cout,
+                   [&model](CATDocument* document) { return model.Faults(document); });
   }));
 }
 
@@ -45,9 +47,10 @@ void RegisterCheck(CLI::App& group) {
     for (size_t i = 0; i < queue.size(); ++i) {
       CATDocumentFileSummary summary;
       CATUnicodeString fault;
-      const std::string path = queue[i].ConvertToChar();
+      const std::string path = i == 0 ? *file : ShownPath(queue[i]);
       if (!CATCheckDocumentFile(queue[i], summary, fault)) {
-        std::cout << path << ": cannot be opened: " << fault.ConvertToChar() << "\n";
+        std::cout << path << ": cannot be opened: "
+                  << (i == 0 ? WhyNotOpened(*file) : fault.ConvertToChar()) << "\n";
         ++unreadable;
         continue;
       }
@@ -64,10 +67,19 @@ void RegisterCheck(CLI::App& group) {
         if (!known) queue.push_back(summary.references[r]);
       }
     }
+    std::vector<std::string> faults;
+    if (unreadable == 0 || queue.size() > 1) faults = OpenedModel(*file).AllFaults();
+    for (const std::string& fault : faults) std::cout << "broken: " << fault << "\n";
+    std::string failure;
     if (unreadable > 0) {
-      AxocorFail(std::to_string(unreadable) + " of " + std::to_string(queue.size()) +
-                 " documents cannot be opened");
+      failure = std::to_string(unreadable) + " of " + std::to_string(queue.size()) +
+                " documents cannot be opened";
     }
+    if (!faults.empty()) {
+      failure += (failure.empty() ? "" : ", ") + std::to_string(faults.size()) + " broken link" +
+                 (faults.size() > 1 ? "s" : "");
+    }
+    if (!failure.empty()) AxocorFail(failure);
   }));
 }
 

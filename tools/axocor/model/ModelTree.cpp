@@ -19,6 +19,7 @@
 #include "CATISpecAttrAccess.h"
 #include "CATISpecUpdate.h"
 #include "CATInit.h"
+#include "OpenedModel.h"
 
 namespace {
 
@@ -33,12 +34,23 @@ std::string Quoted(const CATBaseUnknown_var& object) {
 
 class TreePrinter {
  public:
-  explicit TreePrinter(std::ostream& out) : out_(out) {}
+  explicit TreePrinter(std::ostream& out, const ModelFaultsOf& faults = nullptr)
+      : out_(out), faults_(faults) {}
 
   std::vector<CATDocument*> Print(CATDocument* first) {
     Meet(first);
     for (size_t i = 0; i < documents_.size(); ++i) PrintDocument(documents_[i]);
     return documents_;
+  }
+
+  void PrintObject(const CATBaseUnknown_var& object, int depth) {
+    out_ << std::string(2 * static_cast<size_t>(depth), ' ');
+    const CATIProduct_var product(object);
+    if (!!product) {
+      PrintProduct(product, depth);
+      return;
+    }
+    PrintFeature(object, depth);
   }
 
  private:
@@ -62,7 +74,7 @@ class TreePrinter {
       id->GetType(type);
       id->Release();
     }
-    out_ << "document " << Text(document->StorageName()) << " (" << Text(type) << ")\n";
+    out_ << "document " << ShownPath(document->StorageName()) << " (" << Text(type) << ")\n";
     const CATInit_var init(document);
     const CATIContainer_var container =
         CATAdoptHandle<CATIContainer>(!init ? nullptr : init->GetRootContainer("CATIContainer"));
@@ -70,15 +82,11 @@ class TreePrinter {
     CATListValCATBaseUnknown_var objects;
     container->ListMembersHere(nullptr, objects);
     for (int i = 1; i <= objects.Size(); ++i) PrintObject(objects[i], 1);
+    if (!faults_) return;
+    for (const std::string& fault : faults_(document)) out_ << "  broken: " << fault << "\n";
   }
 
-  void PrintObject(const CATBaseUnknown_var& object, int depth) {
-    out_ << std::string(2 * static_cast<size_t>(depth), ' ');
-    const CATIProduct_var product(object);
-    if (!!product) {
-      PrintProduct(product, depth);
-      return;
-    }
+  void PrintFeature(const CATBaseUnknown_var& object, int depth) {
     const CATICkeParm_var parameter(object);
     if (!!parameter) {
       out_ << "parameter " << Quoted(object) << " = " << Text(parameter->Value()->AsString())
@@ -111,13 +119,13 @@ class TreePrinter {
       const CATIProduct_var reference = product->GetReferenceProduct();
       out_ << "instance " << Quoted(product);
       if (!reference) {
-        out_ << "  of a product whose document is not open\n";
+        out_ << "  broken: of a product that cannot be reached\n";
         return;
       }
       const CATILinkableObject_var linkable(reference);
       CATDocument* document = !linkable ? nullptr : linkable->GetDocument();
       out_ << "  of " << Quoted(reference);
-      if (document != nullptr) out_ << " in " << Text(document->StorageName());
+      if (document != nullptr) out_ << " in " << ShownPath(document->StorageName());
       out_ << "\n";
       Meet(document);
       return;
@@ -153,13 +161,19 @@ class TreePrinter {
   }
 
   std::ostream& out_;
+  const ModelFaultsOf faults_;
   std::vector<CATDocument*> documents_;
 };
 
 }  // namespace
 
-std::vector<CATDocument*> PrintModelTree(CATDocument* document, std::ostream& out) {
-  return TreePrinter(out).Print(document);
+std::vector<CATDocument*> PrintModelTree(CATDocument* document, std::ostream& out,
+                                         const ModelFaultsOf& faults) {
+  return TreePrinter(out, faults).Print(document);
+}
+
+void PrintModelObject(const CATBaseUnknown_var& object, std::ostream& out) {
+  TreePrinter(out).PrintObject(object, 0);
 }
 
 std::vector<CATDocument*> ModelDocuments(CATDocument* document) {

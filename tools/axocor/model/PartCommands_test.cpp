@@ -10,6 +10,7 @@
 #include "CATIPrdObjectPublisher.h"
 #include "CATTestModel.h"
 #include "CommandTestRun.h"
+#include "OpenedModel.h"
 
 namespace {
 
@@ -90,9 +91,9 @@ TEST_F(PartCommands, PublishSavesThePublicationInThePartDocument) {
       {{building, "Room.3\\Level 1"},
        1,
        "",
-       "no instance \"Room.3\" below the root product",
+       "no feature \"Room.3\" below \"Building\" in Building.CATProduct",
        nullptr},
-      {{building, ""}, 1, "", "the path must start with an instance", nullptr},
+      {{building, ""}, 1, "", "\"Building\" is no feature of a part", nullptr},
       {{folder_.Host("None.CATPart"), "Roof"}, 1, "", "cannot open", nullptr},
   };
   for (const auto& c : cases) {
@@ -103,7 +104,7 @@ TEST_F(PartCommands, PublishSavesThePublicationInThePartDocument) {
     EXPECT_EQ(result.status, c.status) << result.err;
     EXPECT_EQ(result.out.rfind(c.out, 0), 0u) << result.out;
     if (c.status == 0) {
-      EXPECT_NE(result.out.find(room), std::string::npos) << result.out;
+      EXPECT_NE(result.out.find(ShownPath(room.c_str())), std::string::npos) << result.out;
     }
     EXPECT_NE(result.err.find(c.err), std::string::npos) << result.err;
     if (c.publications != nullptr) {
@@ -120,15 +121,15 @@ TEST_F(PartCommands, SavePartSavesEachPartOnceUnderItsPartNumber) {
     std::string folder;
     int status;
     std::string out;
-    const char* err;
+    std::string err;
   } cases[] = {
       {"folder with separator", folder_.Host("out") + "\\", 0,
-       "Room: saved as " + folder_.Host("out\\Room.CATPart") + "\n", ""},
+       "Room: saved as " + ShownPath(folder_.Host("out\\Room.CATPart").c_str()) + "\n", ""},
       {"separator added", folder_.Host("out"), 0,
-       "Room: saved as " + folder_.Host("out\\Room.CATPart") + "\n", ""},
+       "Room: saved as " + ShownPath(folder_.Host("out\\Room.CATPart").c_str()) + "\n", ""},
       {"empty folder: updated only", "", 0, "Room: updated, not saved\n", ""},
-      {"missing folder", folder_.Host("missing"), 1, "Room: not saved (0x80004005)\n",
-       "1 of 1 parts not saved"},
+      {"missing folder", folder_.Host("missing"), 1, "",
+       "no such folder '" + folder_.Host("missing") + "' (--parents creates it)"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
