@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "AxocorCommands.h"
+#include "AxocorJson.h"
 #include "BoxCommand.h"
 #include "CATDocumentFileCheck.h"
 #include "ModelGuard.h"
@@ -22,17 +23,26 @@ void RegisterShow(CLI::App& group) {
       "show", "Print the tree of a document and of the documents it refers to");
   auto file = std::make_shared<std::string>();
   auto path = std::make_shared<std::string>();
+  auto drawn = std::make_shared<bool>(false);
   command->add_option("file", *file, "Document file (.CATPart, .CATProduct ...)")->required();
   command->add_option("feature-path", *path,
                       std::string(kFeaturePathHelp) + "; given: only that object and below");
-  command->callback(GuardedCommand("show", [file, path] {
+  command->add_flag("--tree", *drawn, "Draw the tree with lines");
+  const std::shared_ptr<bool> json = AddJsonFlag(*command);
+  command->callback(GuardedCommand("show", [file, path, drawn, json] {
     const OpenedModel model(*file);
-    if (!path->empty()) {
-      PrintModelObject(model.Find(*path).object, std::cout);
-      return;
+    std::vector<CATDocument*> documents;
+    const AxocorJson tree =
+        !path->empty()
+            ? ModelObjectOf(model.Find(*path).object)
+            : ModelTreeOf(
+                  model.Document(),
+                  [&model](CATDocument* document) { return model.Faults(document); }, documents);
+    if (*json) {
+      PrintJson(tree);
+    } else {
+      PrintModelTree(tree, std::cout, *drawn);
     }
-    PrintModelTree(model.Document(), std::cout,
-                   [&model](CATDocument* document) { return model.Faults(document); });
   }));
 }
 

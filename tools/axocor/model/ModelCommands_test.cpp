@@ -43,28 +43,31 @@ TEST_F(ModelCommands, ShowPrintsTheSampleBuildingAndClosesIt) {
   EXPECT_EQ(shown.status, 0) << shown.err;
   const std::string building = ShownSample("Building.CATProduct");
   const std::string room = ShownSample("Room.CATPart");
-  EXPECT_EQ(shown.out,
-            "document " + building +
-                " (CATProduct)\n"
-                "  product \"Building\"  part number Building\n"
-                "    instance \"Room.1\"  of \"Room\" in " +
-                room +
-                "\n"
-                "    instance \"Room.2\"  of \"Room\" in " +
-                room +
-                "\n"
-                "document " +
-                room +
-                " (CATPart)\n"
-                "  part \"Room\"  type Part  time stamp 1700000000  update stamp 0\n"
-                "    feature \"Level 1\"  type Level  time stamp 1700000100  update stamp 0\n"
-                "      feature \"Wall.1\"  type Wall  time stamp 1700000200  update stamp 0\n"
-                "        parameter \"Height\" = 2700mm\n"
-                "      feature \"Wall.2\"  type Wall  time stamp 1700000300  update stamp 0\n"
-                "      feature \"Door.1\"  type Door  time stamp 1700000400  update stamp 0\n"
-                "    feature \"Roof\"  type Roof  time stamp 1700000500  update stamp 0\n"
-                "  product \"Room\"  part number Room\n"
-                "    publication \"Entrance\" -> \"Door.1\"\n");
+  EXPECT_EQ(
+      shown.out,
+      "document " + building +
+          " (CATProduct)\n"
+          "  product \"Building\"  part number Building\n"
+          "    instance \"Room.1\"  of \"Room\" in " +
+          room +
+          "\n"
+          "    instance \"Room.2\"  of \"Room\" in " +
+          room +
+          "  at 10000 4000 0  rotation -1 0 0 / 0 -1 0 / 0 0 1\n"
+          "document " +
+          room +
+          " (CATPart)\n"
+          "  part \"Room\"  type Part  time stamp 2023-11-14 22:13:20  update stamp 0  box x 0 "
+          ".. 5000  y 0 .. 4000  z 0 .. 2700\n"
+          "    body \"Level 1\"  type Level  time stamp 2023-11-14 22:15:00  update stamp 0  "
+          "box x 0 .. 5000  y 0 .. 4000  z 0 .. 2700\n"
+          "      feature \"Wall.1\"  type Wall  time stamp 2023-11-14 22:16:40  update stamp 0\n"
+          "        parameter \"Height\" = 2700mm\n"
+          "      feature \"Wall.2\"  type Wall  time stamp 2023-11-14 22:18:20  update stamp 0\n"
+          "      feature \"Door.1\"  type Door  time stamp 2023-11-14 22:20:00  update stamp 0\n"
+          "    feature \"Roof\"  type Roof  time stamp 2023-11-14 22:21:40  update stamp 0\n"
+          "  product \"Room\"  part number Room\n"
+          "    publication \"Entrance\" -> \"Door.1\"\n");
   CATDocument* open = nullptr;
   EXPECT_EQ(CATDocumentServices::OpenDocument((sample + "\\Room.CATPart").c_str(), open, 0), S_OK);
   EXPECT_EQ(CATDocumentServices::Remove(open), S_OK) << "opened anew: show closed it";

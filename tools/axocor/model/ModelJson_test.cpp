@@ -2,11 +2,16 @@
 // the figures that the text output prints.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "AXOTestTempFolder.h"
 #include "AxocorCommands.h"
 #include "CATHostPath.h"
 #include "CATTestModel.h"
@@ -98,6 +103,51 @@ TEST_F(ModelJson, QueriesGiveWhatTheyPrint) {
   for (const Json& line : dump["lines"]) lines += line.get<std::string>() + "\n";
   EXPECT_EQ(dump["name"], "Wall.1");
   EXPECT_EQ(lines, Run("dump", "Room.CATPart", {"Level 1\\Wall.1"}, false).out);
+}
+
+TEST_F(ModelJson, ShowGivesTheTreeItPrints) {
+  const Json tree = RunJson("show", "Building.CATProduct", {});
+  const std::string text = Run("show", "Building.CATProduct", {}, false).out;
+  ASSERT_EQ(tree["documents"].size(), 2u);
+  const Json& building = tree["documents"][0];
+  EXPECT_EQ(text.rfind("document " + building["path"].get<std::string>() + " (CATProduct)\n", 0),
+            0u)
+      << text;
+  const Json& second = building["objects"][0]["children"][1];
+  EXPECT_EQ(second["name"], "Room.2");
+  EXPECT_EQ(second["position"]["translation"], Json::array({10000, 4000, 0}));
+  EXPECT_EQ(second["position"]["rotation"], Json::parse("[[-1,0,0],[0,-1,0],[0,0,1]]"));
+  const Json& part = tree["documents"][1]["objects"][0];
+  EXPECT_EQ(part["kind"], "part");
+  EXPECT_EQ(part["timeStamp"], "2023-11-14 22:13:20");
+  Json box = part["box"];
+  box["name"] = part["name"];
+  EXPECT_EQ(BoxText(box), Run("box", "Room.CATPart", {}, false).out);
+  EXPECT_EQ(part["children"][0]["kind"], "body");
+
+  // Drawn, the same lines hang from branches.
+  const std::string drawn = Run("show", "Building.CATProduct", {"--tree"}, false).out;
+  EXPECT_NE(drawn.find("\n│   │   ├── feature \"Wall.1\""), std::string::npos) << drawn;
+  EXPECT_NE(drawn.find("\n└── product \"Room\"  part number Room\n    └── publication"),
+            std::string::npos)
+      << drawn;
+  EXPECT_EQ(std::count(drawn.begin(), drawn.end(), '\n'),
+            std::count(text.begin(), text.end(), '\n'));
+}
+
+TEST_F(ModelJson, ShowMarksHiddenObjects) {
+  AXOTestTempFolder folder;
+  std::ifstream sample(std::filesystem::path(AXOCOR_SAMPLE_MODELS) / "Room.CATPart",
+                       std::ios::binary);
+  std::string room((std::istreambuf_iterator<char>(sample)), std::istreambuf_iterator<char>());
+  room.replace(room.find("\"id\": \"wall2\","), 0, "\"hidden\": true, ");
+  folder.WriteFile("Room.CATPart", room);
+  const CommandTestResult shown = RunCommandForTest(
+      RegisterModelCommands, {"model", "show", folder.Host("Room.CATPart"), "Level 1\\Wall.2"});
+  EXPECT_EQ(shown.out,
+            "  feature \"Wall.2\"  type Wall  time stamp 2023-11-14 22:18:20  update stamp 0  "
+            "hidden\n");
+  model_.LeakedObjects();
 }
 
 }  // namespace
