@@ -115,4 +115,5 @@ void RegisterModelCommands(CLI::App& app) {
   RegisterModelQueries(*group);
   RegisterPartCommands(*group);
   RegisterBoxCommand(*group);
+  RegisterPlanCommand(*group);
 }

@@ -7,6 +7,7 @@
 
 #include "CATAdopt.h"
 #include "CATDocument.h"
+#include "CATI3DGeoVisu.h"
 #include "CATIAlias.h"
 #include "CATIContainer.h"
 #include "CATIDescendants.h"
@@ -51,8 +52,10 @@ std::string DocumentFileName(const CATBaseUnknown_var& object) {
   return storage.substr(storage.find_last_of("\\/") + 1);
 }
 
-// a after b: the placement that applies b, then a.
-CATMathTransformation Compose(const CATMathTransformation& a, const CATMathTransformation& b) {
+}  // namespace
+
+CATMathTransformation ComposePlacements(const CATMathTransformation& a,
+                                        const CATMathTransformation& b) {
   double ra[9], ta[3], rb[9], tb[3], r[9], t[3];
   a.GetCoef(ra, ta);
   b.GetCoef(rb, tb);
@@ -64,6 +67,14 @@ CATMathTransformation Compose(const CATMathTransformation& a, const CATMathTrans
   }
   return CATMathTransformation(r, t);
 }
+
+bool IsHiddenObject(const CATBaseUnknown_var& object) {
+  const CATI3DGeoVisu_var visu(object);
+  CATRep* rep = !visu ? nullptr : visu->GiveRep();
+  return rep != nullptr && rep->GetGraphicAttributeSet().IsHidden() != 0;
+}
+
+namespace {
 
 void AppendFeatures(const CATBaseUnknown_var& feature, std::vector<CATBaseUnknown_var>& next) {
   const CATIDescendants_var descendants(feature);
@@ -88,7 +99,7 @@ ModelTarget Step(const ModelTarget& from, const CATBaseUnknown_var& child) {
   next.placement = from.placement;
   if (!!from.instance) {
     const CATIMovable_var movable(from.instance);
-    if (!!movable) next.placement = Compose(from.placement, movable->GetPosition());
+    if (!!movable) next.placement = ComposePlacements(from.placement, movable->GetPosition());
     if (!IsAssembly(from.instance)) next.part = PartOfInstance(from.instance);
   }
   const CATIProduct_var product(child);

@@ -69,6 +69,13 @@ std::vector<CATBaseUnknown_var> NextOnPath(const ModelTarget& target);
 // part's product, else the target's object.
 CATBaseUnknown_var ChildrenHolder(const ModelTarget& target);
 
+// `b`, then `a`: the placement that applies b, then a.
+CATMathTransformation ComposePlacements(const CATMathTransformation& a,
+                                        const CATMathTransformation& b);
+
+// True when `object`'s representation is hidden.
+bool IsHiddenObject(const CATBaseUnknown_var& object);
+
 // `box` placed by `placement`: the box of its eight corners placed.
 CATMathBox PlacedBox(const CATMathBox& box, const CATMathTransformation& placement);
 // The box of `target`'s object in the document root's space: the

@@ -9,7 +9,6 @@
 #include "AXOIAttLogical.h"
 #include "CATAdopt.h"
 #include "CATDocument.h"
-#include "CATI3DGeoVisu.h"
 #include "CATIAlias.h"
 #include "CATIBodyRequest.h"
 #include "CATICkeParm.h"
@@ -38,12 +37,6 @@ std::string DateText(const CATTime& time) {
   std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", time.GetYear(), time.GetMonth(),
                 time.GetDay(), time.GetHour(), time.GetMinute(), time.GetSecond());
   return text;
-}
-
-bool IsHidden(const CATBaseUnknown_var& object) {
-  const CATI3DGeoVisu_var visu(object);
-  CATRep* rep = !visu ? nullptr : visu->GiveRep();
-  return rep != nullptr && rep->GetGraphicAttributeSet().IsHidden() != 0;
 }
 
 // A box as JSON: {"x":[lo,hi],"y":...,"z":...}; null for the empty box.
@@ -160,7 +153,7 @@ class TreeWalk {
     if ((part || body) && SUCCEEDED(AXOCorGeomServices::GetBoundingBox(object, box))) {
       node["box"] = BoxJson(box);
     }
-    if (IsHidden(object)) node["hidden"] = true;
+    if (IsHiddenObject(object)) node["hidden"] = true;
     MeetLinkedDocuments(object);
     const CATIDescendants_var descendants(object);
     if (!descendants) return node;
