@@ -100,16 +100,31 @@ void RegisterModelCommands(CLI::App& app) {
   group->require_subcommand(1);
   // File arguments are paths: "/models/x.CATPart" is no Windows-style option.
   group->allow_windows_style_options(false);
+  // Feature paths and the sample's folder, then one example per command.
   group->footer(
-      "Examples:\n"
-      "  axocor model show examples/models/Building.CATProduct\n"
-      "  axocor model check examples/models/Building.CATProduct\n"
-      "  axocor model dump examples/models/Building.CATProduct 'Level 1\\Wall.1'\n"
-      "  axocor model children examples/models/Building.CATProduct\n"
-      "  axocor model unique-name examples/models/Room.CATPart 'Level 1' Wall.1\n"
-      "  axocor model publish Building.CATProduct 'Room.1\\Level 1\\Wall.1' Front\n"
-      "  axocor model save-part Building.CATProduct saved/\n"
-      "  axocor model box examples/models/Room.CATPart \"Level 1\\Wall.1\"");
+      "A FEATURE-PATH names an object below the document's root: from a product, an\n"
+      "instance first (\"Room.2\\Level 1\\Wall.1\"), from a part, what lies below it\n"
+      "(\"Level 1\\Wall.1\"); \\ and / both separate the names.\n"
+      "\n"
+      "Examples (the sample models are installed in " AXOCOR_INSTALLED_SAMPLE_MODELS
+      "):\n"
+      "  axocor model show " AXOCOR_INSTALLED_SAMPLE_MODELS
+      "/Building.CATProduct --tree\n"
+      "  axocor model check " AXOCOR_INSTALLED_SAMPLE_MODELS
+      "/Building.CATProduct\n"
+      "  axocor model box " AXOCOR_INSTALLED_SAMPLE_MODELS
+      "/Building.CATProduct Room.2\n"
+      "  axocor model dump " AXOCOR_INSTALLED_SAMPLE_MODELS
+      "/Building.CATProduct \"Room.1/Level 1/Wall.1\"\n"
+      "  axocor model children " AXOCOR_INSTALLED_SAMPLE_MODELS
+      "/Building.CATProduct Room.1\n"
+      "  axocor model unique-name " AXOCOR_INSTALLED_SAMPLE_MODELS
+      "/Room.CATPart \"Level 1\" Wall.1\n"
+      "  axocor model publish " AXOCOR_INSTALLED_SAMPLE_MODELS
+      "/Building.CATProduct \"Room.1/Level 1/Wall.1\" Front --dry-run\n"
+      "  axocor model save-part " AXOCOR_INSTALLED_SAMPLE_MODELS
+      "/Building.CATProduct saved --parents\n"
+      "  axocor model plan " AXOCOR_INSTALLED_SAMPLE_MODELS "/Building.CATProduct -o plan.svg");
   RegisterShow(*group);
   RegisterCheck(*group);
   RegisterModelQueries(*group);
