@@ -15,6 +15,7 @@
 #include "AxocorCommands.h"
 #include "CATTestModel.h"
 #include "CommandTestRun.h"
+#include "ModelCommandTestRun.h"
 #include "OpenedModel.h"
 
 namespace {
@@ -82,11 +83,8 @@ class ModelDocumentFaults : public ::testing::Test {
     }
     return text;
   }
-  CommandTestResult Run(std::vector<std::string> args) {
-    args.insert(args.begin(), "model");
-    const CommandTestResult result = RunCommandForTest(RegisterModelCommands, args);
-    model_.LeakedObjects();
-    return result;
+  CommandTestResult Run(const std::vector<std::string>& args) {
+    return RunModelForTest(model_, args);
   }
   // Every file below the folder, as paths relative to it.
   std::vector<std::string> Files() const {

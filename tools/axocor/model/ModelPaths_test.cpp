@@ -13,6 +13,7 @@
 #include "AxocorCommands.h"
 #include "CATTestModel.h"
 #include "CommandTestRun.h"
+#include "ModelCommandTestRun.h"
 #include "OpenedModel.h"
 
 namespace {
@@ -45,11 +46,9 @@ class ModelPaths : public ::testing::Test {
   // Runs "axocor model <command> <file> <args>" and closes what it opened.
   CommandTestResult Run(const std::string& command, const std::string& file,
                         const std::vector<std::string>& args) {
-    std::vector<std::string> all{"model", command, folder_.Host(file)};
+    std::vector<std::string> all{command, folder_.Host(file)};
     all.insert(all.end(), args.begin(), args.end());
-    const CommandTestResult result = RunCommandForTest(RegisterModelCommands, all);
-    model_.LeakedObjects();
-    return result;
+    return RunModelForTest(model_, all);
   }
 
   // The arguments that follow the path for `command`.

@@ -14,6 +14,7 @@
 #include "CATHostPath.h"
 #include "CATTestModel.h"
 #include "CommandTestRun.h"
+#include "ModelCommandTestRun.h"
 
 namespace {
 
@@ -63,11 +64,7 @@ class ModelPlan : public ::testing::Test {
   void TearDown() override { EXPECT_EQ(model_.LeakedObjects(), 0); }
 
   CommandTestResult Run(const std::vector<std::string>& args) {
-    std::vector<std::string> all{"model"};
-    all.insert(all.end(), args.begin(), args.end());
-    const CommandTestResult result = RunCommandForTest(RegisterModelCommands, all);
-    model_.LeakedObjects();
-    return result;
+    return RunModelForTest(model_, args);
   }
 
   const std::string building_ = CATHostPathOfNative(AXOCOR_SAMPLE_MODELS) + "\\Building.CATProduct";

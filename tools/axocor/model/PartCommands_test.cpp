@@ -10,6 +10,7 @@
 #include "CATIPrdObjectPublisher.h"
 #include "CATTestModel.h"
 #include "CommandTestRun.h"
+#include "ModelCommandTestRun.h"
 #include "OpenedModel.h"
 
 namespace {
@@ -28,11 +29,7 @@ class PartCommands : public ::testing::Test {
 
   // Runs "axocor model <args>" and closes what it opened.
   CommandTestResult Run(const std::vector<std::string>& args) {
-    std::vector<std::string> all{"model"};
-    all.insert(all.end(), args.begin(), args.end());
-    const CommandTestResult result = RunCommandForTest(RegisterModelCommands, all);
-    model_.LeakedObjects();
-    return result;
+    return RunModelForTest(model_, args);
   }
 
   // The publications of the part document `file`, "name->feature" each.
