@@ -31,7 +31,7 @@ class OpenedModel {
   // Opens `file` and the documents it refers to; ends the command with
   // "cannot open '<file>': <why>" when `file` cannot be opened.
   explicit OpenedModel(const std::string& file);
-  // Closes the documents opened, unless they were saved and left open.
+  // Closes the documents of Documents(), saved or not.
   ~OpenedModel();
   OpenedModel(const OpenedModel&) = delete;
   OpenedModel& operator=(const OpenedModel&) = delete;
