@@ -56,6 +56,9 @@ class PlanWalk {
     ++parts_;
   }
 
+  // False once more instances were met than a plan draws.
+  bool complete = true;
+
   void Product(const CATIProduct_var& product, const CATMathTransformation& placement) {
     const CATBaseUnknown_var reference(product->GetReferenceProduct());
     CATBaseUnknown* const key = reference;
@@ -66,6 +69,8 @@ class PlanWalk {
     for (int i = 1; children != nullptr && i <= children->Size(); ++i) {
       const CATIProduct_var child((*children)[i]);
       if (!child || child->IsReference() == S_OK) continue;
+      complete = complete && ++instances_ <= kPlanMaxInstances;
+      if (!complete) break;
       const CATIMovable_var movable(child);
       const CATMathTransformation placed =
           !movable ? placement : ComposePlacements(placement, movable->GetPosition());
@@ -98,6 +103,7 @@ class PlanWalk {
   }
 
   int parts_ = 0;
+  long instances_ = 0;
   std::vector<CATBaseUnknown*> path_;
 };
 
@@ -143,7 +149,7 @@ double ScaleLength(double width) {
 
 }  // namespace
 
-std::vector<PlanBox> PlanBoxes(CATDocument* document) {
+std::vector<PlanBox> PlanBoxes(CATDocument* document, bool& complete) {
   PlanWalk walk;
   const CATIPrtPart_var part = PartOfDocument(document);
   if (!!part) {
@@ -151,6 +157,7 @@ std::vector<PlanBox> PlanBoxes(CATDocument* document) {
   } else if (const CATIProduct_var root = RootProductOfDocument(document)) {
     walk.Product(root, CATMathTransformation());
   }
+  complete = walk.complete;
   return walk.boxes;
 }
 

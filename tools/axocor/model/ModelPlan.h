@@ -26,8 +26,11 @@ struct PlanBox {
 // library's (GetBoundingBox), which leaves out hidden geometry; a hidden
 // one's is that of its geometry, hidden or not, so that it can be drawn.
 // Empty boxes are left out; a product that holds itself is not entered
-// again.
-std::vector<PlanBox> PlanBoxes(CATDocument* document);
+// again. Products shared at every level place a part once per path, so
+// the walk stops after kPlanMaxInstances instances, with `complete` false;
+// true otherwise.
+constexpr long kPlanMaxInstances = 10000;
+std::vector<PlanBox> PlanBoxes(CATDocument* document, bool& complete);
 
 // The SVG drawing of `boxes`: one rectangle per box, given in the model's
 // coordinates inside a group that scales and flips them onto the page

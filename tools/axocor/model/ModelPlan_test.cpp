@@ -150,4 +150,38 @@ TEST_F(ModelPlan, DashesHiddenBoxesCutsAtAHeightAndWritesAFile) {
   EXPECT_NE(missing.err.find("no such folder"), std::string::npos) << missing.err;
 }
 
+TEST_F(ModelPlan, RefusesMoreInstancesThanItDraws) {
+  // Each level holds two instances of the next: 2^14 placed rooms.
+  std::ifstream sample(std::filesystem::path(AXOCOR_SAMPLE_MODELS) / "Room.CATPart",
+                       std::ios::binary);
+  folder_.WriteFile("Room.CATPart", std::string((std::istreambuf_iterator<char>(sample)),
+                                                std::istreambuf_iterator<char>()));
+  const int levels = 14;
+  for (int level = 0; level < levels; ++level) {
+    const std::string next = level + 1 < levels
+                                 ? "L" + std::to_string(level + 1) + ".CATProduct\", \"id\": \"p"
+                                 : std::string("Room.CATPart\", \"id\": \"product");
+    std::string instances;
+    for (const char* name : {"A", "B"}) {
+      instances += std::string(instances.empty() ? "" : ",") +
+                   "{\"kind\": \"product\", \"id\": \"" + name + "\", \"name\": \"" + name +
+                   "\", \"type\": \"Product\", \"reference\": {\"document\": \"" + next + "\"}}";
+    }
+    folder_.WriteFile(
+        "L" + std::to_string(level) + ".CATProduct",
+        "{\"format\": \"AXO model document\", \"version\": 2, \"type\": \"CATProduct\", "
+        "\"containers\": [{\"kind\": \"container\", \"children\": [{\"kind\": "
+        "\"product\", \"id\": \"p\", \"name\": \"L\", \"type\": \"Product\", "
+        "\"partNumber\": \"L" +
+            std::to_string(level) + "\", \"children\": [" + instances + "]}]}]}\n");
+  }
+  const CommandTestResult plan = Run({"plan", folder_.Host("L0.CATProduct")});
+  EXPECT_EQ(plan.status, 1);
+  EXPECT_EQ(plan.out, "");
+  EXPECT_EQ(plan.err, "axocor: error: more than 10000 placed instances: too many to draw\n");
+  const CommandTestResult small = Run({"plan", folder_.Host("L10.CATProduct")});
+  EXPECT_EQ(small.status, 0) << small.err;
+  EXPECT_EQ(ReadSvg(small.out).rects.size(), 2u * 16) << "a part and its body in each room";
+}
+
 }  // namespace

@@ -33,8 +33,13 @@ void RegisterPlanCommand(CLI::App& group) {
   command->callback(GuardedCommand("plan", [args, section] {
     const OpenedModel model(args->file);
     model.FailIfBroken();
-    const std::string svg =
-        PlanSvg(PlanBoxes(model.Document()), section->count() > 0 ? &args->section : nullptr);
+    bool complete = true;
+    const std::vector<PlanBox> boxes = PlanBoxes(model.Document(), complete);
+    if (!complete) {
+      AxocorFail("more than " + std::to_string(kPlanMaxInstances) +
+                 " placed instances: too many to draw");
+    }
+    const std::string svg = PlanSvg(boxes, section->count() > 0 ? &args->section : nullptr);
     if (args->output.empty()) {
       std::cout << svg;
       return;
