@@ -68,6 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       {"check", product},
       {"show", product},
       {"box", product},
+      {"plan", product},
       {"children", product},
       {"dump", product},
       {"dump", product, "-o", folder.Host("out\\dump.txt")},

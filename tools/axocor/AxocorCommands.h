@@ -47,9 +47,10 @@ void RegisterCatalogEntryCommand(CLI::App& group);
 void RegisterUnitCommands(CLI::App& app);
 // "doctor": checks an installation (DoctorCommand.cpp).
 void RegisterDoctorCommand(CLI::App& app);
-// "model show|check|box|dump|children|unique-name": documents of the host's
-// model and queries on their features (model/ModelCommands.cpp,
-// model/BoxCommand.cpp, model/ModelQueries.cpp).
+// "model show|check|box|dump|children|unique-name|publish|save-part|plan":
+// documents of the host's model, queries on their objects named by one
+// feature-path form (model/ModelLookup.h), publication, saves of parts and
+// the plan view (model/ModelCommands.cpp and the files it names).
 void RegisterModelCommands(CLI::App& app);
 
 // Ends the running command: writes "axocor: error: <message>" to standard

@@ -1,19 +1,20 @@
 #ifndef BoxCommand_h
 #define BoxCommand_h
 
-// "axocor model box FILE [FEATURE-PATH]": the bounding box of the root of a
-// document (the part of a part document, else its root product, with every
-// product below it placed), or of the feature that FEATURE-PATH names, found
-// as "axocor model publish" finds it (ModelLookup.h); a feature's box is in
-// the coordinates of its part. Prints one line:
+// "axocor model box FILE [FEATURE-PATH] [--json]": the bounding box of the
+// root of a document (the part of a part document, else its root product,
+// with every product below it placed), or of the instance or feature that
+// FEATURE-PATH names (ModelLookup.h), placed in the document root's space
+// by the instances on the path; labelled with the object's name. Prints
+// one line:
 //
 //   "Building": x 0 .. 10000  y 0 .. 4000  z 0 .. 2700
 //   "Roof": empty
 //
-// the numbers in their shortest exact form. Fails, naming the fault, when
-// the document cannot be opened, a name is not found, or the object has no
-// box (it is none of the kinds that have one, or its part cannot be
-// reached). The documents stay open until the tool ends.
+// the numbers in their shortest exact form; with --json
+// {"name":"Building","empty":false,"x":[0,10000],"y":[0,4000],"z":[0,2700]}.
+// Fails, naming the fault, when the document cannot be opened or is broken
+// (OpenedModel.h), a name is not found, or the object has no box.
 
 namespace CLI {
 class App;

@@ -11,18 +11,26 @@ if(AXO_BUILD_TESTS)
   # copy (cut short) whose fault is named, with a non-zero exit status.
   add_test(NAME axocor.model.show COMMAND axocor model show ${AXO_SAMPLE_MODELS}/Building.CATProduct)
   set_tests_properties(axocor.model.show PROPERTIES PASS_REGULAR_EXPRESSION
-    "instance \"Room.2\"  of \"Room\" in .*feature \"Wall.1\"  type Wall  time stamp 1700000200.*publication \"Entrance\" -> \"Door.1\"")
+    "instance \"Room.2\"  of \"Room\" in .*feature \"Wall.1\"  type Wall  time stamp 2023-11-14 22:16:40.*publication \"Entrance\" -> \"Door.1\"")
   add_test(NAME axocor.model.box COMMAND axocor model box ${AXO_SAMPLE_MODELS}/Building.CATProduct)
   set_tests_properties(axocor.model.box PROPERTIES PASS_REGULAR_EXPRESSION
     "^\"Building\": x 0 \\.\\. 10000  y 0 \\.\\. 4000  z 0 \\.\\. 2700\n$")
+  # An instance's box is its placed occurrence's; the plan draws both rooms.
+  add_test(NAME axocor.model.box.instance
+           COMMAND axocor model box ${AXO_SAMPLE_MODELS}/Building.CATProduct Room.2)
+  set_tests_properties(axocor.model.box.instance PROPERTIES PASS_REGULAR_EXPRESSION
+    "^\"Room.2\": x 5000 \\.\\. 10000  y 0 \\.\\. 4000  z 0 \\.\\. 2700\r?\n$")
+  add_test(NAME axocor.model.plan COMMAND axocor model plan ${AXO_SAMPLE_MODELS}/Building.CATProduct)
+  set_tests_properties(axocor.model.plan PROPERTIES PASS_REGULAR_EXPRESSION
+    "<rect class=\"box\" x=\"0\" y=\"0\" width=\"5000\".*<rect class=\"box\" x=\"5000\" y=\"0\" width=\"5000\"")
   add_test(NAME axocor.model.dump
-           COMMAND axocor model dump ${AXO_SAMPLE_MODELS}/Building.CATProduct "Level 1\\Wall.1")
+           COMMAND axocor model dump ${AXO_SAMPLE_MODELS}/Building.CATProduct "Room.1/Level 1/Wall.1")
   set_tests_properties(axocor.model.dump PROPERTIES PASS_REGULAR_EXPRESSION
     "name: Wall.1 type: Wall Supertype: MechanicalFeature.*parent  -+\r?\nName: Door.1  Type: Door")
   if(NOT WIN32)
     # A device is written into, never replaced: the dump reaches the output.
     add_test(NAME axocor.model.dump.stdout
-             COMMAND axocor model dump ${AXO_SAMPLE_MODELS}/Building.CATProduct "Level 1\\Wall.1"
+             COMMAND axocor model dump ${AXO_SAMPLE_MODELS}/Building.CATProduct "Room.1/Level 1/Wall.1"
                      -o /dev/stdout)
     set_tests_properties(axocor.model.dump.stdout PROPERTIES PASS_REGULAR_EXPRESSION
       "name: Wall.1 type: Wall Supertype: MechanicalFeature")

@@ -7,13 +7,13 @@
 #include <vector>
 
 #include "AxocorCommands.h"
+#include "AxocorJson.h"
 #include "BoxCommand.h"
-#include "CATDocument.h"
 #include "CATDocumentFileCheck.h"
-#include "CATDocumentServices.h"
 #include "ModelGuard.h"
 #include "ModelQueries.h"
 #include "ModelTree.h"
+#include "OpenedModel.h"
 #include "PartCommands.h"
 
 namespace {
@@ -22,21 +22,35 @@ void RegisterShow(CLI::App& group) {
   CLI::App* command = group.add_subcommand(
       "show", "Print the tree of a document and of the documents it refers to");
   auto file = std::make_shared<std::string>();
+  auto path = std::make_shared<std::string>();
+  auto drawn = std::make_shared<bool>(false);
   command->add_option("file", *file, "Document file (.CATPart, .CATProduct ...)")->required();
-  command->callback(GuardedCommand("show", [file] {
-    CATDocument* document = nullptr;
-    if (FAILED(CATDocumentServices::OpenDocument(file->c_str(), document, 1))) {
-      AxocorFail("cannot open '" + *file + "' (axocor model check says why)");
-    }
-    for (CATDocument* shown : PrintModelTree(document, std::cout)) {
-      CATDocumentServices::Remove(shown);
+  command->add_option("feature-path", *path,
+                      std::string(kFeaturePathHelp) + "; given: only that object and below");
+  command->add_flag("--tree", *drawn, "Draw the tree with lines");
+  const std::shared_ptr<bool> json = AddJsonFlag(*command);
+  command->callback(GuardedCommand("show", [file, path, drawn, json] {
+    const OpenedModel model(*file);
+    std::vector<CATDocument*> documents;
+    const AxocorJson tree =
+        !path->empty()
+            ? ModelObjectOf(model.Find(*path).object)
+            : ModelTreeOf(
+                  model.Document(),
+                  [&model](CATDocument* document) { return model.Faults(document); }, documents);
+    if (*json) {
+      PrintJson(tree);
+    } else {
+      PrintModelTree(tree, std::cout, *drawn);
     }
   }));
 }
 
 void RegisterCheck(CLI::App& group) {
   CLI::App* command = group.add_subcommand(
-      "check", "Say whether a document file and the documents it refers to can be opened");
+      "check",
+      "Say whether a document file and the documents it refers to can be opened, and which of "
+      "their links lead nowhere");
   auto file = std::make_shared<std::string>();
   command->add_option("file", *file, "Document file")->required();
   command->callback(GuardedCommand("check", [file] {
@@ -45,9 +59,10 @@ void RegisterCheck(CLI::App& group) {
     for (size_t i = 0; i < queue.size(); ++i) {
       CATDocumentFileSummary summary;
       CATUnicodeString fault;
-      const std::string path = queue[i].ConvertToChar();
+      const std::string path = i == 0 ? *file : ShownPath(queue[i]);
       if (!CATCheckDocumentFile(queue[i], summary, fault)) {
-        std::cout << path << ": cannot be opened: " << fault.ConvertToChar() << "\n";
+        std::cout << path << ": cannot be opened: "
+                  << (i == 0 ? WhyNotOpened(*file) : fault.ConvertToChar()) << "\n";
         ++unreadable;
         continue;
       }
@@ -64,10 +79,21 @@ void RegisterCheck(CLI::App& group) {
         if (!known) queue.push_back(summary.references[r]);
       }
     }
+    // Links are followed in the documents as opened: the file's own first.
+    const bool file_read = queue.size() > 1 || unreadable == 0;
+    const std::vector<std::string> faults =
+        file_read ? OpenedModel(*file).AllFaults() : std::vector<std::string>();
+    for (const std::string& fault : faults) std::cout << "broken: " << fault << "\n";
+    std::string failure;
     if (unreadable > 0) {
-      AxocorFail(std::to_string(unreadable) + " of " + std::to_string(queue.size()) +
-                 " documents cannot be opened");
+      failure = std::to_string(unreadable) + " of " + std::to_string(queue.size()) +
+                " documents cannot be opened";
     }
+    if (!faults.empty()) {
+      failure += (failure.empty() ? "" : ", ") + std::to_string(faults.size()) + " broken link" +
+                 (faults.size() > 1 ? "s" : "");
+    }
+    if (!failure.empty()) AxocorFail(failure);
   }));
 }
 
@@ -78,19 +104,35 @@ void RegisterModelCommands(CLI::App& app) {
   group->require_subcommand(1);
   // File arguments are paths: "/models/x.CATPart" is no Windows-style option.
   group->allow_windows_style_options(false);
+  // Feature paths and the sample's folder, then one example per command.
   group->footer(
-      "Examples:\n"
-      "  axocor model show examples/models/Building.CATProduct\n"
-      "  axocor model check examples/models/Building.CATProduct\n"
-      "  axocor model dump examples/models/Building.CATProduct 'Level 1\\Wall.1'\n"
-      "  axocor model children examples/models/Building.CATProduct\n"
-      "  axocor model unique-name examples/models/Room.CATPart 'Level 1' Wall.1\n"
-      "  axocor model publish Building.CATProduct 'Room.1\\Level 1\\Wall.1' Front\n"
-      "  axocor model save-part Building.CATProduct saved/\n"
-      "  axocor model box examples/models/Room.CATPart \"Level 1\\Wall.1\"");
+      "A FEATURE-PATH names an object below the document's root: from a product, an\n"
+      "instance first (\"Room.2\\Level 1\\Wall.1\"), from a part, what lies below it\n"
+      "(\"Level 1\\Wall.1\"); \\ and / both separate the names.\n"
+      "\n"
+      "Examples (the sample models are installed in " AXOCOR_INSTALLED_SAMPLE_MODELS
+      "):\n"
+      "  axocor model show " AXOCOR_INSTALLED_SAMPLE_MODELS
+      "/Building.CATProduct --tree\n"
+      "  axocor model check " AXOCOR_INSTALLED_SAMPLE_MODELS
+      "/Building.CATProduct\n"
+      "  axocor model box " AXOCOR_INSTALLED_SAMPLE_MODELS
+      "/Building.CATProduct Room.2\n"
+      "  axocor model dump " AXOCOR_INSTALLED_SAMPLE_MODELS
+      "/Building.CATProduct \"Room.1/Level 1/Wall.1\"\n"
+      "  axocor model children " AXOCOR_INSTALLED_SAMPLE_MODELS
+      "/Building.CATProduct Room.1\n"
+      "  axocor model unique-name " AXOCOR_INSTALLED_SAMPLE_MODELS
+      "/Room.CATPart \"Level 1\" Wall.1\n"
+      "  axocor model publish " AXOCOR_INSTALLED_SAMPLE_MODELS
+      "/Building.CATProduct \"Room.1/Level 1/Wall.1\" Front --dry-run\n"
+      "  axocor model save-part " AXOCOR_INSTALLED_SAMPLE_MODELS
+      "/Building.CATProduct saved --parents\n"
+      "  axocor model plan " AXOCOR_INSTALLED_SAMPLE_MODELS "/Building.CATProduct -o plan.svg");
   RegisterShow(*group);
   RegisterCheck(*group);
   RegisterModelQueries(*group);
   RegisterPartCommands(*group);
   RegisterBoxCommand(*group);
+  RegisterPlanCommand(*group);
 }

@@ -14,12 +14,18 @@
 #include "CATIAlias.h"
 #include "CATTestModel.h"
 #include "CommandTestRun.h"
+#include "OpenedModel.h"
 
 namespace {
 
-// The sample's folder as a host path, as the tool prints it.
+// The sample's folder as a host path.
 std::string HostSample() {
   return CATHostPathOfNative(AXOCOR_SAMPLE_MODELS);
+}
+
+// A sample file's path as the tool prints it.
+std::string ShownSample(const std::string& name) {
+  return ShownPath((HostSample() + "\\" + name).c_str());
 }
 
 class ModelCommands : public ::testing::Test {
@@ -35,28 +41,33 @@ TEST_F(ModelCommands, ShowPrintsTheSampleBuildingAndClosesIt) {
   const CommandTestResult shown =
       RunCommandForTest(RegisterModelCommands, {"model", "show", sample + "\\Building.CATProduct"});
   EXPECT_EQ(shown.status, 0) << shown.err;
-  EXPECT_EQ(shown.out,
-            "document " + sample +
-                "\\Building.CATProduct (CATProduct)\n"
-                "  product \"Building\"  part number Building\n"
-                "    instance \"Room.1\"  of \"Room\" in " +
-                sample +
-                "\\Room.CATPart\n"
-                "    instance \"Room.2\"  of \"Room\" in " +
-                sample +
-                "\\Room.CATPart\n"
-                "document " +
-                sample +
-                "\\Room.CATPart (CATPart)\n"
-                "  part \"Room\"  type Part  time stamp 1700000000  update stamp 0\n"
-                "    feature \"Level 1\"  type Level  time stamp 1700000100  update stamp 0\n"
-                "      feature \"Wall.1\"  type Wall  time stamp 1700000200  update stamp 0\n"
-                "        parameter \"Height\" = 2700mm\n"
-                "      feature \"Wall.2\"  type Wall  time stamp 1700000300  update stamp 0\n"
-                "      feature \"Door.1\"  type Door  time stamp 1700000400  update stamp 0\n"
-                "    feature \"Roof\"  type Roof  time stamp 1700000500  update stamp 0\n"
-                "  product \"Room\"  part number Room\n"
-                "    publication \"Entrance\" -> \"Door.1\"\n");
+  const std::string building = ShownSample("Building.CATProduct");
+  const std::string room = ShownSample("Room.CATPart");
+  EXPECT_EQ(
+      shown.out,
+      "document " + building +
+          " (CATProduct)\n"
+          "  product \"Building\"  part number Building\n"
+          "    instance \"Room.1\"  of \"Room\" in " +
+          room +
+          "\n"
+          "    instance \"Room.2\"  of \"Room\" in " +
+          room +
+          "  at 10000 4000 0  rotation -1 0 0 / 0 -1 0 / 0 0 1\n"
+          "document " +
+          room +
+          " (CATPart)\n"
+          "  part \"Room\"  type Part  time stamp 2023-11-14 22:13:20  update stamp 0  box x 0 "
+          ".. 5000  y 0 .. 4000  z 0 .. 2700\n"
+          "    body \"Level 1\"  type Level  time stamp 2023-11-14 22:15:00  update stamp 0  "
+          "box x 0 .. 5000  y 0 .. 4000  z 0 .. 2700\n"
+          "      feature \"Wall.1\"  type Wall  time stamp 2023-11-14 22:16:40  update stamp 0\n"
+          "        parameter \"Height\" = 2700mm\n"
+          "      feature \"Wall.2\"  type Wall  time stamp 2023-11-14 22:18:20  update stamp 0\n"
+          "      feature \"Door.1\"  type Door  time stamp 2023-11-14 22:20:00  update stamp 0\n"
+          "    feature \"Roof\"  type Roof  time stamp 2023-11-14 22:21:40  update stamp 0\n"
+          "  product \"Room\"  part number Room\n"
+          "    publication \"Entrance\" -> \"Door.1\"\n");
   CATDocument* open = nullptr;
   EXPECT_EQ(CATDocumentServices::OpenDocument((sample + "\\Room.CATPart").c_str(), open, 0), S_OK);
   EXPECT_EQ(CATDocumentServices::Remove(open), S_OK) << "opened anew: show closed it";
@@ -75,7 +86,7 @@ TEST_F(ModelCommands, ShowNamesWhatIsMissingAndUnreachable) {
   const CommandTestResult shown = RunCommandForTest(
       RegisterModelCommands, {"model", "show", folder_.Host("Building.CATProduct")});
   EXPECT_EQ(shown.status, 0) << shown.err;
-  EXPECT_NE(shown.out.find("instance \"Room.1\"  of a product whose document is not open\n"),
+  EXPECT_NE(shown.out.find("instance \"Room.1\"  broken: of a product that cannot be reached\n"),
             std::string::npos)
       << shown.out;
   const CommandTestResult missing =
@@ -90,8 +101,8 @@ TEST_F(ModelCommands, CheckFollowsReferencesAndNamesEachFault) {
       RegisterModelCommands, {"model", "check", sample + "\\Building.CATProduct"});
   EXPECT_EQ(good.status, 0) << good.err;
   EXPECT_EQ(good.out, sample + "\\Building.CATProduct: a CATProduct document of 4 objects, " +
-                          "referring to 1 document\n" + sample +
-                          "\\Room.CATPart: a CATPart document of 9 objects\n");
+                          "referring to 1 document\n" + ShownSample("Room.CATPart") +
+                          ": a CATPart document of 9 objects\n");
 
   std::ifstream in(std::filesystem::path(AXOCOR_SAMPLE_MODELS) / "Room.CATPart", std::ios::binary);
   const std::string room((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -103,7 +114,8 @@ TEST_F(ModelCommands, CheckFollowsReferencesAndNamesEachFault) {
   const CommandTestResult damaged = RunCommandForTest(
       RegisterModelCommands, {"model", "check", folder_.Host("Building.CATProduct")});
   EXPECT_EQ(damaged.status, 1);
-  EXPECT_NE(damaged.out.find(folder_.Host("Room.CATPart") + ": cannot be opened: line "),
+  EXPECT_NE(damaged.out.find(ShownPath(folder_.Host("Room.CATPart").c_str()) +
+                             ": cannot be opened: line "),
             std::string::npos)
       << damaged.out;
   EXPECT_NE(damaged.err.find("axocor: error: 1 of 2 documents cannot be opened"), std::string::npos)
@@ -153,11 +165,11 @@ TEST_F(ModelCommands, BoxPrintsTheBoxOfTheRootOrOfAnObjectBelowIt) {
       {"the part of an instance",
        {building, "Room.2"},
        0,
-       "\"Room\": x 0 .. 5000  y 0 .. 4000  z 0 .. 2700\n"},
-      {"a feature of an instance's part",
+       "\"Room.2\": x 5000 .. 10000  y 0 .. 4000  z 0 .. 2700\n"},
+      {"a feature of an instance's part, placed",
        {building, "Room.2\\Level 1\\Wall.2"},
        0,
-       "\"Wall.2\": x 0 .. 5000  y 3800 .. 4000  z 0 .. 2700\n"},
+       "\"Wall.2\": x 5000 .. 10000  y 0 .. 200  z 0 .. 2700\n"},
       {"a part", {room}, 0, "\"Room\": x 0 .. 5000  y 0 .. 4000  z 0 .. 2700\n"},
       {"a feature",
        {room, "Level 1\\Wall.1"},
@@ -165,7 +177,10 @@ TEST_F(ModelCommands, BoxPrintsTheBoxOfTheRootOrOfAnObjectBelowIt) {
        "\"Wall.1\": x 0 .. 5000  y 0 .. 200  z 0 .. 2700\n"},
       {"a feature without geometry", {room, "Roof"}, 0, "\"Roof\": empty\n"},
       {"no such feature", {room, "Level 1\\Wall.9"}, 1, "no feature \"Wall.9\" below \"Level 1\""},
-      {"no such instance", {building, "Room.9\\Level 1"}, 1, "no instance \"Room.9\""},
+      {"no such instance",
+       {building, "Room.9\\Level 1"},
+       1,
+       "no feature \"Room.9\" below \"Building\" in Building.CATProduct"},
       {"a parameter", {room, "Level 1\\Wall.1\\Height"}, 1, "\"Height\" has no box"},
       {"a damaged file", {folder_.Host("Damaged.CATPart")}, 1, "cannot open"},
   };
@@ -193,9 +208,9 @@ TEST_F(ModelCommands, QueriesReachFeaturesByTheirPathFromThePart) {
     std::vector<std::string> args;
     int status;
     std::string out;  // exactly
-    const char* err;  // a part of it
+    std::string err;  // a part of it
   } cases[] = {
-      {{"dump", building},
+      {{"dump", room},
        0,
        content + "name: Room type: Part Supertype: MechanicalFeature\n" +
            "--name: Level 1 type: Level Supertype: \n" +
@@ -216,20 +231,26 @@ TEST_F(ModelCommands, QueriesReachFeaturesByTheirPathFromThePart) {
            "------------------ parent  ---------------------\n" + "Name: Door.1  Type: Door\n" +
            "----------------- end parent  -----------------\n",
        ""},
-      {{"dump", building, "Level 1\\Window.1"}, 1, "", "no feature at 'Level 1\\Window.1'"},
-      {{"dump", building, "Roof", "-o", folder_.Host("missing\\dump.txt")}, 1, "", "cannot write"},
-      {{"dump", building, "Roof", "-o", folder_.Host()}, 1, "", "is a folder"},
+      {{"dump", building, "Room.1\\Level 1\\Window.1"},
+       1,
+       "",
+       "no feature \"Window.1\" below \"Level 1\" in Room.CATPart"},
+      {{"dump", building, "Room.1\\Roof", "-o", folder_.Host("missing\\dump.txt")},
+       1,
+       "",
+       "cannot write '" + folder_.Host("missing\\dump.txt") + "': no such folder"},
+      {{"dump", building, "Room.1\\Roof", "-o", folder_.Host()}, 1, "", "is a folder"},
       {{"children", building}, 0, "\"Room.1\"  type Product\n\"Room.2\"  type Product\n", ""},
       {{"children", room}, 0, "\"Level 1\"  type Level\n\"Roof\"  type Roof\n", ""},
-      {{"children", building, "Level 1"},
+      {{"children", building, "Room.2/Level 1"},
        0,
        "\"Wall.1\"  type Wall\n\"Wall.2\"  type Wall\n\"Door.1\"  type Door\n",
        ""},
       {{"children", room, "Roof"}, 0, "", ""},
-      {{"unique-name", building, "Level 1", "Wall.1"}, 0, "Wall.3\n", ""},
+      {{"unique-name", building, "Room.1\\Level 1", "Wall.1"}, 0, "Wall.3\n", ""},
       {{"unique-name", room, "Level 1", "Window"}, 0, "Window\n", ""},
       {{"unique-name", room, "", "Roof"}, 0, "Roof.1\n", ""},
-      {{"unique-name", room, "Level 2", "Wall"}, 1, "", "no feature at 'Level 2'"},
+      {{"unique-name", room, "Level 2", "Wall"}, 1, "", "no feature \"Level 2\" below \"Room\""},
       {{"children", folder_.Host("Missing.CATPart")}, 1, "", "cannot open"},
   };
   for (const auto& c : cases) {

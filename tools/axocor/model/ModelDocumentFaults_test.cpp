@@ -15,6 +15,8 @@
 #include "AxocorCommands.h"
 #include "CATTestModel.h"
 #include "CommandTestRun.h"
+#include "ModelCommandTestRun.h"
+#include "OpenedModel.h"
 
 namespace {
 
@@ -81,11 +83,8 @@ class ModelDocumentFaults : public ::testing::Test {
     }
     return text;
   }
-  CommandTestResult Run(std::vector<std::string> args) {
-    args.insert(args.begin(), "model");
-    const CommandTestResult result = RunCommandForTest(RegisterModelCommands, args);
-    model_.LeakedObjects();
-    return result;
+  CommandTestResult Run(const std::vector<std::string>& args) {
+    return RunModelForTest(model_, args);
   }
   // Every file below the folder, as paths relative to it.
   std::vector<std::string> Files() const {
@@ -116,10 +115,11 @@ TEST_F(ModelDocumentFaults, SavePartSavesEachPartNumberThatNamesAFileAndRefusesT
   const CommandTestResult result =
       Run({"save-part", folder_.Host("Top.CATProduct"), folder_.Host("out\\a\\b")});
   EXPECT_EQ(result.status, 1);
-  EXPECT_EQ(result.out, "Room: saved as " + folder_.Host("out\\a\\b\\Room.CATPart") +
-                            "\n..\\..\\escaped: refused: the part number holds a path separator\n" +
-                            long_number + ": saved as " +
-                            folder_.Host("out\\a\\b\\" + long_number + ".CATPart") + "\n");
+  EXPECT_EQ(result.out,
+            "Room: saved as " + ShownPath(folder_.Host("out\\a\\b\\Room.CATPart").c_str()) +
+                "\n..\\..\\escaped: refused: the part number holds a path separator\n" +
+                long_number + ": saved as " +
+                ShownPath(folder_.Host("out\\a\\b\\" + long_number + ".CATPart").c_str()) + "\n");
   EXPECT_NE(result.err.find("1 of 3 parts not saved"), std::string::npos) << result.err;
   EXPECT_EQ(Files(), (std::vector<std::string>{"Escaped.CATPart", "Long.CATPart", "Room.CATPart",
                                                "Top.CATProduct", "out/a/b/Room.CATPart",
@@ -135,7 +135,8 @@ TEST_F(ModelDocumentFaults, APartCollectionStopsAtAProductThatHoldsItself) {
   const CommandTestResult saved =
       Run({"save-part", folder_.Host("Loop.CATProduct"), folder_.Host("out")});
   EXPECT_EQ(saved.status, 1);
-  EXPECT_EQ(saved.out, "Room: saved as " + folder_.Host("out\\Room.CATPart") + "\n");
+  EXPECT_EQ(saved.out,
+            "Room: saved as " + ShownPath(folder_.Host("out\\Room.CATPart").c_str()) + "\n");
   EXPECT_NE(saved.err.find("a product holds an instance of itself, not followed: \"Top\" -> "
                            "\"Top\"\n"),
             std::string::npos)
@@ -178,7 +179,8 @@ TEST_F(ModelDocumentFaults, AnExceptionFromAnUpdateIsReportedAndTheOtherPartsAre
             std::string::npos)
       << result.err;
   EXPECT_NE(result.err.find("1 of 2 parts not saved"), std::string::npos) << result.err;
-  EXPECT_EQ(result.out, "Room: saved as " + folder_.Host("out\\Room.CATPart") + "\n");
+  EXPECT_EQ(result.out,
+            "Room: saved as " + ShownPath(folder_.Host("out\\Room.CATPart").c_str()) + "\n");
   EXPECT_FALSE(fs::exists(folder_.Native("out/Boom.CATPart")));
 }
 

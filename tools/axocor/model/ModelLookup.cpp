@@ -1,14 +1,18 @@
 #include "ModelLookup.h"
 
+#include <charconv>
 #include <memory>
 
-#include "AXOCorParserServices.h"
+#include "AXOCorGeomServices.h"
+
 #include "CATAdopt.h"
 #include "CATDocument.h"
+#include "CATI3DGeoVisu.h"
 #include "CATIAlias.h"
 #include "CATIContainer.h"
 #include "CATIDescendants.h"
 #include "CATILinkableObject.h"
+#include "CATIMovable.h"
 #include "CATIPrtContainer.h"
 #include "CATInit.h"
 
@@ -24,43 +28,98 @@ CATHandle<I> RootContainer(CATDocument* document, const char* interfaceName) {
   return container;
 }
 
-bool HasName(const CATBaseUnknown_var& object, const CATUnicodeString& name) {
-  const CATIAlias_var alias(object);
-  return !!alias && alias->GetAlias() == name;
-}
-
-std::string Quoted(const CATUnicodeString& name) {
-  return std::string("\"") + name.ConvertToChar() + "\"";
-}
-
-// The instance named `name` among the children of `product`; null.
-CATIProduct_var ChildInstance(const CATIProduct_var& product, const CATUnicodeString& name) {
-  const std::unique_ptr<CATListValCATBaseUnknown_var> children(product->GetChildren());
-  for (int i = 1; children != nullptr && i <= children->Size(); ++i) {
-    if (HasName((*children)[i], name)) return (*children)[i];
+// The names of `path`, split at "\" and "/", empty ones left out.
+std::vector<std::string> PathNames(const std::string& path) {
+  std::vector<std::string> names;
+  std::string name;
+  for (const char c : path + "\\") {
+    if (c != '\\' && c != '/') {
+      name += c;
+    } else if (!name.empty()) {
+      names.push_back(name);
+      name.clear();
+    }
   }
-  return CATIProduct_var();
+  return names;
 }
 
-// The direct child named `name` of `feature`; null.
-CATISpecObject_var ChildFeature(const CATISpecObject_var& feature, const CATUnicodeString& name) {
-  const CATIDescendants_var descendants(feature);
-  if (!descendants) return CATISpecObject_var();
-  CATListValCATISpecObject_var children;
-  descendants->GetDirectChildren("CATISpecObject", children);
-  for (int i = 1; i <= children.Size(); ++i) {
-    if (HasName(children[i], name)) return children[i];
-  }
-  return CATISpecObject_var();
-}
-
-// The part of the document that holds `product`'s reference; null.
-CATIPrtPart_var PartOfInstance(const CATIProduct_var& instance) {
-  const CATILinkableObject_var linkable(instance->GetReferenceProduct());
-  return !linkable ? CATIPrtPart_var() : PartOfDocument(linkable->GetDocument());
+// The file name of the document that holds `object`, for messages.
+std::string DocumentFileName(const CATBaseUnknown_var& object) {
+  const CATILinkableObject_var linkable(object);
+  CATDocument* document = !linkable ? nullptr : linkable->GetDocument();
+  if (document == nullptr) return "no document";
+  const std::string storage = document->StorageName().ConvertToChar();
+  return storage.substr(storage.find_last_of("\\/") + 1);
 }
 
 }  // namespace
+
+CATMathTransformation ComposePlacements(const CATMathTransformation& a,
+                                        const CATMathTransformation& b) {
+  double ra[9], ta[3], rb[9], tb[3], r[9], t[3];
+  a.GetCoef(ra, ta);
+  b.GetCoef(rb, tb);
+  for (int i = 0; i < 3; ++i) {
+    for (int j = 0; j < 3; ++j) {
+      r[3 * i + j] = ra[3 * i] * rb[j] + ra[3 * i + 1] * rb[3 + j] + ra[3 * i + 2] * rb[6 + j];
+    }
+    t[i] = ra[3 * i] * tb[0] + ra[3 * i + 1] * tb[1] + ra[3 * i + 2] * tb[2] + ta[i];
+  }
+  return CATMathTransformation(r, t);
+}
+
+bool IsHiddenObject(const CATBaseUnknown_var& object) {
+  const CATI3DGeoVisu_var visu(object);
+  CATRep* rep = !visu ? nullptr : visu->GiveRep();
+  return rep != nullptr && rep->GetGraphicAttributeSet().IsHidden() != 0;
+}
+
+namespace {
+
+void AppendFeatures(const CATBaseUnknown_var& feature, std::vector<CATBaseUnknown_var>& next) {
+  const CATIDescendants_var descendants(feature);
+  if (!descendants) return;
+  CATListValCATISpecObject_var children;
+  descendants->GetDirectChildren("CATISpecObject", children);
+  for (int i = 1; i <= children.Size(); ++i) next.push_back(CATBaseUnknown_var(children[i]));
+}
+
+// True when `product` has child products.
+bool IsAssembly(const CATIProduct_var& product) {
+  const std::unique_ptr<CATListValCATBaseUnknown_var> children(product->GetChildren("CATIProduct"));
+  return children != nullptr && children->Size() > 0;
+}
+
+// The target that `child`, found after `from`, names.
+ModelTarget Step(const ModelTarget& from, const CATBaseUnknown_var& child) {
+  ModelTarget next;
+  next.object = child;
+  next.name = NameOf(child);
+  next.part = from.part;
+  next.placement = from.placement;
+  if (!!from.instance) {
+    const CATIMovable_var movable(from.instance);
+    if (!!movable) next.placement = ComposePlacements(from.placement, movable->GetPosition());
+    if (!IsAssembly(from.instance)) next.part = PartOfInstance(from.instance);
+  }
+  const CATIProduct_var product(child);
+  if (!!product && product->IsReference() != S_OK) {
+    next.instance = product;
+    next.part = CATIPrtPart_var();
+  }
+  return next;
+}
+
+}  // namespace
+
+const char kFeaturePathHelp[] =
+    "Object below the document's root, names separated by \\ or / (\"Room.2\\Level "
+    "1\\Wall.1\" in a product, \"Level 1\\Wall.1\" in a part); none: the root";
+
+std::string NameOf(const CATBaseUnknown_var& object) {
+  const CATIAlias_var alias(object);
+  return !alias ? std::string() : std::string(alias->GetAlias().ConvertToChar());
+}
 
 CATIPrtPart_var PartOfDocument(CATDocument* document) {
   const CATIPrtContainer_var container =
@@ -76,42 +135,88 @@ CATIProduct_var RootProductOfDocument(CATDocument* document) {
   return products.Size() > 0 ? CATIProduct_var(products[1]) : CATIProduct_var();
 }
 
-CATISpecObject_var FindFeatureByPath(CATDocument* document, const std::string& path,
-                                     CATIPrtPart_var& part, std::string& fault) {
-  CATListValCATUnicodeString names;
-  AXOCorParserServices::ParseString(path.c_str(), "\\", names);
-  int next = 1;
-  while (next <= names.Size() && names[next].GetLengthInChar() == 0) ++next;
-  part = PartOfDocument(document);
-  if (!part) {
-    const CATIProduct_var root = RootProductOfDocument(document);
-    if (!root || next > names.Size()) {
-      fault = "the path must start with an instance of the document's root product";
-      return CATISpecObject_var();
-    }
-    const CATIProduct_var instance = ChildInstance(root, names[next]);
-    if (!instance) {
-      fault = "no instance " + Quoted(names[next]) + " below the root product";
-      return CATISpecObject_var();
-    }
-    part = PartOfInstance(instance);
-    if (!part) {
-      fault = "instance " + Quoted(names[next]) + " is of no part that could be opened";
-      return CATISpecObject_var();
-    }
-    ++next;
+CATIPrtPart_var PartOfInstance(const CATIProduct_var& instance) {
+  const CATILinkableObject_var linkable(instance->GetReferenceProduct());
+  return !linkable ? CATIPrtPart_var() : PartOfDocument(linkable->GetDocument());
+}
+
+CATBaseUnknown_var ChildrenHolder(const ModelTarget& target) {
+  if (!target.instance || IsAssembly(target.instance)) return target.object;
+  return CATBaseUnknown_var(PartOfInstance(target.instance));
+}
+
+std::vector<CATBaseUnknown_var> NextOnPath(const ModelTarget& target) {
+  std::vector<CATBaseUnknown_var> next;
+  const CATBaseUnknown_var holder = ChildrenHolder(target);
+  const CATIProduct_var product(holder);
+  if (!product) {
+    AppendFeatures(holder, next);
+    return next;
   }
-  CATISpecObject_var feature(part);
-  for (; next <= names.Size(); ++next) {
-    if (names[next].GetLengthInChar() == 0) continue;
-    const CATISpecObject_var child = ChildFeature(feature, names[next]);
-    if (!child) {
-      const CATIAlias_var parent(feature);
-      fault = "no feature " + Quoted(names[next]) + " below " +
-              (!parent ? std::string("an object without name") : Quoted(parent->GetAlias()));
-      return CATISpecObject_var();
-    }
-    feature = child;
+  const std::unique_ptr<CATListValCATBaseUnknown_var> children(product->GetChildren("CATIProduct"));
+  for (int i = 1; children != nullptr && i <= children->Size(); ++i) {
+    next.push_back((*children)[i]);
   }
-  return feature;
+  return next;
+}
+
+bool FindByPath(CATDocument* document, const std::string& path, ModelTarget& target,
+                std::string& fault) {
+  ModelTarget at;
+  at.part = PartOfDocument(document);
+  at.object =
+      !at.part ? CATBaseUnknown_var(RootProductOfDocument(document)) : CATBaseUnknown_var(at.part);
+  if (!at.object) {
+    fault = "the document holds no part and no product";
+    return false;
+  }
+  at.name = NameOf(at.object);
+  for (const std::string& name : PathNames(path)) {
+    if (!!at.instance && !IsAssembly(at.instance) && !PartOfInstance(at.instance)) {
+      fault = "instance \"" + at.name + "\" in " + DocumentFileName(at.object) +
+              " is of no part that could be opened";
+      return false;
+    }
+    bool found = false;
+    for (const CATBaseUnknown_var& child : NextOnPath(at)) {
+      if (NameOf(child) != name) continue;
+      at = Step(at, child);
+      found = true;
+      break;
+    }
+    if (!found) {
+      fault =
+          "no feature \"" + name + "\" below \"" + at.name + "\" in " + DocumentFileName(at.object);
+      return false;
+    }
+  }
+  target = at;
+  return true;
+}
+
+CATMathBox PlacedBox(const CATMathBox& box, const CATMathTransformation& placement) {
+  double limits[6];
+  CATMathBox placed;
+  if (FAILED(box.GetLimits(limits[0], limits[1], limits[2], limits[3], limits[4], limits[5]))) {
+    return placed;
+  }
+  for (int corner = 0; corner < 8; ++corner) {
+    const CATMathPoint point(limits[corner & 1], limits[2 + ((corner >> 1) & 1)],
+                             limits[4 + ((corner >> 2) & 1)]);
+    placed.AddInside(placement * point);
+  }
+  return placed;
+}
+
+bool PlacedBoxOf(const ModelTarget& target, CATMathBox& box) {
+  CATMathBox local;
+  if (FAILED(AXOCorGeomServices::GetBoundingBox(target.object, local))) return false;
+  box = PlacedBox(local, target.placement);
+  return true;
+}
+
+std::string CoordinateText(double value) {
+  char buffer[32];
+  const auto end = std::to_chars(buffer, buffer + sizeof buffer, value + 0.0);
+  return std::string(buffer, end.ptr);
 }

@@ -3,38 +3,26 @@
 #include "PartCommands.h"
 
 #include <CLI/CLI.hpp>
-#include <cstdio>
+#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "AXOCorGlobalServices.h"
 #include "AXOCorPartFileName.h"
+#include "AXOPlatform.h"
 #include "AxocorCommands.h"
 #include "CATDocument.h"
 #include "CATDocumentServices.h"
-#include "CATIAlias.h"
+#include "CATHostPath.h"
 #include "CATILinkableObject.h"
 #include "ModelGuard.h"
-#include "ModelLookup.h"
+#include "OpenedModel.h"
 #include "PartCollection.h"
 
 namespace {
-
-CATDocument* OpenOrFail(const std::string& file) {
-  CATDocument* document = nullptr;
-  if (FAILED(CATDocumentServices::OpenDocument(file.c_str(), document, 1))) {
-    AxocorFail("cannot open '" + file + "' (axocor model check says why)");
-  }
-  return document;
-}
-
-std::string Hex(HRESULT result) {
-  char text[16];
-  std::snprintf(text, sizeof text, "0x%08X", static_cast<unsigned>(result));
-  return text;
-}
 
 // The document of the product of `part`; null.
 CATDocument* ProductDocumentOf(const CATIPrtPart_var& part) {
@@ -42,61 +30,97 @@ CATDocument* ProductDocumentOf(const CATIPrtPart_var& part) {
   return !product ? nullptr : product->GetDocument();
 }
 
+struct PublishArguments {
+  std::string file;
+  std::string path;
+  std::string name;
+  std::string output;  // empty: the product's document in place
+  bool dry_run = false;
+};
+
+// Saves `document` as `target` (host path); ends the command, naming why,
+// when it is not saved. `done` says what was done before.
+void SaveOrFail(CATDocument* document, const CATUnicodeString& target, const std::string& done) {
+  const std::string shown = ShownPath(target);
+  const HRESULT result = CATDocumentServices::SaveAs(document, target, "", 1);
+  if (result == CAT_E_CHANGED_ON_DISK) {
+    AxocorFail(done + ", but not saved: " + shown + " changed on disk since it was opened");
+  }
+  if (FAILED(result)) {
+    AxocorFail(done + ", but " + shown + " could not be saved: " + WhyNotWritten(shown));
+  }
+}
+
 void RegisterPublish(CLI::App& group) {
   CLI::App* command = group.add_subcommand(
       "publish",
       "Publish a feature on the product of its part and save the document of that product");
-  auto file = std::make_shared<std::string>();
-  auto path = std::make_shared<std::string>();
-  auto name = std::make_shared<std::string>();
-  command->add_option("file", *file, "Part or product document")->required();
+  auto args = std::make_shared<PublishArguments>();
+  command->add_option("file", args->file, "Part or product document")->required();
+  command->add_option("feature-path", args->path, kFeaturePathHelp)->required();
+  command->add_option("name", args->name, "Publication name (default: the feature's name)");
+  command->add_option("-o,--output", args->output,
+                      "Save the product's document to this file instead of in place");
   command
-      ->add_option("feature-path", *path,
-                   "Names from the part down, separated by \"\\\"; in a product document "
-                   "starting with an instance (\"Room.1\\Level 1\\Wall.1\")")
-      ->required();
-  command->add_option("name", *name, "Publication name (default: the feature's name)");
-  command->callback(GuardedCommand("publish", [file, path, name] {
-    CATDocument* document = OpenOrFail(*file);
-    CATIPrtPart_var part;
-    std::string fault;
-    const CATISpecObject_var feature = FindFeatureByPath(document, *path, part, fault);
-    if (!feature) AxocorFail(fault);
-    const CATIAlias_var alias(feature);
-    const CATUnicodeString published = !name->empty() ? CATUnicodeString(name->c_str())
-                                       : !alias       ? CATUnicodeString()
-                                                      : alias->GetAlias();
-    const std::string quoted = std::string("\"") + published.ConvertToChar() + "\"";
-    if (FAILED(AXOCorGlobalServices::Publish(feature, name->c_str()))) {
-      AxocorFail(AXOCorGlobalServices::IsPublished(feature, published) == S_OK
+      ->add_flag("--dry-run", args->dry_run, "Say what would be published and saved; write nothing")
+      ->excludes("--output");
+  command->callback(GuardedCommand("publish", [args] {
+    const OpenedModel model(args->file);
+    model.FailIfBroken();
+    const ModelTarget target = model.Find(args->path);
+    if (!target.part || !!target.instance) {
+      AxocorFail("\"" + target.name + "\" is no feature of a part");
+    }
+    const CATISpecObject_var feature(target.object);
+    const std::string published = !args->name.empty() ? args->name : target.name;
+    const std::string quoted = "\"" + published + "\"";
+    CATDocument* saved = ProductDocumentOf(target.part);
+    if (saved == nullptr) AxocorFail("the part of \"" + target.name + "\" has no product document");
+    const CATUnicodeString storage =
+        args->output.empty() ? saved->StorageName() : CATUnicodeString(args->output.c_str());
+    if (FAILED(AXOCorGlobalServices::Publish(feature, args->name.c_str()))) {
+      AxocorFail(AXOCorGlobalServices::IsPublished(feature, published.c_str()) == S_OK
                      ? "not published as " + quoted + ": the product refused it"
                      : "not published as " + quoted +
                            ": the name is taken, or the feature lies in no part with a product");
     }
-    CATDocument* saved = ProductDocumentOf(part);
-    if (saved == nullptr) {
-      AxocorFail("published as " + quoted + ", but the product has no document");
+    if (args->dry_run) {
+      std::cout << "would publish \"" << target.name << "\" as " << quoted << " and save "
+                << ShownPath(storage) << " (nothing written)\n";
+      return;
     }
-    const CATUnicodeString storage = saved->StorageName();
-    const std::string stored = storage.ConvertToChar();
-    const HRESULT result = CATDocumentServices::SaveAs(saved, storage, "", 1);
-    if (result == CAT_E_CHANGED_ON_DISK) {
-      AxocorFail("published as " + quoted + ", but not saved: " + stored +
-                 " changed on disk since it was opened");
-    }
-    if (FAILED(result))
-      AxocorFail("published as " + quoted + ", but " + stored + " could not be saved");
-    std::cout << "published as " << quoted << "; saved " << stored << "\n";
+    SaveOrFail(saved, storage, "published as " + quoted);
+    std::cout << "published as " << quoted << "; saved " << ShownPath(storage) << "\n";
   }));
 }
 
-// Updates `part` and saves it in `folder` (ending with "\\", or empty to
-// update only) as "axocor model save-part" does, and says how it went.
-// False when it was not saved.
-bool SavePart(CATIPrtPart_var part, CATIProduct_var root, CATUnicodeString folder) {
+struct SavePartArguments {
+  std::string file;
+  std::string folder;
+  bool dry_run = false;
+  bool parents = false;
+};
+
+// Updates `part` and saves it in `folder` (a host path ending with "\\",
+// or empty to update only) as "axocor model save-part" does, and says how
+// it went. False when it was not saved.
+bool SavePart(CATIPrtPart_var part, CATIProduct_var root, CATUnicodeString folder, bool dryRun) {
   const CATIProduct_var product(part->GetProduct());
   const CATUnicodeString number = !product ? CATUnicodeString() : product->GetPartNumber();
   const std::string shown = !product ? std::string("(no product)") : number.ConvertToChar();
+  const char* refused = folder.GetLengthInChar() > 0 ? AXOCorPartFileNameFault(number) : nullptr;
+  const std::string target = ShownPath(folder + number + ".CATPart");
+  if (dryRun) {
+    std::cout << shown << ": ";
+    if (folder.GetLengthInChar() == 0) {
+      std::cout << "would be updated, not saved\n";
+    } else if (refused != nullptr) {
+      std::cout << "would be refused: the part number " << refused << "\n";
+    } else {
+      std::cout << "would be saved as " << target << "\n";
+    }
+    return true;
+  }
   HRESULT result = E_FAIL;
   std::string raised;
   if (!CallGuarded(
@@ -106,52 +130,69 @@ bool SavePart(CATIPrtPart_var part, CATIProduct_var root, CATUnicodeString folde
     return false;
   }
   std::cout << shown << ": ";
-  const char* refused = folder.GetLengthInChar() > 0 ? AXOCorPartFileNameFault(number) : nullptr;
   if (result == S_FALSE) {
     std::cout << "updated, not saved\n";
   } else if (SUCCEEDED(result)) {
     CATDocument* saved = ProductDocumentOf(part);
-    std::cout << "saved as " << (saved != nullptr ? saved->StorageName() : "").ConvertToChar()
-              << "\n";
+    std::cout << "saved as " << (saved != nullptr ? ShownPath(saved->StorageName()) : "") << "\n";
   } else if (result == CAT_E_CHANGED_ON_DISK) {
-    std::cout << "not saved: " << (folder + number + ".CATPart").ConvertToChar()
-              << " changed on disk since it was opened\n";
+    std::cout << "not saved: " << target << " changed on disk since it was opened\n";
   } else if (refused != nullptr && !!product) {
     std::cout << "refused: the part number " << refused << "\n";
   } else {
-    std::cout << "not saved (" << Hex(result) << ")\n";
+    std::cout << "not saved: " << target << ": " << WhyNotWritten(target) << "\n";
   }
   return result == S_FALSE || SUCCEEDED(result);
+}
+
+// Ends the command when `folder` (as typed) is no folder; with `create`
+// makes a missing one first.
+void CheckFolder(const std::string& folder, bool create) {
+  const std::string native = ShownPath(folder.c_str());
+  AXOFileStatus status;
+  if (!AXOPlatform::Get()->GetFileStatus(native, status)) {
+    std::error_code error;
+    if (!create) AxocorFail("no such folder '" + folder + "' (--parents creates it)");
+    if (!std::filesystem::create_directories(std::filesystem::u8path(native), error) || error) {
+      AxocorFail("cannot create the folder '" + folder + "': " + error.message());
+    }
+  } else if (status.kind != AXOFileStatus::kDirectory) {
+    AxocorFail("'" + folder + "' is no folder");
+  }
 }
 
 void RegisterSavePart(CLI::App& group) {
   CLI::App* command = group.add_subcommand(
       "save-part",
       "Update each part below a product and save it in a folder under its part number");
-  auto file = std::make_shared<std::string>();
-  auto folder = std::make_shared<std::string>();
-  command->add_option("file", *file, "Product document")->required();
-  command
-      ->add_option("folder", *folder,
-                   "Folder of the saved parts (\"\" only updates them); a missing \"\\\" "
-                   "at its end is added")
+  auto args = std::make_shared<SavePartArguments>();
+  command->add_option("file", args->file, "Product document")->required();
+  command->add_option("folder", args->folder, "Folder of the saved parts (\"\" only updates them)")
       ->required();
-  command->callback(GuardedCommand("save-part", [file, folder] {
-    CATDocument* document = OpenOrFail(*file);
-    const CATIProduct_var root = RootProductOfDocument(document);
+  command->add_flag("--dry-run", args->dry_run, "Say what would be saved where; write nothing");
+  command->add_flag("--parents", args->parents, "Create the folder when it is missing");
+  command->callback(GuardedCommand("save-part", [args] {
+    const OpenedModel model(args->file);
+    model.FailIfBroken();
+    const CATIProduct_var root = RootProductOfDocument(model.Document());
     const PartCollection found = CollectParts(root);
     for (const std::string& cycle : found.cycles) {
       std::cerr << "axocor: error: a product holds an instance of itself, not followed: " << cycle
                 << "\n";
     }
     if (found.parts.empty()) {
-      AxocorFail("no part is instantiated below the root product of '" + *file + "'");
+      AxocorFail("no part is instantiated below the root product of '" + args->file + "'");
     }
-    CATUnicodeString target(folder->c_str());
-    const char last = folder->empty() ? '\\' : folder->back();
-    if (last != '\\' && last != '/') target.Append("\\");
+    CATUnicodeString target;
+    if (!args->folder.empty()) {
+      if (!args->dry_run) CheckFolder(args->folder, args->parents);
+      target = args->folder.c_str();
+      if (!CATHostPathIsSeparator(args->folder.back())) target.Append("\\");
+    }
     int failed = 0;
-    for (const CATIPrtPart_var& part : found.parts) failed += SavePart(part, root, target) ? 0 : 1;
+    for (const CATIPrtPart_var& part : found.parts) {
+      failed += SavePart(part, root, target, args->dry_run) ? 0 : 1;
+    }
     if (failed > 0) {
       AxocorFail(std::to_string(failed) + " of " + std::to_string(found.parts.size()) +
                  " parts not saved");

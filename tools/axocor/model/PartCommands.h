@@ -9,5 +9,7 @@ class App;
 }  // namespace CLI
 
 void RegisterPartCommands(CLI::App& modelGroup);
+// "axocor model plan" (PlanCommand.cpp).
+void RegisterPlanCommand(CLI::App& modelGroup);
 
 #endif  // PartCommands_h

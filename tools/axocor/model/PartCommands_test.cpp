@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -10,6 +12,8 @@
 #include "CATIPrdObjectPublisher.h"
 #include "CATTestModel.h"
 #include "CommandTestRun.h"
+#include "ModelCommandTestRun.h"
+#include "OpenedModel.h"
 
 namespace {
 
@@ -27,11 +31,12 @@ class PartCommands : public ::testing::Test {
 
   // Runs "axocor model <args>" and closes what it opened.
   CommandTestResult Run(const std::vector<std::string>& args) {
-    std::vector<std::string> all{"model"};
-    all.insert(all.end(), args.begin(), args.end());
-    const CommandTestResult result = RunCommandForTest(RegisterModelCommands, all);
-    model_.LeakedObjects();
-    return result;
+    return RunModelForTest(model_, args);
+  }
+
+  std::string ReadBytes(const std::string& file) const {
+    std::ifstream in(folder_.Native(file), std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   }
 
   // The publications of the part document `file`, "name->feature" each.
@@ -90,9 +95,9 @@ TEST_F(PartCommands, PublishSavesThePublicationInThePartDocument) {
       {{building, "Room.3\\Level 1"},
        1,
        "",
-       "no instance \"Room.3\" below the root product",
+       "no feature \"Room.3\" below \"Building\" in Building.CATProduct",
        nullptr},
-      {{building, ""}, 1, "", "the path must start with an instance", nullptr},
+      {{building, ""}, 1, "", "\"Building\" is no feature of a part", nullptr},
       {{folder_.Host("None.CATPart"), "Roof"}, 1, "", "cannot open", nullptr},
   };
   for (const auto& c : cases) {
@@ -103,7 +108,7 @@ TEST_F(PartCommands, PublishSavesThePublicationInThePartDocument) {
     EXPECT_EQ(result.status, c.status) << result.err;
     EXPECT_EQ(result.out.rfind(c.out, 0), 0u) << result.out;
     if (c.status == 0) {
-      EXPECT_NE(result.out.find(room), std::string::npos) << result.out;
+      EXPECT_NE(result.out.find(ShownPath(room.c_str())), std::string::npos) << result.out;
     }
     EXPECT_NE(result.err.find(c.err), std::string::npos) << result.err;
     if (c.publications != nullptr) {
@@ -120,15 +125,15 @@ TEST_F(PartCommands, SavePartSavesEachPartOnceUnderItsPartNumber) {
     std::string folder;
     int status;
     std::string out;
-    const char* err;
+    std::string err;
   } cases[] = {
       {"folder with separator", folder_.Host("out") + "\\", 0,
-       "Room: saved as " + folder_.Host("out\\Room.CATPart") + "\n", ""},
+       "Room: saved as " + ShownPath(folder_.Host("out\\Room.CATPart").c_str()) + "\n", ""},
       {"separator added", folder_.Host("out"), 0,
-       "Room: saved as " + folder_.Host("out\\Room.CATPart") + "\n", ""},
+       "Room: saved as " + ShownPath(folder_.Host("out\\Room.CATPart").c_str()) + "\n", ""},
       {"empty folder: updated only", "", 0, "Room: updated, not saved\n", ""},
-      {"missing folder", folder_.Host("missing"), 1, "Room: not saved (0x80004005)\n",
-       "1 of 1 parts not saved"},
+      {"missing folder", folder_.Host("missing"), 1, "",
+       "no such folder '" + folder_.Host("missing") + "' (--parents creates it)"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -148,6 +153,63 @@ TEST_F(PartCommands, SavePartSavesEachPartOnceUnderItsPartNumber) {
   EXPECT_EQ(part.status, 1);
   EXPECT_NE(part.err.find("no part is instantiated below the root product"), std::string::npos)
       << part.err;
+}
+
+TEST_F(PartCommands, PublishWritesElsewhereOrNothingWhenAsked) {
+  const std::string building = folder_.Host("Building.CATProduct");
+  const std::string room = ReadBytes("Room.CATPart");
+  const std::string copy = ShownPath(folder_.Host("Copy.CATPart").c_str());
+  const struct {
+    std::vector<std::string> options;
+    int status;
+    std::string out;
+    std::string err;
+    const char* copied;  // publications of Copy.CATPart afterwards
+  } cases[] = {
+      {{"--dry-run"},
+       0,
+       "would publish \"Wall.1\" as \"Side\" and save " +
+           ShownPath(folder_.Host("Room.CATPart").c_str()) + " (nothing written)\n",
+       "",
+       "(cannot be opened)"},
+      {{"-o", folder_.Host("none\\Copy.CATPart")},
+       1,
+       "",
+       "could not be saved: no such folder",
+       "(cannot be opened)"},
+      {{"-o", folder_.Host("Copy.CATPart")},
+       0,
+       "published as \"Side\"; saved " + copy + "\n",
+       "",
+       "Entrance->Door.1 Side->Wall.1"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.options.back());
+    std::vector<std::string> args{"publish", building, "Room.1/Level 1/Wall.1", "Side"};
+    args.insert(args.end(), c.options.begin(), c.options.end());
+    const CommandTestResult result = Run(args);
+    EXPECT_EQ(result.status, c.status) << result.err;
+    EXPECT_EQ(result.out, c.out);
+    EXPECT_NE(result.err.find(c.err), std::string::npos) << result.err;
+    EXPECT_EQ(ReadBytes("Room.CATPart"), room) << "the part itself stays as it was";
+    EXPECT_EQ(Publications("Copy.CATPart"), c.copied);
+  }
+}
+
+TEST_F(PartCommands, SavePartSaysWhatItWouldSaveAndMakesTheFolderWhenAsked) {
+  const std::string building = folder_.Host("Building.CATProduct");
+  const CommandTestResult dry = Run({"save-part", building, folder_.Host("new"), "--dry-run"});
+  EXPECT_EQ(dry.status, 0) << dry.err;
+  EXPECT_EQ(dry.out, "Room: would be saved as " +
+                         ShownPath(folder_.Host("new\\Room.CATPart").c_str()) + "\n");
+  EXPECT_FALSE(fs::exists(folder_.Native("new")));
+
+  const CommandTestResult made =
+      Run({"save-part", building, folder_.Host("new\\deep"), "--parents"});
+  EXPECT_EQ(made.status, 0) << made.err;
+  EXPECT_EQ(made.out,
+            "Room: saved as " + ShownPath(folder_.Host("new\\deep\\Room.CATPart").c_str()) + "\n");
+  EXPECT_TRUE(fs::exists(folder_.Native("new/deep/Room.CATPart")));
 }
 
 }  // namespace

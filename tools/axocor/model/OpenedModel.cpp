@@ -1,0 +1,127 @@
+#include "OpenedModel.h"
+
+#include <memory>
+
+#include "AXOPlatform.h"
+#include "AxocorCommands.h"
+#include "CATDocument.h"
+#include "CATDocumentFileCheck.h"
+#include "CATDocumentServices.h"
+#include "CATHostPath.h"
+#include "CATIAlias.h"
+#include "CATIProduct.h"
+#include "ModelTree.h"
+
+namespace {
+
+// Why the file at host path `path` cannot be opened.
+std::string WhyNotOpenedAt(const CATUnicodeString& path) {
+  CATDocumentFileSummary summary;
+  CATUnicodeString fault;
+  if (CATCheckDocumentFile(path, summary, fault)) return "it cannot be opened";
+  const std::string text = fault.ConvertToChar();
+  AXOFileStatus status;
+  const std::string native = ShownPath(path);
+  if (text == "not a regular file" && AXOPlatform::Get()->GetFileStatus(native, status) &&
+      status.kind == AXOFileStatus::kDirectory) {
+    return "is a folder";
+  }
+  // The file is there and regular, but no reading of it starts.
+  if (text == "cannot be read") return "permission denied";
+  return text;
+}
+
+// The instances of `root`, a product of the document, that lead to an
+// object that is no product; those whose link leads nowhere are among
+// `dangling` already.
+void AddInstancesOfNoProduct(const CATIProduct_var& root,
+                             const std::vector<CATDanglingLink>& dangling,
+                             std::vector<std::string>& faults) {
+  const std::unique_ptr<CATListValCATBaseUnknown_var> children(root->GetChildren("CATIProduct"));
+  for (int i = 1; children != nullptr && i <= children->Size(); ++i) {
+    const CATIProduct_var child((*children)[i]);
+    if (!child || child->IsReference() == S_OK || !!child->GetReferenceProduct()) continue;
+    const std::string name = NameOf(child);
+    bool reported = false;
+    for (const CATDanglingLink& link : dangling) reported |= name == link.holder.ConvertToChar();
+    if (!reported) faults.push_back("instance \"" + name + "\" refers to no product");
+  }
+}
+
+}  // namespace
+
+std::string ShownPath(const CATUnicodeString& storageName) {
+  return AXOPlatform::Get()->NativePath(CATHostPathNormal(storageName.ConvertToChar()));
+}
+
+std::string WhyNotOpened(const std::string& file) {
+  return WhyNotOpenedAt(file.c_str());
+}
+
+std::string WhyNotWritten(const std::string& file) {
+  const std::string native = ShownPath(file.c_str());
+  AXOFileStatus status;
+  if (AXOPlatform::Get()->GetFileStatus(native, status) &&
+      status.kind == AXOFileStatus::kDirectory) {
+    return "is a folder";
+  }
+  const std::string folder = native.substr(0, native.find_last_of("\\/") + 1);
+  if (!folder.empty() && !AXOPlatform::Get()->GetFileStatus(folder, status)) {
+    return "no such folder " + folder;
+  }
+  return "permission denied";
+}
+
+OpenedModel::OpenedModel(const std::string& file) : file_(file) {
+  CATDocument* document = nullptr;
+  if (FAILED(CATDocumentServices::OpenDocument(file.c_str(), document, 1))) {
+    AxocorFail("cannot open '" + file + "': " + WhyNotOpened(file));
+  }
+  documents_ = ModelDocuments(document);
+}
+
+OpenedModel::~OpenedModel() {
+  for (CATDocument* opened : documents_) CATDocumentServices::Remove(opened);
+}
+
+std::vector<std::string> OpenedModel::Faults(CATDocument* document) const {
+  std::vector<std::string> faults;
+  const std::vector<CATDanglingLink> dangling = CATListDanglingLinks(document);
+  for (const CATDanglingLink& link : dangling) {
+    const std::string holder = "\"" + std::string(link.holder.ConvertToChar()) + "\"";
+    const std::string target = ShownPath(link.document);
+    if (!link.document_open) {
+      faults.push_back(holder + " refers to " + target +
+                       ", which cannot be opened: " + WhyNotOpenedAt(link.document));
+    } else {
+      faults.push_back("link of " + holder + " to id \"" + link.id + "\", which " + target +
+                       " does not hold");
+    }
+  }
+  const CATIProduct_var root = RootProductOfDocument(document);
+  if (!!root && root->IsReference() == S_OK) AddInstancesOfNoProduct(root, dangling, faults);
+  return faults;
+}
+
+std::vector<std::string> OpenedModel::AllFaults() const {
+  std::vector<std::string> faults;
+  for (CATDocument* document : documents_) {
+    for (std::string& fault : Faults(document)) faults.push_back(std::move(fault));
+  }
+  return faults;
+}
+
+void OpenedModel::FailIfBroken() const {
+  const std::vector<std::string> faults = AllFaults();
+  if (faults.empty()) return;
+  std::string message = "'" + file_ + "' is broken: " + faults.front();
+  for (size_t i = 1; i < faults.size(); ++i) message += "; " + faults[i];
+  AxocorFail(message);
+}
+
+ModelTarget OpenedModel::Find(const std::string& path) const {
+  ModelTarget target;
+  std::string fault;
+  if (!FindByPath(Document(), path, target, fault)) AxocorFail(fault);
+  return target;
+}

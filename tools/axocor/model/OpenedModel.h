@@ -1,0 +1,65 @@
+#ifndef OpenedModel_h
+#define OpenedModel_h
+
+// A document file that a model command works on, opened with the
+// documents it refers to, and what is broken in them. Every model command
+// opens its file this one way, so that all say alike why a file cannot be
+// opened and what in it leads nowhere.
+
+#include <string>
+#include <vector>
+
+#include "ModelLookup.h"
+
+class CATDocument;
+
+// Why the file `file` (as the user typed it) cannot be opened as a
+// document: "no such file", "is a folder", "permission denied", or the
+// damaged field as "axocor model check" names it.
+std::string WhyNotOpened(const std::string& file);
+
+// Why the file `file` (as the user typed it) could not be written: "no
+// such folder <folder>", "is a folder", "permission denied".
+std::string WhyNotWritten(const std::string& file);
+
+// A path as the user reads it: a storage name of the host in the native
+// form of the system ("/home/me/Room.CATPart" on Linux).
+std::string ShownPath(const CATUnicodeString& storageName);
+
+class OpenedModel {
+ public:
+  // Opens `file` and the documents it refers to; ends the command with
+  // "cannot open '<file>': <why>" when `file` cannot be opened.
+  explicit OpenedModel(const std::string& file);
+  // Closes the documents of Documents(), saved or not.
+  ~OpenedModel();
+  OpenedModel(const OpenedModel&) = delete;
+  OpenedModel& operator=(const OpenedModel&) = delete;
+
+  CATDocument* Document() const { return documents_.front(); }
+  // The document and those it leads to that are open, the file's first.
+  const std::vector<CATDocument*>& Documents() const { return documents_; }
+
+  // What leads nowhere in `document`, one text each: an instance whose
+  // reference's file cannot be opened ("instance "Room.1" refers to
+  // /m/Missing.CATPart, which cannot be opened: no such file"), a link to
+  // an id that the target's document does not hold ("link of "Wall.1" to id
+  // "door9", which /m/Room.CATPart does not hold"), an instance whose
+  // reference is no product.
+  std::vector<std::string> Faults(CATDocument* document) const;
+  // The faults of all the documents.
+  std::vector<std::string> AllFaults() const;
+  // Ends the command with the faults, when there are any: a query on a
+  // broken document has no sound answer.
+  void FailIfBroken() const;
+
+  // The object that `path` names (ModelLookup.h); ends the command with
+  // the fault when there is none.
+  ModelTarget Find(const std::string& path) const;
+
+ private:
+  std::string file_;
+  std::vector<CATDocument*> documents_;
+};
+
+#endif  // OpenedModel_h
