@@ -8,6 +8,7 @@
 #include "AxocorCommands.h"
 #include "AxocorJson.h"
 #include "ModelGuard.h"
+#include "ModelTree.h"
 #include "OpenedModel.h"
 
 void RegisterBoxCommand(CLI::App& group) {
@@ -27,26 +28,13 @@ void RegisterBoxCommand(CLI::App& group) {
       AxocorFail("\"" + target.name +
                  "\" has no box: it is no product, part, body or geometrical element");
     }
-    double limits[6];
-    const bool empty =
-        FAILED(box.GetLimits(limits[0], limits[1], limits[2], limits[3], limits[4], limits[5]));
+    const AxocorJson limits = BoxJson(box);
     if (*json) {
-      AxocorJson document{{"name", target.name}, {"empty", empty}};
-      if (!empty) {
-        const char* axes[] = {"x", "y", "z"};
-        for (int i = 0; i < 3; ++i)
-          document[axes[i]] = {limits[2 * i] + 0.0, limits[2 * i + 1] + 0.0};
-      }
+      AxocorJson document{{"name", target.name}, {"empty", limits.is_null()}};
+      if (!limits.is_null()) document.update(limits);
       PrintJson(document);
       return;
     }
-    std::cout << "\"" << target.name << "\": ";
-    if (empty) {
-      std::cout << "empty\n";
-      return;
-    }
-    std::cout << "x " << CoordinateText(limits[0]) << " .. " << CoordinateText(limits[1]) << "  y "
-              << CoordinateText(limits[2]) << " .. " << CoordinateText(limits[3]) << "  z "
-              << CoordinateText(limits[4]) << " .. " << CoordinateText(limits[5]) << "\n";
+    std::cout << "\"" << target.name << "\": " << BoxText(limits) << "\n";
   }));
 }

@@ -110,10 +110,6 @@ class PlanWalk {
 const char* const kColours[] = {"#1f77b4", "#d62728", "#2ca02c", "#9467bd",
                                 "#ff7f0e", "#8c564b", "#e377c2", "#17becf"};
 
-std::string Number(double value) {
-  return CoordinateText(value);
-}
-
 std::string Escaped(const std::string& text) {
   std::string escaped;
   for (const char c : text) {
@@ -185,19 +181,20 @@ std::string PlanSvg(const std::vector<PlanBox>& boxes, const double* section) {
   const auto page_y = [&](double y) { return margin + (y1 - y) * scale; };
 
   std::ostringstream svg;
-  svg << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << Number(page_width)
-      << "\" height=\"" << Number(page_height)
+  svg << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << CoordinateText(page_width)
+      << "\" height=\"" << CoordinateText(page_height)
       << "\" font-family=\"sans-serif\" font-size=\"12\">\n";
-  svg << "<g class=\"plan\" transform=\"matrix(" << Number(scale) << " 0 0 " << Number(-scale)
-      << " " << Number(margin - x0 * scale) << " " << Number(margin + y1 * scale) << ")\">\n";
+  svg << "<g class=\"plan\" transform=\"matrix(" << CoordinateText(scale) << " 0 0 "
+      << CoordinateText(-scale) << " " << CoordinateText(margin - x0 * scale) << " "
+      << CoordinateText(margin + y1 * scale) << ")\">\n";
   for (const PlanBox* box : drawn) {
     double bx0, bx1, by0, by1, bz0, bz1;
     box->box.GetLimits(bx0, bx1, by0, by1, bz0, bz1);
     const char* colour = kColours[box->part % (sizeof kColours / sizeof kColours[0])];
-    svg << "<rect class=\"box" << (box->hidden ? " hidden" : "") << "\" x=\"" << Number(bx0)
-        << "\" y=\"" << Number(by0) << "\" width=\"" << Number(bx1 - bx0) << "\" height=\""
-        << Number(by1 - by0) << "\" fill=\"" << colour << "\" fill-opacity=\""
-        << (box->body ? "0.15" : "0.05") << "\" stroke=\"" << colour
+    svg << "<rect class=\"box" << (box->hidden ? " hidden" : "") << "\" x=\"" << CoordinateText(bx0)
+        << "\" y=\"" << CoordinateText(by0) << "\" width=\"" << CoordinateText(bx1 - bx0)
+        << "\" height=\"" << CoordinateText(by1 - by0) << "\" fill=\"" << colour
+        << "\" fill-opacity=\"" << (box->body ? "0.15" : "0.05") << "\" stroke=\"" << colour
         << "\" vector-effect=\"non-scaling-stroke\""
         << (box->hidden ? " stroke-dasharray=\"6 4\"" : "") << "><title>" << Escaped(box->name)
         << "</title></rect>\n";
@@ -207,16 +204,17 @@ std::string PlanSvg(const std::vector<PlanBox>& boxes, const double* section) {
     double bx0, bx1, by0, by1, bz0, bz1;
     box->box.GetLimits(bx0, bx1, by0, by1, bz0, bz1);
     const char* colour = kColours[box->part % (sizeof kColours / sizeof kColours[0])];
-    svg << "<text x=\"" << Number(page_x(bx0) + 4) << "\" y=\""
-        << Number(page_y(by1) + (box->body ? 30 : 14)) << "\" fill=\"" << colour << "\">"
+    svg << "<text x=\"" << CoordinateText(page_x(bx0) + 4) << "\" y=\""
+        << CoordinateText(page_y(by1) + (box->body ? 30 : 14)) << "\" fill=\"" << colour << "\">"
         << Escaped(box->name) << "</text>\n";
   }
   const double bar = ScaleLength(width);
   const double bar_y = page_height - margin;
-  svg << "<g class=\"scale\"><line x1=\"" << Number(margin) << "\" y1=\"" << Number(bar_y)
-      << "\" x2=\"" << Number(margin + bar * scale) << "\" y2=\"" << Number(bar_y)
-      << "\" stroke=\"black\" stroke-width=\"3\"/><text x=\"" << Number(margin) << "\" y=\""
-      << Number(bar_y + 16) << "\">" << Number(bar) << " mm</text></g>\n";
+  svg << "<g class=\"scale\"><line x1=\"" << CoordinateText(margin) << "\" y1=\""
+      << CoordinateText(bar_y) << "\" x2=\"" << CoordinateText(margin + bar * scale) << "\" y2=\""
+      << CoordinateText(bar_y) << "\" stroke=\"black\" stroke-width=\"3\"/><text x=\""
+      << CoordinateText(margin) << "\" y=\"" << CoordinateText(bar_y + 16) << "\">"
+      << CoordinateText(bar) << " mm</text></g>\n";
   svg << "</svg>\n";
   return svg.str();
 }

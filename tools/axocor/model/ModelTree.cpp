@@ -39,17 +39,6 @@ std::string DateText(const CATTime& time) {
   return text;
 }
 
-// A box as JSON: {"x":[lo,hi],"y":...,"z":...}; null for the empty box.
-AxocorJson BoxJson(const CATMathBox& box) {
-  double limits[6];
-  if (FAILED(box.GetLimits(limits[0], limits[1], limits[2], limits[3], limits[4], limits[5]))) {
-    return nullptr;
-  }
-  return {{"x", {limits[0] + 0.0, limits[1] + 0.0}},
-          {"y", {limits[2] + 0.0, limits[3] + 0.0}},
-          {"z", {limits[4] + 0.0, limits[5] + 0.0}}};
-}
-
 // The position of a placed instance; null for the identity.
 AxocorJson PositionJson(const CATIProduct_var& instance) {
   const CATIMovable_var movable(instance);
@@ -218,17 +207,6 @@ std::string Quoted(const AxocorJson& text) {
   return "\"" + text.get<std::string>() + "\"";
 }
 
-std::string BoxText(const AxocorJson& box) {
-  if (box.is_null()) return "empty";
-  std::string text;
-  for (const char* axis : {"x", "y", "z"}) {
-    text += std::string(text.empty() ? "" : "  ") + axis + " " +
-            CoordinateText(box[axis][0].get<double>()) + " .. " +
-            CoordinateText(box[axis][1].get<double>());
-  }
-  return text;
-}
-
 // The line of an object, without its indent.
 std::string ObjectLine(const AxocorJson& node) {
   const std::string kind = node["kind"].get<std::string>();
@@ -308,6 +286,27 @@ class TreeText {
 };
 
 }  // namespace
+
+AxocorJson BoxJson(const CATMathBox& box) {
+  double limits[6];
+  if (FAILED(box.GetLimits(limits[0], limits[1], limits[2], limits[3], limits[4], limits[5]))) {
+    return nullptr;
+  }
+  return {{"x", {limits[0] + 0.0, limits[1] + 0.0}},
+          {"y", {limits[2] + 0.0, limits[3] + 0.0}},
+          {"z", {limits[4] + 0.0, limits[5] + 0.0}}};
+}
+
+std::string BoxText(const AxocorJson& box) {
+  if (box.is_null()) return "empty";
+  std::string text;
+  for (const char* axis : {"x", "y", "z"}) {
+    text += std::string(text.empty() ? "" : "  ") + axis + " " +
+            CoordinateText(box[axis][0].get<double>()) + " .. " +
+            CoordinateText(box[axis][1].get<double>());
+  }
+  return text;
+}
 
 AxocorJson ModelTreeOf(CATDocument* document, const ModelFaultsOf& faults,
                        std::vector<CATDocument*>& documents) {

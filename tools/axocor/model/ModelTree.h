@@ -40,6 +40,7 @@
 
 #include "AxocorJson.h"
 #include "CATBaseUnknown.h"
+#include "CATMathBox.h"
 
 class CATDocument;
 
@@ -57,6 +58,12 @@ AxocorJson ModelObjectOf(const CATBaseUnknown_var& object);
 // with `drawn`, each level hangs from lines drawn with box-drawing
 // characters ("├── ", "└── ", "│   ") instead of blanks.
 void PrintModelTree(const AxocorJson& tree, std::ostream& out, bool drawn);
+
+// A box as JSON: {"x":[lo,hi],"y":[lo,hi],"z":[lo,hi]}; null for the
+// empty box.
+AxocorJson BoxJson(const CATMathBox& box);
+// A box of BoxJson as text: "x lo .. hi  y lo .. hi  z lo .. hi", or "empty".
+std::string BoxText(const AxocorJson& box);
 
 // The documents that ModelTreeOf meets for `document`: those that opening
 // it with its references opened, for a command to close them.
