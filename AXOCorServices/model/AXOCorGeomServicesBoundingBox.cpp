@@ -3,6 +3,7 @@
 #include <cmath>
 #include <memory>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "AXOCorGeomServices.h"
@@ -142,9 +143,10 @@ class BoxWalk {
     const CATBaseUnknown_var content(product->GetReferenceProduct());
     CATBaseUnknown* const key = content;
     const auto kept = key == nullptr ? expanded_.end() : expanded_.find(key);
-    Expanded expanded;
+    Expanded made;
+    const Expanded* expanded = &made;
     if (kept != expanded_.end()) {
-      expanded = kept->second;
+      expanded = &kept->second;
     } else {
       for (CATBaseUnknown* entered : path_) {
         if (entered == key) {
@@ -154,15 +156,15 @@ class BoxWalk {
       }
       const long refusals = refusals_;
       path_.push_back(key);
-      expanded = Expand(object, product);
+      made = Expand(object, product);
       path_.pop_back();
       if (key != nullptr && refusals_ == refusals) {
-        expanded.reference = content;
-        expanded_.emplace(key, expanded);
+        made.reference = content;
+        expanded = &expanded_.emplace(key, std::move(made)).first->second;
       }
     }
-    if (FAILED(expanded.result)) return expanded.result;
-    CATMathBox local = expanded.local;
+    if (FAILED(expanded->result)) return expanded->result;
+    CATMathBox local = expanded->local;
     const CATIMovable_var movable(product);
     double limits[6];
     if (!!movable && ReadLimits(local, limits)) {

@@ -17,4 +17,11 @@ void CATRecordLiveObjects(bool on);
 // next object is destroyed; the caller takes no reference.
 std::vector<CATBaseUnknown*> CATRecordedLiveObjects();
 
+// `object` becomes part of another object (an adapter kept by its
+// component): it is no longer counted nor recorded on its own.
+void CATUncountLiveObject(const CATBaseUnknown* object);
+// Counts an uncounted object again, just before it is destroyed (its
+// destructor takes it off the count).
+void CATCountLiveObjectAgain();
+
 #endif  // CATLiveObjects_h

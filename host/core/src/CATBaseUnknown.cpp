@@ -50,6 +50,18 @@ std::vector<CATBaseUnknown*> CATRecordedLiveObjects() {
   return alive;
 }
 
+void CATUncountLiveObject(const CATBaseUnknown* object) {
+  --g_live_objects;
+  LiveRecord& record = Record();
+  if (!record.on) return;
+  const std::lock_guard<std::mutex> lock(record.mutex);
+  record.objects.erase(object);
+}
+
+void CATCountLiveObjectAgain() {
+  ++g_live_objects;
+}
+
 bool operator==(const GUID& a, const GUID& b) {
   return std::memcmp(&a, &b, sizeof(GUID)) == 0;
 }

@@ -5,6 +5,8 @@
 #include <mutex>
 #include <utility>
 
+#include "CATAdapter.h"
+#include "CATLiveObjects.h"
 #include "CATObjectModelInternal.h"
 
 const CATComponent::Offers* CATComponent::SharedOffers(const CATInterfaceEntry* interfaces,
@@ -45,7 +47,14 @@ const CATComponent::Offers* CATComponent::SharedOffers(const CATInterfaceEntry* 
 CATComponent::CATComponent(const CATInterfaceEntry* interfaces, int count)
     : offers_(SharedOffers(interfaces, count)) {}
 
-CATComponent::~CATComponent() = default;
+CATComponent::~CATComponent() {
+  RetireKeptAdapters();
+  if (retired_ == nullptr) return;
+  for (CATKeptAdapter* adapter : *retired_) {
+    CATCountLiveObjectAgain();
+    adapter->DestroyWithComponent();
+  }
+}
 
 HRESULT CATComponent::QueryInterface(const IID& iid, void** out) {
   if (out == nullptr) return E_INVALIDARG;
@@ -54,13 +63,44 @@ HRESULT CATComponent::QueryInterface(const IID& iid, void** out) {
   const Offer* entry = Find(iid);
   if (entry == nullptr) return CATBaseUnknown::QueryInterface(iid, out);
   if (entry->make == nullptr) return E_NOINTERFACE;
-  CATBaseUnknown* adapter = entry->make(this);
+  CATBaseUnknown* adapter = AdapterOf(*entry);
   if (adapter == nullptr) return E_OUTOFMEMORY;
   *out = adapter;
   return S_OK;
 }
 
+CATBaseUnknown* CATComponent::AdapterOf(const Offer& entry) {
+  const std::size_t index = static_cast<std::size_t>(&entry - offers_->data());
+  if (kept_ != nullptr && kept_[index] != nullptr) {
+    CATBaseUnknown* adapter = kept_[index]->AsInterface();
+    adapter->AddRef();
+    return adapter;
+  }
+  CATBaseUnknown* adapter = entry.make(this);
+  // A maker may adapt another object than this one, or give something that
+  // is not an adapter at all: such an answer is handed out as made.
+  CATKeptAdapter* keepable = dynamic_cast<CATKeptAdapter*>(adapter);
+  if (keepable == nullptr || !keepable->Adapts(this)) return adapter;
+  if (kept_ == nullptr) kept_.reset(new CATKeptAdapter*[offers_->size()]());
+  keepable->KeepWithComponent();
+  CATUncountLiveObject(adapter);
+  kept_[index] = keepable;
+  return adapter;
+}
+
+void CATComponent::RetireKeptAdapters() {
+  if (kept_ == nullptr) return;
+  for (std::size_t i = 0; i < offers_->size(); ++i) {
+    if (kept_[i] == nullptr) continue;
+    if (retired_ == nullptr) retired_ = std::make_unique<std::vector<CATKeptAdapter*>>();
+    retired_->push_back(kept_[i]);
+  }
+  kept_.reset();
+}
+
 void CATComponent::AddInterface(const IID& iid, CATAdapterMaker make) {
+  // Adapters already handed out keep working; new requests make new ones.
+  RetireKeptAdapters();
   if (own_ == nullptr) {
     own_ = std::make_unique<Offers>(*offers_);
     offers_ = own_.get();

@@ -138,39 +138,61 @@ TEST_F(CATHandleTest, HandleKeepsTheComponentAliveUntilItGoes) {
   TestFigure* circle = NewCircle();
   {
     TestShape_var shape(circle);
-    EXPECT_EQ(References(circle), 2u) << "the adapter holds the component";
+    EXPECT_EQ(References(circle), 2u) << "the handle holds the component";
     circle->Release();  // the creator's reference
-    EXPECT_EQ(CATBaseUnknown::LiveObjectCount(), live_before + 2) << "component and adapter";
+    EXPECT_EQ(CATBaseUnknown::LiveObjectCount(), live_before + 1)
+        << "the component; its adapter is part of it";
     EXPECT_EQ(shape->Area(), 3);
   }
   EXPECT_EQ(CATBaseUnknown::LiveObjectCount(), live_before);
 }
 
 TEST_F(CATHandleTest, CopiesAddAndAssignmentsMoveReferences) {
+  // An adapter's references are its component's: each count below is the
+  // creator's reference and the handles'.
   TestFigure* square = NewSquare();
   TestFigure* circle = NewCircle();
   {
     TestShape_var first(square);
     TestShape* square_shape = first;
     TestShape_var copy(first);
-    EXPECT_EQ(References(square_shape), 2u) << "a copy shares the adapter";
+    EXPECT_EQ(References(square_shape), 3u) << "a copy adds a reference";
+    EXPECT_EQ(static_cast<TestShape*>(TestShape_var(square)), square_shape)
+        << "asked again, the component gives the adapter it made";
     copy = circle;
-    EXPECT_EQ(References(square_shape), 1u);
+    EXPECT_EQ(References(square), 2u);
     TestShape* circle_shape = copy;
     copy = copy;  // self-assignment keeps the reference
-    EXPECT_EQ(References(circle_shape), 1u);
+    EXPECT_EQ(References(circle_shape), 2u);
     TestShape_var moved(std::move(copy));
     EXPECT_TRUE(!copy);
-    first = moved;  // drops the square's adapter, which releases the square
-    EXPECT_EQ(References(circle_shape), 2u);
+    first = moved;  // drops the square's reference
+    EXPECT_EQ(References(circle), 3u);
     EXPECT_EQ(References(square), 1u);
     first.Clear();
     EXPECT_TRUE(!first);
-    EXPECT_EQ(References(circle_shape), 1u);
+    EXPECT_EQ(References(circle), 2u);
   }
   EXPECT_EQ(References(square), 1u);
   EXPECT_EQ(References(circle), 1u);
   square->Release();
+  circle->Release();
+}
+
+TEST_F(CATHandleTest, AdaptersHandedOutOutliveAChangeOfTheSet) {
+  TestFigure* circle = NewCircle();
+  {
+    TestShape_var shape(circle);
+    circle->AddInterface(IID_TestShape, &CATNewAdapter<FigureShape>);
+    const TestShape_var again(circle);
+    EXPECT_NE(static_cast<TestShape*>(again), static_cast<TestShape*>(shape))
+        << "the new set makes its own adapter";
+    circle->RemoveInterface(IID_TestShape);
+    EXPECT_TRUE(!TestShape_var(circle));
+    EXPECT_EQ(shape->Area(), 3) << "an adapter handed out before still answers";
+    EXPECT_EQ(again->Area(), 3);
+    EXPECT_EQ(References(circle), 3u);
+  }
   circle->Release();
 }
 

@@ -4,6 +4,7 @@
 // What the pieces of the stand-in's object model share: the dictionary's
 // entries and the request record that adapter factories pass on.
 
+#include <cstdint>
 #include <cstring>
 #include <vector>
 
@@ -14,7 +15,13 @@
 // compares the asked identifier with each of the object's interfaces and
 // then with the dictionary's entries.
 inline bool CATSameIid(const IID& a, const IID& b) {
-  return std::memcmp(&a, &b, sizeof(IID)) == 0;
+  // Two 8-byte words: the compiler may call memcmp for a 16-byte compare.
+  std::uint64_t wa[2];
+  std::uint64_t wb[2];
+  static_assert(sizeof wa == sizeof(IID), "an IID is 16 bytes");
+  std::memcpy(wa, &a, sizeof wa);
+  std::memcpy(wb, &b, sizeof wb);
+  return wa[0] == wb[0] && wa[1] == wb[1];
 }
 
 struct CATDictionaryEntry {

@@ -7,9 +7,8 @@
 // Adapters: the one way in which a component of the object model offers an
 // interface. A component is an object whose identity is itself; each of its
 // interfaces is implemented by a separate adapter object that forwards to
-// the component. So one component offers any number of interfaces, each
-// adapter has one reference count of its own, and handles of different
-// interfaces of one component compare equal.
+// the component. So one component offers any number of interfaces, and
+// handles of different interfaces of one component compare equal.
 //
 //   class Wall : public CATComponent { ... data ... };
 //
@@ -19,21 +18,49 @@
 //     CATUnicodeString GetAlias() override { return Object()->name; }
 //   };
 //
-// An adapter holds one reference to its component for as long as it lives.
+// An adapter holds one reference to its component for as long as it lives,
+// and counts its own references.
 // Asked for IID_CATBaseUnknown it gives the component (identity); asked for
 // its own interface it gives itself; every other interface is asked of the
 // component. Adapters are made on demand by the component (CATComponent.h)
 // or, for interfaces that extensions add to a component, by the
 // object-model dictionary (CATDictionary.h, CATTie.h).
+//
+// A component keeps the adapters it made (CATKeptAdapter below): a kept
+// adapter's references are its component's, so that asking an interface
+// again costs a lookup and a reference, not an object. Adapters that the
+// dictionary makes are made anew for each request.
 
 #include <new>
 
 #include "CATBaseUnknown.h"
 
+// What a component needs of an adapter that it keeps.
+class CATKeptAdapter {
+ public:
+  // The adapter as a pointer to its interface.
+  virtual CATBaseUnknown* AsInterface() = 0;
+  // True when the adapter adapts `component`: only then can it be kept.
+  virtual bool Adapts(const CATBaseUnknown* component) const = 0;
+  // From now on the adapter lives exactly as long as its component:
+  // AddRef and Release count the component's references, and the
+  // reference that the adapter held on its component becomes the one its
+  // maker handed out.
+  virtual void KeepWithComponent() = 0;
+  // Destroys a kept adapter; only its component's destructor calls it.
+  virtual void DestroyWithComponent() = 0;
+
+ protected:
+  ~CATKeptAdapter() = default;
+};
+
 template <class I>
-class CATAdapter : public I {
+class CATAdapter : public I, public CATKeptAdapter {
  public:
   typedef I Interface;
+
+  ULONG AddRef() override { return kept_ ? component_->AddRef() : I::AddRef(); }
+  ULONG Release() override { return kept_ ? component_->Release() : I::Release(); }
 
   HRESULT QueryInterface(const IID& iid, void** out) override {
     if (out == nullptr) return E_INVALIDARG;
@@ -59,6 +86,17 @@ class CATAdapter : public I {
   // Adapts the component that `object` belongs to: `object` is the
   // component itself or another of its adapters (may be null, which leaves
   // the adapter unbound). Public so that adapters can inherit it.
+  CATBaseUnknown* AsInterface() override { return static_cast<I*>(this); }
+  bool Adapts(const CATBaseUnknown* component) const override {
+    return component != nullptr && component == component_;
+  }
+  void KeepWithComponent() override { kept_ = true; }
+  void DestroyWithComponent() override {
+    kept_ = false;
+    component_ = nullptr;  // going itself: no reference to give back
+    I::Release();
+  }
+
   explicit CATAdapter(CATBaseUnknown* object) {
     void* identity = nullptr;
     if (object != nullptr && SUCCEEDED(object->QueryInterface(IID_CATBaseUnknown, &identity))) {
@@ -76,6 +114,7 @@ class CATAdapter : public I {
 
  private:
   CATBaseUnknown* component_ = nullptr;  // one reference
+  bool kept_ = false;                    // kept by the component
 };
 
 // An adapter of interface I over a component of class C, which it reaches

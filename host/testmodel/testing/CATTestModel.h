@@ -65,8 +65,9 @@ class CATTestDocument;
 
 // An object still alive when a model closed (CATTestModel::Leaks).
 struct CATTestLeak {
-  // "feature", "attribute key", "interface of feature" (an adapter), or the
-  // class of any other object
+  // "feature", "attribute key", "interface of feature" (an adapter that an
+  // extension made; the interfaces a feature keeps count as the feature),
+  // or the class of any other object
   std::string kind;
   std::string name;  // UTF-8; empty for an object without one
   long references;
