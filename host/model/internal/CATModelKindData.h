@@ -18,8 +18,8 @@ class CATModelDocument;
 // (CATModelSession::FindOpen): valid only while the session's lookup by
 // name has the generation it had then, and only for that same name.
 struct CATModelDocumentMemo {
-  unsigned long generation = 0;           // 0: nothing found yet
-  const std::u32string* name = nullptr;   // the name found, as the session keeps it
+  unsigned long generation = 0;          // 0: nothing found yet
+  const std::u32string* name = nullptr;  // the name found, as the session keeps it
   CATModelDocument* document = nullptr;
 };
 
