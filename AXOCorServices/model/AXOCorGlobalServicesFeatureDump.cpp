@@ -4,7 +4,6 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "AXOCorGlobalServices.h"
 #include "AXOPlatform.h"
@@ -51,55 +50,26 @@ void AppendRepeated(std::string& out, const char* piece, int times) {
   for (int i = 0; i < times; ++i) out += piece;
 }
 
-// Writes the dump's lines, each ended by a line feed. With a stream
-// given, each line goes to it at once and is flushed, so that a dump cut
-// short by a fault shows how far it got; without one every line is kept
-// for the caller (TakeText).
+// Writes the dump's lines, each ended by a line feed, into one buffer.
+// With a stream given, each line goes to it at once and is flushed, so
+// that a dump cut short by a fault shows how far it got; without one the
+// buffer keeps every line for the caller.
 class FeatureDump {
  public:
-  explicit FeatureDump(std::ostream* lines) : lines_(lines) {
-    if (lines_ == nullptr) text_.reserve(kBlockSize);
-  }
+  explicit FeatureDump(std::ostream* lines) : lines_(lines) {}
 
   void Write(const CATISpecObject_var& feature) {
     WriteContent(feature, 0);
     WriteParents(feature);
   }
 
-  // The lines kept, each line feed written as `lineEnd`; leaves none kept.
-  std::string TakeText(std::string_view lineEnd) {
-    blocks_.push_back(std::move(text_));
-    std::size_t size = 0;
-    for (const std::string& block : blocks_) size += block.size();
-    std::string text;
-    if (lineEnd == "\n") {
-      text.reserve(size);
-      for (const std::string& block : blocks_) text += block;
-    } else {
-      text.reserve(size + size / 16);
-      for (const std::string& block : blocks_) AXOCorAppendTextLines(text, block, lineEnd);
-    }
-    blocks_.clear();
-    text_.clear();
-    return text;
-  }
+  const std::string& Text() const { return text_; }
 
  private:
-  // Kept lines are gathered in blocks of about this size and joined once
-  // at the end: a dump of many megabytes grows no single buffer again and
-  // again, each time copying it and touching fresh memory.
-  static constexpr std::size_t kBlockSize = 64 * 1024;
-
-  // Ends the line written into the current block.
+  // Ends the line written into the buffer.
   void EndLine() {
     text_ += '\n';
-    if (lines_ == nullptr) {
-      if (text_.size() < kBlockSize) return;
-      blocks_.push_back(std::move(text_));
-      text_ = std::string();
-      text_.reserve(kBlockSize + kBlockSize / 4);
-      return;
-    }
+    if (lines_ == nullptr) return;
     *lines_ << text_ << std::flush;
     text_.clear();
   }
@@ -184,8 +154,7 @@ class FeatureDump {
   }
 
   std::ostream* lines_;
-  std::string text_;                 // the current line, or block of lines
-  std::vector<std::string> blocks_;  // full blocks, in order
+  std::string text_;
 };
 
 }  // namespace
@@ -202,6 +171,14 @@ void AXOCorGlobalServices::PrintAllLinks(const CATISpecObject_var& feature,
   // output, a text stream, turns line ends so by itself).
   FeatureDump dump(nullptr);
   dump.Write(feature);
-  AXOPlatform::Get()->ReplaceFileAtomically(AXONativePath(*fileName),
-                                            dump.TakeText(AXOPlatform::TextLineEnd()));
+  const std::string native = AXONativePath(*fileName);
+  const std::string_view line_end = AXOPlatform::TextLineEnd();
+  if (line_end == "\n") {
+    AXOPlatform::Get()->ReplaceFileAtomically(native, dump.Text());
+    return;
+  }
+  std::string text;
+  text.reserve(dump.Text().size() + dump.Text().size() / 16);
+  AXOCorAppendTextLines(text, dump.Text(), line_end);
+  AXOPlatform::Get()->ReplaceFileAtomically(native, text);
 }
