@@ -142,10 +142,10 @@ class BoxWalk {
     const CATBaseUnknown_var content(product->GetReferenceProduct());
     CATBaseUnknown* const key = content;
     const auto kept = key == nullptr ? expanded_.end() : expanded_.find(key);
-    Expanded expanded;
-    if (kept != expanded_.end()) {
-      expanded = kept->second;
-    } else {
+    // A kept box is read in place, not copied.
+    Expanded made;
+    const Expanded& expanded = kept != expanded_.end() ? kept->second : made;
+    if (kept == expanded_.end()) {
       for (CATBaseUnknown* entered : path_) {
         if (entered == key) {
           ++refusals_;
@@ -154,11 +154,11 @@ class BoxWalk {
       }
       const long refusals = refusals_;
       path_.push_back(key);
-      expanded = Expand(object, product);
+      made = Expand(object, product);
       path_.pop_back();
       if (key != nullptr && refusals_ == refusals) {
-        expanded.reference = content;
-        expanded_.emplace(key, expanded);
+        made.reference = content;
+        expanded_.emplace(key, made);
       }
     }
     if (FAILED(expanded.result)) return expanded.result;
