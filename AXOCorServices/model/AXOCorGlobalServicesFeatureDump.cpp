@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "AXOCorGlobalServices.h"
 #include "AXOPlatform.h"
@@ -50,20 +51,29 @@ void AppendRepeated(std::string& out, const char* piece, int times) {
   for (int i = 0; i < times; ++i) out += piece;
 }
 
-// Writes the dump's lines, each ended by a line feed, into one buffer.
-// With a stream given, each line goes to it at once and is flushed, so
-// that a dump cut short by a fault shows how far it got; without one the
-// buffer keeps every line for the caller.
+// The buffer of the last dump written to a file, kept with its capacity
+// (as much as the largest dump needed, for the thread's life): the next
+// dump of a large part writes into memory the process has already, instead
+// of growing a new buffer, which costs a copy at every doubling and fresh
+// pages from the system. Taken out while in use, so that a dump ended by an
+// exception or one made within another never shares it.
+std::string& KeptFileBuffer() {
+  static thread_local std::string kept;
+  return kept;
+}
+
+// Writes the dump's lines, each ended by a line feed, into `text`. With a
+// stream given, each line goes to it at once and is flushed, so that a dump
+// cut short by a fault shows how far it got; without one `text` keeps every
+// line for the caller.
 class FeatureDump {
  public:
-  explicit FeatureDump(std::ostream* lines) : lines_(lines) {}
+  FeatureDump(std::ostream* lines, std::string& text) : lines_(lines), text_(text) {}
 
   void Write(const CATISpecObject_var& feature) {
     WriteContent(feature, 0);
     WriteParents(feature);
   }
-
-  const std::string& Text() const { return text_; }
 
  private:
   // Ends the line written into the buffer.
@@ -154,7 +164,7 @@ class FeatureDump {
   }
 
   std::ostream* lines_;
-  std::string text_;
+  std::string& text_;
 };
 
 }  // namespace
@@ -163,22 +173,25 @@ void AXOCorGlobalServices::PrintAllLinks(const CATISpecObject_var& feature,
                                          const CATUnicodeString* fileName) {
   if (!feature) return;
   if (fileName == nullptr) {
-    FeatureDump(&std::cout).Write(feature);
+    std::string line;
+    FeatureDump(&std::cout, line).Write(feature);
     return;
   }
   // The file is replaced whole: a dump that fails or is killed half-way
   // leaves the file as it was. It is a text file of the system (standard
   // output, a text stream, turns line ends so by itself).
-  FeatureDump dump(nullptr);
-  dump.Write(feature);
+  std::string text = std::move(KeptFileBuffer());
+  text.clear();
+  FeatureDump(nullptr, text).Write(feature);
   const std::string native = AXONativePath(*fileName);
   const std::string_view line_end = AXOPlatform::TextLineEnd();
   if (line_end == "\n") {
-    AXOPlatform::Get()->ReplaceFileAtomically(native, dump.Text());
-    return;
+    AXOPlatform::Get()->ReplaceFileAtomically(native, text);
+  } else {
+    std::string lines;
+    lines.reserve(text.size() + text.size() / 16);
+    AXOCorAppendTextLines(lines, text, line_end);
+    AXOPlatform::Get()->ReplaceFileAtomically(native, lines);
   }
-  std::string text;
-  text.reserve(dump.Text().size() + dump.Text().size() / 16);
-  AXOCorAppendTextLines(text, dump.Text(), line_end);
-  AXOPlatform::Get()->ReplaceFileAtomically(native, text);
+  KeptFileBuffer() = std::move(text);
 }

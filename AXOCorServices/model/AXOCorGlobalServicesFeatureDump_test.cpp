@@ -147,4 +147,29 @@ TEST_F(FeatureDump, AFileReceivesTheDumpWholeAndStandardOutputNothing) {
   EXPECT_EQ(ReadFile(folder_.Native("dump.txt")), expected) << "left as it was";
 }
 
+// Dumps to files reuse one buffer: each file holds its own dump only,
+// after a larger one and before one.
+TEST_F(FeatureDump, SuccessiveFilesHoldOnlyTheirOwnDump) {
+  const CATTestDocument room = model_.PartDocument("c:\\Parts\\Room.CATPart");
+  const CATTestNode level = model_.Feature(room.Part(), "Level 1", "Level");
+  for (int i = 1; i <= 50; ++i) {
+    model_.Feature(level, ("Wall." + std::to_string(i)).c_str(), "Wall")
+        .Key("Height", tk_double, sp_IN);
+  }
+  const CATTestNode door = model_.Feature(room.Part(), "Door.1", "Door");
+  const struct {
+    const char* what;
+    CATTestNode feature;
+  } dumps[] = {
+      {"large", level}, {"small after large", door}, {"large again", level}, {"small again", door}};
+  int number = 0;
+  for (const auto& d : dumps) {
+    SCOPED_TRACE(d.what);
+    const std::string name = "dump" + std::to_string(++number) + ".txt";
+    const CATUnicodeString file = folder_.Host(name).c_str();
+    Printed(d.feature, &file);
+    EXPECT_EQ(ReadFile(folder_.Native(name)), InTextFile(Printed(d.feature, nullptr)));
+  }
+}
+
 }  // namespace

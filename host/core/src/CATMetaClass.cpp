@@ -3,17 +3,25 @@
 #include <cstring>
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "CATObjectModelInternal.h"
 
 namespace {
 
 // Declared meta-classes by name; the last declaration of a name is the
-// visible one. Never destroyed: libraries unloading after the host's own
-// statics are gone still unregister their classes.
-std::map<std::string, std::vector<const CATMetaClass*>>& Declared() {
-  static auto* declared = new std::map<std::string, std::vector<const CATMetaClass*>>();
+// visible one. Looked up by the caller's text as it is, without making a
+// std::string of it. Never destroyed: libraries unloading after the host's
+// own statics are gone still unregister their classes.
+typedef std::map<std::string, std::vector<const CATMetaClass*>, std::less<>> DeclaredByName;
+
+DeclaredByName& Declared() {
+  static auto* declared = new DeclaredByName();
   return *declared;
 }
+
+unsigned long g_generation = 1;
 
 // A chain of bases longer than this can only be a cycle of declarations.
 const int kMaxBaseDepth = 64;
@@ -29,9 +37,11 @@ CATMetaClass::CATMetaClass(const char* className, CATClassKind kind, const char*
       base_name_(baseName != nullptr ? baseName : ""),
       extended_type_(extendedType != nullptr ? extendedType : "CATNull") {
   Declared()[name_].push_back(this);
+  ++g_generation;
 }
 
 CATMetaClass::~CATMetaClass() {
+  ++g_generation;
   auto it = Declared().find(name_);
   if (it == Declared().end()) return;
   std::vector<const CATMetaClass*>& declarations = it->second;
@@ -58,6 +68,10 @@ bool CATMetaClass::IsAKindOf(const char* className) const {
 
 const CATMetaClass* CATMetaClass::Find(const char* className) {
   if (className == nullptr) return nullptr;
-  const auto it = Declared().find(className);
+  const auto it = Declared().find(std::string_view(className));
   return it != Declared().end() ? it->second.back() : nullptr;
+}
+
+unsigned long CATMetaClassGeneration() {
+  return g_generation;
 }

@@ -22,12 +22,28 @@ std::map<const CATBaseUnknown*, ExtensionList>& Extensions() {
   return *extensions;
 }
 
+// `meta` when it is a data extension of a component that `object` is;
+// null otherwise.
+const CATMetaClass* ExtensionFor(CATBaseUnknown* object, const CATMetaClass* meta) {
+  if (meta == nullptr || meta->GetKind() != CATDataExtensionClass) return nullptr;
+  return object->IsAKindOf(meta->GetExtendedType()) ? meta : nullptr;
+}
+
 // The meta-class of `extensionClass` when it is declared as a data
 // extension of a component that `object` is.
 const CATMetaClass* ExtensionOf(CATBaseUnknown* object, const char* extensionClass) {
-  const CATMetaClass* meta = CATMetaClass::Find(extensionClass);
-  if (meta == nullptr || meta->GetKind() != CATDataExtensionClass) return nullptr;
-  return object->IsAKindOf(meta->GetExtendedType()) ? meta : nullptr;
+  return ExtensionFor(object, CATMetaClass::Find(extensionClass));
+}
+
+// The meta-class that `entry` names, looked up by name only when a
+// meta-class was declared or went since the last time.
+const CATMetaClass* MetaOf(const CATDictionaryEntry& entry) {
+  const unsigned long generation = CATMetaClassGeneration();
+  if (entry.meta_generation != generation) {
+    entry.meta = CATMetaClass::Find(entry.extensionClass);
+    entry.meta_generation = generation;
+  }
+  return entry.meta;
 }
 
 CATBaseUnknown* Refuse(CATAdapterRequest* request, HRESULT why) {
@@ -39,12 +55,13 @@ CATBaseUnknown* Refuse(CATAdapterRequest* request, HRESULT why) {
 
 HRESULT CATQueryExtension(CATBaseUnknown* object, const IID& iid, void** out) {
   *out = nullptr;
-  const std::vector<CATDictionaryEntry>& entries = CATDictionaryEntries();
-  for (std::size_t i = 0; i < entries.size(); ++i) {
-    const CATDictionaryEntry entry = entries[i];
-    if (!CATSameIid(*entry.iid, iid) || ExtensionOf(object, entry.extensionClass) == nullptr)
-      continue;
-    CATAdapterRequest request{entry.extensionClass, S_OK};
+  const std::vector<CATDictionaryEntry>* entries = CATDictionaryEntriesFor(iid);
+  if (entries == nullptr) return E_NOINTERFACE;
+  for (const CATDictionaryEntry& offering : *entries) {
+    if (ExtensionFor(object, MetaOf(offering)) == nullptr) continue;
+    // Copied: the factory may register or unregister entries.
+    const CATDictionaryEntry entry = offering;
+    CATAdapterRequest request{entry.extensionClass, object, S_OK};
     CATBaseUnknown* adapter = entry.factory(object, &request);
     if (adapter == nullptr) return FAILED(request.result) ? request.result : E_OUTOFMEMORY;
     *out = adapter;
@@ -65,7 +82,11 @@ CATBaseUnknown* CATBindAdapter(CATBaseUnknown* object, const char* extensionClas
   if (request != nullptr && std::strcmp(request->extensionClass, extensionClass) != 0) {
     return Refuse(request, E_NOINTERFACE);
   }
-  if (ExtensionOf(object, extensionClass) == nullptr) return Refuse(request, E_NOINTERFACE);
+  // The dictionary checked the extension for this object already.
+  const bool checked = request != nullptr && request->extended == object;
+  if (!checked && ExtensionOf(object, extensionClass) == nullptr) {
+    return Refuse(request, E_NOINTERFACE);
+  }
   ExtensionList& list = Extensions()[object];
   for (const auto& made : list) {
     if (made.first == extensionClass) return made.second;

@@ -1,6 +1,9 @@
 // Meta-classes, the dictionary, adapters and the extensions they reach.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <memory>
+
 #include "CATDictionary.h"
 #include "CATIniCleanerSettingCtrl.h"
 #include "CATMetaClass.h"
@@ -61,6 +64,18 @@ CATImplementClass(TestCounterExt, CATDataExtensionClass, CATBaseUnknown, TestCom
 int TestCounterExt::made = 0;
 int TestCounterExt::destroyed = 0;
 
+// Offers TestICounter to TestOtherComponent, counting from 101.
+class TestOtherCounterExt : public CATBaseUnknown {
+  CATDeclareClass;
+
+ public:
+  int Next() { return 100 + ++count_; }
+
+ private:
+  int count_ = 0;
+};
+CATImplementClass(TestOtherCounterExt, CATDataExtensionClass, CATBaseUnknown, TestOtherComponent)
+
 class TestNameExt : public CATBaseUnknown {
   CATDeclareClass;
 
@@ -86,6 +101,9 @@ class TIETestIName : public CATTie<TestIName, E> {
 
 CATBaseUnknown* CreateTIETestICounterTestCounterExt(CATBaseUnknown* object, void* hostData) {
   return CATCreateAdapter<TIETestICounter<TestCounterExt>>(object, hostData);
+}
+CATBaseUnknown* CreateTIETestICounterTestOtherCounterExt(CATBaseUnknown* object, void* hostData) {
+  return CATCreateAdapter<TIETestICounter<TestOtherCounterExt>>(object, hostData);
 }
 CATBaseUnknown* CreateTIETestINameTestNameExt(CATBaseUnknown* object, void* hostData) {
   return CATCreateAdapter<TIETestIName<TestNameExt>>(object, hostData);
@@ -304,6 +322,59 @@ TEST(CATObjectModel, AnEntryOffersItsInterfaceOnlyWhileRegistered) {
   EXPECT_EQ(QueryIid(component, IID_TestIUnregistered, &result), nullptr);
   EXPECT_EQ(result, E_NOINTERFACE);
   component->Release();
+}
+
+// What a new `component` answers to TestICounter's Next() asked as
+// IID_TestIUnregistered: 1 from TestCounterExt, 101 from
+// TestOtherCounterExt, 0 when refused.
+int FirstCountOf(CATBaseUnknown* component) {
+  HRESULT result = S_OK;
+  auto* counter = static_cast<TestICounter*>(QueryIid(component, IID_TestIUnregistered, &result));
+  component->Release();
+  if (counter == nullptr) {
+    EXPECT_EQ(result, E_NOINTERFACE);
+    return 0;
+  }
+  const int count = counter->Next();
+  counter->Release();
+  return count;
+}
+
+// The entries of an interface are tried in the order registered, each for
+// the components that its extension extends as declared at the time of the
+// query.
+TEST(CATObjectModel, TheFirstEntryWhoseExtensionExtendsTheComponentServesIt) {
+  auto counter = std::make_unique<CATFillDictionary>("TestCounterExt", IID_TestIUnregistered,
+                                                     &CreateTIETestICounterTestCounterExt);
+  const CATFillDictionary other("TestOtherCounterExt", IID_TestIUnregistered,
+                                &CreateTIETestICounterTestOtherCounterExt);
+  std::unique_ptr<CATMetaClass> redeclared;
+  const struct {
+    const char* what;
+    std::function<void()> step;
+    int component, derived, other_component;
+  } stages[] = {
+      {"both registered", [] {}, 1, 1, 101},
+      {"the second's extension declared again for the first's component",
+       [&] {
+         redeclared = std::make_unique<CATMetaClass>("TestOtherCounterExt", CATDataExtensionClass,
+                                                     "CATBaseUnknown", "TestComponent");
+       },
+       1, 1, 0},
+      {"that declaration gone, the first entry unregistered",
+       [&] {
+         redeclared.reset();
+         counter.reset();
+       },
+       0, 0, 101},
+  };
+  for (const auto& s : stages) {
+    SCOPED_TRACE(s.what);
+    s.step();
+    EXPECT_EQ(FirstCountOf(new TestComponent()), s.component);
+    EXPECT_EQ(FirstCountOf(new TestDerivedComponent()), s.derived);
+    EXPECT_EQ(FirstCountOf(new TestOtherComponent()), s.other_component);
+  }
 }
 
 TEST(CATObjectModel, AFactoryRegisteredForAnotherExtensionIsRefused) {

@@ -8,13 +8,13 @@
 // a module whose objects offer other interfaces registers them
 // (CATModelRegistration).
 
-#include <string>
+#include <string_view>
 
 #include "CATBaseUnknown.h"
 
 // The interface of that name ("CATBaseUnknown" included); null when the
 // model knows none.
-const IID* CATModelFindInterface(const std::string& name);
+const IID* CATModelFindInterface(std::string_view name);
 
 // The name of a known interface; null for another one.
 const char* CATModelInterfaceName(const IID& iid);

@@ -12,12 +12,27 @@
 
 #include "CATUnicodeString.h"
 
+class CATModelDocument;
+
+// The open document that a document name was last found to be
+// (CATModelSession::FindOpen): valid only while the session's lookup by
+// name has the generation it had then, and only for that same name.
+struct CATModelDocumentMemo {
+  unsigned long generation = 0;          // 0: nothing found yet
+  const std::u32string* name = nullptr;  // the name found, as the session keeps it
+  CATModelDocument* document = nullptr;
+};
+
 // A reference to an object of a document.
 struct CATModelLink {
   // Storage name of the target's document (normalized, CATModelStorageName);
   // empty for the document of the object that holds the link.
   CATUnicodeString document;
   std::string id;  // the target's id in its document; empty: no link
+
+  // Where `document` was last found. No part of the link's value: copied
+  // with it (it checks itself against the name) and ignored by ==.
+  mutable CATModelDocumentMemo found;
 
   bool IsSet() const { return !id.empty(); }
   bool operator==(const CATModelLink& o) const { return document == o.document && id == o.id; }

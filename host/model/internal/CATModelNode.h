@@ -20,6 +20,8 @@
 
 #include <memory>
 #include <string>
+#include <type_traits>
+#include <typeinfo>
 #include <vector>
 
 #include "CATComponent.h"
@@ -49,7 +51,7 @@ struct CATModelFault {
 };
 
 // The key of an attribute (CATISpecAttrKey).
-class CATModelAttrKey : public CATComponent {
+class CATModelAttrKey final : public CATComponent {
  public:
   CATModelAttrKey();
   const char* IsA() const override { return "CATModelAttrKey"; }
@@ -60,7 +62,7 @@ class CATModelAttrKey : public CATComponent {
   int quality = 0;       // CATAttrQuality code
 };
 
-class CATModelNode : public CATComponent {
+class CATModelNode final : public CATComponent {
  public:
   explicit CATModelNode(CATModelKind kind);
   const char* IsA() const override;
@@ -115,9 +117,13 @@ class CATModelNode : public CATComponent {
   int update_calls = 0;  // updates that reached the node (not saved)
 
   // The data of the node's kind as a T; throws std::logic_error when the
-  // kind holds none (CATModelKindData.h).
+  // kind holds none (CATModelKindData.h). Data of exactly the kind that
+  // holds a T is told by its type alone, without a dynamic_cast.
   template <class T>
   T& Data() {
+    using Exact =
+        std::conditional_t<std::is_base_of_v<CATModelKindData, T>, T, CATModelPlainData<T>>;
+    if (data_ != nullptr && typeid(*data_) == typeid(Exact)) return static_cast<Exact&>(*data_);
     T* data = dynamic_cast<T*>(data_.get());
     if (data == nullptr) NoData();
     return *data;
@@ -156,5 +162,18 @@ class CATModelNode : public CATComponent {
   CATModelDocument* document_ = nullptr;  // containers only
   std::vector<CATModelNode*> children_;   // one reference each
 };
+
+// The model object of class C (a final class: CATModelNode,
+// CATModelAttrKey, CATModelConnector) behind `object`, any interface of it;
+// null for null and for an object of another class. Told by the exact
+// class, which costs less than a dynamic_cast.
+template <class C>
+C* CATModelObjectOf(CATBaseUnknown* object) {
+  static_assert(std::is_final_v<C>, "only an exact class is told by its type");
+  if (object == nullptr) return nullptr;
+  const CATBaseUnknown_var identity(object);
+  CATBaseUnknown* component = identity;
+  return typeid(*component) == typeid(C) ? static_cast<C*>(component) : nullptr;
+}
 
 #endif  // CATModelNode_h

@@ -12,7 +12,7 @@
 #include "CATModelNode.h"
 
 // A connector of a product (CATIConnector).
-class CATModelConnector : public CATComponent {
+class CATModelConnector final : public CATComponent {
  public:
   CATModelConnector(CATModelNode* product, const CATModelLink& target);
   const char* IsA() const override { return "CATModelConnector"; }

@@ -27,6 +27,12 @@ class CATModelSession {
   // the add-on resolves a link by its document's name once per instance.
   // The open document of that (normalized) storage name; null.
   CATModelDocument* FindOpen(const CATUnicodeString& storageName) const;
+  // The same, remembering what it found in `memo`: asked again with the
+  // same memo and name, it answers without looking the name up as long as
+  // no document was opened, closed or renamed since. Links keep such a memo,
+  // so that an instance followed to its reference again and again costs a
+  // comparison of names, not a hash of one.
+  CATModelDocument* FindOpen(const CATUnicodeString& storageName, CATModelDocumentMemo& memo) const;
   CATModelDocument* FindBySerial(long serial) const;
   bool IsOpen(const CATModelDocument* document) const;
   // Adds a document that is not open yet; the session takes a reference.
@@ -58,6 +64,8 @@ class CATModelSession {
   // The same documents by storage name (its characters) and by serial.
   std::unordered_map<std::u32string, CATModelDocument*> by_name_;
   std::unordered_map<long, CATModelDocument*> by_serial_;
+  // Changes with every change of by_name_ (CATModelDocumentMemo).
+  unsigned long names_generation_ = 1;
   std::unique_ptr<CATFrmEditor> editor_;
 };
 

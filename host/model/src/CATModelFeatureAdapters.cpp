@@ -102,9 +102,7 @@ class SpecAttrAccess : public CATAdapterOf<CATISpecAttrAccess, CATModelNode> {
     for (CATModelAttrKey* key : Object()->keys) keys.Append(key);
   }
   CATAttrQuality GetQuality(const CATISpecAttrKey_var& key) override {
-    const CATBaseUnknown_var identity(key);
-    const CATModelAttrKey* own =
-        dynamic_cast<const CATModelAttrKey*>(static_cast<CATBaseUnknown*>(identity));
+    const CATModelAttrKey* own = CATModelObjectOf<CATModelAttrKey>(key);
     return own != nullptr ? static_cast<CATAttrQuality>(own->quality) : sp_NEUTRAL;
   }
   CATListValCATBaseUnknown_var* ListLinkedObjects(const IID& iid, int withComponents,

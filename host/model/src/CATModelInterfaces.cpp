@@ -5,6 +5,7 @@
 #include <cstring>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "CATI3DGeoVisu.h"
@@ -64,7 +65,7 @@ const IID IID_CATIInstance = CATFamilyIID(kModelFamily, 20);
 namespace {
 
 struct NamedInterface {
-  const char* name;
+  std::string_view name;  // of a text that lives as long as the process
   const IID* iid;
 };
 
@@ -93,10 +94,10 @@ void CATModelRegisterInterface(const char* name, const IID& iid) {
   if (named != nullptr && *named != iid) {
     throw std::logic_error(std::string("two interfaces registered as ") + name);
   }
-  Interfaces().push_back({name, &iid});
+  Interfaces().push_back({std::string_view(name), &iid});
 }
 
-const IID* CATModelFindInterface(const std::string& name) {
+const IID* CATModelFindInterface(std::string_view name) {
   for (const NamedInterface& entry : Interfaces()) {
     if (name == entry.name) return entry.iid;
   }
@@ -105,7 +106,7 @@ const IID* CATModelFindInterface(const std::string& name) {
 
 const char* CATModelInterfaceName(const IID& iid) {
   for (const NamedInterface& entry : Interfaces()) {
-    if (*entry.iid == iid) return entry.name;
+    if (*entry.iid == iid) return entry.name.data();
   }
   return nullptr;
 }

@@ -132,7 +132,7 @@ CATModelNode* CATModelNode::Follow(const CATModelLink& link) {
   if (!link.IsSet()) return nullptr;
   CATModelDocument* document = link.document.GetLengthInChar() == 0
                                    ? Document()
-                                   : CATModelSession::Get().FindOpen(link.document);
+                                   : CATModelSession::Get().FindOpen(link.document, link.found);
   return document != nullptr ? document->FindNode(link.id) : nullptr;
 }
 

@@ -18,13 +18,6 @@ namespace {
 
 const char kRepresentationAttribute[] = "DefaultRepSource";
 
-// The model object behind any interface of it; null for a foreign object.
-template <class Handle>
-CATModelNode* NodeOf(const Handle& handle) {
-  const CATBaseUnknown_var identity(handle);
-  return dynamic_cast<CATModelNode*>(static_cast<CATBaseUnknown*>(identity));
-}
-
 // The data of a product.
 CATModelProductData& DataOf(CATModelNode* product) {
   return product->Data<CATModelProductData>();
@@ -84,13 +77,13 @@ class Product : public CATAdapterOf<CATIProduct, CATModelNode> {
   }
   CATIProduct_var FindInstance(const CATIProduct_var& rootProduct) override {
     CATModelNode* reference = ReferenceOf(Object());
-    CATModelNode* root = NodeOf(rootProduct);
+    CATModelNode* root = CATModelObjectOf<CATModelNode>(rootProduct);
     if (reference == nullptr || root == nullptr) return CATIProduct_var();
     std::set<CATModelNode*> entered;
     return FindInstanceBelow(root, reference, entered);
   }
   CATIConnector_var FindConnector(const CATILinkableObject_var& object) override {
-    const CATModelLink target = Object()->LinkTo(NodeOf(object));
+    const CATModelLink target = Object()->LinkTo(CATModelObjectOf<CATModelNode>(object));
     if (!target.IsSet()) return CATIConnector_var();
     for (CATModelConnector* connector : DataOf(Object()).connectors) {
       if (connector->target == target) return connector;
@@ -99,7 +92,7 @@ class Product : public CATAdapterOf<CATIProduct, CATModelNode> {
   }
   CATIConnector_var AddConnector(const CATILinkableObject_var& object,
                                  const CATIConnector_var& context) override {
-    const CATModelLink target = Object()->LinkTo(NodeOf(object));
+    const CATModelLink target = Object()->LinkTo(CATModelObjectOf<CATModelNode>(object));
     if (!!context || !target.IsSet()) return CATIConnector_var();
     return DataOf(Object()).ConnectorFor(Object(), target);
   }
@@ -132,9 +125,7 @@ class Publisher : public CATAdapterOf<CATIPrdObjectPublisher, CATModelNode> {
     return static_cast<int>(DataOf(Object()).publications.size());
   }
   int Publish(const CATUnicodeString& name, const CATIConnector_var& connector) override {
-    const CATBaseUnknown_var identity(connector);
-    CATModelConnector* own =
-        dynamic_cast<CATModelConnector*>(static_cast<CATBaseUnknown*>(identity));
+    CATModelConnector* own = CATModelObjectOf<CATModelConnector>(connector);
     if (DataOf(Object()).refuses_publications || name.GetLengthInChar() == 0 || own == nullptr ||
         own->product != Object() || Find(name) != nullptr) {
       return 0;

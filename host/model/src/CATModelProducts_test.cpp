@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
+#include "CATDocumentServices.h"
 #include "CATIAlias.h"
 #include "CATIAttributesDescription.h"
 #include "CATIInstance.h"
@@ -72,6 +74,42 @@ TEST_F(CATModelProducts, InstancesAnswerForTheirReferenceWhileItsDocumentIsOpen)
   EXPECT_EQ(first->IsReference(), E_FAIL);
   EXPECT_TRUE(!first->GetReferenceProduct());
   EXPECT_EQ(first->GetPartNumber(), "");
+}
+
+// Instances find their reference by its document's name and id each time
+// they are asked, here after every step: the answer follows the document
+// through a rename and a reopening, is lost while no open document bears
+// the name, and belongs to whichever document bears it next.
+TEST_F(CATModelProducts, InstancesFindTheirReferenceUnderItsDocumentsCurrentName) {
+  CATTestBuilding b = CATTestBuilding::Build(model_, folder_.Host());
+  b.room.Product().PartNumber("R-100");
+  const CATTestDocument hall = model_.PartDocument(folder_.Host("Hall.CATPart").c_str());
+  const auto save_as = [this](const CATTestDocument& document, const char* name) {
+    ASSERT_EQ(CATDocumentServices::SaveAs(document, folder_.Host(name).c_str(), "", 1), S_OK);
+  };
+  const struct {
+    const char* what;
+    std::function<void()> step;
+    const char* part_number;  // of the reference found; "" for none
+  } steps[] = {
+      {"as built", [] {}, "R-100"},
+      {"renamed", [&] { save_as(b.room, "Moved.CATPart"); }, "R-100"},
+      {"another takes the former name", [&] { save_as(hall, "Room.CATPart"); }, "R-100"},
+      {"closed", [&] { model_.Close(b.room); }, ""},
+      {"opened again", [&] { model_.Open(folder_.Host("Moved.CATPart").c_str()); }, "R-100"},
+      {"closed again", [&] { model_.Close(model_.Open(folder_.Host("Moved.CATPart").c_str())); },
+       ""},
+      {"another takes the name", [&] { save_as(hall, "Moved.CATPart"); }, "Hall"},
+  };
+  const CATIProduct_var first = b.first;
+  const CATIProduct_var second = b.second;
+  for (const auto& s : steps) {
+    SCOPED_TRACE(s.what);
+    s.step();
+    EXPECT_EQ(first->GetPartNumber(), s.part_number);
+    EXPECT_EQ(second->GetPartNumber(), s.part_number);
+    EXPECT_EQ(!first->GetReferenceProduct(), *s.part_number == '\0');
+  }
 }
 
 TEST_F(CATModelProducts, FindInstanceSearchesBelowTheRootDepthFirst) {

@@ -1,6 +1,7 @@
 #include "CATModelSession.h"
 
 #include <algorithm>
+#include <cstring>
 #include <functional>
 
 CATModelSession& CATModelSession::Get() {
@@ -9,8 +10,23 @@ CATModelSession& CATModelSession::Get() {
 }
 
 CATModelDocument* CATModelSession::FindOpen(const CATUnicodeString& storageName) const {
-  const auto found = by_name_.find(storageName.Characters());
-  return found != by_name_.end() ? found->second : nullptr;
+  CATModelDocumentMemo memo;
+  return FindOpen(storageName, memo);
+}
+
+CATModelDocument* CATModelSession::FindOpen(const CATUnicodeString& storageName,
+                                            CATModelDocumentMemo& memo) const {
+  // Compared as bytes: char32_t's own comparison goes character by
+  // character, and storage names are long paths.
+  const std::u32string& name = storageName.Characters();
+  if (memo.generation == names_generation_ && memo.name->size() == name.size() &&
+      std::memcmp(memo.name->data(), name.data(), name.size() * sizeof(char32_t)) == 0) {
+    return memo.document;
+  }
+  const auto found = by_name_.find(name);
+  if (found == by_name_.end()) return nullptr;
+  memo = CATModelDocumentMemo{names_generation_, &found->first, found->second};
+  return found->second;
 }
 
 CATModelDocument* CATModelSession::FindBySerial(long serial) const {
@@ -26,6 +42,7 @@ void CATModelSession::Add(CATModelDocument* document) {
   document->AddRef();
   documents_.push_back(document);
   by_name_.emplace(document->StorageName().Characters(), document);
+  ++names_generation_;
   by_serial_.emplace(document->Serial(), document);
 }
 
@@ -41,6 +58,7 @@ bool CATModelSession::Remove(CATModelDocument* document) {
 void CATModelSession::Unindex(CATModelDocument* document) {
   const auto named = by_name_.find(document->StorageName().Characters());
   if (named != by_name_.end() && named->second == document) by_name_.erase(named);
+  ++names_generation_;
   by_serial_.erase(document->Serial());
 }
 
@@ -51,6 +69,7 @@ void CATModelSession::Rename(const CATUnicodeString& from, const CATUnicodeStrin
     by_name_.erase(named);
     by_name_[to.Characters()] = document;
   }
+  ++names_generation_;
   const auto rename = [&](CATModelLink& link) {
     if (link.document == from) link.document = to;
   };

@@ -7,8 +7,7 @@ HRESULT CATPrsWorkModeServices::SetWorkMode(const CATIProduct_var& instance, int
   if (!instance) return E_INVALIDARG;
   CATModelSession& session = CATModelSession::Get();
   session.work_mode_calls.push_back(CATWorkModeCall{instance, mode});
-  const CATBaseUnknown_var identity(instance);
-  CATModelNode* node = dynamic_cast<CATModelNode*>(static_cast<CATBaseUnknown*>(identity));
+  CATModelNode* node = CATModelObjectOf<CATModelNode>(instance);
   if (node == nullptr || node->Kind() != CATModelKind::kProduct) return session.work_mode_result;
   const CATModelProductData& data = node->Data<CATModelProductData>();
   data.work_mode_fault.RaiseIfAsked();
