@@ -35,6 +35,10 @@ class CATModelFileOut {
   // Throws CATModelFileFault when `utf8` is not valid UTF-8.
   void Text(const std::string& utf8);
   void Text(const char* utf8, std::size_t size);
+  // Writes the text of code points `chars` when all of them are ASCII,
+  // without making its UTF-8 form first, and returns true; false, writing
+  // nothing, when one is not.
+  bool AsciiText(const std::u32string& chars);
   void Integer(long long number);
   // Whole numbers below 2^53 without a fraction, others as the shortest
   // text that reads back as the same number.
@@ -55,6 +59,8 @@ class CATModelFileOut {
   void AppendNumber(double number);
   void NumberList(const double* numbers, std::size_t count);
   void Quoted(const char* text, std::size_t size);
+  // The escape of `byte`, an ASCII character that is not written as it is.
+  void Escape(unsigned char byte);
 
   std::string& text_;
   std::vector<bool> empty_;  // per open object or array: nothing in it yet

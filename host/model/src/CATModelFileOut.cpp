@@ -38,6 +38,11 @@ std::size_t SequenceLength(const unsigned char* text, std::size_t size) {
 
 const char kHex[] = "0123456789abcdef";
 
+// True for the ASCII characters written as they are in a text.
+bool IsPlain(char32_t c) {
+  return c >= 0x20 && c < 0x80 && c != '"' && c != '\\';
+}
+
 }  // namespace
 
 void CATModelFileOut::NewLine() {
@@ -106,6 +111,23 @@ void CATModelFileOut::Text(const char* utf8, std::size_t size) {
   Quoted(utf8, size);
 }
 
+bool CATModelFileOut::AsciiText(const std::u32string& chars) {
+  for (char32_t c : chars) {
+    if (c >= 0x80) return false;
+  }
+  BeforeValue();
+  text_ += '"';
+  for (char32_t c : chars) {
+    if (IsPlain(c)) {
+      text_ += static_cast<char>(c);
+    } else {
+      Escape(static_cast<unsigned char>(c));
+    }
+  }
+  text_ += '"';
+  return true;
+}
+
 void CATModelFileOut::Quoted(const char* text, std::size_t size) {
   text_ += '"';
   const auto* bytes = reinterpret_cast<const unsigned char*>(text);
@@ -118,42 +140,46 @@ void CATModelFileOut::Quoted(const char* text, std::size_t size) {
       i += length;
       continue;
     }
-    if (byte >= 0x20 && byte != '"' && byte != '\\') {
+    if (IsPlain(byte)) {
       ++i;
       continue;
     }
     text_.append(text + plain, i - plain);
-    switch (byte) {
-      case '"':
-        text_ += "\\\"";
-        break;
-      case '\\':
-        text_ += "\\\\";
-        break;
-      case '\b':
-        text_ += "\\b";
-        break;
-      case '\f':
-        text_ += "\\f";
-        break;
-      case '\n':
-        text_ += "\\n";
-        break;
-      case '\r':
-        text_ += "\\r";
-        break;
-      case '\t':
-        text_ += "\\t";
-        break;
-      default:
-        text_ += "\\u00";
-        text_ += kHex[byte >> 4];
-        text_ += kHex[byte & 0xF];
-    }
+    Escape(byte);
     plain = ++i;
   }
   text_.append(text + plain, size - plain);
   text_ += '"';
+}
+
+void CATModelFileOut::Escape(unsigned char byte) {
+  switch (byte) {
+    case '"':
+      text_ += "\\\"";
+      break;
+    case '\\':
+      text_ += "\\\\";
+      break;
+    case '\b':
+      text_ += "\\b";
+      break;
+    case '\f':
+      text_ += "\\f";
+      break;
+    case '\n':
+      text_ += "\\n";
+      break;
+    case '\r':
+      text_ += "\\r";
+      break;
+    case '\t':
+      text_ += "\\t";
+      break;
+    default:
+      text_ += "\\u00";
+      text_ += kHex[byte >> 4];
+      text_ += kHex[byte & 0xF];
+  }
 }
 
 void CATModelFileOut::Integer(long long number) {
