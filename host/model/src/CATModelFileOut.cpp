@@ -46,8 +46,15 @@ bool IsPlain(char32_t c) {
 }  // namespace
 
 void CATModelFileOut::NewLine() {
-  text_ += '\n';
-  text_.append(2 * empty_.size(), ' ');
+  // A line end and the indentation of up to 127 levels, copied in one step.
+  static const std::string kLineStart = '\n' + std::string(255, ' ');
+  const std::size_t indent = 2 * empty_.size();
+  if (indent < kLineStart.size()) {
+    text_.append(kLineStart, 0, indent + 1);
+  } else {
+    text_ += '\n';
+    text_.append(indent, ' ');
+  }
 }
 
 void CATModelFileOut::BeforeValue() {
@@ -112,10 +119,21 @@ void CATModelFileOut::Text(const char* utf8, std::size_t size) {
 }
 
 bool CATModelFileOut::AsciiText(const std::u32string& chars) {
+  bool plain = true;
   for (char32_t c : chars) {
     if (c >= 0x80) return false;
+    plain = plain && IsPlain(c);
   }
   BeforeValue();
+  if (plain) {
+    // Written in place: one growth of the text, no escapes to look for.
+    std::size_t at = text_.size();
+    text_.resize(at + chars.size() + 2);
+    text_[at++] = '"';
+    for (char32_t c : chars) text_[at++] = static_cast<char>(c);
+    text_[at] = '"';
+    return true;
+  }
   text_ += '"';
   for (char32_t c : chars) {
     if (IsPlain(c)) {
