@@ -52,9 +52,19 @@ class CATModelFileOut {
   void Rows(const double* numbers, std::size_t rows, std::size_t columns);
 
  private:
+  // Writes what goes before a value (a comma, a line end and indentation
+  // as needed), grows the text by `size` bytes more and returns where they
+  // start, for the caller to fill.
+  char* Start(std::size_t size);
   void BeforeValue();
-  void NewLine();
+  // Grows the text by `size` bytes; where they start.
+  char* Grow(std::size_t size);
+  // The size of a line end with the current indentation, and its writing
+  // at `at`; returns the end of what was written.
+  std::size_t LineLength() const;
+  char* Line(char* at) const;
   void Close(char bracket);
+  void Key(const char* name, std::size_t size);
   void AppendInteger(long long number);
   void AppendNumber(double number);
   void NumberList(const double* numbers, std::size_t count);

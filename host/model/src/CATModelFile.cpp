@@ -2,6 +2,7 @@
 // fields of their objects are in CATModelFileFields.cpp.
 #include "CATModelFile.h"
 
+#include <cstring>
 #include <vector>
 
 #include "CATModelFileFields.h"
@@ -18,7 +19,8 @@ void WriteNode(const CATModelFileWriting& writing, CATModelNode& node, int depth
   }
   out.BeginObject();
   out.Key("kind");
-  out.Text(CATModelKindInfoOf(node.Kind()).fileName);
+  const char* const kind = CATModelKindInfoOf(node.Kind()).fileName;
+  out.Text(kind, std::strlen(kind));
   const unsigned bit = CATModelKindBit(node.Kind());
   const CATModelFileField* const end = CATModelFileFieldsEnd();
   for (const CATModelFileField* field = CATModelFileFieldsBegin(); field != end; ++field) {
