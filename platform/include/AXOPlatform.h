@@ -84,6 +84,32 @@ struct AXOFileStatus {
   std::int64_t modified = 0;  // last write, seconds since 1970-01-01 UTC
 };
 
+// Which file a name leads to and the state the system keeps of it: what
+// tells cheaply whether a file is still the one seen before, without
+// reading it (AXOFileUnchanged).
+struct AXOFileIdentity {
+  // False when the system cannot tell the file apart from others (no file
+  // number) or keeps its times in whole seconds only (FAT, some network
+  // file systems), where a change within the same second would not show.
+  bool known = false;
+  std::uint64_t volume = 0;   // device (POSIX), volume serial number (Windows)
+  std::uint64_t file = 0;     // inode number, or the Windows file index
+  std::uint64_t size = 0;     // bytes
+  std::int64_t modified = 0;  // last write, in the system's finest unit
+  std::int64_t changed = 0;   // last change of content, name or status
+};
+
+// True when both identities are known and all their fields are equal: the
+// same file (a replacement, even by rename, brings another file number),
+// of the same size, without a write or status change since, as far as the
+// file system's clock tells. A write in place that keeps the size and
+// falls in the same tick of that clock as the one seen (a few milliseconds
+// at most where the identity is known) does not show.
+inline bool AXOFileUnchanged(const AXOFileIdentity& seen, const AXOFileIdentity& now) {
+  return seen.known && now.known && seen.volume == now.volume && seen.file == now.file &&
+         seen.size == now.size && seen.modified == now.modified && seen.changed == now.changed;
+}
+
 // What UpdateFileExclusively did.
 enum class AXOFileUpdate {
   kNotRead,     // the file cannot be opened for reading
@@ -169,6 +195,10 @@ class AXO_PLATFORM_API AXOPlatform {
   // one query of the system. False, `status` untouched, when nothing of that
   // name can be reached.
   virtual bool GetFileStatus(const std::string& path, AXOFileStatus& status) = 0;
+  // The identity of the regular file `path` (native), links followed.
+  // False, `identity` untouched, when there is no regular file of that name
+  // or it cannot be queried.
+  virtual bool GetFileIdentity(const std::string& path, AXOFileIdentity& identity) = 0;
   // The names of the entries of the folder `path` (native), in the
   // system's order, without "." and "..". False, with `names` empty, when
   // it cannot be listed (missing, not a folder, no right to read it).
@@ -326,6 +356,23 @@ class AXO_PLATFORM_API AXOPlatform {
   // the replacement fails; kReplaced otherwise.
   virtual AXOFileUpdate UpdateFileExclusively(const std::string& path, const FileUpdate& update,
                                               std::size_t maxBytes = kMaxUpdatedFileBytes) = 0;
+  // Tells whether a file read under the lock is the one seen before.
+  using FileCheck = std::function<bool(const std::string& content)>;
+  // Replaces the existing regular file `path` (native) with `contents`
+  // only while it is the file that the caller saw, as one step under the
+  // lock of UpdateFileExclusively, and as that service replaces files.
+  // `seen` is the file's identity as the caller last read or wrote it: a
+  // file that under the lock still has that identity (AXOFileUnchanged) is
+  // replaced without being read; any other is read, at most `maxBytes`
+  // of it, and replaced only when `unchanged` accepts its content. On
+  // kReplaced, `written` is the identity of the new file as it was written
+  // (taken before the lock is let go, never from a later look at the
+  // name); otherwise it is left as it was. Results as for
+  // UpdateFileExclusively, kNotWritten also when `unchanged` refuses.
+  virtual AXOFileUpdate ReplaceFileIfUnchanged(const std::string& path, const AXOFileIdentity& seen,
+                                               const FileCheck& unchanged,
+                                               const std::string& contents,
+                                               AXOFileIdentity& written, std::size_t maxBytes) = 0;
 
   // --- Child processes ---------------------------------------------------
   // The native path of the running program; empty when unknown.
@@ -366,6 +413,9 @@ class AXO_PLATFORM_API AXOPlatformWrapper : public AXOPlatform {
   }
   bool GetFileStatus(const std::string& p, AXOFileStatus& status) override {
     return target_->GetFileStatus(p, status);
+  }
+  bool GetFileIdentity(const std::string& p, AXOFileIdentity& identity) override {
+    return target_->GetFileIdentity(p, identity);
   }
   bool ListFolder(const std::string& p, std::vector<std::string>& names) override {
     return target_->ListFolder(p, names);
@@ -419,6 +469,11 @@ class AXO_PLATFORM_API AXOPlatformWrapper : public AXOPlatform {
   AXOFileUpdate UpdateFileExclusively(const std::string& path, const FileUpdate& update,
                                       std::size_t maxBytes) override {
     return target_->UpdateFileExclusively(path, update, maxBytes);
+  }
+  AXOFileUpdate ReplaceFileIfUnchanged(const std::string& path, const AXOFileIdentity& seen,
+                                       const FileCheck& unchanged, const std::string& contents,
+                                       AXOFileIdentity& written, std::size_t maxBytes) override {
+    return target_->ReplaceFileIfUnchanged(path, seen, unchanged, contents, written, maxBytes);
   }
   std::string ExecutablePath() override { return target_->ExecutablePath(); }
   std::int64_t StartProcess(const std::vector<std::string>& arguments) override {

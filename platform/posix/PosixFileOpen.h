@@ -3,6 +3,8 @@
 
 // Opening files in the POSIX backend, shared by its file services.
 
+#include <sys/stat.h>
+
 #include <string>
 
 #include "AXOPlatform.h"
@@ -14,5 +16,8 @@ int AXOPosixOpenRegularFile(const std::string& path, AXOFileOpen& status);
 
 // open(2), tried again when a signal interrupts it; close-on-exec.
 int AXOPosixOpen(const std::string& path, int flags, unsigned mode = 0);
+
+// The identity of the file of status `info` (fstat or stat).
+AXOFileIdentity AXOPosixFileIdentity(const struct stat& info);
 
 #endif  // AXO_POSIX_FILE_OPEN_H

@@ -123,6 +123,11 @@ unsigned long PosixPlatform::ProcessId() {
 }
 
 bool PosixPlatform::ReplaceFileAtomically(const std::string& target, const std::string& contents) {
+  return ReplaceFile(target, contents, nullptr);
+}
+
+bool PosixPlatform::ReplaceFile(const std::string& target, const std::string& contents,
+                                AXOFileIdentity* written) {
   if (target.empty() || target.back() == '/' || target.find('\0') != std::string::npos) {
     return false;
   }
@@ -131,6 +136,7 @@ bool PosixPlatform::ReplaceFileAtomically(const std::string& target, const std::
     case Target::kRefuse:
       return false;
     case Target::kWriteInto:
+      if (written != nullptr) *written = AXOFileIdentity();
       return WriteInto(path, contents);
     case Target::kReplace:
       break;
@@ -169,6 +175,12 @@ bool PosixPlatform::ReplaceFileAtomically(const std::string& target, const std::
   ok =
       ok && WriteAll(fd, contents) && ::fsync(fd) == 0 && ::rename(temp.c_str(), path.c_str()) == 0;
   if (!ok) ::unlink(temp.c_str());
+  // After the rename, which changes the file's status time too; still the
+  // file this save wrote, whatever the name leads to by now.
+  struct stat info;
+  if (ok && written != nullptr) {
+    *written = ::fstat(fd, &info) == 0 ? AXOPosixFileIdentity(info) : AXOFileIdentity();
+  }
   ::close(fd);  // the data were synced before the rename
   if (ok) SyncFolder(folder);
   return ok;

@@ -77,13 +77,12 @@ bool ReadUpTo(int fd, std::size_t limit, std::string& content) {
   return true;
 }
 
-}  // namespace
-
 // The lock is taken on a companion file, not on the file itself: the file is
 // replaced by a rename, and a lock on the replaced file would no longer keep
-// out a process that opens the new one.
-AXOFileUpdate PosixPlatform::UpdateFileExclusively(const std::string& path,
-                                                   const FileUpdate& update, std::size_t maxBytes) {
+// out a process that opens the new one. Runs `step` with the name of the
+// file that `path` leads to while holding that file's lock.
+template <typename Step>
+AXOFileUpdate UnderLock(const std::string& path, Step step) {
   // Through links to the file that holds the content, so that every name of
   // it shares one lock and the link stays a link.
   char resolved[PATH_MAX];
@@ -93,27 +92,59 @@ AXOFileUpdate PosixPlatform::UpdateFileExclusively(const std::string& path,
   if (::stat(target.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
     return AXOFileUpdate::kNotRead;
   }
-
   Descriptor lock(AXOPosixOpen(target + kLockSuffix, O_RDWR | O_CREAT, 0666));
   if (!lock.valid() || !LockWhole(lock.get())) return AXOFileUpdate::kNotWritten;
+  return step(target);
+}
 
-  // Read only now: a process that held the lock before may have replaced
-  // the file since it was looked at above.
-  std::string content;
-  {
-    AXOFileOpen status;
-    Descriptor in(AXOPosixOpenRegularFile(target, status));
-    if (!in.valid() || !ReadUpTo(in.get(), maxBytes, content)) {
-      return AXOFileUpdate::kNotRead;
-    }
-  }
-  std::string next;
-  if (content.size() > maxBytes || !update(content, next)) {
-    return AXOFileUpdate::kNotWritten;
-  }
+}  // namespace
+
+AXOFileUpdate PosixPlatform::ReplaceLockedFile(const std::string& path, const std::string& contents,
+                                               AXOFileIdentity* written) {
   // The file must be writable, as it would be for an update in place; its
   // replacement keeps the permission bits it has now.
-  const bool writable = Descriptor(AXOPosixOpen(target, O_WRONLY | O_NONBLOCK)).valid();
-  if (!writable || !ReplaceFileAtomically(target, next)) return AXOFileUpdate::kNotWritten;
+  const bool writable = Descriptor(AXOPosixOpen(path, O_WRONLY | O_NONBLOCK)).valid();
+  if (!writable || !ReplaceFile(path, contents, written)) return AXOFileUpdate::kNotWritten;
   return AXOFileUpdate::kReplaced;
+}
+
+AXOFileUpdate PosixPlatform::UpdateFileExclusively(const std::string& path,
+                                                   const FileUpdate& update, std::size_t maxBytes) {
+  return UnderLock(path, [&](const std::string& target) {
+    // Read only now: a process that held the lock before may have replaced
+    // the file since it was looked at.
+    std::string content;
+    {
+      AXOFileOpen status;
+      Descriptor in(AXOPosixOpenRegularFile(target, status));
+      if (!in.valid() || !ReadUpTo(in.get(), maxBytes, content)) {
+        return AXOFileUpdate::kNotRead;
+      }
+    }
+    std::string next;
+    if (content.size() > maxBytes || !update(content, next)) {
+      return AXOFileUpdate::kNotWritten;
+    }
+    return ReplaceLockedFile(target, next, nullptr);
+  });
+}
+
+AXOFileUpdate PosixPlatform::ReplaceFileIfUnchanged(
+    const std::string& path, const AXOFileIdentity& seen, const FileCheck& unchanged,
+    const std::string& contents, AXOFileIdentity& written, std::size_t maxBytes) {
+  return UnderLock(path, [&](const std::string& target) {
+    AXOFileOpen status;
+    Descriptor in(AXOPosixOpenRegularFile(target, status));
+    struct stat info;
+    if (!in.valid() || ::fstat(in.get(), &info) != 0) return AXOFileUpdate::kNotRead;
+    if (!AXOFileUnchanged(seen, AXOPosixFileIdentity(info))) {
+      std::string content;
+      if (!ReadUpTo(in.get(), maxBytes, content)) return AXOFileUpdate::kNotRead;
+      if (content.size() > maxBytes || !unchanged(content)) return AXOFileUpdate::kNotWritten;
+    }
+    AXOFileIdentity identity;
+    const AXOFileUpdate outcome = ReplaceLockedFile(target, contents, &identity);
+    if (outcome == AXOFileUpdate::kReplaced) written = identity;
+    return outcome;
+  });
 }

@@ -24,4 +24,7 @@ constexpr DWORD kAXOShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_D
 // kOpened, else INVALID_HANDLE_VALUE with the reason.
 HANDLE AXOWindowsOpenRegularFile(const std::wstring& path, DWORD access, AXOFileOpen& status);
 
+// The identity of the open file `file`; false when it cannot be queried.
+bool AXOWindowsFileIdentity(HANDLE file, AXOFileIdentity& identity);
+
 #endif  // AXO_WINDOWS_FILE_OPEN_H

@@ -154,12 +154,18 @@ unsigned long WindowsPlatform::ProcessId() {
 
 bool WindowsPlatform::ReplaceFileAtomically(const std::string& target,
                                             const std::string& contents) {
+  return ReplaceFile(target, contents, nullptr);
+}
+
+bool WindowsPlatform::ReplaceFile(const std::string& target, const std::string& contents,
+                                  AXOFileIdentity* written) {
   if (target.empty() || target.find('\0') != std::string::npos) return false;
   std::wstring path;
   switch (TargetOf(AXOWideFromUtf8(target), path)) {
     case Target::kRefuse:
       return false;
     case Target::kWriteInto:
+      if (written != nullptr) *written = AXOFileIdentity();
       return WriteInto(path, contents);
     case Target::kReplace:
       break;
@@ -182,13 +188,19 @@ bool WindowsPlatform::ReplaceFileAtomically(const std::string& target,
     // CREATE_NEW: a file already there is never used. While this save holds
     // it, no one opens it alone, so no other save's clean-up removes it;
     // sharing delete lets another save replace it once it is the file.
-    file = ::CreateFileW(temp.c_str(), GENERIC_WRITE | DELETE, FILE_SHARE_READ | FILE_SHARE_DELETE,
-                         nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    file = ::CreateFileW(temp.c_str(), GENERIC_WRITE | DELETE | FILE_READ_ATTRIBUTES,
+                         FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, CREATE_NEW,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE && ::GetLastError() != ERROR_FILE_EXISTS) return false;
   }
   if (file == INVALID_HANDLE_VALUE) return false;
   const bool ok =
       WriteAll(file, contents) && ::FlushFileBuffers(file) != 0 && RenameOpenFile(file, path);
+  // After the rename, through the handle: the file this save wrote, whatever
+  // the name leads to by now.
+  if (ok && written != nullptr && !AXOWindowsFileIdentity(file, *written)) {
+    *written = AXOFileIdentity();
+  }
   ::CloseHandle(file);
   if (!ok) ::DeleteFileW(temp.c_str());
   return ok;

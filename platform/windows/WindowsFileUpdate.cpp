@@ -47,15 +47,12 @@ bool ReadUpTo(HANDLE file, std::size_t limit, std::string& content) {
   return true;
 }
 
-}  // namespace
-
 // The lock is taken on a companion file: the file itself is replaced by a
 // move, which Windows refuses while another process holds the file open, as
-// a process waiting for a lock on it would.
-AXOFileUpdate WindowsPlatform::UpdateFileExclusively(const std::string& path,
-                                                     const FileUpdate& update,
-                                                     std::size_t maxBytes) {
-  const std::wstring target = AXOWideFromUtf8(path);
+// a process waiting for a lock on it would. Runs `step` with `target` (the
+// wide form of the path) while holding the file's lock.
+template <typename Step>
+AXOFileUpdate UnderLock(const std::wstring& target, Step step) {
   // Only the attributes are read here: an open handle outside the lock could
   // make another process's replacement fail.
   const DWORD attributes = ::GetFileAttributesW(target.c_str());
@@ -69,29 +66,70 @@ AXOFileUpdate WindowsPlatform::UpdateFileExclusively(const std::string& path,
   if (!::LockFileEx(lock.get(), LOCKFILE_EXCLUSIVE_LOCK, 0, MAXDWORD, MAXDWORD, &whole)) {
     return AXOFileUpdate::kNotWritten;
   }
-  // Released before the handle closes, also when `update` throws: Windows
+  // Released before the handle closes, also when `step` throws: Windows
   // frees the locks of a closed handle only some time later.
   struct Unlock {
     HANDLE file;
     OVERLAPPED* range;
     ~Unlock() { ::UnlockFileEx(file, 0, MAXDWORD, MAXDWORD, range); }
   } unlock{lock.get(), &whole};
+  return step();
+}
 
-  std::string content;
-  {
-    AXOFileOpen status;
-    Handle in(AXOWindowsOpenRegularFile(target, GENERIC_READ, status));
-    if (!in.valid() || !ReadUpTo(in.get(), maxBytes, content)) {
-      return AXOFileUpdate::kNotRead;
-    }
-  }
-  std::string next;
-  if (content.size() > maxBytes || !update(content, next)) {
-    return AXOFileUpdate::kNotWritten;
-  }
+}  // namespace
+
+AXOFileUpdate WindowsPlatform::ReplaceLockedFile(const std::string& path,
+                                                 const std::string& contents,
+                                                 AXOFileIdentity* written) {
   // The file must be writable, as it would be for an update in place; the
   // handle that tells is closed before the move, which it would block.
-  const bool writable = Handle(OpenFile(target, GENERIC_WRITE, OPEN_EXISTING)).valid();
-  if (!writable || !ReplaceFileAtomically(path, next)) return AXOFileUpdate::kNotWritten;
+  const bool writable =
+      Handle(OpenFile(AXOWideFromUtf8(path), GENERIC_WRITE, OPEN_EXISTING)).valid();
+  if (!writable || !ReplaceFile(path, contents, written)) return AXOFileUpdate::kNotWritten;
   return AXOFileUpdate::kReplaced;
+}
+
+AXOFileUpdate WindowsPlatform::UpdateFileExclusively(const std::string& path,
+                                                     const FileUpdate& update,
+                                                     std::size_t maxBytes) {
+  const std::wstring target = AXOWideFromUtf8(path);
+  return UnderLock(target, [&] {
+    std::string content;
+    {
+      AXOFileOpen status;
+      Handle in(AXOWindowsOpenRegularFile(target, GENERIC_READ, status));
+      if (!in.valid() || !ReadUpTo(in.get(), maxBytes, content)) {
+        return AXOFileUpdate::kNotRead;
+      }
+    }
+    std::string next;
+    if (content.size() > maxBytes || !update(content, next)) {
+      return AXOFileUpdate::kNotWritten;
+    }
+    return ReplaceLockedFile(path, next, nullptr);
+  });
+}
+
+AXOFileUpdate WindowsPlatform::ReplaceFileIfUnchanged(
+    const std::string& path, const AXOFileIdentity& seen, const FileCheck& unchanged,
+    const std::string& contents, AXOFileIdentity& written, std::size_t maxBytes) {
+  const std::wstring target = AXOWideFromUtf8(path);
+  return UnderLock(target, [&] {
+    {
+      // Closed before the move, which it would block.
+      AXOFileOpen status;
+      Handle in(AXOWindowsOpenRegularFile(target, GENERIC_READ, status));
+      AXOFileIdentity now;
+      if (!in.valid() || !AXOWindowsFileIdentity(in.get(), now)) return AXOFileUpdate::kNotRead;
+      if (!AXOFileUnchanged(seen, now)) {
+        std::string content;
+        if (!ReadUpTo(in.get(), maxBytes, content)) return AXOFileUpdate::kNotRead;
+        if (content.size() > maxBytes || !unchanged(content)) return AXOFileUpdate::kNotWritten;
+      }
+    }
+    AXOFileIdentity identity;
+    const AXOFileUpdate outcome = ReplaceLockedFile(path, contents, &identity);
+    if (outcome == AXOFileUpdate::kReplaced) written = identity;
+    return outcome;
+  });
 }

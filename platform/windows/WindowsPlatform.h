@@ -16,6 +16,7 @@ class WindowsPlatform : public AXOPlatform {
   std::string CommandLine() override;
   int ChangeFileMode(const std::string& path, int mode) override;
   bool GetFileStatus(const std::string& path, AXOFileStatus& status) override;
+  bool GetFileIdentity(const std::string& path, AXOFileIdentity& identity) override;
   bool ListFolder(const std::string& path, std::vector<std::string>& names) override;
   bool ListFolderKinds(const std::string& path, std::vector<std::string>& names,
                        std::vector<AXOFileStatus::Kind>& kinds) override;
@@ -41,12 +42,24 @@ class WindowsPlatform : public AXOPlatform {
   bool DeleteClassesRootTreeForTesting(const std::string& subKey) override;
   AXOFileUpdate UpdateFileExclusively(const std::string& path, const FileUpdate& update,
                                       std::size_t maxBytes) override;
+  AXOFileUpdate ReplaceFileIfUnchanged(const std::string& path, const AXOFileIdentity& seen,
+                                       const FileCheck& unchanged, const std::string& contents,
+                                       AXOFileIdentity& written, std::size_t maxBytes) override;
   std::string ExecutablePath() override;
   std::int64_t StartProcess(const std::vector<std::string>& arguments) override;
   std::int64_t StartProcessWithOutputFile(const std::vector<std::string>& arguments,
                                           const std::string& outputPath) override;
   int WaitForProcess(std::int64_t process) override;
   bool KillProcess(std::int64_t process) override;
+
+ private:
+  // ReplaceFileAtomically; on success, `written` (when not null) receives
+  // the identity of the new file as it was written.
+  bool ReplaceFile(const std::string& path, const std::string& contents, AXOFileIdentity* written);
+  // Under the lock of UpdateFileExclusively: replaces `path`, when it can
+  // be written to, as ReplaceFile does. kReplaced or kNotWritten.
+  AXOFileUpdate ReplaceLockedFile(const std::string& path, const std::string& contents,
+                                  AXOFileIdentity* written);
 };
 
 #endif  // AXO_WINDOWS_PLATFORM_H

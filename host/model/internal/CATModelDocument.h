@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "AXOPlatform.h"
 #include "CATDocument.h"
 #include "CATModelNode.h"
 #include "CATUnicodeString.h"
@@ -50,9 +51,14 @@ class CATModelDocument : public CATDocument {
   void UnindexSubtree(CATModelNode* node);
 
   CATModelFault save_fault;
-  // What the file of the storage name held when this process last read or
-  // wrote it (CATDocumentFileWrite.h); none for a document never stored.
-  std::optional<std::size_t> stored_digest;
+  // The file of the storage name as this process last read or wrote it
+  // (CATDocumentFileWrite.h); none for a document never stored.
+  struct StoredFile {
+    std::size_t digest = 0;    // of the bytes
+    std::size_t size = 0;      // bytes
+    AXOFileIdentity identity;  // unknown when it cannot be relied on
+  };
+  std::optional<StoredFile> stored;
 
   // The container of the document's geometric results, which serves as its
   // geometry factory (CATModelResultContainer.cpp): made on first use, held

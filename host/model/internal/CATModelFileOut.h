@@ -35,6 +35,10 @@ class CATModelFileOut {
   // Throws CATModelFileFault when `utf8` is not valid UTF-8.
   void Text(const std::string& utf8);
   void Text(const char* utf8, std::size_t size);
+  // Writes the text of code points `chars` when all of them are ASCII,
+  // without making its UTF-8 form first, and returns true; false, writing
+  // nothing, when one is not.
+  bool AsciiText(const std::u32string& chars);
   void Integer(long long number);
   // Whole numbers below 2^53 without a fraction, others as the shortest
   // text that reads back as the same number.
@@ -48,13 +52,25 @@ class CATModelFileOut {
   void Rows(const double* numbers, std::size_t rows, std::size_t columns);
 
  private:
+  // Writes what goes before a value (a comma, a line end and indentation
+  // as needed), grows the text by `size` bytes more and returns where they
+  // start, for the caller to fill.
+  char* Start(std::size_t size);
   void BeforeValue();
-  void NewLine();
+  // Grows the text by `size` bytes; where they start.
+  char* Grow(std::size_t size);
+  // The size of a line end with the current indentation, and its writing
+  // at `at`; returns the end of what was written.
+  std::size_t LineLength() const;
+  char* Line(char* at) const;
   void Close(char bracket);
+  void Key(const char* name, std::size_t size);
   void AppendInteger(long long number);
   void AppendNumber(double number);
   void NumberList(const double* numbers, std::size_t count);
   void Quoted(const char* text, std::size_t size);
+  // The escape of `byte`, an ASCII character that is not written as it is.
+  void Escape(unsigned char byte);
 
   std::string& text_;
   std::vector<bool> empty_;  // per open object or array: nothing in it yet

@@ -2,7 +2,6 @@
 
 #include <functional>
 
-#include "AXOPlatform.h"
 #include "CATDocumentServices.h"
 #include "CATModelDocument.h"
 #include "CATModelFile.h"
@@ -13,38 +12,46 @@ std::size_t Digest(const std::string& bytes) {
   return std::hash<std::string>()(bytes);
 }
 
+void Note(CATModelDocument& document, std::size_t digest, std::size_t size,
+          const AXOFileIdentity& identity) {
+  document.stored = CATModelDocument::StoredFile{digest, size, identity};
+}
+
 }  // namespace
 
-void CATNoteStoredBytes(CATModelDocument& document, const std::string& bytes) {
-  document.stored_digest = Digest(bytes);
+void CATNoteStoredBytes(CATModelDocument& document, const std::string& bytes,
+                        const AXOFileIdentity& identity) {
+  Note(document, Digest(bytes), bytes.size(), identity);
 }
 
 HRESULT CATWriteDocumentFile(CATModelDocument& document, bool ownFile,
-                             const std::string& nativeFile, std::string bytes) {
+                             const std::string& nativeFile, const std::string& bytes) {
   AXOPlatform* platform = AXOPlatform::Get();
   const std::size_t digest = Digest(bytes);
-  if (ownFile && document.stored_digest) {
+  if (ownFile && document.stored) {
+    const std::size_t seen = document.stored->digest;
     bool changed = false;
-    const AXOFileUpdate outcome = platform->UpdateFileExclusively(
-        nativeFile,
-        [&](const std::string& content, std::string& next) {
-          changed = Digest(content) != *document.stored_digest;
-          if (changed) return false;
-          next.swap(bytes);
-          return true;
+    AXOFileIdentity written;
+    const AXOFileUpdate outcome = platform->ReplaceFileIfUnchanged(
+        nativeFile, document.stored->identity,
+        [&](const std::string& content) {
+          changed = Digest(content) != seen;
+          return !changed;
         },
-        kCATModelFileMaxBytes);
+        bytes, written, kCATModelFileMaxBytes);
     switch (outcome) {
       case AXOFileUpdate::kReplaced:
-        document.stored_digest = digest;
+        Note(document, digest, bytes.size(), written);
         return S_OK;
       case AXOFileUpdate::kNotWritten:
         return changed ? CAT_E_CHANGED_ON_DISK : E_FAIL;
       case AXOFileUpdate::kNotRead:
-        break;  // gone: no other save is in it, and `bytes` is as it was
+        break;  // gone: no other save is in it
     }
   }
   if (!platform->ReplaceFileAtomically(nativeFile, bytes)) return E_FAIL;
-  document.stored_digest = digest;
+  // Without the lock, the name may already lead to another process's file:
+  // its identity is not taken, and the next save compares the bytes.
+  Note(document, digest, bytes.size(), AXOFileIdentity());
   return S_OK;
 }

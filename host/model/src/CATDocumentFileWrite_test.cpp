@@ -3,6 +3,7 @@
 // and a file cut short never opens.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -21,6 +22,24 @@ namespace fs = std::filesystem;
 std::string Bytes(const fs::path& file) {
   std::ifstream in(file, std::ios::binary);
   return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+// The same bytes with the wall's name changed, so that the size stays.
+std::string OtherWall(std::string bytes) {
+  bytes[bytes.find("Wall.1") + 5] = '2';
+  return bytes;
+}
+
+// Moves the file's time of last write a second on.
+void Later(const fs::path& file) {
+  fs::last_write_time(file, fs::last_write_time(file) + std::chrono::seconds(1));
+}
+
+// Replaces the file by a new one holding `bytes`, as a save does.
+void ReplaceByRename(const fs::path& file, const std::string& bytes) {
+  const fs::path next = file.string() + ".next";
+  std::ofstream(next, std::ios::binary) << bytes;
+  fs::rename(next, file);
 }
 
 class DocumentFiles : public CATModelTest {
@@ -67,6 +86,58 @@ TEST_F(DocumentFiles, ASaveOverAFileThatAnotherProcessSavedSinceItWasOpenedIsRef
   ASSERT_EQ(CATDocumentServices::OpenDocument(path.c_str(), mine, 0), S_OK);
   EXPECT_EQ(Save(mine), S_OK);
   EXPECT_EQ(Bytes(file), theirs);
+}
+
+// What another program may do to the file between two saves of it, and
+// what the second save answers; the same whether the document was just
+// opened or just saved when it happened.
+TEST_F(DocumentFiles, ASaveIsRefusedExactlyWhenTheFileNoLongerHoldsWhatWasSeen) {
+  using Change = void (*)(const fs::path& file, const std::string& bytes);
+  const struct {
+    const char* what;
+    Change change;
+    HRESULT result;
+  } cases[] = {
+      {"left alone", [](const fs::path&, const std::string&) {}, S_OK},
+      {"touched", [](const fs::path& file, const std::string&) { Later(file); }, S_OK},
+      {"replaced by a copy of its bytes",
+       [](const fs::path& file, const std::string& bytes) { ReplaceByRename(file, bytes); }, S_OK},
+      {"replaced by other bytes of the same size",
+       [](const fs::path& file, const std::string& bytes) {
+         ReplaceByRename(file, OtherWall(bytes));
+       },
+       CAT_E_CHANGED_ON_DISK},
+      {"rewritten in place, longer",
+       [](const fs::path& file, const std::string& bytes) {
+         std::ofstream(file, std::ios::binary) << bytes << ' ';
+       },
+       CAT_E_CHANGED_ON_DISK},
+      {"rewritten in place, same size, later",
+       [](const fs::path& file, const std::string& bytes) {
+         std::ofstream(file, std::ios::binary) << OtherWall(bytes);
+         Later(file);
+       },
+       CAT_E_CHANGED_ON_DISK},
+  };
+  for (const bool saved_first : {false, true}) {
+    for (const auto& c : cases) {
+      SCOPED_TRACE(std::string(c.what) + (saved_first ? " after a save" : " after the opening"));
+      const std::string path = SavedPart("Room.CATPart", "Wall.1");
+      const fs::path file = folder_.Native("Room.CATPart");
+      CATDocument* mine = nullptr;
+      ASSERT_EQ(CATDocumentServices::OpenDocument(path.c_str(), mine, 0), S_OK);
+      if (saved_first) {
+        ASSERT_EQ(Save(mine), S_OK);
+      }
+      c.change(file, Bytes(file));
+      const std::string changed = Bytes(file);
+      EXPECT_EQ(Save(mine), c.result);
+      if (c.result != S_OK) {
+        EXPECT_EQ(Bytes(file), changed) << "the other program's bytes are kept";
+      }
+      CATDocumentServices::Remove(mine);
+    }
+  }
 }
 
 // The other process: saves another room over the file.

@@ -6,7 +6,6 @@
 #include <iterator>
 #include <memory>
 #include <system_error>
-#include <utility>
 
 #include "AXOPlatform.h"
 #include "CATAdopt.h"
@@ -23,11 +22,16 @@ fs::path NativeFile(const CATUnicodeString& storageName) {
   return fs::u8path(AXOPlatform::Get()->NativePath(storageName.ConvertToChar()));
 }
 
-// The bytes of the file stored as `storageName`; false, with `fault` set,
+// The bytes of the file stored as `storageName`, with its identity when it
+// did not change while it was read (else unknown); false, with `fault` set,
 // when it is missing, no regular file (a FIFO would block the reading),
 // too large or unreadable.
-bool ReadFileBytes(const CATUnicodeString& storageName, std::string& bytes, std::string& fault) {
+bool ReadFileBytes(const CATUnicodeString& storageName, std::string& bytes,
+                   AXOFileIdentity& identity, std::string& fault) {
   const fs::path path = NativeFile(storageName);
+  AXOPlatform* platform = AXOPlatform::Get();
+  AXOFileIdentity before;
+  platform->GetFileIdentity(path.u8string(), before);
   std::error_code error;
   const fs::file_status status = fs::status(path, error);
   if (!fs::exists(status)) {
@@ -53,6 +57,9 @@ bool ReadFileBytes(const CATUnicodeString& storageName, std::string& bytes, std:
     fault = "cannot be read";
     return false;
   }
+  AXOFileIdentity after;
+  platform->GetFileIdentity(path.u8string(), after);
+  identity = AXOFileUnchanged(before, after) ? after : AXOFileIdentity();
   return true;
 }
 
@@ -60,9 +67,10 @@ bool ReadFileBytes(const CATUnicodeString& storageName, std::string& bytes, std:
 // `fault` set.
 CATModelDocument* ReadDocumentFile(const CATUnicodeString& storageName, std::string& fault) {
   std::string bytes;
-  if (!ReadFileBytes(storageName, bytes, fault)) return nullptr;
+  AXOFileIdentity identity;
+  if (!ReadFileBytes(storageName, bytes, identity, fault)) return nullptr;
   CATModelDocument* document = CATModelReadFile(bytes, storageName, fault);
-  if (document != nullptr) CATNoteStoredBytes(*document, bytes);
+  if (document != nullptr) CATNoteStoredBytes(*document, bytes, identity);
   return document;
 }
 
@@ -112,8 +120,7 @@ HRESULT CATDocumentServices::SaveAs(CATDocument* document, const CATUnicodeStrin
   std::string fault;
   if (!CATModelWriteFile(*saved, name, bytes, fault)) return E_FAIL;
   const CATUnicodeString old_name = saved->StorageName();
-  const HRESULT written =
-      CATWriteDocumentFile(*saved, old_name == name, file.u8string(), std::move(bytes));
+  const HRESULT written = CATWriteDocumentFile(*saved, old_name == name, file.u8string(), bytes);
   if (FAILED(written)) return written;
 
   if (old_name != name) {

@@ -2,7 +2,8 @@
 // fields of their objects are in CATModelFileFields.cpp.
 #include "CATModelFile.h"
 
-#include <functional>
+#include <cstring>
+#include <vector>
 
 #include "CATModelFileFields.h"
 
@@ -18,10 +19,11 @@ void WriteNode(const CATModelFileWriting& writing, CATModelNode& node, int depth
   }
   out.BeginObject();
   out.Key("kind");
-  out.Text(CATModelKindInfoOf(node.Kind()).fileName);
+  const char* const kind = CATModelKindInfoOf(node.Kind()).fileName;
+  out.Text(kind, std::strlen(kind));
   const unsigned bit = CATModelKindBit(node.Kind());
-  for (const CATModelFileField* field = CATModelFileFieldsBegin(); field != CATModelFileFieldsEnd();
-       ++field) {
+  const CATModelFileField* const end = CATModelFileFieldsEnd();
+  for (const CATModelFileField* field = CATModelFileFieldsBegin(); field != end; ++field) {
     if ((field->kinds & bit) != 0) field->write(writing, node, out);
   }
   if (!node.Children().empty()) {
@@ -33,12 +35,16 @@ void WriteNode(const CATModelFileWriting& writing, CATModelNode& node, int depth
   out.EndObject();
 }
 
-void VisitNodes(const CATModelDocument& document, const std::function<void(CATModelNode*)>& visit) {
-  std::function<void(CATModelNode*)> walk = [&](CATModelNode* node) {
+// Calls `visit` on every node of the document, in the order of the tree.
+template <typename Visit>
+void VisitNodes(const CATModelDocument& document, Visit visit) {
+  std::vector<CATModelNode*> pending(document.Containers().rbegin(), document.Containers().rend());
+  while (!pending.empty()) {
+    CATModelNode* node = pending.back();
+    pending.pop_back();
     visit(node);
-    for (CATModelNode* child : node->Children()) walk(child);
-  };
-  for (CATModelNode* container : document.Containers()) walk(container);
+    pending.insert(pending.end(), node->Children().rbegin(), node->Children().rend());
+  }
 }
 
 }  // namespace
@@ -47,8 +53,10 @@ bool CATModelWriteFile(CATModelDocument& document, const CATUnicodeString& stora
                        std::string& bytes, std::string& fault) {
   const CATModelFileWriting writing(storageName);
   bytes.clear();
-  // Room for objects of a few fields, untouched memory where they have fewer.
-  bytes.reserve(4096 + 512 * static_cast<size_t>(CATModelCountObjects(document)));
+  // Room for what the file held last, and some growth; else for objects of
+  // a few fields, untouched memory where they have fewer.
+  bytes.reserve(document.stored ? 4096 + document.stored->size + document.stored->size / 8
+                                : 4096 + 512 * static_cast<size_t>(CATModelCountObjects(document)));
   CATModelFileOut out(bytes);
   try {
     out.BeginObject();

@@ -63,7 +63,9 @@ const CATCkeValueKind kParameterKinds[] = {CATCkeIntegerKind, CATCkeLengthKind, 
 void AddText(CATModelFileOut& out, const char* field, const CATUnicodeString& text) {
   if (text.GetLengthInChar() == 0) return;
   out.Key(field);
-  out.Text(text.ConvertToChar(), static_cast<size_t>(text.GetLengthInByte()));
+  if (!out.AsciiText(text.Characters())) {
+    out.Text(text.ConvertToChar(), static_cast<size_t>(text.GetLengthInByte()));
+  }
 }
 
 void AddLinks(const CATModelFileWriting& writing, CATModelFileOut& out, const char* field,

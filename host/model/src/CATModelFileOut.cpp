@@ -38,41 +38,71 @@ std::size_t SequenceLength(const unsigned char* text, std::size_t size) {
 
 const char kHex[] = "0123456789abcdef";
 
+// True for the ASCII characters written as they are in a text.
+bool IsPlain(char32_t c) {
+  return c >= 0x20 && c < 0x80 && c != '"' && c != '\\';
+}
+
+// True when every byte of `text` is written as it is.
+bool AllPlain(const char* text, std::size_t size) {
+  for (std::size_t i = 0; i < size; ++i) {
+    if (!IsPlain(static_cast<unsigned char>(text[i]))) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
-void CATModelFileOut::NewLine() {
-  text_ += '\n';
-  text_.append(2 * empty_.size(), ' ');
+std::size_t CATModelFileOut::LineLength() const {
+  return 1 + 2 * empty_.size();
+}
+
+char* CATModelFileOut::Line(char* at) const {
+  const std::size_t indent = 2 * empty_.size();
+  *at = '\n';
+  std::memset(at + 1, ' ', indent);
+  return at + 1 + indent;
+}
+
+char* CATModelFileOut::Grow(std::size_t size) {
+  const std::size_t at = text_.size();
+  text_.resize(at + size);
+  return &text_[at];
+}
+
+char* CATModelFileOut::Start(std::size_t size) {
+  if (after_key_ || empty_.empty()) {
+    after_key_ = false;
+    return Grow(size);
+  }
+  // A member or item after others takes a comma; each its own line.
+  const bool comma = !empty_.back();
+  empty_.back() = false;
+  char* at = Grow(comma + LineLength() + size);
+  if (comma) *at++ = ',';
+  return Line(at);
 }
 
 void CATModelFileOut::BeforeValue() {
-  if (after_key_) {
-    after_key_ = false;
-    return;
-  }
-  if (empty_.empty()) return;
-  if (!empty_.back()) text_ += ',';
-  empty_.back() = false;
-  NewLine();
+  Start(0);
 }
 
 void CATModelFileOut::BeginObject() {
-  BeforeValue();
-  text_ += '{';
+  *Start(1) = '{';
   empty_.push_back(true);
 }
 
 void CATModelFileOut::BeginArray() {
-  BeforeValue();
-  text_ += '[';
+  *Start(1) = '[';
   empty_.push_back(true);
 }
 
 void CATModelFileOut::Close(char bracket) {
   const bool empty = empty_.back();
   empty_.pop_back();
-  if (!empty) NewLine();
-  text_ += bracket;
+  char* at = Grow(empty ? 1 : LineLength() + 1);
+  if (!empty) at = Line(at);
+  *at = bracket;
 }
 
 void CATModelFileOut::EndObject() {
@@ -84,16 +114,24 @@ void CATModelFileOut::EndArray() {
 }
 
 void CATModelFileOut::Key(const std::string& name) {
-  BeforeValue();
-  Quoted(name.data(), name.size());
-  text_ += ": ";
-  after_key_ = true;
+  Key(name.data(), name.size());
 }
 
 void CATModelFileOut::Key(const char* name) {
-  BeforeValue();
-  Quoted(name, std::strlen(name));
-  text_ += ": ";
+  Key(name, std::strlen(name));
+}
+
+void CATModelFileOut::Key(const char* name, std::size_t size) {
+  if (AllPlain(name, size)) {
+    char* at = Start(size + 4);
+    *at = '"';
+    std::memcpy(at + 1, name, size);
+    std::memcpy(at + 1 + size, "\": ", 3);
+  } else {
+    BeforeValue();
+    Quoted(name, size);
+    text_ += ": ";
+  }
   after_key_ = true;
 }
 
@@ -102,8 +140,41 @@ void CATModelFileOut::Text(const std::string& utf8) {
 }
 
 void CATModelFileOut::Text(const char* utf8, std::size_t size) {
+  if (AllPlain(utf8, size)) {
+    char* at = Start(size + 2);
+    *at = '"';
+    std::memcpy(at + 1, utf8, size);
+    at[size + 1] = '"';
+    return;
+  }
   BeforeValue();
   Quoted(utf8, size);
+}
+
+bool CATModelFileOut::AsciiText(const std::u32string& chars) {
+  bool plain = true;
+  for (char32_t c : chars) {
+    if (c >= 0x80) return false;
+    plain = plain && IsPlain(c);
+  }
+  if (plain) {
+    char* at = Start(chars.size() + 2);
+    *at++ = '"';
+    for (char32_t c : chars) *at++ = static_cast<char>(c);
+    *at = '"';
+    return true;
+  }
+  BeforeValue();
+  text_ += '"';
+  for (char32_t c : chars) {
+    if (IsPlain(c)) {
+      text_ += static_cast<char>(c);
+    } else {
+      Escape(static_cast<unsigned char>(c));
+    }
+  }
+  text_ += '"';
+  return true;
 }
 
 void CATModelFileOut::Quoted(const char* text, std::size_t size) {
@@ -118,42 +189,46 @@ void CATModelFileOut::Quoted(const char* text, std::size_t size) {
       i += length;
       continue;
     }
-    if (byte >= 0x20 && byte != '"' && byte != '\\') {
+    if (IsPlain(byte)) {
       ++i;
       continue;
     }
     text_.append(text + plain, i - plain);
-    switch (byte) {
-      case '"':
-        text_ += "\\\"";
-        break;
-      case '\\':
-        text_ += "\\\\";
-        break;
-      case '\b':
-        text_ += "\\b";
-        break;
-      case '\f':
-        text_ += "\\f";
-        break;
-      case '\n':
-        text_ += "\\n";
-        break;
-      case '\r':
-        text_ += "\\r";
-        break;
-      case '\t':
-        text_ += "\\t";
-        break;
-      default:
-        text_ += "\\u00";
-        text_ += kHex[byte >> 4];
-        text_ += kHex[byte & 0xF];
-    }
+    Escape(byte);
     plain = ++i;
   }
   text_.append(text + plain, size - plain);
   text_ += '"';
+}
+
+void CATModelFileOut::Escape(unsigned char byte) {
+  switch (byte) {
+    case '"':
+      text_ += "\\\"";
+      break;
+    case '\\':
+      text_ += "\\\\";
+      break;
+    case '\b':
+      text_ += "\\b";
+      break;
+    case '\f':
+      text_ += "\\f";
+      break;
+    case '\n':
+      text_ += "\\n";
+      break;
+    case '\r':
+      text_ += "\\r";
+      break;
+    case '\t':
+      text_ += "\\t";
+      break;
+    default:
+      text_ += "\\u00";
+      text_ += kHex[byte >> 4];
+      text_ += kHex[byte & 0xF];
+  }
 }
 
 void CATModelFileOut::Integer(long long number) {

@@ -74,6 +74,41 @@ TEST(CATModelFileOut, WritesOneMemberALineAndNumbersTogether) {
   }
 }
 
+// Texts of code points take the short way only while they are ASCII, and
+// then come out as their UTF-8 form does.
+TEST(CATModelFileOut, WritesAsciiCodePointsAsTheirUtf8FormAndLeavesOthersToIt) {
+  const struct {
+    std::u32string chars;
+    bool ascii;
+  } cases[] = {
+      {U"", true},
+      {U"Wall.1", true},
+      {std::u32string(U"q\"b\\\b\f\n\r\t\x01\x1f\x7f a\0b", 16), true},
+      {U"caf\u00e9", false},
+      {U"\U0001F3E0", false},
+      {U"x\x80", false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(std::string(c.chars.begin(), c.chars.end())));
+    std::string short_way = "[";
+    CATModelFileOut out(short_way);
+    out.BeginArray();
+    out.Integer(1);
+    const std::string before = short_way;
+    EXPECT_EQ(out.AsciiText(c.chars), c.ascii);
+    if (!c.ascii) {
+      EXPECT_EQ(short_way, before) << "nothing written";
+      continue;
+    }
+    std::string utf8_way = "[";
+    CATModelFileOut utf8_out(utf8_way);
+    utf8_out.BeginArray();
+    utf8_out.Integer(1);
+    utf8_out.Text(std::string(c.chars.begin(), c.chars.end()));
+    EXPECT_EQ(short_way, utf8_way);
+  }
+}
+
 TEST(CATModelFileOut, RefusesTextsThatAreNotUtf8) {
   const char* const refused[] = {
       "\x80",              // a continuation alone
