@@ -48,9 +48,9 @@ CATComponent::CATComponent(const CATInterfaceEntry* interfaces, int count)
     : offers_(SharedOffers(interfaces, count)) {}
 
 CATComponent::~CATComponent() {
-  RetireKeptAdapters();
-  if (retired_ == nullptr) return;
-  for (CATKeptAdapter* adapter : *retired_) {
+  while (kept_ != nullptr) {
+    CATKeptAdapter* adapter = kept_;
+    kept_ = adapter->next_kept_;
     CATCountLiveObjectAgain();
     adapter->DestroyWithComponent();
   }
@@ -70,9 +70,9 @@ HRESULT CATComponent::QueryInterface(const IID& iid, void** out) {
 }
 
 CATBaseUnknown* CATComponent::AdapterOf(const Offer& entry) {
-  const std::size_t index = static_cast<std::size_t>(&entry - offers_->data());
-  if (kept_ != nullptr && kept_[index] != nullptr) {
-    CATBaseUnknown* adapter = kept_[index]->AsInterface();
+  for (CATKeptAdapter* kept = kept_; kept != nullptr; kept = kept->next_kept_) {
+    if (kept->made_for_ != &entry) continue;
+    CATBaseUnknown* adapter = kept->AsInterface();
     adapter->AddRef();
     return adapter;
   }
@@ -81,26 +81,19 @@ CATBaseUnknown* CATComponent::AdapterOf(const Offer& entry) {
   // is not an adapter at all: such an answer is handed out as made.
   CATKeptAdapter* keepable = dynamic_cast<CATKeptAdapter*>(adapter);
   if (keepable == nullptr || !keepable->Adapts(this)) return adapter;
-  if (kept_ == nullptr) kept_.reset(new CATKeptAdapter*[offers_->size()]());
   keepable->KeepWithComponent();
   CATUncountLiveObject(adapter);
-  kept_[index] = keepable;
+  keepable->made_for_ = &entry;
+  keepable->next_kept_ = kept_;
+  kept_ = keepable;
   return adapter;
-}
-
-void CATComponent::RetireKeptAdapters() {
-  if (kept_ == nullptr) return;
-  for (std::size_t i = 0; i < offers_->size(); ++i) {
-    if (kept_[i] == nullptr) continue;
-    if (retired_ == nullptr) retired_ = std::make_unique<std::vector<CATKeptAdapter*>>();
-    retired_->push_back(kept_[i]);
-  }
-  kept_.reset();
 }
 
 void CATComponent::AddInterface(const IID& iid, CATAdapterMaker make) {
   // Adapters already handed out keep working; new requests make new ones.
-  RetireKeptAdapters();
+  for (CATKeptAdapter* kept = kept_; kept != nullptr; kept = kept->next_kept_) {
+    kept->made_for_ = nullptr;
+  }
   if (own_ == nullptr) {
     own_ = std::make_unique<Offers>(*offers_);
     offers_ = own_.get();

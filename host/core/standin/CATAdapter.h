@@ -52,6 +52,14 @@ class CATKeptAdapter {
 
  protected:
   ~CATKeptAdapter() = default;
+
+ private:
+  friend class CATComponent;
+  // The component's list of the adapters it keeps, newest first, each with
+  // the entry of the component's set it was made for (null once the set
+  // changed: kept only to be destroyed with the component).
+  CATKeptAdapter* next_kept_ = nullptr;
+  const void* made_for_ = nullptr;
 };
 
 template <class I>

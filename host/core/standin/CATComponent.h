@@ -82,8 +82,6 @@ class CATHOST_API CATComponent : public CATBaseUnknown {
   // The adapter of `entry` (of offers_): the one kept, or a new one, kept
   // when it adapts this component; null when the maker fails.
   CATBaseUnknown* AdapterOf(const Offer& entry);
-  // Moves the kept adapters to retired_, before the set of offers changes.
-  void RetireKeptAdapters();
 
   // The objects that start with the same table share one copy of it, made
   // once for the process and never changed, until one of them gains or
@@ -91,11 +89,10 @@ class CATHOST_API CATComponent : public CATBaseUnknown {
   // pointer, and the sets that QueryInterface searches stay in the cache.
   const Offers* offers_;
   std::unique_ptr<Offers> own_;
-  // The adapter kept for each of offers_ (null: none made yet), made at the
-  // first request; adapters of a set replaced since wait in retired_ until
-  // the component goes.
-  std::unique_ptr<CATKeptAdapter*[]> kept_;
-  std::unique_ptr<std::vector<CATKeptAdapter*>> retired_;
+  // The adapters made so far, newest first, linked through themselves
+  // (CATKeptAdapter): one pointer a component, and nothing more for those
+  // never asked for an interface.
+  CATKeptAdapter* kept_ = nullptr;
 };
 
 #endif  // CATComponent_h

@@ -55,6 +55,10 @@ AxocorJson PositionJson(const CATIProduct_var& instance) {
 
 class TreeWalk {
  public:
+  // With `documentsOnly` the walk only meets the documents: features give
+  // no node (null), and their boxes, stamps and names are not asked for.
+  explicit TreeWalk(bool documentsOnly = false) : documents_only_(documentsOnly) {}
+
   AxocorJson Tree(CATDocument* first, const ModelFaultsOf& faults) {
     Meet(first);
     AxocorJson documents = AxocorJson::array();
@@ -116,7 +120,24 @@ class TreeWalk {
             {"broken", std::move(broken)}};
   }
 
+  // The nodes of the direct children of `object`, an array (of nulls when
+  // only documents are met).
+  AxocorJson Children(const CATBaseUnknown_var& object) {
+    AxocorJson list = AxocorJson::array();
+    const CATIDescendants_var descendants(object);
+    if (!descendants) return list;
+    CATListValCATISpecObject_var children;
+    descendants->GetDirectChildren(nullptr, children);
+    for (int i = 1; i <= children.Size(); ++i) list.push_back(Object(children[i]));
+    return list;
+  }
+
   AxocorJson Feature(const CATBaseUnknown_var& object) {
+    if (documents_only_) {
+      MeetLinkedDocuments(object);
+      Children(object);
+      return nullptr;
+    }
     const CATICkeParm_var parameter(object);
     if (!!parameter) {
       return {{"kind", "parameter"},
@@ -144,14 +165,8 @@ class TreeWalk {
     }
     if (IsHiddenObject(object)) node["hidden"] = true;
     MeetLinkedDocuments(object);
-    const CATIDescendants_var descendants(object);
-    if (!descendants) return node;
-    CATListValCATISpecObject_var children;
-    descendants->GetDirectChildren(nullptr, children);
-    if (children.Size() == 0) return node;
-    AxocorJson list = AxocorJson::array();
-    for (int i = 1; i <= children.Size(); ++i) list.push_back(Object(children[i]));
-    node["children"] = std::move(list);
+    AxocorJson children = Children(object);
+    if (!children.empty()) node["children"] = std::move(children);
     return node;
   }
 
@@ -200,6 +215,7 @@ class TreeWalk {
     return node;
   }
 
+  const bool documents_only_;
   std::vector<CATDocument*> documents_;
 };
 
@@ -330,7 +346,7 @@ void PrintModelTree(const AxocorJson& tree, std::ostream& out, bool drawn) {
 }
 
 std::vector<CATDocument*> ModelDocuments(CATDocument* document) {
-  std::vector<CATDocument*> documents;
-  ModelTreeOf(document, nullptr, documents);
-  return documents;
+  TreeWalk walk(true);
+  walk.Tree(document, nullptr);
+  return walk.Met();
 }
