@@ -64,6 +64,16 @@ inline bool AXOTestRunAndKillChild(const std::string& childTest, const std::file
   return got_ready;
 }
 
+// In the parent: the regular files in `folder` (native), to tell that a
+// killed child left no more than one temporary file behind.
+inline int AXOTestRegularFileCount(const std::filesystem::path& folder) {
+  int files = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    files += entry.is_regular_file();
+  }
+  return files;
+}
+
 // In the parent: how many children a test kills. `most` of them, or fewer
 // where starting a program is slow (under an emulator): none is started
 // once `budget` has passed, but at least `least` are.

@@ -73,6 +73,7 @@ class CATModelFileOut {
   void Escape(unsigned char byte);
 
   std::string& text_;
+  std::string ascii_;        // AsciiText's bytes, kept for the next text
   std::vector<bool> empty_;  // per open object or array: nothing in it yet
   bool after_key_ = false;
 };

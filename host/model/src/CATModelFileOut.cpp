@@ -39,7 +39,7 @@ std::size_t SequenceLength(const unsigned char* text, std::size_t size) {
 const char kHex[] = "0123456789abcdef";
 
 // True for the ASCII characters written as they are in a text.
-bool IsPlain(char32_t c) {
+bool IsPlain(unsigned char c) {
   return c >= 0x20 && c < 0x80 && c != '"' && c != '\\';
 }
 
@@ -122,16 +122,8 @@ void CATModelFileOut::Key(const char* name) {
 }
 
 void CATModelFileOut::Key(const char* name, std::size_t size) {
-  if (AllPlain(name, size)) {
-    char* at = Start(size + 4);
-    *at = '"';
-    std::memcpy(at + 1, name, size);
-    std::memcpy(at + 1 + size, "\": ", 3);
-  } else {
-    BeforeValue();
-    Quoted(name, size);
-    text_ += ": ";
-  }
+  Text(name, size);
+  text_ += ": ";
   after_key_ = true;
 }
 
@@ -152,28 +144,12 @@ void CATModelFileOut::Text(const char* utf8, std::size_t size) {
 }
 
 bool CATModelFileOut::AsciiText(const std::u32string& chars) {
-  bool plain = true;
+  ascii_.clear();
   for (char32_t c : chars) {
     if (c >= 0x80) return false;
-    plain = plain && IsPlain(c);
+    ascii_ += static_cast<char>(c);
   }
-  if (plain) {
-    char* at = Start(chars.size() + 2);
-    *at++ = '"';
-    for (char32_t c : chars) *at++ = static_cast<char>(c);
-    *at = '"';
-    return true;
-  }
-  BeforeValue();
-  text_ += '"';
-  for (char32_t c : chars) {
-    if (IsPlain(c)) {
-      text_ += static_cast<char>(c);
-    } else {
-      Escape(static_cast<unsigned char>(c));
-    }
-  }
-  text_ += '"';
+  Text(ascii_.data(), ascii_.size());
   return true;
 }
 
