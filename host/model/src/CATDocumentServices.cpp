@@ -74,6 +74,15 @@ CATModelDocument* ReadDocumentFile(const CATUnicodeString& storageName, std::str
   return document;
 }
 
+void Summarize(const CATModelDocument& document, CATDocumentFileSummary& summary) {
+  summary.type = document.Type();
+  summary.objects = CATModelCountObjects(document);
+  summary.references.RemoveAll();
+  for (const CATUnicodeString& reference : CATModelReferencedDocuments(document)) {
+    summary.references.Append(reference);
+  }
+}
+
 }  // namespace
 
 HRESULT CATDocumentServices::OpenDocument(const CATUnicodeString& path, CATDocument*& document,
@@ -145,11 +154,13 @@ bool CATCheckDocumentFile(const CATUnicodeString& path, CATDocumentFileSummary& 
     fault = CATUnicodeString(text.data(), text.size());
     return false;
   }
-  summary.type = document->Type();
-  summary.objects = CATModelCountObjects(*document);
-  summary.references.RemoveAll();
-  for (const CATUnicodeString& reference : CATModelReferencedDocuments(*document)) {
-    summary.references.Append(reference);
-  }
+  Summarize(*document, summary);
+  return true;
+}
+
+bool CATSummarizeDocument(CATDocument* document, CATDocumentFileSummary& summary) {
+  const CATModelDocument* open = CATModelDocumentOf(document);
+  if (open == nullptr) return false;
+  Summarize(*open, summary);
   return true;
 }

@@ -271,6 +271,29 @@ TEST_F(CATModelFile, TwoDocumentsReferringToEachOtherOpenTogether) {
   EXPECT_TRUE(!linked(b_alone.Part())) << "opened without its references";
 }
 
+TEST_F(CATModelFile, AnOpenDocumentIsSummedUpAsItsFileIs) {
+  const CATTestBuilding b = BuildEverything();
+  Save(b.room, "Room.CATPart");
+  Save(b.building, "Building.CATProduct");
+  model_.LeakedObjects();
+  for (const char* name : {"Building.CATProduct", "Room.CATPart"}) {
+    SCOPED_TRACE(name);
+    CATDocumentFileSummary read;
+    CATUnicodeString fault;
+    ASSERT_TRUE(CATCheckDocumentFile(folder_.Host(name).c_str(), read, fault)) << fault;
+    CATDocumentFileSummary open;
+    ASSERT_TRUE(CATSummarizeDocument(Open(name), open));
+    EXPECT_EQ(open.type, read.type);
+    EXPECT_EQ(open.objects, read.objects);
+    ASSERT_EQ(open.references.Size(), read.references.Size());
+    for (int i = 1; i <= read.references.Size(); ++i) {
+      EXPECT_EQ(open.references[i], read.references[i]);
+    }
+  }
+  CATDocumentFileSummary none;
+  EXPECT_FALSE(CATSummarizeDocument(nullptr, none));
+}
+
 TEST_F(CATModelFile, ReferencesAreRelativeInTheFolderAndFollowARenamedDocument) {
   folder_.MakeFolder("parts");
   folder_.MakeFolder("elsewhere");

@@ -35,6 +35,12 @@ struct CATDocumentFileSummary {
 CATHOST_API bool CATCheckDocumentFile(const CATUnicodeString& path, CATDocumentFileSummary& summary,
                                       CATUnicodeString& fault);
 
+// The summary of `document` as it is open, the one CATCheckDocumentFile
+// gives of its file when nothing was changed since it was read: tools
+// that have opened a file already need not read it again. False, with
+// `summary` untouched, when `document` is null or not the stand-in's.
+CATHOST_API bool CATSummarizeDocument(CATDocument* document, CATDocumentFileSummary& summary);
+
 // A link of an open document's object that leads to no object: its
 // target's document is not open (it could not be read, or was never
 // opened), or that document holds no object of the target's id.

@@ -9,7 +9,9 @@
 #include "AxocorCommands.h"
 #include "AxocorJson.h"
 #include "BoxCommand.h"
+#include "CATDocument.h"
 #include "CATDocumentFileCheck.h"
+#include "CATDocumentServices.h"
 #include "ModelGuard.h"
 #include "ModelQueries.h"
 #include "ModelTree.h"
@@ -46,6 +48,23 @@ void RegisterShow(CLI::App& group) {
   }));
 }
 
+// What the document queued as `name` holds, as it is open when opening the
+// file opened it (`model` holds the documents so met), else as its file is
+// read, with the fault that keeps it from opening.
+bool SummaryOf(OpenedModel& model, bool root, const CATUnicodeString& name,
+               CATDocumentFileSummary& summary, CATUnicodeString& fault) {
+  CATDocument* open = root && !model.Documents().empty() ? model.Document() : nullptr;
+  if (!root && !model.Documents().empty() &&
+      FAILED(CATDocumentServices::OpenDocument(name, open, 0))) {
+    open = nullptr;
+  }
+  if (open != nullptr && CATSummarizeDocument(open, summary)) {
+    model.Add(open);
+    return true;
+  }
+  return CATCheckDocumentFile(name, summary, fault);
+}
+
 void RegisterCheck(CLI::App& group) {
   CLI::App* command = group.add_subcommand(
       "check",
@@ -54,13 +73,18 @@ void RegisterCheck(CLI::App& group) {
   auto file = std::make_shared<std::string>();
   command->add_option("file", *file, "Document file")->required();
   command->callback(GuardedCommand("check", [file] {
+    // Each file is read once: those that open with the file are summed up
+    // as opened, the others read by the check that says why they do not.
+    CATDocument* root = nullptr;
+    if (FAILED(CATDocumentServices::OpenDocument(file->c_str(), root, 1))) root = nullptr;
+    OpenedModel model(*file, root);
     std::vector<CATUnicodeString> queue{CATUnicodeString(file->c_str())};
     int unreadable = 0;
     for (size_t i = 0; i < queue.size(); ++i) {
       CATDocumentFileSummary summary;
       CATUnicodeString fault;
       const std::string path = i == 0 ? *file : ShownPath(queue[i]);
-      if (!CATCheckDocumentFile(queue[i], summary, fault)) {
+      if (!SummaryOf(model, i == 0, queue[i], summary, fault)) {
         std::cout << path << ": cannot be opened: "
                   << (i == 0 ? WhyNotOpened(*file) : fault.ConvertToChar()) << "\n";
         ++unreadable;
@@ -80,9 +104,7 @@ void RegisterCheck(CLI::App& group) {
       }
     }
     // Links are followed in the documents as opened: the file's own first.
-    const bool file_read = queue.size() > 1 || unreadable == 0;
-    const std::vector<std::string> faults =
-        file_read ? OpenedModel(*file).AllFaults() : std::vector<std::string>();
+    const std::vector<std::string> faults = model.AllFaults();
     for (const std::string& fault : faults) std::cout << "broken: " << fault << "\n";
     std::string failure;
     if (unreadable > 0) {

@@ -72,6 +72,10 @@ std::string WhyNotWritten(const std::string& file) {
   return "permission denied";
 }
 
+OpenedModel::OpenedModel(const std::string& file, CATDocument* document) : file_(file) {
+  if (document != nullptr) documents_.push_back(document);
+}
+
 OpenedModel::OpenedModel(const std::string& file) : file_(file) {
   CATDocument* document = nullptr;
   if (FAILED(CATDocumentServices::OpenDocument(file.c_str(), document, 1))) {
@@ -82,6 +86,13 @@ OpenedModel::OpenedModel(const std::string& file) : file_(file) {
 
 OpenedModel::~OpenedModel() {
   for (CATDocument* opened : documents_) CATDocumentServices::Remove(opened);
+}
+
+void OpenedModel::Add(CATDocument* document) {
+  for (CATDocument* known : documents_) {
+    if (known == document) return;
+  }
+  documents_.push_back(document);
 }
 
 std::vector<std::string> OpenedModel::Faults(CATDocument* document) const {

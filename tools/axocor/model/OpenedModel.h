@@ -31,6 +31,9 @@ class OpenedModel {
   // Opens `file` and the documents it refers to; ends the command with
   // "cannot open '<file>': <why>" when `file` cannot be opened.
   explicit OpenedModel(const std::string& file);
+  // The document of `file`, opened already, alone; none when `document`
+  // is null. The documents it refers to join it by Add.
+  OpenedModel(const std::string& file, CATDocument* document);
   // Closes the documents of Documents(), saved or not.
   ~OpenedModel();
   OpenedModel(const OpenedModel&) = delete;
@@ -39,6 +42,8 @@ class OpenedModel {
   CATDocument* Document() const { return documents_.front(); }
   // The document and those it leads to that are open, the file's first.
   const std::vector<CATDocument*>& Documents() const { return documents_; }
+  // `document`, open, joins Documents() (once).
+  void Add(CATDocument* document);
 
   // What leads nowhere in `document`, one text each: an instance whose
   // reference's file cannot be opened ("instance "Room.1" refers to
