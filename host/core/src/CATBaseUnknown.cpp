@@ -7,6 +7,7 @@
 #include <unordered_map>
 
 #include "CATLiveObjects.h"
+#include "CATObjectModelInternal.h"
 #include "CATObjectModelQuery.h"
 
 const IID IID_CATBaseUnknown = {
@@ -63,7 +64,7 @@ void CATCountLiveObjectAgain() {
 }
 
 bool operator==(const GUID& a, const GUID& b) {
-  return std::memcmp(&a, &b, sizeof(GUID)) == 0;
+  return CATSameIid(a, b);
 }
 
 CATBaseUnknown::CATBaseUnknown() {
