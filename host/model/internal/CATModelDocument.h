@@ -7,6 +7,7 @@
 // "CATPart", AXOICorProductDocument for "CATProduct".
 
 #include <cstddef>
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <string>
@@ -41,6 +42,11 @@ class CATModelDocument : public CATDocument {
   // ---- Ids ------------------------------------------------------------------
   // The node of that id in this document; null when there is none.
   CATModelNode* FindNode(const std::string& id) const;
+  // The same, remembering what it found in `memo`: asked again with a memo
+  // that an earlier call with the same id filled, it answers without
+  // looking the id up as long as no node joined or left the document since
+  // (a memo filled by another document never matches this one).
+  CATModelNode* FindNode(const std::string& id, CATModelNodeMemo& memo) const;
   // An id that no node of the document has: the next free decimal number.
   std::string NewId();
   // Called by the nodes when a subtree joins or leaves the document.
@@ -74,6 +80,9 @@ class CATModelDocument : public CATDocument {
   const long serial_;
   std::vector<CATModelNode*> containers_;  // one reference each
   std::map<std::string, CATModelNode*> ids_;
+  // Changes with every change of ids_, to a value that no document of the
+  // process had (CATModelNodeMemo).
+  std::uint64_t ids_stamp_;
   long next_id_ = 1;
   CATBaseUnknown* result_container_ = nullptr;  // one reference
 };

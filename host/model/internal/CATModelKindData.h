@@ -7,35 +7,70 @@
 // the kind (CATModelRegisterKind); the object holds only its identity and
 // its place in the tree besides (CATModelNode.h).
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
 #include "CATUnicodeString.h"
 
 class CATModelDocument;
+class CATModelNode;
 
 // The open document that a document name was last found to be
 // (CATModelSession::FindOpen): valid only while the session's lookup by
 // name has the generation it had then, and only for that same name.
 struct CATModelDocumentMemo {
-  unsigned long generation = 0;          // 0: nothing found yet
-  const std::u32string* name = nullptr;  // the name found, as the session keeps it
+  unsigned long generation = 0;  // 0: nothing found yet
   CATModelDocument* document = nullptr;
 };
 
-// A reference to an object of a document.
-struct CATModelLink {
-  // Storage name of the target's document (normalized, CATModelStorageName);
-  // empty for the document of the object that holds the link.
-  CATUnicodeString document;
-  std::string id;  // the target's id in its document; empty: no link
+// The object that an id was last found to be in a document
+// (CATModelDocument::FindNode): valid only while that document's lookup by
+// id has the stamp it had then, and only for that same id.
+struct CATModelNodeMemo {
+  std::uint64_t ids_stamp = 0;  // 0: nothing looked up yet
+  CATModelNode* node = nullptr;
+};
 
-  // Where `document` was last found. No part of the link's value: copied
-  // with it (it checks itself against the name) and ignored by ==.
-  mutable CATModelDocumentMemo found;
+// A reference to an object of a document. Its document and id are given
+// when it is made and change only through Retarget, so that the memo of
+// where its target was found (CATModelNode::Follow) can be trusted without
+// comparing names.
+class CATModelLink {
+ public:
+  CATModelLink() = default;
+  // `document`: storage name of the target's document (normalized,
+  // CATModelStorageName), empty for the document of the object that holds
+  // the link; `id`: the target's id in its document, empty for no link.
+  CATModelLink(const CATUnicodeString& document, const std::string& id)
+      : document_(document), id_(id) {}
 
-  bool IsSet() const { return !id.empty(); }
-  bool operator==(const CATModelLink& o) const { return document == o.document && id == o.id; }
+  const CATUnicodeString& Document() const { return document_; }
+  const std::string& Id() const { return id_; }
+  bool IsSet() const { return !id_.empty(); }
+  // The link leads into document `document` from now on (a document was
+  // renamed).
+  void Retarget(const CATUnicodeString& document) {
+    document_ = document;
+    found_ = Found();
+  }
+
+  // The same document and id; where they were found is no part of the
+  // value.
+  bool operator==(const CATModelLink& o) const { return document_ == o.document_ && id_ == o.id_; }
+
+ private:
+  friend class CATModelNode;  // Follow
+  struct Found {
+    CATModelDocumentMemo document;
+    CATModelNodeMemo node;
+  };
+
+  CATUnicodeString document_;
+  std::string id_;
+  // Where the target was last found; copied with the document and id it
+  // was found for.
+  mutable Found found_;
 };
 
 class CATModelKindData {

@@ -27,11 +27,12 @@ class CATModelSession {
   // the add-on resolves a link by its document's name once per instance.
   // The open document of that (normalized) storage name; null.
   CATModelDocument* FindOpen(const CATUnicodeString& storageName) const;
-  // The same, remembering what it found in `memo`: asked again with the
-  // same memo and name, it answers without looking the name up as long as
-  // no document was opened, closed or renamed since. Links keep such a memo,
-  // so that an instance followed to its reference again and again costs a
-  // comparison of names, not a hash of one.
+  // The same, remembering what it found in `memo`: asked again with a memo
+  // that an earlier call with the same name filled, it answers without
+  // looking the name up as long as no document was opened, closed or
+  // renamed since. Links keep such a memo (CATModelLink), so that an
+  // instance followed to its reference again and again costs a comparison
+  // of generations, not a hash of a name.
   CATModelDocument* FindOpen(const CATUnicodeString& storageName, CATModelDocumentMemo& memo) const;
   CATModelDocument* FindBySerial(long serial) const;
   bool IsOpen(const CATModelDocument* document) const;

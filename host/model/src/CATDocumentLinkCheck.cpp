@@ -15,8 +15,9 @@ std::vector<CATDanglingLink> CATListDanglingLinks(CATDocument* document) {
       CATDanglingLink found;
       found.holder =
           node->name.GetLengthInChar() > 0 ? node->name : CATUnicodeString(node->id.c_str());
-      found.document = link.document.GetLengthInChar() > 0 ? link.document : model->StorageName();
-      found.id = link.id;
+      found.document =
+          link.Document().GetLengthInChar() > 0 ? link.Document() : model->StorageName();
+      found.id = link.Id();
       found.document_open = CATModelSession::Get().FindOpen(found.document) != nullptr;
       dangling.push_back(found);
     });

@@ -3,6 +3,7 @@
 #include "CATModelDocument.h"
 
 #include <atomic>
+#include <cstdint>
 #include <cstring>
 #include <vector>
 
@@ -89,6 +90,11 @@ long NextSerial() {
   return ++serial;
 }
 
+std::uint64_t NextIdsStamp() {
+  static std::atomic<std::uint64_t> stamp{0};
+  return ++stamp;
+}
+
 }  // namespace
 
 CATBaseUnknown* CATMakeInitAdapter(CATBaseUnknown* document) {
@@ -107,7 +113,8 @@ void CATModelAddDocumentInterface(const char* type, const CATInterfaceEntry& ent
 CATModelDocument::CATModelDocument(const CATUnicodeString& type)
     : CATDocument(TypeOf(type).interfaces.data(), static_cast<int>(TypeOf(type).interfaces.size())),
       type_(type),
-      serial_(NextSerial()) {}
+      serial_(NextSerial()),
+      ids_stamp_(NextIdsStamp()) {}
 
 CATModelDocument::~CATModelDocument() {
   if (result_container_ != nullptr) result_container_->Release();
@@ -144,6 +151,13 @@ CATModelNode* CATModelDocument::FindNode(const std::string& id) const {
   return it != ids_.end() ? it->second : nullptr;
 }
 
+CATModelNode* CATModelDocument::FindNode(const std::string& id, CATModelNodeMemo& memo) const {
+  if (memo.ids_stamp == ids_stamp_) return memo.node;
+  CATModelNode* node = FindNode(id);
+  memo = CATModelNodeMemo{ids_stamp_, node};
+  return node;
+}
+
 std::string CATModelDocument::NewId() {
   for (;; ++next_id_) {
     std::string id = std::to_string(next_id_);
@@ -156,7 +170,14 @@ std::string CATModelDocument::NewId() {
 
 CATModelNode* CATModelDocument::IndexSubtree(CATModelNode* node) {
   CATModelNode* taken = nullptr;
-  if (!node->id.empty() && ids_.emplace(node->id, node).first->second != node) taken = node;
+  if (!node->id.empty()) {
+    const auto placed = ids_.emplace(node->id, node);
+    if (placed.second) {
+      ids_stamp_ = NextIdsStamp();
+    } else if (placed.first->second != node) {
+      taken = node;
+    }
+  }
   for (CATModelNode* child : node->Children()) {
     CATModelNode* below = IndexSubtree(child);
     if (taken == nullptr) taken = below;
@@ -166,7 +187,10 @@ CATModelNode* CATModelDocument::IndexSubtree(CATModelNode* node) {
 
 void CATModelDocument::UnindexSubtree(CATModelNode* node) {
   const auto it = ids_.find(node->id);
-  if (it != ids_.end() && it->second == node) ids_.erase(it);
+  if (it != ids_.end() && it->second == node) {
+    ids_.erase(it);
+    ids_stamp_ = NextIdsStamp();
+  }
   for (CATModelNode* child : node->Children()) UnindexSubtree(child);
 }
 

@@ -85,11 +85,11 @@ bool CATModelWriteFile(CATModelDocument& document, const CATUnicodeString& stora
 std::vector<CATUnicodeString> CATModelReferencedDocuments(const CATModelDocument& document) {
   std::vector<CATUnicodeString> names;
   const auto add = [&](const CATModelLink& link) {
-    if (link.document.GetLengthInChar() == 0) return;
+    if (link.Document().GetLengthInChar() == 0) return;
     for (const CATUnicodeString& name : names) {
-      if (name == link.document) return;
+      if (name == link.Document()) return;
     }
-    names.push_back(link.document);
+    names.push_back(link.Document());
   };
   VisitNodes(document, [&](CATModelNode* node) { node->VisitLinks(add); });
   return names;

@@ -426,7 +426,8 @@ bool CATModelFileReading::Boolean(const CATJson& value, const std::string& where
 }
 
 CATModelLink CATModelFileReading::Link(const CATJson& value, const std::string& where) const {
-  CATModelLink link;
+  CATUnicodeString target_document;
+  std::string id;
   for (const auto& field : Object(value, where)) {
     const std::string place = where + "." + field.first;
     if (field.first == "document") {
@@ -434,16 +435,16 @@ CATModelLink CATModelFileReading::Link(const CATJson& value, const std::string& 
       if (document.GetLengthInChar() == 0) Fail(place, "a document is not empty");
       const std::string resolved = CATHostPathResolve(CATModelFileWriting::Text(storage),
                                                       CATModelFileWriting::Text(document));
-      link.document = CATUnicodeString(resolved.data(), resolved.size());
-      if (link.document == storage) link.document = CATUnicodeString();
+      target_document = CATUnicodeString(resolved.data(), resolved.size());
+      if (target_document == storage) target_document = CATUnicodeString();
     } else if (field.first == "id") {
-      link.id = CATModelFileWriting::Text(Text(field.second, place));
+      id = CATModelFileWriting::Text(Text(field.second, place));
     } else {
       Fail(place, "unknown field of a link (\"document\", \"id\")");
     }
   }
-  if (link.id.empty()) Fail(where, "a link has a non-empty \"id\"");
-  return link;
+  if (id.empty()) Fail(where, "a link has a non-empty \"id\"");
+  return CATModelLink(target_document, id);
 }
 
 std::string CATModelFileWriting::Text(const CATUnicodeString& text) {
@@ -453,18 +454,18 @@ std::string CATModelFileWriting::Text(const CATUnicodeString& text) {
 void CATModelFileWriting::Link(const CATModelLink& link, CATModelFileOut& out) const {
   out.BeginObject();
   // A link into the document of the file's own name leads into the file.
-  if (link.document.GetLengthInChar() > 0 && link.document != storage) {
-    const std::string relative = CATHostPathRelative(Text(storage), Text(link.document));
+  if (link.Document().GetLengthInChar() > 0 && link.Document() != storage) {
+    const std::string relative = CATHostPathRelative(Text(storage), Text(link.Document()));
     const CATUnicodeString written(relative.data(), relative.size());
     if (written.GetLengthInChar() == 0) {
-      throw CATModelFileFault{"the reference to '" + Text(link.document) +
+      throw CATModelFileFault{"the reference to '" + Text(link.Document()) +
                               "' cannot be written from '" + Text(storage) + "'"};
     }
     out.Key("document");
     out.Text(Text(written));
   }
   out.Key("id");
-  out.Text(link.id);
+  out.Text(link.Id());
   out.EndObject();
 }
 

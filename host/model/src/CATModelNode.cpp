@@ -130,19 +130,20 @@ bool CATModelNode::Matches(const char* name) {
 
 CATModelNode* CATModelNode::Follow(const CATModelLink& link) {
   if (!link.IsSet()) return nullptr;
-  CATModelDocument* document = link.document.GetLengthInChar() == 0
-                                   ? Document()
-                                   : CATModelSession::Get().FindOpen(link.document, link.found);
-  return document != nullptr ? document->FindNode(link.id) : nullptr;
+  CATModelLink::Found& found = link.found_;
+  CATModelDocument* document =
+      link.Document().GetLengthInChar() == 0
+          ? Document()
+          : CATModelSession::Get().FindOpen(link.Document(), found.document);
+  return document != nullptr ? document->FindNode(link.Id(), found.node) : nullptr;
 }
 
 CATModelLink CATModelNode::LinkTo(CATModelNode* target) {
-  CATModelLink link;
   CATModelDocument* target_document = target != nullptr ? target->Document() : nullptr;
-  if (target_document == nullptr) return link;
-  if (target_document != Document()) link.document = target_document->StorageName();
-  link.id = target->id;
-  return link;
+  if (target_document == nullptr) return CATModelLink();
+  return CATModelLink(
+      target_document != Document() ? target_document->StorageName() : CATUnicodeString(),
+      target->id);
 }
 
 CATModelAttrKey* CATModelNode::AddKey(const CATUnicodeString& keyName, int keyKind, int elementKind,

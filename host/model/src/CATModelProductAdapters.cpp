@@ -158,10 +158,10 @@ class Instance : public CATAdapterOf<CATIInstance, CATModelNode> {
   using CATAdapterOf::CATAdapterOf;
   CATICkeInst* GetValue(const CATUnicodeString& name) override {
     const CATModelLink& reference = DataOf(Object()).reference;
-    if (name != kRepresentationAttribute || reference.document.GetLengthInChar() == 0) {
+    if (name != kRepresentationAttribute || reference.Document().GetLengthInChar() == 0) {
       return nullptr;
     }
-    const CATICkeInst_var handle = CATCkeMakeTextValue(reference.document);
+    const CATICkeInst_var handle = CATCkeMakeTextValue(reference.Document());
     CATICkeInst* value = handle;
     if (value != nullptr) value->AddRef();  // the caller's, outliving the handle
     return value;

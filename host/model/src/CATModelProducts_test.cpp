@@ -79,7 +79,8 @@ TEST_F(CATModelProducts, InstancesAnswerForTheirReferenceWhileItsDocumentIsOpen)
 // Instances find their reference by its document's name and id each time
 // they are asked, here after every step: the answer follows the document
 // through a rename and a reopening, is lost while no open document bears
-// the name, and belongs to whichever document bears it next.
+// the name or the object is gone, and belongs to whichever document bears
+// it next.
 TEST_F(CATModelProducts, InstancesFindTheirReferenceUnderItsDocumentsCurrentName) {
   CATTestBuilding b = CATTestBuilding::Build(model_, folder_.Host());
   b.room.Product().PartNumber("R-100");
@@ -100,6 +101,7 @@ TEST_F(CATModelProducts, InstancesFindTheirReferenceUnderItsDocumentsCurrentName
       {"closed again", [&] { model_.Close(model_.Open(folder_.Host("Moved.CATPart").c_str())); },
        ""},
       {"another takes the name", [&] { save_as(hall, "Moved.CATPart"); }, "Hall"},
+      {"its product deleted", [&] { hall.Product().Delete(); }, ""},
   };
   const CATIProduct_var first = b.first;
   const CATIProduct_var second = b.second;

@@ -1,7 +1,6 @@
 #include "CATModelSession.h"
 
 #include <algorithm>
-#include <cstring>
 #include <functional>
 
 CATModelSession& CATModelSession::Get() {
@@ -16,16 +15,10 @@ CATModelDocument* CATModelSession::FindOpen(const CATUnicodeString& storageName)
 
 CATModelDocument* CATModelSession::FindOpen(const CATUnicodeString& storageName,
                                             CATModelDocumentMemo& memo) const {
-  // Compared as bytes: char32_t's own comparison goes character by
-  // character, and storage names are long paths.
-  const std::u32string& name = storageName.Characters();
-  if (memo.generation == names_generation_ && memo.name->size() == name.size() &&
-      std::memcmp(memo.name->data(), name.data(), name.size() * sizeof(char32_t)) == 0) {
-    return memo.document;
-  }
-  const auto found = by_name_.find(name);
+  if (memo.generation == names_generation_) return memo.document;
+  const auto found = by_name_.find(storageName.Characters());
   if (found == by_name_.end()) return nullptr;
-  memo = CATModelDocumentMemo{names_generation_, &found->first, found->second};
+  memo = CATModelDocumentMemo{names_generation_, found->second};
   return found->second;
 }
 
@@ -71,7 +64,7 @@ void CATModelSession::Rename(const CATUnicodeString& from, const CATUnicodeStrin
   }
   ++names_generation_;
   const auto rename = [&](CATModelLink& link) {
-    if (link.document == from) link.document = to;
+    if (link.Document() == from) link.Retarget(to);
   };
   std::function<void(CATModelNode*)> visit = [&](CATModelNode* node) {
     node->VisitLinks(rename);

@@ -384,6 +384,7 @@ TEST_F(CATTestModelSetUp, ListsAnswerAsGiven) {
 
 TEST_F(CATTestModelSetUp, AGivenEntryWhoseObjectGoesIsNull) {
   b_.level.List(CATTestList::kComponents, {b_.door, b_.wall});
+  EXPECT_EQ(Components(b_.level), "[Door.1 Wall.1]");
   CATTestNode(b_.door).Delete();
   EXPECT_EQ(Components(b_.level), "[- Wall.1]");
 }
