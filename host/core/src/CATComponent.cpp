@@ -35,9 +35,17 @@ CATComponent::CATComponent(const CATInterfaceEntry* interfaces, int count)
     : offers_(SharedOffers(interfaces, count)) {}
 
 CATComponent::~CATComponent() {
+  // Newest first: the list turned around, then destroyed from its head.
+  CATKeptAdapter* newest = nullptr;
   while (kept_ != nullptr) {
     CATKeptAdapter* adapter = kept_;
     kept_ = adapter->next_kept_;
+    adapter->next_kept_ = newest;
+    newest = adapter;
+  }
+  while (newest != nullptr) {
+    CATKeptAdapter* adapter = newest;
+    newest = adapter->next_kept_;
     CATCountLiveObjectAgain();
     adapter->DestroyWithComponent();
   }
@@ -71,8 +79,11 @@ CATBaseUnknown* CATComponent::AdapterOf(const CATInterfaceOffer& entry) {
   keepable->KeepWithComponent();
   CATUncountLiveObject(adapter);
   keepable->made_for_ = &entry;
-  keepable->next_kept_ = kept_;
-  kept_ = keepable;
+  // Last: the interfaces asked first are those asked most, and are found
+  // first. The maker may have kept adapters of its own meanwhile.
+  CATKeptAdapter** last = &kept_;
+  while (*last != nullptr) last = &(*last)->next_kept_;
+  *last = keepable;
   return adapter;
 }
 

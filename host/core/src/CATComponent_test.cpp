@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "CATAdapter.h"
 #include "CATAdopt.h"
 #include "CATBaseUnknown.h"
@@ -59,6 +61,17 @@ class FigureLabel : public CATAdapterOf<TestLabel, TestFigure> {
 // A maker that fails, as when memory runs out.
 CATBaseUnknown* FailingMaker(CATBaseUnknown*) {
   return nullptr;
+}
+
+// A maker that asks its component for corners before it makes the label,
+// as an adapter that holds another interface of its component would; the
+// corners it was given are kept here.
+void* g_corners_seen = nullptr;
+CATBaseUnknown* LabelAfterCorners(CATBaseUnknown* object) {
+  if (SUCCEEDED(object->QueryInterface(IID_TestCorners, &g_corners_seen))) {
+    static_cast<CATBaseUnknown*>(g_corners_seen)->Release();
+  }
+  return CATNewAdapter<FigureLabel>(object);
 }
 
 const CATInterfaceEntry kSquareInterfaces[] = {{&IID_TestShape, &CATNewAdapter<FigureShape>},
@@ -194,6 +207,40 @@ TEST_F(CATHandleTest, AdaptersHandedOutOutliveAChangeOfTheSet) {
     EXPECT_EQ(References(circle), 3u);
   }
   circle->Release();
+}
+
+TEST_F(CATHandleTest, EachInterfaceGivesItsKeptAdapterUntilTheSetChanges) {
+  TestFigure* square = NewSquare();
+  square->AddInterface(IID_TestLabel, &LabelAfterCorners);
+  {
+    struct Made {
+      TestLabel* label;
+      TestCorners* corners;
+      TestShape* shape;
+    };
+    const auto ask = [square] {
+      // The label first: its maker keeps the corners' adapter meanwhile.
+      return Made{TestLabel_var(square), TestCorners_var(square), TestShape_var(square)};
+    };
+    const Made first = ask();
+    const Made again = ask();
+    EXPECT_EQ(again.label, first.label);
+    EXPECT_EQ(static_cast<void*>(first.corners), g_corners_seen) << "kept while the label was made";
+    EXPECT_EQ(again.corners, first.corners);
+    EXPECT_EQ(again.shape, first.shape);
+    square->AddInterface(IID_TestShape, &CATNewAdapter<FigureShape>);
+    const Made changed = ask();
+    EXPECT_NE(changed.label, first.label) << "every interface makes a new adapter";
+    EXPECT_NE(changed.corners, first.corners);
+    EXPECT_NE(changed.shape, first.shape);
+    const Made kept = ask();
+    EXPECT_EQ(kept.label, changed.label);
+    EXPECT_EQ(kept.corners, changed.corners);
+    EXPECT_EQ(kept.shape, changed.shape);
+    EXPECT_EQ(first.label->Label(), std::string("figure")) << "the first ones still answer";
+    EXPECT_EQ(References(square), 1u);
+  }
+  square->Release();
 }
 
 TEST_F(CATHandleTest, EveryInterfaceIsReachedFromEveryOther) {

@@ -55,7 +55,7 @@ class CATKeptAdapter {
 
  private:
   friend class CATComponent;
-  // The component's list of the adapters it keeps, newest first, each with
+  // The component's list of the adapters it keeps, oldest first, each with
   // the entry of the component's set it was made for (null once the set
   // changed: kept only to be destroyed with the component).
   CATKeptAdapter* next_kept_ = nullptr;

@@ -83,7 +83,7 @@ class CATHOST_API CATComponent : public CATBaseUnknown {
   // pointer, and the sets that QueryInterface searches stay in the cache.
   const CATOfferSet* offers_;
   std::unique_ptr<CATOfferSet> own_;
-  // The adapters made so far, newest first, linked through themselves
+  // The adapters made so far, oldest first, linked through themselves
   // (CATKeptAdapter): one pointer a component, and nothing more for those
   // never asked for an interface.
   CATKeptAdapter* kept_ = nullptr;
