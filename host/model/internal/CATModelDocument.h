@@ -7,7 +7,7 @@
 // "CATPart", AXOICorProductDocument for "CATProduct".
 
 #include <cstddef>
-#include <map>
+#include <unordered_map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -73,7 +73,7 @@ class CATModelDocument : public CATDocument {
   const CATUnicodeString type_;
   const long serial_;
   std::vector<CATModelNode*> containers_;  // one reference each
-  std::map<std::string, CATModelNode*> ids_;
+  std::unordered_map<std::string, CATModelNode*> ids_;
   long next_id_ = 1;
   CATBaseUnknown* result_container_ = nullptr;  // one reference
 };
