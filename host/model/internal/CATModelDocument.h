@@ -35,6 +35,9 @@ class CATModelDocument : public CATDocument {
   // Appends `container`, a container that no one holds, taking a reference;
   // returns what IndexSubtree returns for it.
   CATModelNode* AppendContainer(CATModelNode* container);
+  // Makes room for `count` ids in all, so that the objects of a file read
+  // whole are indexed without the index growing again and again.
+  void ReserveIds(std::size_t count) { ids_.reserve(count); }
   // The first object at the top of a container of kind `kind`; null.
   CATModelNode* FirstTopLevel(CATModelKind kind) const;
 
