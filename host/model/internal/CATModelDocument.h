@@ -8,9 +8,9 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <map>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "AXOPlatform.h"
@@ -36,6 +36,9 @@ class CATModelDocument : public CATDocument {
   // Appends `container`, a container that no one holds, taking a reference;
   // returns what IndexSubtree returns for it.
   CATModelNode* AppendContainer(CATModelNode* container);
+  // Makes room for `count` ids in all, so that the objects of a file read
+  // whole are indexed without the index growing again and again.
+  void ReserveIds(std::size_t count) { ids_.reserve(count); }
   // The first object at the top of a container of kind `kind`; null.
   CATModelNode* FirstTopLevel(CATModelKind kind) const;
 
@@ -79,7 +82,7 @@ class CATModelDocument : public CATDocument {
   const CATUnicodeString type_;
   const long serial_;
   std::vector<CATModelNode*> containers_;  // one reference each
-  std::map<std::string, CATModelNode*> ids_;
+  std::unordered_map<std::string, CATModelNode*> ids_;
   // Changes with every change of ids_, to a value that no document of the
   // process had (CATModelNodeMemo).
   std::uint64_t ids_stamp_;

@@ -10,6 +10,11 @@
 //
 // Calls must form one value: BeginObject, then Key and a value for each
 // member, then EndObject; BeginArray, values, EndArray.
+//
+// The text grows ahead of what is written, so that each piece is copied in
+// place without an append of its own: it is the CATModelFileOut's alone
+// while that lives, and may end in unwritten bytes until Flush or the
+// CATModelFileOut's end cuts it to what was written.
 
 #include <cstddef>
 #include <string>
@@ -21,7 +26,13 @@ constexpr std::size_t kCATModelFileOutLineNumbers = 12;
 class CATModelFileOut {
  public:
   // Appends to `text`.
-  explicit CATModelFileOut(std::string& text) : text_(text) {}
+  explicit CATModelFileOut(std::string& text) : text_(text), used_(text.size()) {}
+  ~CATModelFileOut() { Flush(); }
+  CATModelFileOut(const CATModelFileOut&) = delete;
+  CATModelFileOut& operator=(const CATModelFileOut&) = delete;
+
+  // Cuts the text to what was written so far.
+  void Flush() { text_.resize(used_); }
 
   void BeginObject();
   void EndObject();
@@ -58,7 +69,17 @@ class CATModelFileOut {
   char* Start(std::size_t size);
   void BeforeValue();
   // Grows the text by `size` bytes; where they start.
-  char* Grow(std::size_t size);
+  char* Grow(std::size_t size) {
+    if (text_.size() - used_ < size) Expand(size);
+    char* const at = &text_[used_];
+    used_ += size;
+    return at;
+  }
+  // Makes room for at least `size` bytes more: all the capacity the text
+  // has, at least twice what it holds.
+  void Expand(std::size_t size);
+  void Append(const char* bytes, std::size_t size);
+  void Append(char byte) { *Grow(1) = byte; }
   // The size of a line end with the current indentation, and its writing
   // at `at`; returns the end of what was written.
   std::size_t LineLength() const;
@@ -73,7 +94,8 @@ class CATModelFileOut {
   void Escape(unsigned char byte);
 
   std::string& text_;
-  std::string ascii_;        // AsciiText's bytes, kept for the next text
+  std::size_t used_;         // the bytes of text_ written so far
+  std::string ascii_;        // AsciiText's bytes when some are escaped, kept for the next
   std::vector<bool> empty_;  // per open object or array: nothing in it yet
   bool after_key_ = false;
 };

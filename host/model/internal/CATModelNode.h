@@ -107,14 +107,23 @@ class CATModelNode final : public CATComponent {
   std::string id;  // unique in the document
   CATUnicodeString name;
   CATUnicodeString type;
-  CATUnicodeString supertype;
   int time_stamp = 0;
   int update_stamp = 0;
   std::vector<CATModelAttrKey*> keys;  // one reference each
   std::vector<CATModelLink> links;
-  CATModelLink owner;  // the owner of a parameter
-  CATModelFault update_fault;
   int update_calls = 0;  // updates that reached the node (not saved)
+
+  // What few objects carry is held apart, made at its first setting, so
+  // that the others go without its room: a model of a building holds
+  // hundreds of thousands of objects.
+  const CATUnicodeString& Supertype() const;
+  void SetSupertype(const CATUnicodeString& supertype);
+  // The owner of a parameter; unset for most objects.
+  const CATModelLink& Owner() const;
+  void SetOwner(const CATModelLink& owner);
+  // What an update of the node shows; kNone for most objects.
+  const CATModelFault& UpdateFault() const;
+  void SetUpdateFault(const CATModelFault& fault);
 
   // The data of the node's kind as a T; throws std::logic_error when the
   // kind holds none (CATModelKindData.h). Data of exactly the kind that
@@ -155,9 +164,17 @@ class CATModelNode final : public CATComponent {
  private:
   [[noreturn]] void NoData() const;
 
+  struct Rare {
+    CATUnicodeString supertype;
+    CATModelLink owner;
+    CATModelFault update_fault;
+  };
+  Rare& MutableRare();
+
   const CATModelKind kind_;
   std::unique_ptr<CATModelKindData> data_;                 // null: the kind holds none
   std::unique_ptr<CATModelExplicitLists> explicit_lists_;  // null: none given
+  std::unique_ptr<Rare> rare_;                             // null: none set
   CATModelNode* holder_ = nullptr;
   CATModelDocument* document_ = nullptr;  // containers only
   std::vector<CATModelNode*> children_;   // one reference each

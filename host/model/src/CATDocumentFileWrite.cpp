@@ -1,6 +1,7 @@
 #include "CATDocumentFileWrite.h"
 
-#include <functional>
+#include <cstdint>
+#include <cstring>
 
 #include "CATDocumentServices.h"
 #include "CATModelDocument.h"
@@ -8,8 +9,33 @@
 
 namespace {
 
+// A digest that tells a file's bytes from other bytes. Four lanes take
+// eight bytes each in turn, so that the steps of one lane wait for each
+// other but the lanes do not: it runs near the speed of reading memory.
+// Each step multiplies and folds the high bits down, so that the order of
+// the words counts. No defence against made-up collisions: a digest only
+// tells whether another save came in between.
 std::size_t Digest(const std::string& bytes) {
-  return std::hash<std::string>()(bytes);
+  constexpr std::uint64_t kMultiplier = 0x8F3B5C1E7A29D64Bu;
+  const auto step = [](std::uint64_t lane, std::uint64_t word) {
+    lane = (lane ^ word) * kMultiplier;
+    return lane ^ (lane >> 29);
+  };
+  std::uint64_t lanes[4] = {1, 2, 3, 4};
+  const char* const data = bytes.data();
+  const std::size_t size = bytes.size();
+  std::size_t at = 0;
+  for (; size - at >= sizeof lanes; at += sizeof lanes) {
+    for (int k = 0; k < 4; ++k) {
+      std::uint64_t word;
+      std::memcpy(&word, data + at + k * sizeof word, sizeof word);
+      lanes[k] = step(lanes[k], word);
+    }
+  }
+  std::uint64_t digest = step(0, size);
+  for (std::uint64_t lane : lanes) digest = step(digest, lane);
+  for (; at < size; ++at) digest = step(digest, static_cast<unsigned char>(data[at]));
+  return static_cast<std::size_t>(digest);
 }
 
 void Note(CATModelDocument& document, std::size_t digest, std::size_t size,

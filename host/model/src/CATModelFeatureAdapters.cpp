@@ -27,10 +27,10 @@ class SpecObject : public CATAdapterOf<CATISpecObject, CATModelNode> {
     return CATNewReference<CATISpecObject>(Object()->Parent());
   }
   CATISpecObject* GetOwner() override {
-    return CATNewReference<CATISpecObject>(Object()->Follow(Object()->owner));
+    return CATNewReference<CATISpecObject>(Object()->Follow(Object()->Owner()));
   }
   CATUnicodeString GetType() override { return Object()->type; }
-  CATUnicodeString GetSuperType() override { return Object()->supertype; }
+  CATUnicodeString GetSuperType() override { return Object()->Supertype(); }
   CATListValCATBaseUnknown_var* GetComponents() override {
     if (const CATModelExplicitList* given = Object()->ExplicitList(CATTestList::kComponents)) {
       return CATModelNewListOf<CATBaseUnknown_var>(Object(), *given);
@@ -51,7 +51,7 @@ class SpecObject : public CATAdapterOf<CATISpecObject, CATModelNode> {
   // parent's handle on it while it updates.
   static void Update(CATModelNode* node) {
     ++node->update_calls;
-    node->update_fault.RaiseIfAsked();
+    node->UpdateFault().RaiseIfAsked();
     ++node->update_stamp;
     const std::vector<CATModelNode*> children = node->Children();
     for (CATModelNode* child : children) {

@@ -2,6 +2,7 @@
 // fields of their objects are in CATModelFileFields.cpp.
 #include "CATModelFile.h"
 
+#include <array>
 #include <cstring>
 #include <vector>
 
@@ -11,29 +12,52 @@ const char kCATModelFileFormat[] = "AXO model document";
 
 namespace {
 
-void WriteNode(const CATModelFileWriting& writing, CATModelNode& node, int depth,
-               CATModelFileOut& out) {
-  if (depth > kCATModelFileMaxDepth) {
-    throw CATModelFileFault{"the tree is deeper than " + std::to_string(kCATModelFileMaxDepth) +
-                            " levels"};
+// Writes the objects of one file: each object's fields as its kind has
+// them, the list of a kind's fields made at its first object.
+class NodeWriter {
+ public:
+  NodeWriter(const CATUnicodeString& storageName, CATModelFileOut& out)
+      : writing_(storageName), out_(out) {}
+
+  void Write(CATModelNode& node, int depth) {
+    if (depth > kCATModelFileMaxDepth) {
+      throw CATModelFileFault{"the tree is deeper than " + std::to_string(kCATModelFileMaxDepth) +
+                              " levels"};
+    }
+    out_.BeginObject();
+    out_.Key("kind");
+    const char* const kind = CATModelKindInfoOf(node.Kind()).fileName;
+    out_.Text(kind, std::strlen(kind));
+    for (const CATModelFileField* field : FieldsOf(node.Kind())) {
+      field->write(writing_, node, out_);
+    }
+    if (!node.Children().empty()) {
+      out_.Key("children");
+      out_.BeginArray();
+      for (CATModelNode* child : node.Children()) Write(*child, depth + 1);
+      out_.EndArray();
+    }
+    out_.EndObject();
   }
-  out.BeginObject();
-  out.Key("kind");
-  const char* const kind = CATModelKindInfoOf(node.Kind()).fileName;
-  out.Text(kind, std::strlen(kind));
-  const unsigned bit = CATModelKindBit(node.Kind());
-  const CATModelFileField* const end = CATModelFileFieldsEnd();
-  for (const CATModelFileField* field = CATModelFileFieldsBegin(); field != end; ++field) {
-    if ((field->kinds & bit) != 0) field->write(writing, node, out);
+
+ private:
+  const std::vector<const CATModelFileField*>& FieldsOf(CATModelKind kind) {
+    // Kinds are bits of a field's kinds: fewer than 32.
+    std::vector<const CATModelFileField*>& fields = fields_[static_cast<unsigned>(kind) % 32];
+    if (fields.empty()) {
+      const unsigned bit = CATModelKindBit(kind);
+      const CATModelFileField* const end = CATModelFileFieldsEnd();
+      for (const CATModelFileField* field = CATModelFileFieldsBegin(); field != end; ++field) {
+        if ((field->kinds & bit) != 0) fields.push_back(field);
+      }
+    }
+    return fields;
   }
-  if (!node.Children().empty()) {
-    out.Key("children");
-    out.BeginArray();
-    for (CATModelNode* child : node.Children()) WriteNode(writing, *child, depth + 1, out);
-    out.EndArray();
-  }
-  out.EndObject();
-}
+
+  const CATModelFileWriting writing_;
+  CATModelFileOut& out_;
+  std::array<std::vector<const CATModelFileField*>, 32> fields_;
+};
 
 // Calls `visit` on every node of the document, in the order of the tree.
 template <typename Visit>
@@ -51,14 +75,14 @@ void VisitNodes(const CATModelDocument& document, Visit visit) {
 
 bool CATModelWriteFile(CATModelDocument& document, const CATUnicodeString& storageName,
                        std::string& bytes, std::string& fault) {
-  const CATModelFileWriting writing(storageName);
   bytes.clear();
   // Room for what the file held last, and some growth; else for objects of
   // a few fields, untouched memory where they have fewer.
   bytes.reserve(document.stored ? 4096 + document.stored->size + document.stored->size / 8
                                 : 4096 + 512 * static_cast<size_t>(CATModelCountObjects(document)));
-  CATModelFileOut out(bytes);
   try {
+    CATModelFileOut out(bytes);
+    NodeWriter writer(storageName, out);
     out.BeginObject();
     out.Key("format");
     out.Text(kCATModelFileFormat);
@@ -71,15 +95,15 @@ bool CATModelWriteFile(CATModelDocument& document, const CATUnicodeString& stora
     CATModelWriteWithout(document, interfaces, count, out);
     out.Key("containers");
     out.BeginArray();
-    for (CATModelNode* container : document.Containers()) WriteNode(writing, *container, 1, out);
+    for (CATModelNode* container : document.Containers()) writer.Write(*container, 1);
     out.EndArray();
     out.EndObject();
-    bytes += '\n';
-    return true;
   } catch (const CATModelFileFault& error) {
     fault = error.message;
+    return false;
   }
-  return false;
+  bytes += '\n';
+  return true;
 }
 
 std::vector<CATUnicodeString> CATModelReferencedDocuments(const CATModelDocument& document) {

@@ -111,10 +111,10 @@ void WriteType(const CATModelFileWriting&, CATModelNode& node, CATModelFileOut& 
 
 void ReadSupertype(const CATModelFileReading& reading, const CATJson& value, CATModelNode& node,
                    const std::string& where) {
-  node.supertype = reading.Text(value, where);
+  node.SetSupertype(reading.Text(value, where));
 }
 void WriteSupertype(const CATModelFileWriting&, CATModelNode& node, CATModelFileOut& out) {
-  AddText(out, "supertype", node.supertype);
+  AddText(out, "supertype", node.Supertype());
 }
 
 void ReadTimeStamp(const CATModelFileReading& reading, const CATJson& value, CATModelNode& node,
@@ -214,12 +214,13 @@ void WriteLinks(const CATModelFileWriting& writing, CATModelNode& node, CATModel
 
 void ReadOwner(const CATModelFileReading& reading, const CATJson& value, CATModelNode& node,
                const std::string& where) {
-  node.owner = reading.Link(value, where);
+  node.SetOwner(reading.Link(value, where));
 }
 void WriteOwner(const CATModelFileWriting& writing, CATModelNode& node, CATModelFileOut& out) {
-  if (!node.owner.IsSet()) return;
+  const CATModelLink& owner = node.Owner();
+  if (!owner.IsSet()) return;
   out.Key("owner");
-  writing.Link(node.owner, out);
+  writing.Link(owner, out);
 }
 
 void ReadUpdate(const CATModelFileReading& reading, const CATJson& value, CATModelNode& node,
@@ -227,18 +228,19 @@ void ReadUpdate(const CATModelFileReading& reading, const CATJson& value, CATMod
   const CATJson::object_t& fault = reading.Object(value, where);
   if (fault.size() != 1) reading.Fail(where, "expected {\"raises\": text} or {\"throws\": text}");
   const auto& field = *fault.begin();
+  CATModelFault update;
   if (field.first == "raises") {
-    node.update_fault.kind = CATModelFault::kRaises;
+    update.kind = CATModelFault::kRaises;
   } else if (field.first == "throws") {
-    node.update_fault.kind = CATModelFault::kThrows;
+    update.kind = CATModelFault::kThrows;
   } else {
     reading.Fail(where + "." + field.first, "expected \"raises\" or \"throws\"");
   }
-  node.update_fault.message =
-      CATModelFileWriting::Text(reading.Text(field.second, where + "." + field.first));
+  update.message = CATModelFileWriting::Text(reading.Text(field.second, where + "." + field.first));
+  node.SetUpdateFault(update);
 }
 void WriteUpdate(const CATModelFileWriting&, CATModelNode& node, CATModelFileOut& out) {
-  const CATModelFault& fault = node.update_fault;
+  const CATModelFault& fault = node.UpdateFault();
   if (fault.kind != CATModelFault::kRaises && fault.kind != CATModelFault::kThrows) return;
   out.Key("update");
   out.BeginObject();

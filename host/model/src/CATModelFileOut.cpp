@@ -1,5 +1,6 @@
 #include "CATModelFileOut.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -64,10 +65,12 @@ char* CATModelFileOut::Line(char* at) const {
   return at + 1 + indent;
 }
 
-char* CATModelFileOut::Grow(std::size_t size) {
-  const std::size_t at = text_.size();
-  text_.resize(at + size);
-  return &text_[at];
+void CATModelFileOut::Expand(std::size_t size) {
+  text_.resize(std::max({used_ + size, text_.capacity(), 2 * text_.size()}));
+}
+
+void CATModelFileOut::Append(const char* bytes, std::size_t size) {
+  if (size > 0) std::memcpy(Grow(size), bytes, size);
 }
 
 char* CATModelFileOut::Start(std::size_t size) {
@@ -123,7 +126,7 @@ void CATModelFileOut::Key(const char* name) {
 
 void CATModelFileOut::Key(const char* name, std::size_t size) {
   Text(name, size);
-  text_ += ": ";
+  Append(": ", 2);
   after_key_ = true;
 }
 
@@ -144,17 +147,27 @@ void CATModelFileOut::Text(const char* utf8, std::size_t size) {
 }
 
 bool CATModelFileOut::AsciiText(const std::u32string& chars) {
-  ascii_.clear();
+  bool plain = true;
   for (char32_t c : chars) {
     if (c >= 0x80) return false;
-    ascii_ += static_cast<char>(c);
+    plain = plain && IsPlain(static_cast<unsigned char>(c));
   }
-  Text(ascii_.data(), ascii_.size());
+  if (plain) {
+    char* at = Start(chars.size() + 2);
+    *at++ = '"';
+    for (char32_t c : chars) *at++ = static_cast<char>(c);
+    *at = '"';
+    return true;
+  }
+  ascii_.clear();
+  for (char32_t c : chars) ascii_ += static_cast<char>(c);
+  BeforeValue();
+  Quoted(ascii_.data(), ascii_.size());
   return true;
 }
 
 void CATModelFileOut::Quoted(const char* text, std::size_t size) {
-  text_ += '"';
+  Append('"');
   const auto* bytes = reinterpret_cast<const unsigned char*>(text);
   std::size_t plain = 0;  // start of the bytes not yet copied
   for (std::size_t i = 0; i < size;) {
@@ -169,41 +182,41 @@ void CATModelFileOut::Quoted(const char* text, std::size_t size) {
       ++i;
       continue;
     }
-    text_.append(text + plain, i - plain);
+    Append(text + plain, i - plain);
     Escape(byte);
     plain = ++i;
   }
-  text_.append(text + plain, size - plain);
-  text_ += '"';
+  Append(text + plain, size - plain);
+  Append('"');
 }
 
 void CATModelFileOut::Escape(unsigned char byte) {
   switch (byte) {
     case '"':
-      text_ += "\\\"";
+      Append("\\\"", 2);
       break;
     case '\\':
-      text_ += "\\\\";
+      Append("\\\\", 2);
       break;
     case '\b':
-      text_ += "\\b";
+      Append("\\b", 2);
       break;
     case '\f':
-      text_ += "\\f";
+      Append("\\f", 2);
       break;
     case '\n':
-      text_ += "\\n";
+      Append("\\n", 2);
       break;
     case '\r':
-      text_ += "\\r";
+      Append("\\r", 2);
       break;
     case '\t':
-      text_ += "\\t";
+      Append("\\t", 2);
       break;
     default:
-      text_ += "\\u00";
-      text_ += kHex[byte >> 4];
-      text_ += kHex[byte & 0xF];
+      Append("\\u00", 4);
+      Append(kHex[byte >> 4]);
+      Append(kHex[byte & 0xF]);
   }
 }
 
@@ -215,7 +228,7 @@ void CATModelFileOut::Integer(long long number) {
 void CATModelFileOut::AppendInteger(long long number) {
   char digits[24];
   const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
-  text_.append(digits, end);
+  Append(digits, static_cast<std::size_t>(end - digits));
 }
 
 void CATModelFileOut::Number(double number) {
@@ -230,21 +243,25 @@ void CATModelFileOut::AppendNumber(double number) {
   }
   char digits[32];
   const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
-  text_.append(digits, end);
+  Append(digits, static_cast<std::size_t>(end - digits));
 }
 
 void CATModelFileOut::Boolean(bool value) {
   BeforeValue();
-  text_ += value ? "true" : "false";
+  if (value) {
+    Append("true", 4);
+  } else {
+    Append("false", 5);
+  }
 }
 
 void CATModelFileOut::NumberList(const double* numbers, std::size_t count) {
-  text_ += '[';
+  Append('[');
   for (std::size_t i = 0; i < count; ++i) {
-    if (i > 0) text_ += ", ";
+    if (i > 0) Append(", ", 2);
     AppendNumber(numbers[i]);
   }
-  text_ += ']';
+  Append(']');
 }
 
 void CATModelFileOut::Numbers(const double* numbers, std::size_t count) {
@@ -255,18 +272,18 @@ void CATModelFileOut::Numbers(const double* numbers, std::size_t count) {
 void CATModelFileOut::Rows(const double* numbers, std::size_t rows, std::size_t columns) {
   BeforeValue();
   const bool one_line = rows * columns <= kCATModelFileOutLineNumbers;
-  text_ += '[';
+  Append('[');
   if (!one_line) empty_.push_back(true);
   for (std::size_t row = 0; row < rows; ++row) {
     if (one_line) {
-      if (row > 0) text_ += ", ";
+      if (row > 0) Append(", ", 2);
     } else {
       BeforeValue();
     }
     NumberList(numbers + row * columns, columns);
   }
   if (one_line) {
-    text_ += ']';
+    Append(']');
   } else {
     Close(']');
   }

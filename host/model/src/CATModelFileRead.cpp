@@ -121,6 +121,7 @@ class DocumentReader : public nlohmann::json_sax<CATJson> {
       fault = FirstFault();
       return nullptr;
     }
+    document_->ReserveIds(static_cast<std::size_t>(next_number_));
     CATModelNode* taken = nullptr;
     for (CATOwned<CATModelNode>& container : containers_) {
       CATModelNode* first = document_->AppendContainer(container.get());

@@ -125,7 +125,39 @@ bool CATModelNode::Matches(const char* name) {
     static_cast<CATBaseUnknown*>(out)->Release();
     return true;
   }
-  return type == name || supertype == name;
+  return type == name || Supertype() == name;
+}
+
+const CATUnicodeString& CATModelNode::Supertype() const {
+  static const CATUnicodeString none;
+  return rare_ != nullptr ? rare_->supertype : none;
+}
+
+void CATModelNode::SetSupertype(const CATUnicodeString& supertype) {
+  if (rare_ != nullptr || supertype.GetLengthInChar() > 0) MutableRare().supertype = supertype;
+}
+
+const CATModelLink& CATModelNode::Owner() const {
+  static const CATModelLink none;
+  return rare_ != nullptr ? rare_->owner : none;
+}
+
+void CATModelNode::SetOwner(const CATModelLink& owner) {
+  if (rare_ != nullptr || owner.IsSet()) MutableRare().owner = owner;
+}
+
+const CATModelFault& CATModelNode::UpdateFault() const {
+  static const CATModelFault none;
+  return rare_ != nullptr ? rare_->update_fault : none;
+}
+
+void CATModelNode::SetUpdateFault(const CATModelFault& fault) {
+  if (rare_ != nullptr || fault.kind != CATModelFault::kNone) MutableRare().update_fault = fault;
+}
+
+CATModelNode::Rare& CATModelNode::MutableRare() {
+  if (rare_ == nullptr) rare_ = std::make_unique<Rare>();
+  return *rare_;
 }
 
 CATModelNode* CATModelNode::Follow(const CATModelLink& link) {
@@ -159,7 +191,7 @@ CATModelAttrKey* CATModelNode::AddKey(const CATUnicodeString& keyName, int keyKi
 
 void CATModelNode::VisitLinks(const std::function<void(CATModelLink&)>& visit) {
   for (CATModelLink& link : links) visit(link);
-  visit(owner);
+  if (rare_ != nullptr) visit(rare_->owner);
   if (data_ != nullptr) data_->VisitLinks(visit);
   if (explicit_lists_ != nullptr) explicit_lists_->VisitLinks(visit);
 }

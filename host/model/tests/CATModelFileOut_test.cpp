@@ -70,6 +70,7 @@ TEST(CATModelFileOut, WritesOneMemberALineAndNumbersTogether) {
     std::string text = "kept";
     CATModelFileOut out(text);
     c.write(out);
+    out.Flush();
     EXPECT_EQ(text, std::string("kept") + c.text);
   }
 }
@@ -94,8 +95,10 @@ TEST(CATModelFileOut, WritesAsciiCodePointsAsTheirUtf8FormAndLeavesOthersToIt) {
     CATModelFileOut out(short_way);
     out.BeginArray();
     out.Integer(1);
+    out.Flush();
     const std::string before = short_way;
     EXPECT_EQ(out.AsciiText(c.chars), c.ascii);
+    out.Flush();
     if (!c.ascii) {
       EXPECT_EQ(short_way, before) << "nothing written";
       continue;
@@ -105,6 +108,7 @@ TEST(CATModelFileOut, WritesAsciiCodePointsAsTheirUtf8FormAndLeavesOthersToIt) {
     utf8_out.BeginArray();
     utf8_out.Integer(1);
     utf8_out.Text(std::string(c.chars.begin(), c.chars.end()));
+    utf8_out.Flush();
     EXPECT_EQ(short_way, utf8_way);
   }
 }

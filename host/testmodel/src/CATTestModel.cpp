@@ -143,7 +143,7 @@ CATTestNode& CATTestNode::Name(const CATUnicodeString& name) {
 CATTestNode& CATTestNode::Type(const CATUnicodeString& type, const CATUnicodeString& supertype) {
   CATModelNode& node = Existing(document_, id_);
   node.type = type;
-  node.supertype = supertype;
+  node.SetSupertype(supertype);
   return *this;
 }
 
@@ -177,8 +177,8 @@ CATTestNode& CATTestNode::Link(const CATTestNode& target) {
 
 CATTestNode& CATTestNode::Owner(const CATTestNode& owner) {
   CATModelNode& node = Existing(document_, id_);
-  node.owner =
-      owner.id_.empty() ? CATModelLink() : node.LinkTo(&Existing(owner.document_, owner.id_));
+  node.SetOwner(owner.id_.empty() ? CATModelLink()
+                                  : node.LinkTo(&Existing(owner.document_, owner.id_)));
   return *this;
 }
 
@@ -188,12 +188,12 @@ CATTestNode& CATTestNode::Without(const IID& iid) {
 }
 
 CATTestNode& CATTestNode::UpdateRaises(const CATUnicodeString& message) {
-  Existing(document_, id_).update_fault = Fault(CATModelFault::kRaises, CATTestUtf8(message));
+  Existing(document_, id_).SetUpdateFault(Fault(CATModelFault::kRaises, CATTestUtf8(message)));
   return *this;
 }
 
 CATTestNode& CATTestNode::UpdateThrows(const std::string& message) {
-  Existing(document_, id_).update_fault = Fault(CATModelFault::kThrows, message);
+  Existing(document_, id_).SetUpdateFault(Fault(CATModelFault::kThrows, message));
   return *this;
 }
 
@@ -401,7 +401,7 @@ CATTestDocument CATTestModel::PartDocument(const CATUnicodeString& path) {
   CATModelNode* container = document->Containers().front();
   CATModelNode* part = Place(container, CATModelKind::kPart, FileStem(path));
   part->type = "Part";
-  part->supertype = "MechanicalFeature";
+  part->SetSupertype("MechanicalFeature");
   ::Product(container, FileStem(path));
   return CATTestDocument(document->Serial());
 }
@@ -450,7 +450,7 @@ CATTestNode CATTestModel::Parameter(const CATTestNode& parent, const CATUnicodeS
   parameter->type = "Parameter";
   parameter->CkeParmState().kind = kind;
   parameter->CkeParmState().value = value;
-  if (!CATModelIsContainer(holder.Kind())) parameter->owner = parameter->LinkTo(&holder);
+  if (!CATModelIsContainer(holder.Kind())) parameter->SetOwner(parameter->LinkTo(&holder));
   return CATTestNode(parent.document_, parameter->id);
 }
 
