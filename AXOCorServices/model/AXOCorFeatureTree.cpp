@@ -3,7 +3,7 @@
 #include "CATIAlias.h"
 #include "CATIDescendants.h"
 
-bool AXOCorNameOf(const CATBaseUnknown_var& object, CATUnicodeString& name) {
+bool AXOCorNameOf(CATBaseUnknown* object, CATUnicodeString& name) {
   const CATIAlias_var alias(object);
   if (!alias) return false;
   name = alias->GetAlias();

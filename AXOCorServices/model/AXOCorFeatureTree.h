@@ -10,8 +10,10 @@
 #include "CATUnicodeString.h"
 
 // True with `name` set to the object's name (CATIAlias); false, `name`
-// untouched, when the object is null or has no name.
-bool AXOCorNameOf(const CATBaseUnknown_var& object, CATUnicodeString& name);
+// untouched, when the object is null or has no name. Takes the interface
+// that the caller holds as it is: a handle of another interface would ask
+// the object for one more interface on every name read.
+bool AXOCorNameOf(CATBaseUnknown* object, CATUnicodeString& name);
 
 // Appends to `children` the direct children of `object` that match
 // `selector` (an interface name such as "CATISpecObject", or a type name),

@@ -37,6 +37,11 @@ NumberedName Split(const CATUnicodeString& name) {
   return split;
 }
 
+// The text that candidates of `split` start with.
+CATUnicodeString PrefixOf(const NumberedName& split) {
+  return split.numbered ? split.stem : split.stem + ".";
+}
+
 }  // namespace
 
 CATUnicodeString AXOCorNextFreeName(const CATUnicodeString& wanted,
@@ -44,7 +49,7 @@ CATUnicodeString AXOCorNextFreeName(const CATUnicodeString& wanted,
   CATUnicodeString base = wanted;
   for (;;) {
     const NumberedName split = Split(base);
-    const CATUnicodeString prefix = split.numbered ? split.stem : split.stem + ".";
+    const CATUnicodeString prefix = PrefixOf(split);
     CATUnicodeString candidate;
     for (int counter = split.number; counter < kLargest;) {
       // The counter in decimal, as "%d" writes it.
@@ -54,5 +59,26 @@ CATUnicodeString AXOCorNextFreeName(const CATUnicodeString& wanted,
     // Every number up to the largest int is taken; the last candidate ends
     // in that number, so the next round numbers it as a whole name.
     base = candidate;
+  }
+}
+
+CATUnicodeString AXOCorNextFreeName(const CATUnicodeString& wanted, const AXOCorTakenNames& taken) {
+  CATUnicodeString base = wanted;
+  for (;;) {
+    const NumberedName split = Split(base);
+    std::string candidate;
+    if (!AXOCorExactUtf8(PrefixOf(split), candidate)) {
+      return AXOCorNextFreeName(
+          base, [&taken](const CATUnicodeString& name) { return taken.Contains(name); });
+    }
+    const std::size_t prefix = candidate.size();
+    for (int counter = split.number; counter < kLargest;) {
+      candidate.resize(prefix);
+      candidate += std::to_string(++counter);
+      if (!taken.ContainsExact(candidate))
+        return CATUnicodeString(candidate.data(), candidate.size());
+    }
+    // As above: the last candidate, numbered as a whole name.
+    base = CATUnicodeString(candidate.data(), candidate.size());
   }
 }

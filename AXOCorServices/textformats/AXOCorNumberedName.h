@@ -7,10 +7,16 @@
 #include <functional>
 
 #include "CATUnicodeString.h"
+#include "textformats/AXOCorTakenNames.h"
 
 // The first name after `wanted` in its numbering that `isTaken` reports
 // free. `wanted` itself is not tried.
 CATUnicodeString AXOCorNextFreeName(const CATUnicodeString& wanted,
                                     const std::function<bool(const CATUnicodeString&)>& isTaken);
+// The same name, free among `taken`. While the stem's UTF-8 form is exact,
+// so is each candidate's, and it is probed by that form alone, without
+// making the candidate's text: a numbering among n taken names probes n
+// candidates.
+CATUnicodeString AXOCorNextFreeName(const CATUnicodeString& wanted, const AXOCorTakenNames& taken);
 
 #endif  // AXOCorNumberedName_h

@@ -45,9 +45,12 @@ bool KeepOrNumberAmong(const CATListValCATISpecObject_var& siblings,
     if (named && sibling.Compare(own_name) == 2 && siblings[i] == feature) continue;
     taken.Add(sibling);
   }
-  return KeepOrNumber(name, unique, [&taken](const CATUnicodeString& candidate) {
-    return taken.Contains(candidate);
-  });
+  if (!taken.Contains(name)) {
+    unique = name;
+    return true;
+  }
+  unique = AXOCorNextFreeName(name, taken);
+  return false;
 }
 
 }  // namespace

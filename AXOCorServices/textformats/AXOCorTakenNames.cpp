@@ -22,8 +22,9 @@ Lead LeadOf(unsigned char byte) {
   return {0, 0, 0};
 }
 
-// True with `utf8` set when the UTF-8 form of `text` stands for it exactly.
-bool ExactUtf8(const CATUnicodeString& text, std::string& utf8) {
+}  // namespace
+
+bool AXOCorExactUtf8(const CATUnicodeString& text, std::string& utf8) {
   utf8 = text.ConvertToChar();
   const auto* bytes = reinterpret_cast<const unsigned char*>(utf8.data());
   const std::size_t size = utf8.size();
@@ -46,11 +47,9 @@ bool ExactUtf8(const CATUnicodeString& text, std::string& utf8) {
   return characters == text.GetLengthInChar();
 }
 
-}  // namespace
-
 void AXOCorTakenNames::Add(const CATUnicodeString& name) {
   std::string utf8;
-  if (ExactUtf8(name, utf8)) {
+  if (AXOCorExactUtf8(name, utf8)) {
     exact_.insert(std::move(utf8));
   } else {
     others_.push_back(name);
@@ -59,7 +58,7 @@ void AXOCorTakenNames::Add(const CATUnicodeString& name) {
 
 bool AXOCorTakenNames::Contains(const CATUnicodeString& name) const {
   std::string utf8;
-  if (ExactUtf8(name, utf8)) return exact_.count(utf8) != 0;
+  if (AXOCorExactUtf8(name, utf8)) return exact_.count(utf8) != 0;
   for (const CATUnicodeString& other : others_) {
     if (other.Compare(name) == 2) return true;
   }

@@ -15,11 +15,18 @@
 
 #include "CATUnicodeString.h"
 
+// True with `utf8` set when the UTF-8 form of `text` (ConvertToChar)
+// stands for it exactly, as described above.
+bool AXOCorExactUtf8(const CATUnicodeString& text, std::string& utf8);
+
 class AXOCorTakenNames {
  public:
   void Reserve(int count) { exact_.reserve(static_cast<std::size_t>(count)); }
   void Add(const CATUnicodeString& name);
   bool Contains(const CATUnicodeString& name) const;
+  // Contains for a name whose UTF-8 form is exact (AXOCorExactUtf8), asked
+  // by that form: a numbering probes many such names.
+  bool ContainsExact(const std::string& utf8) const { return exact_.count(utf8) != 0; }
 
  private:
   std::unordered_set<std::string> exact_;
