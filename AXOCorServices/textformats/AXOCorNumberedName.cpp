@@ -71,14 +71,15 @@ CATUnicodeString AXOCorNextFreeName(const CATUnicodeString& wanted, const AXOCor
       return AXOCorNextFreeName(
           base, [&taken](const CATUnicodeString& name) { return taken.Contains(name); });
     }
+    // An exact form holds no NUL (its char form would end there), so each
+    // candidate's text is read back whole from it.
     const std::size_t prefix = candidate.size();
     for (int counter = split.number; counter < kLargest;) {
       candidate.resize(prefix);
       candidate += std::to_string(++counter);
-      if (!taken.ContainsExact(candidate))
-        return CATUnicodeString(candidate.data(), candidate.size());
+      if (!taken.ContainsExact(candidate)) return CATUnicodeString(candidate.c_str());
     }
     // As above: the last candidate, numbered as a whole name.
-    base = CATUnicodeString(candidate.data(), candidate.size());
+    base = CATUnicodeString(candidate.c_str());
   }
 }
