@@ -191,33 +191,20 @@ void CATModelFileOut::Quoted(const char* text, std::size_t size) {
 }
 
 void CATModelFileOut::Escape(unsigned char byte) {
-  switch (byte) {
-    case '"':
-      Append("\\\"", 2);
-      break;
-    case '\\':
-      Append("\\\\", 2);
-      break;
-    case '\b':
-      Append("\\b", 2);
-      break;
-    case '\f':
-      Append("\\f", 2);
-      break;
-    case '\n':
-      Append("\\n", 2);
-      break;
-    case '\r':
-      Append("\\r", 2);
-      break;
-    case '\t':
-      Append("\\t", 2);
-      break;
-    default:
-      Append("\\u00", 4);
-      Append(kHex[byte >> 4]);
-      Append(kHex[byte & 0xF]);
+  // The characters that have an escape of one letter, and their letters.
+  static const char kShort[] = "\"\\\b\f\n\r\t";
+  static const char kLetters[] = "\"\\bfnrt";
+  const char* const shortened = byte != 0 ? std::strchr(kShort, byte) : nullptr;
+  if (shortened != nullptr) {
+    char* at = Grow(2);
+    at[0] = '\\';
+    at[1] = kLetters[shortened - kShort];
+    return;
   }
+  char* at = Grow(6);
+  std::memcpy(at, "\\u00", 4);
+  at[4] = kHex[byte >> 4];
+  at[5] = kHex[byte & 0xF];
 }
 
 void CATModelFileOut::Integer(long long number) {

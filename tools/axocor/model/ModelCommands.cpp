@@ -53,10 +53,13 @@ void RegisterShow(CLI::App& group) {
 // read, with the fault that keeps it from opening.
 bool SummaryOf(OpenedModel& model, bool root, const CATUnicodeString& name,
                CATDocumentFileSummary& summary, CATUnicodeString& fault) {
-  CATDocument* open = root && !model.Documents().empty() ? model.Document() : nullptr;
-  if (!root && !model.Documents().empty() &&
-      FAILED(CATDocumentServices::OpenDocument(name, open, 0))) {
-    open = nullptr;
+  CATDocument* open = nullptr;
+  if (!model.Documents().empty()) {
+    if (root) {
+      open = model.Document();
+    } else if (FAILED(CATDocumentServices::OpenDocument(name, open, 0))) {
+      open = nullptr;
+    }
   }
   if (open != nullptr && CATSummarizeDocument(open, summary)) {
     model.Add(open);
