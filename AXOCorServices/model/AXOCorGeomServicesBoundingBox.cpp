@@ -134,7 +134,15 @@ class BoxWalk {
       if (children == nullptr) expanded.result = AddLeafProduct(product, expanded.local);
       return expanded;
     }
-    for (int i = 1; i <= found.Size(); ++i) Add(found[i], expanded.local);
+    // What the search finds are products: each is placed as one, without
+    // asking first whether it is a body or a part.
+    for (int i = 1; i <= found.Size(); ++i) {
+      if (const CATIProduct_var child = found[i]) {
+        AddProduct(found[i], child, expanded.local);
+      } else {
+        Add(found[i], expanded.local);
+      }
+    }
     return expanded;
   }
 

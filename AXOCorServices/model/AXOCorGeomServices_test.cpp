@@ -86,7 +86,8 @@ TEST_F(AXOCorGeomServicesTest, BoundingBoxesOfEachKindOfObject) {
 
 TEST_F(AXOCorGeomServicesTest, ProductsPlaceTheirTwoCornersAndSkipWhatCannotBeReached) {
   const CATTestDocument room = model_.PartDocument("c:\\Parts\\Room.CATPart");
-  model_.Feature(model_.Body(room.Part(), "Shell"), "Slab").Box({0, 0, 0}, {5000, 4000, 200});
+  const CATTestNode shell = model_.Body(room.Part(), "Shell");
+  model_.Feature(shell, "Slab").Box({0, 0, 0}, {5000, 4000, 200});
   const CATTestDocument bare = model_.PartDocument("c:\\Parts\\Bare.CATPart");
   CATTestDocument lost = model_.PartDocument("c:\\Parts\\Lost.CATPart");
   const CATTestDocument closed = model_.PartDocument("c:\\Parts\\Closed.CATPart");
@@ -106,6 +107,11 @@ TEST_F(AXOCorGeomServicesTest, ProductsPlaceTheirTwoCornersAndSkipWhatCannotBeRe
   const CATTestNode closed_one = model_.Instance(root, closed.Product(), "Closed");
   model_.Close(closed);
 
+  const CATTestDocument odd = model_.ProductDocument("c:\\Parts\\Odd.CATProduct");
+  CATTestNode odd_one =
+      model_.Instance(root, odd.Product(), "Odd").Position(Placement(0, 0, 0, 1000));
+  odd_one.List(CATTestList::kSearchResults, {shell});
+
   const CATTestDocument floor = model_.ProductDocument("c:\\Parts\\Floor.CATProduct");
   const CATTestNode upper =
       model_.Instance(floor.Product(), room.Product(), "Upper").Position(Placement(0, 0, 0, 3000));
@@ -122,9 +128,10 @@ TEST_F(AXOCorGeomServicesTest, ProductsPlaceTheirTwoCornersAndSkipWhatCannotBeRe
       {"a leaf without geometry", bare_one, S_OK, "empty"},
       {"a leaf whose document has no part", lost_one, E_FAIL, "empty"},
       {"a leaf whose document is closed", closed_one, E_FAIL, "empty"},
-      {"an assembly: what can be reached", root, S_OK, "-4000 5100 -200 6364 0 500"},
+      {"a product whose search finds a body", odd_one, S_OK, "0 5000 0 4000 1000 1200"},
+      {"an assembly: what can be reached", root, S_OK, "-4000 5100 -200 6364 0 1200"},
       {"an assembly within an assembly", floor.Product(), S_OK, "-4000 5100 -200 6364 10 3200"},
-      {"an instance of an assembly", wing, S_OK, "-4000 5100 -200 6364 10 510"},
+      {"an instance of an assembly", wing, S_OK, "-4000 5100 -200 6364 10 1210"},
       {"an instance of a part's product", upper, S_OK, "0 5000 0 4000 3000 3200"},
   });
   CATMathBox kept(CATMathPoint(1, 2, 3), CATMathPoint(4, 5, 6), 1);
