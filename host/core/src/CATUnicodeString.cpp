@@ -12,29 +12,65 @@
 
 #include "CATTextEncoding.h"
 
+const std::u32string& CATUnicodeString::NoChars() {
+  static const std::u32string none;
+  return none;
+}
+
+void CATUnicodeString::Free(Text* text) {
+  delete text->utf8.load(std::memory_order_relaxed);
+  delete text;
+}
+
+std::u32string& CATUnicodeString::Own() {
+  if (text_ == nullptr) {
+    text_ = new Text();
+  } else if (text_->refs.load(std::memory_order_acquire) != 1) {
+    Text* shared = text_;
+    text_ = new Text();
+    text_->chars = shared->chars;
+    // The other holders may have let go meanwhile.
+    if (shared->refs.fetch_sub(1, std::memory_order_acq_rel) == 1) Free(shared);
+  } else {
+    delete text_->utf8.exchange(nullptr, std::memory_order_relaxed);
+  }
+  return text_->chars;
+}
+
+const std::string& CATUnicodeString::Utf8() const {
+  static const std::string none;
+  if (text_ == nullptr) return none;
+  std::string* utf8 = text_->utf8.load(std::memory_order_acquire);
+  if (utf8 != nullptr) return *utf8;
+  // Copies in other threads may make it at the same time: the first one
+  // kept is the one every copy uses.
+  std::string* made = new std::string(CATEncodeUtf8(text_->chars));
+  if (text_->utf8.compare_exchange_strong(utf8, made, std::memory_order_acq_rel,
+                                          std::memory_order_acquire)) {
+    return *made;
+  }
+  delete made;
+  return *utf8;
+}
+
 CATUnicodeString::CATUnicodeString(const char* text) {
-  if (text != nullptr) chars_ = CATDecodeUtf8(text, std::strlen(text));
+  if (text != nullptr && *text != '\0') Own() = CATDecodeUtf8(text, std::strlen(text));
 }
 
 CATUnicodeString::CATUnicodeString(const char* text, std::size_t length) {
-  if (text != nullptr) chars_ = CATDecodeUtf8(text, length);
+  if (text != nullptr && length > 0) Own() = CATDecodeUtf8(text, length);
 }
 
 CATUnicodeString::CATUnicodeString(const CATUnicodeChar& c, int count) {
-  if (count > 0) chars_.assign(static_cast<std::size_t>(count), c.GetCode());
+  if (count > 0) Own().assign(static_cast<std::size_t>(count), c.GetCode());
 }
 
 const char* CATUnicodeString::ConvertToChar() const {
-  // The cache keeps its buffer while the text is unchanged, so that every
-  // char form handed out stays valid until the text changes, also across
-  // further calls (f(s.ConvertToChar(), s.ConvertToChar()) is common).
-  std::string fresh = CATEncodeUtf8(chars_);
-  if (fresh != utf8_) utf8_.swap(fresh);
-  return utf8_.c_str();
+  return Utf8().c_str();
 }
 
 int CATUnicodeString::GetLengthInByte() const {
-  return static_cast<int>(CATEncodeUtf8(chars_).size());
+  return static_cast<int>(Utf8().size());
 }
 
 int CATUnicodeString::SearchSubString(const CATUnicodeString& what, int start, int mode) const {
@@ -43,17 +79,17 @@ int CATUnicodeString::SearchSubString(const CATUnicodeString& what, int start, i
   if (wanted == 0 || start < 0 || start >= length) return -1;
   if (mode == CATSearchModeBackward) {
     const std::size_t last_start = static_cast<std::size_t>(length - 1 - start);
-    const std::size_t found = chars_.rfind(what.chars_, last_start);
+    const std::size_t found = Chars().rfind(what.Chars(), last_start);
     return found == std::u32string::npos ? -1 : static_cast<int>(found);
   }
-  const std::size_t found = chars_.find(what.chars_, static_cast<std::size_t>(start));
+  const std::size_t found = Chars().find(what.Chars(), static_cast<std::size_t>(start));
   return found == std::u32string::npos ? -1 : static_cast<int>(found);
 }
 
 CATUnicodeString CATUnicodeString::SubString(int start, int length) const {
   CATUnicodeString result;
   if (start < 0 || start >= GetLengthInChar() || length <= 0) return result;
-  result.chars_ = chars_.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(length));
+  result.Own() = Chars().substr(static_cast<std::size_t>(start), static_cast<std::size_t>(length));
   return result;
 }
 
@@ -61,24 +97,29 @@ CATUnicodeString& CATUnicodeString::ReplaceSubString(int start, int length,
                                                      const CATUnicodeString& with) {
   if (start < 0 || start > GetLengthInChar()) return *this;
   if (length < 0) length = 0;
-  chars_.replace(static_cast<std::size_t>(start), static_cast<std::size_t>(length), with.chars_);
+  const CATUnicodeString kept(with);  // `with` may be this text
+  Own().replace(static_cast<std::size_t>(start), static_cast<std::size_t>(length), kept.Chars());
   return *this;
 }
 
 int CATUnicodeString::ReplaceAll(const CATUnicodeString& what, const CATUnicodeString& with) {
-  if (what.chars_.empty()) return 0;
+  const std::u32string& chars = Chars();
+  const std::u32string& wanted = what.Chars();
+  if (wanted.empty()) return 0;
   std::u32string out;
   int count = 0;
   std::size_t from = 0;
-  for (std::size_t at = chars_.find(what.chars_); at != std::u32string::npos;
-       at = chars_.find(what.chars_, from)) {
-    out.append(chars_, from, at - from);
-    out += with.chars_;
-    from = at + what.chars_.size();
+  for (std::size_t at = chars.find(wanted); at != std::u32string::npos;
+       at = chars.find(wanted, from)) {
+    out.append(chars, from, at - from);
+    out += with.Chars();
+    from = at + wanted.size();
     ++count;
   }
-  out.append(chars_, from, std::u32string::npos);
-  chars_.swap(out);
+  if (count == 0) return 0;
+  out.append(chars, from, std::u32string::npos);
+  *this = CATUnicodeString();
+  Own().swap(out);
   return count;
 }
 
@@ -86,41 +127,52 @@ CATUnicodeString CATUnicodeString::Strip(CATStripMode mode, CATUnicodeChar c) co
   const char32_t code = c.GetCode();
   CATUnicodeString result;
   if (mode == CATStripModeAll) {
-    for (char32_t ch : chars_) {
-      if (ch != code) result.chars_.push_back(ch);
+    std::u32string kept;
+    for (char32_t ch : Chars()) {
+      if (ch != code) kept.push_back(ch);
     }
+    if (!kept.empty()) result.Own().swap(kept);
     return result;
   }
+  const std::u32string& chars = Chars();
   std::size_t begin = 0;
-  std::size_t end = chars_.size();
+  std::size_t end = chars.size();
   if (mode == CATStripModeLeading || mode == CATStripModeBoth) {
-    while (begin < end && chars_[begin] == code) ++begin;
+    while (begin < end && chars[begin] == code) ++begin;
   }
   if (mode == CATStripModeTrailing || mode == CATStripModeBoth) {
-    while (end > begin && chars_[end - 1] == code) --end;
+    while (end > begin && chars[end - 1] == code) --end;
   }
-  result.chars_ = chars_.substr(begin, end - begin);
+  if (begin == 0 && end == chars.size()) return *this;
+  if (begin < end) result.Own() = chars.substr(begin, end - begin);
   return result;
 }
 
 void CATUnicodeString::ToLower() {
-  for (char32_t& ch : chars_) ch = CATToLowerChar(ch);
+  if (text_ == nullptr) return;
+  for (char32_t& ch : Own()) ch = CATToLowerChar(ch);
 }
 
 void CATUnicodeString::ToUpper() {
-  for (char32_t& ch : chars_) ch = CATToUpperChar(ch);
+  if (text_ == nullptr) return;
+  for (char32_t& ch : Own()) ch = CATToUpperChar(ch);
 }
 
 CATUnicodeString& CATUnicodeString::Append(const CATUnicodeString& other) {
-  chars_ += other.chars_;
+  if (other.GetLengthInChar() == 0) return *this;
+  if (text_ == nullptr) return *this = other;
+  const CATUnicodeString kept(other);  // `other` may be this text
+  Own() += kept.Chars();
   return *this;
 }
 
 int CATUnicodeString::Compare(const CATUnicodeString& other) const {
-  if (chars_ == other.chars_) return 2;
-  if (chars_.size() != other.chars_.size()) return 0;
-  for (std::size_t i = 0; i < chars_.size(); ++i) {
-    if (CATToLowerChar(chars_[i]) != CATToLowerChar(other.chars_[i])) return 0;
+  if (*this == other) return 2;
+  const std::u32string& a = Chars();
+  const std::u32string& b = other.Chars();
+  if (a.size() != b.size()) return 0;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (CATToLowerChar(a[i]) != CATToLowerChar(b[i])) return 0;
   }
   return 1;
 }
@@ -166,28 +218,27 @@ int Format(std::u32string& chars, const char* format, T value) {
 
 int CATUnicodeString::BuildFromNum(int value, const char* format) {
   if (!FormatFits(format, "dicxXou", "")) return 0;
-  return Format(chars_, format, value);
+  return Format(Own(), format, value);
 }
 
 int CATUnicodeString::BuildFromNum(unsigned int value, const char* format) {
   if (!FormatFits(format, "dicxXou", "")) return 0;
-  return Format(chars_, format, value);
+  return Format(Own(), format, value);
 }
 
 int CATUnicodeString::BuildFromNum(long value, const char* format) {
   if (!FormatFits(format, "dixXou", "l")) return 0;
-  return Format(chars_, format, value);
+  return Format(Own(), format, value);
 }
 
 int CATUnicodeString::BuildFromNum(double value, const char* format) {
   if (!FormatFits(format, "fFeEgGaA", "") && !FormatFits(format, "fFeEgGaA", "l")) return 0;
-  return Format(chars_, format, value);
+  return Format(Own(), format, value);
 }
 
 int CATUnicodeString::ConvertToNum(int* value, const char* format) const {
   if (value == nullptr || !FormatFits(format, "di", "")) return 0;
-  const std::string text = CATEncodeUtf8(chars_);
-  const char* begin = text.c_str();
+  const char* begin = ConvertToChar();
   char* end = nullptr;
   errno = 0;
   const long parsed = std::strtol(begin, &end, 10);
@@ -201,8 +252,7 @@ int CATUnicodeString::ConvertToNum(double* value, const char* format) const {
       (!FormatFits(format, "fFeEgGaA", "l") && !FormatFits(format, "fFeEgGaA", ""))) {
     return 0;
   }
-  const std::string text = CATEncodeUtf8(chars_);
-  const char* begin = text.c_str();
+  const char* begin = ConvertToChar();
   char* end = nullptr;
   const double parsed = std::strtod(begin, &end);
   if (end == begin) return 0;
@@ -211,18 +261,17 @@ int CATUnicodeString::ConvertToNum(double* value, const char* format) const {
 }
 
 void CATUnicodeString::BuildFromWChar(const wchar_t* text) {
-  chars_.clear();
-  if (text == nullptr) return;
-  chars_ = CATDecodeWide(text, std::wcslen(text));
+  *this = CATUnicodeString();
+  if (text != nullptr && *text != L'\0') Own() = CATDecodeWide(text, std::wcslen(text));
 }
 
 std::wstring CATUnicodeString::ConvertToWChar() const {
-  return CATEncodeWide(chars_);
+  return CATEncodeWide(Chars());
 }
 
 CATUnicodeChar CATUnicodeString::operator[](int index) const {
   if (index < 0 || index >= GetLengthInChar()) return CATUnicodeChar(' ');
-  return CATUnicodeChar(chars_[static_cast<std::size_t>(index)]);
+  return CATUnicodeChar(Chars()[static_cast<std::size_t>(index)]);
 }
 
 CATUnicodeString operator+(const CATUnicodeString& a, const CATUnicodeString& b) {

@@ -4,6 +4,9 @@
 
 #include <cstring>
 #include <map>
+#include <string>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -33,6 +36,65 @@ TEST(CATUnicodeStringTest, CharFormStaysValidUntilTheTextChanges) {
   text.Append("!");
   EXPECT_STREQ(text.ConvertToChar(),
                "a text long enough to live outside the string object itself!");
+}
+
+// Every change made to a copy leaves the text it was copied from, and the
+// char form that text handed out, as they were; a change may take its
+// argument from the text itself.
+TEST(CATUnicodeStringTest, ACopyChangesAlone) {
+  const char kLong[] = "a text long enough to live outside the string object itself";
+  struct Change {
+    const char* what;
+    void (*apply)(CATUnicodeString&);
+    const char* expect;
+  };
+  const Change changes[] = {
+      {"Append", [](CATUnicodeString& s) { s.Append("!"); }, "!"},
+      {"Append itself", [](CATUnicodeString& s) { s.Append(s); }, "twice"},
+      {"ReplaceSubString", [](CATUnicodeString& s) { s.ReplaceSubString(0, 1, "A"); }, "A"},
+      {"ReplaceSubString by itself", [](CATUnicodeString& s) { s.ReplaceSubString(0, 0, s); },
+       "twice"},
+      {"ReplaceAll", [](CATUnicodeString& s) { s.ReplaceAll("t", "T"); }, "T"},
+      {"ReplaceAll of itself", [](CATUnicodeString& s) { s.ReplaceAll(s, "x"); }, "x"},
+      {"ToUpper", [](CATUnicodeString& s) { s.ToUpper(); }, "A TEXT"},
+      {"BuildFromNum", [](CATUnicodeString& s) { s.BuildFromNum(7); }, "7"},
+      {"BuildFromWChar", [](CATUnicodeString& s) { s.BuildFromWChar(L"w"); }, "w"},
+      {"assigned", [](CATUnicodeString& s) { s = "other"; }, "other"},
+  };
+  for (const Change& change : changes) {
+    SCOPED_TRACE(change.what);
+    const CATUnicodeString original(kLong);
+    const char* handed_out = original.ConvertToChar();
+    CATUnicodeString copy(original);
+    EXPECT_EQ(copy.ConvertToChar(), handed_out) << "a copy shares the char form";
+    change.apply(copy);
+    EXPECT_EQ(original.ConvertToChar(), handed_out);
+    EXPECT_STREQ(handed_out, kLong);
+    const std::string changed = copy.ConvertToChar();
+    if (std::strcmp(change.expect, "twice") == 0) {
+      EXPECT_EQ(changed, std::string(kLong) + kLong);
+    } else {
+      EXPECT_NE(changed.find(change.expect), std::string::npos) << changed;
+    }
+    EXPECT_EQ(copy.GetLengthInByte(), static_cast<int>(changed.size()));
+    EXPECT_FALSE(copy == original);
+  }
+}
+
+// Copies of one text used in several threads at once make one char form.
+TEST(CATUnicodeStringTest, CopiesInThreadsShareOneCharForm) {
+  const CATUnicodeString original(kDoorFrame);
+  std::vector<const char*> seen(8);
+  std::vector<std::thread> threads;
+  for (std::size_t i = 0; i < seen.size(); ++i) {
+    threads.emplace_back([&original, &seen, i] {
+      const CATUnicodeString copy(original);
+      seen[i] = copy.ConvertToChar();
+    });
+  }
+  for (std::thread& thread : threads) thread.join();
+  for (const char* form : seen) EXPECT_EQ(form, original.ConvertToChar());
+  EXPECT_STREQ(original.ConvertToChar(), kDoorFrame);
 }
 
 TEST(CATUnicodeStringTest, InvalidUtf8BytesSurviveARoundTrip) {
