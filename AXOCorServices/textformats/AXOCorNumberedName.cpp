@@ -62,24 +62,29 @@ CATUnicodeString AXOCorNextFreeName(const CATUnicodeString& wanted,
   }
 }
 
-CATUnicodeString AXOCorNextFreeName(const CATUnicodeString& wanted, const AXOCorTakenNames& taken) {
+CATUnicodeString AXOCorNextFreeName(const CATUnicodeString& wanted,
+                                    const std::function<bool(const std::string&)>& isTakenUtf8,
+                                    const std::function<bool(const CATUnicodeString&)>& isTaken) {
   CATUnicodeString base = wanted;
   for (;;) {
     const NumberedName split = Split(base);
     std::string candidate;
-    if (!AXOCorExactUtf8(PrefixOf(split), candidate)) {
-      return AXOCorNextFreeName(
-          base, [&taken](const CATUnicodeString& name) { return taken.Contains(name); });
-    }
+    if (!AXOCorExactUtf8(PrefixOf(split), candidate)) return AXOCorNextFreeName(base, isTaken);
     // An exact form holds no NUL (its char form would end there), so each
     // candidate's text is read back whole from it.
     const std::size_t prefix = candidate.size();
     for (int counter = split.number; counter < kLargest;) {
       candidate.resize(prefix);
       candidate += std::to_string(++counter);
-      if (!taken.ContainsExact(candidate)) return CATUnicodeString(candidate.c_str());
+      if (!isTakenUtf8(candidate)) return CATUnicodeString(candidate.c_str());
     }
     // As above: the last candidate, numbered as a whole name.
     base = CATUnicodeString(candidate.c_str());
   }
+}
+
+CATUnicodeString AXOCorNextFreeName(const CATUnicodeString& wanted, const AXOCorTakenNames& taken) {
+  return AXOCorNextFreeName(
+      wanted, [&taken](const std::string& utf8) { return taken.ContainsExact(utf8); },
+      [&taken](const CATUnicodeString& name) { return taken.Contains(name); });
 }

@@ -1,5 +1,7 @@
 // Unique names: free file names in a directory, free feature names among
 // the children of a feature or the members of a logical node.
+#include <string>
+
 #include "AXOCorGlobalServices.h"
 #include "AXOCorParserServices.h"
 #include "AXOIAttLogical.h"
@@ -10,18 +12,6 @@
 #include "textformats/AXOCorTakenNames.h"
 
 namespace {
-
-// True when `name` is free: copied to `unique`. Otherwise `unique` gets the
-// first free name of its numbering: false.
-bool KeepOrNumber(const CATUnicodeString& name, CATUnicodeString& unique,
-                  const std::function<bool(const CATUnicodeString&)>& isTaken) {
-  if (!isTaken(name)) {
-    unique = name;
-    return true;
-  }
-  unique = AXOCorNextFreeName(name, isTaken);
-  return false;
-}
 
 bool IsSpreadsheetExtension(const CATUnicodeString& extension) {
   return extension == "xlsx" || extension == "xlsm" || extension == "xls";
@@ -61,10 +51,17 @@ bool AXOCorParserServices::GetUniqueFileName(const CATUnicodeString& directory,
                                              CATUnicodeString& uniqueName) {
   // The directory is listed once; the file system is asked about a
   // candidate only where the listing cannot tell (AXOCorListedFileNames).
+  // Candidates are asked by their UTF-8 form, as a system call reads it:
+  // up to a NUL.
   const AXOCorListedFileNames listed(directory);
-  const auto exists = [&](const CATUnicodeString& name, const CATUnicodeString& fileExtension) {
-    const CATUnicodeString file = name + "." + fileExtension;
-    switch (listed.Find(file.ConvertToChar())) {
+  std::string file;
+  const auto exists = [&](const std::string& name, const char* fileExtension) {
+    file.assign(name.c_str());
+    if (file.size() == name.size()) {
+      file += '.';
+      file += fileExtension;
+    }
+    switch (listed.Find(file)) {
       case AXOCorListedFileNames::kAbsent:
       case AXOCorListedFileNames::kNotFile:
         return false;
@@ -73,13 +70,23 @@ bool AXOCorParserServices::GetUniqueFileName(const CATUnicodeString& directory,
       case AXOCorListedFileNames::kAsk:
         break;
     }
-    return AXOCorGlobalServices::FindFile(directory + "\\" + file);
+    return AXOCorGlobalServices::FindFile(directory + "\\" + file.c_str());
   };
+  const std::string own_extension = extension.ConvertToChar();
   const bool spreadsheet = IsSpreadsheetExtension(extension);
-  return KeepOrNumber(wantedName, uniqueName, [&](const CATUnicodeString& name) {
-    if (!spreadsheet) return exists(name, extension);
+  const auto taken_utf8 = [&](const std::string& name) {
+    if (!spreadsheet) return exists(name, own_extension.c_str());
     return exists(name, "xlsx") || exists(name, "xlsm") || exists(name, "xls");
-  });
+  };
+  const auto taken = [&](const CATUnicodeString& name) {
+    return taken_utf8(std::string(name.ConvertToChar(), name.GetLengthInByte()));
+  };
+  if (!taken(wantedName)) {
+    uniqueName = wantedName;
+    return true;
+  }
+  uniqueName = AXOCorNextFreeName(wantedName, taken_utf8, taken);
+  return false;
 }
 
 bool AXOCorParserServices::GetUniqueArcFeatureName(const CATISpecObject_var& parent,

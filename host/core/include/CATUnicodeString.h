@@ -160,8 +160,8 @@ class CATHOST_API CATUnicodeString {
     return text_ != nullptr ? text_->chars : NoChars();
   }
   // The characters to change, held by this text alone; the char form
-  // made before is dropped.
-  std::u32string& Own();
+  // made before is dropped. A copy made for it has room for `room`.
+  std::u32string& Own(std::size_t room = 0);
   const std::string& Utf8() const;
 
   Text* text_ = nullptr;  // null: the empty text

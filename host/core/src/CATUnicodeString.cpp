@@ -1,5 +1,6 @@
 #include "CATUnicodeString.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdint>
@@ -22,13 +23,14 @@ void CATUnicodeString::Free(Text* text) {
   delete text;
 }
 
-std::u32string& CATUnicodeString::Own() {
+std::u32string& CATUnicodeString::Own(std::size_t room) {
   if (text_ == nullptr) {
     text_ = new Text();
   } else if (text_->refs.load(std::memory_order_acquire) != 1) {
     Text* shared = text_;
     text_ = new Text();
-    text_->chars = shared->chars;
+    text_->chars.reserve(std::max(room, shared->chars.size()));
+    text_->chars.append(shared->chars);
     // The other holders may have let go meanwhile.
     if (shared->refs.fetch_sub(1, std::memory_order_acq_rel) == 1) Free(shared);
   } else {
@@ -162,7 +164,7 @@ CATUnicodeString& CATUnicodeString::Append(const CATUnicodeString& other) {
   if (other.GetLengthInChar() == 0) return *this;
   if (text_ == nullptr) return *this = other;
   const CATUnicodeString kept(other);  // `other` may be this text
-  Own() += kept.Chars();
+  Own(GetLengthInChar() + kept.GetLengthInChar()) += kept.Chars();
   return *this;
 }
 
