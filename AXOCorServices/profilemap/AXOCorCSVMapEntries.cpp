@@ -172,7 +172,6 @@ std::size_t ProfileMap::Locate(std::string_view key, std::uint64_t hash) const {
 void ProfileMap::Reserve(std::size_t records) {
   const std::size_t entries =
       entries_.size() + records * (direction_ == Direction::kImport ? 3 : 1);
-  entries_.reserve(entries);
   std::size_t slots = slots_.empty() ? 64 : slots_.size();
   while (2 * entries > slots) slots *= 2;
   if (slots != slots_.size()) Rehash(slots);

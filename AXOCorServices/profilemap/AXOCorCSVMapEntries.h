@@ -24,6 +24,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -91,14 +92,14 @@ class ProfileMap {
   // Adds the entries of the record with `fields`, read on line `line`.
   void Add(const std::string_view (&fields)[3], int line);
 
-  // Makes room for the entries of `records` more records, so that adding
-  // them moves nothing.
+  // Sizes the table for the entries of `records` more records, so that
+  // adding them places no entry again.
   void Reserve(std::size_t records);
 
   // The entry of `key`, or null.
   const MapEntry* Find(std::string_view key) const;
   // Every entry, in the order their keys were first added.
-  const std::vector<MapEntry>& entries() const { return entries_; }
+  const std::deque<MapEntry>& entries() const { return entries_; }
 
  private:
   void Insert(std::string_view value, int line, Source source);
@@ -109,7 +110,9 @@ class ProfileMap {
   void Rehash(std::size_t slots);
 
   Direction direction_;
-  std::vector<MapEntry> entries_;
+  // A deque: an entry added never moves the others, so that a map of
+  // millions of entries is not copied at each growth.
+  std::deque<MapEntry> entries_;
   // Open addressing with linear probing, at most half full. A slot holds 0
   // when empty, else the entry's index + 1 in its low 32 bits and the high
   // 32 bits of the key's hash, which spare most key comparisons.
