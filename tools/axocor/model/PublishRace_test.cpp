@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -82,6 +83,9 @@ TEST(PublishRace, DISABLED_PublishOnce) {
       RunCommandForTest(RegisterModelCommands, {"model", "publish", file, "Level 1\\Wall.1", name});
   const bool refused = result.status == 1 &&
                        result.err.find("changed on disk since it was opened") != std::string::npos;
+  // What went otherwise shows in the parent's output.
+  if (result.status != 0 && !refused)
+    std::fprintf(stderr, "%s: %s", name.c_str(), result.err.c_str());
   std::exit(result.status == 0 ? kSaved : refused ? kRefused : kOtherFault);
 }
 
