@@ -13,12 +13,8 @@ namespace {
 // Attempts at a fresh temporary name before giving up; a clash of 64 random
 // bits means something else is wrong.
 constexpr int kNameAttempts = 8;
-// Renames refused because the file to replace is open: tried again 2 ms
-// apart for about a tenth of a second, then 25 ms apart up to about two
-// seconds, as long as a reader on a loaded machine or a virus scanner may
-// hold the file.
-constexpr int kQuickRenameAttempts = 50;
-constexpr int kRenameAttempts = kQuickRenameAttempts + 76;
+// Renames refused because the file to replace is open, 2 ms apart.
+constexpr int kRenameAttempts = 50;
 
 bool WriteAll(HANDLE file, const std::string& bytes) {
   std::size_t written = 0;
@@ -38,7 +34,7 @@ bool WriteAll(HANDLE file, const std::string& bytes) {
 // through the handle, so the file is never without its writer in between.
 // A file that another handle holds open at that moment (another save just
 // done, a reader, a virus scanner) may refuse to be replaced for a while,
-// so that refusal is waited out for up to about two seconds.
+// so that refusal is waited out for up to about a tenth of a second.
 bool RenameOpenFile(HANDLE file, const std::wstring& target) {
   const std::size_t name_bytes = target.size() * sizeof(wchar_t);
   std::vector<unsigned char> storage(sizeof(FILE_RENAME_INFO) + name_bytes);
@@ -57,7 +53,7 @@ bool RenameOpenFile(HANDLE file, const std::wstring& target) {
         attempt == kRenameAttempts) {
       return false;
     }
-    ::Sleep(attempt < kQuickRenameAttempts ? 2 : 25);
+    ::Sleep(2);
   }
 }
 

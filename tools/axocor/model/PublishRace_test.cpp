@@ -27,6 +27,10 @@ const char kNameVariable[] = "AXO_PUBLISH_RACE_NAME";
 constexpr int kSaved = 0;
 constexpr int kRefused = 3;
 constexpr int kOtherFault = 4;
+// Where a rename over the file leaves a moment in which its name leads
+// nowhere (seen under Wine), a child may find no file to open. It publishes
+// nothing and reports nothing saved, so it cannot lose a publication.
+constexpr int kNotOpened = 5;
 
 // Starts "axocor model publish <file> Level 1\Wall.1 <name>" in a child.
 std::int64_t StartPublish(const std::string& file, const std::string& name) {
@@ -44,6 +48,7 @@ TEST(PublishRace, EveryPublicationReportedAsSavedIsInTheFile) {
   const std::string room = folder.Host("Room.CATPart");
   std::vector<std::string> saved;
   int refused = 0;
+  int not_opened = 0;
   for (int round = 0; round < 30; ++round) {
     const std::string names[2] = {"P" + std::to_string(round) + "a",
                                   "P" + std::to_string(round) + "b"};
@@ -53,7 +58,9 @@ TEST(PublishRace, EveryPublicationReportedAsSavedIsInTheFile) {
       const int status = AXOPlatform::Get()->WaitForProcess(children[i]);
       if (status == kSaved) saved.push_back(names[i]);
       refused += status == kRefused ? 1 : 0;
-      EXPECT_TRUE(status == kSaved || status == kRefused) << names[i] << " ended with " << status;
+      not_opened += status == kNotOpened ? 1 : 0;
+      EXPECT_TRUE(status == kSaved || status == kRefused || status == kNotOpened)
+          << names[i] << " ended with " << status;
     }
   }
   AXOPlatform::Get()->SetEnv(kFileVariable, nullptr);
@@ -69,7 +76,7 @@ TEST(PublishRace, EveryPublicationReportedAsSavedIsInTheFile) {
     EXPECT_TRUE(present.Locate(name.c_str()) > 0) << name << " was reported as saved";
   }
   EXPECT_GE(saved.size(), 30u) << "in each round one of the two saves";
-  EXPECT_EQ(saved.size() + refused, 60u);
+  EXPECT_EQ(saved.size() + refused + not_opened, 60u);
   EXPECT_EQ(static_cast<std::size_t>(present.Size()), saved.size() + 1) << "and Entrance";
 }
 
@@ -81,12 +88,14 @@ TEST(PublishRace, DISABLED_PublishOnce) {
   AXOPlatform::Get()->GetEnv(kNameVariable, name);
   const CommandTestResult result =
       RunCommandForTest(RegisterModelCommands, {"model", "publish", file, "Level 1\\Wall.1", name});
-  const bool refused = result.status == 1 &&
-                       result.err.find("changed on disk since it was opened") != std::string::npos;
+  const auto said = [&result](const char* what) {
+    return result.status == 1 && result.err.find(what) != std::string::npos;
+  };
+  if (result.status == 0) std::exit(kSaved);
+  if (said("changed on disk since it was opened")) std::exit(kRefused);
   // What went otherwise shows in the parent's output.
-  if (result.status != 0 && !refused)
-    std::fprintf(stderr, "%s: %s", name.c_str(), result.err.c_str());
-  std::exit(result.status == 0 ? kSaved : refused ? kRefused : kOtherFault);
+  std::fprintf(stderr, "%s: %s", name.c_str(), result.err.c_str());
+  std::exit(said("cannot open") && said("no such file") ? kNotOpened : kOtherFault);
 }
 
 }  // namespace
