@@ -134,8 +134,9 @@ class BoxWalk {
       if (children == nullptr) expanded.result = AddLeafProduct(product, expanded.local);
       return expanded;
     }
-    // What the search finds are products: each is placed as one, without
-    // asking first whether it is a body or a part.
+    // The search finds products: each is placed as one at once, without
+    // asking first whether it is a body or a part. Anything else it gives
+    // is added as any object is.
     for (int i = 1; i <= found.Size(); ++i) {
       if (const CATIProduct_var child = found[i]) {
         AddProduct(found[i], child, expanded.local);
