@@ -4,7 +4,6 @@
 #include <memory>
 #include <unordered_map>
 #include <utility>
-#include <vector>
 
 #include "AXOCorGeomServices.h"
 #include "AXOICorPartDocument.h"
@@ -68,9 +67,11 @@ void AddGeometricalElement(const CATIGeometricalElement_var& element, CATMathBox
 // and places it again for every further instance, so that each distinct
 // product is expanded once per call, not once per occurrence; the corners
 // placed are those of the same box, so the result is the one of the walk
-// through every occurrence. A box is kept only when no product on the way
-// was refused as containing itself: such a refusal depends on the products
-// entered above, so that box is made anew where the reference comes again.
+// through every occurrence. A product whose reference is being expanded
+// contains itself and is refused; the box of a reference in such a loop is
+// kept as made at its first occurrence too, so that the walk stays linear
+// in the structure's size even where the loop is reached along
+// exponentially many paths.
 class BoxWalk {
  public:
   HRESULT Add(const CATBaseUnknown_var& object, CATMathBox& box) {
@@ -100,6 +101,7 @@ class BoxWalk {
     CATBaseUnknown_var reference;  // keeps the key's object for the call
     HRESULT result = S_OK;
     CATMathBox local;
+    bool expanding = false;  // being made: an instance met now contains itself
   };
 
   void AddEach(const CATListValCATBaseUnknown_var& objects, CATMathBox& box) {
@@ -151,26 +153,21 @@ class BoxWalk {
                      CATMathBox& box) {
     const CATBaseUnknown_var content(product->GetReferenceProduct());
     CATBaseUnknown* const key = content;
-    const auto kept = key == nullptr ? expanded_.end() : expanded_.find(key);
     Expanded made;
     const Expanded* expanded = &made;
-    if (kept != expanded_.end()) {
-      expanded = &kept->second;
-    } else {
-      for (CATBaseUnknown* entered : path_) {
-        if (entered == key) {
-          ++refusals_;
-          return E_FAIL;
-        }
-      }
-      const long refusals = refusals_;
-      path_.push_back(key);
+    if (key == nullptr) {
       made = Expand(object, product);
-      path_.pop_back();
-      if (key != nullptr && refusals_ == refusals) {
-        made.reference = content;
-        expanded = &expanded_.emplace(key, std::move(made)).first->second;
+    } else {
+      const auto [kept, first] = expanded_.try_emplace(key);
+      Expanded& entry = kept->second;
+      if (!first && entry.expanding) return E_FAIL;  // contains itself
+      if (first) {
+        entry.expanding = true;
+        Expanded result = Expand(object, product);
+        result.reference = content;
+        entry = std::move(result);
       }
+      expanded = &entry;
     }
     if (FAILED(expanded->result)) return expanded->result;
     CATMathBox local = expanded->local;
@@ -188,11 +185,6 @@ class BoxWalk {
     return S_OK;
   }
 
-  // The reference products being expanded, outermost first: a product
-  // whose reference is among them contains itself.
-  std::vector<CATBaseUnknown*> path_;
-  // Products refused so far as containing themselves.
-  long refusals_ = 0;
   std::unordered_map<CATBaseUnknown*, Expanded> expanded_;
 };
 

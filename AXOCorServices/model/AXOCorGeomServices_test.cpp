@@ -153,6 +153,29 @@ TEST_F(AXOCorGeomServicesTest, AProductThatContainsItselfEnds) {
       << "the room; B holds only A again, which is refused";
 }
 
+// A loop at the end of a chain whose every level holds two instances of the
+// next is reached along 2^40 paths; each level is still expanded once.
+TEST_F(AXOCorGeomServicesTest, ALoopReachedAlongManyPathsIsExpandedOnce) {
+  const CATTestDocument room = model_.PartDocument("c:\\Parts\\Room.CATPart");
+  model_.Feature(model_.Body(room.Part(), "Shell"), "Slab").Box({0, 0, 0}, {1, 1, 1});
+  constexpr int kLevels = 40;
+  std::vector<CATTestDocument> levels;
+  for (int i = 0; i <= kLevels; ++i) {
+    const std::string path = "c:\\Parts\\L" + std::to_string(i) + ".CATProduct";
+    levels.push_back(model_.ProductDocument(path.c_str()));
+  }
+  for (int i = 0; i < kLevels; ++i) {
+    model_.Instance(levels[i].Product(), levels[i + 1].Product(), "Near");
+    model_.Instance(levels[i].Product(), levels[i + 1].Product(), "Far")
+        .Position(Placement(0, 10, 0, 0));
+  }
+  model_.Instance(levels[kLevels].Product(), room.Product(), "Room");
+  model_.Instance(levels[kLevels].Product(), levels[0].Product(), "Loop");
+  CATMathBox box;
+  EXPECT_EQ(AXOCorGeomServices::GetBoundingBox(levels[0].Product(), box), S_OK);
+  EXPECT_EQ(AXOTestLimits(box), "0 401 0 1 0 1") << "the room, moved by 10 on each level";
+}
+
 TEST_F(AXOCorGeomServicesTest, OnlyABodyOfOnePointGivesAPoint) {
   const CATTestDocument room = model_.PartDocument("c:\\Parts\\Room.CATPart");
   CATGeoFactory_var factory;
