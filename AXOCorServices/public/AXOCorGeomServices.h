@@ -34,7 +34,10 @@ class ExportedByAXOCorServices AXOCorGeomServices {
   // assembly. E_FAIL, adding nothing, for an object of none of these kinds,
   // and for a leaf product whose reference, document or part cannot be
   // reached, or that contains itself. A product whose children add
-  // nothing adds nothing: its empty box has no corners to place.
+  // nothing adds nothing: its empty box has no corners to place. Each
+  // reference product's box is made once per call, at its first occurrence,
+  // and placed for every instance; in a structure that loops back, the
+  // instance that closes the loop there is the one refused.
   static HRESULT GetBoundingBox(const CATBaseUnknown_var& object, CATMathBox& box);
 
   // ---- Points -----------------------------------------------------------------
