@@ -95,7 +95,7 @@ class Query : public CATAdapterOf<CATICatalogQuery, CATModelNode> {
  public:
   using CATAdapterOf::CATAdapterOf;
   CATICatalogQueryResult* RunQuery(const CATUnicodeString& query, int maxHits) override {
-    Object()->Data<CATCatalogChapterData>().queries_run.push_back(query);
+    Object()->Data<CATCatalogChapterData>().NoteQuery(query);
     CATCatalogQueryTerm term;
     if (Object()->Document() == nullptr || !CATCatalogParseQuery(query, term)) return nullptr;
     CATCatalogResult* result = new CATCatalogResult();

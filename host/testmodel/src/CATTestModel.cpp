@@ -571,9 +571,10 @@ CATModelNode* CatalogContainer(CATModelDocument& document) {
 }  // namespace
 
 std::vector<CATUnicodeString> CATTestNode::QueriesRun() const {
-  return ExistingOfKind(document_, id_, CATModelKind::kChapter, "chapter")
-      .Data<CATCatalogChapterData>()
-      .queries_run;
+  const auto& run = ExistingOfKind(document_, id_, CATModelKind::kChapter, "chapter")
+                        .Data<CATCatalogChapterData>()
+                        .queries_run;
+  return std::vector<CATUnicodeString>(run.begin(), run.end());
 }
 
 CATTestNode& CATTestNode::Value(const CATUnicodeString& keyword, const CATUnicodeString& value) {

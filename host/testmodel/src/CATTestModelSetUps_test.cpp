@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "AXOIAttLogical.h"
 #include "AXOICorProductSearch.h"
@@ -414,6 +415,19 @@ TEST_F(CATTestModelSetUp, WhatTheCodeDidIsReadFromTheModel) {
          return texts;
        },
        "(x.Name==\"HEA 100\");Name=HEA;"},
+      {"only the latest 1,000 queries run",
+       [&] {
+         const CATICatalogQuery_var query(root);
+         for (int i = 0; i < 1002; ++i) {
+           CATICatalogQueryResult* result = query->RunQuery(("q" + std::to_string(i)).c_str(), 0);
+           if (result != nullptr) result->Release();
+         }
+       },
+       [&] {
+         const std::vector<CATUnicodeString> run = root.QueriesRun();
+         return std::to_string(run.size()) + " " + Utf8(run.front()) + ".." + Utf8(run.back());
+       },
+       "1000 q2..q1001"},
       {"connectors of a publication, of the builder, of the code",
        [&] {
          b_.room.Product().Connector(b_.wall).Connector(b_.door);  // the door's is kept

@@ -177,8 +177,9 @@ class CATHOST_API CATTestNode {
   // connectors were made; a node naming nothing for one whose object is
   // not open.
   std::vector<CATTestNode> Connectors() const;
-  // The texts of the queries run on the chapter (CATICatalogQuery::RunQuery),
-  // oldest first, also those that were no valid query.
+  // The texts of the latest 1,000 queries run on the chapter
+  // (CATICatalogQuery::RunQuery), oldest first, also those that were no
+  // valid query.
   std::vector<CATUnicodeString> QueriesRun() const;
 
   // Takes the object out of its document; the node then names nothing
