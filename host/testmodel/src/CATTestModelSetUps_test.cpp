@@ -427,7 +427,7 @@ TEST_F(CATTestModelSetUp, WhatTheCodeDidIsReadFromTheModel) {
          const std::vector<CATUnicodeString> run = root.QueriesRun();
          return std::to_string(run.size()) + " " + Utf8(run.front()) + ".." + Utf8(run.back());
        },
-       "1000 q2..q1001"},
+       "1000 q2..q1001"},  // with the two of the row above, 1,004 were run
       {"connectors of a publication, of the builder, of the code",
        [&] {
          b_.room.Product().Connector(b_.wall).Connector(b_.door);  // the door's is kept
