@@ -64,6 +64,9 @@ class CATHOST_API CATComponent : public CATBaseUnknown {
   void RemoveInterface(const IID& iid);
   // True when `iid` is in the object's set (not counting extensions).
   bool OffersInterface(const IID& iid) const;
+  // The identity of the object's set: objects of the same identity offer
+  // the same interfaces while none of them gains or loses one.
+  const void* InterfaceSet() const { return offers_; }
 
  protected:
   // The object starts with the `count` interfaces of `interfaces` (copied).

@@ -8,6 +8,7 @@
 #include <exception>
 #include <nlohmann/json.hpp>
 #include <string>
+#include <unordered_map>
 
 #include "CATModelFileOut.h"
 #include "CATModelNode.h"
@@ -38,6 +39,11 @@ class CATModelFileReading {
   const CATJson::object_t& Object(const CATJson& value, const std::string& where) const;
   const CATJson::array_t& Array(const CATJson& value, const std::string& where) const;
   CATUnicodeString Text(const CATJson& value, const std::string& where) const;
+  // Text, sharing its characters with the texts of the same value read
+  // before: the types of a building's objects repeat by the thousand, and
+  // so take one copy each, which a walk over the objects finds in the cache.
+  // The first kCATModelSharedTexts values are shared, later ones not.
+  CATUnicodeString SharedText(const CATJson& value, const std::string& where) const;
   int Integer(const CATJson& value, const std::string& where) const;
   bool Boolean(const CATJson& value, const std::string& where) const;
   // {"document": "...", "id": "..."}; the document resolved from the file's
@@ -45,7 +51,13 @@ class CATModelFileReading {
   CATModelLink Link(const CATJson& value, const std::string& where) const;
 
   const CATUnicodeString storage;
+
+ private:
+  mutable std::unordered_map<std::string, CATUnicodeString> shared_;
 };
+
+// The most texts one reading shares (CATModelFileReading::SharedText).
+constexpr std::size_t kCATModelSharedTexts = 4096;
 
 // What writing one file needs: its storage name.
 class CATModelFileWriting {
@@ -56,8 +68,16 @@ class CATModelFileWriting {
   static std::string Text(const CATUnicodeString& text);
   // Writes `link` as the reading takes it.
   void Link(const CATModelLink& link, CATModelFileOut& out) const;
+  // Writes the "without" list of `node`: the interfaces of its kind that
+  // it lacks, nothing when it lacks none.
+  void Without(const CATModelNode& node, CATModelFileOut& out) const;
 
   const CATUnicodeString storage;
+
+ private:
+  // Per kind, a set of interfaces (CATComponent::InterfaceSet) found to
+  // lack none of the kind's: most objects of a kind share it.
+  mutable const void* complete_sets_[32] = {};
 };
 
 // One field of the objects of a file.
@@ -93,7 +113,8 @@ void CATModelRegisterFileField(const CATModelFileField& field, const char* after
 void CATModelReadWithout(const CATModelFileReading& reading, const CATJson& value,
                          CATComponent& component, const CATInterfaceEntry* interfaces, int count,
                          const std::string& where);
-void CATModelWriteWithout(const CATComponent& component, const CATInterfaceEntry* interfaces,
+// Writes the list (nothing when it is empty); true when it wrote one.
+bool CATModelWriteWithout(const CATComponent& component, const CATInterfaceEntry* interfaces,
                           int count, CATModelFileOut& out);
 
 #endif  // CATModelFileFields_h

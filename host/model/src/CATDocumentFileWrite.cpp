@@ -13,27 +13,33 @@ namespace {
 // eight bytes each in turn, so that the steps of one lane wait for each
 // other but the lanes do not: it runs near the speed of reading memory.
 // Each step multiplies and folds the high bits down, so that the order of
-// the words counts. No defence against made-up collisions: a digest only
-// tells whether another save came in between.
+// the words counts. The lanes are four variables, not an array, which
+// compilers would turn into vector code: without a 64-bit vector multiply,
+// that code is almost three times as slow. No defence against made-up
+// collisions: a digest only tells whether another save came in between.
 std::size_t Digest(const std::string& bytes) {
   constexpr std::uint64_t kMultiplier = 0x8F3B5C1E7A29D64Bu;
   const auto step = [](std::uint64_t lane, std::uint64_t word) {
     lane = (lane ^ word) * kMultiplier;
     return lane ^ (lane >> 29);
   };
-  std::uint64_t lanes[4] = {1, 2, 3, 4};
   const char* const data = bytes.data();
+  const auto word = [data](std::size_t at) {
+    std::uint64_t value;
+    std::memcpy(&value, data + at, sizeof value);
+    return value;
+  };
   const std::size_t size = bytes.size();
+  std::uint64_t a = 1, b = 2, c = 3, d = 4;
   std::size_t at = 0;
-  for (; size - at >= sizeof lanes; at += sizeof lanes) {
-    for (int k = 0; k < 4; ++k) {
-      std::uint64_t word;
-      std::memcpy(&word, data + at + k * sizeof word, sizeof word);
-      lanes[k] = step(lanes[k], word);
-    }
+  for (; size - at >= 32; at += 32) {
+    a = step(a, word(at));
+    b = step(b, word(at + 8));
+    c = step(c, word(at + 16));
+    d = step(d, word(at + 24));
   }
   std::uint64_t digest = step(0, size);
-  for (std::uint64_t lane : lanes) digest = step(digest, lane);
+  for (std::uint64_t lane : {a, b, c, d}) digest = step(digest, lane);
   for (; at < size; ++at) digest = step(digest, static_cast<unsigned char>(data[at]));
   return static_cast<std::size_t>(digest);
 }

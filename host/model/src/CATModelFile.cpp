@@ -12,6 +12,14 @@ const char kCATModelFileFormat[] = "AXO model document";
 
 namespace {
 
+// Asks for the memory of `node` ahead of its writing. The objects of a
+// large document lie apart in memory and are out of the cache by the time
+// a save comes to them; each child is asked for two children ahead.
+void Prefetch(const CATModelNode* node) {
+  const char* bytes = reinterpret_cast<const char*>(node);
+  for (std::size_t at = 0; at < sizeof(CATModelNode); at += 64) __builtin_prefetch(bytes + at);
+}
+
 // Writes the objects of one file: each object's fields as its kind has
 // them, the list of a kind's fields made at its first object.
 class NodeWriter {
@@ -34,7 +42,12 @@ class NodeWriter {
     if (!node.Children().empty()) {
       out_.Key("children");
       out_.BeginArray();
-      for (CATModelNode* child : node.Children()) Write(*child, depth + 1);
+      const std::vector<CATModelNode*>& children = node.Children();
+      for (std::size_t i = 0; i < children.size() && i < 2; ++i) Prefetch(children[i]);
+      for (std::size_t i = 0; i < children.size(); ++i) {
+        if (i + 2 < children.size()) Prefetch(children[i + 2]);
+        Write(*children[i], depth + 1);
+      }
       out_.EndArray();
     }
     out_.EndObject();

@@ -103,7 +103,7 @@ void WriteName(const CATModelFileWriting&, CATModelNode& node, CATModelFileOut& 
 
 void ReadType(const CATModelFileReading& reading, const CATJson& value, CATModelNode& node,
               const std::string& where) {
-  node.type = reading.Text(value, where);
+  node.type = reading.SharedText(value, where);
 }
 void WriteType(const CATModelFileWriting&, CATModelNode& node, CATModelFileOut& out) {
   AddText(out, "type", node.type);
@@ -111,7 +111,7 @@ void WriteType(const CATModelFileWriting&, CATModelNode& node, CATModelFileOut& 
 
 void ReadSupertype(const CATModelFileReading& reading, const CATJson& value, CATModelNode& node,
                    const std::string& where) {
-  node.SetSupertype(reading.Text(value, where));
+  node.SetSupertype(reading.SharedText(value, where));
 }
 void WriteSupertype(const CATModelFileWriting&, CATModelNode& node, CATModelFileOut& out) {
   AddText(out, "supertype", node.Supertype());
@@ -339,9 +339,8 @@ void ReadWithout(const CATModelFileReading& reading, const CATJson& value, CATMo
   CATModelReadWithout(reading, value, node, kind.interfaces.data(),
                       static_cast<int>(kind.interfaces.size()), where);
 }
-void WriteWithout(const CATModelFileWriting&, CATModelNode& node, CATModelFileOut& out) {
-  const CATModelKindInfo& kind = CATModelKindInfoOf(node.Kind());
-  CATModelWriteWithout(node, kind.interfaces.data(), static_cast<int>(kind.interfaces.size()), out);
+void WriteWithout(const CATModelFileWriting& writing, CATModelNode& node, CATModelFileOut& out) {
+  writing.Without(node, out);
 }
 
 constexpr unsigned Bit(CATModelKind kind) {
@@ -411,6 +410,17 @@ CATUnicodeString CATModelFileReading::Text(const CATJson& value, const std::stri
   return CATUnicodeString(text.data(), text.size());
 }
 
+CATUnicodeString CATModelFileReading::SharedText(const CATJson& value,
+                                                 const std::string& where) const {
+  if (!value.is_string()) Fail(where, "expected a text \"...\"");
+  const std::string& text = value.get_ref<const std::string&>();
+  const auto found = shared_.find(text);
+  if (found != shared_.end()) return found->second;
+  CATUnicodeString read(text.data(), text.size());
+  if (shared_.size() < kCATModelSharedTexts) shared_.emplace(text, read);
+  return read;
+}
+
 int CATModelFileReading::Integer(const CATJson& value, const std::string& where) const {
   if (value.is_number_unsigned()) {
     const auto number = value.get<unsigned long long>();
@@ -471,6 +481,16 @@ void CATModelFileWriting::Link(const CATModelLink& link, CATModelFileOut& out) c
   out.EndObject();
 }
 
+void CATModelFileWriting::Without(const CATModelNode& node, CATModelFileOut& out) const {
+  const void*& complete = complete_sets_[static_cast<unsigned>(node.Kind()) % 32];
+  if (node.InterfaceSet() == complete) return;
+  const CATModelKindInfo& kind = CATModelKindInfoOf(node.Kind());
+  if (!CATModelWriteWithout(node, kind.interfaces.data(), static_cast<int>(kind.interfaces.size()),
+                            out)) {
+    complete = node.InterfaceSet();
+  }
+}
+
 // ---- The table ------------------------------------------------------------------
 
 unsigned CATModelKindBit(CATModelKind kind) {
@@ -529,7 +549,7 @@ void CATModelReadWithout(const CATModelFileReading& reading, const CATJson& valu
   }
 }
 
-void CATModelWriteWithout(const CATComponent& component, const CATInterfaceEntry* interfaces,
+bool CATModelWriteWithout(const CATComponent& component, const CATInterfaceEntry* interfaces,
                           int count, CATModelFileOut& out) {
   bool listed = false;
   for (int k = 0; k < count; ++k) {
@@ -542,4 +562,5 @@ void CATModelWriteWithout(const CATComponent& component, const CATInterfaceEntry
     out.Text(CATModelInterfaceName(*interfaces[k].iid));
   }
   if (listed) out.EndArray();
+  return listed;
 }

@@ -133,6 +133,36 @@ TEST_F(CATModelFile, WhatTheBuilderGaveComesBackFromTheFile) {
   EXPECT_EQ(message, "bad sketch");
 }
 
+// Objects of one kind mostly share one set of interfaces; those that lack
+// some, anywhere among them, keep each their own through the file.
+TEST_F(CATModelFile, ObjectsOfOneKindKeepEachTheirInterfacesAndShareTheirType) {
+  const CATTestDocument part = model_.PartDocument(folder_.Host("Walls.CATPart").c_str());
+  const IID* const lacking[] = {nullptr,        &IID_CATIAlias, nullptr, &IID_CATIDescendants,
+                                &IID_CATIAlias, nullptr,        nullptr};
+  for (const IID* iid : lacking) {
+    CATTestNode wall = model_.Feature(part.Part(), "W", "Wall");
+    if (iid != nullptr) wall.Without(*iid);
+  }
+  Save(part, "Walls.CATPart");
+  model_.LeakedObjects();
+
+  const CATTestDocument opened = model_.Open(folder_.Host("Walls.CATPart").c_str());
+  CATListValCATISpecObject_var walls;
+  CATIDescendants_var(opened.Part())->GetDirectChildren(nullptr, walls);
+  ASSERT_EQ(walls.Size(), 7);
+  for (int i = 1; i <= walls.Size(); ++i) {
+    SCOPED_TRACE(i);
+    for (const IID* iid : {&IID_CATIAlias, &IID_CATIDescendants}) {
+      void* offered = nullptr;
+      EXPECT_EQ(walls[i]->QueryInterface(*iid, &offered),
+                iid == lacking[i - 1] ? E_NOINTERFACE : S_OK);
+      if (offered != nullptr) static_cast<CATBaseUnknown*>(offered)->Release();
+    }
+    // One copy of the type's characters for all of them.
+    EXPECT_EQ(walls[i]->GetType().ConvertToChar(), walls[1]->GetType().ConvertToChar());
+  }
+}
+
 TEST_F(CATModelFile, OpeningAnOpenDocumentGivesThatDocument) {
   const CATTestBuilding b = CATTestBuilding::Build(model_, "c:\\Parts");
   for (const char* spelling : {"c:\\Parts\\Room.CATPart", "c:/Parts/./x/../Room.CATPart"}) {
