@@ -41,8 +41,9 @@ class CATModelFileReading {
   CATUnicodeString Text(const CATJson& value, const std::string& where) const;
   // Text, sharing its characters with the texts of the same value read
   // before: the types of a building's objects repeat by the thousand, and
-  // so take one copy each, which a walk over the objects finds in the cache.
-  // The first kCATModelSharedTexts values are shared, later ones not.
+  // so take one copy per distinct type, which a walk over the objects finds
+  // in the cache. The first kCATModelSharedTexts distinct values are
+  // shared; values first met after them are not.
   CATUnicodeString SharedText(const CATJson& value, const std::string& where) const;
   int Integer(const CATJson& value, const std::string& where) const;
   bool Boolean(const CATJson& value, const std::string& where) const;
