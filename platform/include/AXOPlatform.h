@@ -380,7 +380,9 @@ class AXO_PLATFORM_API AXOPlatform {
   // Starts the program `arguments[0]` (a native path, not looked up in
   // PATH) with the other arguments, each passed to it unchanged; the child
   // inherits the environment. Returns an id for WaitForProcess, or -1 when
-  // the program cannot be started.
+  // the program cannot be started. A start that fails for want of
+  // something passing (a process slot, memory; under Wine, now and then for
+  // no reason given) is tried up to three times, 50 ms apart.
   virtual std::int64_t StartProcess(const std::vector<std::string>& arguments) = 0;
   // As StartProcess, with the child's standard output going to the file
   // `outputPath` (native), created or emptied first. -1 also when that file

@@ -37,7 +37,14 @@ std::int64_t Spawn(const std::vector<std::string>& arguments,
   for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
   argv.push_back(nullptr);
   pid_t child = 0;
-  if (::posix_spawn(&child, argv[0], actions, nullptr, argv.data(), environ) != 0) return -1;
+  // EAGAIN: the system lacked a process slot or memory for a moment; the
+  // start is tried again.
+  for (int attempt = 1;; ++attempt) {
+    const int error = ::posix_spawn(&child, argv[0], actions, nullptr, argv.data(), environ);
+    if (error == 0) break;
+    if (error != EAGAIN || attempt == 3) return -1;
+    ::usleep(50 * 1000);
+  }
   Children& children = StartedChildren();
   std::lock_guard<std::mutex> lock(children.mutex);
   children.ids.insert(child);

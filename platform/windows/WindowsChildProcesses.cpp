@@ -58,6 +58,24 @@ std::string WindowsPlatform::ExecutablePath() {
 
 namespace {
 
+// True for the errors of CreateProcessW that another try would meet again.
+bool IsLastingStartFault(DWORD error) {
+  switch (error) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_ACCESS_DENIED:
+    case ERROR_INVALID_PARAMETER:
+    case ERROR_INVALID_NAME:
+    case ERROR_FILENAME_EXCED_RANGE:
+    case ERROR_BAD_EXE_FORMAT:
+    case ERROR_DIRECTORY:
+    case ERROR_ELEVATION_REQUIRED:
+      return true;
+    default:
+      return false;
+  }
+}
+
 // Starts `arguments`; with `output` not null, the child's standard output is
 // that inheritable handle and its other standard handles are this process's.
 std::int64_t Create(const std::vector<std::string>& arguments, HANDLE output) {
@@ -77,9 +95,16 @@ std::int64_t Create(const std::vector<std::string>& arguments, HANDLE output) {
     startup.hStdError = ::GetStdHandle(STD_ERROR_HANDLE);
   }
   PROCESS_INFORMATION started = {};
-  if (!::CreateProcessW(program.c_str(), &command_line[0], nullptr, nullptr, output != nullptr, 0,
-                        nullptr, nullptr, &startup, &started)) {
-    return -1;
+  // A start that fails for want of something passing (seen under Wine, once
+  // in some hundreds of starts) is tried again; one that names a fault of
+  // the program or its arguments is not.
+  for (int attempt = 1;; ++attempt) {
+    if (::CreateProcessW(program.c_str(), &command_line[0], nullptr, nullptr, output != nullptr, 0,
+                         nullptr, nullptr, &startup, &started)) {
+      break;
+    }
+    if (attempt == 3 || IsLastingStartFault(::GetLastError())) return -1;
+    ::Sleep(50);
   }
   ::CloseHandle(started.hThread);
   Children& children = StartedChildren();
