@@ -99,7 +99,9 @@ std::int64_t Create(const std::vector<std::string>& arguments, HANDLE output) {
   // in some hundreds of starts) is tried again; one that names a fault of
   // the program or its arguments is not.
   for (int attempt = 1;; ++attempt) {
-    if (::CreateProcessW(program.c_str(), &command_line[0], nullptr, nullptr, output != nullptr, 0,
+    // CreateProcessW may write into the command line: each try gets a copy.
+    std::wstring writable = command_line;
+    if (::CreateProcessW(program.c_str(), &writable[0], nullptr, nullptr, output != nullptr, 0,
                          nullptr, nullptr, &startup, &started)) {
       break;
     }
