@@ -81,6 +81,14 @@ TEST(PlatformProcess, ChildOutputGoesToTheNamedFileOnly) {
   EXPECT_EQ(platform->StartProcessWithOutputFile(list_tests, unwritable), -1);
 }
 
+TEST(PlatformProcess, AProgramThatIsNotThereDoesNotStart) {
+  AXOPlatform* platform = AXOPlatform::Get();
+  AXOTestTempFolder folder;
+  EXPECT_EQ(platform->StartProcess({folder.Native("no-such-program").u8string()}), -1);
+  EXPECT_EQ(platform->StartProcess({folder.Native("no-such-folder/program").u8string()}), -1);
+  EXPECT_EQ(platform->StartProcess({}), -1);
+}
+
 TEST(PlatformProcess, DebugOutputTakesAnyText) {
   // Nothing to observe without a debugger; the texts must simply not fail,
   // including invalid UTF-8 and an embedded NUL.
