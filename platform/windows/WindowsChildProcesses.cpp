@@ -69,7 +69,6 @@ bool IsLastingStartFault(DWORD error) {
     case ERROR_FILENAME_EXCED_RANGE:
     case ERROR_BAD_EXE_FORMAT:
     case ERROR_DIRECTORY:
-    case ERROR_ELEVATION_REQUIRED:
       return true;
     default:
       return false;
