@@ -54,6 +54,9 @@ class CATModelFileReading {
   const CATUnicodeString storage;
 
  private:
+  // The bytes of the text `value`.
+  const std::string& Utf8(const CATJson& value, const std::string& where) const;
+
   mutable std::unordered_map<std::string, CATUnicodeString> shared_;
 };
 

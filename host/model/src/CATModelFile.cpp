@@ -14,7 +14,7 @@ namespace {
 
 // Asks for the memory of `node` ahead of its writing. The objects of a
 // large document lie apart in memory and are out of the cache by the time
-// a save comes to them; each child is asked for two children ahead. The
+// a save comes to them; each child is asked for a few children ahead. The
 // bytes that follow the node are asked for too: in a document read from a
 // file they mostly hold its name, which the reader made just after the
 // node (a save of 100,000 such objects takes a fifth less time with them).
@@ -50,9 +50,10 @@ class NodeWriter {
       out_.Key("children");
       out_.BeginArray();
       const std::vector<CATModelNode*>& children = node.Children();
-      for (std::size_t i = 0; i < children.size() && i < 2; ++i) Prefetch(children[i]);
+      constexpr std::size_t kAhead = 2;
+      for (std::size_t i = 0; i < children.size() && i < kAhead; ++i) Prefetch(children[i]);
       for (std::size_t i = 0; i < children.size(); ++i) {
-        if (i + 2 < children.size()) Prefetch(children[i + 2]);
+        if (i + kAhead < children.size()) Prefetch(children[i + kAhead]);
         Write(*children[i], depth + 1);
       }
       out_.EndArray();

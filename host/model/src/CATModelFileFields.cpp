@@ -404,16 +404,19 @@ const CATJson::array_t& CATModelFileReading::Array(const CATJson& value,
   return value.get_ref<const CATJson::array_t&>();
 }
 
-CATUnicodeString CATModelFileReading::Text(const CATJson& value, const std::string& where) const {
+const std::string& CATModelFileReading::Utf8(const CATJson& value, const std::string& where) const {
   if (!value.is_string()) Fail(where, "expected a text \"...\"");
-  const std::string& text = value.get_ref<const std::string&>();
+  return value.get_ref<const std::string&>();
+}
+
+CATUnicodeString CATModelFileReading::Text(const CATJson& value, const std::string& where) const {
+  const std::string& text = Utf8(value, where);
   return CATUnicodeString(text.data(), text.size());
 }
 
 CATUnicodeString CATModelFileReading::SharedText(const CATJson& value,
                                                  const std::string& where) const {
-  if (!value.is_string()) Fail(where, "expected a text \"...\"");
-  const std::string& text = value.get_ref<const std::string&>();
+  const std::string& text = Utf8(value, where);
   const auto found = shared_.find(text);
   if (found != shared_.end()) return found->second;
   CATUnicodeString read(text.data(), text.size());
