@@ -13,20 +13,46 @@
 
 namespace {
 
+// A table as a component was given it, and the set made of it.
+struct MadeFrom {
+  std::vector<CATInterfaceEntry> table;
+  const CATOfferSet* offers;
+};
+
+bool SameTable(const std::vector<CATInterfaceEntry>& table, const CATInterfaceEntry* interfaces,
+               int count) {
+  if (table.size() != static_cast<std::size_t>(count)) return false;
+  for (int i = 0; i < count; ++i) {
+    if (table[i].iid != interfaces[i].iid || table[i].make != interfaces[i].make) return false;
+  }
+  return true;
+}
+
 // The set that objects starting with `interfaces` share.
 const CATOfferSet* SharedOffers(const CATInterfaceEntry* interfaces, int count) {
-  CATOfferSet wanted(interfaces, count);
+  if (interfaces == nullptr || count < 0) count = 0;
   // Keyed by the table's address; a table changed since (a kind given one
-  // more interface) gets another copy beside the first.
+  // more interface) gets another copy beside the first. A table seen
+  // before, entry for entry, finds its set without a set being made: every
+  // object of the model starts here.
   static std::mutex mutex;
-  static auto* shared = new std::map<const CATInterfaceEntry*, std::vector<const CATOfferSet*>>();
+  static auto* shared = new std::map<const CATInterfaceEntry*, std::vector<MadeFrom>>();
   const std::lock_guard<std::mutex> lock(mutex);
-  std::vector<const CATOfferSet*>& made = (*shared)[interfaces];
-  for (const CATOfferSet* offers : made) {
-    if (*offers == wanted) return offers;
+  std::vector<MadeFrom>& made = (*shared)[interfaces];
+  for (const MadeFrom& from : made) {
+    if (SameTable(from.table, interfaces, count)) return from.offers;
   }
-  made.push_back(new CATOfferSet(std::move(wanted)));  // lives as long as the process
-  return made.back();
+  std::vector<CATInterfaceEntry> table(interfaces, interfaces + count);
+  CATOfferSet wanted(interfaces, count);
+  for (const MadeFrom& from : made) {
+    if (*from.offers == wanted) {
+      made.push_back({std::move(table), from.offers});
+      return from.offers;
+    }
+  }
+  // Lives as long as the process.
+  made.push_back({std::move(table), new CATOfferSet(std::move(wanted))});
+  return made.back().offers;
 }
 
 }  // namespace

@@ -314,6 +314,38 @@ TEST_F(CATHandleTest, InterfacesCanDifferPerObject) {
   for (TestFigure* figure : {square, circle, anonymous, failing}) figure->Release();
 }
 
+// A kind's table may change where it lies (a kind given one more
+// interface, a maker replaced): objects made afterwards follow the table as
+// it is, those made before keep what they had, and a table that comes back
+// to an earlier content offers that content again.
+TEST_F(CATHandleTest, ObjectsFollowTheirTableAsItIsWhenTheyAreMade) {
+  CATInterfaceEntry table[] = {{&IID_TestShape, &CATNewAdapter<FigureShape>},
+                               {&IID_TestCorners, &CATNewAdapter<FigureCorners>},
+                               {&IID_TestShape, &FailingMaker}};
+  const auto make = [&table](int count) { return new TestFigure(table, count, 1, 3); };
+  TestFigure* shape_only = make(1);
+  TestFigure* with_corners = make(2);
+  TestFigure* failing_shape = make(3);  // named twice: first place, last maker
+  table[1].make = &FailingMaker;
+  TestFigure* failing_corners = make(2);
+  table[1].make = &CATNewAdapter<FigureCorners>;
+  TestFigure* corners_again = make(2);
+  {
+    EXPECT_TRUE(!TestCorners_var(shape_only));
+    EXPECT_EQ(TestCorners_var(with_corners)->Corners(), 3);
+    EXPECT_TRUE(!TestShape_var(failing_shape));
+    EXPECT_EQ(TestCorners_var(failing_shape)->Corners(), 3);
+    EXPECT_TRUE(!TestCorners_var(failing_corners));
+    EXPECT_EQ(TestCorners_var(corners_again)->Corners(), 3);
+    EXPECT_EQ(corners_again->InterfaceSet(), with_corners->InterfaceSet());
+    EXPECT_NE(failing_corners->InterfaceSet(), with_corners->InterfaceSet());
+  }
+  for (TestFigure* figure :
+       {shape_only, with_corners, failing_shape, failing_corners, corners_again}) {
+    figure->Release();
+  }
+}
+
 TEST_F(CATHandleTest, DictionaryExtensionsServeWhatTheSetLacksUnlessRemoved) {
   const CATFillDictionary entry("TestFigureLabelExt", IID_TestLabel,
                                 &CreateTIETestLabelTestFigureLabelExt);
