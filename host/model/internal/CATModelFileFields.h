@@ -39,6 +39,9 @@ class CATModelFileReading {
   const CATJson::object_t& Object(const CATJson& value, const std::string& where) const;
   const CATJson::array_t& Array(const CATJson& value, const std::string& where) const;
   CATUnicodeString Text(const CATJson& value, const std::string& where) const;
+  // The bytes of the text `value`: UTF-8, as the parser lets no other
+  // through.
+  const std::string& Utf8(const CATJson& value, const std::string& where) const;
   // Text, sharing its characters with the texts of the same value read
   // before: the types of a building's objects repeat by the thousand, and
   // so take one copy per distinct type, which a walk over the objects finds
@@ -54,9 +57,6 @@ class CATModelFileReading {
   const CATUnicodeString storage;
 
  private:
-  // The bytes of the text `value`.
-  const std::string& Utf8(const CATJson& value, const std::string& where) const;
-
   mutable std::unordered_map<std::string, CATUnicodeString> shared_;
 };
 

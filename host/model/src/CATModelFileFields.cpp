@@ -85,7 +85,7 @@ std::string Item(const std::string& where, size_t index) {
 
 void ReadId(const CATModelFileReading& reading, const CATJson& value, CATModelNode& node,
             const std::string& where) {
-  node.id = CATModelFileWriting::Text(reading.Text(value, where));
+  node.id = reading.Utf8(value, where);
   if (node.id.empty()) reading.Fail(where, "an id is not empty");
 }
 void WriteId(const CATModelFileWriting&, CATModelNode& node, CATModelFileOut& out) {

@@ -21,10 +21,23 @@ std::string Item(const std::string& where, size_t index) {
   return where + "[" + std::to_string(index) + "]";
 }
 
-double Number(const CATModelFileReading& reading, const CATJson& value, const std::string& where) {
-  if (!value.is_number()) reading.Fail(where, "expected a number");
-  return value.get<double>();
-}
+// `where` with "[index]" appended for as long as it lives: a body holds
+// many cells and points, and their places are needed only to name a fault.
+class ItemPlace {
+ public:
+  ItemPlace(std::string& where, size_t index) : where_(where), length_(where.size()) {
+    where_ += '[';
+    where_ += std::to_string(index);
+    where_ += ']';
+  }
+  ~ItemPlace() { where_.resize(length_); }
+  ItemPlace(const ItemPlace&) = delete;
+  ItemPlace& operator=(const ItemPlace&) = delete;
+
+ private:
+  std::string& where_;
+  size_t length_;
+};
 
 // `count` numbers.
 void Numbers(const CATModelFileReading& reading, const CATJson& value, double* numbers,
@@ -33,7 +46,10 @@ void Numbers(const CATModelFileReading& reading, const CATJson& value, double* n
   if (list.size() != count) {
     reading.Fail(where, "expected a list of " + std::to_string(count) + " numbers");
   }
-  for (size_t i = 0; i < count; ++i) numbers[i] = Number(reading, list[i], Item(where, i));
+  for (size_t i = 0; i < count; ++i) {
+    if (!list[i].is_number()) reading.Fail(Item(where, i), "expected a number");
+    numbers[i] = list[i].get<double>();
+  }
 }
 
 CATMathPoint Point(const CATModelFileReading& reading, const CATJson& value,
@@ -43,8 +59,9 @@ CATMathPoint Point(const CATModelFileReading& reading, const CATJson& value,
   return CATMathPoint(xyz[0], xyz[1], xyz[2]);
 }
 
+// The cell of `value`; `where` is its place, given back as it came.
 CATCellDescription Cell(const CATModelFileReading& reading, const CATJson& value,
-                        const std::string& where) {
+                        std::string& where) {
   const CATJson::object_t& fields = reading.Object(value, where);
   const CellName* kind = nullptr;
   for (const CellName& name : kCells) {
@@ -55,7 +72,8 @@ CATCellDescription Cell(const CATModelFileReading& reading, const CATJson& value
                  "expected {\"vertex\": point}, {\"edge\": points}, {\"face\": points} or "
                  "{\"volume\": points}");
   }
-  const std::string place = where + "." + kind->name;
+  const size_t length = where.size();
+  std::string& place = where.append(".").append(kind->name);
   CATCellDescription cell;
   cell.dimension = kind->dimension;
   if (kind->dimension == 0) {
@@ -63,11 +81,13 @@ CATCellDescription Cell(const CATModelFileReading& reading, const CATJson& value
   } else {
     const CATJson::array_t& points = reading.Array(fields.begin()->second, place);
     for (size_t i = 0; i < points.size(); ++i) {
-      cell.points.push_back(Point(reading, points[i], Item(place, i)));
+      const ItemPlace item(place, i);
+      cell.points.push_back(Point(reading, points[i], place));
     }
   }
   const std::string fault = CATCellDescriptionFault(cell);
   if (!fault.empty()) reading.Fail(place, fault);
+  where.resize(length);
   return cell;
 }
 
@@ -93,11 +113,14 @@ void CATModelReadGeometry(const CATModelFileReading& reading, const CATJson& val
                           CATModelNode& node, const std::string& where) {
   CATBodyDescription body;
   const CATJson::array_t& domains = reading.Array(value, where);
+  std::string place = where;
   for (size_t d = 0; d < domains.size(); ++d) {
-    const CATJson::array_t& cells = reading.Array(domains[d], Item(where, d));
+    const ItemPlace domain(place, d);
+    const CATJson::array_t& cells = reading.Array(domains[d], place);
     body.domains.emplace_back();
     for (size_t c = 0; c < cells.size(); ++c) {
-      body.domains.back().push_back(Cell(reading, cells[c], Item(Item(where, d), c)));
+      const ItemPlace cell(place, c);
+      body.domains.back().push_back(Cell(reading, cells[c], place));
     }
   }
   CATBody* made = CATGeoNewBody(body);

@@ -105,14 +105,14 @@ struct Frame {
   std::vector<CATOwned<CATModelNode>> children;
 };
 
-class DocumentReader : public nlohmann::json_sax<CATJson> {
+class DocumentReader final : public nlohmann::json_sax<CATJson> {
  public:
   explicit DocumentReader(const CATModelFileReading& reading) : reading_(reading) {}
 
-  // The document read, with one reference for the caller; null with
-  // `fault` set when the file is refused.
-  CATModelDocument* Read(const std::string& bytes, std::string& fault) {
-    CATJson::sax_parse(bytes, this);
+  // The document read, once the parser has given every event, with one
+  // reference for the caller; null with `fault` set when the file is
+  // refused.
+  CATModelDocument* Finish(std::string& fault) {
     if (!parse_fault_.empty()) {
       fault = parse_fault_;
       return nullptr;
@@ -360,9 +360,11 @@ class DocumentReader : public nlohmann::json_sax<CATJson> {
       const auto kind_field = std::find_if(
           fields.begin(), fields.end(), [](const auto* field) { return field->first == "kind"; });
       if (kind_field == fields.end()) reading_.Fail(where, "an object has a \"kind\"");
-      const std::string kind_name =
-          CATModelFileWriting::Text(reading_.Text((*kind_field)->second, where + ".kind"));
-      const CATModelKindInfo* kind = CATModelFindKind(kind_name);
+      const CATJson& kind_value = (*kind_field)->second;
+      const std::string& kind_name = kind_value.is_string()
+                                         ? kind_value.get_ref<const std::string&>()
+                                         : reading_.Utf8(kind_value, where + ".kind");
+      const CATModelKindInfo* kind = FindKind(kind_name);
       if (kind == nullptr) {
         reading_.Fail(where + ".kind",
                       "unknown kind '" + kind_name + "' (known: " + CATModelKnownKinds() + ")");
@@ -375,7 +377,7 @@ class DocumentReader : public nlohmann::json_sax<CATJson> {
       for (const auto* field : fields) {
         if (field->first == "kind") continue;
         place_.assign(where).append(".").append(field->first);
-        const CATModelFileField* entry = CATModelFindFileField(field->first, kind->kind);
+        const CATModelFileField* entry = FindField(field->first, kind->kind);
         if (entry == nullptr && !CATModelIsFileField(field->first)) {
           reading_.Fail(place_, "unknown field");
         }
@@ -394,6 +396,27 @@ class DocumentReader : public nlohmann::json_sax<CATJson> {
     }
     frame.children.clear();
     return nullptr;
+  }
+
+  // The kind named `name` in the file; null when there is none. The model's
+  // tables of kinds and fields are searched once a name for the whole read.
+  const CATModelKindInfo* FindKind(const std::string& name) {
+    const auto found = kinds_.find(name);
+    if (found != kinds_.end()) return found->second;
+    const CATModelKindInfo* kind = CATModelFindKind(name);
+    if (kind != nullptr) kinds_.emplace(name, kind);
+    return kind;
+  }
+  // The field `name` of objects of `kind`; null when they have none.
+  const CATModelFileField* FindField(const std::string& name, CATModelKind kind) {
+    const size_t index = static_cast<size_t>(kind);
+    if (fields_.size() <= index) fields_.resize(index + 1);
+    auto& known = fields_[index];
+    const auto found = known.find(name);
+    if (found != known.end()) return found->second;
+    const CATModelFileField* field = CATModelFindFileField(name, kind);
+    if (field != nullptr) known.emplace(name, field);
+    return field;
   }
 
   // The fault that comes first: the one kept, or an id used again by an
@@ -520,6 +543,8 @@ class DocumentReader : public nlohmann::json_sax<CATJson> {
   std::string where_;  // the place being read: "containers[0].children[2]"
   std::string place_;  // a field's place
   std::vector<std::pair<std::string, CATJson>*> sorted_;  // an object's fields by name
+  std::unordered_map<std::string, const CATModelKindInfo*> kinds_;
+  std::vector<std::unordered_map<std::string, const CATModelFileField*>> fields_;  // by kind
   ValueBuilder value_;
   int skipped_ = 0;  // the depth in a value that is not read
   bool skip_next_ = false;
@@ -545,5 +570,7 @@ std::string CATModelParseFault(const std::exception& error) {
 CATModelDocument* CATModelReadFile(const std::string& bytes, const CATUnicodeString& storageName,
                                    std::string& fault) {
   const CATModelFileReading reading(storageName);
-  return DocumentReader(reading).Read(bytes, fault);
+  DocumentReader reader(reading);
+  CATJson::sax_parse(bytes, &reader);
+  return reader.Finish(fault);
 }
