@@ -1,7 +1,8 @@
-// Reading a document file as the JSON parser goes through it, without a
-// tree of the whole file: each field of an object is taken as a small json
-// value and read by its row of the field table (CATModelFileFields.cpp)
-// when the object ends, and the object's children are made as they come.
+// Reading a document file as its JSON text is scanned (CATJsonScan.h),
+// without a tree of the whole file: each field of an object is taken as a
+// small json value and read by its row of the field table
+// (CATModelFileFields.cpp) when the object ends, and the object's children
+// are made as they come.
 //
 // The first fault reported is the one met first in this order, whatever the
 // order of the file's text: any syntax fault; the document's head
@@ -18,6 +19,7 @@
 #include <vector>
 
 #include "CATAdopt.h"
+#include "CATJsonScan.h"
 #include "CATModelFile.h"
 #include "CATModelFileFields.h"
 
@@ -570,6 +572,13 @@ std::string CATModelParseFault(const std::exception& error) {
 CATModelDocument* CATModelReadFile(const std::string& bytes, const CATUnicodeString& storageName,
                                    std::string& fault) {
   const CATModelFileReading reading(storageName);
+  {
+    DocumentReader reader(reading);
+    if (CATJsonScan(bytes, reader)) return reader.Finish(fault);
+  }
+  // Not valid JSON, or a rare form that the quick scan leaves to the JSON
+  // library: read again from the start by the library's parser, which names
+  // the fault in its words.
   DocumentReader reader(reading);
   CATJson::sax_parse(bytes, &reader);
   return reader.Finish(fault);
