@@ -93,9 +93,8 @@ HRESULT CATComponent::QueryInterface(const IID& iid, void** out) {
 CATBaseUnknown* CATComponent::AdapterOf(const CATInterfaceOffer& entry) {
   for (CATKeptAdapter* kept = kept_; kept != nullptr; kept = kept->next_kept_) {
     if (kept->made_for_ != &entry) continue;
-    CATBaseUnknown* adapter = kept->AsInterface();
-    adapter->AddRef();
-    return adapter;
+    AddRef();  // what the kept adapter's AddRef does
+    return kept->interface_;
   }
   CATBaseUnknown* adapter = entry.make(this);
   // A maker may adapt another object than this one, or give something that
@@ -105,6 +104,7 @@ CATBaseUnknown* CATComponent::AdapterOf(const CATInterfaceOffer& entry) {
   keepable->KeepWithComponent();
   CATUncountLiveObject(adapter);
   keepable->made_for_ = &entry;
+  keepable->interface_ = keepable->AsInterface();
   // Last: the interfaces asked first are those asked most, and are found
   // first. The maker may have kept adapters of its own meanwhile.
   CATKeptAdapter** last = &kept_;

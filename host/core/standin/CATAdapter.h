@@ -31,6 +31,7 @@
 // again costs a lookup and a reference, not an object. Adapters that the
 // dictionary makes are made anew for each request.
 
+#include <cstring>
 #include <new>
 
 #include "CATBaseUnknown.h"
@@ -57,9 +58,11 @@ class CATKeptAdapter {
   friend class CATComponent;
   // The component's list of the adapters it keeps, oldest first, each with
   // the entry of the component's set it was made for (null once the set
-  // changed: kept only to be destroyed with the component).
+  // changed: kept only to be destroyed with the component) and what
+  // AsInterface answers, noted once.
   CATKeptAdapter* next_kept_ = nullptr;
   const void* made_for_ = nullptr;
+  CATBaseUnknown* interface_ = nullptr;
 };
 
 template <class I>
@@ -74,7 +77,9 @@ class CATAdapter : public I, public CATKeptAdapter {
     if (out == nullptr) return E_INVALIDARG;
     *out = nullptr;
     if (component_ == nullptr) return E_NOINTERFACE;
-    if (iid == I::ClassId() && !(iid == IID_CATBaseUnknown)) {
+    // Compared in place: every query of an adapter passes here.
+    if (std::memcmp(&iid, &I::ClassId(), sizeof(IID)) == 0 &&
+        std::memcmp(&iid, &IID_CATBaseUnknown, sizeof(IID)) != 0) {
       this->AddRef();
       *out = static_cast<I*>(this);
       return S_OK;
