@@ -132,8 +132,9 @@ class CATModelNode final : public CATComponent {
   T& Data() {
     using Exact =
         std::conditional_t<std::is_base_of_v<CATModelKindData, T>, T, CATModelPlainData<T>>;
-    if (data_ != nullptr && typeid(*data_) == typeid(Exact)) return static_cast<Exact&>(*data_);
-    T* data = dynamic_cast<T*>(data_.get());
+    CATModelKindData* const held = data_.get();
+    if (held != nullptr && typeid(*held) == typeid(Exact)) return static_cast<Exact&>(*held);
+    T* data = dynamic_cast<T*>(held);
     if (data == nullptr) NoData();
     return *data;
   }
