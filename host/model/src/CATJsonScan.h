@@ -284,28 +284,22 @@ bool CATJsonScan(const std::string& text, Sax& sax) {
     bool given = false;
     switch (cursor.Peek()) {
       case '{':
+      case '[': {
+        const bool object = cursor.Peek() == '{';
         cursor.Skip();
-        if (!sax.start_object(kUnknownSize)) return false;
+        if (!(object ? sax.start_object(kUnknownSize) : sax.start_array(kUnknownSize))) {
+          return false;
+        }
         cursor.SkipSpace();
-        if (cursor.Peek() == '}') {
+        if (cursor.Peek() == (object ? '}' : ']')) {  // empty
           cursor.Skip();
-          given = sax.end_object();
+          given = object ? sax.end_object() : sax.end_array();
           break;
         }
-        open.push_back(true);
-        if (!key()) return false;
+        open.push_back(object);
+        if (object && !key()) return false;
         continue;
-      case '[':
-        cursor.Skip();
-        if (!sax.start_array(kUnknownSize)) return false;
-        cursor.SkipSpace();
-        if (cursor.Peek() == ']') {
-          cursor.Skip();
-          given = sax.end_array();
-          break;
-        }
-        open.push_back(false);
-        continue;
+      }
       case '"':
         given = cursor.String(buffer) && sax.string(buffer);
         break;
