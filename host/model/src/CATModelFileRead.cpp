@@ -111,9 +111,9 @@ class DocumentReader final : public nlohmann::json_sax<CATJson> {
  public:
   explicit DocumentReader(const CATModelFileReading& reading) : reading_(reading) {}
 
-  // The document read, once the parser has given every event, with one
-  // reference for the caller; null with `fault` set when the file is
-  // refused.
+  // The document read, once the scan or the parser has given every event,
+  // with one reference for the caller; null with `fault` set when the file
+  // is refused.
   CATModelDocument* Finish(std::string& fault) {
     if (!parse_fault_.empty()) {
       fault = parse_fault_;
