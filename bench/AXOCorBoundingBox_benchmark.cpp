@@ -11,14 +11,17 @@
 #include <benchmark/benchmark.h>
 
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "AXOBenchModel.h"
 #include "AXOBenchmarkTargets.h"
 #include "AXOCorGeomServices.h"
 #include "AXOCorGlobalServices.h"
+#include "AXOICorProductSearch.h"
 #include "AXOTestTempFolder.h"
 #include "CATDocumentServices.h"
+#include "CATIMovable.h"
 #include "CATIProduct.h"
 #include "CATIPrtPart.h"
 #include "CATISpecObject.h"
@@ -121,6 +124,39 @@ void BM_BoundingBoxInstances_Floor(benchmark::State& state) {
   if (box != expected) state.SkipWithError("the floor makes another box");
 }
 
+// The host's answers that any walk to the instances' box needs, with the
+// floor's arithmetic: the products the search finds, each one's reference
+// (by its identity) and position. No floor of a target: it shows how much
+// of BM_BoundingBoxInstances is the host's.
+void BM_BoundingBoxInstances_HostAnswers(benchmark::State& state) {
+  const Instances& instances = InstancesOf(static_cast<int>(state.range(0)));
+  const CATBaseUnknown_var root = instances.root.Object();
+  // The parts' boxes by their reference's identity, the search's products
+  // being the instances in their order.
+  std::unordered_map<CATBaseUnknown*, CATMathBox> part_boxes;
+  CATListValCATISpecObject_var listed;
+  AXOICorProductSearch_var(root)->FindProducts(listed, 0);
+  for (int i = 1; i <= listed.Size(); ++i) {
+    const CATBaseUnknown_var reference(CATIProduct_var(listed[i])->GetReferenceProduct());
+    part_boxes[reference] = instances.part_boxes[instances.part[static_cast<std::size_t>(i - 1)]];
+  }
+  CATMathBox expected;
+  AXOCorGeomServices::GetBoundingBox(root, expected);
+  CATMathBox box;
+  for (auto _ : state) {
+    box = CATMathBox();
+    CATListValCATISpecObject_var found;
+    AXOICorProductSearch_var(root)->FindProducts(found, 0);
+    for (int i = 1; i <= found.Size(); ++i) {
+      const CATIProduct_var product = found[i];
+      const CATBaseUnknown_var reference(product->GetReferenceProduct());
+      box.AddInside(Placed(CATIMovable_var(product)->GetPosition(), part_boxes[reference]));
+    }
+    benchmark::DoNotOptimize(box);
+  }
+  if (box != expected) state.SkipWithError("the host's answers make another box");
+}
+
 // ---- A chain of nested products -----------------------------------------------------
 
 struct Chain {
@@ -215,6 +251,7 @@ void BM_UpdateAndSavePartChain_Floor(benchmark::State& state) {
 
 BENCHMARK(BM_BoundingBoxInstances)->Arg(1000)->Arg(10000);
 BENCHMARK(BM_BoundingBoxInstances_Floor)->Arg(1000)->Arg(10000);
+BENCHMARK(BM_BoundingBoxInstances_HostAnswers)->Arg(10000);
 BENCHMARK(BM_BoundingBoxChain)->Arg(10)->Arg(20)->Arg(40);
 BENCHMARK(BM_BoundingBoxChain_Floor)->Arg(10)->Arg(20)->Arg(40);
 BENCHMARK(BM_UpdateAndSavePartChain)->Arg(40);
