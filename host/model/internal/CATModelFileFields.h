@@ -23,6 +23,11 @@ struct CATModelFileFault {
   std::string message;
 };
 
+// The place of item `index` of the list at `where`: "children" and 2 make
+// "children[2]". Appended in place, or as a new text.
+void CATModelAppendIndex(std::string& where, std::size_t index);
+std::string CATModelItemPlace(const std::string& where, std::size_t index);
+
 // The text of a parse error of the JSON library without its prefix: "line
 // 3, column 5: syntax error ...", "number overflow parsing '2e366'".
 std::string CATModelParseFault(const std::exception& error);

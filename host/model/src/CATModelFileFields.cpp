@@ -1,6 +1,7 @@
 // The fields of the objects of a document file: one row per field.
 #include "CATModelFileFields.h"
 
+#include <charconv>
 #include <climits>
 #include <cstring>
 #include <iterator>
@@ -75,10 +76,6 @@ void AddLinks(const CATModelFileWriting& writing, CATModelFileOut& out, const ch
   out.BeginArray();
   for (const CATModelLink& link : links) writing.Link(link, out);
   out.EndArray();
-}
-
-std::string Item(const std::string& where, size_t index) {
-  return where + "[" + std::to_string(index) + "]";
 }
 
 // ---- Fields -----------------------------------------------------------------
@@ -157,7 +154,7 @@ void ReadAttributes(const CATModelFileReading& reading, const CATJson& value, CA
                     const std::string& where) {
   const CATJson::array_t& keys = reading.Array(value, where);
   for (size_t i = 0; i < keys.size(); ++i) {
-    const std::string at = Item(where, i);
+    const std::string at = CATModelItemPlace(where, i);
     CATUnicodeString name;
     int kind = -1;
     int element_kind = 0;
@@ -206,7 +203,7 @@ void ReadLinks(const CATModelFileReading& reading, const CATJson& value, CATMode
                const std::string& where) {
   const CATJson::array_t& links = reading.Array(value, where);
   for (size_t i = 0; i < links.size(); ++i)
-    node.links.push_back(reading.Link(links[i], Item(where, i)));
+    node.links.push_back(reading.Link(links[i], CATModelItemPlace(where, i)));
 }
 void WriteLinks(const CATModelFileWriting& writing, CATModelNode& node, CATModelFileOut& out) {
   AddLinks(writing, out, "links", node.links);
@@ -276,7 +273,7 @@ void ReadConnectors(const CATModelFileReading& reading, const CATJson& value, CA
                     const std::string& where) {
   const CATJson::array_t& connectors = reading.Array(value, where);
   for (size_t i = 0; i < connectors.size(); ++i) {
-    ProductOf(node).ConnectorFor(&node, reading.Link(connectors[i], Item(where, i)));
+    ProductOf(node).ConnectorFor(&node, reading.Link(connectors[i], CATModelItemPlace(where, i)));
   }
 }
 void WriteConnectors(const CATModelFileWriting& writing, CATModelNode& node, CATModelFileOut& out) {
@@ -290,7 +287,7 @@ void ReadPublications(const CATModelFileReading& reading, const CATJson& value, 
                       const std::string& where) {
   const CATJson::array_t& publications = reading.Array(value, where);
   for (size_t i = 0; i < publications.size(); ++i) {
-    const std::string at = Item(where, i);
+    const std::string at = CATModelItemPlace(where, i);
     const CATJson::object_t& fields = reading.Object(publications[i], at);
     const auto name = fields.find("name");
     const auto object = fields.find("object");
@@ -387,6 +384,19 @@ std::vector<CATModelFileField>& Fields() {
 }  // namespace
 
 // ---- Reading and writing values ------------------------------------------------
+
+void CATModelAppendIndex(std::string& where, std::size_t index) {
+  char digits[24];
+  where += '[';
+  where.append(digits, std::to_chars(digits, digits + sizeof digits, index).ptr);
+  where += ']';
+}
+
+std::string CATModelItemPlace(const std::string& where, std::size_t index) {
+  std::string place = where;
+  CATModelAppendIndex(place, index);
+  return place;
+}
 
 void CATModelFileReading::Fail(const std::string& where, const std::string& what) const {
   throw CATModelFileFault{where.empty() ? what : where + ": " + what};
@@ -542,7 +552,7 @@ void CATModelReadWithout(const CATModelFileReading& reading, const CATJson& valu
                          const std::string& where) {
   const CATJson::array_t& names = reading.Array(value, where);
   for (size_t i = 0; i < names.size(); ++i) {
-    const std::string at = Item(where, i);
+    const std::string at = CATModelItemPlace(where, i);
     const std::string name = CATModelFileWriting::Text(reading.Text(names[i], at));
     const IID* iid = CATModelFindInterface(name);
     bool offered = false;

@@ -17,18 +17,12 @@ struct CellName {
 };
 const CellName kCells[] = {{0, "vertex"}, {1, "edge"}, {2, "face"}, {3, "volume"}};
 
-std::string Item(const std::string& where, size_t index) {
-  return where + "[" + std::to_string(index) + "]";
-}
-
 // `where` with "[index]" appended for as long as it lives: a body holds
 // many cells and points, and their places are needed only to name a fault.
 class ItemPlace {
  public:
   ItemPlace(std::string& where, size_t index) : where_(where), length_(where.size()) {
-    where_ += '[';
-    where_ += std::to_string(index);
-    where_ += ']';
+    CATModelAppendIndex(where_, index);
   }
   ~ItemPlace() { where_.resize(length_); }
   ItemPlace(const ItemPlace&) = delete;
@@ -47,7 +41,7 @@ void Numbers(const CATModelFileReading& reading, const CATJson& value, double* n
     reading.Fail(where, "expected a list of " + std::to_string(count) + " numbers");
   }
   for (size_t i = 0; i < count; ++i) {
-    if (!list[i].is_number()) reading.Fail(Item(where, i), "expected a number");
+    if (!list[i].is_number()) reading.Fail(CATModelItemPlace(where, i), "expected a number");
     numbers[i] = list[i].get<double>();
   }
 }
@@ -178,7 +172,7 @@ void CATModelReadPosition(const CATModelFileReading& reading, const CATJson& val
       const CATJson::array_t& rows = reading.Array(field.second, place);
       if (rows.size() != 3) reading.Fail(place, "expected three rows");
       for (size_t row = 0; row < 3; ++row) {
-        Numbers(reading, rows[row], rotation + 3 * row, 3, Item(place, row));
+        Numbers(reading, rows[row], rotation + 3 * row, 3, CATModelItemPlace(place, row));
       }
     } else if (field.first == "translation") {
       Numbers(reading, field.second, translation, 3, place);

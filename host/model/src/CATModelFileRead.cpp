@@ -12,7 +12,6 @@
 // name after "containers". A field given twice is a fault of its object (or
 // of the document's head).
 #include <algorithm>
-#include <charconv>
 #include <climits>
 #include <unordered_map>
 #include <utility>
@@ -43,13 +42,6 @@ constexpr long long kAfterContainers = LLONG_MAX;
 constexpr int kFields = 0;    // its place in the tree, its kind and fields
 constexpr int kId = 1;        // its id against those before it
 constexpr int kChildren = 2;  // its "children" as a list
-
-void AppendIndex(std::string& where, size_t index) {
-  char digits[24];
-  where += '[';
-  where.append(digits, std::to_chars(digits, digits + sizeof digits, index).ptr);
-  where += ']';
-}
 
 // Builds one json value from the parser's events.
 class ValueBuilder {
@@ -280,7 +272,7 @@ class DocumentReader final : public nlohmann::json_sax<CATJson> {
       if (structured) skipped_ = 1;
       return;
     }
-    AppendIndex(where_, index);
+    CATModelAppendIndex(where_, index);
     const int depth = list.depth + 1;
     if (depth > kCATModelFileMaxDepth) {
       Fault({number, kFields},
@@ -465,11 +457,12 @@ class DocumentReader final : public nlohmann::json_sax<CATJson> {
       node = holder;
     }
     std::string where = "containers";
-    AppendIndex(where, static_cast<size_t>(std::find(containers.begin(), containers.end(), node) -
-                                           containers.begin()));
+    CATModelAppendIndex(where,
+                        static_cast<size_t>(std::find(containers.begin(), containers.end(), node) -
+                                            containers.begin()));
     for (auto index = path.rbegin(); index != path.rend(); ++index) {
       where += ".children";
-      AppendIndex(where, *index);
+      CATModelAppendIndex(where, *index);
     }
     return where;
   }
