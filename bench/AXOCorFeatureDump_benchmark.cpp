@@ -67,7 +67,7 @@ void BM_PrintAllLinks_Floor(benchmark::State& state) {
       buffer += line;
       buffer += '\n';
     }
-    AXOPlatform::Get()->ReplaceFileAtomically(file, buffer);
+    AXOPlatform::Get()->ReplaceFile(file, buffer, AXOReplace::kAlways);
   }
 }
 

@@ -121,7 +121,7 @@ void BM_SaveDocument_Floor(benchmark::State& state) {
   DocumentFile(objects);
   const std::string bytes = Bytes(Folder().Native(FileName(objects)));
   const std::string copy = Folder().Native("Copy.CATPart").u8string();
-  for (auto _ : state) AXOPlatform::Get()->ReplaceFileAtomically(copy, bytes);
+  for (auto _ : state) AXOPlatform::Get()->ReplaceFile(copy, bytes, AXOReplace::kAlways);
 }
 
 // The pieces of a document's text, in order: each number as its value,

@@ -134,9 +134,10 @@ void BM_UniqueFileName_Floor(benchmark::State& state) {
   const std::string directory = FolderOf(count).Native().u8string();
   const std::string expected = Expected(count) + ".txt";
   for (auto _ : state) {
-    std::vector<std::string> names;
-    AXOPlatform::Get()->ListFolder(directory, names);
-    std::unordered_set<std::string> taken(names.begin(), names.end());
+    std::vector<AXOFolderEntry> entries;
+    AXOPlatform::Get()->ListFolder(directory, entries);
+    std::unordered_set<std::string> taken;
+    for (const AXOFolderEntry& entry : entries) taken.insert(entry.name);
     benchmark::DoNotOptimize(taken.count(expected));
   }
 }

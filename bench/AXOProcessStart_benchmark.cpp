@@ -12,6 +12,7 @@
 
 #include "AXOBenchmarkTargets.h"
 #include "AXOPlatform.h"
+#include "AXOPlatformTesting.h"
 
 namespace {
 
@@ -31,10 +32,14 @@ void RunProgram(benchmark::State& state, const std::vector<std::string>& argumen
   namespace fs = std::filesystem;
   const fs::path output =
       fs::temp_directory_path() / ("axo-bench-output-" + std::to_string(std::random_device()()));
-  AXOPlatform* platform = AXOPlatform::Get();
+  AXOPlatformTesting& testing = AXOPlatformTesting::Get();
   for (auto _ : state) {
-    const std::int64_t child = platform->StartProcessWithOutputFile(arguments, output.u8string());
-    const int status = child > 0 ? platform->WaitForProcess(child) : -1;
+    std::int64_t child = -1;
+    int status = -1;
+    if (!testing.StartProcessWithOutputFile(arguments, output.u8string(), child).ok() ||
+        !testing.WaitForProcess(child, status).ok()) {
+      status = -1;
+    }
     if (status < 0 || status > worst_status) {
       state.SkipWithError(("cannot run " + arguments[0]).c_str());
       break;

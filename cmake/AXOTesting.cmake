@@ -6,7 +6,8 @@ function(axo_add_test_executable name)
     return()
   endif()
   add_executable(${name} ${ARG_SOURCES})
-  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} AXOPlatformTesting GTest::gtest
+    GTest::gtest_main)
   # Helpers shared by the tests of every folder (temporary folders ...).
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/testing)
   axo_set_warnings(${name})

@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   AXOFuzzFolder& folder = AXOFuzzFolder::Get();
   static const bool prepared = [&folder] {
     std::filesystem::create_directories(folder.Native("IDSequenceNumbers"));
-    return AXOPlatform::Get()->SetEnv("CATStartupPath", folder.Host("").c_str());
+    return AXOPlatform::Get()->SetEnv("CATStartupPath", folder.Host("").c_str()).ok();
   }();
   AXO_FUZZ_CHECK(prepared);
 

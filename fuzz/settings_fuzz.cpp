@@ -33,7 +33,7 @@ void CheckRepository(const std::string& text, const CATSettingMap& settings, boo
   static const bool prepared = [&folder] {
     AXOPlatform* platform = AXOPlatform::Get();
     platform->SetEnv("CATReferenceSettingPath", nullptr);
-    return platform->SetEnv("CATUserSettingPath", folder.Native("").u8string().c_str());
+    return platform->SetEnv("CATUserSettingPath", folder.Native("").u8string().c_str()).ok();
   }();
   AXO_FUZZ_CHECK(prepared);
   const std::string file = std::string(kName) + ".axosettings";

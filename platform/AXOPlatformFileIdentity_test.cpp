@@ -1,5 +1,6 @@
-// Identities of files, and the replacement of a file only while it is the
-// one seen, against whichever backend is compiled in.
+// Identities of files as a reading gives them, and the replacement of a
+// file only while it is the one seen, against whichever backend is
+// compiled in.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -14,9 +15,14 @@ namespace {
 namespace fs = std::filesystem;
 
 AXOFileIdentity IdentityOf(const fs::path& file) {
-  AXOFileIdentity identity;
-  EXPECT_TRUE(AXOPlatform::Get()->GetFileIdentity(file.u8string(), identity)) << file;
-  return identity;
+  AXOFileContents contents;
+  const AXOStatus status = AXOPlatform::Get()->ReadFile(file.u8string(), {1024, false}, contents);
+  EXPECT_TRUE(status.ok()) << status.ToString();
+  return contents.identity;
+}
+
+bool Replace(const fs::path& file, const std::string& contents) {
+  return AXOPlatform::Get()->ReplaceFile(file.u8string(), contents, AXOReplace::kAlways).ok();
 }
 
 TEST(PlatformFileIdentity, ChangesWithEveryReplacementAndWriteButNotWithAReading) {
@@ -28,7 +34,7 @@ TEST(PlatformFileIdentity, ChangesWithEveryReplacementAndWriteButNotWithAReading
   EXPECT_TRUE(AXOTestReadFile(file) == "old");
   EXPECT_TRUE(AXOFileUnchanged(seen, IdentityOf(file)));
 
-  ASSERT_TRUE(AXOPlatform::Get()->ReplaceFileAtomically(file.u8string(), "old"));
+  ASSERT_TRUE(Replace(file, "old"));
   const AXOFileIdentity replaced = IdentityOf(file);
   EXPECT_NE(replaced.file, seen.file) << "a new file, though of the same bytes";
   EXPECT_FALSE(AXOFileUnchanged(seen, replaced));
@@ -40,18 +46,6 @@ TEST(PlatformFileIdentity, ChangesWithEveryReplacementAndWriteButNotWithAReading
 
   AXOFileIdentity unknown;
   EXPECT_FALSE(AXOFileUnchanged(unknown, unknown)) << "an unknown identity proves nothing";
-}
-
-TEST(PlatformFileIdentity, IsNoneForWhatIsNoRegularFile) {
-  AXOTestTempFolder folder;
-  folder.MakeFolder("folder");
-  for (const char* name : {"missing", "folder"}) {
-    SCOPED_TRACE(name);
-    AXOFileIdentity identity;
-    identity.size = 7;
-    EXPECT_FALSE(AXOPlatform::Get()->GetFileIdentity(folder.Native(name).u8string(), identity));
-    EXPECT_EQ(identity.size, 7u) << "untouched";
-  }
 }
 
 // A check of the content that counts its calls.
@@ -74,26 +68,23 @@ TEST(PlatformReplaceFileIfUnchanged, ReadsTheFileOnlyWhenItIsNoLongerTheOneSeen)
     bool seenKnown;
     Change change;
     bool accept;
-    AXOFileUpdate result;
+    AXOStatusCode result;
     int calls;
     const char* after;
   } cases[] = {
-      {"the one seen, not read", true, [](const fs::path&) {}, false, AXOFileUpdate::kReplaced, 0,
+      {"the one seen, not read", true, [](const fs::path&) {}, false, AXOStatusCode::kOk, 0, "new"},
+      {"not known, read and accepted", false, [](const fs::path&) {}, true, AXOStatusCode::kOk, 1,
        "new"},
-      {"not known, read and accepted", false, [](const fs::path&) {}, true,
-       AXOFileUpdate::kReplaced, 1, "new"},
-      {"not known, read and refused", false, [](const fs::path&) {}, false,
-       AXOFileUpdate::kNotWritten, 1, "old"},
-      {"replaced, accepted", true,
-       [](const fs::path& f) { AXOPlatform::Get()->ReplaceFileAtomically(f.u8string(), "old"); },
-       true, AXOFileUpdate::kReplaced, 1, "new"},
-      {"replaced, refused", true,
-       [](const fs::path& f) { AXOPlatform::Get()->ReplaceFileAtomically(f.u8string(), "odd"); },
-       false, AXOFileUpdate::kNotWritten, 1, "odd"},
+      {"not known, read and refused", false, [](const fs::path&) {}, false, AXOStatusCode::kChanged,
+       1, "old"},
+      {"replaced, accepted", true, [](const fs::path& f) { Replace(f, "old"); }, true,
+       AXOStatusCode::kOk, 1, "new"},
+      {"replaced, refused", true, [](const fs::path& f) { Replace(f, "odd"); }, false,
+       AXOStatusCode::kChanged, 1, "odd"},
       {"written in place", true,
        [](const fs::path& f) { std::ofstream(f, std::ios::binary | std::ios::app) << '+'; }, false,
-       AXOFileUpdate::kNotWritten, 1, "old+"},
-      {"gone", true, [](const fs::path& f) { fs::remove(f); }, true, AXOFileUpdate::kNotRead, 0,
+       AXOStatusCode::kChanged, 1, "old+"},
+      {"gone", true, [](const fs::path& f) { fs::remove(f); }, true, AXOStatusCode::kNotFound, 0,
        ""},
   };
   for (const auto& c : cases) {
@@ -106,12 +97,12 @@ TEST(PlatformReplaceFileIfUnchanged, ReadsTheFileOnlyWhenItIsNoLongerTheOneSeen)
     check.accept = c.accept;
     AXOFileIdentity written;
     written.size = 99;
-    EXPECT_EQ(AXOPlatform::Get()->ReplaceFileIfUnchanged(file.u8string(), seen, check.Function(),
-                                                         "new", written, 1024),
-              c.result);
+    const AXOStatus status = AXOPlatform::Get()->ReplaceFileIfUnchanged(
+        file.u8string(), seen, check.Function(), "new", written, {1024, 1000});
+    EXPECT_EQ(status.code(), c.result) << status.ToString();
     EXPECT_EQ(check.calls, c.calls);
     EXPECT_TRUE(AXOTestReadFile(file) == c.after);
-    if (c.result == AXOFileUpdate::kReplaced) {
+    if (c.result == AXOStatusCode::kOk) {
       EXPECT_TRUE(AXOFileUnchanged(written, IdentityOf(file))) << "the identity of the new file";
     } else {
       EXPECT_EQ(written.size, 99u) << "untouched";
@@ -127,9 +118,9 @@ TEST(PlatformReplaceFileIfUnchanged, TheIdentityOfOneReplacementSparesTheNextIts
   for (const char* next : {"1", "22", "333"}) {
     SCOPED_TRACE(next);
     AXOFileIdentity written;
-    EXPECT_EQ(AXOPlatform::Get()->ReplaceFileIfUnchanged(file.u8string(), seen, check.Function(),
-                                                         next, written, 1024),
-              AXOFileUpdate::kReplaced);
+    const AXOStatus status = AXOPlatform::Get()->ReplaceFileIfUnchanged(
+        file.u8string(), seen, check.Function(), next, written, {1024, 1000});
+    EXPECT_TRUE(status.ok()) << status.ToString();
     seen = written;
     EXPECT_EQ(check.calls, 0);
     EXPECT_TRUE(AXOTestReadFile(file) == next);
@@ -142,9 +133,9 @@ TEST(PlatformReplaceFileIfUnchanged, RefusesAFileOverTheLimitUnread) {
   Check check;
   check.accept = true;
   AXOFileIdentity written;
-  EXPECT_EQ(AXOPlatform::Get()->ReplaceFileIfUnchanged(file.u8string(), AXOFileIdentity(),
-                                                       check.Function(), "new", written, 4),
-            AXOFileUpdate::kNotWritten);
+  const AXOStatus status = AXOPlatform::Get()->ReplaceFileIfUnchanged(
+      file.u8string(), AXOFileIdentity(), check.Function(), "new", written, {4, 1000});
+  EXPECT_EQ(status.code(), AXOStatusCode::kTooLarge) << status.ToString();
   EXPECT_EQ(check.calls, 0);
   EXPECT_TRUE(AXOTestReadFile(file) == "12345");
 }

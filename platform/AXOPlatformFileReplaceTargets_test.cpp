@@ -24,8 +24,8 @@ std::string Read(const fs::path& path) {
   return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
-bool Replace(const fs::path& path, const std::string& contents) {
-  return AXOPlatform::Get()->ReplaceFileAtomically(path.u8string(), contents);
+AXOStatus Replace(const fs::path& path, const std::string& contents) {
+  return AXOPlatform::Get()->ReplaceFile(path.u8string(), contents, AXOReplace::kAlways);
 }
 
 // False, with the test skipped, where this system or user cannot make links.
@@ -39,10 +39,6 @@ bool MakeLink(const fs::path& to, const fs::path& link) {
 std::size_t Entries(const fs::path& folder) {
   return static_cast<std::size_t>(
       std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
-}
-
-bool DriveLettersAreReal() {
-  return AXOPlatform::Get()->NativePath("c:\\x") == "c:\\x";
 }
 
 class PlatformReplaceTargets : public ::testing::Test {
@@ -60,44 +56,46 @@ TEST_F(PlatformReplaceTargets, WritesThroughLinksAndNeverReplacesWhatIsNoRegular
   }
   const struct {
     const char* name;
-    bool replaced;
+    AXOStatusCode code;
     std::function<void()> check;
   } cases[] = {
-      {"link", true,
+      {"link", AXOStatusCode::kOk,
        [&] {
          EXPECT_TRUE(fs::is_symlink(root / "link"));
          EXPECT_EQ(Read(root / "file"), "new") << "the file the link leads to";
        }},
-      {"dangling", false,
+      {"dangling", AXOStatusCode::kNotFound,
        [&] {
          EXPECT_TRUE(fs::is_symlink(root / "dangling"));
          EXPECT_FALSE(fs::exists(root / "missing"));
        }},
-      {"folder-link", false,
+      {"folder-link", AXOStatusCode::kNotRegularFile,
        [&] {
          EXPECT_TRUE(fs::is_symlink(root / "folder-link"));
          EXPECT_TRUE(fs::is_directory(root / "folder"));
        }},
-      {"folder", false, [&] { EXPECT_TRUE(fs::is_directory(root / "folder")); }},
+      {"folder", AXOStatusCode::kNotRegularFile,
+       [&] { EXPECT_TRUE(fs::is_directory(root / "folder")); }},
   };
   const std::size_t entries = Entries(root);
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    EXPECT_EQ(Replace(root / c.name, "new"), c.replaced);
+    const AXOStatus status = Replace(root / c.name, "new");
+    EXPECT_EQ(status.code(), c.code) << status.ToString();
     c.check();
     EXPECT_EQ(Entries(root), entries) << "no temporary file left, nothing new";
   }
 }
 
 TEST_F(PlatformReplaceTargets, WritesIntoADeviceAndNeverReplacesIt) {
-  const fs::path device = DriveLettersAreReal() ? fs::path("NUL") : fs::path("/dev/null");
-  EXPECT_TRUE(Replace(device, "dump"));
-  if (DriveLettersAreReal()) return;
+  const fs::path device = fs::u8path(AXOTestNullDevice());
+  EXPECT_TRUE(Replace(device, "dump").ok());
+  if (AXOTestDriveLettersAreReal()) return;
   EXPECT_TRUE(fs::is_character_file(device));
   // Through a link, as /dev/stdout leads to the terminal or pipe.
   const fs::path link = folder_.Native("out");
   ASSERT_TRUE(MakeLink(device, link));
-  EXPECT_TRUE(Replace(link, "dump"));
+  EXPECT_TRUE(Replace(link, "dump").ok());
   EXPECT_TRUE(fs::is_symlink(link));
   EXPECT_TRUE(fs::is_character_file(device));
   EXPECT_EQ(Entries(folder_.Native()), 1u);
@@ -106,7 +104,9 @@ TEST_F(PlatformReplaceTargets, WritesIntoADeviceAndNeverReplacesIt) {
 TEST_F(PlatformReplaceTargets, WritesIntoAFifoWithAReaderAndRefusesOneWithout) {
   const fs::path fifo = folder_.Native("fifo");
   if (!AXOTestMakeFifo(fifo)) GTEST_SKIP() << "no FIFOs here";
-  EXPECT_FALSE(Replace(fifo, "nobody reads")) << "refused at once, not waited on";
+  const AXOStatus refused = Replace(fifo, "nobody reads");
+  EXPECT_EQ(refused.code(), AXOStatusCode::kNotRegularFile) << "refused at once, not waited on";
+  EXPECT_EQ(refused.reason(), "is a FIFO that no one reads");
   EXPECT_TRUE(fs::is_fifo(fifo));
 
   std::string received;
@@ -115,7 +115,7 @@ TEST_F(PlatformReplaceTargets, WritesIntoAFifoWithAReaderAndRefusesOneWithout) {
   // reader is there, so the replacement is tried until it is.
   bool written = false;
   for (int attempt = 0; attempt < 2000 && !written; ++attempt) {
-    written = Replace(fifo, "through the pipe");
+    written = Replace(fifo, "through the pipe").ok();
     if (!written) std::this_thread::sleep_for(std::chrono::milliseconds(1));
   }
   if (!written) AXOTestReleaseFifoReader(fifo);
@@ -130,8 +130,8 @@ TEST_F(PlatformReplaceTargets, ReplacesAFileWhoseNameIsAtTheFileSystemsLimit) {
   // 255 bytes: the most a name of a file may hold on the usual file systems
   // (255 UTF-16 units on Windows, here all ASCII).
   const fs::path file = folder_.Native(std::string(251, 'n') + ".txt");
-  ASSERT_TRUE(Replace(file, "first"));
-  ASSERT_TRUE(Replace(file, "second"));
+  ASSERT_TRUE(Replace(file, "first").ok());
+  ASSERT_TRUE(Replace(file, "second").ok());
   EXPECT_EQ(Read(file), "second");
   EXPECT_EQ(Entries(folder_.Native()), 1u);
 }

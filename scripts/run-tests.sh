@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds and runs every test of the project:
-#   0. the format check (clang-format finds nothing to change) and the host
-#      contract check (scripts/check-host-contract.sh),
+#   0. the format check (clang-format finds nothing to change), the host
+#      contract check (scripts/check-host-contract.sh) and the check that
+#      files are reached through the platform only (scripts/check-file-access.sh),
 #   1. the native build ("default" preset; benchmarks built, not run),
 #   2. the sanitizer build ("asan" preset: AddressSanitizer and UBSan),
 #   3. the Windows build ("windows" preset, mingw-w64) with its tests under Wine,
@@ -71,6 +72,7 @@ windows() {
 
 stage format scripts/check-format.sh
 stage contract scripts/check-host-contract.sh
+stage files scripts/check-file-access.sh
 stage native preset default -DAXO_BUILD_TESTS=ON -DAXO_BUILD_TOOLS=ON -DAXO_BUILD_BENCHMARKS=ON
 stage sanitizers preset asan
 stage windows windows

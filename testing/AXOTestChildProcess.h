@@ -19,46 +19,76 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <string>
+#include <system_error>
 #include <utility>
 #include <vector>
 
 #include "AXOPlatform.h"
+#include "AXOPlatformTesting.h"
 
 class AXOTestChildProcess {
  public:
   typedef std::vector<std::pair<std::string, std::string>> Variables;
 
+  // Starts this test program again with `arguments`: the child's id, or
+  // -1 when it cannot be started. With a `launcher` (a program and its
+  // arguments, such as "/usr/bin/setpriv --reuid=65534 ..."), the launcher
+  // is started with this program's path and `arguments` after its own.
+  static std::int64_t StartSelf(const std::vector<std::string>& arguments,
+                                const std::vector<std::string>& launcher = {}) {
+    std::string executable;
+    if (!AXOPlatform::Get()->ExecutablePath(executable).ok()) return -1;
+    std::vector<std::string> all = launcher;
+    all.push_back(executable);
+    all.insert(all.end(), arguments.begin(), arguments.end());
+    std::int64_t child = -1;
+    return AXOPlatformTesting::Get().StartProcess(all, child).ok() ? child : -1;
+  }
+
+  // Waits for a child of StartSelf: its exit code, or -1 when it did not
+  // exit (killed, or never started).
+  static int Wait(std::int64_t child) {
+    int exit_code = -1;
+    if (child < 0 || !AXOPlatformTesting::Get().WaitForProcess(child, exit_code).ok()) return -1;
+    return exit_code;
+  }
+
+  // Runs this test program again with `arguments` and waits for it.
+  static int RunSelf(const std::vector<std::string>& arguments,
+                     const std::vector<std::string>& launcher = {}) {
+    return Wait(StartSelf(arguments, launcher));
+  }
+
   // Runs the test `name` ("Suite.Test", possibly DISABLED_) of this program
   // in a new process that inherits the environment, with `variables` set
-  // (they are restored here afterwards). True when it ran, ended with
-  // Passed() and exited with 0.
-  static bool Run(const std::string& name, const Variables& variables = Variables()) {
+  // (they are restored here afterwards), through `launcher` as StartSelf
+  // takes it. True when it ran, ended with Passed() and exited with 0.
+  static bool Run(const std::string& name, const Variables& variables = Variables(),
+                  const std::vector<std::string>& launcher = {}) {
     AXOPlatform* platform = AXOPlatform::Get();
-    const std::string executable = platform->ExecutablePath();
-    if (executable.empty()) return false;
-    const std::filesystem::path marker =
-        std::filesystem::temp_directory_path() /
-        ("axo-child-" + std::to_string(platform->ProcessId()) + ".passed");
-    std::filesystem::remove(marker);
+    const std::string marker = platform->TemporaryFolder() + "/axo-child-" +
+                               std::to_string(platform->ProcessId()) + ".passed";
     Variables all = variables;
-    all.emplace_back(kMarker, marker.u8string());
+    all.emplace_back(kMarker, marker);
     std::vector<std::pair<std::string, bool>> saved;  // old value, was set
     for (const auto& variable : all) {
       std::string old;
-      const bool was_set = platform->GetEnv(variable.first.c_str(), old);
+      const bool was_set = platform->GetEnv(variable.first.c_str(), old).ok();
       saved.emplace_back(old, was_set);
       platform->SetEnv(variable.first.c_str(), variable.second.c_str());
     }
-    const std::int64_t child = platform->StartProcess(
-        {executable, "--gtest_filter=" + name, "--gtest_also_run_disabled_tests"});
-    const int exit_code = child > 0 ? platform->WaitForProcess(child) : -1;
+    std::error_code ignored;
+    std::filesystem::remove(std::filesystem::u8path(marker), ignored);
+    const int exit_code =
+        RunSelf({"--gtest_filter=" + name, "--gtest_also_run_disabled_tests"}, launcher);
     for (size_t i = 0; i < all.size(); ++i) {
       platform->SetEnv(all[i].first.c_str(), saved[i].second ? saved[i].first.c_str() : nullptr);
     }
-    const bool passed = exit_code == 0 && std::filesystem::exists(marker);
-    std::filesystem::remove(marker);
+    AXOFileContents said;
+    const bool passed = exit_code == 0 && platform->ReadFile(marker, {16, false}, said).ok() &&
+                        said.bytes == "passed";
+    std::filesystem::remove(std::filesystem::u8path(marker), ignored);
     return passed;
   }
 
@@ -66,8 +96,8 @@ class AXOTestChildProcess {
   // ran to here without a failure.
   static void Passed() {
     std::string marker;
-    if (!::testing::Test::HasFailure() && AXOPlatform::Get()->GetEnv(kMarker, marker)) {
-      std::ofstream(std::filesystem::u8path(marker)) << "passed";
+    if (!::testing::Test::HasFailure() && AXOPlatform::Get()->GetEnv(kMarker, marker).ok()) {
+      AXOPlatform::Get()->ReplaceFile(marker, "passed", AXOReplace::kAlways);
     }
   }
 

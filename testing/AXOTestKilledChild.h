@@ -19,13 +19,14 @@
 #include <thread>
 
 #include "AXOPlatform.h"
+#include "AXOPlatformTesting.h"
 
 constexpr const char kAXOTestReadyVariable[] = "AXO_TEST_CHILD_READY";
 
 // In the child: makes the file the parent waits for.
 inline void AXOTestChildIsReady() {
   std::string ready;
-  if (AXOPlatform::Get()->GetEnv(kAXOTestReadyVariable, ready)) {
+  if (AXOPlatform::Get()->GetEnv(kAXOTestReadyVariable, ready).ok()) {
     std::ofstream(std::filesystem::u8path(ready)) << "ready";
   }
 }
@@ -46,11 +47,17 @@ inline bool AXOTestRunAndKillChild(const std::string& childTest, const std::file
   std::error_code ignored;
   std::filesystem::remove(ready, ignored);
   platform->SetEnv(kAXOTestReadyVariable, ready.u8string().c_str());
-  const std::int64_t child =
-      platform->StartProcess({platform->ExecutablePath(), "--gtest_filter=" + childTest,
-                              "--gtest_also_run_disabled_tests", "--gtest_brief=1"});
+  AXOPlatformTesting& testing = AXOPlatformTesting::Get();
+  std::string executable;
+  std::int64_t child = 0;
+  const bool started = platform->ExecutablePath(executable).ok() &&
+                       testing
+                           .StartProcess({executable, "--gtest_filter=" + childTest,
+                                          "--gtest_also_run_disabled_tests", "--gtest_brief=1"},
+                                         child)
+                           .ok();
   platform->SetEnv(kAXOTestReadyVariable, nullptr);
-  if (child <= 0) return false;
+  if (!started) return false;
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
   bool got_ready = false;
   while (!(got_ready = std::filesystem::exists(ready, ignored)) &&
@@ -59,8 +66,9 @@ inline bool AXOTestRunAndKillChild(const std::string& childTest, const std::file
   }
   std::uniform_int_distribution<std::int64_t> work(0, maxWork.count());
   if (got_ready) std::this_thread::sleep_for(std::chrono::microseconds(work(random)));
-  platform->KillProcess(child);
-  platform->WaitForProcess(child);
+  testing.KillProcess(child);
+  int exit_code = 0;
+  testing.WaitForProcess(child, exit_code);
   return got_ready;
 }
 

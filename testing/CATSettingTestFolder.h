@@ -26,7 +26,7 @@ class CATSettingTestFolder : public ::testing::Test {
   void SetUp() override {
     AXOPlatform* platform = AXOPlatform::Get();
     std::string inherited;
-    owner_ = !platform->GetEnv(kFolderVariable, inherited) || inherited.empty();
+    owner_ = !platform->GetEnv(kFolderVariable, inherited).ok() || inherited.empty();
     if (owner_) {
       static int serial = 0;
       folder_ =

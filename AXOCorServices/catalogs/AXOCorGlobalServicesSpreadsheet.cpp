@@ -14,7 +14,7 @@ namespace {
 // none; `text` then holds the text of the null class.
 bool ClassTextOf(const std::string& progId, char* text) {
   AXOGuidFields fields;
-  const bool found = AXOPlatform::Get()->ClassIdFromProgId(progId, fields);
+  const bool found = AXOPlatform::Get()->ClassIdFromProgId(progId, fields).ok();
   GUID classId = {};
   if (found) {
     classId.Data1 = fields.data1;
@@ -45,24 +45,23 @@ HRESULT AXOCorGlobalServices::GetDefaultExcelExtention(CATUnicodeString& extensi
   const bool sheetRegistered = ClassTextOf("Excel.Sheet", sheetClassText);
   const char* classText = sheetClassText;
   std::string currentVersion;
-  switch (platform->ReadClassesRootDefaultValue("Excel.Sheet\\CurVer", currentVersion)) {
-    case AXORegistryRead::kNoKey:
-      return S_OK;
-    case AXORegistryRead::kNoValue:
-      break;  // the class of "Excel.Sheet" itself
-    case AXORegistryRead::kValue:
-      // The current version names a class of its own; without it there is
-      // no extension to read.
-      if (!ClassTextOf(currentVersion, currentClassText)) return S_OK;
-      classText = currentClassText;
-      break;
+  const AXOStatus current =
+      platform->ReadClassesRootDefaultValue("Excel.Sheet\\CurVer", currentVersion);
+  if (current.code() == AXOStatusCode::kNotFound) return S_OK;
+  // A key without a default text: the class of "Excel.Sheet" itself. One
+  // with it names a current version with a class of its own; without that
+  // class there is no extension to read.
+  if (current.ok()) {
+    if (!ClassTextOf(currentVersion, currentClassText)) return S_OK;
+    classText = currentClassText;
   }
   if (!sheetRegistered) return S_OK;
 
   std::string defaultExtensions;
-  if (platform->ReadClassesRootDefaultValue(
-          std::string("CLSID\\") + classText + "\\DefaultExtension", defaultExtensions) !=
-      AXORegistryRead::kValue) {
+  if (!platform
+           ->ReadClassesRootDefaultValue(std::string("CLSID\\") + classText + "\\DefaultExtension",
+                                         defaultExtensions)
+           .ok()) {
     return S_OK;
   }
   // ".xlsx" anywhere, in this letter case, marks the newer workbook formats.

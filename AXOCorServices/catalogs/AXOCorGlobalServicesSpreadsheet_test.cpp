@@ -6,6 +6,7 @@
 #include "AXOCorBracedGuid.h"
 #include "AXOCorGlobalServices.h"
 #include "AXOPlatform.h"
+#include "AXOPlatformTesting.h"
 
 namespace {
 
@@ -20,15 +21,15 @@ class GetDefaultExcelExtentionTest : public ::testing::Test {
   void SetUp() override {
     AXOGuidFields ignored;
     std::string value;
-    if (Platform()->ClassIdFromProgId("Excel.Sheet", ignored) ||
-        Platform()->ReadClassesRootDefaultValue("Excel.Sheet\\CurVer", value) !=
-            AXORegistryRead::kNoKey) {
+    if (Platform()->ClassIdFromProgId("Excel.Sheet", ignored).ok() ||
+        Platform()->ReadClassesRootDefaultValue("Excel.Sheet\\CurVer", value).code() !=
+            AXOStatusCode::kNotFound) {
       GTEST_SKIP() << "this machine has a spreadsheet application registered; left alone";
     }
-    if (!Platform()->WriteClassesRootKeyForTesting("AXOTestProbe", nullptr)) {
+    if (!Registry().WriteClassesRootKey("AXOTestProbe", nullptr).ok()) {
       GTEST_SKIP() << "the classes root cannot be written here";
     }
-    Platform()->DeleteClassesRootTreeForTesting("AXOTestProbe");
+    Registry().DeleteClassesRootTree("AXOTestProbe");
     cleanup_ = true;
   }
   void TearDown() override {
@@ -40,13 +41,15 @@ class GetDefaultExcelExtentionTest : public ::testing::Test {
                                 std::string("CLSID\\") + kSheetClass,
                                 std::string("CLSID\\") + kCurrentClass};
     for (const std::string& key : keys) {
-      EXPECT_TRUE(Platform()->DeleteClassesRootTreeForTesting(key)) << key;
+      EXPECT_TRUE(Registry().DeleteClassesRootTree(key).ok()) << key;
     }
   }
 
   static AXOPlatform* Platform() { return AXOPlatform::Get(); }
+  static AXOPlatformTesting& Registry() { return AXOPlatformTesting::Get(); }
   static void Write(const std::string& key, const char* value) {
-    ASSERT_TRUE(Platform()->WriteClassesRootKeyForTesting(key, value)) << key;
+    const AXOStatus status = Registry().WriteClassesRootKey(key, value);
+    ASSERT_TRUE(status.ok()) << status.ToString();
   }
   // "Excel.Sheet" with its class, and that class's default extensions.
   static void RegisterSheet(const char* extensions) {
@@ -124,14 +127,14 @@ TEST_F(GetDefaultExcelExtentionTest, LeavesTheExtensionWhenARegistrationIsIncomp
        [] {
          RegisterSheet(".xlsx");
          RegisterCurrentVersion(".xlsx");
-         Platform()->DeleteClassesRootTreeForTesting(std::string("CLSID\\") + kCurrentClass +
-                                                     "\\DefaultExtension");
+         Registry().DeleteClassesRootTree(std::string("CLSID\\") + kCurrentClass +
+                                          "\\DefaultExtension");
        }},
       {"default extension key without text",
        [] {
          RegisterSheet(".xlsx");
          RegisterCurrentVersion(".xlsx");
-         Platform()->DeleteClassesRootTreeForTesting(std::string("CLSID\\") + kCurrentClass);
+         Registry().DeleteClassesRootTree(std::string("CLSID\\") + kCurrentClass);
          Write(std::string("CLSID\\") + kCurrentClass + "\\DefaultExtension", nullptr);
        }},
   };

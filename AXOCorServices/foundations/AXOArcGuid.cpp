@@ -53,7 +53,7 @@ constexpr DigitValues kDigitValues = MakeDigitValues();
 _GUID NewGuid() {
   _GUID guid = {};
   AXOGuidFields fields;
-  if (AXOPlatform::Get()->NewGuid(fields)) {
+  if (AXOPlatform::Get()->NewGuid(fields).ok()) {
     guid.Data1 = fields.data1;
     guid.Data2 = fields.data2;
     guid.Data3 = fields.data3;

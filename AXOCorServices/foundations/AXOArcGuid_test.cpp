@@ -162,7 +162,7 @@ TEST(AXOArcGuid, NewGuidsDiffer) {
 class FailingGuidPlatform : public AXOPlatformWrapper {
  public:
   FailingGuidPlatform() : AXOPlatformWrapper(AXOPlatform::Get()) {}
-  bool NewGuid(AXOGuidFields&) override { return false; }
+  AXOStatus NewGuid(AXOGuidFields&) override { return AXOStatus(AXOStatusCode::kOther, "guid"); }
 };
 
 TEST(AXOArcGuid, FailingGeneratorGivesTheZeroGuid) {

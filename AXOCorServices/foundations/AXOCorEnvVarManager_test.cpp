@@ -23,7 +23,7 @@ class EnvVarManagerTest : public testing::Test {
   void SetUp() override {
     for (const char* name : {kPathVariable, kStandard, kDefaultStandard}) {
       std::string value;
-      if (AXOPlatform::Get()->GetEnv(name, value)) saved_[name] = value;
+      if (AXOPlatform::Get()->GetEnv(name, value).ok()) saved_[name] = value;
       AXOPlatform::Get()->SetEnv(name, nullptr);
     }
   }
@@ -34,7 +34,7 @@ class EnvVarManagerTest : public testing::Test {
     }
   }
   static void Set(const char* name, const std::string& value) {
-    ASSERT_TRUE(AXOPlatform::Get()->SetEnv(name, value.c_str()));
+    ASSERT_TRUE(AXOPlatform::Get()->SetEnv(name, value.c_str()).ok());
   }
 
   AXOTestTempFolder folder_;

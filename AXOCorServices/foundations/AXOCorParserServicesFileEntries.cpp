@@ -6,6 +6,7 @@
 // kept (never half a UTF-8 character) and the rest of it up to the line
 // feed is skipped, so one line of the file stays one entry.
 #include <string>
+#include <string_view>
 
 #include "AXOCorNativeFiles.h"
 #include "AXOCorParserServices.h"
@@ -43,26 +44,26 @@ void CutAtCharacter(std::string& line, std::size_t limit) {
   line.resize(limit);
 }
 
-// Reads one line without its line end into `line`, keeping at most `limit`
-// bytes. Returns false when the stream ended before a line feed.
-bool ReadLine(std::streambuf& buffer, std::size_t limit, std::string& line) {
-  line.clear();
-  for (;;) {
-    const auto c = buffer.sbumpc();
-    if (c == std::char_traits<char>::eof()) {
-      CutAtCharacter(line, limit);
-      return false;
-    }
-    if (c == '\n') {
-      // Past the limit the last byte kept may not be the one before the line
-      // feed, but then the cut drops it anyway.
-      if (!line.empty() && line.back() == '\r') line.pop_back();
-      CutAtCharacter(line, limit);
-      return true;
-    }
-    // One byte beyond the limit is kept to see where the cut falls.
-    if (line.size() <= limit) line.push_back(static_cast<char>(c));
+// The most the list form reads: its entries take about as much memory as
+// the file, so a larger file is not read at all. The first-line form reads
+// only the start of the file, enough for its line and the byte after it.
+constexpr std::size_t kMaxListFileBytes = std::size_t{1} << 30;
+constexpr std::size_t kFirstLineBytes = 4096;
+
+// Takes one line without its line end from the front of `text` into
+// `line`, keeping at most `limit` bytes. Returns false when the text ended
+// before a line feed.
+bool ReadLine(std::string_view& text, std::size_t limit, std::string& line) {
+  const std::size_t lineFeed = text.find('\n');
+  std::string_view taken = text.substr(0, lineFeed);
+  text.remove_prefix(lineFeed == std::string_view::npos ? text.size() : lineFeed + 1);
+  if (lineFeed != std::string_view::npos && !taken.empty() && taken.back() == '\r') {
+    taken.remove_suffix(1);
   }
+  // One byte beyond the limit is kept to see where the cut falls.
+  line.assign(taken.substr(0, limit + 1));
+  CutAtCharacter(line, limit);
+  return lineFeed != std::string_view::npos;
 }
 
 }  // namespace
@@ -71,12 +72,13 @@ bool AXOCorParserServices::GetFileEntries(const CATUnicodeString& filePath,
                                           CATListValCATUnicodeString& lines) {
   // Only regular files: a directory reads as nothing, and a pipe or a
   // device may never end.
-  const std::unique_ptr<AXOFileReader> file = AXOOpenRegularFile(filePath);
-  if (file == nullptr) return false;
+  std::string bytes;
+  if (!AXOReadFile(filePath, {kMaxListFileBytes, false}, bytes).ok()) return false;
+  std::string_view text(bytes);
   std::string line;
   bool more = true;
   while (more) {
-    more = ReadLine(*file, kMaxListLine, line);
+    more = ReadLine(text, kMaxListLine, line);
     lines.Append(CATUnicodeString(line.c_str()));
   }
   return true;
@@ -84,10 +86,11 @@ bool AXOCorParserServices::GetFileEntries(const CATUnicodeString& filePath,
 
 bool AXOCorParserServices::GetFileEntries(const CATUnicodeString& filePath,
                                           CATUnicodeString& firstLine) {
-  const std::unique_ptr<AXOFileReader> file = AXOOpenRegularFile(filePath);
-  if (file == nullptr) return false;
+  std::string bytes;
+  if (!AXOReadFile(filePath, {kFirstLineBytes, false, true}, bytes).ok()) return false;
+  std::string_view text(bytes);
   std::string line;
-  ReadLine(*file, kMaxFirstLine, line);
+  ReadLine(text, kMaxFirstLine, line);
   firstLine = CATUnicodeString(line.c_str());
   return true;
 }

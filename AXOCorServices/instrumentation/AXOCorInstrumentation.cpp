@@ -24,7 +24,7 @@ std::deque<AXOCorInstrumentationData>& RecordStore() {
 // An unknown status reads as 0.
 double ReadUsedMemory() {
   AXOMemoryStatus status;
-  if (!AXOPlatform::Get()->QueryMemoryStatus(status)) return 0.0;
+  if (!AXOPlatform::Get()->QueryMemoryStatus(status).ok()) return 0.0;
   const std::uint64_t used = status.totalVirtual - status.availVirtual;
   return std::trunc(static_cast<double>(used) * 0.0009765625);
 }

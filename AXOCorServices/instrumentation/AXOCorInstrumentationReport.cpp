@@ -1,7 +1,6 @@
 // The report side of the instrumentation registry: rows and the CSV file.
 #include <algorithm>
 #include <charconv>
-#include <fstream>
 #include <string>
 #include <string_view>
 
@@ -86,16 +85,16 @@ void AXOCorInstrumentation::GetResults(CATListValCATUnicodeString& rows) {
   for (const auto& entry : _DataMap) rows.Append(ProcessResult(entry.second));
 }
 
-// The whole report is formatted first and written at once. Binary mode: the
-// line ends are chosen above. No folder is created: where drive letters are
-// folders below a drive root, a missing "c" folder is a missing drive, and
-// the report is dropped as it is for a drive without the right to write.
+// The whole report is formatted first and replaces the old one at once, so
+// that a crash half-way leaves the old report or the new one, never half of
+// one. The line ends are chosen above. No folder is created: where drive
+// letters are folders below a drive root, a missing "c" folder is a missing
+// drive, and the report is dropped as it is for a drive without the right
+// to write.
 void AXOCorInstrumentation::Dump() {
   std::string report = kReportHeader;
   report += "\r\n";
   for (const auto& entry : _DataMap) AppendReportLine(report, *entry.second);
-  std::ofstream out(AXONativeFsPath(kReportPath),
-                    std::ios::out | std::ios::trunc | std::ios::binary);
-  if (!out) return;
-  out.write(report.data(), static_cast<std::streamsize>(report.size()));
+  const std::string path = AXONativePath(kReportPath);
+  if (!path.empty()) AXOPlatform::Get()->ReplaceFile(path, report, AXOReplace::kAlways);
 }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "AXOPlatform.h"
+#include "AXOTestChildProcess.h"
 #include "AXOTestTempFolder.h"
 #include "InstrumentationTestSupport.h"
 
@@ -129,7 +130,7 @@ constexpr int kChildWaitMilliseconds = 300;
 // request, on the system's own clock.
 TEST(InstrumentationClockChild, DISABLED_EndsRecordMadeWithoutStart) {
   std::string out;
-  ASSERT_TRUE(AXOPlatform::Get()->GetEnv("AXO_CLOCK_CHILD_OUT", out));
+  ASSERT_TRUE(AXOPlatform::Get()->GetEnv("AXO_CLOCK_CHILD_OUT", out).ok());
   std::this_thread::sleep_for(std::chrono::milliseconds(kChildWaitMilliseconds));
   CATUnicodeString id("Whole");
   AXOCorInstrumentation* registry = AXOCorInstrumentation::GetInstance();
@@ -145,13 +146,11 @@ TEST(InstrumentationClock, EndOnCreatedRecordCountsFromProcessStart) {
   const std::filesystem::path out = folder.Native("total.txt");
   AXOPlatform* platform = AXOPlatform::Get();
   platform->SetEnv("AXO_CLOCK_CHILD_OUT", out.u8string().c_str());
-  const std::int64_t child = platform->StartProcess(
-      {platform->ExecutablePath(),
-       "--gtest_filter=InstrumentationClockChild.DISABLED_EndsRecordMadeWithoutStart",
+  const int exit_code = AXOTestChildProcess::RunSelf(
+      {"--gtest_filter=InstrumentationClockChild.DISABLED_EndsRecordMadeWithoutStart",
        "--gtest_also_run_disabled_tests", "--gtest_brief=1"});
   platform->SetEnv("AXO_CLOCK_CHILD_OUT", nullptr);
-  ASSERT_GT(child, 0);
-  EXPECT_EQ(platform->WaitForProcess(child), 0);
+  EXPECT_EQ(exit_code, 0);
   double total = -1.0;
   std::ifstream(out) >> total;
   EXPECT_GE(total, kChildWaitMilliseconds / 1000.0);

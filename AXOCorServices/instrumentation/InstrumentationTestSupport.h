@@ -20,11 +20,11 @@ class InstrumentationTestPlatform : public AXOPlatformWrapper {
 
   std::int64_t ElapsedMilliseconds() override { return clock_ms; }
   // Each query moves the clock on by `memory_query_ms`.
-  bool QueryMemoryStatus(AXOMemoryStatus& status) override {
+  AXOStatus QueryMemoryStatus(AXOMemoryStatus& status) override {
     clock_ms += memory_query_ms;
     status.totalVirtual = total_virtual;
     status.availVirtual = avail_virtual;
-    return true;
+    return AXOStatus();
   }
   // Every host path lands on `native_report_path`; the path asked for is
   // remembered.

@@ -50,9 +50,9 @@ const StampCase kStamps[] = {
 // Sets TZ for the test's lifetime and puts the process's zone back after.
 class ZoneForTest {
  public:
-  ZoneForTest() : had_zone_(AXOPlatform::Get()->GetEnv("TZ", saved_)) {}
+  ZoneForTest() : had_zone_(AXOPlatform::Get()->GetEnv("TZ", saved_).ok()) {}
   ~ZoneForTest() { AXOPlatform::Get()->SetEnv("TZ", had_zone_ ? saved_.c_str() : nullptr); }
-  bool Set(const char* zone) { return AXOPlatform::Get()->SetEnv("TZ", zone); }
+  bool Set(const char* zone) { return AXOPlatform::Get()->SetEnv("TZ", zone).ok(); }
 
  private:
   std::string saved_;

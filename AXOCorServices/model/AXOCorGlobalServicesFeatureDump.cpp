@@ -186,12 +186,12 @@ void AXOCorGlobalServices::PrintAllLinks(const CATISpecObject_var& feature,
   const std::string native = AXONativePath(*fileName);
   const std::string_view line_end = AXOPlatform::TextLineEnd();
   if (line_end == "\n") {
-    AXOPlatform::Get()->ReplaceFileAtomically(native, text);
+    AXOPlatform::Get()->ReplaceFile(native, text, AXOReplace::kAlways);
   } else {
     std::string lines;
     lines.reserve(text.size() + text.size() / 16);
     AXOCorAppendTextLines(lines, text, line_end);
-    AXOPlatform::Get()->ReplaceFileAtomically(native, lines);
+    AXOPlatform::Get()->ReplaceFile(native, lines, AXOReplace::kAlways);
   }
   KeptFileBuffer() = std::move(text);
 }

@@ -44,7 +44,7 @@ struct DumpedFeatures {
 TEST(FeatureDumpCrashChild, DISABLED_DumpsUntilKilled) {
   const auto started = std::chrono::steady_clock::now();
   std::string file;
-  ASSERT_TRUE(AXOPlatform::Get()->GetEnv(kDumpFileVariable, file));
+  ASSERT_TRUE(AXOPlatform::Get()->GetEnv(kDumpFileVariable, file).ok());
   const CATUnicodeString path = file.c_str();
   CATTestModel model;
   const DumpedFeatures features(model);
@@ -78,7 +78,7 @@ TEST_F(FeatureDumpCrash, EveryKilledDumpLeavesAWholeDumpInTheFile) {
   const fs::path folder = folder_.MakeFolder("dumps");
   const fs::path dump = folder / "dump.txt";
   ASSERT_TRUE(
-      AXOPlatform::Get()->SetEnv(kDumpFileVariable, folder_.Host("dumps\\dump.txt").c_str()));
+      AXOPlatform::Get()->SetEnv(kDumpFileVariable, folder_.Host("dumps\\dump.txt").c_str()).ok());
   std::mt19937 random(20241206);
   int kill = 0;
   int walls = 0;

@@ -13,6 +13,7 @@
 
 #include "AXOCorGlobalServices.h"
 #include "AXOPlatform.h"
+#include "AXOTestChildProcess.h"
 #include "AXOTestTempFolder.h"
 #include "CATIOsmExtension.h"
 
@@ -221,8 +222,8 @@ constexpr int kRoundsPerChild = 100;  // alternately 1 and 3 numbers: 200 in all
 // first number and count to the file AXO_COUNTER_CHILD_OUT. Run on request.
 TEST(CounterChild, DISABLED_ReservesNumbers) {
   std::string go, out;
-  ASSERT_TRUE(AXOPlatform::Get()->GetEnv("AXO_COUNTER_CHILD_GO", go));
-  ASSERT_TRUE(AXOPlatform::Get()->GetEnv("AXO_COUNTER_CHILD_OUT", out));
+  ASSERT_TRUE(AXOPlatform::Get()->GetEnv("AXO_COUNTER_CHILD_GO", go).ok());
+  ASSERT_TRUE(AXOPlatform::Get()->GetEnv("AXO_COUNTER_CHILD_OUT", out).ok());
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
   while (!fs::exists(fs::u8path(go))) {
     ASSERT_LT(std::chrono::steady_clock::now(), deadline) << "never told to start";
@@ -243,14 +244,14 @@ TEST_F(GetIDSeqNumberTest, NoTwoProcessesGetTheSameNumber) {
   const fs::path counter = PutCounter("first", "shared", "0");
   const fs::path go = folder_.Native("go");
   const std::vector<std::string> arguments = {
-      platform->ExecutablePath(), "--gtest_filter=CounterChild.DISABLED_ReservesNumbers",
-      "--gtest_also_run_disabled_tests", "--gtest_brief=1"};
+      "--gtest_filter=CounterChild.DISABLED_ReservesNumbers", "--gtest_also_run_disabled_tests",
+      "--gtest_brief=1"};
   platform->SetEnv("AXO_COUNTER_CHILD_GO", go.u8string().c_str());
   std::vector<std::pair<std::int64_t, fs::path>> children;
   for (int i = 0; i < kChildren; ++i) {
     const fs::path out = folder_.Native("child" + std::to_string(i) + ".txt");
     platform->SetEnv("AXO_COUNTER_CHILD_OUT", out.u8string().c_str());
-    children.emplace_back(platform->StartProcess(arguments), out);
+    children.emplace_back(AXOTestChildProcess::StartSelf(arguments), out);
     EXPECT_GT(children.back().first, 0);
   }
   platform->SetEnv("AXO_COUNTER_CHILD_GO", nullptr);
@@ -259,7 +260,7 @@ TEST_F(GetIDSeqNumberTest, NoTwoProcessesGetTheSameNumber) {
 
   std::vector<std::pair<long, long>> ranges;  // first number, count
   for (const auto& child : children) {
-    EXPECT_EQ(0, platform->WaitForProcess(child.first));
+    EXPECT_EQ(0, AXOTestChildProcess::Wait(child.first));
     std::ifstream in(child.second);
     for (long first, count; in >> first >> count;) ranges.emplace_back(first, count);
   }

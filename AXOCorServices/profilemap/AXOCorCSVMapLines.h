@@ -17,8 +17,6 @@
 //   "A,B" / "#A,B,C" / ""        => kTooFewFields / kComment / kEmpty
 
 #include <cstddef>
-#include <istream>
-#include <memory>
 #include <string_view>
 
 namespace axo_profile_map {
@@ -30,8 +28,7 @@ enum class LineKind { kRecord, kComment, kEmpty, kTooFewFields, kTooLong };
 
 struct MapLine {
   LineKind kind = LineKind::kEmpty;
-  // The line without its line end. A line too long: the part read so far,
-  // at least kMaxLineLength + 1 bytes (FinishLongLine gives its length).
+  // The line without its line end (also for a line too long).
   std::string_view text;
   // Records: the first three fields.
   std::string_view fields[3];
@@ -39,40 +36,18 @@ struct MapLine {
   bool moreFields = false;
 };
 
-// Reads the lines of a stream in blocks. Memory stays bounded whatever the
-// input: a line is held only up to the point where it is known to be too
-// long. Read errors (a folder opened as a file) end the input.
+// Gives the lines of a text, read whole beforehand, one at a time. The
+// views it gives point into that text.
 class MapLineReader {
  public:
-  // `blockSize`: bytes asked of the stream at a time (at least 1).
-  explicit MapLineReader(std::istream& in, std::size_t blockSize = 64 * 1024);
-  MapLineReader(const MapLineReader&) = delete;
-  MapLineReader& operator=(const MapLineReader&) = delete;
+  explicit MapLineReader(std::string_view text) : text_(text) {}
 
-  // The next line. Its views stay valid until the next call of Next or
-  // FinishLongLine. False at the end of the input.
+  // The next line; false at the end of the text.
   bool Next(MapLine& line);
 
-  // After Next gave a line too long: reads to its end and returns its
-  // length, line end not counted. The next Next gives the line after it
-  // (Next also skips the rest of the line when this is not called).
-  std::size_t FinishLongLine();
-
  private:
-  // Moves the bytes not given out to the front and reads a block after
-  // them; sets atEnd_ when the stream gives nothing more.
-  void Fill();
-  void Classify(const char* start, std::size_t length, MapLine& line);
-
-  std::istream& in_;
-  std::size_t blockSize_;
-  std::unique_ptr<char[]> buffer_;
+  std::string_view text_;
   std::size_t begin_ = 0;  // first byte not yet given out
-  std::size_t end_ = 0;    // end of the bytes read
-  bool atEnd_ = false;
-  bool inLongLine_ = false;     // a line too long was given and not read to its end
-  std::size_t longLength_ = 0;  // bytes of that line so far
-  bool longEndsInCr_ = false;   // its last byte so far is a carriage return
 };
 
 }  // namespace axo_profile_map

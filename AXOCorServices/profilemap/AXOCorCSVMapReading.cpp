@@ -1,24 +1,23 @@
 // Reading a profile map file into the reader's map.
-#include <istream>
 #include <memory>
+#include <string>
 
 #include "AXOCorCSVMapReader.h"
-#include "foundations/AXOCorNativeFiles.h"
 #include "profilemap/AXOCorCSVMapEntries.h"
+#include "profilemap/AXOCorCSVMapFile.h"
 #include "profilemap/AXOCorCSVMapLines.h"
 
 HRESULT AXOCorCSVMapReader::ReadCatalogMap(const CATUnicodeString& path,
                                            enumTranslatorType direction) {
   map_.reset();
   // A pipe or a device is not read: it might never end.
-  const std::unique_ptr<AXOFileReader> opened = AXOOpenRegularFile(path);
-  if (opened == nullptr) return S_OK;
-  std::istream file(opened.get());
+  std::string text;
+  if (!axo_profile_map::ReadMapFile(path, text).ok()) return S_OK;
 
   using namespace axo_profile_map;
   auto map = std::make_shared<ProfileMap>(direction == TranslatorImport ? Direction::kImport
                                                                         : Direction::kExport);
-  MapLineReader reader(file);
+  MapLineReader reader(text);
   MapLine line;
   // A line too long ends the reading; the records before it stay.
   for (int number = 1; reader.Next(line) && line.kind != LineKind::kTooLong; ++number) {

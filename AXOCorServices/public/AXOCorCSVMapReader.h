@@ -36,8 +36,9 @@ class ExportedByAXOCorServices AXOCorCSVMapReader {
   // Export: QZ name -> foreign name (field 3, else field 2, else the QZ name;
   // a field shorter than 2 characters counts as absent). Import: normalised
   // field 3 -> QZ name, then field 2 as written -> QZ name, then QZ name ->
-  // itself; the first entry for a key wins. Always S_OK; a missing file
-  // leaves the map empty.
+  // itself; the first entry for a key wins. Always S_OK; a missing file,
+  // one that is no regular file (a pipe, a device, a folder) and one larger
+  // than 256 MiB leave the map empty.
   HRESULT ReadCatalogMap(const CATUnicodeString& path, enumTranslatorType direction);
   // Exact lookup of `qzName`: S_OK with the mapped name, or S_FALSE with
   // `foreignName` set to `qzName`.

@@ -41,13 +41,13 @@ bool AnsweredByListing(const std::string& name) {
 
 AXOCorListedFileNames::AXOCorListedFileNames(const CATUnicodeString& directory) {
   const std::string native = AXONativePath(directory);
-  listed_ = !native.empty() && AXOPlatform::Get()->ListFolderKinds(native, names_, kinds_);
-  several_.assign(names_.size(), false);
+  listed_ = !native.empty() && AXOPlatform::Get()->ListFolder(native, entries_).ok();
+  several_.assign(entries_.size(), false);
   std::size_t size = 16;
-  while (size < 2 * names_.size()) size *= 2;
+  while (size < 2 * entries_.size()) size *= 2;
   slots_.assign(size, 0);
-  for (std::size_t i = 0; i < names_.size(); ++i) {
-    std::uint32_t& slot = slots_[SlotOf(names_[i])];
+  for (std::size_t i = 0; i < entries_.size(); ++i) {
+    std::uint32_t& slot = slots_[SlotOf(entries_[i].name)];
     if (slot != 0) {
       several_[slot - 1] = true;
       continue;
@@ -60,7 +60,7 @@ std::size_t AXOCorListedFileNames::SlotOf(const std::string& name) const {
   const std::size_t mask = slots_.size() - 1;
   for (std::size_t slot = FoldedHash(name) & mask;; slot = (slot + 1) & mask) {
     const std::uint32_t entry = slots_[slot];
-    if (entry == 0 || SameFolded(names_[entry - 1], name)) return slot;
+    if (entry == 0 || SameFolded(entries_[entry - 1].name, name)) return slot;
   }
 }
 
@@ -69,7 +69,7 @@ AXOCorListedFileNames::Answer AXOCorListedFileNames::Find(const std::string& nam
   const std::uint32_t entry = slots_[SlotOf(name)];
   if (entry == 0) return kAbsent;
   const std::size_t index = entry - 1;
-  if (several_[index] || names_[index] != name) return kAsk;
-  if (kinds_[index] == AXOFileStatus::kRegular) return kFile;
-  return kinds_[index] == AXOFileStatus::kDirectory ? kNotFile : kAsk;
+  if (several_[index] || entries_[index].name != name) return kAsk;
+  if (entries_[index].kind == AXOFileStatus::kRegular) return kFile;
+  return entries_[index].kind == AXOFileStatus::kDirectory ? kNotFile : kAsk;
 }

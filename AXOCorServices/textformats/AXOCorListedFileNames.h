@@ -38,8 +38,7 @@ class AXOCorListedFileNames {
   std::size_t SlotOf(const std::string& name) const;
 
   bool listed_ = false;
-  std::vector<std::string> names_;
-  std::vector<AXOFileStatus::Kind> kinds_;
+  std::vector<AXOFolderEntry> entries_;
   std::vector<bool> several_;  // entries that others match but for letter case
   // An open-addressing table of the entries by their folded names: entry
   // index + 1 per slot, 0 for an empty slot; its size a power of two, at

@@ -22,13 +22,14 @@ bool AXOCorParserServices::AXOParseDateTime(CATUnicodeString& text, CATTime& tim
   AXOPlatform* platform = AXOPlatform::Get();
   const char* chars = text.ConvertToChar();
   AXOCalendarTime fields;
-  if (!platform->ParseUserDateTime(chars != nullptr ? chars : "", fields) || !InRange(fields)) {
+  if (!platform->ParseUserDateTime(chars != nullptr ? chars : "", fields).ok() ||
+      !InRange(fields)) {
     return false;
   }
   // The fields are the local clock's; daylight saving is for the system to
   // determine, as for any local time.
   std::int64_t seconds = 0;
-  if (!platform->SecondsFromLocalTime(fields, seconds)) return false;
+  if (!platform->SecondsFromLocalTime(fields, seconds).ok()) return false;
   time = seconds;
   return true;
 }

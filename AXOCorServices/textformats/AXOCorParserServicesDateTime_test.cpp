@@ -15,7 +15,8 @@ namespace {
 class AXOParseDateTimeTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    for (Saved& saved : saved_) saved.set = AXOPlatform::Get()->GetEnv(saved.name, saved.value);
+    for (Saved& saved : saved_)
+      saved.set = AXOPlatform::Get()->GetEnv(saved.name, saved.value).ok();
     AXOPlatform::Get()->SetEnv("LC_TIME", nullptr);
     AXOPlatform::Get()->SetEnv("LANG", nullptr);
     // Central European time with its daylight-saving rules, spelled so that
@@ -157,17 +158,17 @@ std::string Text(const AXOCalendarTime& f) {
 class CalendarPlatform : public AXOPlatformWrapper {
  public:
   CalendarPlatform() : AXOPlatformWrapper(AXOPlatform::Get()) {}
-  bool ParseUserDateTime(const std::string&, AXOCalendarTime& out) override {
+  AXOStatus ParseUserDateTime(const std::string&, AXOCalendarTime& out) override {
     out = fields;
     parsed_ = true;
-    return true;
+    return AXOStatus();
   }
-  bool SecondsFromLocalTime(const AXOCalendarTime& local, std::int64_t& out) override {
+  AXOStatus SecondsFromLocalTime(const AXOCalendarTime& local, std::int64_t& out) override {
     if (!parsed_) return AXOPlatformWrapper::SecondsFromLocalTime(local, out);
     parsed_ = false;
     converted = local;
     out = 1234567;
-    return convertible;
+    return convertible ? AXOStatus() : AXOStatus(AXOStatusCode::kInvalidArgument, "fields");
   }
   AXOCalendarTime fields, converted;
   bool convertible = true;

@@ -1,7 +1,6 @@
 #include "AXOCorParserServicesGVSFiles.h"
 
 #include <algorithm>
-#include <memory>
 #include <string>
 #include <utility>
 
@@ -9,23 +8,11 @@
 #include "AXOCorStandardFiles.h"
 
 AXOGvsFileRead AXOReadGvsFile(const CATUnicodeString& path, std::string& text, std::int64_t* read) {
-  const std::unique_ptr<AXOFileReader> file = AXOOpenRegularFile(path);
-  if (file == nullptr) return AXOGvsFileRead::kUnreadable;
-  // One byte beyond the limit tells a file that is too large.
   std::string content;
-  char block[64 * 1024];
-  for (;;) {
-    const std::streamsize got = file->sgetn(block, sizeof block);
-    if (got <= 0) break;
-    content.append(block, static_cast<std::size_t>(got));
-    if (static_cast<std::int64_t>(content.size()) > kAXOGvsMaxFileBytes) {
-      return AXOGvsFileRead::kTooLarge;
-    }
-    // A short read is the end of the file (or an error): sgetn reads on
-    // until it has the whole block.
-    if (got < static_cast<std::streamsize>(sizeof block)) break;
-  }
-  if (file->ReadFailed()) return AXOGvsFileRead::kUnreadable;
+  const AXOStatus status =
+      AXOReadFile(path, {static_cast<std::size_t>(kAXOGvsMaxFileBytes), false}, content);
+  if (status.code() == AXOStatusCode::kTooLarge) return AXOGvsFileRead::kTooLarge;
+  if (!status.ok()) return AXOGvsFileRead::kUnreadable;
   if (read != nullptr) *read = static_cast<std::int64_t>(content.size());
   content.resize(std::min(content.find('\0'), content.size()));
   text = std::move(content);

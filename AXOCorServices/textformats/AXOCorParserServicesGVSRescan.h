@@ -7,10 +7,7 @@
 // It has no cycle test; only the bounds end it on a cycle. Each round costs
 // the whole text, so keep inputs and bounds small.
 
-#include <filesystem>
-#include <fstream>
 #include <string>
-#include <system_error>
 #include <vector>
 
 #include "AXOCorEnvVarManager.h"
@@ -27,17 +24,13 @@ struct AXOGvsRescan {
 
 // Reads a file whole; kRead with its text up to its first NUL byte.
 inline AXOGvsFileRead AXOGvsRescanRead(const CATUnicodeString& path, CATUnicodeString& text) {
-  const std::filesystem::path file =
-      std::filesystem::u8path(AXOPlatform::Get()->NativePath(path.ConvertToChar()));
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(file, error)) return AXOGvsFileRead::kUnreadable;
-  const std::uintmax_t size = std::filesystem::file_size(file, error);
-  if (error) return AXOGvsFileRead::kUnreadable;
-  if (size > static_cast<std::uintmax_t>(kAXOGvsMaxFileBytes)) return AXOGvsFileRead::kTooLarge;
-  std::ifstream stream(file, std::ios::binary);
-  std::string bytes((std::istreambuf_iterator<char>(stream)), std::istreambuf_iterator<char>());
-  if (bytes.size() != size) return AXOGvsFileRead::kUnreadable;
-  text = CATUnicodeString(bytes.c_str());
+  AXOFileContents contents;
+  const AXOStatus status = AXOPlatform::Get()->ReadFile(
+      AXOPlatform::Get()->NativePath(path.ConvertToChar()),
+      {static_cast<std::size_t>(kAXOGvsMaxFileBytes), false}, contents);
+  if (status.code() == AXOStatusCode::kTooLarge) return AXOGvsFileRead::kTooLarge;
+  if (!status.ok()) return AXOGvsFileRead::kUnreadable;
+  text = CATUnicodeString(contents.bytes.c_str());
   return AXOGvsFileRead::kRead;
 }
 

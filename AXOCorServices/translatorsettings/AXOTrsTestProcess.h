@@ -15,21 +15,16 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "AXOPlatform.h"
+#include "AXOTestChildProcess.h"
 #include "CATSettingTestFolder.h"
 
 class AXOTrsProcessTest : public CATSettingTestFolder {
  protected:
   void TearDown() override {
-    // Tell the parent that the body ran to its end without a failure.
-    std::string marker;
-    if (InNewProcess() && !HasFailure() && AXOPlatform::Get()->GetEnv(kMarker, marker)) {
-      std::ofstream(std::filesystem::u8path(marker)) << "passed";
-    }
+    if (InNewProcess()) AXOTestChildProcess::Passed();
     CATSettingTestFolder::TearDown();
   }
 
@@ -38,20 +33,8 @@ class AXOTrsProcessTest : public CATSettingTestFolder {
   // true. In that new process: returns false, and the body goes on.
   bool RunInNewProcess() {
     if (InNewProcess()) return false;
-    AXOPlatform* platform = AXOPlatform::Get();
-    const std::filesystem::path marker =
-        std::filesystem::temp_directory_path() /
-        ("axotrs-child-" + std::to_string(platform->ProcessId()) + ".passed");
-    std::filesystem::remove(marker);
-    platform->SetEnv(kChildTest, CurrentTestName().c_str());
-    platform->SetEnv(kMarker, marker.u8string().c_str());
-    const std::int64_t child =
-        platform->StartProcess({platform->ExecutablePath(), "--gtest_filter=" + CurrentTestName()});
-    const int exit_code = child > 0 ? platform->WaitForProcess(child) : -1;
-    platform->SetEnv(kChildTest, nullptr);
-    platform->SetEnv(kMarker, nullptr);
-    EXPECT_TRUE(exit_code == 0 && std::filesystem::exists(marker)) << "in a new process";
-    std::filesystem::remove(marker);
+    EXPECT_TRUE(AXOTestChildProcess::Run(CurrentTestName(), {{kChildTest, CurrentTestName()}}))
+        << "in a new process";
     return true;
   }
 
@@ -59,7 +42,7 @@ class AXOTrsProcessTest : public CATSettingTestFolder {
   // True in a process started by RunInNewProcess for this test.
   static bool InNewProcess() {
     std::string name;
-    return AXOPlatform::Get()->GetEnv(kChildTest, name) && name == CurrentTestName();
+    return AXOPlatform::Get()->GetEnv(kChildTest, name).ok() && name == CurrentTestName();
   }
 
   static std::string CurrentTestName() {
@@ -68,7 +51,6 @@ class AXOTrsProcessTest : public CATSettingTestFolder {
   }
 
   static constexpr const char* kChildTest = "AXO_TRS_CHILD_TEST";
-  static constexpr const char* kMarker = "AXO_TRS_CHILD_MARKER";
 };
 
 #endif  // AXOTrsTestProcess_h

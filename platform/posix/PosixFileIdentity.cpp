@@ -2,7 +2,6 @@
 #include <sys/stat.h>
 
 #include "PosixFileOpen.h"
-#include "PosixPlatform.h"
 
 namespace {
 
@@ -27,14 +26,4 @@ AXOFileIdentity AXOPosixFileIdentity(const struct stat& info) {
   const bool fine_times = info.st_mtim.tv_nsec != 0 || info.st_ctim.tv_nsec != 0;
   identity.known = S_ISREG(info.st_mode) && info.st_ino != 0 && fine_times;
   return identity;
-}
-
-bool PosixPlatform::GetFileIdentity(const std::string& path, AXOFileIdentity& identity) {
-  struct stat info;
-  if (path.empty() || path.find('\0') != std::string::npos || ::stat(path.c_str(), &info) != 0 ||
-      !S_ISREG(info.st_mode)) {
-    return false;
-  }
-  identity = AXOPosixFileIdentity(info);
-  return true;
 }

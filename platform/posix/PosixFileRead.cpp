@@ -3,32 +3,23 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdint>
 
+#include "../AXOLimitedRead.h"
+#include "../AXOPlatformBackend.h"
 #include "PosixFileOpen.h"
-#include "PosixPlatform.h"
+#include "PosixStatus.h"
 
-namespace {
+AXOPosixDescriptor::~AXOPosixDescriptor() {
+  if (fd_ >= 0) ::close(fd_);
+}
 
-class PosixFileReader : public AXOFileReader {
- public:
-  explicit PosixFileReader(int fd) : fd_(fd) {}
-  ~PosixFileReader() override { ::close(fd_); }
-
- protected:
-  std::ptrdiff_t ReadBytes(char* buffer, std::size_t size) override {
-    for (;;) {
-      const ssize_t n = ::read(fd_, buffer, size);
-      if (n >= 0) return n;
-      if (errno != EINTR) return -1;
-    }
-  }
-
- private:
-  const int fd_;
-};
-
-}  // namespace
+void AXOPosixDescriptor::reset(int fd) {
+  if (fd_ >= 0) ::close(fd_);
+  fd_ = fd;
+}
 
 int AXOPosixOpen(const std::string& path, int flags, unsigned mode) {
   int fd;
@@ -38,35 +29,57 @@ int AXOPosixOpen(const std::string& path, int flags, unsigned mode) {
   return fd;
 }
 
-int AXOPosixOpenRegularFile(const std::string& path, AXOFileOpen& status) {
+AXOStatus AXOPosixOpenRegularFile(const std::string& path, AXOPosixDescriptor& file,
+                                  struct stat& info) {
+  AXOStatus status = AXOPosixCheckPath(path);
+  if (!status.ok()) return status;
   // O_NONBLOCK: opening a FIFO for reading would otherwise wait for a
   // writer. O_NOCTTY: a terminal must not become the controlling one.
-  // A name with a NUL byte would name the file before the NUL.
-  if (path.empty() || path.find('\0') != std::string::npos) {
-    status = AXOFileOpen::kMissing;
-    return -1;
-  }
-  const int fd = AXOPosixOpen(path, O_RDONLY | O_NONBLOCK | O_NOCTTY);
-  if (fd < 0) {
-    status = errno == ENOENT || errno == ENOTDIR ? AXOFileOpen::kMissing : AXOFileOpen::kFailed;
-    return -1;
-  }
-  struct stat info;
-  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-    status = ::fstat(fd, &info) != 0 ? AXOFileOpen::kFailed : AXOFileOpen::kNotRegular;
-    ::close(fd);
-    return -1;
+  file.reset(AXOPosixOpen(path, O_RDONLY | O_NONBLOCK | O_NOCTTY));
+  if (!file.valid()) return AXOPosixStatus(errno, path);
+  if (::fstat(file.get(), &info) != 0) return AXOPosixStatus(errno, path);
+  if (!S_ISREG(info.st_mode)) {
+    file.reset(-1);
+    return AXOPosixNotRegularStatus(info.st_mode, path);
   }
   // O_NONBLOCK stays: reads of a regular file never wait and ignore it.
-  status = AXOFileOpen::kOpened;
-  return fd;
+  return AXOStatus();
 }
 
-AXOFileOpen PosixPlatform::OpenRegularFile(const std::string& path,
-                                           std::unique_ptr<AXOFileReader>& file) {
-  file.reset();
-  AXOFileOpen status;
-  const int fd = AXOPosixOpenRegularFile(path, status);
-  if (fd >= 0) file = std::make_unique<PosixFileReader>(fd);
-  return status;
+AXOStatus AXOPosixReadOpenFile(int fd, const struct stat& info, const AXOReadLimits& limits,
+                               const std::string& subject, std::string& bytes) {
+  const std::uint64_t size = static_cast<std::uint64_t>(std::max<off_t>(info.st_size, 0));
+  return AXOReadWithinLimits(
+      size, limits, subject,
+      [fd, &subject](char* buffer, std::size_t want, std::size_t& got) {
+        for (;;) {
+          const ssize_t n = ::read(fd, buffer, want);
+          if (n >= 0) {
+            got = static_cast<std::size_t>(n);
+            return AXOStatus();
+          }
+          if (errno != EINTR) return AXOPosixStatus(errno, subject);
+        }
+      },
+      bytes);
+}
+
+AXOStatus AXOPlatformBackend::ReadFile(const std::string& path, const AXOReadLimits& limits,
+                                       AXOFileContents& contents) {
+  AXOPosixDescriptor file;
+  struct stat before;
+  AXOStatus status = AXOPosixOpenRegularFile(path, file, before);
+  if (!status.ok()) return status;
+  status = AXOPosixReadOpenFile(file.get(), before, limits, path, contents.bytes);
+  if (!status.ok()) return status;
+  // Known only when all of the file was read and nothing changed it while
+  // it was.
+  struct stat after;
+  contents.identity = AXOFileIdentity();
+  if (::fstat(file.get(), &after) == 0 &&
+      contents.bytes.size() == static_cast<std::size_t>(after.st_size) &&
+      AXOFileUnchanged(AXOPosixFileIdentity(before), AXOPosixFileIdentity(after))) {
+    contents.identity = AXOPosixFileIdentity(after);
+  }
+  return AXOStatus();
 }

@@ -10,9 +10,10 @@
 #include <cstdlib>
 #include <string>
 
+#include "../AXOPlatformBackend.h"
 #include "../AXOTemporaryFiles.h"
 #include "PosixFileOpen.h"
-#include "PosixPlatform.h"
+#include "PosixStatus.h"
 
 namespace {
 
@@ -20,15 +21,17 @@ namespace {
 // bits means something else is wrong.
 constexpr int kNameAttempts = 8;
 
-bool WriteAll(int fd, const std::string& bytes) {
+// Writes all of `bytes`; the system's error number on failure, else 0.
+int WriteAll(int fd, const std::string& bytes) {
   std::size_t written = 0;
   while (written < bytes.size()) {
     const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
     if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
+    if (n < 0) return errno;
+    if (n == 0) return EIO;
     written += static_cast<std::size_t>(n);
   }
-  return true;
+  return 0;
 }
 
 // Makes the rename itself durable. Not every file system lets a directory
@@ -80,62 +83,135 @@ void RemoveStaleTemporaryFiles(const std::string& folder, const std::string& nam
 // file at `path`, as a shell's redirection would. O_NONBLOCK lets the open
 // of a FIFO without a reader fail instead of waiting for one; the writes
 // then wait as usual.
-bool WriteInto(const std::string& path, const std::string& contents) {
-  const int fd = AXOPosixOpen(path, O_WRONLY | O_NONBLOCK | O_NOCTTY);
-  if (fd < 0) return false;
-  const int flags = ::fcntl(fd, F_GETFL);
-  const bool ok =
-      flags >= 0 && ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == 0 && WriteAll(fd, contents);
-  ::close(fd);
-  return ok;
+AXOStatus WriteInto(const std::string& path, const std::string& contents) {
+  AXOPosixDescriptor fd(AXOPosixOpen(path, O_WRONLY | O_NONBLOCK | O_NOCTTY));
+  if (!fd.valid()) {
+    if (errno == ENXIO) {
+      return AXOStatus(AXOStatusCode::kNotRegularFile, path, "is a FIFO that no one reads");
+    }
+    return AXOPosixStatus(errno, path);
+  }
+  const int flags = ::fcntl(fd.get(), F_GETFL);
+  if (flags < 0 || ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK) != 0) {
+    return AXOPosixStatus(errno, path);
+  }
+  const int error = WriteAll(fd.get(), contents);
+  return error == 0 ? AXOStatus() : AXOPosixStatus(error, path);
 }
 
 // How a replacement of `path` goes.
 enum class Target {
   kReplace,    // a regular file, or nothing yet: replace `file` by a rename
   kWriteInto,  // a device, FIFO or the like: write into it
-  kRefuse,     // a folder, or a link that leads nowhere
+  kRefuse,     // a folder, or a link that leads nowhere: `refusal` says why
 };
 
 // Where a replacement of `path` writes, in `file`: through links to the
 // file they lead to, so that a link stays a link.
-Target TargetOf(const std::string& path, std::string& file) {
+Target TargetOf(const std::string& path, AXOReplace mode, std::string& file, AXOStatus& refusal) {
   file = path;
   struct stat info;
   struct stat named;
   const bool named_exists = ::lstat(path.c_str(), &named) == 0;
   if (::stat(path.c_str(), &info) != 0) {
-    return named_exists ? Target::kRefuse : Target::kReplace;
+    if (!named_exists) return Target::kReplace;
+    if (mode == AXOReplace::kOnlyWhenAbsent) {
+      refusal = AXOStatus(AXOStatusCode::kExists, path);
+      return Target::kRefuse;
+    }
+    refusal = AXOStatus(AXOStatusCode::kNotFound, path, "is a symbolic link that leads nowhere");
+    return Target::kRefuse;
   }
-  if (S_ISDIR(info.st_mode)) return Target::kRefuse;
+  if (S_ISDIR(info.st_mode)) {
+    refusal = AXOPosixNotRegularStatus(info.st_mode, path);
+    return Target::kRefuse;
+  }
   if (!S_ISREG(info.st_mode)) return Target::kWriteInto;
   if (!named_exists || !S_ISLNK(named.st_mode)) return Target::kReplace;
   char resolved[PATH_MAX];
-  if (::realpath(path.c_str(), resolved) == nullptr) return Target::kRefuse;
+  if (::realpath(path.c_str(), resolved) == nullptr) {
+    refusal = AXOPosixStatus(errno, path);
+    return Target::kRefuse;
+  }
   file = resolved;
   return Target::kReplace;
 }
 
+// Creates and locks a new temporary file in `folder`, named in `temp`.
+// A failure names `path`, the file to be replaced.
+AXOStatus CreateTemporaryFile(AXOPlatform& platform, const std::string& folder,
+                              const std::string& path, AXOPosixDescriptor& fd, std::string& temp) {
+  for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+    AXOGuidFields random;
+    AXOStatus status = platform.NewGuid(random);
+    if (!status.ok()) return status;
+    temp = folder + AXOTemporaryFileName(random);
+    // O_EXCL with O_NOFOLLOW: a file or link already there is never used.
+    fd.reset(AXOPosixOpen(temp, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW, 0666));
+    if (!fd.valid()) {
+      if (errno == EEXIST) continue;
+      // The file need not be there, its folder must.
+      if (errno == ENOENT || errno == ENOTDIR) {
+        return AXOStatus(AXOStatusCode::kNotFound, path, "no such folder");
+      }
+      return AXOPosixStatus(errno, path);
+    }
+    // Another save's clean-up may have taken the file between its creation
+    // and the lock: then it is no longer linked, and another name is tried.
+    struct stat info;
+    if (TryLock(fd.get()) && ::fstat(fd.get(), &info) == 0 && info.st_nlink != 0) {
+      return AXOStatus();
+    }
+    fd.reset(-1);
+  }
+  return AXOStatus(AXOStatusCode::kOther, path, "no new temporary file could be made beside it");
+}
+
+// Gives the new file `fd` the permission bits, owner and group of the file
+// `replaced`, before it takes its place, so that no moment shows others.
+// The owner and group are kept as far as the process may set them: all of
+// them as root, else the group when the user belongs to it.
+AXOStatus TakeOverStatus(int fd, const struct stat& replaced, const std::string& path) {
+  if (::fchown(fd, replaced.st_uid, replaced.st_gid) != 0) {
+    if (::fchown(fd, static_cast<uid_t>(-1), replaced.st_gid) != 0) {
+      // Keeps the process's own group: nothing is given away.
+    }
+  }
+  if (::fchmod(fd, replaced.st_mode & 07777) != 0) return AXOPosixStatus(errno, path);
+  return AXOStatus();
+}
+
+// Renames `temp` to `path`; with kOnlyWhenAbsent, only when nothing is
+// there, as the rename itself decides.
+int RenameInto(const std::string& temp, const std::string& path, AXOReplace mode) {
+  if (mode == AXOReplace::kAlways) return ::rename(temp.c_str(), path.c_str()) == 0 ? 0 : errno;
+  if (::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, path.c_str(), RENAME_NOREPLACE) == 0) return 0;
+  if (errno != EINVAL && errno != ENOSYS) return errno;
+  // A file system that cannot rename without replacing: a second name,
+  // refused when `path` exists, then the temporary name goes.
+  if (::link(temp.c_str(), path.c_str()) != 0) return errno;
+  ::unlink(temp.c_str());
+  return 0;
+}
+
 }  // namespace
 
-unsigned long PosixPlatform::ProcessId() {
-  return static_cast<unsigned long>(::getpid());
+AXOStatus AXOPlatformBackend::ReplaceFile(const std::string& target, const std::string& contents,
+                                          AXOReplace mode) {
+  return Replace(target, contents, mode, nullptr);
 }
 
-bool PosixPlatform::ReplaceFileAtomically(const std::string& target, const std::string& contents) {
-  return ReplaceFile(target, contents, nullptr);
-}
-
-bool PosixPlatform::ReplaceFile(const std::string& target, const std::string& contents,
-                                AXOFileIdentity* written) {
-  if (target.empty() || target.back() == '/' || target.find('\0') != std::string::npos) {
-    return false;
-  }
+AXOStatus AXOPlatformBackend::Replace(const std::string& target, const std::string& contents,
+                                      AXOReplace mode, AXOFileIdentity* written) {
+  AXOStatus status = AXOPosixCheckPath(target);
+  if (!status.ok()) return status;
+  if (target.back() == '/') return AXOPosixNotRegularStatus(S_IFDIR, target);
   std::string path;
-  switch (TargetOf(target, path)) {
+  switch (TargetOf(target, mode, path, status)) {
     case Target::kRefuse:
-      return false;
+      return status;
     case Target::kWriteInto:
+      if (mode == AXOReplace::kOnlyWhenAbsent) return AXOStatus(AXOStatusCode::kExists, target);
       if (written != nullptr) *written = AXOFileIdentity();
       return WriteInto(path, contents);
     case Target::kReplace:
@@ -147,41 +223,30 @@ bool PosixPlatform::ReplaceFile(const std::string& target, const std::string& co
   RemoveStaleTemporaryFiles(folder, name);
 
   std::string temp;
-  int fd = -1;
-  for (int attempt = 0; attempt < kNameAttempts && fd < 0; ++attempt) {
-    AXOGuidFields random;
-    if (!NewGuid(random)) return false;
-    temp = folder + AXOTemporaryFileName(random);
-    // O_EXCL with O_NOFOLLOW: a file or link already there is never used.
-    fd = AXOPosixOpen(temp, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW, 0666);
-    if (fd < 0) {
-      if (errno == EEXIST) continue;
-      return false;
-    }
-    // Another save's clean-up may have taken the file between its creation
-    // and the lock: then it is no longer linked, and another name is tried.
-    struct stat info;
-    if (!TryLock(fd) || ::fstat(fd, &info) != 0 || info.st_nlink == 0) {
-      ::close(fd);
-      fd = -1;
-    }
-  }
-  if (fd < 0) return false;
-  // The replacement takes over the permission bits of the file it replaces,
-  // before it takes its place, so that no moment shows other bits.
+  AXOPosixDescriptor fd;
+  status = CreateTemporaryFile(*this, folder, target, fd, temp);
+  if (!status.ok()) return status;
   struct stat replaced;
-  bool ok = ::stat(path.c_str(), &replaced) != 0 || ::fchmod(fd, replaced.st_mode & 07777) == 0;
+  if (::stat(path.c_str(), &replaced) == 0) status = TakeOverStatus(fd.get(), replaced, path);
   // The descriptor, and with it the lock, is kept until after the rename.
-  ok =
-      ok && WriteAll(fd, contents) && ::fsync(fd) == 0 && ::rename(temp.c_str(), path.c_str()) == 0;
-  if (!ok) ::unlink(temp.c_str());
+  int error = 0;
+  if (status.ok()) {
+    error = WriteAll(fd.get(), contents);
+    if (error == 0 && ::fsync(fd.get()) != 0) error = errno;
+    if (error == 0) error = RenameInto(temp, path, mode);
+    if (error != 0) status = AXOPosixStatus(error, target);
+  }
+  if (!status.ok()) {
+    ::unlink(temp.c_str());
+    return status;
+  }
   // After the rename, which changes the file's status time too; still the
   // file this save wrote, whatever the name leads to by now.
   struct stat info;
-  if (ok && written != nullptr) {
-    *written = ::fstat(fd, &info) == 0 ? AXOPosixFileIdentity(info) : AXOFileIdentity();
+  if (written != nullptr) {
+    *written = ::fstat(fd.get(), &info) == 0 ? AXOPosixFileIdentity(info) : AXOFileIdentity();
   }
-  ::close(fd);  // the data were synced before the rename
-  if (ok) SyncFolder(folder);
-  return ok;
+  fd.reset(-1);  // the data were synced before the rename
+  SyncFolder(folder);
+  return AXOStatus();
 }

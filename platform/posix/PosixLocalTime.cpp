@@ -2,15 +2,24 @@
 // zone (the TZ variable, else the system's zone).
 #include <ctime>
 #include <limits>
+#include <string>
 
 #include "../AXOCalendarFields.h"
 
-#include "PosixPlatform.h"
+#include "../AXOPlatformBackend.h"
 
-bool PosixPlatform::LocalTimeFromSeconds(std::int64_t seconds, AXOCalendarTime& local) {
+namespace {
+
+AXOStatus Unconverted(const std::string& what) {
+  return AXOStatus(AXOStatusCode::kInvalidArgument, what, "cannot be converted to local time");
+}
+
+}  // namespace
+
+AXOStatus AXOPlatformBackend::LocalTimeFromSeconds(std::int64_t seconds, AXOCalendarTime& local) {
   if (seconds < std::numeric_limits<std::time_t>::min() ||
       seconds > std::numeric_limits<std::time_t>::max()) {
-    return false;
+    return Unconverted(std::to_string(seconds) + " s");
   }
   const std::time_t time = static_cast<std::time_t>(seconds);
   std::tm fields{};
@@ -18,19 +27,24 @@ bool PosixPlatform::LocalTimeFromSeconds(std::int64_t seconds, AXOCalendarTime& 
   // without tzset a zone set while running would be seen by one direction
   // of the conversion and not by the other.
   ::tzset();
-  if (::localtime_r(&time, &fields) == nullptr) return false;
+  if (::localtime_r(&time, &fields) == nullptr) return Unconverted(std::to_string(seconds) + " s");
   local = AXOCalendarFromTm(fields);
-  return true;
+  return AXOStatus();
 }
 
-bool PosixPlatform::SecondsFromLocalTime(const AXOCalendarTime& local, std::int64_t& seconds) {
-  if (local.year < std::numeric_limits<int>::min() + 1900) return false;
+AXOStatus AXOPlatformBackend::SecondsFromLocalTime(const AXOCalendarTime& local,
+                                                   std::int64_t& seconds) {
+  if (local.year < std::numeric_limits<int>::min() + 1900) {
+    return Unconverted("year " + std::to_string(local.year));
+  }
   std::tm fields = AXOTmFromCalendar(local);
   // mktime returns -1 both on failure and for 1969-12-31 23:59:59 UTC; it
   // fills tm_wday only on success, which tells the two apart.
   fields.tm_wday = -1;
   const std::time_t result = std::mktime(&fields);
-  if (result == static_cast<std::time_t>(-1) && fields.tm_wday == -1) return false;
+  if (result == static_cast<std::time_t>(-1) && fields.tm_wday == -1) {
+    return Unconverted("year " + std::to_string(local.year));
+  }
   seconds = static_cast<std::int64_t>(result);
-  return true;
+  return AXOStatus();
 }

@@ -7,21 +7,36 @@
 #include <time.h>
 
 #include <atomic>
+#include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 #include <string>
 
-#include "PosixPlatform.h"
+#include "../AXOPlatformBackend.h"
+#include "PosixFileOpen.h"
+#include "PosixStatus.h"
 
 AXOPlatform* AXOMakeDefaultPlatform() {
-  return new PosixPlatform();
+  return new AXOPlatformBackend();
 }
 
 namespace {
+
+// The whole of a small file of /proc, which tells no size beforehand; empty
+// when it cannot be read.
+std::string ReadProcFile(const std::string& path) {
+  AXOPosixDescriptor file;
+  struct stat info;
+  std::string bytes;
+  if (!AXOPosixOpenRegularFile(path, file, info).ok() ||
+      !AXOPosixReadOpenFile(file.get(), info, {1 << 20, false}, path, bytes).ok()) {
+    return std::string();
+  }
+  return bytes;
+}
 
 // Milliseconds on the clock that the kernel dates process starts with: the
 // monotonic clock that also counts time suspended.
@@ -40,8 +55,7 @@ const std::int64_t g_load_milliseconds = BootClockMilliseconds();
 // program's name in parentheses, which may hold blanks and parentheses
 // itself, so the fields are counted from its last ")".
 std::int64_t ProcessStartMilliseconds() {
-  std::ifstream in("/proc/self/stat");
-  const std::string stat((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const std::string stat = ReadProcFile("/proc/self/stat");
   const std::string::size_type name_end = stat.rfind(')');
   const long ticks_per_second = ::sysconf(_SC_CLK_TCK);
   if (name_end == std::string::npos || ticks_per_second <= 0) return g_load_milliseconds;
@@ -84,18 +98,19 @@ int KeptStatmDescriptor() {
 
 }  // namespace
 
-bool PosixPlatform::NewGuid(AXOGuidFields& guid) {
+AXOStatus AXOPlatformBackend::NewGuid(AXOGuidFields& guid) {
   unsigned char bytes[16];
-  int fd = ::open("/dev/urandom", O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return false;
+  const char kRandom[] = "/dev/urandom";
+  AXOPosixDescriptor fd(AXOPosixOpen(kRandom, O_RDONLY));
+  if (!fd.valid()) return AXOPosixStatus(errno, kRandom);
   size_t got = 0;
   while (got < sizeof bytes) {
-    ssize_t n = ::read(fd, bytes + got, sizeof bytes - got);
-    if (n <= 0) break;
+    ssize_t n = ::read(fd.get(), bytes + got, sizeof bytes - got);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return AXOPosixStatus(errno, kRandom);
+    if (n == 0) return AXOStatus(AXOStatusCode::kOther, kRandom, "ended early");
     got += static_cast<size_t>(n);
   }
-  ::close(fd);
-  if (got != sizeof bytes) return false;
   // Version 4 (random) with the RFC 4122 variant, as Windows generates them.
   bytes[6] = static_cast<unsigned char>((bytes[6] & 0x0F) | 0x40);
   bytes[8] = static_cast<unsigned char>((bytes[8] & 0x3F) | 0x80);
@@ -104,45 +119,46 @@ bool PosixPlatform::NewGuid(AXOGuidFields& guid) {
   guid.data2 = static_cast<std::uint16_t>((bytes[4] << 8) | bytes[5]);
   guid.data3 = static_cast<std::uint16_t>((bytes[6] << 8) | bytes[7]);
   std::memcpy(guid.data4, bytes + 8, 8);
-  return true;
+  return AXOStatus();
 }
 
-std::int64_t PosixPlatform::ElapsedMilliseconds() {
+std::int64_t AXOPlatformBackend::ElapsedMilliseconds() {
   static const std::int64_t origin = ProcessStartMilliseconds();
   return BootClockMilliseconds() - origin;
 }
 
-bool PosixPlatform::QueryMemoryStatus(AXOMemoryStatus& status) {
+AXOStatus AXOPlatformBackend::QueryMemoryStatus(AXOMemoryStatus& status) {
   // /proc/self/statm: the first field is the virtual size in pages.
+  const char kStatm[] = "/proc/self/statm";
   int statm = KeptStatmDescriptor();
   const bool kept = statm >= 0;
-  if (!kept) statm = ::open("/proc/self/statm", O_RDONLY | O_CLOEXEC);
-  if (statm < 0) return false;
+  if (!kept) statm = ::open(kStatm, O_RDONLY | O_CLOEXEC);
+  if (statm < 0) return AXOPosixStatus(errno, kStatm);
   char text[128];
   const ssize_t length = ::pread(statm, text, sizeof text - 1, 0);
+  const int error = errno;
   if (!kept) ::close(statm);
-  if (length <= 0) return false;
+  if (length < 0) return AXOPosixStatus(error, kStatm);
   text[length] = '\0';
   char* end = nullptr;
   const unsigned long long pages = std::strtoull(text, &end, 10);
   static const long page_size = ::sysconf(_SC_PAGESIZE);
-  if (end == text || page_size <= 0) return false;
+  if (end == text || page_size <= 0) return AXOStatus(AXOStatusCode::kDamaged, kStatm);
   // Used = total - available, so report the used size as total with none free.
   status.totalVirtual = pages * static_cast<unsigned long long>(page_size);
   status.availVirtual = 0;
-  return true;
+  return AXOStatus();
 }
 
-void PosixPlatform::DebugOutput(const std::string& utf8Text) {
+void AXOPlatformBackend::DebugOutput(const std::string& utf8Text) {
   const char* enabled = std::getenv("AXO_DEBUG_OUTPUT");
   if (enabled == nullptr || std::strcmp(enabled, "1") != 0) return;
   std::fwrite(utf8Text.data(), 1, utf8Text.size(), stderr);
 }
 
-std::string PosixPlatform::CommandLine() {
+std::string AXOPlatformBackend::CommandLine() {
   // Arguments are NUL-separated in /proc/self/cmdline; join them by blanks.
-  std::ifstream in("/proc/self/cmdline", std::ios::binary);
-  std::string raw((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::string raw = ReadProcFile("/proc/self/cmdline");
   while (!raw.empty() && raw.back() == '\0') raw.pop_back();
   for (char& c : raw) {
     if (c == '\0') c = ' ';
@@ -150,8 +166,39 @@ std::string PosixPlatform::CommandLine() {
   return raw;
 }
 
-bool PosixPlatform::SetEnv(const char* name, const char* value) {
-  if (name == nullptr || *name == '\0') return false;
-  if (value == nullptr) return ::unsetenv(name) == 0;
-  return ::setenv(name, value, 1) == 0;
+unsigned long AXOPlatformBackend::ProcessId() {
+  return static_cast<unsigned long>(::getpid());
+}
+
+AXOStatus AXOPlatformBackend::SetEnv(const char* name, const char* value) {
+  if (name == nullptr || *name == '\0' || std::strchr(name, '=') != nullptr) {
+    return AXOStatus(AXOStatusCode::kInvalidArgument, name == nullptr ? "" : name,
+                     "not a name of an environment variable");
+  }
+  const int result = value == nullptr ? ::unsetenv(name) : ::setenv(name, value, 1);
+  return result == 0 ? AXOStatus() : AXOPosixStatus(errno, name);
+}
+
+AXOStatus AXOPlatformBackend::GetEnv(const char* name, std::string& value) {
+  if (name == nullptr || *name == '\0') {
+    return AXOStatus(AXOStatusCode::kInvalidArgument, "", "no name of an environment variable");
+  }
+  const char* found = std::getenv(name);
+  if (found == nullptr) return AXOStatus(AXOStatusCode::kNotFound, name, "not set");
+  value = found;
+  return AXOStatus();
+}
+
+// The kernel's link to the program's file, which names it with links
+// resolved however the program was started.
+AXOStatus AXOPlatformBackend::ExecutablePath(std::string& path) {
+  const char kSelf[] = "/proc/self/exe";
+  char buffer[PATH_MAX];
+  const ssize_t length = ::readlink(kSelf, buffer, sizeof buffer);
+  if (length < 0) return AXOPosixStatus(errno, kSelf);
+  if (static_cast<std::size_t>(length) == sizeof buffer) {
+    return AXOStatus(AXOStatusCode::kNameTooLong, kSelf);
+  }
+  path.assign(buffer, static_cast<std::size_t>(length));
+  return AXOStatus();
 }

@@ -1,6 +1,6 @@
 // The registry of the POSIX backend. POSIX systems have none, so the classes
-// root is kept in memory: empty at start, so every key is missing, and
-// filled only by tests through the ...ForTesting services. Class lookups read
+// root is kept in memory (PosixClassesRoot.h): empty at start, so every key
+// is missing, and filled only by tests. Class lookups read
 // "<programmatic identifier>\CLSID" from it, as the Windows lookup reads the
 // real registry.
 #include <cctype>
@@ -10,35 +10,25 @@
 #include <mutex>
 #include <string>
 
-#include "PosixPlatform.h"
+#include "../AXOPlatformBackend.h"
+#include "PosixClassesRoot.h"
+
+AXOPosixClassesRoot& AXOPosixClassesRootOfProcess() {
+  static auto* const root = new AXOPosixClassesRoot();
+  return *root;
+}
+
+std::string AXOPosixClassesRootKeyName(const std::string& subKey) {
+  std::string name = subKey;
+  for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return name;
+}
 
 namespace {
 
 // The longest default value the Windows backend reads, in bytes of UTF-16
 // with its terminating NUL.
 constexpr std::size_t kMaxValueBytes = 32767;
-
-struct RegistryKey {
-  bool has_value = false;
-  std::string value;  // UTF-8
-};
-
-// Keys by their path in lower case, as the registry ignores letter case.
-struct ClassesRoot {
-  std::mutex mutex;
-  std::map<std::string, RegistryKey> keys;
-};
-
-ClassesRoot& Root() {
-  static auto* const root = new ClassesRoot();
-  return *root;
-}
-
-std::string KeyName(const std::string& subKey) {
-  std::string name = subKey;
-  for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return name;
-}
 
 // Size of the UTF-8 text `value` as UTF-16 with a terminating NUL.
 std::size_t Utf16Bytes(const std::string& value) {
@@ -71,55 +61,25 @@ bool ParseBracedGuid(const std::string& text, AXOGuidFields& guid) {
 
 }  // namespace
 
-AXORegistryRead PosixPlatform::ReadClassesRootDefaultValue(const std::string& subKey,
-                                                           std::string& value) {
-  ClassesRoot& root = Root();
+AXOStatus AXOPlatformBackend::ReadClassesRootDefaultValue(const std::string& subKey,
+                                                          std::string& value) {
+  AXOPosixClassesRoot& root = AXOPosixClassesRootOfProcess();
   std::lock_guard<std::mutex> lock(root.mutex);
-  const auto key = root.keys.find(KeyName(subKey));
-  if (key == root.keys.end()) return AXORegistryRead::kNoKey;
+  const auto key = root.keys.find(AXOPosixClassesRootKeyName(subKey));
+  if (key == root.keys.end()) return AXOStatus(AXOStatusCode::kNotFound, subKey, "no such key");
   if (!key->second.has_value || Utf16Bytes(key->second.value) > kMaxValueBytes) {
-    return AXORegistryRead::kNoValue;
+    return AXOStatus(AXOStatusCode::kDamaged, subKey, "no default text of at most 32767 bytes");
   }
   value = key->second.value;
-  return AXORegistryRead::kValue;
+  return AXOStatus();
 }
 
-bool PosixPlatform::ClassIdFromProgId(const std::string& progId, AXOGuidFields& classId) {
-  if (progId.empty()) return false;
+AXOStatus AXOPlatformBackend::ClassIdFromProgId(const std::string& progId, AXOGuidFields& classId) {
+  const std::string key = progId + "\\CLSID";
   std::string text;
-  if (ReadClassesRootDefaultValue(progId + "\\CLSID", text) != AXORegistryRead::kValue) {
-    return false;
+  if (progId.empty() || !ReadClassesRootDefaultValue(key, text).ok() ||
+      !ParseBracedGuid(text, classId)) {
+    return AXOStatus(AXOStatusCode::kNotFound, progId, "no class registered");
   }
-  return ParseBracedGuid(text, classId);
-}
-
-bool PosixPlatform::WriteClassesRootKeyForTesting(const std::string& subKey,
-                                                  const char* defaultValue) {
-  if (subKey.empty()) return false;
-  const std::string name = KeyName(subKey);
-  ClassesRoot& root = Root();
-  std::lock_guard<std::mutex> lock(root.mutex);
-  // Creating a key creates the keys above it.
-  for (std::size_t at = name.find('\\'); at != std::string::npos; at = name.find('\\', at + 1)) {
-    root.keys[name.substr(0, at)];
-  }
-  RegistryKey& key = root.keys[name];
-  if (defaultValue != nullptr) {
-    key.has_value = true;
-    key.value = defaultValue;
-  }
-  return true;
-}
-
-bool PosixPlatform::DeleteClassesRootTreeForTesting(const std::string& subKey) {
-  if (subKey.empty()) return false;
-  const std::string name = KeyName(subKey);
-  const std::string below = name + "\\";
-  ClassesRoot& root = Root();
-  std::lock_guard<std::mutex> lock(root.mutex);
-  for (auto key = root.keys.begin(); key != root.keys.end();) {
-    const bool inside = key->first == name || key->first.compare(0, below.size(), below) == 0;
-    key = inside ? root.keys.erase(key) : std::next(key);
-  }
-  return true;
+  return AXOStatus();
 }

@@ -4,10 +4,11 @@
 #include <algorithm>
 #include <cstddef>
 #include <exception>
+#include <new>
 #include <string>
 #include <vector>
 
-#include "PosixPlatform.h"
+#include "../AXOPlatformBackend.h"
 
 namespace {
 
@@ -100,15 +101,11 @@ std::string PositionedMessage(XML_Parser parser, const std::string& message) {
 
 }  // namespace
 
-bool PosixPlatform::ParseXml(const std::string& document, AXOXmlSaxHandler& handler,
-                             std::string& error) {
+AXOStatus AXOPlatformBackend::ParseXml(const std::string& document, AXOXmlSaxHandler& handler) {
   ExpatReader reader;
   reader.handler = &handler;
   reader.parser = XML_ParserCreateNS(nullptr, kNameSeparator);
-  if (reader.parser == nullptr) {
-    error = "line 1, column 1: out of memory";
-    return false;
-  }
+  if (reader.parser == nullptr) throw std::bad_alloc();
   XML_SetReturnNSTriplet(reader.parser, XML_TRUE);
   XML_SetUserData(reader.parser, &reader);
   XML_SetStartNamespaceDeclHandler(reader.parser, OnNamespaceDeclaration);
@@ -116,25 +113,24 @@ bool PosixPlatform::ParseXml(const std::string& document, AXOXmlSaxHandler& hand
   XML_SetCharacterDataHandler(reader.parser, OnCharacters);
   XML_SetStartDoctypeDeclHandler(reader.parser, OnDoctype);
 
-  bool read = true;
+  AXOStatus status;
   std::size_t offset = 0;
   do {
     const std::size_t piece = std::min(kPieceSize, document.size() - offset);
     const bool last = offset + piece == document.size();
     if (XML_Parse(reader.parser, document.data() + offset, static_cast<int>(piece),
                   last ? XML_TRUE : XML_FALSE) != XML_STATUS_OK) {
-      read = false;
       if (reader.thrown) break;
       const XML_LChar* expat_message = XML_ErrorString(XML_GetErrorCode(reader.parser));
       const std::string message = !reader.refusal.empty()    ? reader.refusal
                                   : expat_message != nullptr ? expat_message
                                                              : "not well-formed";
-      error = PositionedMessage(reader.parser, message);
+      status = AXOStatus(AXOStatusCode::kDamaged, "", PositionedMessage(reader.parser, message));
       break;
     }
     offset += piece;
   } while (offset < document.size());
   XML_ParserFree(reader.parser);
   if (reader.thrown) std::rethrow_exception(reader.thrown);
-  return read;
+  return status;
 }

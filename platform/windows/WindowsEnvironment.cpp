@@ -1,14 +1,15 @@
 // Environment services of the Windows backend (SetEnv lives with the process
 // services). Reads the process environment block, which SetEnv updates.
-#define NOMINMAX
-#define WIN32_LEAN_AND_MEAN
-#include <windows.h>
+#include "WindowsSystem.h"
 
-#include "WindowsPlatform.h"
+#include "../AXOPlatformBackend.h"
+#include "WindowsStatus.h"
 #include "WindowsText.h"
 
-bool WindowsPlatform::GetEnv(const char* name, std::string& value) {
-  if (name == nullptr || *name == '\0') return false;
+AXOStatus AXOPlatformBackend::GetEnv(const char* name, std::string& value) {
+  if (name == nullptr || *name == '\0') {
+    return AXOStatus(AXOStatusCode::kInvalidArgument, "", "no name of an environment variable");
+  }
   const std::wstring wide_name = AXOWideFromUtf8(name);
   std::wstring buffer(256, L'\0');
   for (;;) {
@@ -17,14 +18,18 @@ bool WindowsPlatform::GetEnv(const char* name, std::string& value) {
         ::GetEnvironmentVariableW(wide_name.c_str(), &buffer[0], static_cast<DWORD>(buffer.size()));
     if (length == 0) {
       // 0 is also the length of a variable set to the empty text.
-      if (::GetLastError() == ERROR_ENVVAR_NOT_FOUND) return false;
+      const DWORD error = ::GetLastError();
+      if (error == ERROR_ENVVAR_NOT_FOUND) {
+        return AXOStatus(AXOStatusCode::kNotFound, name, "not set");
+      }
+      if (error != ERROR_SUCCESS) return AXOWindowsStatus(error, name);
       value.clear();
-      return true;
+      return AXOStatus();
     }
     if (length < buffer.size()) {
       buffer.resize(length);
       value = AXOUtf8FromWide(buffer);
-      return true;
+      return AXOStatus();
     }
     buffer.resize(length);  // too small: `length` counts the terminating NUL
   }

@@ -1,14 +1,13 @@
 // Identities of files, Windows backend.
 #include "WindowsFileOpen.h"
-#include "WindowsPlatform.h"
-#include "WindowsText.h"
 
-bool AXOWindowsFileIdentity(HANDLE file, AXOFileIdentity& identity) {
+AXOFileIdentity AXOWindowsFileIdentity(HANDLE file) {
   BY_HANDLE_FILE_INFORMATION info;
   FILE_BASIC_INFO times;
+  AXOFileIdentity identity;
   if (!::GetFileInformationByHandle(file, &info) ||
       !::GetFileInformationByHandleEx(file, FileBasicInfo, &times, sizeof times)) {
-    return false;
+    return identity;
   }
   identity.volume = info.dwVolumeSerialNumber;
   identity.file = (std::uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow;
@@ -22,20 +21,5 @@ bool AXOWindowsFileIdentity(HANDLE file, AXOFileIdentity& identity) {
       identity.modified % kStepsPerSecond != 0 || identity.changed % kStepsPerSecond != 0;
   identity.known =
       (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 && identity.file != 0 && fine_times;
-  return true;
-}
-
-bool WindowsPlatform::GetFileIdentity(const std::string& path, AXOFileIdentity& identity) {
-  if (path.empty() || path.find('\0') != std::string::npos) return false;
-  // Only the attributes are asked for, shared with everyone, so that no
-  // other process's replacement of the file waits for this handle.
-  AXOFileOpen status;
-  const HANDLE file =
-      AXOWindowsOpenRegularFile(AXOWideFromUtf8(path), FILE_READ_ATTRIBUTES, status);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  AXOFileIdentity found;
-  const bool ok = AXOWindowsFileIdentity(file, found);
-  ::CloseHandle(file);
-  if (ok) identity = found;
-  return ok;
+  return identity;
 }

@@ -1,7 +1,5 @@
 // UTF-8 <-> UTF-16 conversion with the system's code-page functions.
-#define NOMINMAX
-#define WIN32_LEAN_AND_MEAN
-#include <windows.h>
+#include "WindowsSystem.h"
 
 #include <climits>
 

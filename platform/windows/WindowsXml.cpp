@@ -7,9 +7,7 @@
 // entity comes through as text, carriage returns in text are kept, and a
 // document without XML declaration that starts with whitespace is taken
 // for one without root.
-#define NOMINMAX
-#define WIN32_LEAN_AND_MEAN
-#include <windows.h>
+#include "WindowsSystem.h"
 
 #include <objbase.h>
 #include <shlwapi.h>
@@ -17,11 +15,13 @@
 
 #include <climits>
 #include <cstdio>
+#include <new>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "WindowsPlatform.h"
+#include "../AXOPlatformBackend.h"
+#include "WindowsStatus.h"
 #include "WindowsText.h"
 
 namespace {
@@ -242,27 +242,24 @@ HRESULT ReadNodes(IXmlReader* reader, AXOXmlSaxHandler& handler, std::string& me
 
 }  // namespace
 
-bool WindowsPlatform::ParseXml(const std::string& document, AXOXmlSaxHandler& handler,
-                               std::string& error) {
+AXOStatus AXOPlatformBackend::ParseXml(const std::string& document, AXOXmlSaxHandler& handler) {
   const CreateXmlReaderFunction create_reader = XmlReaderFactory();
   if (create_reader == nullptr) {
-    error = Positioned(nullptr, "the XML reader of the system (XmlLite.dll) is not available");
-    return false;
+    return AXOStatus(AXOStatusCode::kNotFound, "XmlLite.dll",
+                     "the XML reader of the system cannot be loaded");
   }
   if (document.size() > UINT_MAX) {
-    error = Positioned(nullptr, "document too large");
-    return false;
+    return AXOStatus(AXOStatusCode::kTooLarge, "", Positioned(nullptr, "document too large"));
   }
   ComRef<IStream> stream;
   stream.Reset(::SHCreateMemStream(reinterpret_cast<const BYTE*>(document.data()),
                                    static_cast<UINT>(document.size())));
+  if (stream.Get() == nullptr) throw std::bad_alloc();
   ComRef<IXmlReader> reader;
-  if (stream.Get() == nullptr ||
-      FAILED(
-          create_reader(__uuidof(IXmlReader), reinterpret_cast<void**>(reader.Out()), nullptr))) {
-    error = Positioned(nullptr, "out of memory");
-    return false;
-  }
+  const HRESULT created =
+      create_reader(__uuidof(IXmlReader), reinterpret_cast<void**>(reader.Out()), nullptr);
+  if (created == E_OUTOFMEMORY) throw std::bad_alloc();
+  if (FAILED(created)) return AXOWindowsResultStatus(created, "XmlLite.dll");
   // Prohibited is the reader's default; it is set so that a document type
   // declaration, whose entities could expand without bound, is refused.
   reader->SetProperty(XmlReaderProperty_DtdProcessing, DtdProcessing_Prohibit);
@@ -270,8 +267,8 @@ bool WindowsPlatform::ParseXml(const std::string& document, AXOXmlSaxHandler& ha
   std::string message;
   if (SUCCEEDED(hr)) hr = ReadNodes(reader.Get(), handler, message);
   if (FAILED(hr)) {
-    error = Positioned(reader.Get(), message.empty() ? FaultMessage(hr) : message);
-    return false;
+    return AXOStatus(AXOStatusCode::kDamaged, "",
+                     Positioned(reader.Get(), message.empty() ? FaultMessage(hr) : message));
   }
-  return true;
+  return AXOStatus();
 }

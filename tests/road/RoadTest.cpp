@@ -73,9 +73,9 @@ class Road : public ::testing::Test {
     AXOPlatform* platform = AXOPlatform::Get();
     const std::string startup =
         HostPath(kSample / "startup" / "main") + ";" + HostPath(kSample / "startup" / "site");
-    ASSERT_TRUE(platform->SetEnv("CATStartupPath", startup.c_str()));
-    ASSERT_TRUE(platform->SetEnv("CATUserSettingPath", HostPath(kWork / "settings").c_str()));
-    ASSERT_TRUE(platform->SetEnv("CATReferenceSettingPath", nullptr));
+    ASSERT_TRUE(platform->SetEnv("CATStartupPath", startup.c_str()).ok());
+    ASSERT_TRUE(platform->SetEnv("CATUserSettingPath", HostPath(kWork / "settings").c_str()).ok());
+    ASSERT_TRUE(platform->SetEnv("CATReferenceSettingPath", nullptr).ok());
     platform->SetDriveRoot((kWork / "drives").string());
   }
 

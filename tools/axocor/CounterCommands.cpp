@@ -1,12 +1,13 @@
 // "axocor counter": reserves numbers from a counter file, as the add-on's
 // modules do, and prints the first of them.
 #include <CLI/CLI.hpp>
+#include <cstdint>
 #include <iostream>
 #include <memory>
 #include <string>
 
+#include "AXOCorCounters.h"
 #include "AXOCorEnvVarManager.h"
-#include "AXOCorGlobalServices.h"
 #include "AxocorCommands.h"
 
 void RegisterCounterCommands(CLI::App& app) {
@@ -27,14 +28,15 @@ void RegisterCounterCommands(CLI::App& app) {
     CATListValCATUnicodeString startupPaths;
     AXOCorEnvVarManager::GetEnvVariableValues("CATStartupPath", startupPaths);
     if (startupPaths.Size() == 0) AxocorFail("CATStartupPath names no startup path");
-    CATUnicodeString counter(name->c_str());
-    long number = -1;
-    AXOCorGlobalServices::GetIDSeqNumber(counter, *count, number);
-    if (number < 0) {
+    // The library's own reservation (GetIDSeqNumber), which also says why
+    // a counter cannot give the numbers.
+    std::int64_t first = -1;
+    const AXOStatus status = axo_counters::ReserveFromStartupPaths(
+        startupPaths, CATUnicodeString(name->c_str()), *count, first);
+    if (!status.ok()) {
       AxocorFail("counter '" + *name + "' cannot give " + std::to_string(*count) +
-                 " number(s): no startup path of CATStartupPath holds IDSequenceNumbers\\" + *name +
-                 " as a readable and writable file whose number can advance that far");
+                 " number(s): " + status.ToString());
     }
-    std::cout << number << "\n";
+    std::cout << first << "\n";
   });
 }

@@ -14,7 +14,7 @@ namespace {
 class DateCommand : public ::testing::Test {
  protected:
   void SetUp() override {
-    had_locale_ = AXOPlatform::Get()->GetEnv("LC_ALL", locale_);
+    had_locale_ = AXOPlatform::Get()->GetEnv("LC_ALL", locale_).ok();
     AXOPlatform::Get()->SetEnv("LC_ALL", "en_US.UTF-8");
   }
   void TearDown() override {

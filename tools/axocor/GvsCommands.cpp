@@ -3,8 +3,6 @@
 // sheets that the installation offers.
 #include <CLI/CLI.hpp>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -16,6 +14,7 @@
 #include "AXOCorParserServicesGVSFiles.h"
 #include "AXOPlatform.h"
 #include "AxocorCommands.h"
+#include "AxocorFiles.h"
 #include "CATLib.h"
 
 namespace {
@@ -85,9 +84,8 @@ std::string FileState(const CATUnicodeString& path) {
   if (path.GetLengthInChar() == 0) return "not found";
   if (AXOCorGlobalServices::FindDirectory(path)) return "folder";
   if (!AXOCorGlobalServices::FindFile(path)) return "missing";
-  const std::string native = AXOPlatform::Get()->NativePath(path.ConvertToChar());
-  std::ifstream stream(std::filesystem::u8path(native), std::ios::binary);
-  return stream ? "ok" : "unreadable";
+  return AxocorCanRead(AXOPlatform::Get()->NativePath(path.ConvertToChar())).ok() ? "ok"
+                                                                                  : "unreadable";
 }
 
 // How an include fared: "ok", "cycle", or what is wrong with its file.
@@ -121,9 +119,7 @@ void RegisterExpand(CLI::App& gvs) {
       std::cout << text;
       return;
     }
-    const std::string native = AXOPlatform::Get()->NativePath(*output);
-    std::ofstream stream(std::filesystem::u8path(native), std::ios::binary | std::ios::trunc);
-    if (!(stream << text) || !stream.flush()) AxocorFail("cannot write '" + *output + "'");
+    AxocorWriteFileOrFail(AXOPlatform::Get()->NativePath(*output), text);
   });
 }
 

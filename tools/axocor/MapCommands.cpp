@@ -10,6 +10,7 @@
 #include "AXOCorGlobalServices.h"
 #include "AxocorCommands.h"
 #include "AxocorJson.h"
+#include "profilemap/AXOCorCSVMapFile.h"
 
 namespace {
 
@@ -20,8 +21,17 @@ namespace {
 // name is not in the map.
 void Translate(AXOCorCSVMapReader::enumTranslatorType direction, const std::string& mapFile,
                const std::vector<std::string>& names, bool json) {
-  if (!AXOCorGlobalServices::FindFile(mapFile.c_str())) {
-    AxocorFail("the profile map '" + mapFile + "' is not a readable file");
+  // The reader takes a file it cannot read for an empty map; the reason is
+  // told here instead.
+  std::string text;
+  const AXOStatus read = axo_profile_map::ReadMapFile(mapFile.c_str(), text);
+  if (!read.ok()) AxocorFail("cannot read the profile map '" + mapFile + "': " + read.reason());
+  // A text file holds no NUL byte: what does is no map, whose lines would
+  // all be taken for names that are not in it.
+  const std::size_t nul = text.find('\0');
+  if (nul != std::string::npos) {
+    AxocorFail("'" + mapFile + "' is not a profile map: it holds a NUL byte (byte " +
+               std::to_string(nul + 1) + ")");
   }
   AXOCorCSVMapReader* reader = AXOCorCSVMapReader::GetInstance();
   reader->ReadCatalogMap(mapFile.c_str(), direction);

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <string>
 
+#include "AXOTestSpecialFiles.h"
 #include "AXOTestTempFolder.h"
 #include "AxocorCommands.h"
 #include "CommandTestRun.h"
@@ -45,12 +47,37 @@ TEST_F(MapCommands, FlagsNamesNotInTheMapAndFails) {
   EXPECT_NE(result.err.find("2 of 3 names"), std::string::npos) << result.err;
 }
 
-TEST_F(MapCommands, RefusesMissingMapFile) {
-  const CommandTestResult missing =
-      RunCommandForTest(RegisterMapCommands, {"map", "import", folder_.Host("none.csv"), "HE100B"});
-  EXPECT_EQ(missing.status, 1);
-  EXPECT_EQ(missing.out, "");
-  EXPECT_NE(missing.err.find("none.csv"), std::string::npos) << missing.err;
+// What is no profile map is refused with its reason, at once, and nothing
+// is translated: not a name is answered "(not in map)".
+TEST_F(MapCommands, RefusesWhatIsNoMapFileWithTheReason) {
+  folder_.MakeFolder("folder.csv");
+  folder_.WriteFile("binary.csv", std::string("HEB100,HE100B,HE 100 B\n\0\x01\xff", 26));
+  const bool fifo = AXOTestMakeFifo(folder_.Native("fifo.csv"));
+  const struct {
+    const char* file;
+    const char* reason;
+  } cases[] = {
+      {"none.csv", "no such file or folder"},
+      {"folder.csv", "is a folder, not a file"},
+      {"binary.csv", "not a profile map: it holds a NUL byte (byte 24)"},
+      {"fifo.csv", "is a FIFO, not a file"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.file);
+    if (std::string(c.file) == "fifo.csv" && !fifo) continue;
+    CommandTestResult result;
+    EXPECT_TRUE(AXOTestReturnsWithin(
+        std::chrono::seconds(5),
+        [&] {
+          result = RunCommandForTest(RegisterMapCommands,
+                                     {"map", "export", folder_.Host(c.file), "HEB100"});
+        },
+        [&] { AXOTestReleaseFifoReader(folder_.Native("fifo.csv")); }));
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.out, "");
+    EXPECT_NE(result.err.find(c.file), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find(c.reason), std::string::npos) << result.err;
+  }
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 
 #include "AXOCorServices.h"
 #include "AxocorCommands.h"
+#include "CATFileFailure.h"
 #include "CATIIniSettingManagment.h"
 #include "SettingsFields.h"
 
@@ -43,7 +44,9 @@ void CommitAndSave(const Translator<I>& translator) {
   CATIIniSettingManagment_var management = Controller<CATIIniSettingManagment>(translator);
   management->Commit();
   if (FAILED(management->SaveRepository())) {
-    AxocorFail(std::string("the ") + translator.name + " settings could not be saved");
+    const AXOStatus& failure = CATLastFileFailure();
+    AxocorFail(std::string("the ") + translator.name + " settings could not be saved" +
+               (failure.ok() ? std::string() : ": " + failure.ToString()));
   }
 }
 

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "CATDocumentServices.h"
+#include "CATFileFailure.h"
 #include "CATModelDocument.h"
 #include "CATModelFile.h"
 
@@ -57,31 +58,39 @@ void CATNoteStoredBytes(CATModelDocument& document, const std::string& bytes,
 }
 
 HRESULT CATWriteDocumentFile(CATModelDocument& document, bool ownFile,
-                             const std::string& nativeFile, const std::string& bytes) {
+                             const std::string& nativeFile, const std::string& bytes,
+                             bool overwrite) {
   AXOPlatform* platform = AXOPlatform::Get();
   const std::size_t digest = Digest(bytes);
+  if (!overwrite) {
+    const AXOStatus status =
+        CATNoteFileFailure(platform->ReplaceFile(nativeFile, bytes, AXOReplace::kOnlyWhenAbsent));
+    if (!status.ok()) return E_FAIL;
+    Note(document, digest, bytes.size(), AXOFileIdentity());
+    return S_OK;
+  }
   if (ownFile && document.stored) {
     const std::size_t seen = document.stored->digest;
-    bool changed = false;
     AXOFileIdentity written;
-    const AXOFileUpdate outcome = platform->ReplaceFileIfUnchanged(
+    AXOLockOptions options;
+    options.maxBytes = kCATModelFileMaxBytes;
+    const AXOStatus status = platform->ReplaceFileIfUnchanged(
         nativeFile, document.stored->identity,
-        [&](const std::string& content) {
-          changed = Digest(content) != seen;
-          return !changed;
-        },
-        bytes, written, kCATModelFileMaxBytes);
-    switch (outcome) {
-      case AXOFileUpdate::kReplaced:
-        Note(document, digest, bytes.size(), written);
-        return S_OK;
-      case AXOFileUpdate::kNotWritten:
-        return changed ? CAT_E_CHANGED_ON_DISK : E_FAIL;
-      case AXOFileUpdate::kNotRead:
-        break;  // gone: no other save is in it
+        [&](const std::string& content) { return Digest(content) == seen; }, bytes, written,
+        options);
+    if (status.ok()) {
+      Note(document, digest, bytes.size(), written);
+      return S_OK;
+    }
+    // Gone: no other save is in it, and it is written anew below.
+    if (status.code() != AXOStatusCode::kNotFound) {
+      CATNoteFileFailure(status);
+      return status.code() == AXOStatusCode::kChanged ? CAT_E_CHANGED_ON_DISK : E_FAIL;
     }
   }
-  if (!platform->ReplaceFileAtomically(nativeFile, bytes)) return E_FAIL;
+  const AXOStatus status =
+      CATNoteFileFailure(platform->ReplaceFile(nativeFile, bytes, AXOReplace::kAlways));
+  if (!status.ok()) return E_FAIL;
   // Without the lock, the name may already lead to another process's file:
   // its identity is not taken, and the next save compares the bytes.
   Note(document, digest, bytes.size(), AXOFileIdentity());

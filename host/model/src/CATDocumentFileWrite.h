@@ -41,9 +41,12 @@ void CATNoteStoredBytes(CATModelDocument& document, const std::string& bytes,
 // when it exists and was noted, is checked and replaced as one step under
 // the lock of ReplaceFileIfUnchanged: CAT_E_CHANGED_ON_DISK, writing
 // nothing, when it no longer has the identity noted and holds something
-// else. Any other file, or one that is gone, is replaced as it is. S_OK
-// with the new file noted; E_FAIL when the file cannot be written.
+// else. Any other file, or one that is gone, is replaced as it is; without
+// `overwrite`, no file that is there is replaced (the rename decides). S_OK
+// with the new file noted; E_FAIL when the file cannot be written, with the
+// reason noted as the latest file failure (CATFileFailure.h).
 HRESULT CATWriteDocumentFile(CATModelDocument& document, bool ownFile,
-                             const std::string& nativeFile, const std::string& bytes);
+                             const std::string& nativeFile, const std::string& bytes,
+                             bool overwrite);
 
 #endif  // CATDocumentFileWrite_h

@@ -27,7 +27,7 @@ using DocumentSaveCrash = CATModelTest;
 TEST_F(DocumentSaveCrash, DISABLED_SavesUntilKilled) {
   const auto started = std::chrono::steady_clock::now();
   std::string path;
-  ASSERT_TRUE(AXOPlatform::Get()->GetEnv(kDocumentVariable, path));
+  ASSERT_TRUE(AXOPlatform::Get()->GetEnv(kDocumentVariable, path).ok());
   const CATTestDocument part = model_.Open(path.c_str());
   ASSERT_NE(part.Document(), nullptr);
   AXOTestChildIsReady();
@@ -46,7 +46,7 @@ TEST_F(DocumentSaveCrash, EveryKilledSaveLeavesAWholeDocumentNoOlderThanBefore) 
     ASSERT_EQ(CATDocumentServices::SaveAs(part.Document(), path.c_str(), "", 1), S_OK);
     model_.Close(part);
   }
-  ASSERT_TRUE(AXOPlatform::Get()->SetEnv(kDocumentVariable, path.c_str()));
+  ASSERT_TRUE(AXOPlatform::Get()->SetEnv(kDocumentVariable, path.c_str()).ok());
   std::mt19937 random(20261207);
   int last = 0;
   int grown = 0;

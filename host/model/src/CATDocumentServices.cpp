@@ -1,65 +1,40 @@
 // Opening, saving and closing documents, and the check of a document file.
 #include "CATDocumentServices.h"
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
-#include <system_error>
+#include <string>
+#include <utility>
 
 #include "AXOPlatform.h"
 #include "CATAdopt.h"
 #include "CATDocumentFileCheck.h"
 #include "CATDocumentFileWrite.h"
+#include "CATFileFailure.h"
 #include "CATModelFile.h"
 #include "CATModelSession.h"
 
-namespace fs = std::filesystem;
-
 namespace {
 
-fs::path NativeFile(const CATUnicodeString& storageName) {
-  return fs::u8path(AXOPlatform::Get()->NativePath(storageName.ConvertToChar()));
+std::string NativeFile(const CATUnicodeString& storageName) {
+  return AXOPlatform::Get()->NativePath(storageName.ConvertToChar());
 }
 
 // The bytes of the file stored as `storageName`, with its identity when it
-// did not change while it was read (else unknown); false, with `fault` set,
-// when it is missing, no regular file (a FIFO would block the reading),
-// too large or unreadable.
+// did not change while it was read (else unknown); false, with `fault` set
+// to the reason (also noted as the latest file failure), when it is
+// missing, no regular file (a FIFO would block the reading), too large or
+// unreadable. The reading ends at a NUL byte, which no document holds.
 bool ReadFileBytes(const CATUnicodeString& storageName, std::string& bytes,
                    AXOFileIdentity& identity, std::string& fault) {
-  const fs::path path = NativeFile(storageName);
-  AXOPlatform* platform = AXOPlatform::Get();
-  AXOFileIdentity before;
-  platform->GetFileIdentity(path.u8string(), before);
-  std::error_code error;
-  const fs::file_status status = fs::status(path, error);
-  if (!fs::exists(status)) {
-    fault = "no such file";
+  AXOFileContents contents;
+  const AXOStatus status = CATNoteFileFailure(AXOPlatform::Get()->ReadFile(
+      NativeFile(storageName), {kCATModelFileMaxBytes, true}, contents));
+  if (!status.ok()) {
+    fault = status.reason();
     return false;
   }
-  if (!fs::is_regular_file(status)) {
-    fault = "not a regular file";
-    return false;
-  }
-  const std::uintmax_t size = fs::file_size(path, error);
-  if (!error && size > kCATModelFileMaxBytes) {
-    fault = "larger than " + std::to_string(kCATModelFileMaxBytes >> 20) + " MiB";
-    return false;
-  }
-  std::ifstream in(path, std::ios::binary);
-  // All that the file holds when it is read, grown or shortened since.
-  bytes.resize(error ? 0 : static_cast<std::size_t>(size));
-  in.read(&bytes[0], static_cast<std::streamsize>(bytes.size()));
-  bytes.resize(static_cast<std::size_t>(in.gcount()));
-  if (in) bytes.append(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  if (!in.is_open() || in.bad() || bytes.size() > kCATModelFileMaxBytes) {
-    fault = "cannot be read";
-    return false;
-  }
-  AXOFileIdentity after;
-  platform->GetFileIdentity(path.u8string(), after);
-  identity = AXOFileUnchanged(before, after) ? after : AXOFileIdentity();
+  bytes = std::move(contents.bytes);
+  identity = contents.identity;
   return true;
 }
 
@@ -88,6 +63,7 @@ void Summarize(const CATModelDocument& document, CATDocumentFileSummary& summary
 HRESULT CATDocumentServices::OpenDocument(const CATUnicodeString& path, CATDocument*& document,
                                           int withReferences) {
   document = nullptr;
+  CATNoteFileFailure(AXOStatus());
   const CATUnicodeString name = CATModelStorageName(path);
   if (name.GetLengthInChar() == 0) return E_INVALIDARG;
   CATModelSession& session = CATModelSession::Get();
@@ -113,6 +89,7 @@ HRESULT CATDocumentServices::OpenDocument(const CATUnicodeString& path, CATDocum
 HRESULT CATDocumentServices::SaveAs(CATDocument* document, const CATUnicodeString& path,
                                     const CATUnicodeString& format, int overwrite) {
   CATModelDocument* saved = CATModelDocumentOf(document);
+  CATNoteFileFailure(AXOStatus());
   const CATUnicodeString name = CATModelStorageName(path);
   if (saved == nullptr || name.GetLengthInChar() == 0) return E_INVALIDARG;
   if (format.GetLengthInChar() > 0 && format != saved->Type()) return E_INVALIDARG;
@@ -122,14 +99,12 @@ HRESULT CATDocumentServices::SaveAs(CATDocument* document, const CATUnicodeStrin
   CATModelSession& session = CATModelSession::Get();
   CATModelDocument* holder = session.FindOpen(name);
   if (holder != nullptr && holder != saved) return E_FAIL;
-  const fs::path file = NativeFile(name);
-  std::error_code error;
-  if (overwrite == 0 && fs::exists(fs::symlink_status(file, error))) return E_FAIL;
   std::string bytes;
   std::string fault;
   if (!CATModelWriteFile(*saved, name, bytes, fault)) return E_FAIL;
   const CATUnicodeString old_name = saved->StorageName();
-  const HRESULT written = CATWriteDocumentFile(*saved, old_name == name, file.u8string(), bytes);
+  const HRESULT written =
+      CATWriteDocumentFile(*saved, old_name == name, NativeFile(name), bytes, overwrite != 0);
   if (FAILED(written)) return written;
 
   if (old_name != name) {

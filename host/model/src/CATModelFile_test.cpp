@@ -409,8 +409,8 @@ TEST_F(CATModelFile, RefusedSavesLeaveFileAndDocumentAsTheyWere) {
 TEST(CATModelFileChild, DISABLED_SaveUntilKilled) {
   std::string path;
   std::string delay;
-  ASSERT_TRUE(AXOPlatform::Get()->GetEnv("AXO_TEST_SAVED_FILE", path));
-  ASSERT_TRUE(AXOPlatform::Get()->GetEnv("AXO_TEST_KILL_AFTER_US", delay));
+  ASSERT_TRUE(AXOPlatform::Get()->GetEnv("AXO_TEST_SAVED_FILE", path).ok());
+  ASSERT_TRUE(AXOPlatform::Get()->GetEnv("AXO_TEST_KILL_AFTER_US", delay).ok());
   CATTestModel model;
   const CATTestDocument big = model.PartDocument("c:\\Big.CATPart");
   for (int i = 0; i < 300; ++i) model.Feature(big.Part(), "Feature").TimeStamp(i);
@@ -446,7 +446,7 @@ TEST_F(CATModelFile, ASaveKilledAtAnyMomentLeavesAWholeDocument) {
 // through the model's interfaces, and saves it again beside.
 TEST_F(CATModelFile, DISABLED_OpenWhatTheParentSaved) {
   std::string folder;
-  ASSERT_TRUE(AXOPlatform::Get()->GetEnv("AXO_TEST_SAVED_FOLDER", folder));
+  ASSERT_TRUE(AXOPlatform::Get()->GetEnv("AXO_TEST_SAVED_FOLDER", folder).ok());
   const CATTestDocument building = model_.Open((folder + "\\Building.CATProduct").c_str());
   const CATTestDocument room = model_.Open((folder + "\\Room.CATPart").c_str());
   ASSERT_NE(room.Document(), nullptr);

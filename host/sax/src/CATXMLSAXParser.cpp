@@ -45,9 +45,9 @@ HRESULT CATXMLSAXParseSource(CATISAXInputSource* source, CATISAXContentHandler& 
     return E_FAIL;
   }
   HandlerBridge bridge(handler);
-  std::string message;
-  if (!AXOPlatform::Get()->ParseXml(bytes, bridge, message)) {
-    error = system_id + ": " + Text(message);
+  const AXOStatus status = AXOPlatform::Get()->ParseXml(bytes, bridge);
+  if (!status.ok()) {
+    error = system_id + ": " + Text(status.reason());
     return E_FAIL;
   }
   return S_OK;

@@ -1,10 +1,7 @@
 #include "CATSettingFiles.h"
 
 #include <filesystem>
-#include <iterator>
 #include <map>
-#include <memory>
-#include <system_error>
 
 #include "AXOPlatform.h"
 #include "CATSettingFormat.h"
@@ -16,6 +13,9 @@ namespace {
 const char kFileExtension[] = ".axosettings";
 const char kDefaultFolderName[] = "CATSettings";
 const char kSetAsideSuffix[] = ".unreadable";
+// The largest settings file that is read; a larger one counts as one that
+// cannot be read (and is set aside before it is replaced).
+constexpr std::size_t kMaxSettingFileBytes = std::size_t{64} << 20;
 // Set-aside names are looked for up to this number; a folder with more
 // copies than that of one repository needs a person, not another copy.
 constexpr int kMaxSetAsideNumber = 100;
@@ -25,18 +25,17 @@ constexpr int kMaxSetAsideNumber = 100;
 std::string FolderFromVariable(const char* variable) {
   std::string value;
   AXOPlatform* platform = AXOPlatform::Get();
-  if (!platform->GetEnv(variable, value) || value.empty()) return std::string();
+  if (!platform->GetEnv(variable, value).ok() || value.empty()) return std::string();
   return platform->NativePath(value);
 }
 
 std::string UserSettingFolder() {
   const std::string named = FolderFromVariable("CATUserSettingPath");
   if (!named.empty()) return named;
-  const std::string user_data = AXOPlatform::Get()->UserDataFolder();
-  if (!user_data.empty()) return (fs::u8path(user_data) / kDefaultFolderName).u8string();
-  std::error_code error;
-  const fs::path temp = fs::temp_directory_path(error);
-  return ((error ? fs::path(".") : temp) / kDefaultFolderName).u8string();
+  AXOPlatform* platform = AXOPlatform::Get();
+  std::string user_data;
+  if (!platform->UserDataFolder(user_data).ok()) user_data = platform->TemporaryFolder();
+  return (fs::u8path(user_data) / kDefaultFolderName).u8string();
 }
 
 std::string FileInFolder(const std::string& folder, const std::string& name) {
@@ -56,21 +55,14 @@ std::string CATAdminSettingFile(const std::string& name) {
 
 CATSettingFileRead CATReadSettingFile(const std::string& nativePath, CATSettingMap& settings) {
   settings.clear();
-  std::unique_ptr<AXOFileReader> file;
-  switch (AXOPlatform::Get()->OpenRegularFile(nativePath, file)) {
-    case AXOFileOpen::kOpened:
-      break;
-    case AXOFileOpen::kMissing:
-      return CATSettingFileRead::kMissing;
-    case AXOFileOpen::kNotRegular:
-    case AXOFileOpen::kFailed:
-      return CATSettingFileRead::kUnreadable;
-  }
-  const std::string text((std::istreambuf_iterator<char>(file.get())),
-                         std::istreambuf_iterator<char>());
-  if (file->ReadFailed()) return CATSettingFileRead::kUnreadable;
+  AXOFileContents file;
+  const AXOStatus status =
+      AXOPlatform::Get()->ReadFile(nativePath, {kMaxSettingFileBytes, false}, file);
+  if (status.code() == AXOStatusCode::kNotFound) return CATSettingFileRead::kMissing;
+  if (!status.ok()) return CATSettingFileRead::kUnreadable;
   // An empty file holds no settings, and nothing is lost by replacing it.
-  if (text.empty() || CATParseSettings(text, settings)) return CATSettingFileRead::kRead;
+  if (file.bytes.empty() || CATParseSettings(file.bytes, settings))
+    return CATSettingFileRead::kRead;
   return CATSettingFileRead::kUnreadable;
 }
 
@@ -99,36 +91,36 @@ int SetAsideNumber(const std::string& entry, const std::string& fileName) {
   return number > 1 && entry == SetAsideName(fileName, number) ? number : 0;
 }
 
-// Moves `path` to the first free set-aside name. False when there is none
-// or the move fails.
-bool SetAside(const fs::path& path) {
+// Moves `path` to the first free set-aside name; the rename itself refuses
+// a name that is taken, so no earlier copy is ever replaced.
+AXOStatus SetAside(const fs::path& path) {
   const std::string file_name = path.filename().u8string();
   for (int number = 1; number <= kMaxSetAsideNumber; ++number) {
     const fs::path aside = path.parent_path() / fs::u8path(SetAsideName(file_name, number));
-    std::error_code error;
-    if (fs::exists(fs::symlink_status(aside, error))) continue;
-    fs::rename(path, aside, error);
-    return !error;
+    const AXOStatus status = AXOPlatform::Get()->RenameFile(path.u8string(), aside.u8string());
+    if (status.code() != AXOStatusCode::kExists) return status;
   }
-  return false;
+  return AXOStatus(AXOStatusCode::kExists, path.u8string(),
+                   "cannot be set aside: " + std::to_string(kMaxSetAsideNumber) +
+                       " unreadable copies are there already");
 }
 
 }  // namespace
 
-bool CATSaveSettingFile(const std::string& nativePath, const CATSettingMap& settings,
-                        bool createFolder) {
+AXOStatus CATSaveSettingFile(const std::string& nativePath, const CATSettingMap& settings,
+                             bool createFolder) {
   const fs::path path = fs::u8path(nativePath);
-  if (createFolder) {
-    std::error_code error;
-    fs::create_directories(path.parent_path(), error);
-    if (error) return false;
+  AXOPlatform* platform = AXOPlatform::Get();
+  if (createFolder && path.has_parent_path()) {
+    const AXOStatus status = platform->CreateFolders(path.parent_path().u8string());
+    if (!status.ok()) return status;
   }
   CATSettingMap present;
-  if (CATReadSettingFile(nativePath, present) == CATSettingFileRead::kUnreadable &&
-      !SetAside(path)) {
-    return false;
+  if (CATReadSettingFile(nativePath, present) == CATSettingFileRead::kUnreadable) {
+    const AXOStatus status = SetAside(path);
+    if (!status.ok()) return status;
   }
-  return AXOPlatform::Get()->ReplaceFileAtomically(nativePath, CATFormatSettings(settings));
+  return platform->ReplaceFile(nativePath, CATFormatSettings(settings), AXOReplace::kAlways);
 }
 
 void CATListUnreadableSettingFiles(const std::string& nativePath, std::vector<std::string>& files) {
@@ -139,11 +131,12 @@ void CATListUnreadableSettingFiles(const std::string& nativePath, std::vector<st
   }
   const std::string file_name = path.filename().u8string();
   std::map<int, std::string> set_aside;
-  std::vector<std::string> names;
-  AXOPlatform::Get()->ListFolder(path.parent_path().u8string(), names);
-  for (const std::string& name : names) {
-    const int number = SetAsideNumber(name, file_name);
-    if (number > 0) set_aside[number] = (path.parent_path() / fs::u8path(name)).u8string();
+  std::vector<AXOFolderEntry> entries;
+  const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
+  AXOPlatform::Get()->ListFolder(folder.u8string(), entries);
+  for (const AXOFolderEntry& entry : entries) {
+    const int number = SetAsideNumber(entry.name, file_name);
+    if (number > 0) set_aside[number] = (path.parent_path() / fs::u8path(entry.name)).u8string();
   }
   for (const auto& copy : set_aside) files.push_back(copy.second);
 }

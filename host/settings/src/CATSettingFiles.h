@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "AXOStatus.h"
 #include "CATSettingValue.h"
 
 // The native path of the repository `name` in the user's settings folder,
@@ -33,10 +34,10 @@ CATSettingFileRead CATReadSettingFile(const std::string& nativePath, CATSettingM
 // its folder first when `createFolder` is set. A file there that cannot be
 // read is never replaced: it is first set aside under the next free name of
 // "<file>.unreadable", "<file>.unreadable-2", "<file>.unreadable-3", ...
-// in the same folder. False when a step fails; the file is then as it was,
-// or set aside.
-bool CATSaveSettingFile(const std::string& nativePath, const CATSettingMap& settings,
-                        bool createFolder);
+// in the same folder. A status that is not ok when a step fails; the file
+// is then as it was, or set aside.
+AXOStatus CATSaveSettingFile(const std::string& nativePath, const CATSettingMap& settings,
+                             bool createFolder);
 
 // Appends to `files` the files of the repository file `nativePath` that
 // cannot be read: the file itself when it is there and cannot be read now,

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "AXOPlatform.h"
+#include "CATFileFailure.h"
 #include "CATSettingFiles.h"
 #include "CATSettingInfo.h"
 #include "CATSettingState.h"
@@ -187,8 +188,10 @@ HRESULT CATSettingRepository::SaveRepository(const char* fileName) {
   const bool own_file = fileName == nullptr;
   const std::string path =
       own_file ? CATUserSettingFile(state_->Name()) : AXOPlatform::Get()->NativePath(fileName);
+  CATNoteFileFailure(AXOStatus());
   if (path.empty()) return E_FAIL;
-  return CATSaveSettingFile(path, state_->Current(), own_file) ? S_OK : E_FAIL;
+  return CATNoteFileFailure(CATSaveSettingFile(path, state_->Current(), own_file)).ok() ? S_OK
+                                                                                        : E_FAIL;
 }
 
 HRESULT CATSettingRepository::Commit() {

@@ -143,7 +143,9 @@ TEST_F(CATSettingRepositoryFile, SkipsMalformedLinesAndKeepsTheOthers) {
 class FailingReplacePlatform : public AXOPlatformWrapper {
  public:
   FailingReplacePlatform() : AXOPlatformWrapper(AXOPlatform::Get()) {}
-  bool ReplaceFileAtomically(const std::string&, const std::string&) override { return false; }
+  AXOStatus ReplaceFile(const std::string& path, const std::string&, AXOReplace) override {
+    return AXOStatus(AXOStatusCode::kNoSpace, path);
+  }
 };
 
 TEST_F(CATSettingRepositoryFile, FailedSaveLeavesThePreviousFile) {
@@ -196,7 +198,10 @@ class UserDataFolderPlatform : public AXOPlatformWrapper {
  public:
   UserDataFolderPlatform(AXOPlatform* target, std::string folder)
       : AXOPlatformWrapper(target), folder_(std::move(folder)) {}
-  std::string UserDataFolder() override { return folder_; }
+  AXOStatus UserDataFolder(std::string& folder) override {
+    folder = folder_;
+    return AXOStatus();
+  }
 
  private:
   std::string folder_;

@@ -1,8 +1,9 @@
 #include "CATHostPath.h"
 
 #include <filesystem>
-#include <system_error>
 #include <vector>
+
+#include "AXOPlatform.h"
 
 namespace {
 
@@ -111,9 +112,13 @@ std::string CATHostPathRelative(const std::string& from, const std::string& targ
 
 std::string CATHostPathOfNative(const std::string& nativePath) {
   namespace fs = std::filesystem;
-  std::error_code error;
-  fs::path absolute = fs::absolute(fs::u8path(nativePath), error);
-  if (error) absolute = fs::u8path(nativePath);
+  // From the current folder; "/" with a path that starts at a root keeps
+  // that root (and the drive of the current folder on Windows).
+  fs::path absolute = fs::u8path(nativePath);
+  std::string current;
+  if (!absolute.is_absolute() && AXOPlatform::Get()->CurrentFolder(current).ok()) {
+    absolute = fs::u8path(current) / absolute;
+  }
   std::string host = absolute.lexically_normal().u8string();
   for (char& c : host) c = c == '/' ? '\\' : c;
   if (host.size() > 1 && host.back() == '\\' && host[host.size() - 2] != ':') host.pop_back();

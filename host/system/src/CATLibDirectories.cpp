@@ -4,6 +4,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "AXOPlatform.h"
@@ -24,7 +25,9 @@ int CATOpenDirectory(const char* path, CATDirectory* directory) {
   if (path == nullptr || *path == '\0') return -1;
   AXOPlatform* platform = AXOPlatform::Get();
   auto listing = std::make_unique<Listing>();
-  if (!platform->ListFolder(platform->NativePath(path), listing->names)) return -1;
+  std::vector<AXOFolderEntry> entries;
+  if (!platform->ListFolder(platform->NativePath(path), entries).ok()) return -1;
+  for (AXOFolderEntry& entry : entries) listing->names.push_back(std::move(entry.name));
   listing->names.erase(
       std::remove_if(listing->names.begin(), listing->names.end(),
                      [](const std::string& name) { return name.size() >= CAT_MAX_PATH; }),

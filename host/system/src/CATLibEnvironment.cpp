@@ -11,7 +11,7 @@
 int CATGetEnvValue(const char* name, char** value) {
   if (value != nullptr) *value = nullptr;
   std::string text;
-  if (name == nullptr || !AXOPlatform::Get()->GetEnv(name, text)) return -1;
+  if (name == nullptr || !AXOPlatform::Get()->GetEnv(name, text).ok()) return -1;
   if (value != nullptr) {
     // malloc, not new: the caller releases the text with free().
     *value = static_cast<char*>(std::malloc(text.size() + 1));
@@ -24,7 +24,7 @@ int CATGetFilePathFromOfficialVariable(const char* relativePath, const char* var
                                        char* buffer) {
   if (relativePath == nullptr || variable == nullptr || buffer == nullptr) return -1;
   std::string directories;
-  if (!AXOPlatform::Get()->GetEnv(variable, directories)) return -1;
+  if (!AXOPlatform::Get()->GetEnv(variable, directories).ok()) return -1;
   std::size_t begin = 0;
   while (begin <= directories.size()) {
     std::size_t end = directories.find(';', begin);

@@ -17,7 +17,7 @@ class EnvironmentTest : public testing::Test {
  protected:
   void TearDown() override { AXOPlatform::Get()->SetEnv(kVariable, nullptr); }
   void SetVariable(const std::string& value) {
-    ASSERT_TRUE(AXOPlatform::Get()->SetEnv(kVariable, value.c_str()));
+    ASSERT_TRUE(AXOPlatform::Get()->SetEnv(kVariable, value.c_str()).ok());
   }
 };
 

@@ -30,15 +30,10 @@ void CopySplit(const std::string& directory, const std::string& file, char* dire
 
 }  // namespace
 
-std::filesystem::path CATNativeFsPath(const char* hostPath) {
-  if (hostPath == nullptr || *hostPath == '\0') return {};
-  return std::filesystem::u8path(AXOPlatform::Get()->NativePath(hostPath));
-}
-
 bool CATFileStatus(const char* hostPath, AXOFileStatus& status) {
   if (hostPath == nullptr || *hostPath == '\0') return false;
   AXOPlatform* platform = AXOPlatform::Get();
-  return platform->GetFileStatus(platform->NativePath(hostPath), status);
+  return platform->GetFileStatus(platform->NativePath(hostPath), status).ok();
 }
 
 void CATSplitPath(const char* path, char* directory, char* file) {

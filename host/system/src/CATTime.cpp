@@ -75,7 +75,7 @@ CATTime::CATTime(int year, int month, int day, int hour, int minute, int second)
 
 CATTime& CATTime::operator=(std::int64_t secondsSince1970) {
   AXOCalendarTime local;
-  if (AXOPlatform::Get()->LocalTimeFromSeconds(secondsSince1970, local)) {
+  if (AXOPlatform::Get()->LocalTimeFromSeconds(secondsSince1970, local).ok()) {
     *this = CATTime(local.year, local.month, local.day, local.hour, local.minute, local.second);
   }
   return *this;
@@ -116,7 +116,7 @@ std::int64_t CATTime::GetTime() const {
   local.minute = GetMinute();
   local.second = GetSecond();
   std::int64_t seconds = -1;
-  return AXOPlatform::Get()->SecondsFromLocalTime(local, seconds) ? seconds : -1;
+  return AXOPlatform::Get()->SecondsFromLocalTime(local, seconds).ok() ? seconds : -1;
 }
 
 CATTime& CATTime::operator+=(const CATTimeSpan& span) {

@@ -29,7 +29,7 @@ void ExpectFields(const CATTime& time, const Fields& f) {
 
 std::string TimeZone() {
   std::string zone;
-  AXOPlatform::Get()->GetEnv("TZ", zone);
+  AXOPlatform::Get()->GetEnv("TZ", zone).ok();
   return zone;
 }
 
@@ -157,7 +157,7 @@ TEST(CATTime, ConversionsFollowAZoneChangedWhileRunning) {
   // before any other conversion runs under it. 1970-01-03 00:00:00 UTC:
   const std::int64_t kSeconds = 2 * 86400;
   std::string saved;
-  const bool had_zone = AXOPlatform::Get()->GetEnv("TZ", saved);
+  const bool had_zone = AXOPlatform::Get()->GetEnv("TZ", saved).ok();
   const struct {
     const char* zone;
     Fields local;
@@ -169,7 +169,7 @@ TEST(CATTime, ConversionsFollowAZoneChangedWhileRunning) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.zone);
-    ASSERT_TRUE(AXOPlatform::Get()->SetEnv("TZ", c.zone));
+    ASSERT_TRUE(AXOPlatform::Get()->SetEnv("TZ", c.zone).ok());
     CATTime time(2024, 5, 1, 8, 0, 0);
     time = kSeconds;
     ExpectFields(time, c.local);

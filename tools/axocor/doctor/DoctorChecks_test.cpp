@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -12,6 +13,7 @@
 #include <random>
 
 #include "AXOPlatform.h"
+#include "AXOTestSpecialFiles.h"
 #include "CATLib.h"
 #include "CATSettingRepositoryTesting.h"
 
@@ -179,6 +181,47 @@ TEST_F(Doctor, BrokenCopyReportsEachFault) {
   EXPECT_EQ(report["problemCount"], std::size(expected) - 2) << text_;  // two grouped
 }
 
+// A FIFO where the installation holds a file: each reader refuses it at
+// once and says what it is, and the check goes on with the rest.
+TEST_F(Doctor, AFifoInPlaceOfAFileIsNamedAndNeverWaitedOn) {
+  const struct {
+    const char* file;
+    const char* section;
+  } cases[] = {
+      {"profilemaps/ifc_export_map.csv", "profileMaps"},
+      {"startup/main/IDSequenceNumbers/WallID", "counters"},
+      {"settings/AXOIfcExport.axosettings", "settings"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.file);
+    TearDown();
+    SetUp();
+    const fs::path fifo = copy_ / c.file;
+    fs::remove(fifo);
+    if (!AXOTestMakeFifo(fifo)) GTEST_SKIP() << "no FIFOs here";
+    nlohmann::json report;
+    EXPECT_TRUE(AXOTestReturnsWithin(
+        std::chrono::seconds(5), [&] { report = Check(copy_); },
+        [&] { AXOTestReleaseFifoReader(fifo); }));
+    bool named = false;
+    for (const auto& problem : report["problems"]) {
+      named = named || (problem["section"] == c.section &&
+                        problem.dump().find("is a FIFO, not a file") != std::string::npos);
+    }
+    EXPECT_TRUE(named) << text_;
+  }
+  // The environment file itself.
+  fs::remove(copy_ / "axocor-env.txt");
+  ASSERT_TRUE(AXOTestMakeFifo(copy_ / "axocor-env.txt"));
+  Environment environment;
+  std::string error;
+  EXPECT_TRUE(AXOTestReturnsWithin(
+      std::chrono::seconds(5),
+      [&] { EXPECT_FALSE(LoadInstallationFolder(copy_.string(), environment, error)); },
+      [&] { AXOTestReleaseFifoReader(copy_ / "axocor-env.txt"); }));
+  EXPECT_NE(error.find("axocor-env.txt: is a FIFO, not a file"), std::string::npos) << error;
+}
+
 TEST_F(Doctor, NothingSetIsReportedWithoutCrashing) {
   fs::create_directories(copy_ / "empty");
   Write("axocor-env.txt", "CATUserSettingPath=empty\n");
@@ -195,7 +238,7 @@ TEST_F(Doctor, NothingSetIsReportedWithoutCrashing) {
 TEST_F(Doctor, ApplyingAnEnvironmentRemovesHostVariablesItDoesNotSet) {
   Environment environment;
   environment.variables = {{"CATStartupPath", "x"}};
-  ASSERT_TRUE(AXOPlatform::Get()->SetEnv("CATGraphicPath", "leaked"));
+  ASSERT_TRUE(AXOPlatform::Get()->SetEnv("CATGraphicPath", "leaked").ok());
   ApplyEnvironment(environment);
   char* value = nullptr;
   EXPECT_EQ(CATGetEnvValue("CATGraphicPath", &value), -1);

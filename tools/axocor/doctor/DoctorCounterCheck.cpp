@@ -63,24 +63,22 @@ void CheckContent(Section& section, const std::string& shown, const std::string&
 bool CheckCounterFile(Section& section, const std::string& path) {
   const std::string shown = Shown(path);
   struct stat info {};
-  if (CATGetFileInfo(path.c_str(), &info) != 0 || CATFileAccess(path.c_str(), 4) != 0) {
-    section.Problem(1, shown,
-                    "cannot be read: the library skips it and tries the next startup path");
-    return false;
-  }
   std::string content;
-  if (!ReadWholeFile(path, content)) {
+  const AXOStatus read = ReadWholeFile(path, AXOLockOptions().maxBytes, content);
+  if (!read.ok() || CATGetFileInfo(path.c_str(), &info) != 0) {
     section.Problem(1, shown,
-                    "cannot be read: the library skips it and tries the next startup path");
+                    "cannot be read (" + read.reason() +
+                        "): the library skips it and tries the next startup path");
     return false;
   }
   CheckContent(section, shown, content);
   if ((info.st_mode & kOwnerWrite) != 0 && CATFileAccess(path.c_str(), 2) == 0) return true;
   // Setting the mode the file already has changes nothing but tells whether
   // the library's own change of mode (to 0600) would be allowed.
-  const bool modeChangeable =
-      AXOPlatform::Get()->ChangeFileMode(AXOPlatform::Get()->NativePath(path),
-                                         static_cast<int>(info.st_mode & 07777)) == 0;
+  const bool modeChangeable = AXOPlatform::Get()
+                                  ->ChangeFileMode(AXOPlatform::Get()->NativePath(path),
+                                                   static_cast<int>(info.st_mode & 07777))
+                                  .ok();
   if (modeChangeable) {
     section.Problem(1, shown,
                     "is read-only: the library makes it writable (mode 0600) before "

@@ -4,11 +4,11 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
-#include <fstream>
 #include <map>
-#include <system_error>
+#include <sstream>
 
 #include "AXOPlatform.h"
+#include "AxocorFiles.h"
 #include "CATHostPath.h"
 
 namespace axocor::doctor {
@@ -18,6 +18,8 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr const char* kEnvironmentFileName = "axocor-env.txt";
+// The largest environment file that is read: a few lines of variables.
+constexpr std::size_t kMaxEnvironmentFileBytes = 1 << 20;
 
 std::string Trim(const std::string& text) {
   const auto first = text.find_first_not_of(" \t");
@@ -61,14 +63,29 @@ void StoreInOrder(const std::map<std::string, std::string>& values, Environment&
   }
 }
 
+// What `path` names, links followed: kRegular, kDirectory or kOther; false
+// when nothing is there.
+bool KindOf(const fs::path& path, AXOFileStatus::Kind& kind) {
+  AXOFileStatus status;
+  if (!AXOPlatform::Get()->GetFileStatus(path.u8string(), status).ok()) return false;
+  kind = status.kind;
+  return true;
+}
+
 std::vector<std::string> SortedEntries(const fs::path& folder, bool wantFolders,
                                        const std::string& extension) {
   std::vector<std::string> names;
-  std::error_code error;
-  for (const fs::directory_entry& entry : fs::directory_iterator(folder, error)) {
-    if (wantFolders ? !entry.is_directory(error) : !entry.is_regular_file(error)) continue;
-    if (!extension.empty() && entry.path().extension() != extension) continue;
-    names.push_back(entry.path().filename().string());
+  std::vector<AXOFolderEntry> entries;
+  AXOPlatform::Get()->ListFolder(folder.u8string(), entries);
+  const AXOFileStatus::Kind wanted =
+      wantFolders ? AXOFileStatus::kDirectory : AXOFileStatus::kRegular;
+  for (const AXOFolderEntry& entry : entries) {
+    AXOFileStatus::Kind kind = entry.kind;
+    // A link, or a file system that does not say: its target decides.
+    if (kind == AXOFileStatus::kOther && !KindOf(folder / fs::u8path(entry.name), kind)) continue;
+    if (kind != wanted) continue;
+    if (!extension.empty() && fs::u8path(entry.name).extension() != extension) continue;
+    names.push_back(entry.name);
   }
   std::sort(names.begin(), names.end());
   return names;
@@ -113,11 +130,13 @@ const std::string* Environment::Find(const std::string& name) const {
 
 bool LoadEnvironmentFile(const std::string& nativePath, Environment& environment,
                          std::string& error) {
-  std::ifstream file(nativePath, std::ios::binary);
-  if (!file) {
-    error = nativePath + ": cannot be opened";
+  std::string text;
+  const AXOStatus read = AxocorReadFile(nativePath, kMaxEnvironmentFileBytes, text);
+  if (!read.ok()) {
+    error = nativePath + ": " + read.reason();
     return false;
   }
+  std::istringstream file(text);
   const std::string folder = CATHostPathOfNative(fs::path(nativePath).parent_path().empty()
                                                      ? std::string(".")
                                                      : fs::path(nativePath).parent_path().string());
@@ -161,23 +180,24 @@ bool LoadEnvironmentFile(const std::string& nativePath, Environment& environment
 
 bool LoadInstallationFolder(const std::string& nativeFolder, Environment& environment,
                             std::string& error) {
-  std::error_code fsError;
-  const fs::path root(nativeFolder);
-  if (!fs::is_directory(root, fsError)) {
+  const fs::path root = fs::u8path(nativeFolder);
+  AXOFileStatus::Kind kind = AXOFileStatus::kOther;
+  if (!KindOf(root, kind) || kind != AXOFileStatus::kDirectory) {
     error = nativeFolder + ": not a folder";
     return false;
   }
+  // Anything there of that name is the environment file: a FIFO or a
+  // folder in its place is refused with its reason, never taken for none.
   const fs::path envFile = root / kEnvironmentFileName;
-  if (fs::is_regular_file(envFile, fsError)) {
-    return LoadEnvironmentFile(envFile.string(), environment, error);
-  }
+  if (KindOf(envFile, kind)) return LoadEnvironmentFile(envFile.u8string(), environment, error);
   const std::string host = CATHostPathOfNative(nativeFolder);
   std::map<std::string, std::string> values;
   // Joins the folders (or files) below `root` that exist, in host form.
   const auto existing = [&](const std::vector<std::string>& relative) {
     std::string list;
     for (const std::string& entry : relative) {
-      if (!fs::exists(root / entry, fsError)) continue;
+      AXOFileStatus::Kind ignored;
+      if (!KindOf(root / fs::u8path(entry), ignored)) continue;
       list += (list.empty() ? "" : ";") + ResolveEntry(host, entry);
     }
     return list;

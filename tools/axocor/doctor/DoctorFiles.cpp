@@ -5,13 +5,12 @@
 
 #include <algorithm>
 #include <cctype>
-#include <fstream>
-#include <iterator>
 
 #include "AXOCorEnvVarManager.h"
 #include "AXOCorGlobalServices.h"
 #include "AXOCorParserServices.h"
 #include "AXOPlatform.h"
+#include "AxocorFiles.h"
 #include "CATLib.h"
 
 namespace axocor::doctor {
@@ -84,11 +83,8 @@ std::vector<std::string> FilesOf(const std::string& hostFolder) {
   return NamesOf(hostFolder, false);
 }
 
-bool ReadWholeFile(const std::string& hostPath, std::string& content) {
-  std::ifstream file(AXOPlatform::Get()->NativePath(hostPath), std::ios::binary);
-  if (!file) return false;
-  content.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-  return !file.bad();
+AXOStatus ReadWholeFile(const std::string& hostPath, std::size_t maxBytes, std::string& content) {
+  return AxocorReadFile(Shown(hostPath), maxBytes, content);
 }
 
 std::string Shown(const std::string& hostPath) {

@@ -5,8 +5,11 @@
 // library's and the host's own file services so that the doctor sees the
 // installation as the library does.
 
+#include <cstddef>
 #include <string>
 #include <vector>
+
+#include "AXOStatus.h"
 
 namespace axocor::doctor {
 
@@ -33,8 +36,9 @@ std::vector<FolderEntry> ListEntries(const std::string& hostFolder);
 std::vector<std::string> SubfoldersOf(const std::string& hostFolder);
 std::vector<std::string> FilesOf(const std::string& hostFolder);
 
-// The bytes of a file; false when it cannot be opened or read whole.
-bool ReadWholeFile(const std::string& hostPath, std::string& content);
+// The bytes of the regular file at `hostPath`, when it holds at most
+// `maxBytes`; otherwise the platform's reason.
+AXOStatus ReadWholeFile(const std::string& hostPath, std::size_t maxBytes, std::string& content);
 
 // How a path is shown to people: the native form of this system.
 std::string Shown(const std::string& hostPath);

@@ -2,12 +2,13 @@
 // that lead to the same key, found with the reader's own line and map rules.
 #include <algorithm>
 #include <deque>
-#include <fstream>
+#include <string_view>
 
 #include "AXOPlatform.h"
 #include "DoctorChecks.h"
 #include "DoctorFiles.h"
 #include "profilemap/AXOCorCSVMapEntries.h"
+#include "profilemap/AXOCorCSVMapFile.h"
 #include "profilemap/AXOCorCSVMapLines.h"
 
 namespace axocor::doctor {
@@ -76,16 +77,16 @@ struct MapFileLines {
   int linesAfterTooLong = 0;  // lines the reader never reaches
 };
 
-MapFileLines ReadMapLines(std::istream& in) {
+MapFileLines ReadMapLines(std::string_view text) {
   MapFileLines file;
-  axo_profile_map::MapLineReader reader(in);
+  axo_profile_map::MapLineReader reader(text);
   axo_profile_map::MapLine line;
   while (reader.Next(line)) {
     KeptLine& kept = file.lines.emplace_back();
     kept.number = static_cast<int>(file.lines.size());
     kept.kind = line.kind;
     if (line.kind == LineKind::kTooLong) {
-      kept.length = reader.FinishLongLine();
+      kept.length = line.text.size();
       while (reader.Next(line)) ++file.linesAfterTooLong;
       break;
     }
@@ -215,12 +216,14 @@ void CheckSkippedLines(Section& section, const MapFileLines& file) {
 }
 
 void CheckProfileMap(Section& section, const std::string& path) {
-  std::ifstream in(AXOPlatform::Get()->NativePath(path), std::ios::binary);
-  if (!in) {
-    section.Problem(0, Shown(path), "cannot be opened: the translator reads an empty map");
+  std::string text;
+  const AXOStatus read = axo_profile_map::ReadMapFile(path.c_str(), text);
+  if (!read.ok()) {
+    section.Problem(0, Shown(path),
+                    "cannot be read (" + read.reason() + "): the translator reads an empty map");
     return;
   }
-  const MapFileLines file = ReadMapLines(in);
+  const MapFileLines file = ReadMapLines(text);
   const auto records =
       std::count_if(file.lines.begin(), file.lines.end(),
                     [](const KeptLine& line) { return line.kind == LineKind::kRecord; });

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "AXOCorServices.h"
+#include "AxocorFiles.h"
 #include "CATIIniSettingManagment.h"
 #include "CATListOfCATUnicodeString.h"
 #include "CATSettingRepository.h"
@@ -307,9 +308,13 @@ void CheckUnreadableFiles(Section& section) {
       const std::string file = files[i].ConvertToChar();
       const bool is_own =
           file.size() >= own.size() && file.compare(file.size() - own.size(), own.size(), own) == 0;
+      const AXOStatus read = AxocorCanRead(file);
+      const std::string why =
+          read.ok() ? "cannot be read as settings" : "cannot be read (" + read.reason() + ")";
       section.Problem(0, repository,
-                      file + (is_own ? ": cannot be read as settings; the defaults are "
-                                       "used, and the next save sets the file aside"
+                      file + (is_own ? ": " + why +
+                                           "; the defaults are used, and the next save sets "
+                                           "the file aside"
                                      : ": set aside by an earlier save because it could "
                                        "not be read; the values in it are not used"));
     }

@@ -197,8 +197,8 @@ TEST_F(ModelPaths, FilesThatCannotBeOpenedAreRefusedWithTheReason) {
     const char* file;
     const char* reason;
   } cases[] = {
-      {"None.CATPart", "no such file"},
-      {"Folder.CATPart", "is a folder"},
+      {"None.CATPart", "no such file or folder"},
+      {"Folder.CATPart", "is a folder, not a file"},
   };
   for (const auto& c : cases) {
     for (const char* command : kPathCommands) {

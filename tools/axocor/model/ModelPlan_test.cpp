@@ -54,8 +54,8 @@ class RectReader : public AXOXmlSaxHandler {
 
 RectReader ReadSvg(const std::string& svg) {
   RectReader reader;
-  std::string error;
-  EXPECT_TRUE(AXOPlatform::Get()->ParseXml(svg, reader, error)) << error << "\n" << svg;
+  const AXOStatus status = AXOPlatform::Get()->ParseXml(svg, reader);
+  EXPECT_TRUE(status.ok()) << status.ToString() << "\n" << svg;
   return reader;
 }
 

@@ -4,9 +4,7 @@
 #include "ModelQueries.h"
 
 #include <CLI/CLI.hpp>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -16,6 +14,7 @@
 #include "AXOCorServices.h"
 #include "AXOPlatform.h"
 #include "AxocorCommands.h"
+#include "AxocorFiles.h"
 #include "AxocorJson.h"
 #include "ModelGuard.h"
 #include "OpenedModel.h"
@@ -42,12 +41,11 @@ std::string DumpText(const CATISpecObject_var& feature) {
 // True when the file `hostPath` holds `text` exactly, as a text file of the
 // system holds it.
 bool FileHolds(const std::string& hostPath, const std::string& text) {
-  std::ifstream file(AXOPlatform::Get()->NativePath(hostPath), std::ios::binary);
-  const std::string content((std::istreambuf_iterator<char>(file)),
-                            std::istreambuf_iterator<char>());
   std::string expected;
   AXOCorAppendTextLines(expected, text, AXOPlatform::TextLineEnd());
-  return file.is_open() && content == expected;
+  std::string content;
+  return AxocorReadFile(AXOPlatform::Get()->NativePath(hostPath), expected.size(), content).ok() &&
+         content == expected;
 }
 
 // The feature that `path` names in `model`, which must not be broken.
@@ -100,13 +98,18 @@ void RegisterDump(CLI::App& group) {
     // read back tells. A device or FIFO ("/dev/stdout") is written into and
     // cannot be read back.
     AXOFileStatus status;
-    const bool regular =
-        !AXOPlatform::Get()->GetFileStatus(AXOPlatform::Get()->NativePath(args->output), status) ||
-        status.kind == AXOFileStatus::kRegular;
+    const bool regular = !AXOPlatform::Get()
+                              ->GetFileStatus(AXOPlatform::Get()->NativePath(args->output), status)
+                              .ok() ||
+                         status.kind == AXOFileStatus::kRegular;
     const std::string dump = DumpText(feature);
     AXOCorGlobalServices::PrintAllLinks(feature, &output);
     if (regular && !FileHolds(args->output, dump)) {
-      AxocorFail("cannot write '" + args->output + "': " + WhyNotWritten(args->output));
+      // The same bytes written here tell why the library could not write
+      // them; should they go in now, the file holds the dump after all.
+      std::string lines;
+      AXOCorAppendTextLines(lines, dump, AXOPlatform::TextLineEnd());
+      AxocorWriteFileOrFail(AXOPlatform::Get()->NativePath(args->output), lines);
     }
   }));
 }

@@ -7,6 +7,7 @@
 #include "CATDocument.h"
 #include "CATDocumentFileCheck.h"
 #include "CATDocumentServices.h"
+#include "CATFileFailure.h"
 #include "CATHostPath.h"
 #include "CATIAlias.h"
 #include "CATIProduct.h"
@@ -14,21 +15,13 @@
 
 namespace {
 
-// Why the file at host path `path` cannot be opened.
+// Why the file at host path `path` cannot be opened: the reason of the
+// reading, or the damaged field.
 std::string WhyNotOpenedAt(const CATUnicodeString& path) {
   CATDocumentFileSummary summary;
   CATUnicodeString fault;
   if (CATCheckDocumentFile(path, summary, fault)) return "it cannot be opened";
-  const std::string text = fault.ConvertToChar();
-  AXOFileStatus status;
-  const std::string native = ShownPath(path);
-  if (text == "not a regular file" && AXOPlatform::Get()->GetFileStatus(native, status) &&
-      status.kind == AXOFileStatus::kDirectory) {
-    return "is a folder";
-  }
-  // The file is there and regular, but no reading of it starts.
-  if (text == "cannot be read") return "permission denied";
-  return text;
+  return fault.ConvertToChar();
 }
 
 // The instances of `root`, a product of the document, that lead to an
@@ -58,18 +51,9 @@ std::string WhyNotOpened(const std::string& file) {
   return WhyNotOpenedAt(file.c_str());
 }
 
-std::string WhyNotWritten(const std::string& file) {
-  const std::string native = ShownPath(file.c_str());
-  AXOFileStatus status;
-  if (AXOPlatform::Get()->GetFileStatus(native, status) &&
-      status.kind == AXOFileStatus::kDirectory) {
-    return "is a folder";
-  }
-  const std::string folder = native.substr(0, native.find_last_of("\\/") + 1);
-  if (!folder.empty() && !AXOPlatform::Get()->GetFileStatus(folder, status)) {
-    return "no such folder " + folder;
-  }
-  return "permission denied";
+std::string WhyNotSaved() {
+  const AXOStatus& failure = CATLastFileFailure();
+  return failure.ok() ? "the document cannot be written" : failure.reason();
 }
 
 OpenedModel::OpenedModel(const std::string& file, CATDocument* document) : file_(file) {

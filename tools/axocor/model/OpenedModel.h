@@ -14,13 +14,15 @@
 class CATDocument;
 
 // Why the file `file` (as the user typed it) cannot be opened as a
-// document: "no such file", "is a folder", "permission denied", or the
-// damaged field as "axocor model check" names it.
+// document: the platform's reason ("no such file or folder", "is a folder,
+// not a file", "permission denied"), or the damaged field as "axocor model
+// check" names it.
 std::string WhyNotOpened(const std::string& file);
 
-// Why the file `file` (as the user typed it) could not be written: "no
-// such folder <folder>", "is a folder", "permission denied".
-std::string WhyNotWritten(const std::string& file);
+// Why the latest save of a document failed, as the stand-in noted it ("no
+// space left on the device", "name too long", "locked by another
+// process"); right after a failed CATDocumentServices::SaveAs.
+std::string WhyNotSaved();
 
 // A path as the user reads it: a storage name of the host in the native
 // form of the system ("/home/me/Room.CATPart" on Linux).

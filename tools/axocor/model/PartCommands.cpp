@@ -3,11 +3,9 @@
 #include "PartCommands.h"
 
 #include <CLI/CLI.hpp>
-#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <string>
-#include <system_error>
 #include <vector>
 
 #include "AXOCorGlobalServices.h"
@@ -47,7 +45,7 @@ void SaveOrFail(CATDocument* document, const CATUnicodeString& target, const std
     AxocorFail(done + ", but not saved: " + shown + " changed on disk since it was opened");
   }
   if (FAILED(result)) {
-    AxocorFail(done + ", but " + shown + " could not be saved: " + WhyNotWritten(shown));
+    AxocorFail(done + ", but " + shown + " could not be saved: " + WhyNotSaved());
   }
 }
 
@@ -140,7 +138,7 @@ bool SavePart(CATIPrtPart_var part, CATIProduct_var root, CATUnicodeString folde
   } else if (refused != nullptr && !!product) {
     std::cout << "refused: the part number " << refused << "\n";
   } else {
-    std::cout << "not saved: " << target << ": " << WhyNotWritten(target) << "\n";
+    std::cout << "not saved: " << target << ": " << WhyNotSaved() << "\n";
   }
   return result == S_FALSE || SUCCEEDED(result);
 }
@@ -150,12 +148,10 @@ bool SavePart(CATIPrtPart_var part, CATIProduct_var root, CATUnicodeString folde
 void CheckFolder(const std::string& folder, bool create) {
   const std::string native = ShownPath(folder.c_str());
   AXOFileStatus status;
-  if (!AXOPlatform::Get()->GetFileStatus(native, status)) {
-    std::error_code error;
+  if (!AXOPlatform::Get()->GetFileStatus(native, status).ok()) {
     if (!create) AxocorFail("no such folder '" + folder + "' (--parents creates it)");
-    if (!std::filesystem::create_directories(std::filesystem::u8path(native), error) || error) {
-      AxocorFail("cannot create the folder '" + folder + "': " + error.message());
-    }
+    const AXOStatus created = AXOPlatform::Get()->CreateFolders(native);
+    if (!created.ok()) AxocorFail("cannot create the folder '" + folder + "': " + created.reason());
   } else if (status.kind != AXOFileStatus::kDirectory) {
     AxocorFail("'" + folder + "' is no folder");
   }

@@ -8,6 +8,7 @@
 
 #include "AXOPlatform.h"
 #include "AxocorCommands.h"
+#include "AxocorFiles.h"
 #include "ModelGuard.h"
 #include "ModelPlan.h"
 #include "OpenedModel.h"
@@ -44,9 +45,6 @@ void RegisterPlanCommand(CLI::App& group) {
       std::cout << svg;
       return;
     }
-    const std::string native = ShownPath(args->output.c_str());
-    if (!AXOPlatform::Get()->ReplaceFileAtomically(native, svg)) {
-      AxocorFail("cannot write '" + args->output + "': " + WhyNotWritten(args->output));
-    }
+    AxocorWriteFileOrFail(ShownPath(args->output.c_str()), svg);
   }));
 }

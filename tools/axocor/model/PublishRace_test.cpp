@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "AXOPlatform.h"
+#include "AXOTestChildProcess.h"
 #include "AXOTestTempFolder.h"
 #include "AxocorCommands.h"
 #include "CATIPrdObjectPublisher.h"
@@ -38,9 +39,8 @@ std::int64_t StartPublish(const std::string& file, const std::string& name) {
   AXOPlatform* platform = AXOPlatform::Get();
   platform->SetEnv(kFileVariable, file.c_str());
   platform->SetEnv(kNameVariable, name.c_str());
-  return platform->StartProcess({platform->ExecutablePath(),
-                                 "--gtest_filter=PublishRace.DISABLED_PublishOnce",
-                                 "--gtest_also_run_disabled_tests"});
+  return AXOTestChildProcess::StartSelf(
+      {"--gtest_filter=PublishRace.DISABLED_PublishOnce", "--gtest_also_run_disabled_tests"});
 }
 
 TEST(PublishRace, EveryPublicationReportedAsSavedIsInTheFile) {
@@ -56,7 +56,7 @@ TEST(PublishRace, EveryPublicationReportedAsSavedIsInTheFile) {
     const std::int64_t children[2] = {StartPublish(room, names[0]), StartPublish(room, names[1])};
     for (int i = 0; i < 2; ++i) {
       ASSERT_GT(children[i], 0);
-      const int status = AXOPlatform::Get()->WaitForProcess(children[i]);
+      const int status = AXOTestChildProcess::Wait(children[i]);
       if (status == kSaved) saved.push_back(names[i]);
       refused += status == kRefused ? 1 : 0;
       not_opened += status == kNotOpened ? 1 : 0;
@@ -85,8 +85,8 @@ TEST(PublishRace, EveryPublicationReportedAsSavedIsInTheFile) {
 TEST(PublishRace, DISABLED_PublishOnce) {
   std::string file;
   std::string name;
-  AXOPlatform::Get()->GetEnv(kFileVariable, file);
-  AXOPlatform::Get()->GetEnv(kNameVariable, name);
+  AXOPlatform::Get()->GetEnv(kFileVariable, file).ok();
+  AXOPlatform::Get()->GetEnv(kNameVariable, name).ok();
   const CommandTestResult result =
       RunCommandForTest(RegisterModelCommands, {"model", "publish", file, "Level 1\\Wall.1", name});
   const auto said = [&result](const char* what) {

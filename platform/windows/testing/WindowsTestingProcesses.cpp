@@ -1,15 +1,18 @@
-// Child processes of the Windows backend.
-#define NOMINMAX
-#define WIN32_LEAN_AND_MEAN
-#include <windows.h>
+// Child processes for tests, Windows.
+#include "../WindowsSystem.h"
 
 #include <map>
 #include <mutex>
 
-#include "WindowsPlatform.h"
-#include "WindowsText.h"
+#include "../WindowsStatus.h"
+#include "../WindowsText.h"
+#include "WindowsTesting.h"
 
 namespace {
+
+// ERROR_ELEVATION_REQUIRED, which mingw-w64's headers lack: the program
+// asks for administrator rights, which another try does not bring.
+constexpr DWORD kErrorElevationRequired = 740;
 
 // Handles of the processes started and not yet waited for, by process id;
 // the handle keeps the id from being reused until it is closed.
@@ -44,20 +47,6 @@ std::wstring Quote(const std::wstring& argument) {
   return quoted;
 }
 
-}  // namespace
-
-std::string WindowsPlatform::ExecutablePath() {
-  std::wstring path(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD length = ::GetModuleFileNameW(nullptr, &path[0], static_cast<DWORD>(path.size()));
-    if (length == 0) return std::string();
-    if (length < path.size()) return AXOUtf8FromWide(path.substr(0, length));
-    path.resize(path.size() * 2);  // cut short: try a larger buffer
-  }
-}
-
-namespace {
-
 // True for the errors of CreateProcessW that another try would meet again.
 bool IsLastingStartFault(DWORD error) {
   switch (error) {
@@ -69,6 +58,7 @@ bool IsLastingStartFault(DWORD error) {
     case ERROR_FILENAME_EXCED_RANGE:
     case ERROR_BAD_EXE_FORMAT:
     case ERROR_DIRECTORY:
+    case kErrorElevationRequired:
       return true;
     default:
       return false;
@@ -77,8 +67,10 @@ bool IsLastingStartFault(DWORD error) {
 
 // Starts `arguments`; with `output` not null, the child's standard output is
 // that inheritable handle and its other standard handles are this process's.
-std::int64_t Create(const std::vector<std::string>& arguments, HANDLE output) {
-  if (arguments.empty() || arguments[0].empty()) return -1;
+AXOStatus Create(const std::vector<std::string>& arguments, HANDLE output, std::int64_t& process) {
+  if (arguments.empty() || arguments[0].empty()) {
+    return AXOStatus(AXOStatusCode::kInvalidArgument, "", "no program to start");
+  }
   const std::wstring program = AXOWideFromUtf8(arguments[0]);
   std::wstring command_line;
   for (const std::string& argument : arguments) {
@@ -104,57 +96,85 @@ std::int64_t Create(const std::vector<std::string>& arguments, HANDLE output) {
                          nullptr, nullptr, &startup, &started)) {
       break;
     }
-    if (attempt == 3 || IsLastingStartFault(::GetLastError())) return -1;
+    const DWORD error = ::GetLastError();
+    if (attempt == 3 || IsLastingStartFault(error)) {
+      const AXOStatus status = AXOWindowsStatus(error, arguments[0]);
+      return AXOStatus(status.code(), arguments[0], "cannot be started: " + status.reason());
+    }
     ::Sleep(50);
   }
   ::CloseHandle(started.hThread);
   Children& children = StartedChildren();
   std::lock_guard<std::mutex> lock(children.mutex);
   children.handles[started.dwProcessId] = started.hProcess;
-  return started.dwProcessId;
+  process = started.dwProcessId;
+  return AXOStatus();
+}
+
+AXOStatus UnknownChild(std::int64_t process) {
+  return AXOStatus(AXOStatusCode::kInvalidArgument, "process " + std::to_string(process),
+                   "not a child waited for");
 }
 
 }  // namespace
 
-std::int64_t WindowsPlatform::StartProcess(const std::vector<std::string>& arguments) {
-  return Create(arguments, nullptr);
+AXOPlatformTesting& AXOPlatformTesting::Get() {
+  static WindowsTesting* const testing = new WindowsTesting();
+  return *testing;
 }
 
-std::int64_t WindowsPlatform::StartProcessWithOutputFile(const std::vector<std::string>& arguments,
-                                                         const std::string& outputPath) {
+AXOStatus WindowsTesting::StartProcess(const std::vector<std::string>& arguments,
+                                       std::int64_t& process) {
+  return Create(arguments, nullptr, process);
+}
+
+AXOStatus WindowsTesting::StartProcessWithOutputFile(const std::vector<std::string>& arguments,
+                                                     const std::string& outputPath,
+                                                     std::int64_t& process) {
+  if (outputPath.empty() || outputPath.find('\0') != std::string::npos) {
+    return AXOStatus(AXOStatusCode::kInvalidArgument, outputPath.substr(0, outputPath.find('\0')),
+                     "not a name of a file");
+  }
   SECURITY_ATTRIBUTES inheritable = {};
   inheritable.nLength = sizeof inheritable;
   inheritable.bInheritHandle = TRUE;
   const HANDLE output = ::CreateFileW(AXOWideFromUtf8(outputPath).c_str(), GENERIC_WRITE,
                                       FILE_SHARE_READ | FILE_SHARE_WRITE, &inheritable,
                                       CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (output == INVALID_HANDLE_VALUE) return -1;
-  const std::int64_t child = Create(arguments, output);
+  if (output == INVALID_HANDLE_VALUE) return AXOWindowsStatus(::GetLastError(), outputPath);
+  const AXOStatus status = Create(arguments, output, process);
   ::CloseHandle(output);
-  return child;
+  return status;
 }
 
-int WindowsPlatform::WaitForProcess(std::int64_t process) {
+AXOStatus WindowsTesting::WaitForProcess(std::int64_t process, int& exitCode) {
   HANDLE handle = nullptr;
   {
     Children& children = StartedChildren();
     std::lock_guard<std::mutex> lock(children.mutex);
     const auto found = children.handles.find(process);
-    if (found == children.handles.end()) return -1;
+    if (found == children.handles.end()) return UnknownChild(process);
     handle = found->second;
     children.handles.erase(found);
   }
   DWORD code = 0;
   const bool ended = ::WaitForSingleObject(handle, INFINITE) == WAIT_OBJECT_0 &&
                      ::GetExitCodeProcess(handle, &code);
+  const DWORD error = ended ? ERROR_SUCCESS : ::GetLastError();
   ::CloseHandle(handle);
-  return ended ? static_cast<int>(code) : -1;
+  if (!ended) return AXOWindowsStatus(error, "process " + std::to_string(process));
+  exitCode = static_cast<int>(code);
+  return AXOStatus();
 }
 
-bool WindowsPlatform::KillProcess(std::int64_t process) {
+AXOStatus WindowsTesting::KillProcess(std::int64_t process) {
   Children& children = StartedChildren();
   std::lock_guard<std::mutex> lock(children.mutex);
   const auto found = children.handles.find(process);
+  if (found == children.handles.end()) return UnknownChild(process);
   // Exit code 1 as for a crash; WaitForProcess still collects it.
-  return found != children.handles.end() && ::TerminateProcess(found->second, 1) != 0;
+  if (!::TerminateProcess(found->second, 1)) {
+    return AXOWindowsStatus(::GetLastError(), "process " + std::to_string(process));
+  }
+  return AXOStatus();
 }

@@ -1,0 +1,81 @@
+// Reports killed half-way: whenever a process that writes the
+// instrumentation report dies, the report is one whole report, never a cut
+// one.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <random>
+#include <string>
+
+#include "AXOCorInstrumentation.h"
+#include "AXOPlatform.h"
+#include "AXOTestKilledChild.h"
+#include "AXOTestTempFolder.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The two reports the child writes in turn: of one record, and of this many.
+constexpr int kManyRecords = 2000;
+
+void AddRecords(int count) {
+  AXOCorInstrumentation* registry = AXOCorInstrumentation::GetInstance();
+  for (int i = 0; i < count; ++i) {
+    CATUnicodeString id(("section." + std::to_string(i)).c_str());
+    registry->GetInstrumentationData(id, true);
+  }
+}
+
+// The child: writes the report of one record and of many in turn, until
+// it is killed. Its drive root is the one its parent set.
+TEST(InstrumentationReportCrashChild, DISABLED_DumpsUntilKilled) {
+  const auto started = std::chrono::steady_clock::now();
+  AddRecords(1);
+  AXOCorInstrumentation::GetInstance()->Dump();
+  AXOTestChildIsReady();
+  for (bool many = true; AXOTestChildMayGoOn(started); many = !many) {
+    AXOCorInstrumentation::DeleteInstance();
+    AddRecords(many ? kManyRecords : 1);
+    AXOCorInstrumentation::GetInstance()->Dump();
+  }
+}
+
+// The lines of a whole report: its header and one line per record, each
+// with its line end; -1 for anything else.
+int WholeReportLines(const std::string& report) {
+  if (report.empty() || report.compare(report.size() - 2, 2, "\r\n") != 0) return -1;
+  int lines = 0;
+  for (std::size_t at = 0; (at = report.find("\r\n", at)) != std::string::npos; at += 2) ++lines;
+  return lines;
+}
+
+TEST(InstrumentationReportCrash, EveryKilledReportLeavesAWholeReport) {
+  AXOTestTempFolder folder;
+  const fs::path drive = folder.MakeFolder("drives/c");
+  const fs::path report = drive / "AXOInstrumentationLog.csv";
+  std::string saved_root;
+  const bool had_root = AXOPlatform::Get()->GetEnv("AXO_DRIVE_ROOT", saved_root).ok();
+  ASSERT_TRUE(AXOPlatform::Get()
+                  ->SetEnv("AXO_DRIVE_ROOT", folder.Native("drives").u8string().c_str())
+                  .ok());
+  std::mt19937 random(20261208);
+  int kill = 0;
+  int many = 0;
+  for (const AXOTestKillBudget budget; budget.Another(kill); ++kill) {
+    SCOPED_TRACE("kill " + std::to_string(kill));
+    ASSERT_TRUE(AXOTestRunAndKillChild("InstrumentationReportCrashChild.DISABLED_DumpsUntilKilled",
+                                       folder.Native("ready"), std::chrono::milliseconds(20),
+                                       random));
+    const int lines = WholeReportLines(AXOTestReadFile(report));
+    ASSERT_TRUE(lines == 2 || lines == kManyRecords + 1) << "a report cut short: " << lines;
+    if (lines > 2) ++many;
+    ASSERT_LE(AXOTestRegularFileCount(drive), 2)
+        << "the report and at most the killed one's temporary file";
+  }
+  AXOPlatform::Get()->SetEnv("AXO_DRIVE_ROOT", had_root ? saved_root.c_str() : nullptr);
+  EXPECT_GT(many, 0) << "the children never finished the long report";
+}
+
+}  // namespace
