@@ -3,6 +3,7 @@
 #include "AXOCorEnvVarManager.h"
 #include "AXOCorGlobalServices.h"
 #include "CATLib.h"
+#include "foundations/AXOCorHostText.h"
 #include "translatorsettings/AXOTrsSettingRepository.h"
 
 namespace {
@@ -11,6 +12,7 @@ const char kCatalogSettings[] = "AXOCatalogSettings";
 
 // True when `directory` exists and can be listed.
 bool IsListableDirectory(const CATUnicodeString& directory) {
+  if (AXOCorHoldsNul(directory)) return false;  // names no directory
   if (CATFileAccess(directory.ConvertToChar(), 0) != 0) return false;
   CATDirectory listing;
   if (CATOpenDirectory(directory.ConvertToChar(), &listing) == -1) return false;
@@ -41,6 +43,8 @@ HRESULT AXOCorGlobalServices::GetCatalogFullPath(const CATUnicodeString& catalog
 
 HRESULT AXOCorGlobalServices::SetLastUsedCatalog(CATUnicodeString settingName,
                                                  CATUnicodeString catalogPath) {
+  // A name with a NUL would be stored under the key it ends.
+  if (AXOCorHoldsNul(settingName)) return E_FAIL;
   CATSettingRepository* repository = AXOTrsSettingRepository::Open(kCatalogSettings);
   if (repository == nullptr) return E_FAIL;
   if (!AXOTrsSettingRepository::WriteUnicode(repository, settingName.ConvertToChar(), catalogPath,
@@ -53,6 +57,7 @@ HRESULT AXOCorGlobalServices::SetLastUsedCatalog(CATUnicodeString settingName,
 
 HRESULT AXOCorGlobalServices::GetLastUsedCatalog(CATUnicodeString settingName,
                                                  CATUnicodeString& catalogPath) {
+  if (AXOCorHoldsNul(settingName)) return E_FAIL;
   CATSettingRepository* repository = AXOTrsSettingRepository::Open(kCatalogSettings);
   if (repository == nullptr) return E_FAIL;
   // Read into an empty text, so that a repository that reports a key never

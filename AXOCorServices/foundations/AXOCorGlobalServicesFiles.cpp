@@ -1,5 +1,6 @@
 // Whether a path names an existing file or directory.
 #include "AXOCorGlobalServices.h"
+#include "AXOCorHostText.h"
 #include "CATLib.h"
 
 namespace {
@@ -7,6 +8,7 @@ namespace {
 // 1 for a directory, 0 for another existing entry, -1 when the path is not
 // accessible or its status cannot be read.
 int DirectoryBit(const CATUnicodeString& path) {
+  if (AXOCorHoldsNul(path)) return -1;  // names no file
   const char* text = path.ConvertToChar();
   if (CATFileAccess(text, 0) != 0) return -1;
   struct stat info;

@@ -2,6 +2,7 @@
 #include <functional>
 
 #include "AXOCorGlobalServices.h"
+#include "AXOCorHostText.h"
 #include "AXOCorParserServices.h"
 #include "CATLib.h"
 
@@ -13,6 +14,7 @@ namespace {
 // be opened.
 void ForEachEntry(const CATUnicodeString& directory,
                   const std::function<void(const CATUnicodeString&)>& visit) {
+  if (AXOCorHoldsNul(directory)) return;  // names no directory
   const char* path = directory.ConvertToChar();
   CATDirectory handle;
   if (CATFileAccess(path, 0) != 0 || CATOpenDirectory(path, &handle) == -1) return;

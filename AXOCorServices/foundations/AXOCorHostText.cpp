@@ -1,5 +1,7 @@
 #include "AXOCorHostText.h"
 
+#include <cstring>
+
 CATUnicodeString AXOCorTextOfBytes(std::string_view bytes) {
   // The char constructor stops at a NUL byte: the bytes between NUL bytes
   // are read piece by piece. No character's bytes hold a NUL byte, so the
@@ -25,4 +27,12 @@ std::u32string AXOCorCodePoints(const CATUnicodeString& text) {
   std::u32string chars(static_cast<std::size_t>(length), U'\0');
   for (int i = 0; i < length; ++i) chars[static_cast<std::size_t>(i)] = text[i].GetCode();
   return chars;
+}
+
+bool AXOCorHoldsNul(const CATUnicodeString& text) {
+  return std::strlen(text.ConvertToChar()) != static_cast<std::size_t>(text.GetLengthInByte());
+}
+
+std::string AXOCorBytesOf(const CATUnicodeString& text) {
+  return std::string(text.ConvertToChar(), static_cast<std::size_t>(text.GetLengthInByte()));
 }

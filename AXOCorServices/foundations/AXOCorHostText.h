@@ -16,4 +16,13 @@ CATUnicodeString AXOCorTextOfBytes(std::string_view bytes);
 // The characters of `text`, in order.
 std::u32string AXOCorCodePoints(const CATUnicodeString& text);
 
+// True when `text` holds the character U+0000. No file name holds one, and
+// the char form of the text ends at it: a path cut there would name another
+// file, so a path that holds one names none.
+bool AXOCorHoldsNul(const CATUnicodeString& text);
+
+// The whole of `text` as UTF-8, NUL characters included (its char form
+// ends at the first).
+std::string AXOCorBytesOf(const CATUnicodeString& text);
+
 #endif  // AXOCorHostText_h

@@ -2,9 +2,12 @@
 
 #include <utility>
 
+#include "AXOCorHostText.h"
+
 std::string AXONativePath(const CATUnicodeString& hostPath) {
   if (hostPath.GetLengthInByte() == 0) return std::string();
-  return AXOPlatform::Get()->NativePath(hostPath.ConvertToChar());
+  // Whole: a NUL character goes along, and the platform refuses the path.
+  return AXOPlatform::Get()->NativePath(AXOCorBytesOf(hostPath));
 }
 
 AXOStatus AXOReadFile(const CATUnicodeString& hostPath, const AXOReadLimits& limits,

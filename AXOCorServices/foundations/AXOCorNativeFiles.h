@@ -11,7 +11,9 @@
 #include "CATUnicodeString.h"
 
 // The native path of `hostPath` as UTF-8 text (AXOPlatform::NativePath);
-// the empty text, which names no file, for the empty path.
+// the empty text, which names no file, for the empty path. A NUL character
+// stays in it, so that the platform refuses the path instead of opening
+// the one cut at the NUL.
 std::string AXONativePath(const CATUnicodeString& hostPath);
 
 // Reads the regular file at `hostPath` whole, within `limits`

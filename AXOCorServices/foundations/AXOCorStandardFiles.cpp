@@ -1,9 +1,14 @@
 #include "AXOCorStandardFiles.h"
 
+#include "AXOCorHostText.h"
 #include "CATLib.h"
 
 bool AXOFindStandardFile(const CATUnicodeString& relativePath, CATUnicodeString& path) {
   char buffer[CAT_MAX_OFFICIAL_PATH] = {};
+  if (AXOCorHoldsNul(relativePath)) {  // names no file
+    path = buffer;
+    return false;
+  }
   const char* relative = relativePath.ConvertToChar();
   const bool found =
       CATGetFilePathFromOfficialVariable(relative, "CATCollectionStandard", buffer) == 0 ||

@@ -4,6 +4,7 @@
 #include "AXOCorCounterText.h"
 #include "AXOPlatform.h"
 #include "CATLib.h"
+#include "foundations/AXOCorHostText.h"
 #include "foundations/AXOCorNativeFiles.h"
 
 namespace axo_counters {
@@ -25,7 +26,8 @@ bool IsParentStep(const std::string& step) {
 
 bool IsCounterName(const std::string& name) {
   if (name.empty() || name[0] == '\\' || name[0] == '/') return false;
-  if (name.find(':') != std::string::npos) return false;
+  // A NUL would end the name in a system call, with the rest unchecked.
+  if (name.find_first_of(std::string(":\0", 2)) != std::string::npos) return false;
   std::size_t begin = 0;
   for (;;) {
     const std::size_t end = name.find_first_of("\\/", begin);
@@ -74,7 +76,7 @@ AXOStatus ReserveNumbers(const CATUnicodeString& hostPath, long count, std::int6
 AXOStatus ReserveFromStartupPaths(const CATListValCATUnicodeString& startupPaths,
                                   const CATUnicodeString& name, long count, std::int64_t& first) {
   first = -1;
-  const std::string text = name.ConvertToChar();
+  const std::string text = AXOCorBytesOf(name);
   // A name that would reach outside the counter folders touches nothing.
   if (!IsCounterName(text)) {
     return AXOStatus(AXOStatusCode::kInvalidArgument, text,

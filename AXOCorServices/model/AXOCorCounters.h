@@ -19,7 +19,7 @@ constexpr char kCounterFolder[] = "IDSequenceNumbers";
 // True when the counter name `name` stays inside the counter folder:
 // sub-folders are allowed ("Doors\FrameID"), but not a step up ("..", also
 // with dots or blanks added, which Windows drops from the end of a name), a
-// root ("\x", "/x") or a drive or stream (":").
+// root ("\x", "/x"), a drive or stream (":") or a NUL character.
 bool IsCounterName(const std::string& name);
 
 // Reserves `count` numbers from the counter file at `hostPath` under the

@@ -133,10 +133,12 @@ TEST_F(FeatureDump, AFileReceivesTheDumpWholeAndStandardOutputNothing) {
       {"a directory", folder_.Host("folder")},
       {"a missing folder", folder_.Host("missing\\dump.txt")},
       {"no path", ""},
+      // Cut at its NUL, the path would name "dump.txt" itself.
+      {"a NUL in the path", folder_.Host("dump.txt") + std::string("\0.new", 5)},
   };
   for (const auto& c : unwritable) {
     SCOPED_TRACE(c.what);
-    const CATUnicodeString path = c.path.c_str();
+    const CATUnicodeString path(c.path.data(), c.path.size());
     EXPECT_EQ(Printed(door, &path), "");
   }
   EXPECT_TRUE(std::filesystem::is_directory(folder_.Native("folder")));

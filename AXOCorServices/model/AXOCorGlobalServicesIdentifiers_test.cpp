@@ -42,7 +42,7 @@ class GetIDSeqNumberTest : public ::testing::Test {
                       const std::string& content) const {
     return folder_.WriteFile(startup + "/IDSequenceNumbers/" + name, content);
   }
-  static long Reserve(const char* name, long count, long preset = -7) {
+  static long Reserve(const CATUnicodeString& name, long count, long preset = -7) {
     CATUnicodeString counter(name);
     long number = preset;
     AXOCorGlobalServices::GetIDSeqNumber(counter, count, number);
@@ -112,23 +112,16 @@ TEST_F(GetIDSeqNumberTest, RefusesNamesThatReachOutsideTheCounterFolder) {
   PutCounter("first", "sub/precious", "7");
   const std::string native_outside = outside.u8string();
   const std::string host_outside = folder_.Host("first") + "\\precious";
-  const std::string names[] = {"..\\precious",
-                               "../precious",
-                               "sub\\..\\..\\precious",
-                               "sub/../../precious",
-                               "..",
-                               ".. \\precious",
-                               "...\\precious",
-                               "\\" + host_outside,
-                               "/" + native_outside,
-                               host_outside,
-                               "c:\\precious",
-                               "sub\\precious:stream",
-                               ""};
+  const std::string names[] = {
+      "..\\precious", "../precious", "sub\\..\\..\\precious", "sub/../../precious", "..",
+      ".. \\precious", "...\\precious", "\\" + host_outside, "/" + native_outside, host_outside,
+      "c:\\precious", "sub\\precious:stream",
+      // A NUL would end the name before its steps up.
+      std::string("sub\0\\..\\..\\precious", 18), std::string("sub\\precious\0", 13), ""};
   for (const std::string& name : names) {
     SCOPED_TRACE(name);
-    EXPECT_EQ(-1, Reserve(name.c_str(), 1, 5));
-    CATUnicodeString counter(name.c_str());
+    EXPECT_EQ(-1, Reserve(CATUnicodeString(name.data(), name.size()), 1, 5));
+    CATUnicodeString counter(name.data(), name.size());
     EXPECT_TRUE(AXOCorGlobalServices::GetIDSeqNumber(counter, 1) == "-1");
   }
   EXPECT_EQ("7", AXOTestReadFile(outside));

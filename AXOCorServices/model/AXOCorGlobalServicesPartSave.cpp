@@ -1,4 +1,6 @@
 // Update of a part and save of its document under its instance's part number.
+#include <string>
+
 #include "AXOCorGlobalServices.h"
 #include "AXOCorPartFileName.h"
 #include "AXOPlatform.h"
@@ -6,14 +8,24 @@
 #include "CATError.h"
 #include "CATILinkableObject.h"
 #include "CATPrsWorkModeServices.h"
+#include "foundations/AXOCorHostText.h"
 
 namespace {
 
 // Writes a report of a host error to the debugger output: the text, then
-// the line end in a call of its own.
+// the line end in a call of its own. A NUL character (of a part number)
+// shows as "\0", so that the report does not end at it.
 void ReportError(const CATUnicodeString& text) {
   AXOPlatform* platform = AXOPlatform::Get();
-  platform->DebugOutput(text.ConvertToChar());
+  std::string shown;
+  for (const char c : AXOCorBytesOf(text)) {
+    if (c == '\0') {
+      shown += "\\0";
+    } else {
+      shown += c;
+    }
+  }
+  platform->DebugOutput(shown);
   platform->DebugOutput("\n");
 }
 

@@ -208,7 +208,7 @@ TEST_F(PartSave, OtherExceptionsReachTheCaller) {
 // anywhere; a plain file name saves as any other.
 TEST_F(PartSave, APartNumberNamesAFileInTheFolderNeverAPath) {
   const struct {
-    const char* number;
+    std::string number;
     const char* fault;  // null: saved as <number>.CATPart in the folder
   } cases[] = {
       {"..\\..\\escaped", "holds a path separator"},
@@ -222,6 +222,25 @@ TEST_F(PartSave, APartNumberNamesAFileInTheFolderNeverAPath) {
       {"Beam\x01", "holds a character that no file name may hold"},
       {"nul", "is the name of a device"},
       {"COM1", "is the name of a device"},
+      // A NUL ends the char form of the text, not the path made of it.
+      {std::string("x\0/../../../../escaped_nul", 26), "holds a path separator"},
+      {std::string("Room.CATPart\0", 13), "holds a character that no file name may hold"},
+      {std::string("Beam\0", 5), "holds a character that no file name may hold"},
+      // Devices whatever follows: an extension, blanks; the console's own.
+      {"CON.x", "is the name of a device"},
+      {"lpt1.backup", "is the name of a device"},
+      {"COM1.CATPart", "is the name of a device"},
+      {"AUX .txt", "is the name of a device"},
+      {"CONIN$", "is the name of a device"},
+      {"conout$.log", "is the name of a device"},
+      {"COM0", "is the name of a device"},
+      {"LPT0.x", "is the name of a device"},
+      {"COM\xC2\xB9", "is the name of a device"},
+      {"lpt\xC2\xB3.a", "is the name of a device"},
+      {"COM10", nullptr},
+      {"LPT\xC2\xB4", nullptr},
+      {"CONIN", nullptr},
+      {"NULL.txt", nullptr},
       {"Beam 1 (rev. 2)", nullptr},
       {"..Beam..", nullptr},
       {"Tr\xC3\xA4ger", nullptr},
@@ -232,7 +251,7 @@ TEST_F(PartSave, APartNumberNamesAFileInTheFolderNeverAPath) {
     std::filesystem::remove_all(folder_.Native("deep"));
     const std::string folder = folder_.MakeFolder("deep/a/b").u8string() + "/";
     CATTestBuilding b = CATTestBuilding::Build(model_, folder_.Host());
-    b.room.Product().PartNumber(c.number);
+    b.room.Product().PartNumber(CATUnicodeString(c.number.data(), c.number.size()));
     AXOTestDebugOutput recorder;
     HRESULT result;
     {
@@ -241,7 +260,7 @@ TEST_F(PartSave, APartNumberNamesAFileInTheFolderNeverAPath) {
       CATIProduct_var root = b.building.Product();
       result = AXOCorGlobalServices::UpdateAndSavePart(folderText, part, root, false);
     }
-    const std::string saved = std::string(c.number) + ".CATPart";
+    std::string saved = c.number + ".CATPart";
     if (c.fault == nullptr) {
       EXPECT_EQ(result, S_OK);
       EXPECT_EQ(Files(folder_.Native("deep")), std::vector<std::string>{saved});
@@ -249,6 +268,10 @@ TEST_F(PartSave, APartNumberNamesAFileInTheFolderNeverAPath) {
     } else {
       EXPECT_EQ(result, E_FAIL);
       EXPECT_EQ(Files(folder_.Native("deep")), std::vector<std::string>());
+      EXPECT_FALSE(std::filesystem::exists(folder_.Native("escaped_nul.CATPart")));
+      for (std::size_t nul; (nul = saved.find('\0')) != std::string::npos;) {
+        saved.replace(nul, 1, "\\0");
+      }
       EXPECT_EQ(
           recorder.calls,
           (std::vector<std::string>{

@@ -10,9 +10,12 @@
 // runs on; otherwise why it is not, as a phrase to follow "the part number"
 // ("is empty", "holds a path separator", ...). Refused: an empty number, "\"
 // or "/", a drive's ":", "." and "..", the characters no Windows file name
-// may hold (control characters and < > " | ? *), and the Windows device
-// names (CON, PRN, AUX, NUL, COM1 to COM9, LPT1 to LPT9, in any case),
-// which name a device whatever extension follows them.
+// may hold (control characters, NUL included, and < > " | ? *), and the
+// names that Windows reserves for devices, with the rule Windows' own
+// documentation gives: CON, PRN, AUX, NUL, CONIN$, CONOUT$, COM0 to COM9 and
+// LPT0 to LPT9 with the superscript digits ¹ ² ³ as well, in any letter
+// case, alone or followed by blanks or by any extension ("nul.txt",
+// "COM1.CATPart"). The whole text is checked, also what follows a NUL.
 const char* AXOCorPartFileNameFault(const CATUnicodeString& partNumber);
 
 #endif  // AXOCorPartFileName_h

@@ -27,7 +27,8 @@ class ExportedByAXOCorServices AXOCorEnvVarManager {
                                  CATUnicodeString& path);
   // Looks for `relativePath` (it may hold folders: "gvs_includes\a.xml")
   // in the directories of "CATCollectionStandard", then of
-  // "CATDefaultCollectionStandard". True with the full path; false with "".
+  // "CATDefaultCollectionStandard". True with the full path; false with ""
+  // (also for a path that holds a NUL character, which names no file).
   static bool GetStandardFilePath(const CATUnicodeString& relativePath, CATUnicodeString& path);
   // As GetRuntimeFilePath, but each candidate is the directory text
   // directly followed by `fileName`: no separator is put between them.

@@ -35,6 +35,10 @@ class ExportedByAXOCorServices AXOCorGlobalServices {
   AXOCorGlobalServices& operator=(const AXOCorGlobalServices&) { return *this; }
 
   // ---- Files and directories ------------------------------------------------
+  // A path that holds a NUL character names no file or directory, here and
+  // in every operation of the library that reaches files: it is never cut
+  // at the NUL, which would name another.
+  //
   // Whether `path` (a host path) names an existing entry that is not a
   // directory, resp. an existing directory.
   static bool FindFile(const CATUnicodeString& path);
@@ -126,13 +130,15 @@ class ExportedByAXOCorServices AXOCorGlobalServices {
                                     CATUnicodeString& fullPath);
   // Stores any text as the last used catalog of the kind `settingName`, in
   // the settings repository "AXOCatalogSettings", and saves the repository.
-  // E_FAIL, nothing saved, when the repository is unavailable or refuses.
+  // E_FAIL, nothing saved, when the repository is unavailable or refuses,
+  // or when `settingName` holds a NUL character (no key holds one).
   static HRESULT SetLastUsedCatalog(CATUnicodeString settingName, CATUnicodeString catalogPath);
   // The stored last used catalog of the kind `settingName`: S_OK when it
   // names an existing file that is not a directory. When a path is stored
   // but the file is gone, E_FAIL with that path in `catalogPath`. When
   // nothing is stored, E_FAIL with `catalogPath` empty, or unchanged when
-  // the repository is unavailable or refuses the read.
+  // the repository is unavailable or refuses the read, or `settingName`
+  // holds a NUL character.
   static HRESULT GetLastUsedCatalog(CATUnicodeString settingName, CATUnicodeString& catalogPath);
   // Appends the file name of each installed attribute dictionary, once: the
   // files whose upper-cased name holds "AXO" and ".CATFCT" (the base geometry

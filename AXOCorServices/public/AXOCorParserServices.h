@@ -157,7 +157,9 @@ class ExportedByAXOCorServices AXOCorParserServices {
   // `extension` exists (FindFile: a directory of that name does not count).
   // For the spreadsheet extensions "xlsx", "xlsm" and "xls" (exact letter
   // case) a file with any of the three takes the name. `uniqueName` receives
-  // the name alone, without directory and extension.
+  // the name alone, without directory and extension. No file name holds a
+  // NUL character: when the directory, the extension or the wanted name
+  // holds one, false with `uniqueName` emptied.
   static bool GetUniqueFileName(const CATUnicodeString& directory,
                                 const CATUnicodeString& extension,
                                 const CATUnicodeString& wantedName, CATUnicodeString& uniqueName);

@@ -6,6 +6,7 @@
 #include "AXOCorParserServices.h"
 #include "AXOIAttLogical.h"
 #include "CATISpecObject.h"
+#include "foundations/AXOCorHostText.h"
 #include "model/AXOCorFeatureTree.h"
 #include "textformats/AXOCorListedFileNames.h"
 #include "textformats/AXOCorNumberedName.h"
@@ -49,18 +50,19 @@ bool AXOCorParserServices::GetUniqueFileName(const CATUnicodeString& directory,
                                              const CATUnicodeString& extension,
                                              const CATUnicodeString& wantedName,
                                              CATUnicodeString& uniqueName) {
+  // No file name holds a NUL character: there is no name to give.
+  if (AXOCorHoldsNul(directory) || AXOCorHoldsNul(extension) || AXOCorHoldsNul(wantedName)) {
+    uniqueName = "";
+    return false;
+  }
   // The directory is listed once; the file system is asked about a
   // candidate only where the listing cannot tell (AXOCorListedFileNames).
-  // Candidates are asked by their UTF-8 form, as a system call reads it:
-  // up to a NUL.
   const AXOCorListedFileNames listed(directory);
   std::string file;
   const auto exists = [&](const std::string& name, const char* fileExtension) {
-    file.assign(name.c_str());
-    if (file.size() == name.size()) {
-      file += '.';
-      file += fileExtension;
-    }
+    file.assign(name);
+    file += '.';
+    file += fileExtension;
     switch (listed.Find(file)) {
       case AXOCorListedFileNames::kAbsent:
       case AXOCorListedFileNames::kNotFile:

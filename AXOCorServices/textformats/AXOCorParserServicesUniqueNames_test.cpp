@@ -141,6 +141,21 @@ TEST_F(UniqueNames, FileNamesAreTakenByFilesNotByFolders) {
   EXPECT_TRUE(AXOCorParserServices::GetUniqueFileName(folder_.Host("missing").c_str(), "csv",
                                                       "Data", unique));
   EXPECT_EQ(unique, "Data");
+  // No file name holds a NUL: no name is given, never the one before it.
+  const std::string host = folder_.Host();
+  const struct {
+    CATUnicodeString directory, extension, wanted;
+  } nul_cases[] = {
+      {CATUnicodeString((host + std::string("\0x", 2)).c_str(), host.size() + 2), "csv", "New"},
+      {host.c_str(), CATUnicodeString("csv\0", 4), "New"},
+      {host.c_str(), "csv", CATUnicodeString("Data\0", 5)},
+  };
+  for (const auto& c : nul_cases) {
+    unique = "preset";
+    EXPECT_FALSE(
+        AXOCorParserServices::GetUniqueFileName(c.directory, c.extension, c.wanted, unique));
+    EXPECT_EQ(unique, "");
+  }
 }
 
 }  // namespace

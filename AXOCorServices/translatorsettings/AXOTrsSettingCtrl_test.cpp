@@ -182,14 +182,14 @@ TEST_F(AXOTrsSettingCtrl, EachControllerSavesOnlyItsOwnRepository) {
   EXPECT_TRUE(std::filesystem::exists(UserFile(kDxfRepository)));
   EXPECT_FALSE(std::filesystem::exists(UserFile(kIfcRepository)));
   EXPECT_EQ(ReadFile(UserFile(kDxfRepository)),
-            "CATSettings 1\nCLDLimit\tint\t1\nCATSettings end 1\n");
+            "CATSettings 2\nCLDLimit\tint\t1\nCATSettings end 1\n");
 
   CATIIniSettingManagment* ifc_management = Get<CATIIniSettingManagment>(&GetAXOTrsIfcSettingCtrl);
   ASSERT_NE(ifc_management, nullptr);
   EXPECT_FALSE(CATIsSameObject(dxf_management, ifc_management));
   EXPECT_EQ(ifc_management->SaveRepository(), S_OK);
   EXPECT_EQ(ReadFile(UserFile(kIfcRepository)),
-            "CATSettings 1\nJoinLimit\tint\t2\nCATSettings end 1\n");
+            "CATSettings 2\nJoinLimit\tint\t2\nCATSettings end 1\n");
 
   dxf->Release();
   ifc->Release();

@@ -1,6 +1,7 @@
 // Opening, saving and closing documents, and the check of a document file.
 #include "CATDocumentServices.h"
 
+#include <cstring>
 #include <memory>
 #include <string>
 #include <utility>
@@ -15,8 +16,22 @@
 
 namespace {
 
+// The native path of a storage name, whole: a NUL character stays in it,
+// and the platform refuses the path as the host's file system would.
 std::string NativeFile(const CATUnicodeString& storageName) {
-  return AXOPlatform::Get()->NativePath(storageName.ConvertToChar());
+  return AXOPlatform::Get()->NativePath(
+      std::string(storageName.ConvertToChar(), static_cast<size_t>(storageName.GetLengthInByte())));
+}
+
+// A storage name that no file system takes: one holding a NUL character,
+// noted as the latest file failure. Its folders are never resolved as
+// text: ".." after the NUL would lead out of the folder named before it.
+bool RefusedAsFileName(const CATUnicodeString& path) {
+  const char* chars = path.ConvertToChar();
+  if (std::strlen(chars) == static_cast<size_t>(path.GetLengthInByte())) return false;
+  CATNoteFileFailure(
+      AXOStatus(AXOStatusCode::kInvalidArgument, chars, "the name holds a NUL character"));
+  return true;
 }
 
 // The bytes of the file stored as `storageName`, with its identity when it
@@ -64,6 +79,7 @@ HRESULT CATDocumentServices::OpenDocument(const CATUnicodeString& path, CATDocum
                                           int withReferences) {
   document = nullptr;
   CATNoteFileFailure(AXOStatus());
+  if (RefusedAsFileName(path)) return E_FAIL;
   const CATUnicodeString name = CATModelStorageName(path);
   if (name.GetLengthInChar() == 0) return E_INVALIDARG;
   CATModelSession& session = CATModelSession::Get();
@@ -90,8 +106,10 @@ HRESULT CATDocumentServices::SaveAs(CATDocument* document, const CATUnicodeStrin
                                     const CATUnicodeString& format, int overwrite) {
   CATModelDocument* saved = CATModelDocumentOf(document);
   CATNoteFileFailure(AXOStatus());
+  if (saved == nullptr || path.GetLengthInChar() == 0) return E_INVALIDARG;
+  if (RefusedAsFileName(path)) return E_FAIL;
   const CATUnicodeString name = CATModelStorageName(path);
-  if (saved == nullptr || name.GetLengthInChar() == 0) return E_INVALIDARG;
+  if (name.GetLengthInChar() == 0) return E_INVALIDARG;
   if (format.GetLengthInChar() > 0 && format != saved->Type()) return E_INVALIDARG;
   if (saved->save_fault.kind == CATModelFault::kFails) return E_FAIL;
   saved->save_fault.RaiseIfAsked();
@@ -121,6 +139,10 @@ HRESULT CATDocumentServices::Remove(CATDocument* document) {
 
 bool CATCheckDocumentFile(const CATUnicodeString& path, CATDocumentFileSummary& summary,
                           CATUnicodeString& fault) {
+  if (RefusedAsFileName(path)) {
+    fault = CATLastFileFailure().reason().c_str();
+    return false;
+  }
   const CATUnicodeString name = CATModelStorageName(path);
   std::string text = "no path";
   const CATOwned<CATModelDocument> document(

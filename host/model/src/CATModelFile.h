@@ -37,7 +37,9 @@ constexpr std::size_t kCATModelFileMaxBytes = std::size_t{1} << 30;
 // as its storage name. Null, with `fault` naming the first fault (where
 // in the file and what), when the bytes are not such a document, of a
 // newer version, damaged or cut short, or give a field of the document or
-// of an object twice. Takes about six times the size of `bytes` in memory
+// of an object twice, or when they hold a NUL byte anywhere (also after
+// the document's value: a file padded with zeros is damaged, at the
+// first). Takes about six times the size of `bytes` in memory
 // at most; callers bound that size with kCATModelFileMaxBytes.
 CATModelDocument* CATModelReadFile(const std::string& bytes, const CATUnicodeString& storageName,
                                    std::string& fault);

@@ -564,6 +564,17 @@ std::string CATModelParseFault(const std::exception& error) {
 
 CATModelDocument* CATModelReadFile(const std::string& bytes, const CATUnicodeString& storageName,
                                    std::string& fault) {
+  // JSON holds no NUL byte anywhere, and the library's parser would end the
+  // text at one, taking a document followed by zeros for a whole one.
+  const std::size_t nul = bytes.find('\0');
+  if (nul != std::string::npos) {
+    const std::size_t line_start = bytes.rfind('\n', nul) + 1;  // 0 when none
+    const std::size_t lines =
+        1 + static_cast<std::size_t>(std::count(bytes.begin(), bytes.begin() + nul, '\n'));
+    fault = "line " + std::to_string(lines) + ", column " + std::to_string(nul - line_start + 1) +
+            " (byte " + std::to_string(nul + 1) + "): a NUL byte, which no document file holds";
+    return nullptr;
+  }
   const CATModelFileReading reading(storageName);
   {
     DocumentReader reader(reading);

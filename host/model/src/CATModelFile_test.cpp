@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdint>
 #include <cstdlib>
+#include <filesystem>
 #include <stdexcept>
 #include <string>
 #include <thread>
 
 #include "AXOICorPartDocument.h"
+#include "AXOPlatform.h"
 #include "AXOTestChildProcess.h"
 #include "CATDocument.h"
 #include "CATDocumentFileCheck.h"
@@ -176,7 +179,7 @@ TEST_F(CATModelFile, OpeningAnOpenDocumentGivesThatDocument) {
 struct DamagedFile {
   const char* what;
   std::string bytes;
-  const char* fault;  // a part of the fault that the check names
+  std::string fault;  // a part of the fault that the check names
 };
 
 const std::string kHead = R"({"format": "AXO model document", "version": 1, "type": "CATPart", )";
@@ -248,6 +251,13 @@ TEST_F(CATModelFile, RefusedAndDamagedFilesOpenNothingAndNameTheirFault) {
        "containers: given twice"},
       {"a syntax fault after another fault", WithObject(R"({"kind": "window"}, {)"),
        "line 1, column"},
+      // No document holds a NUL byte, also not after its value.
+      {"zeros after the document", kHead + "\"containers\": []}\n" + std::string(4, '\0'),
+       "line 2, column 1 (byte " + std::to_string(kHead.size() + 19) + "): a NUL byte"},
+      {"a NUL in a text",
+       WithObject(std::string(R"({"kind": "feature", "name": "a)") + '\0' + "\"}"),
+       "a NUL byte, which no document file holds"},
+      {"garbage after the document", kHead + "\"containers\": []} x", "line 1, column"},
   };
   for (const DamagedFile& c : cases) {
     SCOPED_TRACE(c.what);
@@ -266,6 +276,38 @@ TEST_F(CATModelFile, RefusedAndDamagedFilesOpenNothingAndNameTheirFault) {
   EXPECT_EQ(Open("Folder.CATPart", document), E_FAIL);
   EXPECT_EQ(CATDocumentServices::OpenDocument("", document, 1), E_INVALIDARG);
   EXPECT_EQ(document, nullptr);
+}
+
+// Counts the bytes that the document reader is given.
+class CountingPlatform : public AXOPlatformWrapper {
+ public:
+  CountingPlatform() : AXOPlatformWrapper(AXOPlatform::Get()) { AXOPlatform::SetForTesting(this); }
+  ~CountingPlatform() override { AXOPlatform::SetForTesting(nullptr); }
+  AXOStatus ReadFile(const std::string& path, const AXOReadLimits& limits,
+                     AXOFileContents& contents) override {
+    const AXOStatus status = AXOPlatformWrapper::ReadFile(path, limits, contents);
+    if (status.ok()) read += contents.bytes.size();
+    return status;
+  }
+  std::size_t read = 0;
+};
+
+// A short document padded with zeros to a large size (a sparse file, as a
+// broken copy leaves one): damaged at its first zero, found out without
+// reading the zeros after it.
+TEST_F(CATModelFile, ADocumentPaddedWithZerosIsDamagedAndReadOnlyToTheFirst) {
+  const std::string document = kHead + "\"containers\": []}";
+  const std::filesystem::path file = folder_.WriteFile("Padded.CATPart", document);
+  std::filesystem::resize_file(file, std::uintmax_t{64} << 20);
+  CountingPlatform counting;
+  CATDocumentFileSummary summary;
+  CATUnicodeString fault;
+  EXPECT_FALSE(CATCheckDocumentFile(folder_.Host("Padded.CATPart").c_str(), summary, fault));
+  EXPECT_NE(std::string(fault.ConvertToChar())
+                .find("(byte " + std::to_string(document.size() + 1) + "): a NUL byte"),
+            std::string::npos)
+      << fault;
+  EXPECT_LT(counting.read, std::size_t{1} << 20) << "read far past the first zero";
 }
 
 TEST_F(CATModelFile, TwoDocumentsReferringToEachOtherOpenTogether) {
@@ -368,11 +410,14 @@ TEST_F(CATModelFile, RefusedSavesLeaveFileAndDocumentAsTheyWere) {
       {"another open document's name", b.room, "Building.CATProduct", "", 1, E_FAIL},
       {"a missing folder", b.room, "missing\\Room.CATPart", "", 1, E_FAIL},
       {"a text that is no Unicode", b.room, "Room.CATPart", "", 1, E_FAIL},
+      // A NUL ends a path for the file system; ".." after it never counts.
+      {"a NUL in the path", b.room, std::string("x\0/../Room.CATPart", 19), "", 1, E_FAIL},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    const std::string path = c.path.empty() ? "" : folder_.Host(c.path);
-    EXPECT_EQ(CATDocumentServices::SaveAs(c.document, path.c_str(), c.format, c.overwrite),
+    const std::string path = c.path.empty() ? "" : folder_.Host() + "\\" + c.path;
+    EXPECT_EQ(CATDocumentServices::SaveAs(c.document, CATUnicodeString(path.data(), path.size()),
+                                          c.format, c.overwrite),
               c.expected);
     EXPECT_EQ(ReadFile(folder_.Native("Room.CATPart")), saved);
     EXPECT_EQ(b.room.StorageName(), folder_.Host("Room.CATPart").c_str());

@@ -37,7 +37,7 @@ TEST_F(CATEIniSettingManagmentTest, AppliesEachOperationToItsRepository) {
   EXPECT_EQ(Read("Key", 0), 1);
 
   EXPECT_EQ(management_->SaveRepository(), S_OK);
-  EXPECT_EQ(ReadFile(UserFile("Managed")), "CATSettings 1\nKey\tint\t1\nCATSettings end 1\n");
+  EXPECT_EQ(ReadFile(UserFile("Managed")), "CATSettings 2\nKey\tint\t1\nCATSettings end 1\n");
   EXPECT_FALSE(std::filesystem::exists(UserFile("Other")));
 
   EXPECT_EQ(management_->ResetToAdminValues(), S_OK);

@@ -5,10 +5,17 @@
 
 namespace {
 
-const char kHeader[] = "CATSettings 1";
+// The header of files written with an end marker, and of those written
+// before, which may lack one (or have it: the marker came before the
+// version that requires it).
+const char kHeader[] = "CATSettings 2";
+const char kUnmarkedHeader[] = "CATSettings 1";
 // The last line: "CATSettings end <number of entry lines>". Older readers
 // skip it as a line without fields.
 const char kEndMarker[] = "CATSettings end ";
+// Every line that starts so is written by the format itself: a key that
+// starts so has its first letter escaped.
+const char kFormatLine[] = "CATSettings";
 
 struct TypeName {
   CATSettingInfo::Type type;
@@ -170,7 +177,11 @@ std::string CATFormatSettings(const CATSettingMap& settings) {
   for (const auto& entry : settings) {
     const char* type_name = NameOfType(entry.second.type);
     if (type_name == nullptr) continue;  // nothing stored under the key
-    AppendEscaped(entry.first, out);
+    // "\x43" for the "C": the line cannot be taken for the header or the
+    // end marker, and every reader of the escapes reads the key back.
+    const bool format_like = entry.first.compare(0, sizeof kFormatLine - 1, kFormatLine) == 0;
+    if (format_like) out += "\\x43";
+    AppendEscaped(format_like ? entry.first.substr(1) : entry.first, out);
     out += '\t';
     out += type_name;
     out += '\t';
@@ -188,10 +199,23 @@ std::string CATFormatSettings(const CATSettingMap& settings) {
   return out + kEndMarker + std::to_string(entries) + '\n';
 }
 
+namespace {
+
+// True when `line` is an end marker: the marker's words and a count of
+// decimal digits, with `count` set. A key line, which holds tabs, never is.
+bool IsEndMarker(const std::string& line, std::string& count) {
+  if (line.compare(0, sizeof kEndMarker - 1, kEndMarker) != 0) return false;
+  count = line.substr(sizeof kEndMarker - 1);
+  return !count.empty() && count.find_first_not_of("0123456789") == std::string::npos;
+}
+
+}  // namespace
+
 bool CATParseSettings(const std::string& text, CATSettingMap& settings) {
   settings.clear();
   std::size_t begin = 0;
   bool header_seen = false;
+  bool marker_required = false;
   bool end_seen = false;
   bool last_complete = true;  // the last line holding anything is whole
   std::size_t entries = 0;
@@ -203,12 +227,14 @@ bool CATParseSettings(const std::string& text, CATSettingMap& settings) {
     begin = end + 1;
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (!header_seen) {
-      if (line != kHeader) return false;
+      if (line != kHeader && line != kUnmarkedHeader) return false;
+      marker_required = line == kHeader;
       header_seen = true;
       continue;
     }
-    if (line.compare(0, sizeof kEndMarker - 1, kEndMarker) == 0) {
-      if (line.substr(sizeof kEndMarker - 1) != std::to_string(entries)) return Refuse(settings);
+    std::string count;
+    if (IsEndMarker(line, count)) {
+      if (count != std::to_string(entries)) return Refuse(settings);
       end_seen = true;
       continue;
     }
@@ -220,5 +246,6 @@ bool CATParseSettings(const std::string& text, CATSettingMap& settings) {
     if (!line.empty()) last_complete = parsed;
   }
   if (!header_seen) return false;
-  return end_seen || last_complete ? true : Refuse(settings);
+  if (end_seen) return true;
+  return !marker_required && last_complete ? true : Refuse(settings);
 }

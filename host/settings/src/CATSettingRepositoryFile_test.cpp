@@ -35,6 +35,11 @@ TEST_F(CATSettingRepositoryFile, SavedValuesLoadInTheNextProcess) {
   ASSERT_EQ(repository->WriteSetting("Bytes", &bytes, 0), 1);
   ASSERT_EQ(repository->WriteSetting("key\twith\nbreaks\\", &name, 0), 1);
   ASSERT_EQ(repository->WriteSetting("Empty", &empty, 0), 1);
+  // Keys that read like the format's own lines, beside a plain one.
+  const long marker = 9;
+  ASSERT_EQ(repository->WriteSetting("CATSettings end 1", &marker, 1, 0), 1);
+  ASSERT_EQ(repository->WriteSetting("CATSettings 2", &name, 0), 1);
+  ASSERT_EQ(repository->WriteSetting("Plain", &unit, 1, 0), 1);
   ASSERT_EQ(repository->SaveRepository(), S_OK);
 
   repository = Reopen();
@@ -54,6 +59,17 @@ TEST_F(CATSettingRepositoryFile, SavedValuesLoadInTheNextProcess) {
   EXPECT_EQ(read_name, name);
   EXPECT_EQ(repository->ReadSetting("Empty", &read_empty), 1);
   EXPECT_EQ(read_empty, "");
+  long read_marker = 0;
+  long read_plain = 0;
+  CATUnicodeString read_header;
+  EXPECT_EQ(repository->ReadSetting("CATSettings end 1", &read_marker, 1), 1);
+  EXPECT_EQ(read_marker, 9);
+  EXPECT_EQ(repository->ReadSetting("CATSettings 2", &read_header), 1);
+  EXPECT_EQ(read_header, name);
+  EXPECT_EQ(repository->ReadSetting("Plain", &read_plain, 1), 1);
+  EXPECT_EQ(read_plain, 4) << "not taken for a default";
+  CATListValCATUnicodeString unreadable;
+  EXPECT_EQ(CATSettingRepository::ListUnreadableFiles("FileRepository", unreadable), 0);
 }
 
 TEST_F(CATSettingRepositoryFile, WritesWithoutASaveDieWithTheProcess) {
@@ -77,7 +93,7 @@ TEST_F(CATSettingRepositoryFile, ASavedFileKeepsItsPermissions) {
   ASSERT_EQ(repository->WriteSetting("Key", &value, 1, 0), 1);
   ASSERT_EQ(repository->SaveRepository(), S_OK);
   EXPECT_EQ(static_cast<int>(std::filesystem::status(file).permissions()), before);
-  EXPECT_EQ(ReadFile(file), "CATSettings 1\nKey\tint\t1\nCATSettings end 1\n");
+  EXPECT_EQ(ReadFile(file), "CATSettings 2\nKey\tint\t1\nCATSettings end 1\n");
 }
 
 TEST_F(CATSettingRepositoryFile, WritesOneReadableLinePerKeyInKeyOrder) {
@@ -90,7 +106,7 @@ TEST_F(CATSettingRepositoryFile, WritesOneReadableLinePerKeyInKeyOrder) {
   ASSERT_EQ(repository->WriteSetting("C", &unit, 1, 0), 1);
   ASSERT_EQ(repository->SaveRepository(), S_OK);
   EXPECT_EQ(ReadFile(UserFile("FileRepository")),
-            "CATSettings 1\nA\tint\t1 -2\nB\tstring\tx\\ty\nC\tlong\t3\nCATSettings end 3\n");
+            "CATSettings 2\nA\tint\t1 -2\nB\tstring\tx\\ty\nC\tlong\t3\nCATSettings end 3\n");
 }
 
 TEST_F(CATSettingRepositoryFile, ForeignOrCorruptFileLoadsEmpty) {
@@ -188,7 +204,7 @@ TEST_F(CATSettingRepositoryFile, SavesToANamedFileInsteadWhenGivenOne) {
   ASSERT_EQ(repository->WriteSetting("Key", &value, 1, 0), 1);
   const std::filesystem::path copy = folder_ / "copy.axosettings";
   EXPECT_EQ(repository->SaveRepository(copy.u8string().c_str()), S_OK);
-  EXPECT_EQ(ReadFile(copy), "CATSettings 1\nKey\tint\t1\nCATSettings end 1\n");
+  EXPECT_EQ(ReadFile(copy), "CATSettings 2\nKey\tint\t1\nCATSettings end 1\n");
   EXPECT_FALSE(std::filesystem::exists(UserFile("FileRepository")));
   EXPECT_EQ(repository->SaveRepository((folder_ / "missing" / "x").u8string().c_str()), E_FAIL);
 }

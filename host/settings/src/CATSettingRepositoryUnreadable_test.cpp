@@ -45,7 +45,7 @@ class CATSettingRepositoryUnreadable : public CATSettingTestFolder {
     return repository->SaveRepository();
   }
   std::string SavedFileWith(int value) const {
-    return "CATSettings 1\nKey\tint\t" + std::to_string(value) + "\nCATSettings end 1\n";
+    return "CATSettings 2\nKey\tint\t" + std::to_string(value) + "\nCATSettings end 1\n";
   }
 };
 
@@ -95,11 +95,21 @@ TEST_F(CATSettingRepositoryUnreadable, AFileCutShortIsSetAsideNotReadAsValid) {
       "CATSettings end 2\n";
   const std::string older =
       "CATSettings 1\nCGRLimit\tint\t500\nSectionCatalogName\tunicode\tEU_HEB\n";
-  const struct {
-    const char* what;
+  const std::string marked =
+      "CATSettings 2\nCGRLimit\tint\t500\nSectionCatalogName\tunicode\tEU_HEB\n"
+      "CATSettings end 2\n";
+  struct Case {
+    std::string what;
     std::string content;
     bool unreadable;
-  } cases[] = {
+  };
+  std::vector<Case> cases = {
+      {"marked, whole", marked, false},
+      // The count takes in a line that is malformed (and skipped).
+      {"marked, one malformed line",
+       "CATSettings 2\nCGRLimit\tint\t500\nno fields\nCATSettings end 2\n", false},
+      {"marked, a malformed line not counted",
+       "CATSettings 2\nCGRLimit\tint\t500\nno fields\nCATSettings end 1\n", true},
       {"saved whole", saved, false},
       {"saved, cut inside an entry", saved.substr(0, 40), true},
       {"saved, cut inside the end marker", saved.substr(0, saved.size() - 2), true},
@@ -113,6 +123,12 @@ TEST_F(CATSettingRepositoryUnreadable, AFileCutShortIsSetAsideNotReadAsValid) {
       // Indistinguishable from a whole file of the older format: taken.
       {"older, cut exactly at a line end", older.substr(0, older.find("Section")), false},
   };
+  // Version 2 requires its marker: cut at any line end, it is damaged.
+  for (std::size_t end = marked.find('\n'); end + 1 < marked.size();
+       end = marked.find('\n', end + 1)) {
+    cases.push_back(
+        {"marked, cut after byte " + std::to_string(end + 1), marked.substr(0, end + 1), true});
+  }
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     fs::remove_all(folder_ / "user");

@@ -14,6 +14,7 @@
 
 #include "AXOPlatform.h"
 #include "AXOTestSpecialFiles.h"
+#include "AXOTestTempFolder.h"
 #include "CATLib.h"
 #include "CATSettingRepositoryTesting.h"
 
@@ -220,6 +221,23 @@ TEST_F(Doctor, AFifoInPlaceOfAFileIsNamedAndNeverWaitedOn) {
       [&] { EXPECT_FALSE(LoadInstallationFolder(copy_.string(), environment, error)); },
       [&] { AXOTestReleaseFifoReader(copy_ / "axocor-env.txt"); }));
   EXPECT_NE(error.find("axocor-env.txt: is a FIFO, not a file"), std::string::npos) << error;
+}
+
+// The sample's settings files carry their end marker: one cut short at a
+// line end, as "head" leaves it, is damaged, not read as a shorter whole.
+TEST_F(Doctor, ASettingsFileCutAtALineEndIsReported) {
+  const fs::path file = copy_ / "settings/AXOIfcExport.axosettings";
+  std::string text = AXOTestReadFile(file);
+  std::size_t end = 0;
+  for (int line = 0; line < 10; ++line) end = text.find('\n', end) + 1;
+  Write("settings/AXOIfcExport.axosettings", text.substr(0, end));
+  const nlohmann::json report = Check(copy_);
+  bool reported = false;
+  for (const auto& problem : report["problems"]) {
+    reported = reported || (problem["section"] == "settings" &&
+                            problem.dump().find("cannot be read as settings") != std::string::npos);
+  }
+  EXPECT_TRUE(reported) << text_;
 }
 
 TEST_F(Doctor, NothingSetIsReportedWithoutCrashing) {

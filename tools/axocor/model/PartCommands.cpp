@@ -9,10 +9,12 @@
 #include <vector>
 
 #include "AXOCorGlobalServices.h"
+#include "AXOCorParserServices.h"
 #include "AXOCorPartFileName.h"
 #include "AXOPlatform.h"
 #include "AxocorCommands.h"
 #include "CATDocument.h"
+#include "CATDocumentFileCheck.h"
 #include "CATDocumentServices.h"
 #include "CATHostPath.h"
 #include "CATILinkableObject.h"
@@ -49,6 +51,21 @@ void SaveOrFail(CATDocument* document, const CATUnicodeString& target, const std
   }
 }
 
+// Ends the command when `output` (a file name as typed; empty: none) does
+// not end in the extension of `document`'s kind: a part saved as
+// "x.CATProduct" would be opened as what it is not.
+void CheckKindOfOutput(const std::string& output, CATDocument* document) {
+  CATDocumentFileSummary summary;
+  if (output.empty() || !CATSummarizeDocument(document, summary)) return;
+  const std::string kind = summary.type.ConvertToChar();
+  const std::string extension = "." + kind;
+  CATUnicodeString given;
+  AXOCorParserServices::GetFileExtension(output.c_str(), given);
+  if (given.Compare(kind.c_str()) != 0) return;
+  AxocorFail("'" + output + "' would hold a " + kind + " document: give it the extension " +
+             extension);
+}
+
 void RegisterPublish(CLI::App& group) {
   CLI::App* command = group.add_subcommand(
       "publish",
@@ -58,7 +75,8 @@ void RegisterPublish(CLI::App& group) {
   command->add_option("feature-path", args->path, kFeaturePathHelp)->required();
   command->add_option("name", args->name, "Publication name (default: the feature's name)");
   command->add_option("-o,--output", args->output,
-                      "Save the product's document to this file instead of in place");
+                      "Save the product's document to this file instead of in place; its "
+                      "extension must be the document's kind (.CATPart, .CATProduct)");
   command
       ->add_flag("--dry-run", args->dry_run, "Say what would be published and saved; write nothing")
       ->excludes("--output");
@@ -76,6 +94,7 @@ void RegisterPublish(CLI::App& group) {
     if (saved == nullptr) AxocorFail("the part of \"" + target.name + "\" has no product document");
     const CATUnicodeString storage =
         args->output.empty() ? saved->StorageName() : CATUnicodeString(args->output.c_str());
+    CheckKindOfOutput(args->output, saved);
     if (FAILED(AXOCorGlobalServices::Publish(feature, args->name.c_str()))) {
       AxocorFail(AXOCorGlobalServices::IsPublished(feature, published.c_str()) == S_OK
                      ? "not published as " + quoted + ": the product refused it"
@@ -143,13 +162,18 @@ bool SavePart(CATIPrtPart_var part, CATIProduct_var root, CATUnicodeString folde
   return result == S_FALSE || SUCCEEDED(result);
 }
 
-// Ends the command when `folder` (as typed) is no folder; with `create`
-// makes a missing one first.
-void CheckFolder(const std::string& folder, bool create) {
-  const std::string native = ShownPath(folder.c_str());
+// Ends the command when `folder` (as typed; "." is the current one) is no
+// folder; with `create` makes a missing one first. A dry run makes nothing
+// and says that it would.
+void CheckFolder(const std::string& folder, bool create, bool dryRun) {
+  const std::string native = AXOPlatform::Get()->NativePath(folder);
   AXOFileStatus status;
   if (!AXOPlatform::Get()->GetFileStatus(native, status).ok()) {
     if (!create) AxocorFail("no such folder '" + folder + "' (--parents creates it)");
+    if (dryRun) {
+      std::cout << "would create the folder " << native << "\n";
+      return;
+    }
     const AXOStatus created = AXOPlatform::Get()->CreateFolders(native);
     if (!created.ok()) AxocorFail("cannot create the folder '" + folder + "': " + created.reason());
   } else if (status.kind != AXOFileStatus::kDirectory) {
@@ -181,7 +205,7 @@ void RegisterSavePart(CLI::App& group) {
     }
     CATUnicodeString target;
     if (!args->folder.empty()) {
-      if (!args->dry_run) CheckFolder(args->folder, args->parents);
+      CheckFolder(args->folder, args->parents, args->dry_run);
       target = args->folder.c_str();
       if (!CATHostPathIsSeparator(args->folder.back())) target.Append("\\");
     }

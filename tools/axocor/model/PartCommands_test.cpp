@@ -177,6 +177,14 @@ TEST_F(PartCommands, PublishWritesElsewhereOrNothingWhenAsked) {
        "",
        "could not be saved: no such folder",
        "(cannot be opened)"},
+      // A part saved under another kind's name is refused before it is
+      // published; so is one without the extension.
+      {{"-o", folder_.Host("Copy.CATProduct")},
+       1,
+       "",
+       "would hold a CATPart document: give it the extension .CATPart",
+       "(cannot be opened)"},
+      {{"-o", folder_.Host("Copy")}, 1, "", "give it the extension .CATPart", "(cannot be opened)"},
       {{"-o", folder_.Host("Copy.CATPart")},
        0,
        "published as \"Side\"; saved " + copy + "\n",
@@ -198,11 +206,31 @@ TEST_F(PartCommands, PublishWritesElsewhereOrNothingWhenAsked) {
 
 TEST_F(PartCommands, SavePartSaysWhatItWouldSaveAndMakesTheFolderWhenAsked) {
   const std::string building = folder_.Host("Building.CATProduct");
-  const CommandTestResult dry = Run({"save-part", building, folder_.Host("new"), "--dry-run"});
-  EXPECT_EQ(dry.status, 0) << dry.err;
-  EXPECT_EQ(dry.out, "Room: would be saved as " +
-                         ShownPath(folder_.Host("new\\Room.CATPart").c_str()) + "\n");
-  EXPECT_FALSE(fs::exists(folder_.Native("new")));
+  const std::string saved = ShownPath(folder_.Host("new\\Room.CATPart").c_str());
+  const struct {
+    std::vector<std::string> options;
+    int status;
+    std::string out;
+    std::string err;
+  } dry_runs[] = {
+      // As the run itself would: refused without --parents.
+      {{"--dry-run"}, 1, "", "no such folder '" + folder_.Host("new") + "' (--parents creates it)"},
+      {{"--dry-run", "--parents"},
+       0,
+       "would create the folder " + folder_.Native("new").u8string() +
+           "\nRoom: would be saved as " + saved + "\n",
+       ""},
+  };
+  for (const auto& c : dry_runs) {
+    SCOPED_TRACE(c.options.back());
+    std::vector<std::string> args{"save-part", building, folder_.Host("new")};
+    args.insert(args.end(), c.options.begin(), c.options.end());
+    const CommandTestResult dry = Run(args);
+    EXPECT_EQ(dry.status, c.status) << dry.err;
+    EXPECT_EQ(dry.out, c.out);
+    EXPECT_NE(dry.err.find(c.err), std::string::npos) << dry.err;
+    EXPECT_FALSE(fs::exists(folder_.Native("new")));
+  }
 
   const CommandTestResult made =
       Run({"save-part", building, folder_.Host("new\\deep"), "--parents"});
@@ -210,6 +238,18 @@ TEST_F(PartCommands, SavePartSaysWhatItWouldSaveAndMakesTheFolderWhenAsked) {
   EXPECT_EQ(made.out,
             "Room: saved as " + ShownPath(folder_.Host("new\\deep\\Room.CATPart").c_str()) + "\n");
   EXPECT_TRUE(fs::exists(folder_.Native("new/deep/Room.CATPart")));
+
+  // The current folder, however written.
+  const fs::path current = fs::current_path();
+  for (const char* here : {".", "./", ".\\"}) {
+    SCOPED_TRACE(here);
+    fs::remove_all(folder_.Native("here"));
+    fs::current_path(folder_.MakeFolder("here"));
+    const CommandTestResult result = Run({"save-part", building, here});
+    fs::current_path(current);
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_TRUE(fs::exists(folder_.Native("here/Room.CATPart")));
+  }
 }
 
 }  // namespace
