@@ -24,6 +24,7 @@ class AXOPlatformBackend : public AXOPlatform {
   AXOStatus UserDataFolder(std::string& folder) override;
   std::string TemporaryFolder() override;
   AXOStatus GetFileStatus(const std::string& path, AXOFileStatus& status) override;
+  AXOStatus GetFileIdentity(const std::string& path, AXOFileIdentity& identity) override;
   AXOStatus ChangeFileMode(const std::string& path, int mode) override;
   AXOStatus ListFolder(const std::string& path, std::vector<AXOFolderEntry>& entries) override;
   AXOStatus CreateFolders(const std::string& path) override;

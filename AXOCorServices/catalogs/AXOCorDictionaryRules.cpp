@@ -21,7 +21,10 @@ const char* const kOrdered[kOrderedCount] = {
 
 const char kArcCatalog[] = "AXOArcCatalog.CATfct";
 
-bool IsDictionaryFolder(const CATUnicodeString& path) {
+bool IsDictionaryFolder(const CATUnicodeString& written) {
+  // "/" separates folders of a host path as "\" does.
+  CATUnicodeString path(written);
+  path.ReplaceAll("/", "\\");
   const CATUnicodeString dictionaries("\\Dictionaries");
   const int last = path.SearchSubString(dictionaries, 0, CATUnicodeString::CATSearchModeBackward);
   if (last >= 0 && last == path.GetLengthInChar() - dictionaries.GetLengthInChar()) return true;

@@ -21,9 +21,10 @@ extern const char kArcCatalog[];
 
 // A folder looked into for dictionaries: one ending in "\Dictionaries", or
 // whose first "\resources\graphic" ends it (not a subfolder of it). Letter
-// case must match.
+// case must match; "/" separates folders as "\" does, as in every host path.
 //   "c:\g\Dictionaries" => true     "c:\g\resources\graphic\x" => false
 //   "c:\g\dictionaries" => false    "c:\g\Dictionaries\" => false
+//   "/g/Dictionaries"   => true
 bool IsDictionaryFolder(const CATUnicodeString& path);
 
 // The geometry dictionary, in any letter case: not an attribute dictionary.

@@ -97,6 +97,12 @@ TEST_F(Dictionaries, LooksOnlyIntoDictionaryFolders) {
     EXPECT_EQ(All(), c.searched ? std::vector<std::string>{"AXOFound.CATfct"}
                                 : std::vector<std::string>{});
   }
+  // Written with "/", as a shell exports it: the same folder.
+  const std::string slashed = folder_.Host("a/Dictionaries");
+  std::string with_slashes = slashed;
+  for (char& c : with_slashes) c = c == '\\' ? '/' : c;
+  AXOPlatform::Get()->SetEnv("CATGraphicPath", with_slashes.c_str());
+  EXPECT_EQ(All(), std::vector<std::string>{"AXOFound.CATfct"}) << with_slashes;
 }
 
 TEST_F(Dictionaries, ListsEachNameOnceFromFirstFolderAndKeepsCallerEntries) {

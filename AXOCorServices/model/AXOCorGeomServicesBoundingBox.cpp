@@ -9,7 +9,6 @@
 #include "AXOICorPartDocument.h"
 #include "AXOICorProductSearch.h"
 #include "CATDocument.h"
-#include "CATI3DGeoVisu.h"
 #include "CATIBodyRequest.h"
 #include "CATIGeometricalElement.h"
 #include "CATILinkableObject.h"
@@ -18,18 +17,13 @@
 #include "CATIProduct.h"
 #include "CATISpecObject.h"
 #include "foundations/AXOCorAdoptedHandle.h"
+#include "model/AXOCorPlacement.h"
 
 namespace {
 
 // A box is taken only when all six limits lie strictly inside this bound:
 // larger boxes belong to unbounded geometry (an infinite plane).
 constexpr double kCoordinateBound = 1e6;
-
-bool RepresentationIsHidden(const CATBaseUnknown_var& object) {
-  const CATI3DGeoVisu_var visu(object);
-  CATRep* rep = !visu ? nullptr : visu->GiveRep();
-  return rep != nullptr && rep->GetGraphicAttributeSet().IsHidden() != 0;
-}
 
 // The six limits of `box` (x, y, z, each low then high); false, with
 // `limits` untouched, for the empty box.
@@ -41,7 +35,7 @@ bool ReadLimits(const CATMathBox& box, double (&limits)[6]) {
 bool IsHidden(const CATBaseUnknown_var& element) {
   for (CATISpecObject_var object(element); !!object;
        object = AXOCorAdoptHandle<CATISpecObject>(object->GetFather())) {
-    if (RepresentationIsHidden(object)) return true;
+    if (AXOCorRepresentationIsHidden(object)) return true;
   }
   return false;
 }
@@ -172,15 +166,7 @@ class BoxWalk {
     if (FAILED(expanded->result)) return expanded->result;
     CATMathBox local = expanded->local;
     const CATIMovable_var movable(product);
-    double limits[6];
-    if (!!movable && ReadLimits(local, limits)) {
-      const CATMathTransformation position = movable->GetPosition();
-      CATMathPoint low;
-      CATMathPoint high;
-      local.GetLowLimit(low);
-      local.GetHighLimit(high);
-      local = CATMathBox(position * low, position * high, 1);
-    }
+    if (!!movable) local = AXOCorPlaceLowAndHigh(local, movable->GetPosition());
     box.AddInside(local);
     return S_OK;
   }

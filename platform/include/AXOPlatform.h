@@ -123,6 +123,13 @@ inline bool AXOFileUnchanged(const AXOFileIdentity& seen, const AXOFileIdentity&
          seen.size == now.size && seen.modified == now.modified && seen.changed == now.changed;
 }
 
+// True when both identities name one file: its volume and file number,
+// whatever names (links, hard links, other spellings) led to it. False
+// where the system gives no file number.
+inline bool AXOSameFile(const AXOFileIdentity& a, const AXOFileIdentity& b) {
+  return a.file != 0 && a.volume == b.volume && a.file == b.file;
+}
+
 // How much ReadFile reads.
 struct AXOReadLimits {
   // The most the file may hold; a larger one is refused with kTooLarge,
@@ -226,6 +233,10 @@ class AXO_PLATFORM_API AXOPlatform {
   // The status of the file or folder `path`, links followed, in one query
   // of the system.
   virtual AXOStatus GetFileStatus(const std::string& path, AXOFileStatus& status) = 0;
+  // The identity of what `path` names (a file, a folder, a device), links
+  // followed, without opening it for reading (on Windows it is opened with
+  // no access to its content).
+  virtual AXOStatus GetFileIdentity(const std::string& path, AXOFileIdentity& identity) = 0;
   // Changes the permission bits of a file (0600 = read and write for the
   // owner; Windows knows only read-only, 0444, or not).
   virtual AXOStatus ChangeFileMode(const std::string& path, int mode) = 0;
@@ -413,6 +424,9 @@ class AXO_PLATFORM_API AXOPlatformWrapper : public AXOPlatform {
   std::string TemporaryFolder() override { return target_->TemporaryFolder(); }
   AXOStatus GetFileStatus(const std::string& p, AXOFileStatus& status) override {
     return target_->GetFileStatus(p, status);
+  }
+  AXOStatus GetFileIdentity(const std::string& p, AXOFileIdentity& identity) override {
+    return target_->GetFileIdentity(p, identity);
   }
   AXOStatus ChangeFileMode(const std::string& p, int mode) override {
     return target_->ChangeFileMode(p, mode);

@@ -1,7 +1,11 @@
 // Identities of files, POSIX backend.
 #include <sys/stat.h>
 
+#include <cerrno>
+
+#include "../AXOPlatformBackend.h"
 #include "PosixFileOpen.h"
+#include "PosixStatus.h"
 
 namespace {
 
@@ -26,4 +30,13 @@ AXOFileIdentity AXOPosixFileIdentity(const struct stat& info) {
   const bool fine_times = info.st_mtim.tv_nsec != 0 || info.st_ctim.tv_nsec != 0;
   identity.known = S_ISREG(info.st_mode) && info.st_ino != 0 && fine_times;
   return identity;
+}
+
+AXOStatus AXOPlatformBackend::GetFileIdentity(const std::string& path, AXOFileIdentity& identity) {
+  AXOStatus status = AXOPosixCheckPath(path);
+  if (!status.ok()) return status;
+  struct stat info;
+  if (::stat(path.c_str(), &info) != 0) return AXOPosixStatus(errno, path);
+  identity = AXOPosixFileIdentity(info);
+  return AXOStatus();
 }

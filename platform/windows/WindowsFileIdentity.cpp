@@ -1,5 +1,7 @@
 // Identities of files, Windows backend.
+#include "../AXOPlatformBackend.h"
 #include "WindowsFileOpen.h"
+#include "WindowsStatus.h"
 
 AXOFileIdentity AXOWindowsFileIdentity(HANDLE file) {
   BY_HANDLE_FILE_INFORMATION info;
@@ -22,4 +24,17 @@ AXOFileIdentity AXOWindowsFileIdentity(HANDLE file) {
   identity.known =
       (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 && identity.file != 0 && fine_times;
   return identity;
+}
+
+AXOStatus AXOPlatformBackend::GetFileIdentity(const std::string& path, AXOFileIdentity& identity) {
+  std::wstring wide;
+  AXOStatus status = AXOWindowsWidePath(path, wide);
+  if (!status.ok()) return status;
+  // No access to the content: a file another process holds is opened too,
+  // and FILE_FLAG_BACKUP_SEMANTICS opens a folder as well.
+  AXOWindowsHandle file(::CreateFileW(wide.c_str(), 0, kAXOShareAll, nullptr, OPEN_EXISTING,
+                                      FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  if (!file.valid()) return AXOWindowsStatus(::GetLastError(), path);
+  identity = AXOWindowsFileIdentity(file.get());
+  return AXOStatus();
 }

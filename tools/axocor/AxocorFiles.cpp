@@ -3,6 +3,12 @@
 #include <utility>
 
 #include "AxocorCommands.h"
+#include "CATHostPath.h"
+
+std::string AxocorNativePath(const std::string& hostPath) {
+  const std::string normal = CATHostPathNormal(hostPath);
+  return normal.empty() ? std::string(".") : AXOPlatform::Get()->NativePath(normal);
+}
 
 AXOStatus AxocorReadFile(const std::string& path, std::size_t maxBytes, std::string& bytes) {
   AXOFileContents contents;

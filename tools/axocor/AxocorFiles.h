@@ -12,6 +12,13 @@
 
 #include "AXOPlatform.h"
 
+// The native path of `hostPath` (a path the library or the host gives, or
+// one the user typed in either form), the one form in which the tool reads,
+// writes and prints paths: normalized as host paths compare
+// (CATHostPathNormal), then mapped by the platform; "." for the current
+// folder. "\tmp\a\..\b.xml" => "/tmp/b.xml" on POSIX.
+std::string AxocorNativePath(const std::string& hostPath);
+
 // Reads the regular file `path` whole into `bytes`; a file larger than
 // `maxBytes` is refused (kTooLarge).
 AXOStatus AxocorReadFile(const std::string& path, std::size_t maxBytes, std::string& bytes);

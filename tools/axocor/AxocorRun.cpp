@@ -10,6 +10,7 @@
 
 #include "AxocorCommands.h"
 #include "AxocorNearNames.h"
+#include "doctor/DoctorEnvironment.h"
 
 namespace {
 
@@ -116,9 +117,40 @@ void Register(CLI::App& app, const std::string& first, const std::vector<AxocorG
   RegisterCompletionCommand(app);
 }
 
+// Takes a leading "--env FILE" (or "--env=FILE") off `args` and sets the
+// variables of that environment file in the process, for the command that
+// follows. False, with `error` set, when the option lacks its file or the
+// file cannot be read.
+bool TakeEnvironmentOption(std::vector<std::string>& args, std::string& error) {
+  if (args.empty()) return true;
+  std::string file;
+  if (args[0] == "--env") {
+    if (args.size() < 2) {
+      error = "--env needs an environment file (VAR=value lines)";
+      return false;
+    }
+    file = args[1];
+    args.erase(args.begin(), args.begin() + 2);
+  } else if (args[0].rfind("--env=", 0) == 0) {
+    file = args[0].substr(6);
+    args.erase(args.begin());
+  } else {
+    return true;
+  }
+  axocor::doctor::Environment environment;
+  if (!axocor::doctor::LoadEnvironmentFile(file, environment, error)) return false;
+  axocor::doctor::ApplyEnvironment(environment);
+  return true;
+}
+
 }  // namespace
 
 int RunAxocor(std::vector<std::string> args, const std::vector<AxocorGroup>& groups) {
+  std::string environment_error;
+  if (!TakeEnvironmentOption(args, environment_error)) {
+    std::cerr << "axocor: error: " << environment_error << "\n";
+    return kAxocorUsageError;
+  }
   if (!args.empty() && args[0] == "help") {
     args.erase(args.begin());
     args.push_back("--help");
@@ -138,6 +170,11 @@ int RunAxocor(std::vector<std::string> args, const std::vector<AxocorGroup>& gro
       "  " AXOCOR_INSTALLED_SAMPLE_MODELS
       "\n"
       "Commands that print a result take --json: one JSON document.\n"
+      "'axocor --env FILE <command> ...' runs the command in the installation that the\n"
+      "environment file describes (its VAR=value lines, as 'axocor doctor --env' reads\n"
+      "them), such as the sample's:\n"
+      "  axocor --env " AXOCOR_INSTALLED_SAMPLE_INSTALLATION
+      "/axocor-env.txt catalogs steel\n"
       "Run 'axocor help <command>' for the options of a command.");
   Register(app, args.empty() ? "" : args[0], groups);
   ApplyConventions(app, nullptr);

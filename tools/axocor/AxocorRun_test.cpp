@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "AXOPlatform.h"
 #include "AxocorCommands.h"
 #include "CommandTestRun.h"
 
@@ -97,3 +98,33 @@ TEST(AxocorRun, CompletionOffersEveryCommandAndOption) {
 }
 
 }  // namespace
+
+// "--env FILE" before a command runs it in the installation the file
+// describes; a file that cannot be read is a usage error that says why.
+TEST(AxocorRun, AGlobalEnvironmentFileServesEveryCommand) {
+  const std::string sample = std::string(AXOCOR_SAMPLE_INSTALLATION) + "/axocor-env.txt";
+  const std::vector<AxocorGroup> groups = {{"catalogs", RegisterCatalogCommands},
+                                           {"counter", RegisterCounterCommands}};
+  const struct {
+    std::vector<std::string> args;
+    int status;
+    const char* text;  // a part of standard output, or of the error
+  } cases[] = {
+      {{"--env", sample, "catalogs", "steel"}, 0, "EU_HEB"},
+      {{"--env=" + sample, "catalogs", "steel"}, 0, "EU_HEB"},
+      {{"--env", sample + ".missing", "catalogs", "steel"}, 2, "no such file or folder"},
+      {{"--env"}, 2, "--env needs an environment file"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.args[0]);
+    const CommandTestResult result = RunToolForTest(groups, c.args);
+    EXPECT_EQ(result.status, c.status) << result.err;
+    EXPECT_NE((c.status == 0 ? result.out : result.err).find(c.text), std::string::npos)
+        << result.out << result.err;
+  }
+  for (const char* variable :
+       {"CATStartupPath", "CATCollectionStandard", "CATDefaultCollectionStandard", "CATGraphicPath",
+        "CATUserSettingPath"}) {
+    AXOPlatform::Get()->SetEnv(variable, nullptr);
+  }
+}

@@ -10,6 +10,7 @@
 #include "AXOCorEnvVarManager.h"
 #include "AXOCorGlobalServices.h"
 #include "AxocorCommands.h"
+#include "AxocorFiles.h"
 #include "AxocorJson.h"
 
 namespace {
@@ -55,9 +56,11 @@ void RegisterFind(CLI::App& group) {
                  std::to_string(startupPaths.Size()) + " startup paths (CATStartupPath)");
     }
     if (*json) {
-      PrintJson({{"catalog", *name}, {"folder", *folder}, {"path", path.ConvertToChar()}});
+      PrintJson({{"catalog", *name},
+                 {"folder", *folder},
+                 {"path", AxocorNativePath(path.ConvertToChar())}});
     } else {
-      std::cout << path.ConvertToChar() << "\n";
+      std::cout << AxocorNativePath(path.ConvertToChar()) << "\n";
     }
   });
 }

@@ -29,6 +29,12 @@ void RegisterDateCommands(CLI::App& app) {
     CATUnicodeString input(text.c_str());
     CATTime time;
     if (!AXOCorParserServices::AXOParseDateTime(input, time)) {
+      // The platform's own reading says when no date text can be read at
+      // all: its date module cannot be loaded.
+      AXOCalendarTime fields;
+      const AXOStatus read = AXOPlatform::Get()->ParseUserDateTime(text, fields);
+      if (read.code() == AXOStatusCode::kNotFound)
+        AxocorFail("no date can be read: " + read.reason());
       AxocorFail("'" + text + "' is not a date (and time) of the regional settings " +
                  AXOPlatform::Get()->UserDateLocale() + ", or lies before 1900");
     }

@@ -8,6 +8,7 @@
 #include "AXOCorEnvVarManager.h"
 #include "AXOCorGlobalServices.h"
 #include "AxocorCommands.h"
+#include "AxocorFiles.h"
 #include "AxocorJson.h"
 #include "CATLib.h"
 
@@ -35,17 +36,20 @@ void RegisterList(CLI::App& env) {
     AxocorJson list = AxocorJson::array();
     for (int i = 1; i <= directories.Size(); ++i) {
       const CATUnicodeString& directory = directories[i];
+      const std::string shown = directory.GetLengthInChar() == 0
+                                    ? std::string()
+                                    : AxocorNativePath(directory.ConvertToChar());
       if (*json) {
         // An empty entry is no folder: "exists" is false.
-        list.push_back({{"path", directory.ConvertToChar()},
+        list.push_back({{"path", shown},
                         {"exists", directory.GetLengthInChar() > 0 &&
                                        AXOCorGlobalServices::FindDirectory(directory)}});
       } else if (directory.GetLengthInChar() == 0) {
         std::cout << "\t(empty entry)\n";
       } else if (AXOCorGlobalServices::FindDirectory(directory)) {
-        std::cout << directory.ConvertToChar() << "\n";
+        std::cout << shown << "\n";
       } else {
-        std::cout << directory.ConvertToChar() << "\t(missing)\n";
+        std::cout << shown << "\t(missing)\n";
       }
     }
     if (*json) PrintJson({{"variable", *variable}, {"directories", std::move(list)}});
@@ -72,9 +76,11 @@ void RegisterFind(CLI::App& env) {
                  " directories of '" + *variable + "' (see: axocor env list " + *variable + ")");
     }
     if (*json) {
-      PrintJson({{"variable", *variable}, {"file", *file}, {"path", path.ConvertToChar()}});
+      PrintJson({{"variable", *variable},
+                 {"file", *file},
+                 {"path", AxocorNativePath(path.ConvertToChar())}});
     } else {
-      std::cout << path.ConvertToChar() << "\n";
+      std::cout << AxocorNativePath(path.ConvertToChar()) << "\n";
     }
   });
 }

@@ -15,12 +15,13 @@
 #include "AXOPlatform.h"
 #include "AxocorCommands.h"
 #include "AxocorFiles.h"
+#include "AxocorOutput.h"
 #include "CATLib.h"
 
 namespace {
 
 std::string Quoted(const CATUnicodeString& text) {
-  return std::string("'") + text.ConvertToChar() + "'";
+  return "'" + AxocorNativePath(text.ConvertToChar()) + "'";
 }
 
 // Fails unless the style sheet exists.
@@ -84,8 +85,7 @@ std::string FileState(const CATUnicodeString& path) {
   if (path.GetLengthInChar() == 0) return "not found";
   if (AXOCorGlobalServices::FindDirectory(path)) return "folder";
   if (!AXOCorGlobalServices::FindFile(path)) return "missing";
-  return AxocorCanRead(AXOPlatform::Get()->NativePath(path.ConvertToChar())).ok() ? "ok"
-                                                                                  : "unreadable";
+  return AxocorCanRead(AxocorNativePath(path.ConvertToChar())).ok() ? "ok" : "unreadable";
 }
 
 // How an include fared: "ok", "cycle", or what is wrong with its file.
@@ -107,19 +107,20 @@ void RegisterExpand(CLI::App& gvs) {
   auto file = std::make_shared<std::string>();
   auto output = std::make_shared<std::string>();
   command->add_option("file", *file, "The style sheet (a host path)")->required();
-  command->add_option("-o,--output", *output, "Write the text to this file instead");
+  command->add_option("-o,--output", *output,
+                      "Write the text to this file instead (\"-\": standard output)");
   command->callback([=] {
     CheckExists(*file);
     CATUnicodeString expanded;
     IncludeList list;
     const AXOGvsExpansion result = AXOExpandGvs(file->c_str(), &expanded, &list);
     if (result != AXOGvsExpansion::kExpanded) FailExpansion(*file, result, list.includes);
-    const char* text = expanded.ConvertToChar();
-    if (output->empty()) {
-      std::cout << text;
-      return;
+    // The style sheet and every include it read are inputs.
+    std::vector<std::string> inputs{*file};
+    for (const Include& include : list.includes) {
+      if (include.path.GetLengthInChar() > 0) inputs.emplace_back(include.path.ConvertToChar());
     }
-    AxocorWriteFileOrFail(AXOPlatform::Get()->NativePath(*output), text);
+    AxocorOutput(*output, inputs).Write(expanded.ConvertToChar());
   });
 }
 
@@ -143,7 +144,9 @@ void RegisterIncludes(CLI::App& gvs) {
       if (state != "ok") ++failed;
       const bool found = include.path.GetLengthInChar() > 0;
       std::cout << state << "\t"
-                << (found ? include.path.ConvertToChar() : "(in no gvs_includes folder)") << "\n";
+                << (found ? AxocorNativePath(include.path.ConvertToChar())
+                          : std::string("(in no gvs_includes folder)"))
+                << "\n";
     }
     if (result != AXOGvsExpansion::kExpanded) FailExpansion(*file, result, list.includes);
     if (failed > 0) {

@@ -60,13 +60,13 @@ TEST_F(GvsCommandsTest, ExpandPrintsTheExpandedTextOrWritesItToAFile) {
 TEST_F(GvsCommandsTest, IncludesGivesEachIncludeAndFailsWhenOneDoesNotRead) {
   const CommandTestResult good = RunGvs({"includes", Sheet(Include("part.xml"))});
   EXPECT_EQ(good.status, 0) << good.err;
-  EXPECT_EQ(good.out, "ok\t" + dir_.Host("std/gvs_includes/part.xml") + "\n");
+  const std::string part = dir_.Native("std/gvs_includes/part.xml").u8string();
+  EXPECT_EQ(good.out, "ok\t" + part + "\n");
 
   const CommandTestResult bad =
       RunGvs({"includes", Sheet(Include("part.xml") + Include("gone.xml"))});
   EXPECT_EQ(bad.status, 1);
-  EXPECT_EQ(bad.out, "ok\t" + dir_.Host("std/gvs_includes/part.xml") +
-                         "\nnot found\t(in no gvs_includes folder)\n");
+  EXPECT_EQ(bad.out, "ok\t" + part + "\nnot found\t(in no gvs_includes folder)\n");
   EXPECT_NE(bad.err.find("1 of 2 includes of '" + dir_.Host("sheet.xml") + "'"), std::string::npos)
       << bad.err;
 
@@ -75,7 +75,7 @@ TEST_F(GvsCommandsTest, IncludesGivesEachIncludeAndFailsWhenOneDoesNotRead) {
                  "<std:node><std:node/>" + Include("loop.xml") + "</std:node>");
   const CommandTestResult cycle = RunGvs({"includes", Sheet(Include("loop.xml"))});
   EXPECT_EQ(cycle.status, 1);
-  const std::string loop = dir_.Host("std/gvs_includes/loop.xml");
+  const std::string loop = dir_.Native("std/gvs_includes/loop.xml").u8string();
   EXPECT_EQ(cycle.out, "ok\t" + loop + "\ncycle\t" + loop + "\n");
 }
 

@@ -75,10 +75,8 @@ bool CheckCounterFile(Section& section, const std::string& path) {
   if ((info.st_mode & kOwnerWrite) != 0 && CATFileAccess(path.c_str(), 2) == 0) return true;
   // Setting the mode the file already has changes nothing but tells whether
   // the library's own change of mode (to 0600) would be allowed.
-  const bool modeChangeable = AXOPlatform::Get()
-                                  ->ChangeFileMode(AXOPlatform::Get()->NativePath(path),
-                                                   static_cast<int>(info.st_mode & 07777))
-                                  .ok();
+  const bool modeChangeable =
+      AXOPlatform::Get()->ChangeFileMode(Shown(path), static_cast<int>(info.st_mode & 07777)).ok();
   if (modeChangeable) {
     section.Problem(1, shown,
                     "is read-only: the library makes it writable (mode 0600) before "

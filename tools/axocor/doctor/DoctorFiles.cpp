@@ -88,7 +88,7 @@ AXOStatus ReadWholeFile(const std::string& hostPath, std::size_t maxBytes, std::
 }
 
 std::string Shown(const std::string& hostPath) {
-  return AXOPlatform::Get()->NativePath(hostPath);
+  return AxocorNativePath(hostPath);
 }
 
 std::string ToLower(std::string text) {

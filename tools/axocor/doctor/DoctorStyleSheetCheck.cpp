@@ -139,7 +139,7 @@ void ReportIncludes(Section& section, const std::vector<ExpansionLog::Event>& ev
         break;
       case AXOGvsIncludeOutcome::kIncluded:
         section.Info(depth, event.name, Shown(event.path));
-        chain.push_back(event.path);
+        chain.push_back(Shown(event.path));
         break;
       case AXOGvsIncludeOutcome::kStopped:
         break;  // a bound stopped the expansion, which is reported as a whole

@@ -18,6 +18,12 @@ void RegisterBoxCommand(CLI::App& group) {
   auto path = std::make_shared<std::string>();
   command->add_option("file", *file, "Document file (.CATPart, .CATProduct ...)")->required();
   command->add_option("feature-path", *path, kFeaturePathHelp);
+  command->footer(
+      "The box is in the space of the document's root, placed as the library places an\n"
+      "instance's box (GetBoundingBox): the box of its low and high corners placed, level by\n"
+      "level. Under a pure translation that is the box moved; under a rotation by other than\n"
+      "quarter turns it is smaller than all the instance covers. The root's box holds the\n"
+      "boxes of its instances exactly.");
   const std::shared_ptr<bool> json = AddJsonFlag(*command);
   command->callback(GuardedCommand("box", [file, path, json] {
     const OpenedModel model(*file);

@@ -29,8 +29,7 @@ class ModelJson : public ::testing::Test {
   // `json`.
   CommandTestResult Run(const std::string& command, const std::string& file,
                         std::vector<std::string> args, bool json) {
-    std::vector<std::string> all{"model", command,
-                                 CATHostPathOfNative(AXOCOR_SAMPLE_MODELS) + "\\" + file};
+    std::vector<std::string> all{"model", command, models_ + "\\" + file};
     all.insert(all.end(), args.begin(), args.end());
     if (json) all.push_back("--json");
     const CommandTestResult result = RunCommandForTest(RegisterModelCommands, all);
@@ -47,6 +46,8 @@ class ModelJson : public ::testing::Test {
   }
 
   CATTestModel model_;
+  // The host folder of the documents the commands are run on.
+  std::string models_ = CATHostPathOfNative(AXOCOR_SAMPLE_MODELS);
 };
 
 // "x 0 .. 10000  y ..." of a box as printed in JSON's figures.
@@ -82,6 +83,38 @@ TEST_F(ModelJson, TheSecondRoomIsTheBuildingLessTheFirst) {
   EXPECT_EQ(second["x"], Json::array({first["x"][1], building["x"][1]}));
   EXPECT_EQ(second["y"], building["y"]);
   EXPECT_EQ(second["z"], building["z"]);
+}
+
+// A room turned by an eighth of a turn: the box of the building and those
+// of its rooms come from one rule (the library's placement of an
+// instance's box), so the building's box is exactly that of its rooms.
+TEST_F(ModelJson, TheBuildingsBoxHoldsItsRoomsBoxesAlsoWhenOneIsTilted) {
+  AXOTestTempFolder folder;
+  const std::filesystem::path sample(AXOCOR_SAMPLE_MODELS);
+  std::filesystem::copy_file(sample / "Room.CATPart", folder.Native("Room.CATPart"));
+  std::string building = AXOTestReadFile(sample / "Building.CATProduct");
+  const std::string turned = "[[-1, 0, 0], [0, -1, 0], [0, 0, 1]]";
+  ASSERT_NE(building.find(turned), std::string::npos);
+  building.replace(building.find(turned), turned.size(),
+                   "[[0.6, -0.8, 0], [0.8, 0.6, 0], [0, 0, 1]]");
+  folder.WriteFile("Building.CATProduct", building);
+  models_ = folder.Host();
+  const Json all = RunJson("box", "Building.CATProduct", {});
+  const Json first = RunJson("box", "Building.CATProduct", {"Room.1"});
+  const Json second = RunJson("box", "Building.CATProduct", {"Room.2"});
+  for (const char* axis : {"x", "y", "z"}) {
+    SCOPED_TRACE(axis);
+    EXPECT_EQ(all[axis][0], std::min(first[axis][0].get<double>(), second[axis][0].get<double>()));
+    EXPECT_EQ(all[axis][1], std::max(first[axis][1].get<double>(), second[axis][1].get<double>()));
+  }
+  // The low and high corners placed: (0, 0, 0) and (5000, 4000, 2700)
+  // turned and moved by (10000, 4000, 0).
+  const double expected[2][2] = {{10000 + 0.6 * 5000 - 0.8 * 4000, 10000},
+                                 {4000, 4000 + 0.8 * 5000 + 0.6 * 4000}};
+  for (int i = 0; i < 2; ++i) {
+    EXPECT_NEAR(second["x"][i].get<double>(), expected[0][i], 1e-6);
+    EXPECT_NEAR(second["y"][i].get<double>(), expected[1][i], 1e-6);
+  }
 }
 
 TEST_F(ModelJson, QueriesGiveWhatTheyPrint) {

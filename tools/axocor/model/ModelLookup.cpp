@@ -7,7 +7,6 @@
 
 #include "CATAdopt.h"
 #include "CATDocument.h"
-#include "CATI3DGeoVisu.h"
 #include "CATIAlias.h"
 #include "CATIContainer.h"
 #include "CATIDescendants.h"
@@ -15,6 +14,7 @@
 #include "CATIMovable.h"
 #include "CATIPrtContainer.h"
 #include "CATInit.h"
+#include "model/AXOCorPlacement.h"
 
 namespace {
 
@@ -54,26 +54,6 @@ std::string DocumentFileName(const CATBaseUnknown_var& object) {
 
 }  // namespace
 
-CATMathTransformation ComposePlacements(const CATMathTransformation& a,
-                                        const CATMathTransformation& b) {
-  double ra[9], ta[3], rb[9], tb[3], r[9], t[3];
-  a.GetCoef(ra, ta);
-  b.GetCoef(rb, tb);
-  for (int i = 0; i < 3; ++i) {
-    for (int j = 0; j < 3; ++j) {
-      r[3 * i + j] = ra[3 * i] * rb[j] + ra[3 * i + 1] * rb[3 + j] + ra[3 * i + 2] * rb[6 + j];
-    }
-    t[i] = ra[3 * i] * tb[0] + ra[3 * i + 1] * tb[1] + ra[3 * i + 2] * tb[2] + ta[i];
-  }
-  return CATMathTransformation(r, t);
-}
-
-bool IsHiddenObject(const CATBaseUnknown_var& object) {
-  const CATI3DGeoVisu_var visu(object);
-  CATRep* rep = !visu ? nullptr : visu->GiveRep();
-  return rep != nullptr && rep->GetGraphicAttributeSet().IsHidden() != 0;
-}
-
 namespace {
 
 void AppendFeatures(const CATBaseUnknown_var& feature, std::vector<CATBaseUnknown_var>& next) {
@@ -96,10 +76,10 @@ ModelTarget Step(const ModelTarget& from, const CATBaseUnknown_var& child) {
   next.object = child;
   next.name = NameOf(child);
   next.part = from.part;
-  next.placement = from.placement;
+  next.positions = from.positions;
   if (!!from.instance) {
     const CATIMovable_var movable(from.instance);
-    if (!!movable) next.placement = ComposePlacements(from.placement, movable->GetPosition());
+    if (!!movable) next.positions.push_back(movable->GetPosition());
     if (!IsAssembly(from.instance)) next.part = PartOfInstance(from.instance);
   }
   const CATIProduct_var product(child);
@@ -194,24 +174,21 @@ bool FindByPath(CATDocument* document, const std::string& path, ModelTarget& tar
   return true;
 }
 
-CATMathBox PlacedBox(const CATMathBox& box, const CATMathTransformation& placement) {
-  double limits[6];
-  CATMathBox placed;
-  if (FAILED(box.GetLimits(limits[0], limits[1], limits[2], limits[3], limits[4], limits[5]))) {
-    return placed;
+CATMathTransformation PlacementOf(const ModelTarget& target) {
+  CATMathTransformation placement;
+  for (const CATMathTransformation& position : target.positions) {
+    placement = AXOCorComposePlacements(placement, position);
   }
-  for (int corner = 0; corner < 8; ++corner) {
-    const CATMathPoint point(limits[corner & 1], limits[2 + ((corner >> 1) & 1)],
-                             limits[4 + ((corner >> 2) & 1)]);
-    placed.AddInside(placement * point);
-  }
-  return placed;
+  return placement;
 }
 
 bool PlacedBoxOf(const ModelTarget& target, CATMathBox& box) {
   CATMathBox local;
   if (FAILED(AXOCorGeomServices::GetBoundingBox(target.object, local))) return false;
-  box = PlacedBox(local, target.placement);
+  for (auto position = target.positions.rbegin(); position != target.positions.rend(); ++position) {
+    local = AXOCorPlaceLowAndHigh(local, *position);
+  }
+  box = local;
   return true;
 }
 

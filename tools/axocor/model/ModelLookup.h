@@ -38,10 +38,11 @@ struct ModelTarget {
   CATIPrtPart_var part;
   // For an instance: that instance; null otherwise.
   CATIProduct_var instance;
-  // Places coordinates of the space `object` is measured in (its part's
-  // for a feature or part, the holding product's for an instance, whose
-  // own position GetBoundingBox applies) in the document root's space.
-  CATMathTransformation placement;
+  // The positions of the instances that place the space `object` is
+  // measured in (its part's for a feature or part, the holding product's
+  // for an instance, whose own position GetBoundingBox applies) in the
+  // document root's space, the outermost first.
+  std::vector<CATMathTransformation> positions;
   // The last name of the path (the object's name); the root's name for an
   // empty path.
   std::string name;
@@ -69,18 +70,16 @@ std::vector<CATBaseUnknown_var> NextOnPath(const ModelTarget& target);
 // part's product, else the target's object.
 CATBaseUnknown_var ChildrenHolder(const ModelTarget& target);
 
-// `b`, then `a`: the placement that applies b, then a.
-CATMathTransformation ComposePlacements(const CATMathTransformation& a,
-                                        const CATMathTransformation& b);
+// The placement of `target`'s space in the document root's space: its
+// positions composed.
+CATMathTransformation PlacementOf(const ModelTarget& target);
 
-// True when `object`'s representation is hidden.
-bool IsHiddenObject(const CATBaseUnknown_var& object);
-
-// `box` placed by `placement`: the box of its eight corners placed.
-CATMathBox PlacedBox(const CATMathBox& box, const CATMathTransformation& placement);
-// The box of `target`'s object in the document root's space: the
-// library's GetBoundingBox (which places an instance by its own position)
-// placed by `target.placement`. False when the library finds no box: the
+// The box of `target`'s object in the document root's space as the library
+// boxes the root: its GetBoundingBox (which places an instance by its own
+// position), then placed by each position of `target.positions` in turn,
+// the innermost first, as GetBoundingBox places a product (the low and
+// high corners only, AXOCorPlacement.h), so that the root's box holds the
+// boxes of its instances exactly. False when the library finds no box: the
 // object is of none of the kinds that have one, or its part cannot be
 // reached.
 bool PlacedBoxOf(const ModelTarget& target, CATMathBox& box);

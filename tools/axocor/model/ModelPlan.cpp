@@ -12,6 +12,7 @@
 #include "CATIPartRequest.h"
 #include "CATIProduct.h"
 #include "ModelLookup.h"
+#include "model/AXOCorPlacement.h"
 
 namespace {
 
@@ -50,7 +51,7 @@ class PlanWalk {
     CATListValCATBaseUnknown_var bodies;
     const CATIPartRequest_var request(part);
     if (!!request) request->GetAllBodies("", bodies);
-    const bool hidden = hiddenAbove || IsHiddenObject(part);
+    const bool hidden = hiddenAbove || AXOCorRepresentationIsHidden(part);
     for (int i = 1; i <= bodies.Size(); ++i)
       Add(bodies[i], placement, NameOf(bodies[i]), true, hidden);
     ++parts_;
@@ -73,7 +74,7 @@ class PlanWalk {
       if (!complete) break;
       const CATIMovable_var movable(child);
       const CATMathTransformation placed =
-          !movable ? placement : ComposePlacements(placement, movable->GetPosition());
+          !movable ? placement : AXOCorComposePlacements(placement, movable->GetPosition());
       const std::unique_ptr<CATListValCATBaseUnknown_var> below(child->GetChildren("CATIProduct"));
       if (below != nullptr && below->Size() > 0) {
         Product(child, placed);
@@ -91,14 +92,14 @@ class PlanWalk {
     added.name = name;
     added.part = parts_;
     added.body = body;
-    added.hidden = hiddenAbove || IsHiddenObject(object);
+    added.hidden = hiddenAbove || AXOCorRepresentationIsHidden(object);
     CATMathBox local;
     if (added.hidden) {
       local = GeometryBox(object);
     } else if (FAILED(AXOCorGeomServices::GetBoundingBox(object, local))) {
       return;
     }
-    added.box = PlacedBox(local, placement);
+    added.box = AXOCorPlaceEnclosing(local, placement);
     if (!added.box.IsEmpty()) boxes.push_back(added);
   }
 

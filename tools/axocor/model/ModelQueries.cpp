@@ -16,6 +16,7 @@
 #include "AxocorCommands.h"
 #include "AxocorFiles.h"
 #include "AxocorJson.h"
+#include "AxocorOutput.h"
 #include "ModelGuard.h"
 #include "OpenedModel.h"
 #include "foundations/AXOCorTextLines.h"
@@ -40,12 +41,11 @@ std::string DumpText(const CATISpecObject_var& feature) {
 
 // True when the file `hostPath` holds `text` exactly, as a text file of the
 // system holds it.
-bool FileHolds(const std::string& hostPath, const std::string& text) {
+bool FileHolds(const std::string& nativePath, const std::string& text) {
   std::string expected;
   AXOCorAppendTextLines(expected, text, AXOPlatform::TextLineEnd());
   std::string content;
-  return AxocorReadFile(AXOPlatform::Get()->NativePath(hostPath), expected.size(), content).ok() &&
-         content == expected;
+  return AxocorReadFile(nativePath, expected.size(), content).ok() && content == expected;
 }
 
 // The feature that `path` names in `model`, which must not be broken.
@@ -72,7 +72,8 @@ void RegisterDump(CLI::App& group) {
   auto args = std::make_shared<QueryArguments>();
   command->add_option("file", args->file, "Document file")->required();
   command->add_option("feature-path", args->path, kFeaturePathHelp);
-  command->add_option("-o,--output", args->output, "Write the dump to this file instead");
+  command->add_option("-o,--output", args->output,
+                      "Write the dump to this file instead (\"-\": standard output)");
   const std::shared_ptr<bool> json = AddJsonFlag(*command);
   command->get_option("--json")->excludes("--output");
   command->callback(GuardedCommand("dump", [args, json] {
@@ -86,30 +87,27 @@ void RegisterDump(CLI::App& group) {
       PrintJson({{"name", name}, {"lines", std::move(lines)}});
       return;
     }
-    if (args->output.empty()) {
+    const AxocorOutput out(args->output, model.Files());
+    if (out.ToStandardOutput()) {
       AXOCorGlobalServices::PrintAllLinks(feature, nullptr);
       return;
     }
-    const CATUnicodeString output = args->output.c_str();
-    if (AXOCorGlobalServices::FindDirectory(output)) {
-      AxocorFail("'" + args->output + "' is a folder");
-    }
+    const CATUnicodeString output = out.Path().c_str();
+    if (AxocorIsFolder(out.Path())) AxocorFail("'" + args->output + "' is a folder");
     // The library says nothing when the file cannot be written: the file
     // read back tells. A device or FIFO ("/dev/stdout") is written into and
     // cannot be read back.
     AXOFileStatus status;
-    const bool regular = !AXOPlatform::Get()
-                              ->GetFileStatus(AXOPlatform::Get()->NativePath(args->output), status)
-                              .ok() ||
+    const bool regular = !AXOPlatform::Get()->GetFileStatus(out.Path(), status).ok() ||
                          status.kind == AXOFileStatus::kRegular;
     const std::string dump = DumpText(feature);
     AXOCorGlobalServices::PrintAllLinks(feature, &output);
-    if (regular && !FileHolds(args->output, dump)) {
+    if (regular && !FileHolds(out.Path(), dump)) {
       // The same bytes written here tell why the library could not write
       // them; should they go in now, the file holds the dump after all.
       std::string lines;
       AXOCorAppendTextLines(lines, dump, AXOPlatform::TextLineEnd());
-      AxocorWriteFileOrFail(AXOPlatform::Get()->NativePath(args->output), lines);
+      AxocorWriteFileOrFail(out.Path(), lines);
     }
   }));
 }

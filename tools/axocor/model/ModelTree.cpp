@@ -25,6 +25,7 @@
 #include "CATInit.h"
 #include "ModelLookup.h"
 #include "OpenedModel.h"
+#include "model/AXOCorPlacement.h"
 
 namespace {
 
@@ -163,7 +164,7 @@ class TreeWalk {
     if ((part || body) && SUCCEEDED(AXOCorGeomServices::GetBoundingBox(object, box))) {
       node["box"] = BoxJson(box);
     }
-    if (IsHiddenObject(object)) node["hidden"] = true;
+    if (AXOCorRepresentationIsHidden(object)) node["hidden"] = true;
     MeetLinkedDocuments(object);
     AxocorJson children = Children(object);
     if (!children.empty()) node["children"] = std::move(children);

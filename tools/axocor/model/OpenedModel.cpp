@@ -4,6 +4,7 @@
 
 #include "AXOPlatform.h"
 #include "AxocorCommands.h"
+#include "AxocorFiles.h"
 #include "CATDocument.h"
 #include "CATDocumentFileCheck.h"
 #include "CATDocumentServices.h"
@@ -44,7 +45,7 @@ void AddInstancesOfNoProduct(const CATIProduct_var& root,
 }  // namespace
 
 std::string ShownPath(const CATUnicodeString& storageName) {
-  return AXOPlatform::Get()->NativePath(CATHostPathNormal(storageName.ConvertToChar()));
+  return AxocorNativePath(storageName.ConvertToChar());
 }
 
 std::string WhyNotOpened(const std::string& file) {
@@ -77,6 +78,13 @@ void OpenedModel::Add(CATDocument* document) {
     if (known == document) return;
   }
   documents_.push_back(document);
+}
+
+std::vector<std::string> OpenedModel::Files() const {
+  std::vector<std::string> files;
+  for (CATDocument* document : documents_)
+    files.emplace_back(document->StorageName().ConvertToChar());
+  return files;
 }
 
 std::vector<std::string> OpenedModel::Faults(CATDocument* document) const {

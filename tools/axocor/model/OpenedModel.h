@@ -46,6 +46,8 @@ class OpenedModel {
   const std::vector<CATDocument*>& Documents() const { return documents_; }
   // `document`, open, joins Documents() (once).
   void Add(CATDocument* document);
+  // The storage names of Documents(): the files the command read.
+  std::vector<std::string> Files() const;
 
   // What leads nowhere in `document`, one text each: an instance whose
   // reference's file cannot be opened ("instance "Room.1" refers to

@@ -13,6 +13,7 @@
 #include "AXOCorPartFileName.h"
 #include "AXOPlatform.h"
 #include "AxocorCommands.h"
+#include "AxocorOutput.h"
 #include "CATDocument.h"
 #include "CATDocumentFileCheck.h"
 #include "CATDocumentServices.h"
@@ -94,6 +95,14 @@ void RegisterPublish(CLI::App& group) {
     if (saved == nullptr) AxocorFail("the part of \"" + target.name + "\" has no product document");
     const CATUnicodeString storage =
         args->output.empty() ? saved->StorageName() : CATUnicodeString(args->output.c_str());
+    if (args->output == "-") AxocorFail("a document is saved to a file, not to standard output");
+    // Any other file read may not be replaced; the document's own is saved
+    // in place.
+    std::vector<std::string> others;
+    for (const std::string& read : model.Files()) {
+      if (CATUnicodeString(read.c_str()) != saved->StorageName()) others.push_back(read);
+    }
+    AxocorOutput(args->output, others);
     CheckKindOfOutput(args->output, saved);
     if (FAILED(AXOCorGlobalServices::Publish(feature, args->name.c_str()))) {
       AxocorFail(AXOCorGlobalServices::IsPublished(feature, published.c_str()) == S_OK

@@ -8,7 +8,7 @@
 
 #include "AXOPlatform.h"
 #include "AxocorCommands.h"
-#include "AxocorFiles.h"
+#include "AxocorOutput.h"
 #include "ModelGuard.h"
 #include "ModelPlan.h"
 #include "OpenedModel.h"
@@ -28,7 +28,8 @@ void RegisterPlanCommand(CLI::App& group) {
       "plan", "Draw the plan view of the boxes of every placed part and body as SVG");
   auto args = std::make_shared<PlanArguments>();
   command->add_option("file", args->file, "Document file (.CATPart, .CATProduct ...)")->required();
-  command->add_option("-o,--output", args->output, "Write the drawing to this file instead");
+  command->add_option("-o,--output", args->output,
+                      "Write the drawing to this file instead (\"-\": standard output)");
   CLI::Option* section = command->add_option(
       "--section", args->section, "Draw only what a horizontal cut at this height meets");
   command->callback(GuardedCommand("plan", [args, section] {
@@ -40,11 +41,7 @@ void RegisterPlanCommand(CLI::App& group) {
       AxocorFail("more than " + std::to_string(kPlanMaxInstances) +
                  " placed instances: too many to draw");
     }
-    const std::string svg = PlanSvg(boxes, section->count() > 0 ? &args->section : nullptr);
-    if (args->output.empty()) {
-      std::cout << svg;
-      return;
-    }
-    AxocorWriteFileOrFail(ShownPath(args->output.c_str()), svg);
+    const AxocorOutput out(args->output, model.Files());
+    out.Write(PlanSvg(boxes, section->count() > 0 ? &args->section : nullptr));
   }));
 }
