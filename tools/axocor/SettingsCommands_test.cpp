@@ -56,7 +56,7 @@ TEST_F(SettingsCommands, SetStoresAnAcceptedValueAndSavesIt) {
       {"ifc", "SagFactor", "2.5cm", "25mm"},
       {"ifc", "ExportOption", "Surfacic", "Surfacic"},
       {"ifc", "ImportMapFileName", "C:\\maps\\in.csv", "C:\\maps\\in.csv"},
-      {"dxf", "UnitOfDxfFile", "-3", "-3"},
+      {"dxf", "UnitOfDxfFile", "4", "4"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.key);
@@ -81,6 +81,7 @@ TEST_F(SettingsCommands, SetRefusesWhatTheSettingsRefuseNamingKeyAndValue) {
       {"ifc", "ExportOption", "surfacic"}, {"ifc", "Angle", "400deg"},
       {"ifc", "SagFactor", "5"},           {"ifc", "SagFactor", "-1mm"},
       {"dxf", "CLDLimit", "12x"},          {"dxf", "CLDLimit", "99999999999"},
+      {"dxf", "UnitOfDxfFile", "7"},       {"dxf", "UnitOfDxfFile", "99"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.key) + " " + c.value);
@@ -91,7 +92,9 @@ TEST_F(SettingsCommands, SetRefusesWhatTheSettingsRefuseNamingKeyAndValue) {
         << set.err;
   }
   EXPECT_FALSE(std::filesystem::exists(UserFile("AXOIfcExport")));
+  EXPECT_FALSE(std::filesystem::exists(UserFile("AXODxfUnitTypeElt")));
   EXPECT_EQ(Shown("ifc", "JoinLimit"), "50");
+  EXPECT_EQ(Shown("dxf", "UnitOfDxfFile"), "0");
 }
 
 TEST_F(SettingsCommands, SetNamesTheSettingsWhenTheKeyIsUnknown) {
