@@ -71,31 +71,7 @@ TEST_F(SettingsCommands, SetStoresAnAcceptedValueAndSavesIt) {
   EXPECT_EQ(Shown("ifc", "JoinLimit"), "60");
 }
 
-TEST_F(SettingsCommands, SetRefusesWhatTheSettingsRefuseNamingKeyAndValue) {
-  const struct {
-    const char* translator;
-    const char* key;
-    const char* value;
-  } cases[] = {
-      {"ifc", "JoinLimit", "0"},           {"ifc", "DisjoinLimit", "50"},
-      {"ifc", "ExportOption", "surfacic"}, {"ifc", "Angle", "400deg"},
-      {"ifc", "SagFactor", "5"},           {"ifc", "SagFactor", "-1mm"},
-      {"dxf", "CLDLimit", "12x"},          {"dxf", "CLDLimit", "99999999999"},
-      {"dxf", "UnitOfDxfFile", "7"},       {"dxf", "UnitOfDxfFile", "99"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(std::string(c.key) + " " + c.value);
-    const CommandTestResult set = Run({"set", c.translator, c.key, c.value});
-    EXPECT_EQ(set.status, 1);
-    EXPECT_NE(set.err.find(std::string("'") + c.key + "' refused the value '" + c.value + "'"),
-              std::string::npos)
-        << set.err;
-  }
-  EXPECT_FALSE(std::filesystem::exists(UserFile("AXOIfcExport")));
-  EXPECT_FALSE(std::filesystem::exists(UserFile("AXODxfUnitTypeElt")));
-  EXPECT_EQ(Shown("ifc", "JoinLimit"), "50");
-  EXPECT_EQ(Shown("dxf", "UnitOfDxfFile"), "0");
-}
+// What "set" refuses: SettingsRefusals_test.cpp, setting by setting.
 
 TEST_F(SettingsCommands, SetNamesTheSettingsWhenTheKeyIsUnknown) {
   const CommandTestResult set = Run({"set", "dxf", "Unit", "1"});
