@@ -7,33 +7,21 @@
 
 CATImplementClass(AXOETrsDxfSettingAtt, CATDataExtensionClass, CATBaseUnknown, AXOTrsDxfSettingCtrl)
 
+using axo_settings::kDxf;
+using axo_settings::SettingOf;
+
 namespace {
-const char kRepositoryName[] = "AXODxfUnitTypeElt";
+
 const char kUnitKey[] = "UnitOfDxfFile";
 
-struct IntegerSetting {
-  const char* key;
-  int defaultValue;
-};
-
-const IntegerSetting kImportLayerToComp = {"ImportLayerToComp", 0};
-const IntegerSetting kFilePerSolid = {"FilePerSolid", 0};
-const IntegerSetting kFilePerSurfaceMesh = {"FilePerSurfaceMesh", 0};
-const IntegerSetting kImportAsPartCGR = {"ImportAsPartCGR", 0};
-const IntegerSetting kCLDLimit = {"CLDLimit", 5000};
-
 // The integers that Initialize reads, in its order.
-const IntegerSetting* const kInitialReads[] = {&kFilePerSolid, &kFilePerSurfaceMesh,
-                                               &kImportLayerToComp, &kImportAsPartCGR, &kCLDLimit};
-
-// Millimetres per drawing unit, indexed by the stored unit.
-const double kUnitScales[] = {1.0, 10.0, 1000.0, 25.4, 304.8};
-const int kUnitCount = static_cast<int>(sizeof kUnitScales / sizeof kUnitScales[0]);
+const char* const kInitialReads[] = {"FilePerSolid", "FilePerSurfaceMesh", "ImportLayerToComp",
+                                     "ImportAsPartCGR", "CLDLimit"};
 
 }  // namespace
 
 AXOETrsDxfSettingAtt::AXOETrsDxfSettingAtt()
-    : repository_(AXOTrsSettingRepository::Open(kRepositoryName)) {}
+    : repository_(AXOTrsSettingRepository::Open(kDxf.repository)) {}
 
 AXOETrsDxfSettingAtt::~AXOETrsDxfSettingAtt() {
   repository_ = nullptr;
@@ -43,18 +31,20 @@ HRESULT AXOETrsDxfSettingAtt::Initialize() {
   if (repository_ == nullptr) return E_FAIL;
   // The unit is read for the translator's sake; whether it can be read
   // does not decide the outcome.
-  int unit = 0;
+  int unit = SettingOf(kDxf, kUnitKey).defaultNumber;
   AXOTrsSettingRepository::ReadLong(repository_, kUnitKey, unit);
-  for (const IntegerSetting* setting : kInitialReads) {
-    int value = setting->defaultValue;
-    if (!AXOTrsSettingRepository::ReadInteger(repository_, setting->key, value)) return E_FAIL;
+  for (const char* key : kInitialReads) {
+    int value = 0;
+    if (!AXOTrsSettingRepository::ReadInteger(repository_, SettingOf(kDxf, key), value)) {
+      return E_FAIL;
+    }
   }
   return S_OK;
 }
 
 HRESULT AXOETrsDxfSettingAtt::GetUnitOfDxfFile(int& unit) {
   if (repository_ == nullptr) return E_FAIL;
-  int stored = 0;
+  int stored = SettingOf(kDxf, kUnitKey).defaultNumber;
   if (!AXOTrsSettingRepository::ReadLong(repository_, kUnitKey, stored)) return E_FAIL;
   unit = stored;
   return S_OK;
@@ -80,6 +70,8 @@ HRESULT AXOETrsDxfSettingAtt::GetUnitOfDxfFileInfo(CATSettingInfo** info, int* c
 
 HRESULT AXOETrsDxfSettingAtt::SetUnitOfDxfFile(const int& unit) {
   if (repository_ == nullptr) return E_FAIL;
+  // The unit's range is for the tools: the setter stores any value.
+  if (!axo_settings::SetterAccepts(SettingOf(kDxf, kUnitKey), unit, 0)) return E_FAIL;
   return AXOTrsSettingRepository::WriteLong(repository_, kUnitKey, unit) ? S_OK : E_FAIL;
 }
 
@@ -88,54 +80,54 @@ HRESULT AXOETrsDxfSettingAtt::SetUnitOfDxfFileLock() {
 }
 
 HRESULT AXOETrsDxfSettingAtt::GetUnitOfDxfFileScale(double& scale) {
-  int unit = 0;
+  int unit = SettingOf(kDxf, kUnitKey).defaultNumber;
   if (repository_ != nullptr) AXOTrsSettingRepository::ReadLong(repository_, kUnitKey, unit);
-  if (unit < 0 || unit >= kUnitCount) {
+  if (unit < 0 || unit >= axo_settings::kDxfUnitCount) {
     scale = 1.0;
     return E_FAIL;
   }
-  scale = kUnitScales[unit];
+  scale = axo_settings::kDxfUnits[unit].millimetres;
   return S_OK;
 }
 
 HRESULT AXOETrsDxfSettingAtt::GetImportLayerToComp(int& value) {
-  return GetInteger(kImportLayerToComp.key, kImportLayerToComp.defaultValue, value);
+  return GetInteger(SettingOf(kDxf, "ImportLayerToComp"), value);
 }
 HRESULT AXOETrsDxfSettingAtt::SetImportLayerToComp(const int& value) {
-  return SetInteger(kImportLayerToComp.key, value);
+  return SetInteger(SettingOf(kDxf, "ImportLayerToComp"), value);
 }
 HRESULT AXOETrsDxfSettingAtt::GetFilePerSolid(int& value) {
-  return GetInteger(kFilePerSolid.key, kFilePerSolid.defaultValue, value);
+  return GetInteger(SettingOf(kDxf, "FilePerSolid"), value);
 }
 HRESULT AXOETrsDxfSettingAtt::SetFilePerSolid(const int& value) {
-  return SetInteger(kFilePerSolid.key, value);
+  return SetInteger(SettingOf(kDxf, "FilePerSolid"), value);
 }
 HRESULT AXOETrsDxfSettingAtt::GetFilePerSurfaceMesh(int& value) {
-  return GetInteger(kFilePerSurfaceMesh.key, kFilePerSurfaceMesh.defaultValue, value);
+  return GetInteger(SettingOf(kDxf, "FilePerSurfaceMesh"), value);
 }
 HRESULT AXOETrsDxfSettingAtt::SetFilePerSurfaceMesh(const int& value) {
-  return SetInteger(kFilePerSurfaceMesh.key, value);
+  return SetInteger(SettingOf(kDxf, "FilePerSurfaceMesh"), value);
 }
 HRESULT AXOETrsDxfSettingAtt::GetImportAsPartCGR(int& value) {
-  return GetInteger(kImportAsPartCGR.key, kImportAsPartCGR.defaultValue, value);
+  return GetInteger(SettingOf(kDxf, "ImportAsPartCGR"), value);
 }
 HRESULT AXOETrsDxfSettingAtt::SetImportAsPartCGR(const int& value) {
-  return SetInteger(kImportAsPartCGR.key, value);
+  return SetInteger(SettingOf(kDxf, "ImportAsPartCGR"), value);
 }
 HRESULT AXOETrsDxfSettingAtt::GetCLDLimit(int& value) {
-  return GetInteger(kCLDLimit.key, kCLDLimit.defaultValue, value);
+  return GetInteger(SettingOf(kDxf, "CLDLimit"), value);
 }
 HRESULT AXOETrsDxfSettingAtt::SetCLDLimit(const int& value) {
-  return SetInteger(kCLDLimit.key, value);
+  return SetInteger(SettingOf(kDxf, "CLDLimit"), value);
 }
 
-HRESULT AXOETrsDxfSettingAtt::GetInteger(const char* key, int defaultValue, int& value) {
-  value = defaultValue;
+HRESULT AXOETrsDxfSettingAtt::GetInteger(const axo_settings::Setting& setting, int& value) {
+  value = setting.defaultNumber;
   if (repository_ == nullptr) return E_FAIL;
-  return AXOTrsSettingRepository::ReadInteger(repository_, key, value) ? S_OK : E_FAIL;
+  return AXOTrsSettingRepository::ReadInteger(repository_, setting, value) ? S_OK : E_FAIL;
 }
 
-HRESULT AXOETrsDxfSettingAtt::SetInteger(const char* key, int value) {
+HRESULT AXOETrsDxfSettingAtt::SetInteger(const axo_settings::Setting& setting, int value) {
   if (repository_ == nullptr) return E_FAIL;
-  return AXOTrsSettingRepository::WriteInteger(repository_, key, value) ? S_OK : E_FAIL;
+  return AXOTrsSettingRepository::WriteInteger(repository_, kDxf, setting, value) ? S_OK : E_FAIL;
 }

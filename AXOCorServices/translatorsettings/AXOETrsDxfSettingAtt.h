@@ -23,6 +23,9 @@
 
 class CATSettingInfo;
 class CATSettingRepository;
+namespace axo_settings {
+struct Setting;
+}  // namespace axo_settings
 
 class ExportedByAXOCorServices AXOETrsDxfSettingAtt : public CATBaseUnknown {
   CATDeclareClass;
@@ -76,8 +79,8 @@ class ExportedByAXOCorServices AXOETrsDxfSettingAtt : public CATBaseUnknown {
   ~AXOETrsDxfSettingAtt() override;
 
  private:
-  HRESULT GetInteger(const char* key, int defaultValue, int& value);
-  HRESULT SetInteger(const char* key, int value);
+  HRESULT GetInteger(const axo_settings::Setting& setting, int& value);
+  HRESULT SetInteger(const axo_settings::Setting& setting, int value);
 
   CATSettingRepository* repository_;
 };

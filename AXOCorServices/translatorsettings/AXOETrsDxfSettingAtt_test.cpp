@@ -4,6 +4,7 @@
 
 #include <climits>
 
+#include "AXOTrsSettingDescription.h"
 #include "CATSettingInfo.h"
 #include "CATSettingRepository.h"
 #include "CATSettingRepositoryTesting.h"
@@ -11,28 +12,30 @@
 
 namespace {
 
-const char kRepository[] = "AXODxfUnitTypeElt";
+const char* const kRepository = axo_settings::kDxf.repository;
 
 typedef HRESULT (AXOETrsDxfSettingAtt::*Getter)(int&);
 typedef HRESULT (AXOETrsDxfSettingAtt::*Setter)(const int&);
 
+// The integer operations; their defaults are the description's.
 struct IntegerSetting {
   const char* key;
-  int defaultValue;
   Getter get;
   Setter set;
+
+  int Default() const { return axo_settings::SettingOf(axo_settings::kDxf, key).defaultNumber; }
 };
 
 const IntegerSetting kIntegers[] = {
-    {"ImportLayerToComp", 0, &AXOETrsDxfSettingAtt::GetImportLayerToComp,
+    {"ImportLayerToComp", &AXOETrsDxfSettingAtt::GetImportLayerToComp,
      &AXOETrsDxfSettingAtt::SetImportLayerToComp},
-    {"FilePerSolid", 0, &AXOETrsDxfSettingAtt::GetFilePerSolid,
+    {"FilePerSolid", &AXOETrsDxfSettingAtt::GetFilePerSolid,
      &AXOETrsDxfSettingAtt::SetFilePerSolid},
-    {"FilePerSurfaceMesh", 0, &AXOETrsDxfSettingAtt::GetFilePerSurfaceMesh,
+    {"FilePerSurfaceMesh", &AXOETrsDxfSettingAtt::GetFilePerSurfaceMesh,
      &AXOETrsDxfSettingAtt::SetFilePerSurfaceMesh},
-    {"ImportAsPartCGR", 0, &AXOETrsDxfSettingAtt::GetImportAsPartCGR,
+    {"ImportAsPartCGR", &AXOETrsDxfSettingAtt::GetImportAsPartCGR,
      &AXOETrsDxfSettingAtt::SetImportAsPartCGR},
-    {"CLDLimit", 5000, &AXOETrsDxfSettingAtt::GetCLDLimit, &AXOETrsDxfSettingAtt::SetCLDLimit},
+    {"CLDLimit", &AXOETrsDxfSettingAtt::GetCLDLimit, &AXOETrsDxfSettingAtt::SetCLDLimit},
 };
 
 class AXOETrsDxfSettingAttTest : public CATSettingTestFolder {
@@ -68,7 +71,7 @@ TEST_F(AXOETrsDxfSettingAttTest, GettersDeliverTheDefaultOfAKeyNotRead) {
       CATSettingRepositoryTesting::RefuseReads(kRepository, s.key, refused);
       int value = -77;
       EXPECT_EQ((Settings().*s.get)(value), refused ? E_FAIL : S_OK);
-      EXPECT_EQ(value, s.defaultValue);
+      EXPECT_EQ(value, s.Default());
     }
   }
 }
@@ -181,7 +184,7 @@ TEST_F(AXOETrsDxfSettingAttTest, WithoutARepositoryEverythingFailsButTheScale) {
     SCOPED_TRACE(s.key);
     int value = -77;
     EXPECT_EQ((Settings().*s.get)(value), E_FAIL);
-    EXPECT_EQ(value, s.defaultValue);
+    EXPECT_EQ(value, s.Default());
     EXPECT_EQ((Settings().*s.set)(1), E_FAIL);
   }
   int unit = -77;

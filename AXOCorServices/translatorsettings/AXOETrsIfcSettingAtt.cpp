@@ -1,13 +1,15 @@
 // The IFC translator's settings over the repository "AXOIfcExport": the
 // helpers that serve each shape of operation (integer, choice, measure,
 // text), Initialize and the section catalog fallback. The attributes are
-// described in AXOETrsIfcSettingAttributes.h; the interface's operations,
-// which pick an attribute and a helper, are in
+// rows of the settings description (AXOTrsSettingDescription.h); the
+// interface's operations, which pick a row and a helper, are in
 // AXOETrsIfcSettingAttOperations.cpp.
 #include "AXOETrsIfcSettingAtt.h"
 
+#include <string_view>
+
 #include "AXOCorGlobalServices.h"
-#include "AXOETrsIfcSettingAttributes.h"
+#include "AXOTrsSettingDescription.h"
 #include "AXOTrsSettingRepository.h"
 #include "CATCkeGlobalFunctions.h"
 #include "CATICkeParmFactory.h"
@@ -16,11 +18,27 @@
 CATImplementClass(AXOETrsIfcSettingAtt, CATDataExtensionClass, CATBaseUnknown,
                   AXOTrsIfcSettingCtrl);
 
-using namespace axo_ifc_settings;
+using axo_settings::kIfc;
+using axo_settings::SettingOf;
 
 namespace {
 
-const char kRepositoryName[] = "AXOIfcExport";
+const char kSectionCatalogName[] = "SectionCatalogName";
+
+// The integers that Initialize must be able to read, in its order.
+const char* const kInitialReads[] = {
+    "JoinLimit",
+    "DisjoinLimit",
+    "ImportPSet",
+    "CGRLimit",
+    "ExportSpaceBoundaries",
+    "ExportGeoSetsAndBodies",
+    "ExportXRefs",
+    "ExportSATFiles",
+    "BrepOptNormalsOrientation",
+    "BrepOptMergeVertices",
+    "BrepOptDecimateTriangles",
+};
 
 // Range kinds given to the host's manipulators: integers are bounded below
 // by a bound of kind 1, lengths and angles by one of kind 2; no upper bound.
@@ -30,6 +48,11 @@ const int kNoBound = 0;
 
 HRESULT Result(bool success) {
   return success ? S_OK : E_FAIL;
+}
+
+// The knowledge framework's kind of a length or an angle setting.
+CATCkeValueKind ValueKindOf(const axo_settings::Setting& setting) {
+  return setting.kind == axo_settings::Kind::kLength ? CATCkeLengthKind : CATCkeAngleKind;
 }
 
 // Attaches a new editing range to `parm` (nothing when the factory makes
@@ -45,7 +68,7 @@ void AttachRange(CATICkeParmFactory* factory, CATICkeParm* parm, double lowerBou
 }  // namespace
 
 AXOETrsIfcSettingAtt::AXOETrsIfcSettingAtt()
-    : repository_(AXOTrsSettingRepository::Open(kRepositoryName)) {}
+    : repository_(AXOTrsSettingRepository::Open(kIfc.repository)) {}
 
 AXOETrsIfcSettingAtt::~AXOETrsIfcSettingAtt() {
   repository_ = nullptr;
@@ -53,48 +76,24 @@ AXOETrsIfcSettingAtt::~AXOETrsIfcSettingAtt() {
 
 // ---- Shape helpers -----------------------------------------------------------
 
-HRESULT AXOETrsIfcSettingAtt::GetInteger(const IntegerAttribute& attribute, int& value) {
-  value = attribute.defaultValue;
-  return Result(AXOTrsSettingRepository::ReadInteger(repository_, attribute.key, value));
+HRESULT AXOETrsIfcSettingAtt::GetInteger(const Setting& setting, int& value) {
+  return Result(AXOTrsSettingRepository::ReadInteger(repository_, setting, value));
 }
 
-int AXOETrsIfcSettingAtt::StoredJoinLimit() {
-  int joinLimit = kJoinLimit.defaultValue;
-  AXOTrsSettingRepository::ReadInteger(repository_, kJoinLimit.key, joinLimit);
-  return joinLimit;
+HRESULT AXOETrsIfcSettingAtt::SetInteger(const Setting& setting, int value) {
+  return Result(AXOTrsSettingRepository::WriteInteger(repository_, kIfc, setting, value));
 }
 
-bool AXOETrsIfcSettingAtt::Accepts(const IntegerAttribute& attribute, int value) {
-  switch (attribute.minimum) {
-    case Minimum::kNone:
-      return true;
-    case Minimum::kZero:
-      return value >= 0;
-    case Minimum::kOne:
-      return value >= 1;
-    case Minimum::kAboveJoinLimit:
-      // "At least JoinLimit + 1", written so that a JoinLimit of INT_MAX
-      // cannot overflow.
-      return value > StoredJoinLimit();
-  }
-  return false;
-}
-
-HRESULT AXOETrsIfcSettingAtt::SetInteger(const IntegerAttribute& attribute, int value) {
-  if (repository_ == nullptr || !Accepts(attribute, value)) return E_FAIL;
-  return Result(AXOTrsSettingRepository::WriteInteger(repository_, attribute.key, value));
-}
-
-HRESULT AXOETrsIfcSettingAtt::GetIntegerParm(const IntegerAttribute& attribute,
-                                             CATICkeParm_var& parm) {
+HRESULT AXOETrsIfcSettingAtt::GetIntegerParm(const Setting& setting, CATICkeParm_var& parm) {
   if (repository_ == nullptr) return E_FAIL;
-  int stored = attribute.defaultValue;
-  AXOTrsSettingRepository::ReadInteger(repository_, attribute.key, stored);
+  int stored = 0;
+  AXOTrsSettingRepository::ReadInteger(repository_, setting, stored);
   CATICkeParmFactory_var factory = CATCkeGlobalFunctions::GetVolatileFactory();
   if (!factory) return E_FAIL;
-  parm = factory->CreateInteger(attribute.key, stored);
+  parm = factory->CreateInteger(setting.key, stored);
   if (!parm) return E_FAIL;
-  const double lowerBound = attribute.minimum == Minimum::kAboveJoinLimit ? StoredJoinLimit() : 0.0;
+  // The range starts at the setting that the value must exceed, else at 0.
+  const double lowerBound = AXOTrsSettingRepository::ReadBound(repository_, kIfc, setting);
   AttachRange(factory, parm, lowerBound, kIntegerLowerKind, 0.0);
   CATUnicodeString text;
   text.BuildFromNum(stored, "%d");
@@ -102,68 +101,66 @@ HRESULT AXOETrsIfcSettingAtt::GetIntegerParm(const IntegerAttribute& attribute,
   return S_OK;
 }
 
-HRESULT AXOETrsIfcSettingAtt::SetIntegerParm(const IntegerAttribute& attribute,
-                                             const CATICkeParm_var& parm) {
+HRESULT AXOETrsIfcSettingAtt::SetIntegerParm(const Setting& setting, const CATICkeParm_var& parm) {
   if (repository_ == nullptr || !parm) return E_FAIL;
   CATICkeInst_var value = parm->Value();
   if (!value) return E_FAIL;
-  return SetInteger(attribute, value->AsInteger());
+  return SetInteger(setting, value->AsInteger());
 }
 
-HRESULT AXOETrsIfcSettingAtt::GetChoice(const ChoiceAttribute& attribute, CATString& value) {
+HRESULT AXOETrsIfcSettingAtt::GetChoice(const Setting& setting, CATString& value) {
   if (repository_ == nullptr) return E_FAIL;
-  CATString read = attribute.defaultValue;
-  if (AXOTrsSettingRepository::ReadString(repository_, attribute.key, read)) value = read;
+  CATString read = setting.defaultText;
+  if (AXOTrsSettingRepository::ReadString(repository_, setting.key, read)) value = read;
   return S_OK;  // the caller's text stands when nothing usable was read
 }
 
-HRESULT AXOETrsIfcSettingAtt::SetChoice(const ChoiceAttribute& attribute, const CATString& value) {
+HRESULT AXOETrsIfcSettingAtt::SetChoice(const Setting& setting, const CATString& value) {
   if (repository_ == nullptr) return E_FAIL;
-  if (value != attribute.words[0] && value != attribute.words[1]) return E_FAIL;
-  return Result(AXOTrsSettingRepository::WriteString(repository_, attribute.key, value));
+  const std::string_view word(value.CastToCharPtr(), value.GetLengthInChar());
+  if (!axo_settings::AcceptsWord(setting, word)) return E_FAIL;
+  return Result(AXOTrsSettingRepository::WriteString(repository_, setting.key, value));
 }
 
-HRESULT AXOETrsIfcSettingAtt::GetMeasureParm(const MeasureAttribute& attribute,
-                                             CATICkeParm_var& parm) {
+HRESULT AXOETrsIfcSettingAtt::GetMeasureParm(const Setting& setting, CATICkeParm_var& parm) {
   if (repository_ == nullptr) return E_FAIL;
-  CATString text = attribute.defaultText;
+  CATString text = setting.defaultText;
   CATString stored;
-  if (AXOTrsSettingRepository::ReadString(repository_, attribute.key, stored)) text = stored;
+  if (AXOTrsSettingRepository::ReadString(repository_, setting.key, stored)) text = stored;
   CATICkeParmFactory_var factory = CATCkeGlobalFunctions::GetVolatileFactory();
   if (!factory) return E_FAIL;
-  parm = attribute.kind == CATCkeLengthKind ? factory->CreateLength(attribute.parmName, 0.0)
-                                            : factory->CreateAngle(attribute.parmName, 0.0);
+  const char* name = setting.measure->parmName;
+  parm = ValueKindOf(setting) == CATCkeLengthKind ? factory->CreateLength(name, 0.0)
+                                                  : factory->CreateAngle(name, 0.0);
   if (!parm) return E_FAIL;
-  AttachRange(factory, parm, 0.0, kMeasureLowerKind, attribute.rangeUpperBound);
+  AttachRange(factory, parm, 0.0, kMeasureLowerKind, setting.measure->rangeUpperBound);
   parm->Valuate(text.CastToCharPtr());
   return S_OK;
 }
 
-HRESULT AXOETrsIfcSettingAtt::SetMeasureParm(const MeasureAttribute& attribute,
-                                             const CATICkeParm_var& parm) {
+HRESULT AXOETrsIfcSettingAtt::SetMeasureParm(const Setting& setting, const CATICkeParm_var& parm) {
   if (repository_ == nullptr || !parm) return E_FAIL;
   CATICkeInst_var value = parm->Value();
-  // A value of another kind would store a text that the attribute's own
+  // A value of another kind would store a text that the setting's own
   // parameter cannot read back.
-  if (!value || value->Kind() != attribute.kind) return E_FAIL;
-  const double real = value->AsReal();
-  if (!(real >= 0.0 && real <= attribute.maximum)) return E_FAIL;
+  if (!value || value->Kind() != ValueKindOf(setting)) return E_FAIL;
+  if (!axo_settings::AcceptsMeasure(setting, value->AsReal())) return E_FAIL;
   const CATString text = value->AsString().ConvertToChar();
-  return Result(AXOTrsSettingRepository::WriteString(repository_, attribute.key, text));
+  return Result(AXOTrsSettingRepository::WriteString(repository_, setting.key, text));
 }
 
-HRESULT AXOETrsIfcSettingAtt::GetFileName(const char* key, CATUnicodeString& value) {
+HRESULT AXOETrsIfcSettingAtt::GetFileName(const Setting& setting, CATUnicodeString& value) {
   value = "";
-  return Result(AXOTrsSettingRepository::ReadUnicode(repository_, key, value));
+  return Result(AXOTrsSettingRepository::ReadUnicode(repository_, setting.key, value));
 }
 
-HRESULT AXOETrsIfcSettingAtt::SetText(const char* key, const CATUnicodeString& value) {
-  return Result(AXOTrsSettingRepository::WriteUnicode(repository_, key, value));
+HRESULT AXOETrsIfcSettingAtt::SetText(const Setting& setting, const CATUnicodeString& value) {
+  return Result(AXOTrsSettingRepository::WriteUnicode(repository_, setting.key, value));
 }
 
-HRESULT AXOETrsIfcSettingAtt::GetInfo(const char* key, CATSettingInfo* info, int option) {
+HRESULT AXOETrsIfcSettingAtt::GetInfo(const Setting& setting, CATSettingInfo* info, int option) {
   if (info == nullptr) return E_FAIL;
-  return Result(AXOTrsSettingRepository::GetInfo(repository_, key, *info, option));
+  return Result(AXOTrsSettingRepository::GetInfo(repository_, setting.key, *info, option));
 }
 
 // ---- Start -------------------------------------------------------------------
@@ -177,9 +174,11 @@ HRESULT AXOETrsIfcSettingAtt::Initialize() {
   if (FAILED(result)) return result;
   result = GetAngleParm(parm);
   if (FAILED(result)) return result;
-  for (const IntegerAttribute* attribute : kInitialReads) {
-    int value = attribute->defaultValue;
-    if (!AXOTrsSettingRepository::ReadInteger(repository_, attribute->key, value)) return E_FAIL;
+  for (const char* key : kInitialReads) {
+    int value = 0;
+    if (!AXOTrsSettingRepository::ReadInteger(repository_, SettingOf(kIfc, key), value)) {
+      return E_FAIL;
+    }
   }
   return S_OK;
 }
@@ -206,6 +205,6 @@ HRESULT AXOETrsIfcSettingAtt::GetSectionCatalogName(CATUnicodeString& value) {
 // The translator always exports boundary representations: the stored choice
 // is kept for the settings dialog but not read back.
 HRESULT AXOETrsIfcSettingAtt::GetRepresentation(CATString& value) {
-  value = kRepresentation.defaultValue;
+  value = SettingOf(kIfc, "Representation").defaultText;
   return S_OK;
 }

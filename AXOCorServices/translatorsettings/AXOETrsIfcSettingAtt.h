@@ -45,6 +45,9 @@
 
 class CATSettingInfo;
 class CATSettingRepository;
+namespace axo_settings {
+struct Setting;
+}  // namespace axo_settings
 
 class ExportedByAXOCorServices AXOETrsIfcSettingAtt : public CATBaseUnknown {
   CATDeclareClass;
@@ -153,34 +156,27 @@ class ExportedByAXOCorServices AXOETrsIfcSettingAtt : public CATBaseUnknown {
   HRESULT SetBrepOptDecimateTriangles(const int& value);
   HRESULT GetBrepOptDecimateTrianglesInfo(CATSettingInfo* info, int option);
 
-  // Descriptions of the attributes, defined with the operations.
-  struct IntegerAttribute;
-  struct ChoiceAttribute;
-  struct MeasureAttribute;
-
  protected:
   // Released, never deleted directly. Leaves the repository to the host.
   ~AXOETrsIfcSettingAtt() override;
 
  private:
-  HRESULT GetInteger(const IntegerAttribute& attribute, int& value);
-  HRESULT SetInteger(const IntegerAttribute& attribute, int value);
-  bool Accepts(const IntegerAttribute& attribute, int value);
-  HRESULT GetIntegerParm(const IntegerAttribute& attribute, CATICkeParm_var& parm);
-  HRESULT SetIntegerParm(const IntegerAttribute& attribute, const CATICkeParm_var& parm);
+  // The helpers of each shape of operation, given the setting's row.
+  using Setting = axo_settings::Setting;
+  HRESULT GetInteger(const Setting& setting, int& value);
+  HRESULT SetInteger(const Setting& setting, int value);
+  HRESULT GetIntegerParm(const Setting& setting, CATICkeParm_var& parm);
+  HRESULT SetIntegerParm(const Setting& setting, const CATICkeParm_var& parm);
 
-  HRESULT GetChoice(const ChoiceAttribute& attribute, CATString& value);
-  HRESULT SetChoice(const ChoiceAttribute& attribute, const CATString& value);
+  HRESULT GetChoice(const Setting& setting, CATString& value);
+  HRESULT SetChoice(const Setting& setting, const CATString& value);
 
-  HRESULT GetMeasureParm(const MeasureAttribute& attribute, CATICkeParm_var& parm);
-  HRESULT SetMeasureParm(const MeasureAttribute& attribute, const CATICkeParm_var& parm);
+  HRESULT GetMeasureParm(const Setting& setting, CATICkeParm_var& parm);
+  HRESULT SetMeasureParm(const Setting& setting, const CATICkeParm_var& parm);
 
-  HRESULT GetFileName(const char* key, CATUnicodeString& value);
-  HRESULT SetText(const char* key, const CATUnicodeString& value);
-  HRESULT GetInfo(const char* key, CATSettingInfo* info, int option);
-
-  // The stored "JoinLimit", or 50 when it cannot be read.
-  int StoredJoinLimit();
+  HRESULT GetFileName(const Setting& setting, CATUnicodeString& value);
+  HRESULT SetText(const Setting& setting, const CATUnicodeString& value);
+  HRESULT GetInfo(const Setting& setting, CATSettingInfo* info, int option);
 
   CATSettingRepository* repository_;
 };

@@ -1,6 +1,7 @@
 #include <climits>
 #include <string>
 
+#include "AXOTrsSettingDescription.h"
 #include "CATSettingInfo.h"
 #include "IfcSettingsTestSupport.h"
 
@@ -9,38 +10,45 @@ namespace {
 using Settings = AXOETrsIfcSettingAtt;
 using ChoiceSetter = HRESULT (Settings::*)(const CATString&);
 
+// The integer operations, with their row of the description.
 struct IntegerAttribute {
   const char* key;
   HRESULT (Settings::*get)(int&);
   HRESULT (Settings::*set)(const int&);
-  int defaultValue;
-  int minimum;  // the smallest value a write accepts (JoinLimit never written)
+
+  const axo_settings::Setting& Row() const {
+    return axo_settings::SettingOf(axo_settings::kIfc, key);
+  }
+  // The smallest value a write accepts on a repository that holds no
+  // setting it must exceed (INT_MIN: any).
+  int Minimum() const {
+    const axo_settings::Setting& row = Row();
+    if (row.above == nullptr) return row.minimum;
+    return axo_settings::SettingOf(axo_settings::kIfc, row.above).defaultNumber + 1;
+  }
 };
 
 const IntegerAttribute kIntegers[] = {
-    {"CGRLimit", &Settings::GetCGRLimit, &Settings::SetCGRLimit, 500, 0},
-    {"ExportAllBodiesSets", &Settings::GetExportAllBodiesSets, &Settings::SetExportAllBodiesSets, 0,
-     INT_MIN},
-    {"ExportStdPropSets", &Settings::GetExportStdPropSets, &Settings::SetExportStdPropSets, 1,
-     INT_MIN},
-    {"ExportAllPackages", &Settings::GetExportAllPackages, &Settings::SetExportAllPackages, 1,
-     INT_MIN},
-    {"JoinLimit", &Settings::GetJoinLimit, &Settings::SetJoinLimit, 50, 1},
-    {"DisjoinLimit", &Settings::GetDisjoinLimit, &Settings::SetDisjoinLimit, 1000, 51},
-    {"ImportPSet", &Settings::GetImportPSet, &Settings::SetImportPSet, 1, INT_MIN},
-    {"MaxBEPerPart", &Settings::GetMaxBEPerPart, &Settings::SetMaxBEPerPart, 200, 1},
+    {"CGRLimit", &Settings::GetCGRLimit, &Settings::SetCGRLimit},
+    {"ExportAllBodiesSets", &Settings::GetExportAllBodiesSets, &Settings::SetExportAllBodiesSets},
+    {"ExportStdPropSets", &Settings::GetExportStdPropSets, &Settings::SetExportStdPropSets},
+    {"ExportAllPackages", &Settings::GetExportAllPackages, &Settings::SetExportAllPackages},
+    {"JoinLimit", &Settings::GetJoinLimit, &Settings::SetJoinLimit},
+    {"DisjoinLimit", &Settings::GetDisjoinLimit, &Settings::SetDisjoinLimit},
+    {"ImportPSet", &Settings::GetImportPSet, &Settings::SetImportPSet},
+    {"MaxBEPerPart", &Settings::GetMaxBEPerPart, &Settings::SetMaxBEPerPart},
     {"ExportSpaceBoundaries", &Settings::GetExportSpaceBoundaries,
-     &Settings::SetExportSpaceBoundaries, 0, INT_MIN},
+     &Settings::SetExportSpaceBoundaries},
     {"ExportGeoSetsAndBodies", &Settings::GetExportGeoSetsAndBodies,
-     &Settings::SetExportGeoSetsAndBodies, 0, INT_MIN},
-    {"ExportXRefs", &Settings::GetExportXRefs, &Settings::SetExportXRefs, 0, INT_MIN},
-    {"ExportSATFiles", &Settings::GetExportSATFiles, &Settings::SetExportSATFiles, 0, INT_MIN},
+     &Settings::SetExportGeoSetsAndBodies},
+    {"ExportXRefs", &Settings::GetExportXRefs, &Settings::SetExportXRefs},
+    {"ExportSATFiles", &Settings::GetExportSATFiles, &Settings::SetExportSATFiles},
     {"BrepOptNormalsOrientation", &Settings::GetBrepOptNormalsOrientation,
-     &Settings::SetBrepOptNormalsOrientation, 0, INT_MIN},
-    {"BrepOptMergeVertices", &Settings::GetBrepOptMergeVertices, &Settings::SetBrepOptMergeVertices,
-     0, INT_MIN},
+     &Settings::SetBrepOptNormalsOrientation},
+    {"BrepOptMergeVertices", &Settings::GetBrepOptMergeVertices,
+     &Settings::SetBrepOptMergeVertices},
     {"BrepOptDecimateTriangles", &Settings::GetBrepOptDecimateTriangles,
-     &Settings::SetBrepOptDecimateTriangles, 0, INT_MIN},
+     &Settings::SetBrepOptDecimateTriangles},
 };
 
 // A key never written reads as present and keeps the preset default; a
@@ -53,7 +61,7 @@ TEST_F(IfcSettingsTest, IntegerGettersDeliverTheDefaultOfAKeyNotRead) {
       CATSettingRepositoryTesting::RefuseReads(kRepository, attribute.key, refused);
       int value = -777;
       EXPECT_EQ((settings.*attribute.get)(value), refused ? E_FAIL : S_OK);
-      EXPECT_EQ(value, attribute.defaultValue);
+      EXPECT_EQ(value, attribute.Row().defaultNumber);
     }
   }
 }
@@ -65,12 +73,13 @@ TEST_F(IfcSettingsTest, IntegerSettersAcceptValuesFromTheirMinimumUp) {
     SCOPED_TRACE(attribute.key);
     CATSettingRepositoryTesting::ResetAll();
     StoreInteger(attribute.key, 7777);
-    if (attribute.minimum != INT_MIN) {
-      EXPECT_EQ((settings.*attribute.set)(attribute.minimum - 1), E_FAIL);
+    const int minimum = attribute.Minimum();
+    if (minimum != INT_MIN) {
+      EXPECT_EQ((settings.*attribute.set)(minimum - 1), E_FAIL);
       EXPECT_EQ(StoredInteger(attribute.key), 7777);
     }
-    EXPECT_EQ((settings.*attribute.set)(attribute.minimum), S_OK);
-    EXPECT_EQ(StoredInteger(attribute.key), attribute.minimum);
+    EXPECT_EQ((settings.*attribute.set)(minimum), S_OK);
+    EXPECT_EQ(StoredInteger(attribute.key), minimum);
     CATSettingRepositoryTesting::RefuseWrites(kRepository, attribute.key, true);
     EXPECT_EQ((settings.*attribute.set)(INT_MAX), E_FAIL);
   }

@@ -1,6 +1,7 @@
 #include "AXOTrsSettingManagement.h"
 
 #include "AXOCorServices.h"
+#include "AXOTrsSettingDescription.h"
 #include "TIE_CATIIniSettingManagment.h"
 
 CATImplementClass(AXOTrsDxfSettingManagement, CATDataExtensionClass, CATEIniSettingManagment,
@@ -9,12 +10,12 @@ CATImplementClass(AXOTrsIfcSettingManagement, CATDataExtensionClass, CATEIniSett
                   AXOTrsIfcSettingCtrl)
 
 AXOTrsDxfSettingManagement::AXOTrsDxfSettingManagement()
-    : CATEIniSettingManagment("AXODxfUnitTypeElt") {}
+    : CATEIniSettingManagment(axo_settings::kDxf.repository) {}
 
 AXOTrsDxfSettingManagement::~AXOTrsDxfSettingManagement() = default;
 
 AXOTrsIfcSettingManagement::AXOTrsIfcSettingManagement()
-    : CATEIniSettingManagment("AXOIfcExport") {}
+    : CATEIniSettingManagment(axo_settings::kIfc.repository) {}
 
 AXOTrsIfcSettingManagement::~AXOTrsIfcSettingManagement() = default;
 

@@ -54,6 +54,30 @@ bool AXOTrsSettingRepository::WriteUnicode(CATSettingRepository* repository, con
   return count == TextCount::kExactlyOne ? written == 1 : written >= 1;
 }
 
+bool AXOTrsSettingRepository::ReadInteger(CATSettingRepository* repository,
+                                          const axo_settings::Setting& setting, int& value) {
+  value = setting.defaultNumber;
+  return ReadInteger(repository, setting.key, value);
+}
+
+int AXOTrsSettingRepository::ReadBound(CATSettingRepository* repository,
+                                       const axo_settings::Translator& translator,
+                                       const axo_settings::Setting& setting) {
+  if (setting.above == nullptr) return 0;
+  int bound = 0;
+  ReadInteger(repository, axo_settings::SettingOf(translator, setting.above), bound);
+  return bound;
+}
+
+bool AXOTrsSettingRepository::WriteInteger(CATSettingRepository* repository,
+                                           const axo_settings::Translator& translator,
+                                           const axo_settings::Setting& setting, int value) {
+  if (repository == nullptr) return false;
+  const int bound = ReadBound(repository, translator, setting);
+  return axo_settings::SetterAccepts(setting, value, bound) &&
+         WriteInteger(repository, setting.key, value);
+}
+
 bool AXOTrsSettingRepository::GetInfo(CATSettingRepository* repository, const char* key,
                                       CATSettingInfo& info, int option) {
   return repository != nullptr && repository->GetInfo(key, &info, option) == 0;

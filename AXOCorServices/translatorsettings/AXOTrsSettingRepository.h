@@ -9,6 +9,7 @@
 // Repositories belong to the host: the library keeps plain pointers to
 // them and never deletes or releases them.
 
+#include "AXOTrsSettingDescription.h"
 #include "CATSettingInfo.h"
 #include "CATSettingRepository.h"
 #include "CATString.h"
@@ -49,6 +50,21 @@ class AXOTrsSettingRepository {
                           const CATString& value);
   static bool WriteUnicode(CATSettingRepository* repository, const char* key,
                            const CATUnicodeString& value, TextCount count = TextCount::kOneOrMore);
+
+  // An integer setting as its row describes it: `value` preset with the
+  // default, then ReadInteger.
+  static bool ReadInteger(CATSettingRepository* repository, const axo_settings::Setting& setting,
+                          int& value);
+  // The value of the setting that `setting` must exceed (setting.above of
+  // `translator`), read with its default preset; the outcome of the read
+  // does not count. 0 where there is none.
+  static int ReadBound(CATSettingRepository* repository, const axo_settings::Translator& translator,
+                       const axo_settings::Setting& setting);
+  // WriteInteger, when the setter of `setting` accepts `value` (bound read
+  // by ReadBound); false, with nothing written, when it does not.
+  static bool WriteInteger(CATSettingRepository* repository,
+                           const axo_settings::Translator& translator,
+                           const axo_settings::Setting& setting, int value);
 
   // The host's description of `key` (GetInfo with `option`); success when
   // the repository returns 0.

@@ -15,23 +15,17 @@
 
 namespace {
 
-// One translator: its name on the command line, its repository, its
-// controller factory and its fields.
 template <class I>
-struct Translator {
-  const char* name;
-  const char* repository;
-  HRESULT (*factory)(const GUID&, void**);
-  const std::vector<SettingField<I>>& fields;
-};
+using Translator = TranslatorSettings<I>;
 
 // The interface `J` of the translator's controller, created on first use.
 template <class J, class I>
 CATHandle<J> Controller(const Translator<I>& translator) {
   CATHandle<J> handle = SettingsInterface<J>(translator.factory);
   if (!handle) {
-    AxocorFail(std::string("the ") + translator.name +
-               " settings are not available: the repository \"" + translator.repository +
+    AxocorFail(std::string("the ") + translator.description.name +
+               " settings are not available: the repository \"" +
+               translator.description.repository +
                "\" cannot be opened or one of its settings cannot be read");
   }
   return handle;
@@ -45,7 +39,7 @@ void CommitAndSave(const Translator<I>& translator) {
   management->Commit();
   if (FAILED(management->SaveRepository())) {
     const AXOStatus& failure = CATLastFileFailure();
-    AxocorFail(std::string("the ") + translator.name + " settings could not be saved" +
+    AxocorFail(std::string("the ") + translator.description.name + " settings could not be saved" +
                (failure.ok() ? std::string() : ": " + failure.ToString()));
   }
 }
@@ -55,25 +49,38 @@ void Show(const Translator<I>& translator) {
   CATHandle<I> settings = Controller<I>(translator);
   for (const SettingField<I>& field : translator.fields) {
     std::string text;
-    std::cout << field.key << "\t" << (field.read(*settings, text) ? text : "(unreadable)") << "\n";
+    std::cout << field.setting->key << "\t" << (field.read(*settings, text) ? text : "(unreadable)")
+              << "\n";
   }
 }
 
+// Stores the value and saves, or fails saving nothing: the file is left as
+// it was.
 template <class I>
 void Set(const Translator<I>& translator, const std::string& key, const std::string& value) {
-  for (const SettingField<I>& field : translator.fields) {
-    if (key != field.key) continue;
-    CATHandle<I> settings = Controller<I>(translator);
-    if (!field.write(*settings, value)) {
-      AxocorFail(std::string(translator.name) + " setting '" + key + "' refused the value '" +
-                 value + "' (it takes " + field.form + ")");
-    }
-    CommitAndSave(translator);
-    return;
+  const SettingField<I>* field = FieldOf(translator, key);
+  if (field == nullptr) {
+    std::string keys;
+    for (const SettingField<I>& each : translator.fields)
+      keys += std::string(" ") + each.setting->key;
+    AxocorFail(std::string(translator.description.name) + " has no setting '" + key +
+               "'; its settings:" + keys);
   }
-  std::string keys;
-  for (const SettingField<I>& field : translator.fields) keys += std::string(" ") + field.key;
-  AxocorFail(std::string(translator.name) + " has no setting '" + key + "'; its settings:" + keys);
+  CATHandle<I> settings = Controller<I>(translator);
+  const SettingWrite written = field->write(*settings, value);
+  const std::string setting = std::string(translator.description.name) + " setting '" + key + "' ";
+  const std::string form = " (it takes " + axo_settings::Form(*field->setting) + ")";
+  switch (written.outcome) {
+    case SettingWrite::kStored:
+      return CommitAndSave(translator);
+    case SettingWrite::kNotOfForm:
+      AxocorFail(setting + "refused the value '" + value + "'" + form);
+    case SettingWrite::kRefused:
+      AxocorFail(setting + "refused the value '" + value + "': " + written.refusal + form);
+    case SettingWrite::kNotStored:
+      break;
+  }
+  AxocorFail(setting + "could not store the value '" + value + "': the repository refused it");
 }
 
 template <class I>
@@ -83,25 +90,20 @@ void Reset(const Translator<I>& translator) {
   CommitAndSave(translator);
 }
 
-const Translator<AXOITrsDxfSettingAtt> kDxf = {"dxf", "AXODxfUnitTypeElt", &GetAXOTrsDxfSettingCtrl,
-                                               DxfSettingFields()};
-const Translator<AXOITrsIfcSettingAtt> kIfc = {"ifc", "AXOIfcExport", &GetAXOTrsIfcSettingCtrl,
-                                               IfcSettingFields()};
-
 // Runs `action` on the translator named `name` (checked by CLI11).
 template <class Action>
 void ForTranslator(const std::string& name, Action action) {
-  if (name == kDxf.name) {
-    action(kDxf);
+  if (name == DxfSettings().description.name) {
+    action(DxfSettings());
   } else {
-    action(kIfc);
+    action(IfcSettings());
   }
 }
 
 CLI::Option* AddTranslatorOption(CLI::App* command, std::string& translator) {
   return command->add_option("translator", translator, "dxf or ifc")
       ->required()
-      ->check(CLI::IsMember({"dxf", "ifc"}));
+      ->check(CLI::IsMember({axo_settings::kDxf.name, axo_settings::kIfc.name}));
 }
 
 }  // namespace

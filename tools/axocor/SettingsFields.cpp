@@ -1,55 +1,64 @@
-// The fields of "axocor settings" for the DXF and the IFC translator.
+// The fields of "axocor settings" and the doctor for the DXF and the IFC
+// translator.
 #include "SettingsFields.h"
 
-const std::vector<SettingField<AXOITrsDxfSettingAtt>>& DxfSettingFields() {
+#include "AXOCorServices.h"
+
+// Each row of the description with its operations, in the description's
+// order.
+const TranslatorSettings<AXOITrsDxfSettingAtt>& DxfSettings() {
   using D = AXOITrsDxfSettingAtt;
-  static const std::vector<SettingField<D>> fields = {
-      IntegerField<D>("UnitOfDxfFile", &D::GetUnitOfDxfFile, &D::SetUnitOfDxfFile),
-      IntegerField<D>("ImportLayerToComp", &D::GetImportLayerToComp, &D::SetImportLayerToComp),
-      IntegerField<D>("FilePerSolid", &D::GetFilePerSolid, &D::SetFilePerSolid),
-      IntegerField<D>("FilePerSurfaceMesh", &D::GetFilePerSurfaceMesh, &D::SetFilePerSurfaceMesh),
-      IntegerField<D>("ImportAsPartCGR", &D::GetImportAsPartCGR, &D::SetImportAsPartCGR),
-      IntegerField<D>("CLDLimit", &D::GetCLDLimit, &D::SetCLDLimit),
-  };
-  return fields;
+  const axo_settings::Translator& t = axo_settings::kDxf;
+  static const TranslatorSettings<D> settings = {
+      t,
+      &GetAXOTrsDxfSettingCtrl,
+      {
+          Field<D>(t, "UnitOfDxfFile", &D::GetUnitOfDxfFile, &D::SetUnitOfDxfFile),
+          Field<D>(t, "ImportLayerToComp", &D::GetImportLayerToComp, &D::SetImportLayerToComp),
+          Field<D>(t, "FilePerSolid", &D::GetFilePerSolid, &D::SetFilePerSolid),
+          Field<D>(t, "FilePerSurfaceMesh", &D::GetFilePerSurfaceMesh, &D::SetFilePerSurfaceMesh),
+          Field<D>(t, "ImportAsPartCGR", &D::GetImportAsPartCGR, &D::SetImportAsPartCGR),
+          Field<D>(t, "CLDLimit", &D::GetCLDLimit, &D::SetCLDLimit),
+      }};
+  return settings;
 }
 
-const std::vector<SettingField<AXOITrsIfcSettingAtt>>& IfcSettingFields() {
+const TranslatorSettings<AXOITrsIfcSettingAtt>& IfcSettings() {
   using F = AXOITrsIfcSettingAtt;
-  static const std::vector<SettingField<F>> fields = {
-      IntegerField<F>("CGRLimit", &F::GetCGRLimit, &F::SetCGRLimit),
-      IntegerField<F>("ExportAllBodiesSets", &F::GetExportAllBodiesSets,
-                      &F::SetExportAllBodiesSets),
-      IntegerField<F>("ExportStdPropSets", &F::GetExportStdPropSets, &F::SetExportStdPropSets),
-      IntegerField<F>("ExportAllPackages", &F::GetExportAllPackages, &F::SetExportAllPackages),
-      TextField<F>("ExportMapFileName", &F::GetExportMapFileName, &F::SetExportMapFileName),
-      IntegerField<F>("JoinLimit", &F::GetJoinLimit, &F::SetJoinLimit),
-      IntegerField<F>("DisjoinLimit", &F::GetDisjoinLimit, &F::SetDisjoinLimit),
-      IntegerField<F>("ImportPSet", &F::GetImportPSet, &F::SetImportPSet),
-      ParameterField<F>("SagFactor", "a length of 0 or more with its unit, such as 5.0cm",
-                        &F::GetSagFactorParm, &F::SetSagFactorParm),
-      ParameterField<F>("Angle", "an angle from 0 to 360deg with its unit, such as 15deg",
-                        &F::GetAngleParm, &F::SetAngleParm),
-      WordField<F>("Representation", "BRep or Triangulated", &F::GetRepresentation,
-                   &F::SetRepresentation),
-      WordField<F>("ExportOption", "Detailed or Surfacic", &F::GetExportOption,
-                   &F::SetExportOption),
-      WordField<F>("BEPerPart", "Single or Multiple", &F::GetBEPerPart, &F::SetBEPerPart),
-      IntegerField<F>("MaxBEPerPart", &F::GetMaxBEPerPart, &F::SetMaxBEPerPart),
-      TextField<F>("SectionCatalogName", &F::GetSectionCatalogName, &F::SetSectionCatalogName),
-      TextField<F>("ImportMapFileName", &F::GetImportMapFileName, &F::SetImportMapFileName),
-      IntegerField<F>("ExportSpaceBoundaries", &F::GetExportSpaceBoundaries,
-                      &F::SetExportSpaceBoundaries),
-      IntegerField<F>("ExportGeoSetsAndBodies", &F::GetExportGeoSetsAndBodies,
-                      &F::SetExportGeoSetsAndBodies),
-      IntegerField<F>("ExportXRefs", &F::GetExportXRefs, &F::SetExportXRefs),
-      IntegerField<F>("ExportSATFiles", &F::GetExportSATFiles, &F::SetExportSATFiles),
-      IntegerField<F>("BrepOptNormalsOrientation", &F::GetBrepOptNormalsOrientation,
-                      &F::SetBrepOptNormalsOrientation),
-      IntegerField<F>("BrepOptMergeVertices", &F::GetBrepOptMergeVertices,
-                      &F::SetBrepOptMergeVertices),
-      IntegerField<F>("BrepOptDecimateTriangles", &F::GetBrepOptDecimateTriangles,
-                      &F::SetBrepOptDecimateTriangles),
-  };
-  return fields;
+  const axo_settings::Translator& t = axo_settings::kIfc;
+  static const TranslatorSettings<F> settings = {
+      t,
+      &GetAXOTrsIfcSettingCtrl,
+      {
+          Field<F>(t, "CGRLimit", &F::GetCGRLimit, &F::SetCGRLimit),
+          Field<F>(t, "ExportAllBodiesSets", &F::GetExportAllBodiesSets,
+                   &F::SetExportAllBodiesSets),
+          Field<F>(t, "ExportStdPropSets", &F::GetExportStdPropSets, &F::SetExportStdPropSets),
+          Field<F>(t, "ExportAllPackages", &F::GetExportAllPackages, &F::SetExportAllPackages),
+          Field<F>(t, "ExportMapFileName", &F::GetExportMapFileName, &F::SetExportMapFileName),
+          Field<F>(t, "JoinLimit", &F::GetJoinLimit, &F::SetJoinLimit),
+          Field<F>(t, "DisjoinLimit", &F::GetDisjoinLimit, &F::SetDisjoinLimit),
+          Field<F>(t, "ImportPSet", &F::GetImportPSet, &F::SetImportPSet),
+          Field<F>(t, "SagFactor", &F::GetSagFactorParm, &F::SetSagFactorParm),
+          Field<F>(t, "Angle", &F::GetAngleParm, &F::SetAngleParm),
+          Field<F>(t, "Representation", &F::GetRepresentation, &F::SetRepresentation),
+          Field<F>(t, "ExportOption", &F::GetExportOption, &F::SetExportOption),
+          Field<F>(t, "BEPerPart", &F::GetBEPerPart, &F::SetBEPerPart),
+          Field<F>(t, "MaxBEPerPart", &F::GetMaxBEPerPart, &F::SetMaxBEPerPart),
+          Field<F>(t, "SectionCatalogName", &F::GetSectionCatalogName, &F::SetSectionCatalogName),
+          Field<F>(t, "ImportMapFileName", &F::GetImportMapFileName, &F::SetImportMapFileName),
+          Field<F>(t, "ExportSpaceBoundaries", &F::GetExportSpaceBoundaries,
+                   &F::SetExportSpaceBoundaries),
+          Field<F>(t, "ExportGeoSetsAndBodies", &F::GetExportGeoSetsAndBodies,
+                   &F::SetExportGeoSetsAndBodies),
+          Field<F>(t, "ExportXRefs", &F::GetExportXRefs, &F::SetExportXRefs),
+          Field<F>(t, "ExportSATFiles", &F::GetExportSATFiles, &F::SetExportSATFiles),
+          Field<F>(t, "BrepOptNormalsOrientation", &F::GetBrepOptNormalsOrientation,
+                   &F::SetBrepOptNormalsOrientation),
+          Field<F>(t, "BrepOptMergeVertices", &F::GetBrepOptMergeVertices,
+                   &F::SetBrepOptMergeVertices),
+          Field<F>(t, "BrepOptDecimateTriangles", &F::GetBrepOptDecimateTriangles,
+                   &F::SetBrepOptDecimateTriangles),
+      }};
+  return settings;
 }

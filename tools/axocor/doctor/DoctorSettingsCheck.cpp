@@ -1,11 +1,11 @@
 // The DXF and IFC translator settings, read through their controllers. Each
 // stored value is handed back to its setter, so that the library's own rules
-// say which values are wrong; the texts below only explain the refusals.
-// Every change is rolled back at the end: nothing is saved, and the
-// repositories end as they were read.
+// say which values are wrong; the settings description explains the
+// refusals. Every change is rolled back at the end: nothing is saved, and
+// the repositories end as they were read.
 #include <algorithm>
-#include <iterator>
-#include <string_view>
+#include <string>
+#include <vector>
 
 #include "AXOCorServices.h"
 #include "AxocorFiles.h"
@@ -20,8 +20,10 @@ namespace axocor::doctor {
 
 namespace {
 
-constexpr const char kDxfRepository[] = "AXODxfUnitTypeElt";
-constexpr const char kIfcRepository[] = "AXOIfcExport";
+using axo_settings::Kind;
+using axo_settings::Setting;
+using IfcField = SettingField<AXOITrsIfcSettingAtt>;
+
 constexpr const char kNotANumber[] = "cannot be read (the stored value is not a number?)";
 constexpr const char kNotAText[] = "cannot be read (the stored value is not a text?)";
 
@@ -44,58 +46,51 @@ void ShowRepositoryFile(Section& section, const char* repository) {
   }
 }
 
-template <class I>
-const SettingField<I>& FieldOf(const std::vector<SettingField<I>>& fields, std::string_view key) {
-  return *std::find_if(fields.begin(), fields.end(),
-                       [&](const SettingField<I>& field) { return key == field.key; });
+// What the doctor says of a value handed back to its setter, `shown` as
+// the report shows it.
+void Verdict(Section& section, const Setting& setting, const std::string& value,
+             const SettingWrite& written, const std::string& shown) {
+  switch (written.outcome) {
+    case SettingWrite::kStored:
+      return section.Info(1, setting.key, value);
+    case SettingWrite::kRefused:
+      // A choice's refusal names its words; the others are the setter's.
+      return section.Problem(
+          1, setting.key,
+          shown + ": " + written.refusal +
+              (setting.kind == Kind::kChoice ? "" : ", which the setter refuses"));
+    case SettingWrite::kNotOfForm:
+      // Only a stored measure can be a text its parameter does not read.
+      return section.Problem(
+          1, setting.key,
+          shown + " is not " + axo_settings::Form(setting) + ": the translator uses 0 instead");
+    case SettingWrite::kNotStored:
+      break;
+  }
+  section.Problem(1, setting.key, shown + ": refused by the setter");
 }
 
-// How a setting is checked.
-enum class Shape { kValue, kChoice, kMeasure, kCatalog, kMapFile };
-
-struct Check {
-  const char* key;
-  Shape shape;
-  // Why the setter refuses a value; "{Key}" stands for the value of the
-  // setting Key.
-  const char* refusal = "refused by the setter";
-  // Measures: what the text must be, and the text the translator starts
-  // from while none is stored (its parameter shows only the value).
-  const char* form = nullptr;
-  const char* unset = nullptr;
-  HRESULT (AXOITrsIfcSettingAtt::*getParm)(CATICkeParm_var&) = nullptr;
-  HRESULT (AXOITrsIfcSettingAtt::*setParm)(const CATICkeParm_var&) = nullptr;
-};
-
-const Check kIfcChecks[] = {
-    {"CGRLimit", Shape::kValue, "below 0, which the setter refuses"},
-    {"JoinLimit", Shape::kValue, "below 1, which the setter refuses"},
-    {"DisjoinLimit", Shape::kValue, "not above JoinLimit ({JoinLimit}), which the setter refuses"},
-    {"MaxBEPerPart", Shape::kValue, "below 1, which the setter refuses"},
-    {"Representation", Shape::kChoice, "neither 'BRep' nor 'Triangulated' (letter case counts)"},
-    {"ExportOption", Shape::kChoice, "neither 'Detailed' nor 'Surfacic' (letter case counts)"},
-    {"BEPerPart", Shape::kChoice, "neither 'Single' nor 'Multiple' (letter case counts)"},
-    {"SagFactor", Shape::kMeasure, "a negative length, which the setter refuses",
-     "a length (such as 5.0cm)", "5.0cm", &AXOITrsIfcSettingAtt::GetSagFactorParm,
-     &AXOITrsIfcSettingAtt::SetSagFactorParm},
-    {"Angle", Shape::kMeasure, "outside 0 to 360 degrees, which the setter refuses",
-     "an angle (such as 15.0deg)", "15.0deg", &AXOITrsIfcSettingAtt::GetAngleParm,
-     &AXOITrsIfcSettingAtt::SetAngleParm},
-    {"SectionCatalogName", Shape::kCatalog},
-    {"ExportMapFileName", Shape::kMapFile},
-    {"ImportMapFileName", Shape::kMapFile},
-    {"ExportAllBodiesSets", Shape::kValue},
-    {"ExportStdPropSets", Shape::kValue},
-    {"ExportAllPackages", Shape::kValue},
-    {"ImportPSet", Shape::kValue},
-    {"ExportSpaceBoundaries", Shape::kValue},
-    {"ExportGeoSetsAndBodies", Shape::kValue},
-    {"ExportXRefs", Shape::kValue},
-    {"ExportSATFiles", Shape::kValue},
-    {"BrepOptNormalsOrientation", Shape::kValue},
-    {"BrepOptMergeVertices", Shape::kValue},
-    {"BrepOptDecimateTriangles", Shape::kValue},
-};
+// The report's order of the IFC settings: those with a rule first, then
+// the choices, the measures, the catalog, the map files and the integers
+// that take any value.
+int ReportRank(const Setting& setting) {
+  switch (setting.kind) {
+    case Kind::kInteger:
+      return axo_settings::Refusal(setting).empty() ? 5 : 0;
+    case Kind::kChoice:
+      return 1;
+    case Kind::kLength:
+    case Kind::kAngle:
+      return 2;
+    case Kind::kCatalogName:
+      return 3;
+    case Kind::kFileName:
+      return 4;
+    case Kind::kUnit:
+      break;
+  }
+  return 5;
+}
 
 // The settings of one translator being checked.
 class IfcCheck {
@@ -108,21 +103,28 @@ class IfcCheck {
         steelCatalogs_(steelCatalogs),
         profileMaps_(profileMaps) {}
 
-  void Run(const Check& check) {
+  void Run(const IfcField& field) {
+    const Setting& setting = *field.setting;
     // Measures and the catalog are read apart: reading the catalog through
     // the interface stores its fallback.
-    if (check.shape == Shape::kMeasure) return CheckMeasure(check);
-    if (check.shape == Shape::kCatalog) return CheckSectionCatalog();
-    const SettingField<AXOITrsIfcSettingAtt>& field = FieldOf(IfcSettingFields(), check.key);
-    std::string value;
-    const bool read = field.read(ifc_, value);
-    if (check.shape == Shape::kChoice) return CheckChoice(check, field, value);
-    if (!read) {
-      return section_.Problem(1, check.key,
-                              check.shape == Shape::kValue ? kNotANumber : "cannot be read");
+    switch (setting.kind) {
+      case Kind::kLength:
+      case Kind::kAngle:
+        return CheckMeasure(field);
+      case Kind::kCatalogName:
+        return CheckSectionCatalog(setting.key);
+      case Kind::kChoice:
+        return CheckChoice(field);
+      default:
+        break;
     }
-    if (check.shape == Shape::kMapFile) return CheckMapFile(check.key, value);
-    Verdict(check, value, field.write(ifc_, value), value);
+    std::string value;
+    if (!field.read(ifc_, value)) {
+      return section_.Problem(1, setting.key,
+                              setting.kind == Kind::kFileName ? "cannot be read" : kNotANumber);
+    }
+    if (setting.kind == Kind::kFileName) return CheckMapFile(setting.key, value);
+    Verdict(section_, setting, value, field.write(ifc_, value), value);
   }
 
  private:
@@ -135,80 +137,62 @@ class IfcCheck {
     return true;
   }
 
-  void Verdict(const Check& check, const std::string& value, bool accepted,
-               const std::string& shown) {
-    if (accepted) {
-      section_.Info(1, check.key, value);
-    } else {
-      section_.Problem(1, check.key, shown + ": " + Expand(check.refusal));
-    }
-  }
-
-  std::string Expand(std::string text) {
-    const std::size_t open = text.find('{');
-    const std::size_t close = text.find('}', open);
-    if (open == std::string::npos || close == std::string::npos) return text;
-    std::string value;
-    const std::string key = text.substr(open + 1, close - open - 1);
-    FieldOf(IfcSettingFields(), key).read(ifc_, value);
-    return text.replace(open, close - open + 1, value);
-  }
-
   // A choice stored as text, read from the repository itself (the interface
   // answers "BRep" for Representation whatever is stored).
-  void CheckChoice(const Check& check, const SettingField<AXOITrsIfcSettingAtt>& field,
-                   const std::string& answer) {
+  void CheckChoice(const IfcField& field) {
+    const char* key = field.setting->key;
+    std::string answer;
+    field.read(ifc_, answer);
     std::string stored;
-    if (!Stored(check.key, answer, stored)) return section_.Problem(1, check.key, kNotAText);
+    if (!Stored(key, answer, stored)) return section_.Problem(1, key, kNotAText);
     if (stored.empty()) {
       // The interface then leaves the caller's own text.
       return section_.Info(
-          1, check.key,
+          1, key,
           answer.empty() ? "empty: the translator keeps its own default" : answer + " (default)");
     }
-    Verdict(check, stored, field.write(ifc_, stored), "'" + stored + "'");
+    Verdict(section_, *field.setting, stored, field.write(ifc_, stored), "'" + stored + "'");
   }
 
   // The sag or the angle: the stored text must valuate the translator's
   // parameter, and the setter must take that parameter.
-  void CheckMeasure(const Check& check) {
+  void CheckMeasure(const IfcField& field) {
+    const Setting& setting = *field.setting;
     std::string stored;
-    if (!Stored(check.key, check.unset, stored)) return section_.Problem(1, check.key, kNotAText);
-    if (stored.empty()) stored = check.unset;
-    CATICkeParm_var parm;
-    if (FAILED((ifc_.*check.getParm)(parm)) || !parm) {
-      return section_.Info(1, check.key, stored + " (not checked: no knowledge parameter factory)");
+    if (!Stored(setting.key, setting.defaultText, stored)) {
+      return section_.Problem(1, setting.key, kNotAText);
     }
-    if (FAILED(parm->Valuate(stored.c_str()))) {
-      return section_.Problem(
-          1, check.key,
-          "'" + stored + "' is not " + check.form + ": the translator uses 0 instead");
+    if (stored.empty()) stored = setting.defaultText;
+    std::string shown;
+    if (!field.read(ifc_, shown)) {
+      return section_.Info(1, setting.key,
+                           stored + " (not checked: no knowledge parameter factory)");
     }
-    Verdict(check, stored, SUCCEEDED((ifc_.*check.setParm)(parm)), "'" + stored + "'");
+    Verdict(section_, setting, stored, field.write(ifc_, stored), "'" + stored + "'");
   }
 
-  void CheckSectionCatalog() {
+  void CheckSectionCatalog(const char* key) {
     CATUnicodeString stored;
-    repository_.ReadSetting("SectionCatalogName", &stored);
+    repository_.ReadSetting(key, &stored);
     if (stored.GetLengthInByte() != 0) {
       if (std::find(steelCatalogs_.begin(), steelCatalogs_.end(), stored.ConvertToChar()) ==
           steelCatalogs_.end()) {
         // Steel catalogs are found below the startup paths.
         section_.SearchProblem(
-            "CATStartupPath", 1, "SectionCatalogName",
+            "CATStartupPath", 1, key,
             "'" + std::string(stored.ConvertToChar()) + "' is not an installed steel catalog");
       } else {
-        section_.Info(1, "SectionCatalogName", stored.ConvertToChar());
+        section_.Info(1, key, stored.ConvertToChar());
       }
       return;
     }
     // The translator's own fallback: the first steel catalog.
     CATUnicodeString name;
     if (FAILED(ifc_.GetSectionCatalogName(name)) || name.GetLengthInByte() == 0) {
-      section_.Problem(1, "SectionCatalogName", "not set, and no steel catalog to fall back on");
+      section_.Problem(1, key, "not set, and no steel catalog to fall back on");
     } else {
       section_.Info(
-          1, "SectionCatalogName",
+          1, key,
           "not set: the first steel catalog, '" + std::string(name.ConvertToChar()) + "', is used");
     }
   }
@@ -235,43 +219,39 @@ class IfcCheck {
 };
 
 void CheckDxf(Section& section) {
-  ShowRepositoryFile(section, kDxfRepository);
-  CATHandle<AXOITrsDxfSettingAtt> dxf =
-      SettingsInterface<AXOITrsDxfSettingAtt>(GetAXOTrsDxfSettingCtrl);
+  const TranslatorSettings<AXOITrsDxfSettingAtt>& translator = DxfSettings();
+  const char* repository = translator.description.repository;
+  ShowRepositoryFile(section, repository);
+  CATHandle<AXOITrsDxfSettingAtt> dxf = SettingsInterface<AXOITrsDxfSettingAtt>(translator.factory);
   CATIIniSettingManagment_var management =
-      SettingsInterface<CATIIniSettingManagment>(GetAXOTrsDxfSettingCtrl);
+      SettingsInterface<CATIIniSettingManagment>(translator.factory);
   if (!dxf || !management) {
-    section.Problem(0, kDxfRepository,
+    section.Problem(0, repository,
                     "the DXF settings controller cannot be created: the "
                     "repository is unavailable or an option cannot be read");
     return;
   }
-  // Names of the units, for people; which units exist the scale tells.
-  static const char* const kUnits[] = {"millimetre", "centimetre", "metre", "inch", "foot"};
-  int unit = 0;
-  double scale = 1.0;
-  if (FAILED(dxf->GetUnitOfDxfFile(unit))) {
-    section.Problem(1, "UnitOfDxfFile", kNotANumber);
-  } else if (FAILED(dxf->GetUnitOfDxfFileScale(scale))) {
-    section.Problem(1, "UnitOfDxfFile",
-                    std::to_string(unit) +
-                        ": not a unit (0 mm, 1 cm, 2 m, 3 in, 4 ft); DXF "
-                        "files are then read at scale 1");
-  } else {
-    const bool named = unit >= 0 && unit < static_cast<int>(std::size(kUnits));
-    section.Info(1, "UnitOfDxfFile",
-                 std::to_string(unit) + " (" +
-                     (named ? kUnits[unit] : std::to_string(scale) + " mm per unit") + ")");
-  }
-  for (const SettingField<AXOITrsDxfSettingAtt>& field : DxfSettingFields()) {
-    if (std::string_view(field.key) == "UnitOfDxfFile") continue;
+  for (const SettingField<AXOITrsDxfSettingAtt>& field : translator.fields) {
+    const Setting& setting = *field.setting;
     std::string value;
     if (!field.read(*dxf, value)) {
-      section.Problem(1, field.key, kNotANumber);
-    } else if (!field.write(*dxf, value)) {
-      section.Problem(1, field.key, value + ": refused by the setter");
+      section.Problem(1, setting.key, kNotANumber);
+      continue;
+    }
+    const SettingWrite written = field.write(*dxf, value);
+    if (setting.kind != Kind::kUnit) {
+      Verdict(section, setting, value, written, value);
+    } else if (written.outcome == SettingWrite::kRefused) {
+      // The library stores any unit; the translator reads the others at
+      // scale 1.
+      section.Problem(1, setting.key,
+                      value + ": " + written.refusal + "; DXF files are then read at scale 1");
+    } else if (written.outcome == SettingWrite::kStored) {
+      int unit = 0;
+      ParseSettingInteger(value, unit);
+      section.Info(1, setting.key, value + " (" + axo_settings::kDxfUnits[unit].name + ")");
     } else {
-      section.Info(1, field.key, value);
+      Verdict(section, setting, value, written, value);
     }
   }
   management->Rollback();
@@ -279,20 +259,26 @@ void CheckDxf(Section& section) {
 
 void CheckIfc(Section& section, const std::vector<std::string>& steelCatalogs,
               std::vector<std::string>& profileMaps) {
-  ShowRepositoryFile(section, kIfcRepository);
-  CATHandle<AXOITrsIfcSettingAtt> ifc =
-      SettingsInterface<AXOITrsIfcSettingAtt>(GetAXOTrsIfcSettingCtrl);
+  const TranslatorSettings<AXOITrsIfcSettingAtt>& translator = IfcSettings();
+  const char* name = translator.description.repository;
+  ShowRepositoryFile(section, name);
+  CATHandle<AXOITrsIfcSettingAtt> ifc = SettingsInterface<AXOITrsIfcSettingAtt>(translator.factory);
   CATIIniSettingManagment_var management =
-      SettingsInterface<CATIIniSettingManagment>(GetAXOTrsIfcSettingCtrl);
-  CATSettingRepository* repository = CATSettingRepository::GetRepository(kIfcRepository, 0, 1);
+      SettingsInterface<CATIIniSettingManagment>(translator.factory);
+  CATSettingRepository* repository = CATSettingRepository::GetRepository(name, 0, 1);
   if (!ifc || !management || repository == nullptr) {
-    section.Problem(0, kIfcRepository,
+    section.Problem(0, name,
                     "the IFC settings controller cannot be created: the "
                     "repository is unavailable or an option cannot be read");
     return;
   }
+  std::vector<const IfcField*> fields;
+  for (const IfcField& field : translator.fields) fields.push_back(&field);
+  std::stable_sort(fields.begin(), fields.end(), [](const IfcField* a, const IfcField* b) {
+    return ReportRank(*a->setting) < ReportRank(*b->setting);
+  });
   IfcCheck checks(section, *ifc, *repository, steelCatalogs, profileMaps);
-  for (const Check& check : kIfcChecks) checks.Run(check);
+  for (const IfcField* field : fields) checks.Run(*field);
   management->Rollback();
 }
 
@@ -300,7 +286,8 @@ void CheckIfc(Section& section, const std::vector<std::string>& steelCatalogs,
 // values in them are not used, and a save keeps them aside rather than
 // replacing them.
 void CheckUnreadableFiles(Section& section) {
-  for (const char* repository : {kDxfRepository, kIfcRepository, "AXOCatalogSettings"}) {
+  for (const char* repository :
+       {axo_settings::kDxf.repository, axo_settings::kIfc.repository, "AXOCatalogSettings"}) {
     CATListValCATUnicodeString files;
     CATSettingRepository::ListUnreadableFiles(repository, files);
     const std::string own = std::string(repository) + ".axosettings";
