@@ -73,6 +73,31 @@ AXOStatus ReserveNumbers(const CATUnicodeString& hostPath, long count, std::int6
   return result;
 }
 
+AXOStatus CheckCounterAdvances(const CATUnicodeString& hostPath, bool& madeWritable) {
+  madeWritable = false;
+  const std::string path = AXONativePath(hostPath);
+  std::string content;
+  AXOStatus status = AXOReadFile(hostPath, {AXOLockOptions().maxBytes, false}, content);
+  if (!status.ok()) return status;
+  if (ReadCounterText(content).last < 0) {
+    return AXOStatus(AXOStatusCode::kDamaged, path,
+                     "holds a number outside 0 to " + std::to_string(kMaxCounter));
+  }
+  if (CATFileAccess(hostPath.ConvertToChar(), 2) == 0) return AXOStatus();
+  // Setting the mode the file has changes nothing, but tells whether the
+  // reservation's own change of mode would be allowed.
+  AXOPlatform* platform = AXOPlatform::Get();
+  AXOFileStatus file;
+  status = platform->GetFileStatus(path, file);
+  if (status.ok()) status = platform->ChangeFileMode(path, static_cast<int>(file.permissions));
+  if (!status.ok()) {
+    return AXOStatus(AXOStatusCode::kPermissionDenied, path,
+                     "is read-only and its mode cannot be changed");
+  }
+  madeWritable = true;
+  return AXOStatus();
+}
+
 AXOStatus ReserveFromStartupPaths(const CATListValCATUnicodeString& startupPaths,
                                   const CATUnicodeString& name, long count, std::int64_t& first) {
   first = -1;

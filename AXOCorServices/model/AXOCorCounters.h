@@ -32,6 +32,13 @@ bool IsCounterName(const std::string& name);
 // 2147483647, kInvalidArgument for a negative count.
 AXOStatus ReserveNumbers(const CATUnicodeString& hostPath, long count, std::int64_t& first);
 
+// Whether ReserveNumbers could advance the counter file at `hostPath`,
+// found out without changing it: ok when it can be read, holds a number
+// that a counter holds, and is writable or can be made writable (then
+// `madeWritable` is true: its owner runs the reservation); otherwise the
+// reason, as ReserveNumbers would give it.
+AXOStatus CheckCounterAdvances(const CATUnicodeString& hostPath, bool& madeWritable);
+
 // Reserves from "<startup path>\IDSequenceNumbers\<name>" of the first of
 // `startupPaths` whose counter can be advanced. On failure the reason of
 // the first counter file that is there and could not be advanced, else

@@ -13,8 +13,8 @@ bool ReadLimits(const CATMathBox& box, double (&limits)[6]) {
 
 }  // namespace
 
-CATMathTransformation AXOCorComposePlacements(const CATMathTransformation& outer,
-                                              const CATMathTransformation& inner) {
+CATMathTransformation AXOCorNestPositions(const CATMathTransformation& outer,
+                                          const CATMathTransformation& inner) {
   double ra[9], ta[3], rb[9], tb[3], r[9], t[3];
   outer.GetCoef(ra, ta);
   inner.GetCoef(rb, tb);

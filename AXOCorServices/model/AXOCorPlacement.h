@@ -11,8 +11,8 @@
 
 // The placement that applies `inner`, then `outer`: a point p of the inner
 // space lands at outer * (inner * p).
-CATMathTransformation AXOCorComposePlacements(const CATMathTransformation& outer,
-                                              const CATMathTransformation& inner);
+CATMathTransformation AXOCorNestPositions(const CATMathTransformation& outer,
+                                          const CATMathTransformation& inner);
 
 // `box` placed by `position` as GetBoundingBox places a product's box: the
 // box of its low and high corners placed, only these two. Under a pure

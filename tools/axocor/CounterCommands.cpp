@@ -13,8 +13,10 @@
 void RegisterCounterCommands(CLI::App& app) {
   CLI::App* command = app.add_subcommand(
       "counter",
-      "Reserve numbers from the counter file <startup path>\\IDSequenceNumbers\\NAME (the first "
-      "startup path of CATStartupPath that holds it) and print the first number");
+      std::string("Reserve numbers from the counter file <startup path>\\") +
+          axo_counters::kCounterFolder +
+          "\\NAME (the first startup path of CATStartupPath that holds it) and print the "
+          "first number");
   auto name = std::make_shared<std::string>();
   auto count = std::make_shared<long>(1);
   command->add_option("NAME", *name, "Counter name, possibly with folders: walls\\beams.txt")

@@ -213,6 +213,10 @@ HRESULT CATSettingRepository::ResetToAdminValues() {
   return S_OK;
 }
 
+std::string CATSettingRepository::FileOf(const char* name) {
+  return CATSettingRegistry::IsRepositoryName(name) ? CATUserSettingFile(name) : std::string();
+}
+
 int CATSettingRepository::ListUnreadableFiles(const char* name, CATListValCATUnicodeString& files) {
   if (!CATSettingRegistry::IsRepositoryName(name)) return 0;
   std::vector<std::string> found;

@@ -1,7 +1,5 @@
 // Counter files: present where the add-on's commands look, readable,
 // holding a number, and advanceable, all without advancing any of them.
-#include <sys/stat.h>
-
 #include <map>
 
 #include "AXOPlatform.h"
@@ -9,13 +7,13 @@
 #include "DoctorChecks.h"
 #include "DoctorFiles.h"
 #include "model/AXOCorCounterText.h"
+#include "model/AXOCorCounters.h"
 
 namespace axocor::doctor {
 
 namespace {
 
-constexpr const char kCounterFolder[] = "IDSequenceNumbers";
-constexpr int kOwnerWrite = 0200;
+using axo_counters::kCounterFolder;
 
 // The counter files below `folder`, with their names relative to it
 // ("WallID", "Doors\FrameID").
@@ -58,35 +56,33 @@ void CheckContent(Section& section, const std::string& shown, const std::string&
   }
 }
 
-// Checks one counter file without touching its content. True when the
-// library could advance it.
+// Checks one counter file without touching its content, by the library's
+// own rule of when a counter advances. True when the library could
+// advance it.
 bool CheckCounterFile(Section& section, const std::string& path) {
   const std::string shown = Shown(path);
-  struct stat info {};
   std::string content;
   const AXOStatus read = ReadWholeFile(path, AXOLockOptions().maxBytes, content);
-  if (!read.ok() || CATGetFileInfo(path.c_str(), &info) != 0) {
+  if (!read.ok()) {
     section.Problem(1, shown,
                     "cannot be read (" + read.reason() +
                         "): the library skips it and tries the next startup path");
     return false;
   }
   CheckContent(section, shown, content);
-  if ((info.st_mode & kOwnerWrite) != 0 && CATFileAccess(path.c_str(), 2) == 0) return true;
-  // Setting the mode the file already has changes nothing but tells whether
-  // the library's own change of mode (to 0600) would be allowed.
-  const bool modeChangeable =
-      AXOPlatform::Get()->ChangeFileMode(Shown(path), static_cast<int>(info.st_mode & 07777)).ok();
-  if (modeChangeable) {
+  bool made_writable = false;
+  const AXOStatus advances = axo_counters::CheckCounterAdvances(path.c_str(), made_writable);
+  if (advances.ok() && made_writable) {
     section.Problem(1, shown,
                     "is read-only: the library makes it writable (mode 0600) before "
                     "advancing it, which only its owner may do; make it writable");
-  } else {
+  } else if (advances.code() == AXOStatusCode::kPermissionDenied) {
     section.Problem(1, shown,
-                    "is read-only and its mode cannot be changed: it cannot be "
-                    "advanced (the library tries the next startup path)");
+                    advances.reason() +
+                        ": it cannot be advanced (the library tries the next "
+                        "startup path)");
   }
-  return modeChangeable;
+  return advances.ok();
 }
 
 }  // namespace
@@ -121,12 +117,13 @@ void CheckCounters(const Environment& environment, Report& report) {
   for (const std::string& name : expected) {
     if (!name.empty() && seen.count(name) == 0) {
       section.SearchProblem("CATStartupPath", 0, name,
-                            "counter absent from the \"IDSequenceNumbers\" folder of every "
-                            "startup path: the library hands out -1 for it");
+                            "counter absent from the \"" + std::string(kCounterFolder) +
+                                "\" folder of every "
+                                "startup path: the library hands out -1 for it");
     }
   }
   if (seen.empty() && expected.empty()) {
-    section.Note(0, "IDSequenceNumbers", "no counter file below any startup path");
+    section.Note(0, kCounterFolder, "no counter file below any startup path");
   }
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "AXOCorServices.h"
+#include "AXOPlatform.h"
 #include "AxocorFiles.h"
 #include "CATIIniSettingManagment.h"
 #include "CATListOfCATUnicodeString.h"
@@ -27,20 +28,15 @@ using IfcField = SettingField<AXOITrsIfcSettingAtt>;
 constexpr const char kNotANumber[] = "cannot be read (the stored value is not a number?)";
 constexpr const char kNotAText[] = "cannot be read (the stored value is not a text?)";
 
-// Where the host keeps a repository: "<name>.axosettings" in the folder of
-// CATUserSettingPath.
+// Where the host keeps a repository, as the host itself says.
 void ShowRepositoryFile(Section& section, const char* repository) {
-  const std::vector<std::string> folders = PathListOf("CATUserSettingPath");
-  if (folders.empty() || folders.front().empty()) {
-    section.Info(0, repository, "kept in the user's own settings folder");
-    return;
-  }
-  const std::string file = JoinPath(folders.front(), std::string(repository) + ".axosettings");
-  if (IsFile(file)) {
-    section.Info(0, repository, Shown(file));
+  const std::string file = CATSettingRepository::FileOf(repository);
+  AXOFileStatus status;
+  if (AXOPlatform::Get()->GetFileStatus(file, status).ok()) {
+    section.Info(0, repository, file);
   } else {
     section.Note(0, repository,
-                 "no file " + Shown(file) +
+                 "no file " + file +
                      " yet: the translator uses its "
                      "defaults until the settings are saved");
   }

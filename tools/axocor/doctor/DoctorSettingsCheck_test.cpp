@@ -43,6 +43,21 @@ TEST(DoctorSettings, LeavesTheRepositoriesAsTheyWereRead) {
   EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}), settings);
 }
 
+// The file the doctor names for a repository is the one the host keeps it
+// in, also for a settings folder whose name holds ";" (no path list).
+TEST(DoctorSettings, NamesTheFileTheHostKeepsTheRepositoryIn) {
+  AXOTestTempFolder folder;
+  folder.WriteFile("a;b/AXOIfcExport.axosettings", "CATSettings 2\nCATSettings end 0\n");
+  Environment environment;
+  environment.variables = {{"CATUserSettingPath", folder.Host("a;b")}};
+  ApplyEnvironment(environment);
+  CATSettingRepositoryTesting::ResetAll();
+  const std::string report = FormatReportText(RunChecks(environment));
+  const std::string file = CATSettingRepository::FileOf("AXOIfcExport");
+  EXPECT_EQ(file, folder.Native("a;b/AXOIfcExport.axosettings").u8string());
+  EXPECT_NE(report.find("AXOIfcExport: " + file + "\n"), std::string::npos) << report;
+}
+
 // The doctor's report on a copy of the sample installation in which
 // `change` wrote some files.
 std::string ReportOnChangedSample(const std::function<void(AXOTestTempFolder&)>& change) {

@@ -86,7 +86,7 @@ void RegisterCheck(CLI::App& group) {
     for (size_t i = 0; i < queue.size(); ++i) {
       CATDocumentFileSummary summary;
       CATUnicodeString fault;
-      const std::string path = i == 0 ? *file : ShownPath(queue[i]);
+      const std::string path = ShownPath(queue[i]);
       if (!SummaryOf(model, i == 0, queue[i], summary, fault)) {
         std::cout << path << ": cannot be opened: "
                   << (i == 0 ? WhyNotOpened(*file) : fault.ConvertToChar()) << "\n";

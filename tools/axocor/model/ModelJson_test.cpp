@@ -115,6 +115,11 @@ TEST_F(ModelJson, TheBuildingsBoxHoldsItsRoomsBoxesAlsoWhenOneIsTilted) {
     EXPECT_NEAR(second["x"][i].get<double>(), expected[0][i], 1e-6);
     EXPECT_NEAR(second["y"][i].get<double>(), expected[1][i], 1e-6);
   }
+  // The help says which box it shows.
+  const CommandTestResult help =
+      RunCommandForTest(RegisterModelCommands, {"model", "box", "--help"});
+  EXPECT_NE(help.out.find("the box of its low and high corners placed"), std::string::npos)
+      << help.out;
 }
 
 TEST_F(ModelJson, QueriesGiveWhatTheyPrint) {

@@ -177,7 +177,7 @@ bool FindByPath(CATDocument* document, const std::string& path, ModelTarget& tar
 CATMathTransformation PlacementOf(const ModelTarget& target) {
   CATMathTransformation placement;
   for (const CATMathTransformation& position : target.positions) {
-    placement = AXOCorComposePlacements(placement, position);
+    placement = AXOCorNestPositions(placement, position);
   }
   return placement;
 }

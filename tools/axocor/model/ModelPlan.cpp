@@ -74,7 +74,7 @@ class PlanWalk {
       if (!complete) break;
       const CATIMovable_var movable(child);
       const CATMathTransformation placed =
-          !movable ? placement : AXOCorComposePlacements(placement, movable->GetPosition());
+          !movable ? placement : AXOCorNestPositions(placement, movable->GetPosition());
       const std::unique_ptr<CATListValCATBaseUnknown_var> below(child->GetChildren("CATIProduct"));
       if (below != nullptr && below->Size() > 0) {
         Product(child, placed);
