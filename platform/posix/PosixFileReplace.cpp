@@ -196,11 +196,6 @@ int RenameInto(const std::string& temp, const std::string& path, AXOReplace mode
 
 }  // namespace
 
-AXOStatus AXOPlatformBackend::ReplaceFile(const std::string& target, const std::string& contents,
-                                          AXOReplace mode) {
-  return Replace(target, contents, mode, nullptr);
-}
-
 AXOStatus AXOPlatformBackend::Replace(const std::string& target, const std::string& contents,
                                       AXOReplace mode, AXOFileIdentity* written) {
   AXOStatus status = AXOPosixCheckPath(target);

@@ -161,11 +161,6 @@ Target TargetOf(const std::wstring& path, const std::string& subject, AXOReplace
 
 }  // namespace
 
-AXOStatus AXOPlatformBackend::ReplaceFile(const std::string& target, const std::string& contents,
-                                          AXOReplace mode) {
-  return Replace(target, contents, mode, nullptr);
-}
-
 // The new file has the attributes and the security that the folder gives
 // new files. Owner and group are kept on POSIX only: here the owner of the
 // new file is the user who saves, and an access list set on the replaced

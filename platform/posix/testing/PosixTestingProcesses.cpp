@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "PosixTesting.h"
+#include "AXOPlatformTestingBackend.h"
 
 extern char** environ;
 
@@ -60,27 +60,17 @@ AXOStatus Spawn(const std::vector<std::string>& arguments,
   return AXOStatus();
 }
 
-AXOStatus UnknownChild(std::int64_t process) {
-  return AXOStatus(AXOStatusCode::kInvalidArgument, "process " + std::to_string(process),
-                   "not a child waited for");
-}
-
 }  // namespace
 
-AXOPlatformTesting& AXOPlatformTesting::Get() {
-  static PosixTesting* const testing = new PosixTesting();
-  return *testing;
-}
-
-AXOStatus PosixTesting::StartProcess(const std::vector<std::string>& arguments,
-                                     std::int64_t& process) {
+AXOStatus AXOPlatformTestingBackend::StartProcess(const std::vector<std::string>& arguments,
+                                                  std::int64_t& process) {
   return Spawn(arguments, nullptr, process);
 }
 
 // A file that cannot be opened makes posix_spawn fail, so no child runs.
-AXOStatus PosixTesting::StartProcessWithOutputFile(const std::vector<std::string>& arguments,
-                                                   const std::string& outputPath,
-                                                   std::int64_t& process) {
+AXOStatus AXOPlatformTestingBackend::StartProcessWithOutputFile(
+    const std::vector<std::string>& arguments, const std::string& outputPath,
+    std::int64_t& process) {
   posix_spawn_file_actions_t actions;
   int error = ::posix_spawn_file_actions_init(&actions);
   if (error != 0) return SpawnFailure(error, arguments.empty() ? "" : arguments[0]);
@@ -92,19 +82,19 @@ AXOStatus PosixTesting::StartProcessWithOutputFile(const std::vector<std::string
   return status;
 }
 
-AXOStatus PosixTesting::WaitForProcess(std::int64_t process, int& exitCode) {
-  if (process <= 0 || process > INT_MAX) return UnknownChild(process);
+AXOStatus AXOPlatformTestingBackend::WaitForProcess(std::int64_t process, int& exitCode) {
+  if (process <= 0 || process > INT_MAX) return AXOUnknownChild(process);
   {
     Children& children = StartedChildren();
     std::lock_guard<std::mutex> lock(children.mutex);
-    if (children.ids.erase(static_cast<pid_t>(process)) == 0) return UnknownChild(process);
+    if (children.ids.erase(static_cast<pid_t>(process)) == 0) return AXOUnknownChild(process);
   }
   int status = 0;
   pid_t ended;
   do {
     ended = ::waitpid(static_cast<pid_t>(process), &status, 0);
   } while (ended < 0 && errno == EINTR);
-  if (ended < 0) return UnknownChild(process);
+  if (ended < 0) return AXOUnknownChild(process);
   if (!WIFEXITED(status)) {
     return AXOStatus(AXOStatusCode::kOther, "process " + std::to_string(process),
                      "ended by signal " + std::to_string(WTERMSIG(status)));
@@ -113,12 +103,12 @@ AXOStatus PosixTesting::WaitForProcess(std::int64_t process, int& exitCode) {
   return AXOStatus();
 }
 
-AXOStatus PosixTesting::KillProcess(std::int64_t process) {
-  if (process <= 0 || process > INT_MAX) return UnknownChild(process);
+AXOStatus AXOPlatformTestingBackend::KillProcess(std::int64_t process) {
+  if (process <= 0 || process > INT_MAX) return AXOUnknownChild(process);
   Children& children = StartedChildren();
   std::lock_guard<std::mutex> lock(children.mutex);
   // Until it is waited for, the child's id cannot pass to another process.
-  if (children.ids.count(static_cast<pid_t>(process)) == 0) return UnknownChild(process);
+  if (children.ids.count(static_cast<pid_t>(process)) == 0) return AXOUnknownChild(process);
   if (::kill(static_cast<pid_t>(process), SIGKILL) != 0) {
     return AXOStatus(AXOStatusCode::kOther, "process " + std::to_string(process),
                      std::strerror(errno));

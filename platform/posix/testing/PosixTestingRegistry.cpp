@@ -3,9 +3,10 @@
 #include <mutex>
 
 #include "../PosixClassesRoot.h"
-#include "PosixTesting.h"
+#include "AXOPlatformTestingBackend.h"
 
-AXOStatus PosixTesting::WriteClassesRootKey(const std::string& subKey, const char* defaultValue) {
+AXOStatus AXOPlatformTestingBackend::WriteClassesRootKey(const std::string& subKey,
+                                                         const char* defaultValue) {
   if (subKey.empty()) return AXOStatus(AXOStatusCode::kInvalidArgument, "", "no key named");
   const std::string name = AXOPosixClassesRootKeyName(subKey);
   AXOPosixClassesRoot& root = AXOPosixClassesRootOfProcess();
@@ -22,7 +23,7 @@ AXOStatus PosixTesting::WriteClassesRootKey(const std::string& subKey, const cha
   return AXOStatus();
 }
 
-AXOStatus PosixTesting::DeleteClassesRootTree(const std::string& subKey) {
+AXOStatus AXOPlatformTestingBackend::DeleteClassesRootTree(const std::string& subKey) {
   if (subKey.empty()) return AXOStatus(AXOStatusCode::kInvalidArgument, "", "no key named");
   const std::string name = AXOPosixClassesRootKeyName(subKey);
   const std::string below = name + "\\";

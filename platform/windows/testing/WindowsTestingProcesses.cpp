@@ -6,7 +6,7 @@
 
 #include "../WindowsStatus.h"
 #include "../WindowsText.h"
-#include "WindowsTesting.h"
+#include "AXOPlatformTestingBackend.h"
 
 namespace {
 
@@ -111,26 +111,16 @@ AXOStatus Create(const std::vector<std::string>& arguments, HANDLE output, std::
   return AXOStatus();
 }
 
-AXOStatus UnknownChild(std::int64_t process) {
-  return AXOStatus(AXOStatusCode::kInvalidArgument, "process " + std::to_string(process),
-                   "not a child waited for");
-}
-
 }  // namespace
 
-AXOPlatformTesting& AXOPlatformTesting::Get() {
-  static WindowsTesting* const testing = new WindowsTesting();
-  return *testing;
-}
-
-AXOStatus WindowsTesting::StartProcess(const std::vector<std::string>& arguments,
-                                       std::int64_t& process) {
+AXOStatus AXOPlatformTestingBackend::StartProcess(const std::vector<std::string>& arguments,
+                                                  std::int64_t& process) {
   return Create(arguments, nullptr, process);
 }
 
-AXOStatus WindowsTesting::StartProcessWithOutputFile(const std::vector<std::string>& arguments,
-                                                     const std::string& outputPath,
-                                                     std::int64_t& process) {
+AXOStatus AXOPlatformTestingBackend::StartProcessWithOutputFile(
+    const std::vector<std::string>& arguments, const std::string& outputPath,
+    std::int64_t& process) {
   if (outputPath.empty() || outputPath.find('\0') != std::string::npos) {
     return AXOStatus(AXOStatusCode::kInvalidArgument, outputPath.substr(0, outputPath.find('\0')),
                      "not a name of a file");
@@ -147,13 +137,13 @@ AXOStatus WindowsTesting::StartProcessWithOutputFile(const std::vector<std::stri
   return status;
 }
 
-AXOStatus WindowsTesting::WaitForProcess(std::int64_t process, int& exitCode) {
+AXOStatus AXOPlatformTestingBackend::WaitForProcess(std::int64_t process, int& exitCode) {
   HANDLE handle = nullptr;
   {
     Children& children = StartedChildren();
     std::lock_guard<std::mutex> lock(children.mutex);
     const auto found = children.handles.find(process);
-    if (found == children.handles.end()) return UnknownChild(process);
+    if (found == children.handles.end()) return AXOUnknownChild(process);
     handle = found->second;
     children.handles.erase(found);
   }
@@ -167,11 +157,11 @@ AXOStatus WindowsTesting::WaitForProcess(std::int64_t process, int& exitCode) {
   return AXOStatus();
 }
 
-AXOStatus WindowsTesting::KillProcess(std::int64_t process) {
+AXOStatus AXOPlatformTestingBackend::KillProcess(std::int64_t process) {
   Children& children = StartedChildren();
   std::lock_guard<std::mutex> lock(children.mutex);
   const auto found = children.handles.find(process);
-  if (found == children.handles.end()) return UnknownChild(process);
+  if (found == children.handles.end()) return AXOUnknownChild(process);
   // Exit code 1 as for a crash; WaitForProcess still collects it.
   if (!::TerminateProcess(found->second, 1)) {
     return AXOWindowsStatus(::GetLastError(), "process " + std::to_string(process));

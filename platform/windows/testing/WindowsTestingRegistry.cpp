@@ -3,7 +3,7 @@
 
 #include "../WindowsStatus.h"
 #include "../WindowsText.h"
-#include "WindowsTesting.h"
+#include "AXOPlatformTestingBackend.h"
 
 namespace {
 
@@ -14,7 +14,8 @@ const REGSAM kViews[] = {KEY_WOW64_64KEY, KEY_WOW64_32KEY};
 
 // Written to both views, so that readers of either (the class lookup reads
 // the 64-bit one) find the key.
-AXOStatus WindowsTesting::WriteClassesRootKey(const std::string& subKey, const char* defaultValue) {
+AXOStatus AXOPlatformTestingBackend::WriteClassesRootKey(const std::string& subKey,
+                                                         const char* defaultValue) {
   if (subKey.empty()) return AXOStatus(AXOStatusCode::kInvalidArgument, "", "no key named");
   const std::wstring name = AXOWideFromUtf8(subKey);
   const std::wstring text = defaultValue != nullptr ? AXOWideFromUtf8(defaultValue) : L"";
@@ -34,7 +35,7 @@ AXOStatus WindowsTesting::WriteClassesRootKey(const std::string& subKey, const c
   return AXOStatus();
 }
 
-AXOStatus WindowsTesting::DeleteClassesRootTree(const std::string& subKey) {
+AXOStatus AXOPlatformTestingBackend::DeleteClassesRootTree(const std::string& subKey) {
   if (subKey.empty()) return AXOStatus(AXOStatusCode::kInvalidArgument, "", "no key named");
   const std::wstring name = AXOWideFromUtf8(subKey);
   for (REGSAM view : kViews) {

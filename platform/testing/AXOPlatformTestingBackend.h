@@ -1,12 +1,15 @@
-#ifndef AXO_WINDOWS_TESTING_H
-#define AXO_WINDOWS_TESTING_H
+#ifndef AXO_PLATFORM_TESTING_BACKEND_H
+#define AXO_PLATFORM_TESTING_BACKEND_H
 
-// The platform's testing services on Windows, defined across the files of
-// this folder.
+// The testing services of this operating system, declared once for both:
+// CMake compiles the definitions of posix/testing/ or windows/testing/.
+
+#include <cstdint>
+#include <string>
 
 #include "AXOPlatformTesting.h"
 
-class WindowsTesting : public AXOPlatformTesting {
+class AXOPlatformTestingBackend : public AXOPlatformTesting {
  public:
   AXOStatus StartProcess(const std::vector<std::string>& arguments, std::int64_t& process) override;
   AXOStatus StartProcessWithOutputFile(const std::vector<std::string>& arguments,
@@ -18,4 +21,8 @@ class WindowsTesting : public AXOPlatformTesting {
   AXOStatus DeleteClassesRootTree(const std::string& subKey) override;
 };
 
-#endif  // AXO_WINDOWS_TESTING_H
+// The status of a call that names a process that is not a child waited
+// for (never started here, or waited for already).
+AXOStatus AXOUnknownChild(std::int64_t process);
+
+#endif  // AXO_PLATFORM_TESTING_BACKEND_H
