@@ -18,10 +18,10 @@
 #include <vector>
 
 #include "AXOCorParserServices.h"
-#include "AXOCorParserServicesGVSExpander.h"
-#include "AXOCorParserServicesGVSRescan.h"
 #include "AXOPlatform.h"
 #include "CATHostPath.h"
+#include "textformats/AXOCorParserServicesGVSExpander.h"
+#include "textformats/AXOCorParserServicesGVSRescan.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "AXOCorBracedGuid.h"
+#include "catalogs/AXOCorBracedGuid.h"
 
 #include <cstdio>
 

@@ -1,5 +1,5 @@
 // The names of catalog files.
-#include "AXOCorCatalogNames.h"
+#include "catalogs/AXOCorCatalogNames.h"
 
 namespace axo_catalogs {
 

@@ -1,5 +1,5 @@
 // The rules of the attribute dictionaries.
-#include "AXOCorDictionaryRules.h"
+#include "catalogs/AXOCorDictionaryRules.h"
 
 namespace axo_dictionaries {
 

@@ -8,7 +8,7 @@
 #include "CATSettingRepository.h"
 #include "CATSettingRepositoryTesting.h"
 #include "CATSettingTestFolder.h"
-#include "CatalogTestTree.h"
+#include "catalogs/CatalogTestTree.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // Attribute dictionaries: the ".CATfct" files of the add-on installed in the
 // dictionary folders of the graphic path list, and their presentation order.
-#include "AXOCorDictionaryRules.h"
 #include "AXOCorEnvVarManager.h"
 #include "AXOCorGlobalServices.h"
 #include "CATLib.h"
+#include "catalogs/AXOCorDictionaryRules.h"
 
 namespace {
 

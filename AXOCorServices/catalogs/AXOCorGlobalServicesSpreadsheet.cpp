@@ -3,9 +3,9 @@
 #include <cstring>
 #include <string>
 
-#include "AXOCorBracedGuid.h"
 #include "AXOCorGlobalServices.h"
 #include "AXOPlatform.h"
+#include "catalogs/AXOCorBracedGuid.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 #include <cstring>
 #include <string>
 
-#include "AXOCorBracedGuid.h"
 #include "AXOCorGlobalServices.h"
 #include "AXOPlatform.h"
 #include "AXOPlatformTesting.h"
+#include "catalogs/AXOCorBracedGuid.h"
 
 namespace {
 

@@ -2,11 +2,11 @@
 #include <algorithm>
 #include <string>
 
-#include "AXOCorCatalogNames.h"
 #include "AXOCorEnvVarManager.h"
 #include "AXOCorGlobalServices.h"
 #include "AXOPlatform.h"
 #include "CATLib.h"
+#include "catalogs/AXOCorCatalogNames.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "AXOPlatform.h"
 #include "AXOTestDebugOutput.h"
 #include "AXOTestTexts.h"
-#include "CatalogTestTree.h"
+#include "catalogs/CatalogTestTree.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "AXOCorAdoptedHandle.h"
+#include "foundations/AXOCorAdoptedHandle.h"
 
 #include <gtest/gtest.h>
 

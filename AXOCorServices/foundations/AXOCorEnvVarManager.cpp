@@ -6,8 +6,8 @@
 
 #include "AXOCorGlobalServices.h"
 #include "AXOCorParserServices.h"
-#include "AXOCorStandardFiles.h"
 #include "CATLib.h"
+#include "foundations/AXOCorStandardFiles.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Whether a path names an existing file or directory.
 #include "AXOCorGlobalServices.h"
-#include "AXOCorHostText.h"
 #include "CATLib.h"
+#include "foundations/AXOCorHostText.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 #include <functional>
 
 #include "AXOCorGlobalServices.h"
-#include "AXOCorHostText.h"
 #include "AXOCorParserServices.h"
 #include "CATLib.h"
+#include "foundations/AXOCorHostText.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "AXOCorHostText.h"
+#include "foundations/AXOCorHostText.h"
 
 #include <cstring>
 

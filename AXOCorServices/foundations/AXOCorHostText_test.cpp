@@ -1,10 +1,10 @@
-#include "AXOCorHostText.h"
+#include "foundations/AXOCorHostText.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "AXOCorTextLines.h"
+#include "foundations/AXOCorTextLines.h"
 
 namespace {
 

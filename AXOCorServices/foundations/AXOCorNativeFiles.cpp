@@ -1,8 +1,8 @@
-#include "AXOCorNativeFiles.h"
+#include "foundations/AXOCorNativeFiles.h"
 
 #include <utility>
 
-#include "AXOCorHostText.h"
+#include "foundations/AXOCorHostText.h"
 
 std::string AXONativePath(const CATUnicodeString& hostPath) {
   if (hostPath.GetLengthInByte() == 0) return std::string();

@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "AXOCorNativeFiles.h"
 #include "AXOCorParserServices.h"
+#include "foundations/AXOCorNativeFiles.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "AXOCorStandardFiles.h"
+#include "foundations/AXOCorStandardFiles.h"
 
-#include "AXOCorHostText.h"
 #include "CATLib.h"
+#include "foundations/AXOCorHostText.h"
 
 bool AXOFindStandardFile(const CATUnicodeString& relativePath, CATUnicodeString& path) {
   char buffer[CAT_MAX_OFFICIAL_PATH] = {};

@@ -1,4 +1,4 @@
-#include "AXOCorTextLines.h"
+#include "foundations/AXOCorTextLines.h"
 
 void AXOCorAppendTextLines(std::string& out, std::string_view text, std::string_view lineEnd) {
   for (std::size_t start = 0; start < text.size();) {

@@ -8,7 +8,7 @@
 
 #include "AXOCorInstrumentation.h"
 #include "AXOTestTexts.h"
-#include "InstrumentationTestSupport.h"
+#include "instrumentation/InstrumentationTestSupport.h"
 
 namespace {
 

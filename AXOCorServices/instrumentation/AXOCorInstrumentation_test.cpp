@@ -13,7 +13,7 @@
 #include "AXOPlatform.h"
 #include "AXOTestChildProcess.h"
 #include "AXOTestTempFolder.h"
-#include "InstrumentationTestSupport.h"
+#include "instrumentation/InstrumentationTestSupport.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Reading the text of a counter file.
-#include "AXOCorCounterText.h"
+#include "model/AXOCorCounterText.h"
 
 #include <cerrno>
 #include <cstdlib>

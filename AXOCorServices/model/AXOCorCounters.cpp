@@ -1,11 +1,11 @@
 // Counter files: the numbers they hand out.
-#include "AXOCorCounters.h"
+#include "model/AXOCorCounters.h"
 
-#include "AXOCorCounterText.h"
 #include "AXOPlatform.h"
 #include "CATLib.h"
 #include "foundations/AXOCorHostText.h"
 #include "foundations/AXOCorNativeFiles.h"
+#include "model/AXOCorCounterText.h"
 
 namespace axo_counters {
 

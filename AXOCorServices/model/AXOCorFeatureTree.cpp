@@ -1,4 +1,4 @@
-#include "AXOCorFeatureTree.h"
+#include "model/AXOCorFeatureTree.h"
 
 #include "CATIAlias.h"
 #include "CATIDescendants.h"

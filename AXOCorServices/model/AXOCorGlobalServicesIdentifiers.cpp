@@ -3,10 +3,10 @@
 #include <cstdint>
 #include <string>
 
-#include "AXOCorCounters.h"
 #include "AXOCorEnvVarManager.h"
 #include "AXOCorGlobalServices.h"
 #include "CATIOsmExtension.h"
+#include "model/AXOCorCounters.h"
 
 void AXOCorGlobalServices::GetIDSeqNumber(CATUnicodeString& counterName, long count, long& number) {
   CATListValCATUnicodeString startupPaths;

@@ -2,13 +2,13 @@
 #include <string>
 
 #include "AXOCorGlobalServices.h"
-#include "AXOCorPartFileName.h"
 #include "AXOPlatform.h"
 #include "CATDocumentServices.h"
 #include "CATError.h"
 #include "CATILinkableObject.h"
 #include "CATPrsWorkModeServices.h"
 #include "foundations/AXOCorHostText.h"
+#include "model/AXOCorPartFileName.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "AXOCorPartFileName.h"
+#include "model/AXOCorPartFileName.h"
 
 #include <cctype>
 #include <cstring>

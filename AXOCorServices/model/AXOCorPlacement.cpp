@@ -1,4 +1,4 @@
-#include "AXOCorPlacement.h"
+#include "model/AXOCorPlacement.h"
 
 #include "CATI3DGeoVisu.h"
 #include "CATMathPoint.h"

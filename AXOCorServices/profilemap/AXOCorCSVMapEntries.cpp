@@ -1,5 +1,5 @@
 // The names, keys and entries of a profile map.
-#include "AXOCorCSVMapEntries.h"
+#include "profilemap/AXOCorCSVMapEntries.h"
 
 #include <functional>
 #include <stdexcept>

@@ -1,4 +1,4 @@
-#include "AXOCorCSVMapFile.h"
+#include "profilemap/AXOCorCSVMapFile.h"
 
 #include "foundations/AXOCorNativeFiles.h"
 

@@ -1,5 +1,5 @@
 // Splitting a profile map text into lines and records.
-#include "AXOCorCSVMapLines.h"
+#include "profilemap/AXOCorCSVMapLines.h"
 
 #include <cstring>
 

@@ -1,6 +1,6 @@
-#include "AXOCorCSVMapLines.h"
+#include "profilemap/AXOCorCSVMapLines.h"
 
-#include "AXOCorCSVMapEntries.h"
+#include "profilemap/AXOCorCSVMapEntries.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "AXOCorNumberedName.h"
+#include "textformats/AXOCorNumberedName.h"
 
 #include <limits>
 #include <string>

@@ -1,9 +1,9 @@
 // Style sheets: include expansion, include listing, and the expanded text as
 // an input source of the host's SAX parser.
 #include "AXOCorParserServices.h"
-#include "AXOCorParserServicesGVSExpander.h"
 #include "CATISAXInputSource.h"
 #include "CATIXMLSAXFactory.h"
+#include "textformats/AXOCorParserServicesGVSExpander.h"
 
 bool AXOCorParserServices::ExpandIncludesInGVS(const CATUnicodeString& path,
                                                CATUnicodeString& expanded) {

@@ -3,10 +3,10 @@
 #include <string>
 #include <vector>
 
-#include "AXOCorParserServicesGVSExpander.h"
-#include "AXOCorParserServicesGVSFiles.h"
-#include "AXOCorParserServicesGVSTestFixture.h"
 #include "CATISAXInputSource.h"
+#include "textformats/AXOCorParserServicesGVSExpander.h"
+#include "textformats/AXOCorParserServicesGVSFiles.h"
+#include "textformats/AXOCorParserServicesGVSTestFixture.h"
 
 namespace {
 

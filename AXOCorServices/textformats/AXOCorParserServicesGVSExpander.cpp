@@ -1,4 +1,4 @@
-#include "AXOCorParserServicesGVSExpander.h"
+#include "textformats/AXOCorParserServicesGVSExpander.h"
 
 #include <algorithm>
 #include <functional>
@@ -9,9 +9,9 @@
 #include <utility>
 #include <vector>
 
-#include "AXOCorParserServicesGVSFiles.h"
-#include "AXOCorParserServicesGVSText.h"
 #include "foundations/AXOCorHostText.h"
+#include "textformats/AXOCorParserServicesGVSFiles.h"
+#include "textformats/AXOCorParserServicesGVSText.h"
 
 namespace {
 

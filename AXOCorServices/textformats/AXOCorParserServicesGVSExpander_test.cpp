@@ -1,13 +1,13 @@
 // The expansion held against the plain rescan rule, and what it tells its
 // observer.
-#include "AXOCorParserServicesGVSExpander.h"
+#include "textformats/AXOCorParserServicesGVSExpander.h"
 
 #include <random>
 #include <string>
 #include <vector>
 
-#include "AXOCorParserServicesGVSRescan.h"
-#include "AXOCorParserServicesGVSTestFixture.h"
+#include "textformats/AXOCorParserServicesGVSRescan.h"
+#include "textformats/AXOCorParserServicesGVSTestFixture.h"
 
 namespace {
 

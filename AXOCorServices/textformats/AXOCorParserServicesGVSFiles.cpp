@@ -1,11 +1,11 @@
-#include "AXOCorParserServicesGVSFiles.h"
+#include "textformats/AXOCorParserServicesGVSFiles.h"
 
 #include <algorithm>
 #include <string>
 #include <utility>
 
-#include "AXOCorNativeFiles.h"
-#include "AXOCorStandardFiles.h"
+#include "foundations/AXOCorNativeFiles.h"
+#include "foundations/AXOCorStandardFiles.h"
 
 AXOGvsFileRead AXOReadGvsFile(const CATUnicodeString& path, std::string& text, std::int64_t* read) {
   std::string content;

@@ -2,8 +2,8 @@
 #include <map>
 #include <string>
 
-#include "AXOCorParserServicesGVSTestFixture.h"
 #include "CATIXMLSAXFactory.h"
+#include "textformats/AXOCorParserServicesGVSTestFixture.h"
 
 namespace {
 

@@ -11,10 +11,10 @@
 #include <vector>
 
 #include "AXOCorEnvVarManager.h"
-#include "AXOCorParserServicesGVSExpander.h"
-#include "AXOCorParserServicesGVSFiles.h"
 #include "AXOPlatform.h"
 #include "CATUnicodeString.h"
+#include "textformats/AXOCorParserServicesGVSExpander.h"
+#include "textformats/AXOCorParserServicesGVSFiles.h"
 
 struct AXOGvsRescan {
   AXOGvsExpansion result = AXOGvsExpansion::kUnreadable;

@@ -1,4 +1,4 @@
-#include "AXOCorParserServicesGVSText.h"
+#include "textformats/AXOCorParserServicesGVSText.h"
 
 #include <algorithm>
 #include <cstdint>

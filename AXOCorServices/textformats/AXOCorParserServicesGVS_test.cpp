@@ -1,7 +1,7 @@
 #include <string>
 #include <vector>
 
-#include "AXOCorParserServicesGVSTestFixture.h"
+#include "textformats/AXOCorParserServicesGVSTestFixture.h"
 
 namespace {
 

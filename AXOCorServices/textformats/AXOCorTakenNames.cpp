@@ -1,4 +1,4 @@
-#include "AXOCorTakenNames.h"
+#include "textformats/AXOCorTakenNames.h"
 
 namespace {
 

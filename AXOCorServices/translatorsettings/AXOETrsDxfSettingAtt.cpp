@@ -1,9 +1,9 @@
-#include "AXOETrsDxfSettingAtt.h"
+#include "translatorsettings/AXOETrsDxfSettingAtt.h"
 
 #include <new>
 
-#include "AXOTrsSettingRepository.h"
 #include "CATSettingInfo.h"
+#include "translatorsettings/AXOTrsSettingRepository.h"
 
 CATImplementClass(AXOETrsDxfSettingAtt, CATDataExtensionClass, CATBaseUnknown, AXOTrsDxfSettingCtrl)
 

@@ -1,7 +1,7 @@
 // The adapter factory of AXOITrsDxfSettingAtt over AXOETrsDxfSettingAtt.
 #include "AXOCorServices.h"
-#include "AXOETrsDxfSettingAtt.h"
 #include "TIE_AXOITrsDxfSettingAtt.h"
+#include "translatorsettings/AXOETrsDxfSettingAtt.h"
 
 CATBaseUnknown* CreateTIEAXOITrsDxfSettingAttAXOETrsDxfSettingAtt(CATBaseUnknown* object,
                                                                   void* hostData) {

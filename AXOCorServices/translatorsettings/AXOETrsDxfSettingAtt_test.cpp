@@ -1,14 +1,14 @@
-#include "AXOETrsDxfSettingAtt.h"
+#include "translatorsettings/AXOETrsDxfSettingAtt.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
 
-#include "AXOTrsSettingDescription.h"
 #include "CATSettingInfo.h"
 #include "CATSettingRepository.h"
 #include "CATSettingRepositoryTesting.h"
 #include "CATSettingTestFolder.h"
+#include "translatorsettings/AXOTrsSettingDescription.h"
 
 namespace {
 

@@ -4,16 +4,16 @@
 // rows of the settings description (AXOTrsSettingDescription.h); the
 // interface's operations, which pick a row and a helper, are in
 // AXOETrsIfcSettingAttOperations.cpp.
-#include "AXOETrsIfcSettingAtt.h"
+#include "translatorsettings/AXOETrsIfcSettingAtt.h"
 
 #include <string_view>
 
 #include "AXOCorGlobalServices.h"
-#include "AXOTrsSettingDescription.h"
-#include "AXOTrsSettingRepository.h"
 #include "CATCkeGlobalFunctions.h"
 #include "CATICkeParmFactory.h"
 #include "CATSettingInfo.h"
+#include "translatorsettings/AXOTrsSettingDescription.h"
+#include "translatorsettings/AXOTrsSettingRepository.h"
 
 CATImplementClass(AXOETrsIfcSettingAtt, CATDataExtensionClass, CATBaseUnknown,
                   AXOTrsIfcSettingCtrl);

@@ -1,7 +1,7 @@
 // The operations of AXOITrsIfcSettingAtt: each hands its attribute to the
 // helper of its shape (see AXOETrsIfcSettingAtt.cpp).
-#include "AXOETrsIfcSettingAtt.h"
-#include "AXOTrsSettingDescription.h"
+#include "translatorsettings/AXOETrsIfcSettingAtt.h"
+#include "translatorsettings/AXOTrsSettingDescription.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include "../catalogs/CatalogTestTree.h"
 #include "CATICkeParmFactory.h"
 #include "CATMathConstant.h"
-#include "IfcSettingsTestSupport.h"
+#include "translatorsettings/IfcSettingsTestSupport.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include <climits>
 #include <string>
 
-#include "AXOTrsSettingDescription.h"
 #include "CATSettingInfo.h"
-#include "IfcSettingsTestSupport.h"
+#include "translatorsettings/AXOTrsSettingDescription.h"
+#include "translatorsettings/IfcSettingsTestSupport.h"
 
 namespace {
 

@@ -2,11 +2,11 @@
 // holder and its factory.
 #include "AXOCorServices.h"
 #include "AXOITrsIfcSettingAtt.h"
-#include "AXOTrsSettingCtrl.h"
-#include "AXOTrsSettingCtrlCreation.h"
 #include "CATDictionary.h"
 #include "CATIIniSettingManagment.h"
 #include "CATIniCleanerSettingCtrl.h"
+#include "translatorsettings/AXOTrsSettingCtrl.h"
+#include "translatorsettings/AXOTrsSettingCtrlCreation.h"
 
 CATImplementClass(AXOTrsIfcSettingCtrl, CATComponentMainClass, CATBaseUnknown, CATNull)
 

@@ -5,10 +5,10 @@
 #include "AXOCorServices.h"
 #include "AXOITrsDxfSettingAtt.h"
 #include "AXOITrsIfcSettingAtt.h"
-#include "AXOTrsTestProcess.h"
 #include "CATIIniSettingManagment.h"
 #include "CATSettingRepository.h"
 #include "CATSettingRepositoryTesting.h"
+#include "translatorsettings/AXOTrsTestProcess.h"
 
 namespace {
 

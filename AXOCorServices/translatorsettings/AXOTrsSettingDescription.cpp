@@ -1,4 +1,4 @@
-#include "AXOTrsSettingDescription.h"
+#include "translatorsettings/AXOTrsSettingDescription.h"
 
 #include <cstring>
 #include <iterator>

@@ -16,7 +16,6 @@
 #include "AXOCorServices.h"
 #include "AXOITrsDxfSettingAtt.h"
 #include "AXOITrsIfcSettingAtt.h"
-#include "AXOTrsSettingDescription.h"
 #include "CATCkeGlobalFunctions.h"
 #include "CATICkeParmFactory.h"
 #include "CATIIniSettingManagment.h"
@@ -24,6 +23,7 @@
 #include "CATSettingRepository.h"
 #include "CATSettingRepositoryTesting.h"
 #include "CATSettingTestFolder.h"
+#include "translatorsettings/AXOTrsSettingDescription.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "AXOTrsSettingManagement.h"
+#include "translatorsettings/AXOTrsSettingManagement.h"
 
 #include "AXOCorServices.h"
-#include "AXOTrsSettingDescription.h"
 #include "TIE_CATIIniSettingManagment.h"
+#include "translatorsettings/AXOTrsSettingDescription.h"
 
 CATImplementClass(AXOTrsDxfSettingManagement, CATDataExtensionClass, CATEIniSettingManagment,
                   AXOTrsDxfSettingCtrl)

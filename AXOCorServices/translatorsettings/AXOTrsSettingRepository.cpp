@@ -1,4 +1,4 @@
-#include "AXOTrsSettingRepository.h"
+#include "translatorsettings/AXOTrsSettingRepository.h"
 
 CATSettingRepository* AXOTrsSettingRepository::Open(const char* name) {
   return CATSettingRepository::GetRepository(name, 0, 1, nullptr);

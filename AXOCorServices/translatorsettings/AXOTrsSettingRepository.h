@@ -9,11 +9,11 @@
 // Repositories belong to the host: the library keeps plain pointers to
 // them and never deletes or releases them.
 
-#include "AXOTrsSettingDescription.h"
 #include "CATSettingInfo.h"
 #include "CATSettingRepository.h"
 #include "CATString.h"
 #include "CATUnicodeString.h"
+#include "translatorsettings/AXOTrsSettingDescription.h"
 
 class AXOTrsSettingRepository {
  public:

@@ -10,11 +10,11 @@
 
 #include <string>
 
-#include "AXOETrsIfcSettingAtt.h"
 #include "CATCkeGlobalFunctions.h"
 #include "CATSettingRepository.h"
 #include "CATSettingRepositoryTesting.h"
 #include "CATSettingTestFolder.h"
+#include "translatorsettings/AXOETrsIfcSettingAtt.h"
 
 class IfcSettingsTest : public CATSettingTestFolder {
  protected:

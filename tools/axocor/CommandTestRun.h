@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "AXOCorTextLines.h"
 #include "AXOPlatform.h"
 #include "AxocorRun.h"
+#include "foundations/AXOCorTextLines.h"
 
 struct CommandTestResult {
   int status = 0;

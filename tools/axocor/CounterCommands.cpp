@@ -6,9 +6,9 @@
 #include <memory>
 #include <string>
 
-#include "AXOCorCounters.h"
 #include "AXOCorEnvVarManager.h"
 #include "AxocorCommands.h"
+#include "model/AXOCorCounters.h"
 
 void RegisterCounterCommands(CLI::App& app) {
   CLI::App* command = app.add_subcommand(

@@ -10,13 +10,13 @@
 
 #include "AXOCorEnvVarManager.h"
 #include "AXOCorGlobalServices.h"
-#include "AXOCorParserServicesGVSExpander.h"
-#include "AXOCorParserServicesGVSFiles.h"
 #include "AXOPlatform.h"
 #include "AxocorCommands.h"
 #include "AxocorFiles.h"
 #include "AxocorOutput.h"
 #include "CATLib.h"
+#include "textformats/AXOCorParserServicesGVSExpander.h"
+#include "textformats/AXOCorParserServicesGVSFiles.h"
 
 namespace {
 

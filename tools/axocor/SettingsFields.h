@@ -16,12 +16,12 @@
 
 #include "AXOITrsDxfSettingAtt.h"
 #include "AXOITrsIfcSettingAtt.h"
-#include "AXOTrsSettingDescription.h"
 #include "CATAdopt.h"
 #include "CATBaseUnknown.h"
 #include "CATICkeParm.h"
 #include "CATString.h"
 #include "CATUnicodeString.h"
+#include "translatorsettings/AXOTrsSettingDescription.h"
 
 // What became of a text handed to a setting.
 struct SettingWrite {

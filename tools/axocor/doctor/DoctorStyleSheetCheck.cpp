@@ -3,10 +3,10 @@
 #include "AXOCorEnvVarManager.h"
 #include "AXOCorGlobalServices.h"
 #include "AXOCorParserServices.h"
-#include "AXOCorParserServicesGVSExpander.h"
-#include "AXOCorParserServicesGVSFiles.h"
 #include "DoctorChecks.h"
 #include "DoctorFiles.h"
+#include "textformats/AXOCorParserServicesGVSExpander.h"
+#include "textformats/AXOCorParserServicesGVSFiles.h"
 
 namespace axocor::doctor {
 

@@ -10,7 +10,6 @@
 
 #include "AXOCorGlobalServices.h"
 #include "AXOCorParserServices.h"
-#include "AXOCorPartFileName.h"
 #include "AXOPlatform.h"
 #include "AxocorCommands.h"
 #include "AxocorOutput.h"
@@ -22,6 +21,7 @@
 #include "ModelGuard.h"
 #include "OpenedModel.h"
 #include "PartCollection.h"
+#include "model/AXOCorPartFileName.h"
 
 namespace {
 
