@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::string content = AXOFuzzBytes(data + 1, size - 1);
   if ((data[0] & 0x80) != 0 && !content.empty()) {
     const std::string piece = content;
-    while (content.size() <= AXOPlatform::kMaxUpdatedFileBytes) content += piece;
+    while (content.size() <= AXOLockOptions().maxBytes) content += piece;
   }
   folder.Write("IDSequenceNumbers/counter", content);
 

@@ -40,7 +40,9 @@ TEST_F(CatalogCommands, FindPrintsTheFirstPathOrFails) {
       RegisterCatalogCommands, {"catalogs", "find", "IPE", "Structural Steel\\Euro"});
   EXPECT_EQ(found.status, 0) << found.err;
   EXPECT_EQ(found.out,
-            folder_.Native("one/Catalogs/Structural Steel/Euro/IPE.catalog").u8string() + "\n");
+            (folder_.Native("one") / "Catalogs" / "Structural Steel" / "Euro" / "IPE.catalog")
+                    .u8string() +
+                "\n");
 
   const CommandTestResult missing = RunCommandForTest(
       RegisterCatalogCommands, {"catalogs", "find", "W", "Structural Steel\\Euro"});

@@ -60,7 +60,7 @@ TEST_F(GvsCommandsTest, ExpandPrintsTheExpandedTextOrWritesItToAFile) {
 TEST_F(GvsCommandsTest, IncludesGivesEachIncludeAndFailsWhenOneDoesNotRead) {
   const CommandTestResult good = RunGvs({"includes", Sheet(Include("part.xml"))});
   EXPECT_EQ(good.status, 0) << good.err;
-  const std::string part = dir_.Native("std/gvs_includes/part.xml").u8string();
+  const std::string part = (dir_.Native("std") / "gvs_includes" / "part.xml").u8string();
   EXPECT_EQ(good.out, "ok\t" + part + "\n");
 
   const CommandTestResult bad =
@@ -75,7 +75,7 @@ TEST_F(GvsCommandsTest, IncludesGivesEachIncludeAndFailsWhenOneDoesNotRead) {
                  "<std:node><std:node/>" + Include("loop.xml") + "</std:node>");
   const CommandTestResult cycle = RunGvs({"includes", Sheet(Include("loop.xml"))});
   EXPECT_EQ(cycle.status, 1);
-  const std::string loop = dir_.Native("std/gvs_includes/loop.xml").u8string();
+  const std::string loop = (dir_.Native("std") / "gvs_includes" / "loop.xml").u8string();
   EXPECT_EQ(cycle.out, "ok\t" + loop + "\ncycle\t" + loop + "\n");
 }
 

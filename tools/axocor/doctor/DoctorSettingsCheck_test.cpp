@@ -54,7 +54,7 @@ TEST(DoctorSettings, NamesTheFileTheHostKeepsTheRepositoryIn) {
   CATSettingRepositoryTesting::ResetAll();
   const std::string report = FormatReportText(RunChecks(environment));
   const std::string file = CATSettingRepository::FileOf("AXOIfcExport");
-  EXPECT_EQ(file, folder.Native("a;b/AXOIfcExport.axosettings").u8string());
+  EXPECT_EQ(file, (folder.Native("a;b") / "AXOIfcExport.axosettings").u8string());
   EXPECT_NE(report.find("AXOIfcExport: " + file + "\n"), std::string::npos) << report;
 }
 

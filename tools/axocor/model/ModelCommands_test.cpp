@@ -238,7 +238,8 @@ TEST_F(ModelCommands, QueriesReachFeaturesByTheirPathFromThePart) {
       {{"dump", building, "Room.1\\Roof", "-o", folder_.Host("missing\\dump.txt")},
        1,
        "",
-       "cannot write '" + folder_.Native("missing/dump.txt").u8string() + "': no such folder"},
+       "cannot write '" + (folder_.Native("missing") / "dump.txt").u8string() +
+           "': no such folder"},
       {{"dump", building, "Room.1\\Roof", "-o", folder_.Host()}, 1, "", "is a folder"},
       {{"children", building}, 0, "\"Room.1\"  type Product\n\"Room.2\"  type Product\n", ""},
       {{"children", room}, 0, "\"Level 1\"  type Level\n\"Roof\"  type Roof\n", ""},
