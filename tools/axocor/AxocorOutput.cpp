@@ -16,7 +16,8 @@ AxocorOutput::AxocorOutput(const std::string& option, const std::vector<std::str
     const std::string native = AxocorNativePath(input);
     AXOFileIdentity read;
     if (platform->GetFileIdentity(native, read).ok() && AXOSameFile(output, read)) {
-      AxocorFail("'" + option + "' is " + native + ", which the command reads: it is not replaced");
+      const std::string which = native == path_ ? "a file" : native + ",";
+      AxocorFail("'" + option + "' is " + which + " which the command reads: it is not replaced");
     }
   }
 }

@@ -16,7 +16,8 @@ class AxocorOutput {
   // `option` as the user typed it. `inputs` are the files the command read,
   // host or native paths; those that are not there are passed over. Ends
   // the command ("'<option>' is <input>, which the command reads: it is not
-  // replaced") when the output is one of them.
+  // replaced"; "... is a file which ..." when the names are the same) when
+  // the output is one of them.
   AxocorOutput(const std::string& option, const std::vector<std::string>& inputs);
 
   bool ToStandardOutput() const { return path_.empty(); }
