@@ -15,7 +15,7 @@
 #include "AXOFuzzSupport.h"
 #include "AxocorCommands.h"
 #include "CATTestModel.h"
-#include "CommandTestRun.h"
+#include "axocor/CommandTestRun.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <string>
 
-#include "../catalogs/CatalogTestTree.h"
+#include "catalogs/CatalogTestTree.h"
 #include "CATICkeParmFactory.h"
 #include "CATMathConstant.h"
 #include "translatorsettings/IfcSettingsTestSupport.h"

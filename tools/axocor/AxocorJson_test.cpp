@@ -13,7 +13,7 @@
 #include "AxocorCommands.h"
 #include "AxocorJson.h"
 #include "CATTestModel.h"
-#include "CommandTestRun.h"
+#include "axocor/CommandTestRun.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "AXOPlatform.h"
 #include "AXOTestTempFolder.h"
 #include "AxocorCommands.h"
-#include "CommandTestRun.h"
+#include "axocor/CommandTestRun.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "AXOPlatform.h"
 #include "AXOTestTempFolder.h"
 #include "AxocorCommands.h"
-#include "CommandTestRun.h"
+#include "axocor/CommandTestRun.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include "AXOPlatform.h"
 #include "AxocorCommands.h"
-#include "CommandTestRun.h"
+#include "axocor/CommandTestRun.h"
 
 namespace {
 

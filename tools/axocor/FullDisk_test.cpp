@@ -14,7 +14,7 @@
 #include "AXOTestTempFolder.h"
 #include "AxocorCommands.h"
 #include "CATSettingRepositoryTesting.h"
-#include "CommandTestRun.h"
+#include "axocor/CommandTestRun.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "AXOPlatform.h"
 #include "AXOTestTempFolder.h"
 #include "AxocorCommands.h"
-#include "CommandTestRun.h"
+#include "axocor/CommandTestRun.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "AXOTestSpecialFiles.h"
 #include "AXOTestTempFolder.h"
 #include "AxocorCommands.h"
-#include "CommandTestRun.h"
+#include "axocor/CommandTestRun.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "AXOTestTempFolder.h"
 #include "AxocorCommands.h"
 #include "CATTestModel.h"
-#include "CommandTestRun.h"
+#include "axocor/CommandTestRun.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "AXOTestSpecialFiles.h"
 #include "AxocorCommands.h"
 #include "CATHostPath.h"
-#include "CommandTestRun.h"
+#include "axocor/CommandTestRun.h"
 
 namespace {
 

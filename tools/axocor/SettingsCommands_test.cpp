@@ -7,7 +7,7 @@
 #include "AxocorCommands.h"
 #include "CATSettingRepositoryTesting.h"
 #include "CATSettingTestFolder.h"
-#include "CommandTestRun.h"
+#include "axocor/CommandTestRun.h"
 
 namespace {
 

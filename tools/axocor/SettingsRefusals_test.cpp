@@ -17,7 +17,7 @@
 #include "CATSettingRepository.h"
 #include "CATSettingRepositoryTesting.h"
 #include "CATSettingTestFolder.h"
-#include "CommandTestRun.h"
+#include "axocor/CommandTestRun.h"
 #include "SettingsFields.h"
 #include "doctor/DoctorChecks.h"
 

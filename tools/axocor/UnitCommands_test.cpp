@@ -6,7 +6,7 @@
 #include "AxocorCommands.h"
 #include "CATCkeDictionaryTesting.h"
 #include "CATTestModel.h"
-#include "CommandTestRun.h"
+#include "axocor/CommandTestRun.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "CATHostPath.h"
 #include "CATIAlias.h"
 #include "CATTestModel.h"
-#include "CommandTestRun.h"
+#include "axocor/CommandTestRun.h"
 #include "OpenedModel.h"
 
 namespace {

@@ -9,7 +9,7 @@
 
 #include "AxocorCommands.h"
 #include "CATError.h"
-#include "CommandTestRun.h"
+#include "axocor/CommandTestRun.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include "AxocorCommands.h"
 #include "CATHostPath.h"
 #include "CATTestModel.h"
-#include "CommandTestRun.h"
+#include "axocor/CommandTestRun.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 #include "AXOTestTempFolder.h"
 #include "AxocorCommands.h"
 #include "CATTestModel.h"
-#include "CommandTestRun.h"
-#include "ModelCommandTestRun.h"
+#include "axocor/CommandTestRun.h"
+#include "axocor/model/ModelCommandTestRun.h"
 #include "OpenedModel.h"
 
 namespace {

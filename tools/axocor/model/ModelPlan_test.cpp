@@ -13,8 +13,8 @@
 #include "AxocorCommands.h"
 #include "CATHostPath.h"
 #include "CATTestModel.h"
-#include "CommandTestRun.h"
-#include "ModelCommandTestRun.h"
+#include "axocor/CommandTestRun.h"
+#include "axocor/model/ModelCommandTestRun.h"
 
 namespace {
 

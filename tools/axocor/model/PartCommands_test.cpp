@@ -11,8 +11,8 @@
 #include "CATIAlias.h"
 #include "CATIPrdObjectPublisher.h"
 #include "CATTestModel.h"
-#include "CommandTestRun.h"
-#include "ModelCommandTestRun.h"
+#include "axocor/CommandTestRun.h"
+#include "axocor/model/ModelCommandTestRun.h"
 #include "OpenedModel.h"
 
 namespace {

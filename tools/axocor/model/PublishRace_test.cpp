@@ -16,7 +16,7 @@
 #include "AxocorCommands.h"
 #include "CATIPrdObjectPublisher.h"
 #include "CATTestModel.h"
-#include "CommandTestRun.h"
+#include "axocor/CommandTestRun.h"
 
 namespace {
 

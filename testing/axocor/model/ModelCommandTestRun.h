@@ -9,7 +9,7 @@
 
 #include "AxocorCommands.h"
 #include "CATTestModel.h"
-#include "CommandTestRun.h"
+#include "axocor/CommandTestRun.h"
 
 // Runs "axocor model <args...>", then closes whatever the session still
 // holds (`model`'s documents), so that each run starts afresh.

@@ -1,0 +1,166 @@
+# The tool run as a user runs it: a process started with arguments, its
+# output and exit status checked. Defined once and registered twice: on the
+# program of the build tree (tools/axocor/CMakeLists.txt) and on the
+# installed program, with the installed samples (tests/consumer), so that
+# what ships is what is tested.
+#
+#   axocor_add_program_tests(PREFIX <test name prefix> PROGRAM <target or file>
+#                            VERSION <the version it prints>
+#                            MODELS <sample models> INSTALLATION <sample installation>
+#                            WORK <a folder of the build tree>)
+set(AXOCOR_DOCTOR_CHECK ${CMAKE_CURRENT_LIST_DIR}/doctor/DoctorToolCheck.cmake)
+
+function(axocor_add_program_tests)
+  cmake_parse_arguments(ARG "" "PREFIX;PROGRAM;VERSION;MODELS;INSTALLATION;WORK" "" ${ARGN})
+  set(p ${ARG_PREFIX})
+  set(tool ${ARG_PROGRAM})
+  # A target runs under the emulator of a cross build by itself; scripts
+  # that start it are given its file and the emulator.
+  if(TARGET ${tool})
+    set(tool_file $<TARGET_FILE:${tool}>)
+  else()
+    set(tool_file ${tool})
+  endif()
+  set(models ${ARG_MODELS})
+  set(sample ${ARG_INSTALLATION})
+
+  add_test(NAME ${p}.guid.compress COMMAND ${tool} guid compress
+           "{01234567-89AB-CDEF-0123-456789ABCDEF}")
+  set_tests_properties(${p}.guid.compress PROPERTIES
+                       PASS_REGULAR_EXPRESSION "^018qLdYQlDxm4ZHMU9gytl\r?\n$")
+  add_test(NAME ${p}.guid.expand COMMAND ${tool} guid expand "3$$$$$$$$$$$$$$$$$$$$$")
+  set_tests_properties(${p}.guid.expand PROPERTIES
+                       PASS_REGULAR_EXPRESSION "^{FFFFFFFF-FFFF-FFFF-FFFF-FFFFFFFFFFFF}\r?\n$")
+  # Malformed texts: a clear error and a non-zero exit.
+  set(rejects
+      "compress|{01234567-89AB-CDEF-0123-456789ABCDEG}|character 37 is 'G'"
+      "compress|01234567-89AB-CDEF-0123-456789ABCDEF|has 36 characters"
+      "expand|018qLdYQlDxm4ZHMU9gyt|has 21 characters"
+      "expand|018qLdYQlDxm-ZHMU9gytl|character 13 is '-'"
+      "expand|418qLdYQlDxm4ZHMU9gytl|too large")
+  set(index 0)
+  foreach(reject IN LISTS rejects)
+    string(REPLACE "|" ";" fields "${reject}")
+    list(GET fields 0 command)
+    list(GET fields 1 text)
+    list(GET fields 2 message)
+    math(EXPR index "${index} + 1")
+    add_test(NAME ${p}.guid.${command}.rejects.${index} COMMAND ${tool} guid ${command} ${text})
+    # The message must name the fault. With a pass expression CTest ignores
+    # the exit status, so a second test checks that it is not zero.
+    set_tests_properties(${p}.guid.${command}.rejects.${index} PROPERTIES
+                         PASS_REGULAR_EXPRESSION "axocor: error: .*${message}")
+    add_test(NAME ${p}.guid.${command}.exits.${index} COMMAND ${tool} guid ${command} ${text})
+    set_tests_properties(${p}.guid.${command}.exits.${index} PROPERTIES WILL_FAIL TRUE)
+  endforeach()
+
+  # The conventions as a user meets them: the version, and a completion
+  # script that bash reads and that completes a command of a group.
+  add_test(NAME ${p}.version COMMAND ${tool} --version)
+  set_tests_properties(${p}.version PROPERTIES
+                       PASS_REGULAR_EXPRESSION "^axocor ${ARG_VERSION}\r?\n$")
+  find_program(AXO_BASH bash)
+  if(AXO_BASH AND NOT CMAKE_CROSSCOMPILING)
+    add_test(NAME ${p}.completion.bash COMMAND ${AXO_BASH} -c
+             "source <(${tool_file} completion bash) && COMP_WORDS=(axocor catalogs sh) \
+              && COMP_CWORD=2 && _axocor && echo \"\${COMPREPLY[*]}\"")
+    set_tests_properties(${p}.completion.bash PROPERTIES PASS_REGULAR_EXPRESSION "^show\n$")
+  endif()
+
+  # A path-list variable over two folders, one holding the file; the other
+  # is listed as missing.
+  set(env_root ${ARG_WORK}/env-test)
+  file(MAKE_DIRECTORY ${env_root}/holder)
+  file(TOUCH ${env_root}/holder/walls.xml)
+  set(env_variable "AXOCOR_TEST_PATH=${env_root}/absent\\;${env_root}/holder")
+  add_test(NAME ${p}.env.find COMMAND ${tool} env find AXOCOR_TEST_PATH walls.xml)
+  set_tests_properties(${p}.env.find PROPERTIES ENVIRONMENT "${env_variable}"
+                       PASS_REGULAR_EXPRESSION "holder.walls\\.xml")
+  add_test(NAME ${p}.env.find.missing COMMAND ${tool} env find AXOCOR_TEST_PATH none.xml)
+  set_tests_properties(${p}.env.find.missing PROPERTIES ENVIRONMENT "${env_variable}"
+                       WILL_FAIL TRUE)
+  add_test(NAME ${p}.env.list COMMAND ${tool} env list AXOCOR_TEST_PATH)
+  set_tests_properties(${p}.env.list PROPERTIES ENVIRONMENT "${env_variable}"
+                       PASS_REGULAR_EXPRESSION "absent\t\\(missing\\)\r?\n.*holder\r?\n$")
+
+  # The doctor on the sample: exactly the one fault left in on purpose, in
+  # text and in JSON, with a non-zero exit status.
+  foreach(format text json)
+    add_test(NAME ${p}.doctor.sample.${format}
+      COMMAND ${CMAKE_COMMAND} -DFORMAT=${format} "-DEMULATOR=${CMAKE_CROSSCOMPILING_EMULATOR}"
+              -DTOOL=${tool_file} -DSAMPLE=${sample} -P ${AXOCOR_DOCTOR_CHECK})
+  endforeach()
+  # Without an option: the process's own installation when it sets a host
+  # variable, else a word on how to check the sample, and exit status 2.
+  set(host_variables CATStartupPath CATCollectionStandard CATDefaultCollectionStandard
+      CATGraphicPath CATUserSettingPath CATReferenceSettingPath)
+  list(TRANSFORM host_variables APPEND "=unset:" OUTPUT_VARIABLE unset_host_variables)
+  add_test(NAME ${p}.doctor.unset COMMAND ${tool} doctor)
+  set_tests_properties(${p}.doctor.unset PROPERTIES
+    ENVIRONMENT_MODIFICATION "${unset_host_variables}"
+    PASS_REGULAR_EXPRESSION "axocor: error: none of the host's variables is set.*--root")
+  add_test(NAME ${p}.doctor.unset.exits COMMAND ${tool} doctor)
+  set_tests_properties(${p}.doctor.unset.exits PROPERTIES
+    ENVIRONMENT_MODIFICATION "${unset_host_variables}" WILL_FAIL TRUE)
+  add_test(NAME ${p}.doctor.current COMMAND ${tool} doctor)
+  set_tests_properties(${p}.doctor.current PROPERTIES
+    ENVIRONMENT_MODIFICATION "${unset_host_variables};CATStartupPath=set:${sample}/startup/main"
+    PASS_REGULAR_EXPRESSION "the installation of the current environment.*CATGraphicPath: not set")
+  add_test(NAME ${p}.doctor.help COMMAND ${tool} doctor --help)
+  set_tests_properties(${p}.doctor.help PROPERTIES
+    PASS_REGULAR_EXPRESSION "Examples:.*axocor doctor --env")
+  # A file that is not an environment file: the error names file and line
+  # (its first line, "# ...", reads as a comment), and the exit status is 2.
+  add_test(NAME ${p}.doctor.bad-env COMMAND ${tool} doctor --env ${sample}/README.md)
+  set_tests_properties(${p}.doctor.bad-env PROPERTIES
+    PASS_REGULAR_EXPRESSION "axocor: error: .*README.md:3: expected VAR=value")
+  add_test(NAME ${p}.doctor.bad-env.exits COMMAND ${tool} doctor --root ${sample}/no-such-folder)
+  set_tests_properties(${p}.doctor.bad-env.exits PROPERTIES WILL_FAIL TRUE)
+
+  # The sample building's tree, and a damaged copy (cut short) whose fault
+  # is named, with a non-zero exit status.
+  add_test(NAME ${p}.model.show COMMAND ${tool} model show ${models}/Building.CATProduct)
+  set_tests_properties(${p}.model.show PROPERTIES PASS_REGULAR_EXPRESSION
+    "instance \"Room.2\"  of \"Room\" in .*feature \"Wall.1\"  type Wall  time stamp 2023-11-14 22:16:40.*publication \"Entrance\" -> \"Door.1\"")
+  add_test(NAME ${p}.model.box COMMAND ${tool} model box ${models}/Building.CATProduct)
+  set_tests_properties(${p}.model.box PROPERTIES PASS_REGULAR_EXPRESSION
+    "^\"Building\": x 0 \\.\\. 10000  y 0 \\.\\. 4000  z 0 \\.\\. 2700\n$")
+  # An instance's box is its placed occurrence's; the plan draws both rooms.
+  add_test(NAME ${p}.model.box.instance
+           COMMAND ${tool} model box ${models}/Building.CATProduct Room.2)
+  set_tests_properties(${p}.model.box.instance PROPERTIES PASS_REGULAR_EXPRESSION
+    "^\"Room.2\": x 5000 \\.\\. 10000  y 0 \\.\\. 4000  z 0 \\.\\. 2700\r?\n$")
+  add_test(NAME ${p}.model.plan COMMAND ${tool} model plan ${models}/Building.CATProduct)
+  set_tests_properties(${p}.model.plan PROPERTIES PASS_REGULAR_EXPRESSION
+    "<rect class=\"box\" x=\"0\" y=\"0\" width=\"5000\".*<rect class=\"box\" x=\"5000\" y=\"0\" width=\"5000\"")
+  add_test(NAME ${p}.model.dump
+           COMMAND ${tool} model dump ${models}/Building.CATProduct "Room.1/Level 1/Wall.1")
+  set_tests_properties(${p}.model.dump PROPERTIES PASS_REGULAR_EXPRESSION
+    "name: Wall.1 type: Wall Supertype: MechanicalFeature.*parent  -+\r?\nName: Door.1  Type: Door")
+  if(NOT WIN32)
+    # A device is written into, never replaced: the dump reaches the output.
+    add_test(NAME ${p}.model.dump.stdout
+             COMMAND ${tool} model dump ${models}/Building.CATProduct "Room.1/Level 1/Wall.1"
+                     -o /dev/stdout)
+    set_tests_properties(${p}.model.dump.stdout PROPERTIES PASS_REGULAR_EXPRESSION
+      "name: Wall.1 type: Wall Supertype: MechanicalFeature")
+  endif()
+  set(damaged ${ARG_WORK}/model-test/Damaged.CATProduct)
+  file(READ ${models}/Building.CATProduct building)
+  string(SUBSTRING "${building}" 0 200 building)
+  file(WRITE ${damaged} "${building}")
+  add_test(NAME ${p}.model.check.damaged COMMAND ${tool} model check ${damaged})
+  set_tests_properties(${p}.model.check.damaged PROPERTIES PASS_REGULAR_EXPRESSION
+    "Damaged.CATProduct: cannot be opened: line [0-9]+, column [0-9]+: syntax error")
+  add_test(NAME ${p}.model.check.damaged.exits COMMAND ${tool} model check ${damaged})
+  set_tests_properties(${p}.model.check.damaged.exits PROPERTIES WILL_FAIL TRUE)
+
+  # The sample catalog's entries and the units of a magnitude, as a user asks.
+  add_test(NAME ${p}.catalogs.entry
+           COMMAND ${tool} catalogs entry ${models}/Sections.catalog "SHS 100x100x5")
+  set_tests_properties(${p}.catalogs.entry PROPERTIES PASS_REGULAR_EXPRESSION
+    "entry \"SHS 100x100x5\" in chapter Sections\\\\Hollow sections\\\\Square\r?\n  Name: SHS 100x100x5")
+  add_test(NAME ${p}.units COMMAND ${tool} units LENGTH)
+  set_tests_properties(${p}.units PROPERTIES PASS_REGULAR_EXPRESSION
+    "^mm  Millimeter  \\(current\\)\r?\n.*ft  Foot\r?\n$")
+endfunction()
