@@ -1,8 +1,8 @@
 #include <string>
 
-#include "catalogs/CatalogTestTree.h"
 #include "CATICkeParmFactory.h"
 #include "CATMathConstant.h"
+#include "catalogs/CatalogTestTree.h"
 #include "translatorsettings/IfcSettingsTestSupport.h"
 
 namespace {

@@ -17,8 +17,8 @@
 #include "CATSettingRepository.h"
 #include "CATSettingRepositoryTesting.h"
 #include "CATSettingTestFolder.h"
-#include "axocor/CommandTestRun.h"
 #include "SettingsFields.h"
+#include "axocor/CommandTestRun.h"
 #include "doctor/DoctorChecks.h"
 
 namespace {

@@ -13,8 +13,8 @@
 #include "CATHostPath.h"
 #include "CATIAlias.h"
 #include "CATTestModel.h"
-#include "axocor/CommandTestRun.h"
 #include "OpenedModel.h"
+#include "axocor/CommandTestRun.h"
 
 namespace {
 

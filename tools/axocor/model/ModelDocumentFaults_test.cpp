@@ -14,9 +14,9 @@
 #include "AXOTestTempFolder.h"
 #include "AxocorCommands.h"
 #include "CATTestModel.h"
+#include "OpenedModel.h"
 #include "axocor/CommandTestRun.h"
 #include "axocor/model/ModelCommandTestRun.h"
-#include "OpenedModel.h"
 
 namespace {
 

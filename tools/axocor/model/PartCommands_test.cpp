@@ -11,9 +11,9 @@
 #include "CATIAlias.h"
 #include "CATIPrdObjectPublisher.h"
 #include "CATTestModel.h"
+#include "OpenedModel.h"
 #include "axocor/CommandTestRun.h"
 #include "axocor/model/ModelCommandTestRun.h"
-#include "OpenedModel.h"
 
 namespace {
 
