@@ -1,9 +1,11 @@
 #ifndef AxocorCommands_h
 #define AxocorCommands_h
 
-// The subcommand groups of the axocor tool. Each group adds its commands to
-// the application in a registration function of its own file; main() hands
-// them to RunAxocor (AxocorRun.h), which gives every command the tool's
+// The subcommand groups of the axocor tool. main() names each group once, in
+// its table of groups, and hands it to RunAxocor (AxocorRun.h), which makes
+// the group's command and gives it to the group's registration function (in
+// a file of the group's own); that function adds the group's description,
+// options and commands. RunAxocor gives every command the tool's
 // conventions: help, exit statuses, near names of unknown commands.
 //
 // What a command does itself: prints its result on standard output; with

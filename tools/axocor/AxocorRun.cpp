@@ -110,10 +110,10 @@ void Register(CLI::App& app, const std::string& first, const std::vector<AxocorG
   const auto named = std::find_if(groups.begin(), groups.end(),
                                   [&](const AxocorGroup& group) { return first == group.name; });
   if (named != groups.end()) {
-    named->add(app);
+    named->add(*app.add_subcommand(named->name));
     return;
   }
-  for (const AxocorGroup& group : groups) group.add(app);
+  for (const AxocorGroup& group : groups) group.add(*app.add_subcommand(group.name));
   RegisterCompletionCommand(app);
 }
 

@@ -23,10 +23,12 @@ namespace CLI {
 class App;
 }  // namespace CLI
 
-// A subcommand group and the function that adds it to the application.
+// A subcommand group: its name, written only here, and the function that
+// fills the group's command (made by RunAxocor under that name) with its
+// description, options and commands.
 struct AxocorGroup {
   const char* name;
-  void (*add)(CLI::App& app);
+  void (*add)(CLI::App& group);
 };
 
 // Exit status of a usage error.

@@ -68,7 +68,8 @@ void RegisterFind(CLI::App& group) {
 }  // namespace
 
 void RegisterCatalogCommands(CLI::App& app) {
-  CLI::App* group = app.add_subcommand("catalogs", "Catalogs below the startup paths");
+  CLI::App* group = &app;
+  group->description("Catalogs below the startup paths");
   group->footer("Examples (the sample catalog is installed in " AXOCOR_INSTALLED_SAMPLE_MODELS
                 "):\n"
                 "  axocor catalogs steel\n"

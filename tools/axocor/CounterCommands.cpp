@@ -11,12 +11,12 @@
 #include "model/AXOCorCounters.h"
 
 void RegisterCounterCommands(CLI::App& app) {
-  CLI::App* command = app.add_subcommand(
-      "counter",
+  CLI::App* command = &app;
+  command->description(
       std::string("Reserve numbers from the counter file <startup path>\\") +
-          axo_counters::kCounterFolder +
-          "\\NAME (the first startup path of CATStartupPath that holds it) and print the "
-          "first number");
+      axo_counters::kCounterFolder +
+      "\\NAME (the first startup path of CATStartupPath that holds it) and print the "
+      "first number");
   auto name = std::make_shared<std::string>();
   auto count = std::make_shared<long>(1);
   command->add_option("NAME", *name, "Counter name, possibly with folders: walls\\beams.txt")

@@ -13,8 +13,8 @@
 #include "CATTime.h"
 
 void RegisterDateCommands(CLI::App& app) {
-  CLI::App* command = app.add_subcommand(
-      "date",
+  CLI::App* command = &app;
+  command->description(
       "Read a date, or a date and time, written in the user's regional settings and print it "
       "as local time (YYYY-MM-DD hh:mm:ss)");
   auto words = std::make_shared<std::vector<std::string>>();

@@ -8,8 +8,8 @@
 #include "AxocorCommands.h"
 
 void RegisterDictionaryCommands(CLI::App& app) {
-  CLI::App* command = app.add_subcommand(
-      "dictionaries", "Print the installed attribute dictionaries, one file name per line");
+  CLI::App* command = &app;
+  command->description("Print the installed attribute dictionaries, one file name per line");
   auto ordered = std::make_shared<bool>(false);
   command->add_flag("--ordered", *ordered,
                     "In the add-on's presentation order: its fixed list, then the others");

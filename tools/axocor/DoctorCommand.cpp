@@ -99,8 +99,8 @@ void Run(const DoctorOptions& options) {
 }  // namespace
 
 void RegisterDoctorCommand(CLI::App& app) {
-  CLI::App* doctor = app.add_subcommand(
-      "doctor",
+  CLI::App* doctor = &app;
+  doctor->description(
       "Check an installation: folders, style sheets, catalogs, dictionaries, counters, "
       "translator settings and profile maps");
   auto options = std::make_shared<DoctorOptions>();

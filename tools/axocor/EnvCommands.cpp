@@ -88,8 +88,8 @@ void RegisterFind(CLI::App& env) {
 }  // namespace
 
 void RegisterEnvCommands(CLI::App& app) {
-  CLI::App* env =
-      app.add_subcommand("env", "Path-list environment variables: directories separated by ';'");
+  CLI::App* env = &app;
+  env->description("Path-list environment variables: directories separated by ';'");
   env->footer(
       "Examples:\n"
       "  axocor env list CATStartupPath\n"

@@ -147,7 +147,8 @@ void RegisterExpand(CLI::App& guid) {
 }  // namespace
 
 void RegisterGuidCommands(CLI::App& app) {
-  CLI::App* guid = app.add_subcommand("guid", "New GUIDs and their braced and compressed texts");
+  CLI::App* guid = &app;
+  guid->description("New GUIDs and their braced and compressed texts");
   guid->footer(
       "Examples:\n"
       "  axocor guid new -n 5 --compressed\n"

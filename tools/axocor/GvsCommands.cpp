@@ -185,7 +185,8 @@ void RegisterList(CLI::App& gvs) {
 }  // namespace
 
 void RegisterGvsCommands(CLI::App& app) {
-  CLI::App* gvs = app.add_subcommand("gvs", "Generative style sheets and their include nodes");
+  CLI::App* gvs = &app;
+  gvs->description("Generative style sheets and their include nodes");
   gvs->footer(
       "Examples:\n"
       "  axocor gvs list\n"

@@ -75,8 +75,8 @@ void RegisterDirection(CLI::App& map, const char* name, const char* description,
 }  // namespace
 
 void RegisterMapCommands(CLI::App& app) {
-  CLI::App* map =
-      app.add_subcommand("map", "Translate section-profile names through a profile map file");
+  CLI::App* map = &app;
+  map->description("Translate section-profile names through a profile map file");
   map->footer(
       "Examples:\n"
       "  axocor map export profilemaps/ifc_export_map.csv HEB100 IPE200\n"

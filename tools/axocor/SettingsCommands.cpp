@@ -109,7 +109,8 @@ CLI::Option* AddTranslatorOption(CLI::App* command, std::string& translator) {
 }  // namespace
 
 void RegisterSettingsCommands(CLI::App& app) {
-  CLI::App* group = app.add_subcommand("settings", "Options of the DXF and IFC translators");
+  CLI::App* group = &app;
+  group->description("Options of the DXF and IFC translators");
   group->footer(
       "Examples:\n"
       "  axocor settings show ifc\n"

@@ -135,8 +135,8 @@ void PrintUnit(const std::string& name, const std::string& text, bool json) {
 }  // namespace
 
 void RegisterUnitCommands(CLI::App& app) {
-  CLI::App* command = app.add_subcommand(
-      "units",
+  CLI::App* command = &app;
+  command->description(
       "List the magnitudes and their current units, the units of one magnitude with the "
       "current one marked, or find one unit");
   auto magnitude = std::make_shared<std::string>();

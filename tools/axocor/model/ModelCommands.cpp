@@ -125,7 +125,8 @@ void RegisterCheck(CLI::App& group) {
 }  // namespace
 
 void RegisterModelCommands(CLI::App& app) {
-  CLI::App* group = app.add_subcommand("model", "Documents of the host's model");
+  CLI::App* group = &app;
+  group->description("Documents of the host's model");
   group->require_subcommand(1);
   // File arguments are paths: "/models/x.CATPart" is no Windows-style option.
   group->allow_windows_style_options(false);

@@ -16,10 +16,9 @@ namespace {
 // What the guarded command of a case runs.
 std::function<void()> g_body;
 
-void RegisterDemo(CLI::App& app) {
-  app.add_subcommand("demo", "runs the case's body")->callback(GuardedCommand("demo", [] {
-    g_body();
-  }));
+void RegisterDemo(CLI::App& group) {
+  group.description("runs the case's body");
+  group.callback(GuardedCommand("demo", [] { g_body(); }));
 }
 
 TEST(ModelGuard, EndsTheCommandWithWhatTheLibraryOrTheHostRaised) {
