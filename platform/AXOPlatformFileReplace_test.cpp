@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "AXOPlatform.h"
+#include "AXOTestChildProcess.h"
 #include "AXOTestSpecialFiles.h"
 #include "AXOTestTempFolder.h"
 
@@ -182,6 +183,7 @@ TEST_F(PlatformFileReplace, RemovesTemporaryFilesThatNoSaveHolds) {
   const std::string stale[] = {"settings.txt.0123456789abcdef.tmp", "settings.txt.4711.tmp",
                                "settings.txt.ABCDEF0123456789.tmp", ".axo-0123456789abcdef.tmp"};
   const std::string kept[] = {"settings.txt.tmp",
+                              "settings.txt..tmp",                   // no digits
                               "settings.txt.0123456789abcdef0.tmp",  // 17 digits
                               "settings.txt.xyz.tmp",
                               "settings.txt.1234.tmp.bak",
@@ -238,6 +240,37 @@ TEST_F(PlatformFileReplace, FailsWithoutLeavingATemporaryFile) {
     EXPECT_EQ(Names(), std::set<std::string>{"occupied"});
   }
   EXPECT_TRUE(fs::is_directory(folder_.Native("occupied/inside")));
+}
+
+// The folder that the parent shares with a child running as another user.
+constexpr char kFolderVariable[] = "AXO_SHARED_FOLDER";
+
+// The child's half of the test below, run as a user who is not root: it
+// replaces a file of root's in a folder where anyone may make files but
+// only a file's owner may remove or replace it (the sticky bit, as /tmp
+// has). Its temporary file is made and written; the rename is refused.
+TEST(PlatformFileReplaceChild, DISABLED_ReplacesAFileItMayNotReplace) {
+  std::string folder;
+  ASSERT_TRUE(AXOPlatform::Get()->GetEnv(kFolderVariable, folder).ok());
+  const AXOStatus status = Replace(fs::u8path(folder) / "file", "new");
+  EXPECT_EQ(status.code(), AXOStatusCode::kPermissionDenied) << status.ToString();
+  AXOTestChildProcess::Passed();
+}
+
+TEST_F(PlatformFileReplace, FailingAfterItsTemporaryFileWasMadeLeavesNothingBehind) {
+  const std::vector<std::string> launcher = AXOTestAsOtherUser();
+  if (launcher.empty() ||
+      AXOTestChildProcess::RunSelf({"--gtest_list_tests", "--gtest_filter=-*"}, launcher) != 0) {
+    GTEST_SKIP() << "this test program cannot run as another user here (it needs root and "
+                    "setpriv, and a build folder that other users may read)";
+  }
+  Write(folder_.Native("file"), "old");
+  fs::permissions(folder_.Native(), fs::perms::all | fs::perms::sticky_bit);
+  EXPECT_TRUE(
+      AXOTestChildProcess::Run("PlatformFileReplaceChild.DISABLED_ReplacesAFileItMayNotReplace",
+                               {{kFolderVariable, folder_.Native().u8string()}}, launcher));
+  EXPECT_EQ(Names(), std::set<std::string>{"file"});
+  EXPECT_EQ(AXOTestReadFile(folder_.Native("file")), "old");
 }
 
 TEST_F(PlatformFileReplace, RenameFileNeverReplaces) {

@@ -12,6 +12,7 @@
 #include <thread>
 
 #include "AXOPlatform.h"
+#include "AXOTestChildProcess.h"
 #include "AXOTestSpecialFiles.h"
 #include "AXOTestTempFolder.h"
 
@@ -20,6 +21,8 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::size_t kLimit = 64 * 1024;
+// The folder that the parent shares with a child running as another user.
+constexpr char kFolderVariable[] = "AXO_SHARED_FOLDER";
 
 // An update that appends "+" and counts its calls; `refusal` declines.
 struct Appender {
@@ -167,6 +170,48 @@ TEST(PlatformUpdateFileExclusively, WritersTakeTurnsSoThatNoIncrementIsLost) {
   increments();
   other.join();
   EXPECT_EQ(AXOTestReadFile(file), std::to_string(2 * kIncrements));
+}
+
+// The child's half of the test below, run as a user who is not root, for
+// whom a file's mode counts: a read-only file of its own is refused while
+// it stays read-only and kept whole; once the update has made it writable,
+// it is replaced.
+TEST(PlatformUpdateFileExclusivelyChild, DISABLED_ReplacesItsReadOnlyFileOnceMadeWritable) {
+  std::string folder;
+  ASSERT_TRUE(AXOPlatform::Get()->GetEnv(kFolderVariable, folder).ok());
+  const fs::path file = fs::u8path(folder) / "counter";
+  Appender read_only;
+  const AXOStatus refused = Update(file, read_only.Update());
+  EXPECT_EQ(refused.code(), AXOStatusCode::kPermissionDenied) << refused.ToString();
+  EXPECT_EQ(read_only.calls, 1);
+  EXPECT_EQ(AXOTestReadFile(file), "1");
+  const AXOStatus replaced = Update(file, [&file](const std::string& content, std::string& next) {
+    next = content + "+";
+    return AXOPlatform::Get()->ChangeFileMode(file.u8string(), 0600);
+  });
+  EXPECT_TRUE(replaced.ok()) << replaced.ToString();
+  EXPECT_EQ(AXOTestReadFile(file), "1+");
+  AXOTestChildProcess::Passed();
+}
+
+TEST(PlatformUpdateFileExclusively, AReadOnlyFileIsReplacedOnlyOnceTheUpdateMadeItWritable) {
+  const std::vector<std::string> launcher = AXOTestAsOtherUser();
+  if (launcher.empty() ||
+      AXOTestChildProcess::RunSelf({"--gtest_list_tests", "--gtest_filter=-*"}, launcher) != 0) {
+    GTEST_SKIP() << "this test program cannot run as another user here (it needs root and "
+                    "setpriv, and a build folder that other users may read)";
+  }
+  AXOTestTempFolder folder;
+  const fs::path file = folder.WriteFile("counter", "1");
+  fs::permissions(folder.Native(), fs::perms::all);
+  fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  ASSERT_TRUE(AXOTestChangeOwner(file, kAXOTestOtherOwner));
+  EXPECT_TRUE(AXOTestChildProcess::Run(
+      "PlatformUpdateFileExclusivelyChild.DISABLED_ReplacesItsReadOnlyFileOnceMadeWritable",
+      {{kFolderVariable, folder.Native().u8string()}}, launcher));
+  EXPECT_EQ(AXOTestReadFile(file), "1+");
+  EXPECT_EQ(AXOTestOwnerOf(file), kAXOTestOtherOwner);
+  EXPECT_EQ(fs::status(file).permissions(), fs::perms::owner_read | fs::perms::owner_write);
 }
 
 }  // namespace

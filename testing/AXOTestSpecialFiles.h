@@ -118,6 +118,21 @@ inline std::string AXOTestOwnerOf(const std::filesystem::path& path) {
   return owner;
 }
 
+// The user "nobody", who is not root and owns nothing of a test's, as
+// "<uid>" and as the owner of files ("<uid>:<gid>").
+constexpr const char kAXOTestOtherUser[] = "65534";
+constexpr const char kAXOTestOtherOwner[] = "65534:65534";
+
+// The launcher that runs the rest of its command line as kAXOTestOtherUser
+// (for AXOTestChildProcess): the system's setpriv, which only root may run
+// so. Empty where there is none, as on Windows.
+inline std::vector<std::string> AXOTestAsOtherUser() {
+  const std::string setpriv = AXOTestSystemProgram("setpriv");
+  if (setpriv.empty()) return {};
+  return {setpriv, std::string("--reuid=") + kAXOTestOtherUser,
+          std::string("--regid=") + kAXOTestOtherUser, "--clear-groups"};
+}
+
 // A file system of `size` ("64k") of its own, a Linux tmpfs, mounted on the
 // empty folder `folder` for as long as the object lives: to see what a full
 // disk does to a writer. Mounting needs root on Linux; elsewhere mounted()

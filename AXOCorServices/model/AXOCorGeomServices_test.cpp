@@ -112,6 +112,12 @@ TEST_F(AXOCorGeomServicesTest, ProductsPlaceTheirTwoCornersAndSkipWhatCannotBeRe
       model_.Instance(root, odd.Product(), "Odd").Position(Placement(0, 0, 0, 1000));
   odd_one.List(CATTestList::kSearchResults, {shell});
 
+  // A listed but empty children list: no leaf, so its part does not count.
+  const CATTestDocument hollow = model_.PartDocument("c:\\Parts\\Hollow.CATPart");
+  model_.Feature(model_.Body(hollow.Part(), "Shell"), "Slab").Box({0, 0, 0}, {1, 1, 1});
+  CATTestNode hollow_product = hollow.Product();
+  hollow_product.List(CATTestList::kChildren, {});
+
   const CATTestDocument floor = model_.ProductDocument("c:\\Parts\\Floor.CATProduct");
   const CATTestNode upper =
       model_.Instance(floor.Product(), room.Product(), "Upper").Position(Placement(0, 0, 0, 3000));
@@ -126,6 +132,7 @@ TEST_F(AXOCorGeomServicesTest, ProductsPlaceTheirTwoCornersAndSkipWhatCannotBeRe
       // only, not the box of all eight.
       {"a leaf turned an eighth", slanted, S_OK, "0 707 0 6364 0 200"},
       {"a leaf without geometry", bare_one, S_OK, "empty"},
+      {"a product with an empty list of children", hollow_product, S_OK, "empty"},
       {"a leaf whose document has no part", lost_one, E_FAIL, "empty"},
       {"a leaf whose document is closed", closed_one, E_FAIL, "empty"},
       {"a product whose search finds a body", odd_one, S_OK, "0 5000 0 4000 1000 1200"},

@@ -14,6 +14,7 @@
 #include "AXOCorGlobalServices.h"
 #include "AXOPlatform.h"
 #include "AXOTestChildProcess.h"
+#include "AXOTestSpecialFiles.h"
 #include "AXOTestTempFolder.h"
 #include "CATIOsmExtension.h"
 
@@ -139,6 +140,13 @@ TEST_F(GetIDSeqNumberTest, RefusesNamesThatReachOutsideTheCounterFolder) {
   EXPECT_EQ(-1, Reserve("beams:2", 1, 5));
   if (fs::exists(colon)) {
     EXPECT_EQ("7", AXOTestReadFile(colon));
+  }
+  // Where "..." is a name of its own (Windows reads it as ".."), a counter
+  // in a folder of that name is there to be found, and is still not used.
+  if (!AXOTestDriveLettersAreReal()) {
+    const fs::path dots = PutCounter("first", ".../precious", "7");
+    EXPECT_EQ(-1, Reserve("...\\precious", 1, 5));
+    EXPECT_EQ("7", AXOTestReadFile(dots));
   }
   PutCounter("first", "..beams", "1");
   PutCounter("first", "beams..", "1");

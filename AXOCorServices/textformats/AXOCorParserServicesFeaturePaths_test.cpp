@@ -21,6 +21,9 @@ CATISpecObject_var AsFeature(const CATTestNode& node) {
 TEST_F(FeaturePaths, WalkFromTheActiveElementSkippingWhatIsMissing) {
   const CATTestDocument site = model_.PartDocument("c:\\Parts\\Site.CATPart");
   const CATTestNode building = model_.Feature(site.Part(), "Building");
+  // An earlier sibling whose name differs only in letter case.
+  const CATTestNode upper = model_.Feature(building, "LEVEL 1");
+  const CATTestNode upperWall = model_.Feature(upper, "Wall.1");
   const CATTestNode level = model_.Feature(building, "Level 1");
   model_.Feature(level, "Anon").Without(IID_CATIAlias);
   const CATTestNode wall = model_.Feature(level, "Wall.1");
@@ -45,6 +48,8 @@ TEST_F(FeaturePaths, WalkFromTheActiveElementSkippingWhatIsMissing) {
       {"Site\\Level 1\\Wall.1", CATTestNode()},       // the active element's name is missing
       {"Building\\Level 1\\Anon", CATTestNode()},     // children without a name pass
       {"building\\Level 1", CATTestNode()},           // names compared exactly
+      {"Building\\LEVEL 1\\Wall.1", upperWall},
+      {"Building\\level 1\\Wall.1", CATTestNode()},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.path);

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <iterator>
 #include <string>
+#include <system_error>
+#include <vector>
 
 #include "AXOCorParserServices.h"
 #include "CATIAlias.h"
@@ -12,10 +16,18 @@ namespace {
 using UniqueNames = CATModelTest;
 
 struct NameCase {
-  const char* wanted;
-  const char* unique;
+  CATUnicodeString wanted;
+  CATUnicodeString unique;
   bool kept;
 };
+
+// A text made from wide characters, which may hold what UTF-8 cannot
+// encode (a surrogate alone).
+CATUnicodeString Wide(const wchar_t* text) {
+  CATUnicodeString built;
+  built.BuildFromWChar(text);
+  return built;
+}
 
 TEST_F(UniqueNames, FeatureNamesAreNumberedPastTheTakenOnes) {
   const CATTestDocument room = model_.PartDocument("c:\\Parts\\Room.CATPart");
@@ -27,7 +39,15 @@ TEST_F(UniqueNames, FeatureNamesAreNumberedPastTheTakenOnes) {
       "Pad.00007", "Big.99999999999", "2147483648",      "Tile.2147483647", "Tile.2147483647.1",
       "",
   };
-  for (const char* name : taken) {
+  // Names whose UTF-8 form is not exact: a real U+FFFD, a surrogate alone
+  // (whose form holds U+FFFD in its place), bytes that are no UTF-8 and
+  // differ in letter case only.
+  const CATUnicodeString inexact[] = {
+      "Pane.\xEF\xBF\xBD",    "Pane.\xEF\xBF\xBD.1", Wide(L"Pane.\xD800"), Wide(L"Pane.\xD800.1"),
+      Wide(L"Pane.\xD800.2"), "Sill.\xFF",           "SILL.\xFF.1"};
+  std::vector<CATUnicodeString> names(std::begin(taken), std::end(taken));
+  names.insert(names.end(), std::begin(inexact), std::end(inexact));
+  for (const CATUnicodeString& name : names) {
     model_.Feature(level, name);
     model_.Feature(group, name);
   }
@@ -51,9 +71,15 @@ TEST_F(UniqueNames, FeatureNamesAreNumberedPastTheTakenOnes) {
       {"Big.99999999999", "Big.99999999999.1", false},
       {"2147483648", "2147483648.1", false},
       {"Tile.2147483647", "Tile.2147483647.2", false},
+      // Each of the inexact names is taken by its own text alone.
+      {"Pane.\xEF\xBF\xBD", "Pane.\xEF\xBF\xBD.2", false},
+      {Wide(L"Pane.\xD800"), Wide(L"Pane.\xD800.3"), false},
+      {"Pane.\xFF", "Pane.\xFF", true},
+      {"SILL.\xFF", "SILL.\xFF", true},
+      {"Sill.\xFF", "Sill.\xFF.1", false},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.wanted);
+    SCOPED_TRACE(c.wanted.ConvertToChar());
     for (const CATTestNode& parent : {level, group}) {
       CATUnicodeString unique = "before";
       const bool kept =
@@ -130,12 +156,31 @@ TEST_F(UniqueNames, FileNamesAreTakenByFilesNotByFolders) {
       {"txt", {"Log.2147483647", "Log.2147483647.1", false}},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(std::string(c.name.wanted) + "." + c.extension);
+    SCOPED_TRACE(std::string(c.name.wanted.ConvertToChar()) + "." + c.extension);
     CATUnicodeString unique;
     EXPECT_EQ(AXOCorParserServices::GetUniqueFileName(folder_.Host().c_str(), c.extension,
                                                       c.name.wanted, unique),
               c.name.kept);
     EXPECT_EQ(unique, c.name.unique);
+  }
+  // Links count as what they lead to: one to a file takes the name, one to
+  // a folder does not.
+  std::error_code error;
+  std::filesystem::create_symlink(folder_.Native("Data.csv"), folder_.Native("Linked.csv"), error);
+  if (!error) {
+    std::filesystem::create_directory_symlink(folder_.Native("Dir.csv"),
+                                              folder_.Native("Folder link.csv"), error);
+  }
+  if (!error) {
+    for (const NameCase& c :
+         {NameCase{"Linked", "Linked.1", false}, NameCase{"Folder link", "Folder link", true}}) {
+      SCOPED_TRACE(c.wanted.ConvertToChar());
+      CATUnicodeString unique;
+      EXPECT_EQ(
+          AXOCorParserServices::GetUniqueFileName(folder_.Host().c_str(), "csv", c.wanted, unique),
+          c.kept);
+      EXPECT_EQ(unique, c.unique);
+    }
   }
   CATUnicodeString unique;
   EXPECT_TRUE(AXOCorParserServices::GetUniqueFileName(folder_.Host("missing").c_str(), "csv",

@@ -26,7 +26,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr const char kFolderVariable[] = "AXO_SHARED_FOLDER";
-constexpr const char kOtherUser[] = "65534";  // nobody
 
 const std::vector<AxocorGroup> kCommands = {{"model", RegisterModelCommands},
                                             {"counter", RegisterCounterCommands}};
@@ -40,14 +39,6 @@ std::string Shared(const std::string& relative) {
   std::string folder;
   AXOPlatform::Get()->GetEnv(kFolderVariable, folder);
   return CATHostPathOfNative((fs::u8path(folder) / fs::u8path(relative)).u8string());
-}
-
-// The program that runs the rest of its command line as the other user.
-std::vector<std::string> AsOtherUser() {
-  const std::string setpriv = AXOTestSystemProgram("setpriv");
-  if (setpriv.empty()) return {};
-  return {setpriv, std::string("--reuid=") + kOtherUser, std::string("--regid=") + kOtherUser,
-          "--clear-groups"};
 }
 
 // The publications of the document `file`, in its order.
@@ -91,7 +82,7 @@ TEST(SharedFilesChild, DISABLED_TheOtherUserTakesItsTurn) {
 }
 
 TEST(SharedFiles, TwoUsersTakeTurnsWithADocumentAndACounter) {
-  const std::vector<std::string> launcher = AsOtherUser();
+  const std::vector<std::string> launcher = AXOTestAsOtherUser();
   if (launcher.empty() ||
       AXOTestChildProcess::RunSelf({"--gtest_list_tests", "--gtest_filter=SharedFilesChild.*"},
                                    launcher) != 0) {
@@ -135,7 +126,7 @@ TEST(SharedFiles, TwoUsersTakeTurnsWithADocumentAndACounter) {
   EXPECT_TRUE(
       AXOTestChildProcess::Run("SharedFilesChild.DISABLED_TheOtherUserTakesItsTurn", {}, launcher));
   const std::string owner = AXOTestOwnerOf(root / "Room.CATPart");
-  EXPECT_EQ(owner, std::string(kOtherUser) + ":" + kOtherUser) << "saved by the other user";
+  EXPECT_EQ(owner, kAXOTestOtherOwner) << "saved by the other user";
   const CommandTestResult again =
       Axocor({"model", "publish", Shared("Room.CATPart"), "Level 1\\Wall.1", "ByRootAgain"});
   EXPECT_EQ(again.status, 0) << again.err;

@@ -76,6 +76,11 @@ TEST(CATMathTransformation, PlacesPointsAndKnowsARotation) {
       {"mirror", {-1, 0, 0, 0, 1, 0, 0, 0, 1}, {0, 0, 0}, false, {-1, 2, 3}},
       {"scale", {2, 0, 0, 0, 2, 0, 0, 0, 2}, {0, 0, 0}, false, {2, 4, 6}},
       {"shear", {1, 1, 0, 0, 1, 0, 0, 0, 1}, {0, 0, 0}, false, {3, 2, 3}},
+      {"rows at right angles, determinant 1, not of length 1",
+       {2, 0, 0, 0, 0.5, 0, 0, 0, 1},
+       {0, 0, 0},
+       false,
+       {2, 1, 3}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);

@@ -25,6 +25,8 @@ TEST(CATJsonScan, GivesTheLibrarysEventsForValidText) {
       {"empty containers and every literal", " [ {}, [], null, true, false, {\"a\":{}} ] "},
       {"a scalar alone", "\t-12\r\n"},
       {"escapes", R"(["\"\\\/\b\f\n\r\t", "a\u0041\u00e9\u20AC\ud83d\ude00", "\u0000"])"},
+      {"escapes at the edges of two, three and four bytes of UTF-8",
+       R"(["\u007f\u0080\u07ff\u0800\uffff\ud800\udc00\udbff\udfff"])"},
       {"UTF-8 of two to four bytes",
        "[\"\xC3\xA9\xE2\x82\xAC\xED\x9F\xBF\xEF\xBF\xBF\xF0\x9F\x98\x80"
        "\xF4\x8F\xBF\xBF\"]"},

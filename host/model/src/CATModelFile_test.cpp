@@ -20,6 +20,7 @@
 #include "CATIPrdObjectPublisher.h"
 #include "CATIProduct.h"
 #include "CATISpecAttrAccess.h"
+#include "CATModelFile.h"
 #include "CATModelTestFixture.h"
 
 namespace {
@@ -189,8 +190,11 @@ std::string WithObject(const std::string& object) {
 }
 
 TEST_F(CATModelFile, RefusedAndDamagedFilesOpenNothingAndNameTheirFault) {
+  // Objects below the part container at levels 2 to 201: one level too deep.
   std::string deep = R"({"kind": "feature"})";
-  for (int i = 0; i < 200; ++i) deep = R"({"kind": "feature", "children": [)" + deep + "]}";
+  for (int level = 3; level <= kCATModelFileMaxDepth + 1; ++level) {
+    deep = R"({"kind": "feature", "children": [)" + deep + "]}";
+  }
   const DamagedFile cases[] = {
       {"empty", "", "line 1, column 1"},
       {"not JSON", "<?xml version=\"1.0\"?>", "line 1, column 1"},
@@ -276,6 +280,28 @@ TEST_F(CATModelFile, RefusedAndDamagedFilesOpenNothingAndNameTheirFault) {
   EXPECT_EQ(Open("Folder.CATPart", document), E_FAIL);
   EXPECT_EQ(CATDocumentServices::OpenDocument("", document, 1), E_INVALIDARG);
   EXPECT_EQ(document, nullptr);
+}
+
+// The deepest tree that is written is read back; one level deeper is not
+// written (nor read, above).
+TEST_F(CATModelFile, ATreeAsDeepAsTheLimitIsWrittenAndReadBack) {
+  const CATTestDocument room = model_.PartDocument(folder_.Host("Room.CATPart").c_str());
+  CATTestNode deepest = room.Part();  // level 2, below its container
+  for (int level = 3; level <= kCATModelFileMaxDepth; ++level) {
+    deepest = model_.Feature(deepest, "Level " + CATUnicodeString(std::to_string(level).c_str()));
+  }
+  const std::string saved = Save(room, "Room.CATPart");
+  model_.Feature(deepest, "One too deep");
+  EXPECT_EQ(CATDocumentServices::SaveAs(room, folder_.Host("Deeper.CATPart").c_str(), "", 1),
+            E_FAIL);
+  EXPECT_FALSE(std::filesystem::exists(folder_.Native("Deeper.CATPart")));
+  model_.LeakedObjects();  // closes everything
+  CATDocument* opened = Open("Room.CATPart");
+  ASSERT_NE(opened, nullptr);
+  folder_.MakeFolder("again");
+  EXPECT_EQ(CATDocumentServices::SaveAs(opened, folder_.Host("again\\Room.CATPart").c_str(), "", 1),
+            S_OK);
+  EXPECT_EQ(ReadFile(folder_.Native("again/Room.CATPart")), saved);
 }
 
 // Counts the bytes that the document reader is given.

@@ -225,6 +225,10 @@ TEST_F(CATModelGeometry, FaultyGeometryInAFileIsNamed) {
        R"({"kind": "product", "position": {"rotation": )"
        R"([[2, 0, 0], [0, 2, 0], [0, 0, 2]]}})",
        "position.rotation: not a rotation"},
+      {"stretched and squeezed position",
+       R"({"kind": "product", "position": {"rotation": )"
+       R"([[2, 0, 0], [0, 0.5, 0], [0, 0, 1]]}})",
+       "position.rotation: not a rotation"},
       {"mirrored position",
        R"({"kind": "product", "position": {"rotation": )"
        R"([[-1, 0, 0], [0, 1, 0], [0, 0, 1]]}})",
@@ -255,6 +259,8 @@ TEST_F(CATModelGeometry, TheBuilderRefusesGeometryThatMakesNoSense) {
   EXPECT_THROW(shell_.Geometry({{{{1, {{0, 0, 0}}}}}}), std::logic_error);
   EXPECT_THROW(shell_.Position(CATMathTransformation()), std::logic_error);
   EXPECT_THROW(room_.Product().Position(CATMathTransformation({2, 0, 0, 0, 2, 0, 0, 0, 2}, {})),
+               std::logic_error);
+  EXPECT_THROW(room_.Product().Position(CATMathTransformation({2, 0, 0, 0, 0.5, 0, 0, 0, 1}, {})),
                std::logic_error);
 }
 

@@ -21,6 +21,7 @@
 #include "CATIDescendants.h"
 #include "CATIDocId.h"
 #include "CATIPrdObjectPublisher.h"
+#include "CATIProduct.h"
 #include "CATIRedrawEvent.h"
 #include "CATISpecAttrAccess.h"
 #include "CATModelTestFixture.h"
@@ -206,6 +207,24 @@ TEST_F(CATTestModelSetUp, DocumentsHaveTheTypeTheTestGives) {
     EXPECT_HRESULT_EQ(S_OK, id->GetType(read));
     id->Release();
     EXPECT_EQ(read, type);
+  }
+}
+
+TEST_F(CATTestModelSetUp, DocumentsAreNamedAfterTheirFileUpToItsLastDot) {
+  const struct {
+    const char* path;
+    const char* name;  // of the part, and its product's part number
+  } cases[] = {
+      {"c:\\Other\\Beam.CATPart", "Beam"},
+      {"c:\\Other\\Beam.rev2.CATPart", "Beam.rev2"},
+      {"c:\\Other\\Beam..CATPart", "Beam."},
+      {"c:\\Other.d\\Column", "Column"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.path);
+    const CATTestDocument part = model_.PartDocument(c.path);
+    EXPECT_EQ(CATIAlias_var(part.Part())->GetAlias(), c.name);
+    EXPECT_EQ(CATIProduct_var(part.Product())->GetPartNumber(), c.name);
   }
 }
 

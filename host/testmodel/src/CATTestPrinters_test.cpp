@@ -40,6 +40,8 @@ TEST(CATTestPrinters, PrintValuesReadably) {
     } cases[] = {
         {"text", ::testing::PrintToString(CATUnicodeString("Wall \"A\"")), "\"Wall \\\"A\\\"\""},
         {"empty text", ::testing::PrintToString(CATUnicodeString()), "\"\""},
+        {"text with a backslash", ::testing::PrintToString(CATUnicodeString("c:\\Parts")),
+         "\"c:\\\\Parts\""},
         {"point", ::testing::PrintToString(CATMathPoint(0, -1.5, 0.1)), "(0, -1.5, 0.1)"},
         {"empty box", ::testing::PrintToString(CATMathBox()), "empty"},
         {"box",

@@ -245,7 +245,8 @@ class CATHOST_API CATTestModel {
 
   // ---- Documents (open in the session) ----------------------------------------
   // A part document: a part container holding the part, named after the
-  // file ("c:\Parts\Room.CATPart" gives "Room"; type "Part", supertype
+  // file up to its last dot ("c:\Parts\Room.CATPart" gives "Room",
+  // "Room.v2.CATPart" "Room.v2"; type "Part", supertype
   // "MechanicalFeature"), and the part's product ("Room", part number
   // "Room").
   CATTestDocument PartDocument(const CATUnicodeString& path);

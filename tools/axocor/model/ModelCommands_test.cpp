@@ -120,6 +120,23 @@ TEST_F(ModelCommands, CheckFollowsReferencesAndNamesEachFault) {
       << damaged.out;
   EXPECT_NE(damaged.err.find("axocor: error: 1 of 2 documents cannot be opened"), std::string::npos)
       << damaged.err;
+
+  // Two documents that refer to each other: the second's reference is the
+  // first, already listed, and each is checked once.
+  const CATTestDocument first = model_.PartDocument(folder_.Host("A.CATPart").c_str());
+  const CATTestDocument second = model_.PartDocument(folder_.Host("B.CATPart").c_str());
+  model_.Feature(first.Part(), "InA").Link(second.Part());
+  model_.Feature(second.Part(), "InB").Link(first.Part());
+  ASSERT_EQ(CATDocumentServices::SaveAs(first, folder_.Host("A.CATPart").c_str(), "", 1), S_OK);
+  ASSERT_EQ(CATDocumentServices::SaveAs(second, folder_.Host("B.CATPart").c_str(), "", 1), S_OK);
+  model_.LeakedObjects();  // closes both
+  const CommandTestResult cycle =
+      RunCommandForTest(RegisterModelCommands, {"model", "check", folder_.Host("A.CATPart")});
+  EXPECT_EQ(cycle.status, 0) << cycle.err;
+  EXPECT_EQ(cycle.out, ShownPath(folder_.Host("A.CATPart").c_str()) +
+                           ": a CATPart document of 4 objects, referring to 1 document\n" +
+                           ShownPath(folder_.Host("B.CATPart").c_str()) +
+                           ": a CATPart document of 4 objects, referring to 1 document\n");
 }
 
 TEST_F(ModelCommands, TheSampleSavedOnceSavesTheSameBytesAgain) {

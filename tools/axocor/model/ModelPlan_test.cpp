@@ -5,14 +5,17 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "AXOPlatform.h"
+#include "AXOTestBoxes.h"
 #include "AXOTestTempFolder.h"
 #include "AxocorCommands.h"
 #include "CATHostPath.h"
 #include "CATTestModel.h"
+#include "ModelPlan.h"
 #include "axocor/CommandTestRun.h"
 #include "axocor/model/ModelCommandTestRun.h"
 
@@ -24,32 +27,52 @@ struct Rect {
   std::string title;
 };
 
-// The rectangles of an SVG text; fails the test when it is no XML.
+// A name written on the page, outside the scale bar.
+struct Label {
+  double x = 0;
+  double y = 0;
+  std::string text;
+};
+
+// The rectangles and names of an SVG text, and the transform that puts the
+// rectangles on the page; fails the test when it is no XML.
 class RectReader : public AXOXmlSaxHandler {
  public:
   std::vector<Rect> rects;
+  std::vector<Label> labels;
+  double transform[6] = {};  // of the group of rectangles: matrix(a b c d e f)
   bool scale_bar = false;
 
   void StartElement(const std::string& name,
                     const std::vector<AXOXmlAttribute>& attributes) override {
-    if (name == "rect") {
-      rects.emplace_back();
-      for (const AXOXmlAttribute& attribute : attributes) {
-        rects.back().attributes[attribute.name] = attribute.value;
-      }
+    std::map<std::string, std::string> read;
+    for (const AXOXmlAttribute& attribute : attributes) read[attribute.name] = attribute.value;
+    if (name == "rect") rects.push_back({read, ""});
+    if (name == "g" && read["class"] == "plan") {
+      std::istringstream matrix(read["transform"].substr(std::string("matrix(").size()));
+      for (double& value : transform) matrix >> value;
     }
-    for (const AXOXmlAttribute& attribute : attributes) {
-      scale_bar |= attribute.name == "class" && attribute.value == "scale";
-    }
+    scale_bar |= read["class"] == "scale";
+    in_scale_ |= read["class"] == "scale";
+    if (name == "text" && !in_scale_)
+      labels.push_back({std::stod(read["x"]), std::stod(read["y"])});
     in_title_ = name == "title";
+    in_label_ = name == "text" && !in_scale_;
   }
-  void EndElement(const std::string&) override { in_title_ = false; }
+  void EndElement(const std::string& name) override {
+    in_title_ = false;
+    in_label_ = false;
+    in_scale_ &= name != "g";
+  }
   void Characters(const std::string& text) override {
     if (in_title_ && !rects.empty()) rects.back().title += text;
+    if (in_label_) labels.back().text += text;
   }
 
  private:
   bool in_title_ = false;
+  bool in_label_ = false;
+  bool in_scale_ = false;
 };
 
 RectReader ReadSvg(const std::string& svg) {
@@ -106,6 +129,21 @@ TEST_F(ModelPlan, DrawsEachPlacedPartAndBodyWhereTheBoxCommandPlacesIt) {
   }
   EXPECT_EQ(colours[0], colours[1]) << "a part and its body";
   EXPECT_NE(colours[0], colours[2]) << "one colour per part";
+
+  // Each name at the top left of its box on the page, a part's on the
+  // first line inside the box, a body's on the second.
+  ASSERT_EQ(svg.labels.size(), svg.rects.size());
+  const double* page = svg.transform;
+  for (size_t i = 0; i < svg.rects.size(); ++i) {
+    const std::map<std::string, std::string>& rect = svg.rects[i].attributes;
+    SCOPED_TRACE(expected[i].path);
+    const double left = page[0] * std::stod(rect.at("x")) + page[4];
+    const double top = page[3] * (std::stod(rect.at("y")) + std::stod(rect.at("height"))) + page[5];
+    const bool body = rect.at("fill-opacity") == "0.15";
+    EXPECT_EQ(svg.labels[i].text, expected[i].title);
+    EXPECT_NEAR(svg.labels[i].x, left + 4, 1e-6);
+    EXPECT_NEAR(svg.labels[i].y, top + (body ? 30 : 14), 1e-6);
+  }
 }
 
 TEST_F(ModelPlan, DashesHiddenBoxesCutsAtAHeightAndWritesAFile) {
@@ -121,6 +159,8 @@ TEST_F(ModelPlan, DashesHiddenBoxesCutsAtAHeightAndWritesAFile) {
     std::vector<std::string> classes;
   } cases[] = {
       {{}, {"box hidden"}},
+      {{"--section", "0"}, {"box hidden"}},
+      {{"--section", "-1"}, {}},
       {{"--section", "1000"}, {"box hidden"}},
       {{"--section", "2700"}, {"box hidden"}},
       {{"--section", "3000"}, {}},
@@ -148,6 +188,42 @@ TEST_F(ModelPlan, DashesHiddenBoxesCutsAtAHeightAndWritesAFile) {
       Run({"plan", folder_.Host("Room.CATPart"), "-o", folder_.Host("none\\plan.svg")});
   EXPECT_EQ(missing.status, 1);
   EXPECT_NE(missing.err.find("no such folder"), std::string::npos) << missing.err;
+}
+
+// A box placed through nested instances: each instance's position applied
+// after those below it, and all eight corners of the box placed.
+TEST_F(ModelPlan, PlacesABoxByEachInstanceOnItsWayAndByAllItsCorners) {
+  const CATTestDocument room = model_.PartDocument("c:\\Plan\\Room.CATPart");
+  model_.Feature(model_.Body(room.Part(), "Shell"), "Slab").Box({0, 0, 0}, {300, 300, 300});
+  const CATTestDocument floor = model_.ProductDocument("c:\\Plan\\Floor.CATProduct");
+  model_.Instance(floor.Product(), room.Product(), "Moved")
+      .Position(CATMathTransformation({1, 0, 0, 0, 1, 0, 0, 0, 1}, {1000, 0, 0}));
+  const CATTestDocument building = model_.ProductDocument("c:\\Plan\\Building.CATProduct");
+  // A rotation with no zero in any row: (2 -1 2 / 2 2 -1 / -1 2 2) / 3.
+  const double t = 1.0 / 3;
+  model_.Instance(building.Product(), room.Product(), "Tilted")
+      .Position(CATMathTransformation({2 * t, -t, 2 * t, 2 * t, 2 * t, -t, -t, 2 * t, 2 * t}, {}));
+  model_.Instance(building.Product(), floor.Product(), "Turned")
+      .Position(CATMathTransformation({0, -1, 0, 1, 0, 0, 0, 0, 1}, {}));
+  bool complete = false;
+  const std::vector<PlanBox> boxes = PlanBoxes(building.Document(), complete);
+  EXPECT_TRUE(complete);
+  const struct {
+    const char* name;
+    const char* limits;
+  } expected[] = {
+      {"Tilted", "-100 400 -100 400 -100 400"},
+      {"Shell", "-100 400 -100 400 -100 400"},
+      // Moved along x, then turned a quarter: the moved box's x becomes y.
+      {"Moved", "-300 0 1000 1300 0 300"},
+      {"Shell", "-300 0 1000 1300 0 300"},
+  };
+  ASSERT_EQ(boxes.size(), std::size(expected));
+  for (size_t i = 0; i < boxes.size(); ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(boxes[i].name, expected[i].name);
+    EXPECT_EQ(AXOTestLimits(boxes[i].box), expected[i].limits);
+  }
 }
 
 TEST_F(ModelPlan, RefusesMoreInstancesThanItDraws) {
