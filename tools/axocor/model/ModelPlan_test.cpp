@@ -55,7 +55,7 @@ class RectReader : public AXOXmlSaxHandler {
     scale_bar |= read["class"] == "scale";
     in_scale_ |= read["class"] == "scale";
     if (name == "text" && !in_scale_)
-      labels.push_back({std::stod(read["x"]), std::stod(read["y"])});
+      labels.push_back({std::stod(read["x"]), std::stod(read["y"]), ""});
     in_title_ = name == "title";
     in_label_ = name == "text" && !in_scale_;
   }
