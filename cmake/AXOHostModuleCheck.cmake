@@ -1,5 +1,5 @@
 # Checks the boundaries of the host stand-in's modules (HOST/AXOHostModules.cmake):
-# a module's code includes no private header (src/) of another module, and
+# each module is listed after those it depends on; a module's code includes no private header (src/) of another module, and
 # no header of a module that it does not depend on, directly or through
 # others. Tests (*_test.cpp) may include the headers of any module but not
 # another's private ones. Headers are named by their bare names, which are
@@ -39,6 +39,16 @@ function(axo_check_host_modules host)
     endforeach()
   endforeach()
   set(faults)
+  # Each module comes after the modules it depends on.
+  set(listed)
+  foreach(module IN LISTS AXO_HOST_MODULES)
+    foreach(dependency IN LISTS AXO_HOST_DEPENDS_${module})
+      if(NOT dependency IN_LIST listed)
+        list(APPEND faults "module ${module} is listed before ${dependency}, which it depends on")
+      endif()
+    endforeach()
+    list(APPEND listed ${module})
+  endforeach()
   foreach(module IN LISTS AXO_HOST_MODULES)
     axo_host_module_closure(${module} reachable)
     file(GLOB_RECURSE files RELATIVE ${host} ${host}/${module}/*.h ${host}/${module}/*.cpp)

@@ -1,7 +1,7 @@
 # The modules of the host stand-in, each after those it depends on, and the
 # modules each one depends on directly (host/CMakeLists.txt,
-# cmake/AXOHostModuleCheck.cmake).
-set(AXO_HOST_MODULES core system settings knowledge geometry sax model catalog addon testmodel)
+# cmake/AXOHostModuleCheck.cmake, which checks the order too).
+set(AXO_HOST_MODULES core system settings geometry knowledge sax model catalog addon testmodel)
 set(AXO_HOST_DEPENDS_core)
 set(AXO_HOST_DEPENDS_system core)
 set(AXO_HOST_DEPENDS_settings system)
