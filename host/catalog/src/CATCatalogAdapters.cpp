@@ -7,6 +7,7 @@
 #include "CATAdopt.h"
 #include "CATCatalogChapterData.h"
 #include "CATCatalogDescriptionData.h"
+#include "CATCatalogKinds.h"
 #include "CATCatalogQueryText.h"
 #include "CATComponent.h"
 #include "CATICatalogQueryResult.h"
@@ -44,7 +45,9 @@ class ChapterFactory : public CATAdapterOf<CATICatalogChapterFactory, CATModelNo
   using CATAdapterOf::CATAdapterOf;
   CATICatalogChapter* GetRootChapter() override {
     for (CATModelNode* node : Object()->Children()) {
-      if (node->Kind() == CATModelKind::kChapter) return CATNewReference<CATICatalogChapter>(node);
+      if (node->Kind() == CATCatalogKind().chapter) {
+        return CATNewReference<CATICatalogChapter>(node);
+      }
     }
     return nullptr;
   }
@@ -56,10 +59,10 @@ class Chapter : public CATAdapterOf<CATICatalogChapter, CATModelNode> {
   CATListValCATICatalogDescription_var* ListDescriptions() override {
     const CATModelExplicitList* given = Object()->ExplicitList(CATTestList::kDescriptions);
     if (given != nullptr) return CATModelNewListOf<CATICatalogDescription_var>(Object(), *given);
-    return ListChildren<CATICatalogDescription>(Object(), CATModelKind::kDescription);
+    return ListChildren<CATICatalogDescription>(Object(), CATCatalogKind().description);
   }
   CATListValCATICatalogKeyword_var* ListKeywords() override {
-    return ListChildren<CATICatalogKeyword>(Object(), CATModelKind::kKeyword);
+    return ListChildren<CATICatalogKeyword>(Object(), CATCatalogKind().keyword);
   }
 };
 
@@ -101,7 +104,7 @@ class Query : public CATAdapterOf<CATICatalogQuery, CATModelNode> {
     CATCatalogResult* result = new CATCatalogResult();
     for (CATModelNode* child : Object()->Children()) {
       if (maxHits > 0 && result->hits.Size() >= maxHits) break;
-      if (child->Kind() != CATModelKind::kDescription) continue;
+      if (child->Kind() != CATCatalogKind().description) continue;
       const auto& values = child->Data<CATCatalogDescriptionData>().values;
       const auto value = values.find(term.keyword);
       if (value != values.end() && value->second == term.value) {
