@@ -11,20 +11,8 @@
 #include "CATCatalogQueryText.h"
 #include "CATComponent.h"
 #include "CATICatalogQueryResult.h"
-#include "CATInterfaceFamily.h"
 #include "CATModelExplicitLists.h"
 #include "CATModelNode.h"
-
-// The catalog interfaces count up from this id.
-constexpr IID kCatalogFamily = {
-    0x3e5d7a00, 0x2c41, 0x4b9e, {0x8f, 0x13, 0x6a, 0xd0, 0x47, 0xb2, 0x95, 0x1c}};
-
-const IID IID_CATICatalogChapterFactory = CATFamilyIID(kCatalogFamily, 1);
-const IID IID_CATICatalogChapter = CATFamilyIID(kCatalogFamily, 2);
-const IID IID_CATICatalogQuery = CATFamilyIID(kCatalogFamily, 3);
-const IID IID_CATICatalogQueryResult = CATFamilyIID(kCatalogFamily, 4);
-const IID IID_CATICatalogDescription = CATFamilyIID(kCatalogFamily, 5);
-const IID IID_CATICatalogKeyword = CATFamilyIID(kCatalogFamily, 6);
 
 namespace {
 
