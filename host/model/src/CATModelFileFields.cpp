@@ -351,7 +351,6 @@ constexpr unsigned kGeometric = Bit(CATModelKind::kFeature) | Bit(CATModelKind::
 
 // True when objects of one kind would carry both fields.
 bool SomeKindCarriesBoth(const CATModelFileField& one, const CATModelFileField& other) {
-  if ((one.kinds & other.kinds) != 0) return true;
   for (unsigned i = 0; i < CATModelKindCount(); ++i) {
     const auto kind = static_cast<CATModelKind>(i);
     if (CATModelCarries(one, kind) && CATModelCarries(other, kind)) return true;
