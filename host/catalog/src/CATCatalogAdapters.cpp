@@ -7,23 +7,12 @@
 #include "CATAdopt.h"
 #include "CATCatalogChapterData.h"
 #include "CATCatalogDescriptionData.h"
+#include "CATCatalogKinds.h"
 #include "CATCatalogQueryText.h"
 #include "CATComponent.h"
 #include "CATICatalogQueryResult.h"
-#include "CATInterfaceFamily.h"
 #include "CATModelExplicitLists.h"
 #include "CATModelNode.h"
-
-// The catalog interfaces count up from this id.
-constexpr IID kCatalogFamily = {
-    0x3e5d7a00, 0x2c41, 0x4b9e, {0x8f, 0x13, 0x6a, 0xd0, 0x47, 0xb2, 0x95, 0x1c}};
-
-const IID IID_CATICatalogChapterFactory = CATFamilyIID(kCatalogFamily, 1);
-const IID IID_CATICatalogChapter = CATFamilyIID(kCatalogFamily, 2);
-const IID IID_CATICatalogQuery = CATFamilyIID(kCatalogFamily, 3);
-const IID IID_CATICatalogQueryResult = CATFamilyIID(kCatalogFamily, 4);
-const IID IID_CATICatalogDescription = CATFamilyIID(kCatalogFamily, 5);
-const IID IID_CATICatalogKeyword = CATFamilyIID(kCatalogFamily, 6);
 
 namespace {
 
@@ -44,7 +33,9 @@ class ChapterFactory : public CATAdapterOf<CATICatalogChapterFactory, CATModelNo
   using CATAdapterOf::CATAdapterOf;
   CATICatalogChapter* GetRootChapter() override {
     for (CATModelNode* node : Object()->Children()) {
-      if (node->Kind() == CATModelKind::kChapter) return CATNewReference<CATICatalogChapter>(node);
+      if (node->Kind() == CATCatalogKind().chapter) {
+        return CATNewReference<CATICatalogChapter>(node);
+      }
     }
     return nullptr;
   }
@@ -56,10 +47,10 @@ class Chapter : public CATAdapterOf<CATICatalogChapter, CATModelNode> {
   CATListValCATICatalogDescription_var* ListDescriptions() override {
     const CATModelExplicitList* given = Object()->ExplicitList(CATTestList::kDescriptions);
     if (given != nullptr) return CATModelNewListOf<CATICatalogDescription_var>(Object(), *given);
-    return ListChildren<CATICatalogDescription>(Object(), CATModelKind::kDescription);
+    return ListChildren<CATICatalogDescription>(Object(), CATCatalogKind().description);
   }
   CATListValCATICatalogKeyword_var* ListKeywords() override {
-    return ListChildren<CATICatalogKeyword>(Object(), CATModelKind::kKeyword);
+    return ListChildren<CATICatalogKeyword>(Object(), CATCatalogKind().keyword);
   }
 };
 
@@ -101,7 +92,7 @@ class Query : public CATAdapterOf<CATICatalogQuery, CATModelNode> {
     CATCatalogResult* result = new CATCatalogResult();
     for (CATModelNode* child : Object()->Children()) {
       if (maxHits > 0 && result->hits.Size() >= maxHits) break;
-      if (child->Kind() != CATModelKind::kDescription) continue;
+      if (child->Kind() != CATCatalogKind().description) continue;
       const auto& values = child->Data<CATCatalogDescriptionData>().values;
       const auto value = values.find(term.keyword);
       if (value != values.end() && value->second == term.value) {

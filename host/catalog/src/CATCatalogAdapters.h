@@ -2,8 +2,9 @@
 #define CATCatalogAdapters_h
 
 // The makers of the adapters through which the model's catalog objects
-// (CATModelKinds.h: catalog container, chapter, description, keyword) offer
-// the catalog interfaces. The kinds table (CATModelKinds.cpp) lists them.
+// (CATCatalogKinds.h: catalog container, chapter, description, keyword)
+// offer the catalog interfaces. The catalog's registration of its kinds
+// (CATCatalogKinds.cpp) lists them.
 
 #include "CATBaseUnknown.h"
 #include "CATICatalogChapter.h"

@@ -196,6 +196,8 @@ TEST_F(CATCatalog, DamagedCatalogFilesNameTheirFault) {
       {"value not a text", R"({"kind": "description", "values": {"Name": 1}})",
        "values.Name: expected a text"},
       {"field of another kind", R"({"kind": "keyword", "values": {}})", "not a field of a keyword"},
+      {"catalog container inside", R"({"kind": "catalog container"})",
+       "children[0].children[0].kind: a container lies only at the top"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);

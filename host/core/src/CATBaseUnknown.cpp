@@ -10,9 +10,6 @@
 #include "CATObjectModelInternal.h"
 #include "CATObjectModelQuery.h"
 
-const IID IID_CATBaseUnknown = {
-    0x00000000, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
-
 namespace {
 
 std::atomic<long> g_live_objects{0};

@@ -1,4 +1,5 @@
-// Identifiers of the geometry's interfaces.
+// The identifiers of the geometry's interfaces: the one place they are
+// written (CATInterfaceTable.h).
 #include "CATBody.h"
 #include "CATCell.h"
 #include "CATDomain.h"
@@ -10,22 +11,44 @@
 #include "CATIGeometricalElement.h"
 #include "CATIMovable.h"
 #include "CATIPartRequest.h"
-#include "CATInterfaceFamily.h"
+#include "CATInterfaceTable.h"
 #include "CATPoint.h"
+
+namespace {
 
 // The geometry interfaces count up from this id.
 constexpr IID kGeometryFamily = {
     0x3a9d5e00, 0x2b71, 0x4c0e, {0x8f, 0x13, 0x6a, 0x5c, 0x21, 0xe4, 0x9b, 0x07}};
 
-const IID IID_CATGeometry = CATFamilyIID(kGeometryFamily, 1);
-const IID IID_CATPoint = CATFamilyIID(kGeometryFamily, 2);
-const IID IID_CATCell = CATFamilyIID(kGeometryFamily, 3);
-const IID IID_CATDomain = CATFamilyIID(kGeometryFamily, 4);
-const IID IID_CATBody = CATFamilyIID(kGeometryFamily, 5);
-const IID IID_CATGeoFactory = CATFamilyIID(kGeometryFamily, 6);
-const IID IID_CATIGeometricalElement = CATFamilyIID(kGeometryFamily, 7);
-const IID IID_CATIBodyRequest = CATFamilyIID(kGeometryFamily, 8);
-const IID IID_CATIPartRequest = CATFamilyIID(kGeometryFamily, 9);
-const IID IID_CATIMovable = CATFamilyIID(kGeometryFamily, 10);
-const IID IID_CATI3DGeoVisu = CATFamilyIID(kGeometryFamily, 11);
-const IID IID_CATIContainerOfDocument = CATFamilyIID(kGeometryFamily, 12);
+constexpr CATInterfaceId kGeometryInterfaces[] = {
+    {"CATGeometry", CATFamilyIID(kGeometryFamily, 1)},
+    {"CATPoint", CATFamilyIID(kGeometryFamily, 2)},
+    {"CATCell", CATFamilyIID(kGeometryFamily, 3)},
+    {"CATDomain", CATFamilyIID(kGeometryFamily, 4)},
+    {"CATBody", CATFamilyIID(kGeometryFamily, 5)},
+    {"CATGeoFactory", CATFamilyIID(kGeometryFamily, 6)},
+    {"CATIGeometricalElement", CATFamilyIID(kGeometryFamily, 7)},
+    {"CATIBodyRequest", CATFamilyIID(kGeometryFamily, 8)},
+    {"CATIPartRequest", CATFamilyIID(kGeometryFamily, 9)},
+    {"CATIMovable", CATFamilyIID(kGeometryFamily, 10)},
+    {"CATI3DGeoVisu", CATFamilyIID(kGeometryFamily, 11)},
+    {"CATIContainerOfDocument", CATFamilyIID(kGeometryFamily, 12)},
+};
+const CATInterfaceListing kListed("geometry", kGeometryInterfaces);
+
+}  // namespace
+
+const IID IID_CATGeometry = CATInterfaceIdOf(kGeometryInterfaces, "CATGeometry");
+const IID IID_CATPoint = CATInterfaceIdOf(kGeometryInterfaces, "CATPoint");
+const IID IID_CATCell = CATInterfaceIdOf(kGeometryInterfaces, "CATCell");
+const IID IID_CATDomain = CATInterfaceIdOf(kGeometryInterfaces, "CATDomain");
+const IID IID_CATBody = CATInterfaceIdOf(kGeometryInterfaces, "CATBody");
+const IID IID_CATGeoFactory = CATInterfaceIdOf(kGeometryInterfaces, "CATGeoFactory");
+const IID IID_CATIGeometricalElement =
+    CATInterfaceIdOf(kGeometryInterfaces, "CATIGeometricalElement");
+const IID IID_CATIBodyRequest = CATInterfaceIdOf(kGeometryInterfaces, "CATIBodyRequest");
+const IID IID_CATIPartRequest = CATInterfaceIdOf(kGeometryInterfaces, "CATIPartRequest");
+const IID IID_CATIMovable = CATInterfaceIdOf(kGeometryInterfaces, "CATIMovable");
+const IID IID_CATI3DGeoVisu = CATInterfaceIdOf(kGeometryInterfaces, "CATI3DGeoVisu");
+const IID IID_CATIContainerOfDocument =
+    CATInterfaceIdOf(kGeometryInterfaces, "CATIContainerOfDocument");

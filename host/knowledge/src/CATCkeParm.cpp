@@ -5,9 +5,6 @@
 #include "CATCkeParmAdapter.h"
 #include "CATComponent.h"
 
-const IID IID_CATICkeParm = {
-    0x5a0c1e03, 0x7b3d, 0x4e6a, {0x91, 0x02, 0x3c, 0x4d, 0x5e, 0x6f, 0x70, 0x83}};
-
 namespace {
 
 class CATCkeParm;

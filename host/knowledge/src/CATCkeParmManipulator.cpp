@@ -4,9 +4,6 @@
 #include "CATCkeObjects.h"
 #include "CATComponent.h"
 
-const IID IID_CATIParmManipulator = {
-    0x5a0c1e02, 0x7b3d, 0x4e6a, {0x91, 0x02, 0x3c, 0x4d, 0x5e, 0x6f, 0x70, 0x82}};
-
 namespace {
 
 bool IsBoundKind(int kind) {

@@ -8,9 +8,6 @@
 #include "CATCkeValueText.h"
 #include "CATComponent.h"
 
-const IID IID_CATICkeInst = {
-    0x5a0c1e01, 0x7b3d, 0x4e6a, {0x91, 0x02, 0x3c, 0x4d, 0x5e, 0x6f, 0x70, 0x81}};
-
 namespace {
 
 class CATCkeValue;

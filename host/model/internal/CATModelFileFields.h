@@ -86,13 +86,15 @@ class CATModelFileWriting {
  private:
   // Per kind, a set of interfaces (CATComponent::InterfaceSet) found to
   // lack none of the kind's: most objects of a kind share it.
-  mutable const void* complete_sets_[32] = {};
+  mutable const void* complete_sets_[kCATModelMaxKinds] = {};
 };
 
 // One field of the objects of a file.
 struct CATModelFileField {
   const char* name;
-  unsigned kinds;  // CATModelKindBit of each kind that may carry it
+  // The kinds that carry it: CATModelKindBit of each, and
+  // kCATModelObjectKinds for every kind that is not a container.
+  unsigned kinds;
   // Reads the field's value into the node.
   void (*read)(const CATModelFileReading& reading, const CATJson& value, CATModelNode& node,
                const std::string& where);
@@ -100,7 +102,13 @@ struct CATModelFileField {
   void (*write)(const CATModelFileWriting& writing, CATModelNode& node, CATModelFileOut& out);
 };
 
+// The bit of a kind in CATModelFileField::kinds.
 unsigned CATModelKindBit(CATModelKind kind);
+// The bit in CATModelFileField::kinds of every kind that is not a container,
+// those registered later included; no kind's own bit (kCATModelMaxKinds).
+constexpr unsigned kCATModelObjectKinds = 1u << kCATModelMaxKinds;
+// True when objects of `kind` carry `field`.
+bool CATModelCarries(const CATModelFileField& field, CATModelKind kind);
 
 // The fields in the order they are written; "kind" and "children" are the
 // reader's and the writer's own.

@@ -63,13 +63,11 @@ class NodeWriter {
 
  private:
   const std::vector<const CATModelFileField*>& FieldsOf(CATModelKind kind) {
-    // Kinds are bits of a field's kinds: fewer than 32.
-    std::vector<const CATModelFileField*>& fields = fields_[static_cast<unsigned>(kind) % 32];
+    std::vector<const CATModelFileField*>& fields = fields_[static_cast<unsigned>(kind)];
     if (fields.empty()) {
-      const unsigned bit = CATModelKindBit(kind);
       const CATModelFileField* const end = CATModelFileFieldsEnd();
       for (const CATModelFileField* field = CATModelFileFieldsBegin(); field != end; ++field) {
-        if ((field->kinds & bit) != 0) fields.push_back(field);
+        if (CATModelCarries(*field, kind)) fields.push_back(field);
       }
     }
     return fields;
@@ -77,7 +75,7 @@ class NodeWriter {
 
   const CATModelFileWriting writing_;
   CATModelFileOut& out_;
-  std::array<std::vector<const CATModelFileField*>, 32> fields_;
+  std::array<std::vector<const CATModelFileField*>, kCATModelMaxKinds> fields_;
 };
 
 // Calls `visit` on every node of the document, in the order of the tree.

@@ -343,13 +343,20 @@ void WriteWithout(const CATModelFileWriting& writing, CATModelNode& node, CATMod
 constexpr unsigned Bit(CATModelKind kind) {
   return 1u << static_cast<unsigned>(kind);
 }
-constexpr unsigned kContainers = Bit(CATModelKind::kContainer) | Bit(CATModelKind::kPartContainer) |
-                                 Bit(CATModelKind::kCatalogContainer);
 constexpr unsigned kProducts = Bit(CATModelKind::kProduct);
 constexpr unsigned kParameters = Bit(CATModelKind::kParameter);
-constexpr unsigned kObjects = ~kContainers;
+constexpr unsigned kObjects = kCATModelObjectKinds;
 constexpr unsigned kAll = ~0u;
 constexpr unsigned kGeometric = Bit(CATModelKind::kFeature) | Bit(CATModelKind::kBody);
+
+// True when objects of one kind would carry both fields.
+bool SomeKindCarriesBoth(const CATModelFileField& one, const CATModelFileField& other) {
+  for (unsigned i = 0; i < CATModelKindCount(); ++i) {
+    const auto kind = static_cast<CATModelKind>(i);
+    if (CATModelCarries(one, kind) && CATModelCarries(other, kind)) return true;
+  }
+  return false;
+}
 
 const CATModelFileField kFields[] = {
     {"id", kAll, &ReadId, &WriteId},
@@ -495,7 +502,7 @@ void CATModelFileWriting::Link(const CATModelLink& link, CATModelFileOut& out) c
 }
 
 void CATModelFileWriting::Without(const CATModelNode& node, CATModelFileOut& out) const {
-  const void*& complete = complete_sets_[static_cast<unsigned>(node.Kind()) % 32];
+  const void*& complete = complete_sets_[static_cast<unsigned>(node.Kind())];
   if (node.InterfaceSet() == complete) return;
   const CATModelKindInfo& kind = CATModelKindInfoOf(node.Kind());
   if (!CATModelWriteWithout(node, kind.interfaces.data(), static_cast<int>(kind.interfaces.size()),
@@ -510,6 +517,11 @@ unsigned CATModelKindBit(CATModelKind kind) {
   return Bit(kind);
 }
 
+bool CATModelCarries(const CATModelFileField& field, CATModelKind kind) {
+  const unsigned bits = Bit(kind) | (CATModelIsContainer(kind) ? 0u : kObjects);
+  return (field.kinds & bits) != 0;
+}
+
 const CATModelFileField* CATModelFileFieldsBegin() {
   return Fields().data();
 }
@@ -520,7 +532,7 @@ const CATModelFileField* CATModelFileFieldsEnd() {
 
 const CATModelFileField* CATModelFindFileField(const std::string& name, CATModelKind kind) {
   for (const CATModelFileField& field : Fields()) {
-    if (name == field.name && (field.kinds & Bit(kind)) != 0) return &field;
+    if (name == field.name && CATModelCarries(field, kind)) return &field;
   }
   return nullptr;
 }
@@ -538,7 +550,7 @@ void CATModelRegisterFileField(const CATModelFileField& field, const char* after
   bool taken = false;
   for (auto it = fields.begin(); it != fields.end(); ++it) {
     if (std::strcmp(it->name, after) == 0) anchor = it;
-    if (std::strcmp(it->name, field.name) == 0 && (it->kinds & field.kinds) != 0) taken = true;
+    if (std::strcmp(it->name, field.name) == 0) taken |= SomeKindCarriesBoth(*it, field);
   }
   if (taken || anchor == fields.end()) {
     throw std::logic_error(std::string("the file field '") + field.name +

@@ -1,6 +1,7 @@
-// Identifiers of the model's interfaces, and the table of their names.
+// The identifiers of the model's interfaces, the one place they are written
+// (CATInterfaceTable.h), and the table of the names known at run time.
 #include "CATModelInterfaces.h"
-#include "CATInterfaceFamily.h"
+#include "CATInterfaceTable.h"
 
 #include <cstring>
 #include <stdexcept>
@@ -24,6 +25,7 @@
 #include "CATILinkableObject.h"
 #include "CATIMechanicalFeature.h"
 #include "CATIMovable.h"
+#include "CATIOsmExtension.h"
 #include "CATIPartRequest.h"
 #include "CATIPrdObjectPublisher.h"
 #include "CATIProduct.h"
@@ -37,30 +39,62 @@
 #include "CATInit.h"
 #include "CATModelKinds.h"
 
+namespace {
+
 // The model interfaces count up from this id.
 constexpr IID kModelFamily = {
     0x7c3e1a00, 0x51d2, 0x4e8b, {0xa4, 0x6f, 0x19, 0x3b, 0x8d, 0x02, 0xc7, 0x5e}};
 
-const IID IID_CATISpecObject = CATFamilyIID(kModelFamily, 1);
-const IID IID_CATIAlias = CATFamilyIID(kModelFamily, 2);
-const IID IID_CATIDescendants = CATFamilyIID(kModelFamily, 3);
-const IID IID_CATIMechanicalFeature = CATFamilyIID(kModelFamily, 4);
-const IID IID_CATISpecUpdate = CATFamilyIID(kModelFamily, 5);
-const IID IID_CATISpecAttrAccess = CATFamilyIID(kModelFamily, 6);
-const IID IID_CATISpecAttrKey = CATFamilyIID(kModelFamily, 7);
-const IID IID_CATILinkableObject = CATFamilyIID(kModelFamily, 8);
-const IID IID_CATIDomain = CATFamilyIID(kModelFamily, 9);
-const IID IID_CATIContainer = CATFamilyIID(kModelFamily, 10);
-const IID IID_CATIPrtContainer = CATFamilyIID(kModelFamily, 11);
-const IID IID_CATIPrtPart = CATFamilyIID(kModelFamily, 12);
-const IID IID_CATIDocId = CATFamilyIID(kModelFamily, 13);
-const IID IID_CATInit = CATFamilyIID(kModelFamily, 14);
-const IID IID_CATIProduct = CATFamilyIID(kModelFamily, 15);
-const IID IID_CATIConnector = CATFamilyIID(kModelFamily, 16);
-const IID IID_CATIPrdObjectPublisher = CATFamilyIID(kModelFamily, 17);
-const IID IID_CATIRedrawEvent = CATFamilyIID(kModelFamily, 18);
-const IID IID_CATIAttributesDescription = CATFamilyIID(kModelFamily, 19);
-const IID IID_CATIInstance = CATFamilyIID(kModelFamily, 20);
+constexpr CATInterfaceId kModelInterfaces[] = {
+    {"CATISpecObject", CATFamilyIID(kModelFamily, 1)},
+    {"CATIAlias", CATFamilyIID(kModelFamily, 2)},
+    {"CATIDescendants", CATFamilyIID(kModelFamily, 3)},
+    {"CATIMechanicalFeature", CATFamilyIID(kModelFamily, 4)},
+    {"CATISpecUpdate", CATFamilyIID(kModelFamily, 5)},
+    {"CATISpecAttrAccess", CATFamilyIID(kModelFamily, 6)},
+    {"CATISpecAttrKey", CATFamilyIID(kModelFamily, 7)},
+    {"CATILinkableObject", CATFamilyIID(kModelFamily, 8)},
+    {"CATIDomain", CATFamilyIID(kModelFamily, 9)},
+    {"CATIContainer", CATFamilyIID(kModelFamily, 10)},
+    {"CATIPrtContainer", CATFamilyIID(kModelFamily, 11)},
+    {"CATIPrtPart", CATFamilyIID(kModelFamily, 12)},
+    {"CATIDocId", CATFamilyIID(kModelFamily, 13)},
+    {"CATInit", CATFamilyIID(kModelFamily, 14)},
+    {"CATIProduct", CATFamilyIID(kModelFamily, 15)},
+    {"CATIConnector", CATFamilyIID(kModelFamily, 16)},
+    {"CATIPrdObjectPublisher", CATFamilyIID(kModelFamily, 17)},
+    {"CATIRedrawEvent", CATFamilyIID(kModelFamily, 18)},
+    {"CATIAttributesDescription", CATFamilyIID(kModelFamily, 19)},
+    {"CATIInstance", CATFamilyIID(kModelFamily, 20)},
+    {"CATIOsmExtension",
+     {0x3e8d5c21, 0x94b7, 0x4f0a, {0xb6, 0x1d, 0x2a, 0x7c, 0x58, 0x93, 0xe4, 0x0f}}},
+};
+const CATInterfaceListing kListed("model", kModelInterfaces);
+
+}  // namespace
+
+const IID IID_CATISpecObject = CATInterfaceIdOf(kModelInterfaces, "CATISpecObject");
+const IID IID_CATIAlias = CATInterfaceIdOf(kModelInterfaces, "CATIAlias");
+const IID IID_CATIDescendants = CATInterfaceIdOf(kModelInterfaces, "CATIDescendants");
+const IID IID_CATIMechanicalFeature = CATInterfaceIdOf(kModelInterfaces, "CATIMechanicalFeature");
+const IID IID_CATISpecUpdate = CATInterfaceIdOf(kModelInterfaces, "CATISpecUpdate");
+const IID IID_CATISpecAttrAccess = CATInterfaceIdOf(kModelInterfaces, "CATISpecAttrAccess");
+const IID IID_CATISpecAttrKey = CATInterfaceIdOf(kModelInterfaces, "CATISpecAttrKey");
+const IID IID_CATILinkableObject = CATInterfaceIdOf(kModelInterfaces, "CATILinkableObject");
+const IID IID_CATIDomain = CATInterfaceIdOf(kModelInterfaces, "CATIDomain");
+const IID IID_CATIContainer = CATInterfaceIdOf(kModelInterfaces, "CATIContainer");
+const IID IID_CATIPrtContainer = CATInterfaceIdOf(kModelInterfaces, "CATIPrtContainer");
+const IID IID_CATIPrtPart = CATInterfaceIdOf(kModelInterfaces, "CATIPrtPart");
+const IID IID_CATIDocId = CATInterfaceIdOf(kModelInterfaces, "CATIDocId");
+const IID IID_CATInit = CATInterfaceIdOf(kModelInterfaces, "CATInit");
+const IID IID_CATIProduct = CATInterfaceIdOf(kModelInterfaces, "CATIProduct");
+const IID IID_CATIConnector = CATInterfaceIdOf(kModelInterfaces, "CATIConnector");
+const IID IID_CATIPrdObjectPublisher = CATInterfaceIdOf(kModelInterfaces, "CATIPrdObjectPublisher");
+const IID IID_CATIRedrawEvent = CATInterfaceIdOf(kModelInterfaces, "CATIRedrawEvent");
+const IID IID_CATIAttributesDescription =
+    CATInterfaceIdOf(kModelInterfaces, "CATIAttributesDescription");
+const IID IID_CATIInstance = CATInterfaceIdOf(kModelInterfaces, "CATIInstance");
+const IID IID_CATIOsmExtension = CATInterfaceIdOf(kModelInterfaces, "CATIOsmExtension");
 
 namespace {
 
@@ -84,7 +118,7 @@ void RegisterModelInterfaces() {
       CATIContainerOfDocument>();
 }
 
-const CATModelRegistration kModelInterfaces(&RegisterModelInterfaces);
+const CATModelRegistration kModelInterfaceNames(&RegisterModelInterfaces);
 
 }  // namespace
 

@@ -1,6 +1,8 @@
 // The kinds of the model's objects and the interfaces each starts with.
 #include "CATModelKinds.h"
 
+#include <cstddef>
+#include <iterator>
 #include <stdexcept>
 
 #include "CATCkeParmAdapter.h"
@@ -86,6 +88,7 @@ struct KindRow {
   CATModelKind kind;
   const char* fileName;
   const char* className;
+  CATModelKindRole role;
   const CATInterfaceEntry* begin;
   const CATInterfaceEntry* end;
   std::unique_ptr<CATModelKindData> (*makeData)();
@@ -94,31 +97,45 @@ struct KindRow {
 using Shown = CATModelPlainData<CATGeoShownData>;
 using Parameter = CATModelPlainData<CATCkeParmState>;
 
-const KindRow kKinds[] = {
-    {CATModelKind::kContainer, "container", "CATModelContainer", std::begin(kContainer),
+// The roles by where their objects lie: at the top of a document, or below.
+constexpr CATModelKindRole kTop = CATModelKindRole::kContainer;
+constexpr CATModelKindRole kObject = CATModelKindRole::kObject;
+
+// In the order of CATModelKind: a kind's identifier is its row's index.
+constexpr KindRow kKinds[] = {
+    {CATModelKind::kContainer, "container", "CATModelContainer", kTop, std::begin(kContainer),
      std::end(kContainer), nullptr},
-    {CATModelKind::kPartContainer, "part container", "CATModelPartContainer",
+    {CATModelKind::kPartContainer, "part container", "CATModelPartContainer", kTop,
      std::begin(kPartContainer), std::end(kPartContainer), nullptr},
-    {CATModelKind::kFeature, "feature", "CATModelFeature", std::begin(kFeature), std::end(kFeature),
-     &CATModelMakeData<Shown>},
-    {CATModelKind::kPart, "part", "CATModelPart", std::begin(kPart), std::end(kPart),
+    {CATModelKind::kFeature, "feature", "CATModelFeature", kObject, std::begin(kFeature),
+     std::end(kFeature), &CATModelMakeData<Shown>},
+    {CATModelKind::kPart, "part", "CATModelPart", kObject, std::begin(kPart), std::end(kPart),
      &CATModelMakeData<CATModelPartData>},
-    {CATModelKind::kLogical, "logical", "CATModelLogical", std::begin(kLogical), std::end(kLogical),
-     nullptr},
-    {CATModelKind::kProduct, "product", "CATModelProduct", std::begin(kProduct), std::end(kProduct),
-     &CATModelMakeData<CATModelProductData>},
-    {CATModelKind::kParameter, "parameter", "CATModelParameter", std::begin(kParameter),
+    {CATModelKind::kLogical, "logical", "CATModelLogical", kObject, std::begin(kLogical),
+     std::end(kLogical), nullptr},
+    {CATModelKind::kProduct, "product", "CATModelProduct", kObject, std::begin(kProduct),
+     std::end(kProduct), &CATModelMakeData<CATModelProductData>},
+    {CATModelKind::kParameter, "parameter", "CATModelParameter", kObject, std::begin(kParameter),
      std::end(kParameter), &CATModelMakeData<Parameter>},
-    {CATModelKind::kBody, "body", "CATModelBody", std::begin(kBody), std::end(kBody),
+    {CATModelKind::kBody, "body", "CATModelBody", kObject, std::begin(kBody), std::end(kBody),
      &CATModelMakeData<Shown>},
 };
+
+constexpr bool InKindOrder() {
+  for (std::size_t i = 0; i < std::size(kKinds); ++i) {
+    if (static_cast<std::size_t>(kKinds[i].kind) != i) return false;
+  }
+  return true;
+}
+static_assert(InKindOrder(), "the rows of kKinds are in the order of CATModelKind");
 
 // The model's rows, then the registered ones.
 std::vector<CATModelKindInfo>& Kinds() {
   static std::vector<CATModelKindInfo> kinds = [] {
     std::vector<CATModelKindInfo> rows;
     for (const KindRow& row : kKinds) {
-      rows.push_back({row.kind, row.fileName, row.className, {row.begin, row.end}, row.makeData});
+      rows.push_back(
+          {row.kind, row.fileName, row.className, row.role, {row.begin, row.end}, row.makeData});
     }
     return rows;
   }();
@@ -126,10 +143,8 @@ std::vector<CATModelKindInfo>& Kinds() {
 }
 
 CATModelKindInfo* Find(CATModelKind kind) {
-  for (CATModelKindInfo& info : Kinds()) {
-    if (info.kind == kind) return &info;
-  }
-  return nullptr;
+  const auto index = static_cast<std::size_t>(kind);
+  return index < Kinds().size() ? &Kinds()[index] : nullptr;
 }
 
 [[noreturn]] void Unregistered(CATModelKind kind) {
@@ -143,6 +158,10 @@ const CATModelKindInfo& CATModelKindInfoOf(CATModelKind kind) {
   const CATModelKindInfo* info = Find(kind);
   if (info == nullptr) Unregistered(kind);
   return *info;
+}
+
+unsigned CATModelKindCount() {
+  return static_cast<unsigned>(Kinds().size());
 }
 
 const CATModelKindInfo* CATModelFindKind(const std::string& fileName) {
@@ -160,13 +179,19 @@ std::string CATModelKnownKinds() {
   return known;
 }
 
-void CATModelRegisterKind(CATModelKind kind, const char* fileName, const char* className,
-                          std::initializer_list<CATInterfaceEntry> interfaces,
-                          std::unique_ptr<CATModelKindData> (*makeData)()) {
-  if (Find(kind) != nullptr || CATModelFindKind(fileName) != nullptr) {
+CATModelKind CATModelRegisterKind(const char* fileName, const char* className,
+                                  CATModelKindRole role,
+                                  std::initializer_list<CATInterfaceEntry> interfaces,
+                                  std::unique_ptr<CATModelKindData> (*makeData)()) {
+  if (CATModelFindKind(fileName) != nullptr) {
     throw std::logic_error(std::string("the model's kind '") + fileName + "' is registered twice");
   }
-  Kinds().push_back({kind, fileName, className, interfaces, makeData});
+  if (Kinds().size() == kCATModelMaxKinds) {
+    throw std::logic_error(std::string("the model's kind '") + fileName + "' is one too many");
+  }
+  const auto kind = static_cast<CATModelKind>(Kinds().size());
+  Kinds().push_back({kind, fileName, className, role, interfaces, makeData});
+  return kind;
 }
 
 void CATModelAddKindInterface(CATModelKind kind, const CATInterfaceEntry& entry) {

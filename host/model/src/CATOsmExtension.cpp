@@ -7,9 +7,6 @@
 #include "CATComponent.h"
 #include "CATIOsmExtension.h"
 
-const IID IID_CATIOsmExtension = {
-    0x3e8d5c21, 0x94b7, 0x4f0a, {0xb6, 0x1d, 0x2a, 0x7c, 0x58, 0x93, 0xe4, 0x0f}};
-
 namespace {
 
 class OsmExtension;

@@ -7,9 +7,6 @@
 #include "CATAdopt.h"
 #include "CATComponent.h"
 
-const IID IID_CATISAXInputSource = {
-    0x5a1c3e10, 0x4b2d, 0x4f61, {0x9a, 0x3b, 0x1c, 0x7e, 0x52, 0xd0, 0x8f, 0x01}};
-
 namespace {
 
 class MemoryInputSource;

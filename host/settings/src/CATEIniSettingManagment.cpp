@@ -3,9 +3,6 @@
 #include "CATIIniSettingManagment.h"
 #include "CATSettingRepository.h"
 
-const IID IID_CATIIniSettingManagment = {
-    0x6d0f2b84, 0x1c3a, 0x4e57, {0x9b, 0x21, 0x4a, 0xe8, 0x70, 0x5c, 0x13, 0xd6}};
-
 CATImplementClass(CATEIniSettingManagment, CATDataExtensionClass, CATBaseUnknown, CATNull)
 
 namespace {

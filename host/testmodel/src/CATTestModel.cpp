@@ -6,6 +6,7 @@
 
 #include "CATCatalogChapterData.h"
 #include "CATCatalogDescriptionData.h"
+#include "CATCatalogKinds.h"
 #include "CATCkeDictionaryTesting.h"
 #include "CATCkeParmAdapter.h"
 #include "CATDocumentServices.h"
@@ -557,13 +558,13 @@ CATModelNode& ExistingOfKind(long document, const std::string& id, CATModelKind 
 }
 
 CATCatalogDescriptionData& DescriptionData(long document, const std::string& id) {
-  return ExistingOfKind(document, id, CATModelKind::kDescription, "description")
+  return ExistingOfKind(document, id, CATCatalogKind().description, "description")
       .Data<CATCatalogDescriptionData>();
 }
 
 CATModelNode* CatalogContainer(CATModelDocument& document) {
   for (CATModelNode* container : document.Containers()) {
-    if (container->Kind() == CATModelKind::kCatalogContainer) return container;
+    if (container->Kind() == CATCatalogKind().container) return container;
   }
   Misuse("'" + CATTestUtf8(document.StorageName()) + "' is no catalog");
 }
@@ -571,7 +572,7 @@ CATModelNode* CatalogContainer(CATModelDocument& document) {
 }  // namespace
 
 std::vector<CATUnicodeString> CATTestNode::QueriesRun() const {
-  const auto& run = ExistingOfKind(document_, id_, CATModelKind::kChapter, "chapter")
+  const auto& run = ExistingOfKind(document_, id_, CATCatalogKind().chapter, "chapter")
                         .Data<CATCatalogChapterData>()
                         .queries_run;
   return std::vector<CATUnicodeString>(run.begin(), run.end());
@@ -589,37 +590,37 @@ CATTestNode& CATTestNode::DescriptionKind(unsigned char kind) {
 
 CATTestNode CATTestDocument::RootChapter() const {
   for (CATModelNode* node : CatalogContainer(ExistingDocument(serial_))->Children()) {
-    if (node->Kind() == CATModelKind::kChapter) return CATTestNode(serial_, node->id);
+    if (node->Kind() == CATCatalogKind().chapter) return CATTestNode(serial_, node->id);
   }
   Misuse("the catalog has no chapter");
 }
 
 CATTestDocument CATTestModel::CatalogDocument(const CATUnicodeString& path) {
-  CATModelDocument* document = OpenNew(path, "catalog", CATModelKind::kCatalogContainer);
-  Place(document->Containers().front(), CATModelKind::kChapter, FileStem(path));
+  CATModelDocument* document = OpenNew(path, "catalog", CATCatalogKind().container);
+  Place(document->Containers().front(), CATCatalogKind().chapter, FileStem(path));
   return CATTestDocument(document->Serial());
 }
 
 CATTestNode CATTestModel::Chapter(const CATTestDocument& catalog, const CATUnicodeString& name) {
   CATModelNode* container = CatalogContainer(ExistingDocument(catalog.serial_));
-  return CATTestNode(catalog.serial_, Place(container, CATModelKind::kChapter, name)->id);
+  return CATTestNode(catalog.serial_, Place(container, CATCatalogKind().chapter, name)->id);
 }
 
 CATTestNode CATTestModel::Keyword(const CATTestNode& chapter, const CATUnicodeString& name) {
   CATModelNode& holder =
-      ExistingOfKind(chapter.document_, chapter.id_, CATModelKind::kChapter, "chapter");
-  return CATTestNode(chapter.document_, Place(&holder, CATModelKind::kKeyword, name)->id);
+      ExistingOfKind(chapter.document_, chapter.id_, CATCatalogKind().chapter, "chapter");
+  return CATTestNode(chapter.document_, Place(&holder, CATCatalogKind().keyword, name)->id);
 }
 
 CATTestNode CATTestModel::Description(const CATTestNode& chapter, const CATUnicodeString& name) {
   CATModelNode& holder =
-      ExistingOfKind(chapter.document_, chapter.id_, CATModelKind::kChapter, "chapter");
-  return CATTestNode(chapter.document_, Place(&holder, CATModelKind::kDescription, name)->id);
+      ExistingOfKind(chapter.document_, chapter.id_, CATCatalogKind().chapter, "chapter");
+  return CATTestNode(chapter.document_, Place(&holder, CATCatalogKind().description, name)->id);
 }
 
 CATTestNode CATTestModel::SubChapter(const CATTestNode& chapter, const CATTestNode& subChapter) {
   CATModelNode& target =
-      ExistingOfKind(subChapter.document_, subChapter.id_, CATModelKind::kChapter, "chapter");
+      ExistingOfKind(subChapter.document_, subChapter.id_, CATCatalogKind().chapter, "chapter");
   const CATTestNode description = Description(chapter, target.name);
   CATModelNode& node = Existing(description.document_, description.id_);
   CATCatalogDescriptionData& data = node.Data<CATCatalogDescriptionData>();

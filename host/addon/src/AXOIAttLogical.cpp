@@ -1,5 +1,0 @@
-// Identifier of the add-on's logical node interface.
-#include "AXOIAttLogical.h"
-
-const IID IID_AXOIAttLogical = {
-    0x6f1d2a42, 0x3c5e, 0x4b7a, {0x9e, 0x21, 0x5d, 0x0c, 0x7b, 0x43, 0xa8, 0x13}};

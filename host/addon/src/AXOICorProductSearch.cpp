@@ -1,5 +1,0 @@
-// Identifier of the add-on's product search interface.
-#include "AXOICorProductSearch.h"
-
-const IID IID_AXOICorProductSearch = {
-    0x6f1d2a43, 0x3c5e, 0x4b7a, {0x9e, 0x21, 0x5d, 0x0c, 0x7b, 0x43, 0xa8, 0x14}};

@@ -1,5 +1,0 @@
-// Identifier of the DXF translator's settings interface.
-#include "AXOITrsDxfSettingAtt.h"
-
-const IID IID_AXOITrsDxfSettingAtt = {
-    0x9a4c61e2, 0x7b0d, 0x4c3f, {0x86, 0x5a, 0x2e, 0xd1, 0x03, 0xb7, 0x9f, 0x48}};

@@ -1,5 +1,0 @@
-// Identifier of the IFC translator's settings interface.
-#include "AXOITrsIfcSettingAtt.h"
-
-const IID IID_AXOITrsIfcSettingAtt = {
-    0x3b7e4a10, 0x52c6, 0x4f1d, {0xa8, 0x3e, 0x61, 0x0d, 0x9c, 0x27, 0x44, 0xf3}};
