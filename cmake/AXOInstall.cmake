@@ -19,10 +19,16 @@ set(AXO_LIBRARY_TARGETS AXOPlatform AXOHostStandIn AXOCorServices)
 # build tree. Built with that run path, they need no build run path, which
 # CMake would pad with empty entries (the current folder) for the rewrite
 # at installation, so that every program start searched the current folder.
+# The libraries carry their version in their names: a program links
+# libAXOCorServices.so.1, and a later incompatible version (2) can be
+# installed beside it. (A DLL's name carries none; its image holds the
+# version.)
 if(NOT WIN32)
   set_target_properties(${AXO_LIBRARY_TARGETS} PROPERTIES INSTALL_RPATH "$ORIGIN"
                                                           BUILD_WITH_INSTALL_RPATH ON)
 endif()
+set_target_properties(${AXO_LIBRARY_TARGETS} PROPERTIES VERSION ${PROJECT_VERSION}
+                                                        SOVERSION ${PROJECT_VERSION_MAJOR})
 
 install(TARGETS ${AXO_LIBRARY_TARGETS} AXOHostTesting
   EXPORT AXOCorServicesTargets
