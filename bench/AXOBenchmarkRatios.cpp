@@ -1,7 +1,9 @@
 // Main program of the benchmarks: Google Benchmark's console report, then a
-// table of every hot path against its floor measured in the same run (see
-// AXOBenchmarkTargets.h): now, floor, their ratio and the ratio's target,
-// the exponent of its growth from a tenth of the size, and its peak memory.
+// table of every hot path against each of its floors measured in the same
+// run (see AXOBenchmarkTargets.h): now, floor, their ratio and, on the line
+// of the floor it is against, the ratio's target, the exponent of its
+// growth from a tenth of the size, and its peak memory; a line outside its
+// target is marked, and the number of such lines ends the table.
 // Absolute times depend on the machine; ratios within one run much less.
 // With repetitions the table takes the medians. Exits with 1 when a
 // benchmark stopped with an error.
