@@ -1,7 +1,9 @@
 // Main program of the benchmarks: Google Benchmark's console report, then a
-// table of every hot path against its floor measured in the same run (see
-// AXOBenchmarkTargets.h): now, floor, their ratio and the ratio's target,
-// the exponent of its growth from a tenth of the size, and its peak memory.
+// table of every hot path against each of its floors measured in the same
+// run (see AXOBenchmarkTargets.h): now, floor, their ratio and, on the line
+// of the floor it is against, the ratio's target, the exponent of its
+// growth from a tenth of the size, and its peak memory; a line outside its
+// target is marked, and the number of such lines ends the table.
 // Absolute times depend on the machine; ratios within one run much less.
 // With repetitions the table takes the medians. Exits with 1 when a
 // benchmark stopped with an error.
@@ -10,17 +12,20 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 #include <map>
 #include <string>
 #include <vector>
 
 namespace {
 
-const char kFloorSuffix[] = "_Floor";
+// The suffixes of the floors' names, in the order of AXOFloor.
+const char* const kFloorSuffixes[] = {"_Floor", "_HostAnswers", "_HostText"};
 
 struct Measurement {
   double seconds = 0.0;  // per operation
   double target = 0.0;   // 0: none stated
+  int target_floor = 0;  // AXOFloor: the floor the target is against
   double growth_target = 0.0;
   double peak_bytes = 0.0;
   double data_bytes = 0.0;
@@ -33,16 +38,22 @@ std::string Base(const std::string& name) {
   return name.substr(0, name.find('/'));
 }
 
-bool IsFloor(const std::string& name) {
-  const std::string base = Base(name);
-  const std::string::size_type suffix = sizeof kFloorSuffix - 1;
-  return base.size() > suffix && base.compare(base.size() - suffix, suffix, kFloorSuffix) == 0;
+bool EndsWith(const std::string& text, const std::string& end) {
+  return text.size() > end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
-// "BM_Dump/8/real_time" => "BM_Dump_Floor/8/real_time".
-std::string FloorOf(const std::string& name) {
+bool IsFloor(const std::string& name) {
   const std::string base = Base(name);
-  return base + kFloorSuffix + name.substr(base.size());
+  for (const char* suffix : kFloorSuffixes) {
+    if (EndsWith(base, suffix)) return true;
+  }
+  return false;
+}
+
+// "BM_Dump/8/real_time", 0 => "BM_Dump_Floor/8/real_time".
+std::string FloorOf(const std::string& name, int floor) {
+  const std::string base = Base(name);
+  return base + kFloorSuffixes[floor] + name.substr(base.size());
 }
 
 // The same benchmark at a tenth of the size: "BM_Open/100000/real_time" =>
@@ -86,32 +97,61 @@ class RatioReporter : public benchmark::ConsoleReporter {
   // A benchmark stopped with an error (a program that did not run).
   bool Failed() const { return failed_; }
 
+  // One line for each hot path and each of its floors measured; the target
+  // stands on the line of the floor it is against, and a path outside its
+  // target (ratio, growth or memory) is marked there. A path whose target's
+  // floor did not run says so.
   void PrintRatios() const {
-    std::printf("\n%-40s %10s %10s %7s %7s %7s %7s %s\n", "hot path (against its floor)", "now",
+    std::printf("\n%-40s %-12s %10s %10s %7s %7s %7s %7s %s\n", "hot path", "against", "now",
                 "floor", "ratio", "target", "growth", "target", "peak memory");
+    int outside = 0;
     for (const auto& [name, now] : times_) {
-      const auto floor = times_.find(FloorOf(name));
-      if (IsFloor(name) || floor == times_.end() || floor->second.seconds <= 0) continue;
-      const double ratio = now.seconds / floor->second.seconds;
-      bool missed = now.target > 0 && ratio > now.target;
-      std::string growth = "-";
-      const auto tenth = times_.find(TenthOf(name));
-      if (tenth != times_.end() && tenth->second.seconds > 0) {
-        const double exponent = std::log10(now.seconds / tenth->second.seconds);
-        growth = Format("%.2f", exponent);
-        missed = missed || (now.growth_target > 0 && exponent > now.growth_target);
+      if (IsFloor(name)) continue;
+      bool judged = false;
+      for (int floor = 0; floor < static_cast<int>(std::size(kFloorSuffixes)); ++floor) {
+        const auto found = times_.find(FloorOf(name, floor));
+        if (found == times_.end() || found->second.seconds <= 0) continue;
+        const bool judging = floor == now.target_floor;
+        judged = judged || judging;
+        const bool missed = PrintLine(name, floor, now, found->second.seconds, judging);
+        outside += missed;
       }
-      const std::string memory = Memory(now);
-      missed = missed || (now.memory_target > 0 && now.data_bytes > 0 &&
-                          now.peak_bytes > now.memory_target * now.data_bytes);
-      std::printf("%-40s %10s %10s %7.2f %7s %7s %7s %s%s\n", name.c_str(),
-                  Readable(now.seconds).c_str(), Readable(floor->second.seconds).c_str(), ratio,
-                  Target(now.target).c_str(), growth.c_str(), Target(now.growth_target).c_str(),
-                  memory.c_str(), missed ? "  MISSED" : "");
+      if (!judged && now.target > 0) {
+        std::printf("%-40s %-12s %10s %10s %7s %7s %7s %7s %s  FLOOR NOT RUN\n", name.c_str(),
+                    kFloorSuffixes[now.target_floor] + 1, Readable(now.seconds).c_str(), "-", "-",
+                    Target(now.target).c_str(), "-", "-", "-");
+      }
     }
+    std::printf("%d of the lines above outside their targets\n", outside);
   }
 
  private:
+  // The line of `name` against its floor `floor` of `floorSeconds`; with
+  // `judging` the target and growth are those of this floor. True when the
+  // line is outside its target.
+  bool PrintLine(const std::string& name, int floor, const Measurement& now, double floorSeconds,
+                 bool judging) const {
+    const double ratio = now.seconds / floorSeconds;
+    const double target = judging ? now.target : 0.0;
+    bool missed = target > 0 && ratio > target;
+    std::string growth = "-";
+    const auto tenth = times_.find(TenthOf(name));
+    if (tenth != times_.end() && tenth->second.seconds > 0) {
+      const double exponent = std::log10(now.seconds / tenth->second.seconds);
+      growth = Format("%.2f", exponent);
+      missed = missed || (judging && now.growth_target > 0 && exponent > now.growth_target);
+    }
+    const std::string memory = Memory(now);
+    missed = missed || (judging && now.memory_target > 0 && now.data_bytes > 0 &&
+                        now.peak_bytes > now.memory_target * now.data_bytes);
+    std::printf("%-40s %-12s %10s %10s %7.2f %7s %7s %7s %s%s\n", name.c_str(),
+                kFloorSuffixes[floor] + 1, Readable(now.seconds).c_str(),
+                Readable(floorSeconds).c_str(), ratio, Target(target).c_str(), growth.c_str(),
+                Target(judging ? now.growth_target : 0.0).c_str(), memory.c_str(),
+                missed ? "  MISSED" : "");
+    return missed;
+  }
+
   static std::string Format(const char* format, double value) {
     char text[32];
     std::snprintf(text, sizeof text, format, value);
@@ -150,6 +190,7 @@ class RatioReporter : public benchmark::ConsoleReporter {
     const double time = wall_clock ? run.GetAdjustedRealTime() : run.GetAdjustedCPUTime();
     kept.seconds = time / benchmark::GetTimeUnitMultiplier(run.time_unit);
     kept.target = Counter(run, "target");
+    kept.target_floor = static_cast<int>(Counter(run, "target_floor"));
     kept.growth_target = Counter(run, "growth_target");
     kept.peak_bytes = Counter(run, "peak_bytes");
     kept.data_bytes = Counter(run, "data_bytes");

@@ -7,7 +7,16 @@
 //   BM_<Name>_Floor: the least work that gives the same result, written in
 //   the benchmark file itself. The report prints each path's time as a ratio
 //   to its floor, so that runs on different machines compare.
-// - BM_<Name> states the ratio it must stay within with AXOSetRatioTarget.
+// - A hot path may have other floors beside it, each named by its own
+//   suffix: BM_<Name>_HostAnswers asks the host for what the operation
+//   needs (the same queries in the same order, and the writing of the same
+//   bytes) with none of the library's decisions; BM_<Name>_HostText makes
+//   and reads the same host texts as the operation, with one hash lookup.
+//   The report prints the path against each of its floors.
+// - BM_<Name> states the ratio it must stay within with AXOSetRatioTarget,
+//   and the floor that the ratio is taken against. A path without a target
+//   is informational (the stand-in's own rows, BM_StandIn<What>, against
+//   plain arithmetic over arrays).
 // - A benchmark that times something outside its own process (a program it
 //   starts) says so with AXOTimeByWallClock, on the path and on its floor:
 //   its ratio then compares wall-clock times instead of processor times.
@@ -21,8 +30,13 @@
 
 #include <benchmark/benchmark.h>
 
-inline void AXOSetRatioTarget(benchmark::State& state, double target) {
+// The floors a hot path is measured against, by the suffix of their names.
+enum class AXOFloor { kFloor, kHostAnswers, kHostText };
+
+inline void AXOSetRatioTarget(benchmark::State& state, double target,
+                              AXOFloor against = AXOFloor::kFloor) {
   state.counters["target"] = target;
+  state.counters["target_floor"] = static_cast<double>(against);
 }
 
 inline void AXOTimeByWallClock(benchmark::State& state) {

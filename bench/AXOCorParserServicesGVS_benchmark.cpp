@@ -1,8 +1,8 @@
 // Cost of style-sheet expansion: a style sheet of include nodes, each for a
 // file of its own of about 1 KB. The floor is a plain expander written
 // here, that makes the same text for such a style sheet in one pass: it
-// finds each node, opens its file in the collection folder and appends the
-// file's root content. The main program prints each time relative to the
+// finds each node, looks its file up in the collection folders, opens it
+// and appends the file's root content. The main program prints each time relative to the
 // first benchmark, the floor for 1,000 includes; 4,000 includes, with their
 // own floor, show whether the cost grows linearly.
 #include <benchmark/benchmark.h>
@@ -19,6 +19,7 @@
 #include "AXOCorParserServices.h"
 #include "AXOPlatform.h"
 #include "AXOTestTempFolder.h"
+#include "CATLib.h"
 
 namespace {
 
@@ -72,8 +73,11 @@ bool ReadFile(const std::string& hostPath, std::string& bytes) {
 }
 
 // The plain expander: one pass over the style sheet, no nested includes,
-// names as written, the first collection folder only.
-CATUnicodeString ExpandPlainly(const std::string& sheetPath, const std::string& collection) {
+// names as written. Each name is looked up as the include rule asks, in the
+// collection folders through the host's path lookup: a status call per
+// folder tried, which no expander can leave out, since the file to open is
+// the first one that the lookup finds.
+CATUnicodeString ExpandPlainly(const std::string& sheetPath) {
   const std::string mark = "\"includefile\">";
   std::string sheet;
   ReadFile(sheetPath, sheet);
@@ -86,7 +90,10 @@ CATUnicodeString ExpandPlainly(const std::string& sheetPath, const std::string& 
     const std::size_t name_end = sheet.find("</std:strval>", name);
     const std::size_t end = sheet.find("</std:node>", name_end) + 11;
     out.append(sheet, done, start - done);
-    if (ReadFile(collection + "\\gvs_includes\\" + sheet.substr(name, name_end - name), file)) {
+    char path[CAT_MAX_OFFICIAL_PATH];
+    const std::string relative = "gvs_includes\\" + sheet.substr(name, name_end - name);
+    if (CATGetFilePathFromOfficialVariable(relative.c_str(), "CATCollectionStandard", path) == 0 &&
+        ReadFile(path, file)) {
       const std::size_t second = file.find("<std:node", file.find("<std:node") + 1);
       out.append(file, second, file.rfind("</std:node") - second);
     }
@@ -112,12 +119,12 @@ void ExpandIncludesPlainly(benchmark::State& state, int count) {
   const Installation& installation = InstallationOf(count);
   CATUnicodeString expected;
   AXOCorParserServices::ExpandIncludesInGVS(installation.Sheet().c_str(), expected);
-  if (ExpandPlainly(installation.Sheet(), installation.Collection()) != expected) {
+  if (ExpandPlainly(installation.Sheet()) != expected) {
     state.SkipWithError("the plain expander makes another text");
     return;
   }
   for (auto _ : state) {
-    benchmark::DoNotOptimize(ExpandPlainly(installation.Sheet(), installation.Collection()));
+    benchmark::DoNotOptimize(ExpandPlainly(installation.Sheet()));
   }
 }
 

@@ -10,6 +10,8 @@ namespace {
 
 // Large enough that reading a file costs few system calls.
 constexpr std::size_t kChunkBytes = 64 * 1024;
+// Enough to tell whether a file goes on past the size its status gave.
+constexpr std::size_t kProbeBytes = 512;
 
 }  // namespace
 
@@ -27,23 +29,37 @@ AXOStatus AXOReadWithinLimits(std::uint64_t knownSize, const AXOReadLimits& limi
           ? limits.maxBytes
           : limits.maxBytes + 1;
   // The size known beforehand is read in one call (in chunks when a NUL
-  // ends the reading), with room for one chunk more, so that a file that
-  // grows while it is read is followed without moving what was read.
-  const std::size_t first = limits.stopAtNul ? std::min(size, kChunkBytes) : size;
-  bytes.reserve(std::min(most, first + kChunkBytes));
+  // ends the reading) into room of that size. Whether more follows (a file
+  // that grew while it was read, or one whose status tells no size) is
+  // asked with a small read into the stack, so that a file that ends where
+  // its status said, the common case, costs no room beyond its bytes;
+  // only bytes beyond it are read in chunks.
+  bytes.reserve(std::min(most, size));
   std::size_t filled = 0;
+  bool asked_for_more = false;
   for (;;) {
-    if (filled == bytes.size()) {
-      if (limits.prefixOnly && filled == limits.maxBytes) break;
-      if (filled > limits.maxBytes) {
-        bytes.clear();
-        return AXOFileTooLarge(subject, limits.maxBytes);
-      }
-      const std::size_t want = filled < size && !limits.stopAtNul ? size - filled : kChunkBytes;
-      bytes.resize(filled + std::min(want, most - filled));
+    if (limits.prefixOnly && filled == limits.maxBytes) break;
+    if (filled > limits.maxBytes) {
+      bytes.clear();
+      return AXOFileTooLarge(subject, limits.maxBytes);
     }
+    const std::size_t room = most - filled;
     std::size_t got = 0;
-    AXOStatus status = read(&bytes[filled], bytes.size() - filled, got);
+    AXOStatus status;
+    if (filled >= size && !asked_for_more) {
+      asked_for_more = true;
+      char more[kProbeBytes];
+      status = read(more, std::min(sizeof more, room), got);
+      if (status.ok()) bytes.append(more, got);
+    } else {
+      const std::size_t known = size - std::min(filled, size);
+      const std::size_t want = known == 0         ? kChunkBytes
+                               : limits.stopAtNul ? std::min(known, kChunkBytes)
+                                                  : known;
+      bytes.resize(filled + std::min(want, room));
+      status = read(&bytes[filled], bytes.size() - filled, got);
+      if (status.ok()) bytes.resize(filled + got);
+    }
     if (!status.ok()) {
       bytes.clear();
       return status;
@@ -56,6 +72,5 @@ AXOStatus AXOReadWithinLimits(std::uint64_t knownSize, const AXOReadLimits& limi
     }
     filled += got;
   }
-  bytes.resize(filled);
   return AXOStatus();
 }

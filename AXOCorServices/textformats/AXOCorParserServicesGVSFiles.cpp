@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "foundations/AXOCorHostText.h"
 #include "foundations/AXOCorNativeFiles.h"
 #include "foundations/AXOCorStandardFiles.h"
 
@@ -34,7 +35,9 @@ bool AXOGvsContentRange(std::string_view fileText, int& begin, int& end) {
 }
 
 bool AXOIsGvsIncludePath(const CATUnicodeString& name) {
-  return name.SearchSubString(":") >= 0 || name.SearchSubString("\\\\") >= 0;
+  // Both marks are ASCII, which UTF-8 never holds within another character.
+  const std::string bytes = AXOCorBytesOf(name);
+  return bytes.find(':') != std::string::npos || bytes.find("\\\\") != std::string::npos;
 }
 
 CATUnicodeString AXOResolveGvsInclude(const CATUnicodeString& name) {

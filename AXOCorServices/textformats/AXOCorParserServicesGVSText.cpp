@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <utility>
 
 #include "foundations/AXOCorHostText.h"
@@ -33,6 +34,10 @@ template <class Char>
 inline bool TokenAt(AXOGvsToken token, const Char* chars, int count, int at) {
   const std::string_view text = kTokens[token];
   if (at + static_cast<int>(text.size()) > count) return false;
+  // Bytes in lower case already, the common case, compare at once.
+  if constexpr (std::is_same_v<Char, char>) {
+    if (std::memcmp(chars + at, text.data(), text.size()) == 0) return true;
+  }
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char32_t c = CharOf(chars[at + static_cast<int>(i)]);
     const char32_t t = CharOf(text[i]);
@@ -44,42 +49,64 @@ inline bool TokenAt(AXOGvsToken token, const Char* chars, int count, int at) {
   return true;
 }
 
-// The first of `from` up to `end` that may begin a token (a quotation mark
-// or a "<") or is a carriage return; `end` when there is none. The test has
-// no branch on the character's range, which text mixes freely.
-template <class Char>
-const Char* NextTokenStart(const Char* from, const Char* end) {
+// True for a character that may begin a token (a quotation mark or a "<")
+// or is a carriage return. The test has no branch on the character's range,
+// which text mixes freely.
+inline bool IsTokenStart(char32_t c) {
   constexpr std::uint64_t kWanted =
       (std::uint64_t{1} << U'"') | (std::uint64_t{1} << U'<') | (std::uint64_t{1} << U'\r');
-  for (; from != end; ++from) {
-    const char32_t c = CharOf(*from);
-    if ((((kWanted >> (c & 63)) & 1) & static_cast<std::uint64_t>(c < 64)) != 0) break;
-  }
-  return from;
+  return (((kWanted >> (c & 63)) & 1) & static_cast<std::uint64_t>(c < 64)) != 0;
 }
 
-// The same for bytes, eight at a time up to the word that holds one.
-const char* NextTokenStart(const char* from, const char* end) {
-  constexpr std::uint64_t kOnes = 0x0101010101010101;
-  constexpr std::uint64_t kHighs = 0x8080808080808080;
-  // Non-zero when a byte of `word` is `byte` (a zero byte of the xor).
+// Calls `visit(at)` for each of the `count` characters of `chars`, in order,
+// that IsTokenStart holds for.
+template <class Char, class Visit>
+void ForEachTokenStart(const Char* chars, int count, Visit visit) {
+  for (int at = 0; at < count; ++at) {
+    if (IsTokenStart(CharOf(chars[at]))) visit(at);
+  }
+}
+
+constexpr std::uint64_t kOnes = 0x0101010101010101;
+constexpr std::uint64_t kHighs = 0x8080808080808080;
+
+// The same for bytes, eight at a time: a word's test flags every byte that
+// is one of them, and may flag bytes above one that is (a borrow of the
+// subtraction), never below, so each flag is checked. Words are read in
+// the order of x86-64, lowest address in the lowest byte; the last few
+// bytes one by one.
+template <class Visit>
+void ForEachTokenStart(const char* chars, int count, Visit visit) {
+  // Flags the bytes of `word` that are `byte` (the zero bytes of the xor).
   const auto holds = [](std::uint64_t word, unsigned char byte) {
     const std::uint64_t x = word ^ (kOnes * byte);
     return (x - kOnes) & ~x & kHighs;
   };
-  while (end - from >= 8) {
+  int base = 0;
+  for (; base + 8 <= count; base += 8) {
     std::uint64_t word;
-    std::memcpy(&word, from, sizeof word);
-    if ((holds(word, '"') | holds(word, '<') | holds(word, '\r')) != 0) break;
-    from += 8;
+    std::memcpy(&word, chars + base, sizeof word);
+    std::uint64_t flags = holds(word, '"') | holds(word, '<') | holds(word, '\r');
+    for (; flags != 0; flags &= flags - 1) {
+      const int at = base + (__builtin_ctzll(flags) >> 3);
+      if (IsTokenStart(CharOf(chars[at]))) visit(at);
+    }
   }
-  return NextTokenStart<char>(from, end);
+  for (; base < count; ++base) {
+    if (IsTokenStart(CharOf(chars[base]))) visit(base);
+  }
 }
 
 bool IsAscii(const std::string& bytes) {
-  unsigned char high = 0;
-  for (const char c : bytes) high |= static_cast<unsigned char>(c);
-  return high < 0x80;
+  std::uint64_t high = 0;
+  std::size_t at = 0;
+  for (; at + 8 <= bytes.size(); at += 8) {
+    std::uint64_t word;
+    std::memcpy(&word, bytes.data() + at, sizeof word);
+    high |= word;
+  }
+  for (; at < bytes.size(); ++at) high |= static_cast<unsigned char>(bytes[at]);
+  return (high & kHighs) == 0;
 }
 
 }  // namespace
@@ -113,27 +140,26 @@ template <class Char>
 void AXOGvsSource::FindTokens(const Char* chars, int count) {
   // Room for a token every sixteen characters, about what style sheets hold.
   tokens_.reserve(static_cast<std::size_t>(count / 16));
-  // At most one token begins at each position, so the second of two
-  // candidates is tried only when the first is not there.
   const auto add_if_at = [&](AXOGvsToken token, int at) {
-    if (!TokenAt(token, chars, count, at)) return false;
-    tokens_.push_back(Token{at, token});
-    return true;
+    if (TokenAt(token, chars, count, at)) tokens_.push_back(Token{at, token});
   };
-  const Char* const end = chars + count;
-  for (const Char* next = NextTokenStart(chars, end); next != end;
-       next = NextTokenStart(next + 1, end)) {
-    const int at = static_cast<int>(next - chars);
+  // The tokens that begin with "<" (then "std:" or "/std:") differ first
+  // in the letter after the colon: "n" for a node, "s" for a value.
+  const auto node_or_value = [&](int after_colon) {
+    return after_colon < count && AXOGvsLowerChar(CharOf(chars[after_colon])) == U'n';
+  };
+  ForEachTokenStart(chars, count, [&](int at) {
+    const Char* const next = chars + at;
     if (*next == '"') {
       add_if_at(kAXOGvsMark, at);
     } else if (*next == '\r') {
       has_carriage_return_ = true;
     } else if (at + 1 < count && next[1] == '/') {
-      if (!add_if_at(kAXOGvsNodeClose, at)) add_if_at(kAXOGvsValueClose, at);
+      add_if_at(node_or_value(at + 6) ? kAXOGvsNodeClose : kAXOGvsValueClose, at);
     } else {
-      if (!add_if_at(kAXOGvsNodeOpen, at)) add_if_at(kAXOGvsValueOpen, at);
+      add_if_at(node_or_value(at + 5) ? kAXOGvsNodeOpen : kAXOGvsValueOpen, at);
     }
-  }
+  });
 }
 
 void AXOGvsSource::CopyChars(int offset, int count, char32_t* out) const {
