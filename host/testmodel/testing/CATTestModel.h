@@ -73,7 +73,8 @@ struct CATTestLeak {
   long references;
   // What held it in the model before the documents closed ("body 'Level
   // 1'" for a feature, "feature 'Wall.1'" for the body of its geometry);
-  // empty when nothing did.
+  // empty when nothing did, or when the documents had been closed before
+  // this call (by an earlier Leaks or LeakedObjects).
   std::string owner;
   // The objects still alive only because this one holds them (its
   // children, attribute keys, body, the body's domains and cells ...),
