@@ -1,6 +1,7 @@
 // The model builder for tests.
 #include "CATTestModel.h"
 
+#include <map>
 #include <memory>
 #include <stdexcept>
 
@@ -21,10 +22,6 @@
 #include "CATTestNaming.h"
 
 namespace {
-
-[[noreturn]] void Misuse(const std::string& message) {
-  throw std::logic_error("CATTestModel: " + message);
-}
 
 // Models alive in the process: one at most.
 int g_live_models = 0;
@@ -69,9 +66,10 @@ CATModelNode* Place(CATModelNode* holder, CATModelKind kind, const CATUnicodeStr
 CATModelDocument* OpenNew(const CATUnicodeString& path, const CATUnicodeString& type,
                           CATModelKind containerKind) {
   const CATUnicodeString name = CATModelStorageName(path);
-  if (name.GetLengthInChar() == 0) Misuse("a document needs a path");
+  if (name.GetLengthInChar() == 0) CATTestMisuse("a document needs a path");
   CATModelSession& session = CATModelSession::Get();
-  if (session.FindOpen(name) != nullptr) Misuse("'" + CATTestUtf8(name) + "' is open already");
+  if (session.FindOpen(name) != nullptr)
+    CATTestMisuse("'" + CATTestUtf8(name) + "' is open already");
   CATModelDocument* document = new CATModelDocument(type);
   document->SetStorageName(name);
   CATModelNode* container = new CATModelNode(containerKind);
@@ -96,27 +94,46 @@ CATModelNode* Product(CATModelNode* holder, const CATUnicodeString& name) {
 
 namespace {
 
+// The kind and name of each object that a node was made for, as the
+// builder last set them ("feature 'Wall.1'"), by document and id; kept
+// until the next model is made, so that a node used after its object went
+// still names it.
+std::map<std::pair<long, std::string>, std::string>& MadeNames() {
+  static std::map<std::pair<long, std::string>, std::string> names;
+  return names;
+}
+
+void RememberName(long document, const std::string& id) {
+  if (const CATModelNode* node = NodeOrNull(document, id)) {
+    MadeNames()[{document, id}] = CATTestNamed(*node);
+  }
+}
+
 CATModelNode& Existing(long document, const std::string& id) {
   CATModelNode* node = NodeOrNull(document, id);
   if (node != nullptr) return *node;
-  if (g_live_models == 0) Misuse("a node of a model that is closed is used");
-  if (id.empty()) Misuse("a node naming nothing is used");
-  Misuse("the object of id " + id + " is not in an open document");
+  if (id.empty()) CATTestMisuse("a node naming nothing is used");
+  const auto made = MadeNames().find({document, id});
+  const std::string named = made != MadeNames().end() ? "the " + made->second + " (id " + id + ")"
+                                                      : "the object of id " + id;
+  if (g_live_models == 0) CATTestMisuse(named + " is used after its model closed");
+  CATTestMisuse(named + " is not in an open document: it was deleted or its document closed");
 }
 
 // The node, of a kind whose document file entry may hold `field`.
 CATModelNode& Carrying(long document, const std::string& id, const char* field) {
   CATModelNode& node = Existing(document, id);
   if (CATModelFindFileField(field, node.Kind()) == nullptr) {
-    Misuse("the " + CATTestNamed(node) + " has no " + field + ": it is a " +
-           CATModelKindInfoOf(node.Kind()).fileName);
+    CATTestMisuse("the " + CATTestNamed(node) + " has no " + field + ": it is a " +
+                  CATModelKindInfoOf(node.Kind()).fileName);
   }
   return node;
 }
 
 CATModelNode& ExistingProduct(long document, const std::string& id) {
   CATModelNode& node = Existing(document, id);
-  if (node.Kind() != CATModelKind::kProduct) Misuse("the " + CATTestNamed(node) + " is no product");
+  if (node.Kind() != CATModelKind::kProduct)
+    CATTestMisuse("the " + CATTestNamed(node) + " is no product");
   return node;
 }
 
@@ -136,8 +153,13 @@ std::string CATTestNode::Describe() const {
   return node != nullptr ? CATTestNamed(*node) : "a gone object";
 }
 
+CATTestNode::CATTestNode(long document, std::string id) : document_(document), id_(std::move(id)) {
+  RememberName(document_, id_);
+}
+
 CATTestNode& CATTestNode::Name(const CATUnicodeString& name) {
   Existing(document_, id_).name = name;
+  RememberName(document_, id_);
   return *this;
 }
 
@@ -207,7 +229,7 @@ CATTestNode& CATTestNode::Publish(const CATUnicodeString& name, const CATTestNod
   CATModelNode& product = ExistingProduct(document_, id_);
   CATModelProductData& data = product.Data<CATModelProductData>();
   for (const CATModelPublication& publication : data.publications) {
-    if (publication.name == name) Misuse("'" + CATTestUtf8(name) + "' is published already");
+    if (publication.name == name) CATTestMisuse("'" + CATTestUtf8(name) + "' is published already");
   }
   const CATModelLink target = product.LinkTo(&Existing(object.document_, object.id_));
   data.publications.push_back(CATModelPublication{name, data.ConnectorFor(&product, target)});
@@ -222,7 +244,7 @@ CATTestNode& CATTestNode::RefusePublications() {
 CATTestNode& CATTestNode::Geometry(const CATBodyDescription& body) {
   CATModelNode& node = Carrying(document_, id_, "geometry");
   const std::string fault = CATBodyDescriptionFault(body);
-  if (!fault.empty()) Misuse("the body of the " + CATTestNamed(node) + ": " + fault);
+  if (!fault.empty()) CATTestMisuse("the body of the " + CATTestNamed(node) + ": " + fault);
   CATBody* made = CATGeoNewBody(body);
   node.Data<CATGeoShownData>().result = made;
   made->Release();
@@ -242,7 +264,7 @@ CATTestNode& CATTestNode::Hide(bool hidden) {
 }
 
 CATTestNode& CATTestNode::Position(const CATMathTransformation& position) {
-  if (!position.IsRigid()) Misuse("a position is a rotation and a translation");
+  if (!position.IsRigid()) CATTestMisuse("a position is a rotation and a translation");
   ProductData(document_, id_).position = position;
   return *this;
 }
@@ -306,7 +328,7 @@ int CATTestNode::RedrawCount() const {
 
 void CATTestNode::Delete() {
   CATModelNode& node = Existing(document_, id_);
-  if (node.Holder() == nullptr) Misuse("the " + CATTestNamed(node) + " cannot be deleted");
+  if (node.Holder() == nullptr) CATTestMisuse("the " + CATTestNamed(node) + " cannot be deleted");
   node.Holder()->RemoveChild(&node);
 }
 
@@ -317,8 +339,8 @@ namespace {
 CATModelDocument& ExistingDocument(long serial) {
   CATModelDocument* document = DocumentOrNull(serial);
   if (document != nullptr) return *document;
-  if (g_live_models == 0) Misuse("a document of a model that is closed is used");
-  Misuse(serial == 0 ? "a document naming nothing is used" : "the document is not open");
+  if (g_live_models == 0) CATTestMisuse("a document of a model that is closed is used");
+  CATTestMisuse(serial == 0 ? "a document naming nothing is used" : "the document is not open");
 }
 
 }  // namespace
@@ -333,24 +355,24 @@ CATUnicodeString CATTestDocument::StorageName() const {
 
 CATTestNode CATTestDocument::Container() const {
   CATModelDocument& document = ExistingDocument(serial_);
-  if (document.Containers().empty()) Misuse("the document has no container");
+  if (document.Containers().empty()) CATTestMisuse("the document has no container");
   return CATTestNode(serial_, document.Containers().front()->id);
 }
 
 CATTestNode CATTestDocument::Part() const {
   CATModelNode* part = ExistingDocument(serial_).FirstTopLevel(CATModelKind::kPart);
-  if (part == nullptr) Misuse("the document has no part");
+  if (part == nullptr) CATTestMisuse("the document has no part");
   return CATTestNode(serial_, part->id);
 }
 
 CATTestNode CATTestDocument::Product() const {
   CATModelNode* product = ExistingDocument(serial_).FirstTopLevel(CATModelKind::kProduct);
-  if (product == nullptr) Misuse("the document has no product");
+  if (product == nullptr) CATTestMisuse("the document has no product");
   return CATTestNode(serial_, product->id);
 }
 
 CATTestNode CATTestDocument::Object(const std::string& id) const {
-  if (ExistingDocument(serial_).FindNode(id) == nullptr) Misuse("no object '" + id + "'");
+  if (ExistingDocument(serial_).FindNode(id) == nullptr) CATTestMisuse("no object '" + id + "'");
   return CATTestNode(serial_, id);
 }
 
@@ -378,9 +400,10 @@ CATTestDocument& CATTestDocument::SaveThrows(const std::string& message) {
 
 CATTestModel::CATTestModel(Objects objects) : listed_(objects == Objects::kListed) {
   if (g_live_models > 0) {
-    Misuse("a second model is made while one lives; the session has room for one");
+    CATTestMisuse("a second model is made while one lives; the session has room for one");
   }
   ++g_live_models;
+  MadeNames().clear();
   ResetHost();
   live_before_ = CATBaseUnknown::LiveObjectCount();
   CATRecordLiveObjects(listed_);
@@ -445,7 +468,7 @@ CATTestNode CATTestModel::Logical(const CATTestNode& parent, const CATUnicodeStr
 CATTestNode CATTestModel::Parameter(const CATTestNode& parent, const CATUnicodeString& name,
                                     CATCkeValueKind kind, double value) {
   if (kind == CATCkeTextKind)
-    Misuse("parameter '" + CATTestUtf8(name) + "': parameters hold numbers");
+    CATTestMisuse("parameter '" + CATTestUtf8(name) + "': parameters hold numbers");
   CATModelNode& holder = Existing(parent.document_, parent.id_);
   CATModelNode* parameter = Place(&holder, CATModelKind::kParameter, name);
   parameter->type = "Parameter";
@@ -466,11 +489,11 @@ CATTestNode CATTestModel::Instance(const CATTestNode& parent, const CATTestNode&
   CATModelNode& holder = ExistingProduct(parent.document_, parent.id_);
   CATModelNode& target = ExistingProduct(reference.document_, reference.id_);
   if (holder.Data<CATModelProductData>().reference.IsSet()) {
-    Misuse("the " + CATTestNamed(holder) +
-           " is an instance, which takes its children from its reference");
+    CATTestMisuse("the " + CATTestNamed(holder) +
+                  " is an instance, which takes its children from its reference");
   }
   if (target.Data<CATModelProductData>().reference.IsSet()) {
-    Misuse("an instance of the " + CATTestNamed(target) + ", itself an instance");
+    CATTestMisuse("an instance of the " + CATTestNamed(target) + ", itself an instance");
   }
   CATModelNode* instance = Place(&holder, CATModelKind::kProduct, name);
   instance->type = "Product";
@@ -505,47 +528,6 @@ const std::vector<CATWorkModeCall>& CATTestModel::WorkModeCalls() const {
   return CATModelSession::Get().work_mode_calls;
 }
 
-namespace {
-
-// The kind and name of a leaked object: a model object, an attribute key,
-// an interface of one of them (an adapter), or any other object by class.
-CATTestLeak LeakOf(CATBaseUnknown* object) {
-  CATTestLeak leak;
-  const CATBaseUnknown_var identity(object);
-  CATBaseUnknown* component = identity;
-  const std::string of = component != object ? "interface of " : "";
-  if (const CATModelNode* node = dynamic_cast<const CATModelNode*>(component)) {
-    leak.kind = of + CATModelKindInfoOf(node->Kind()).fileName;
-    leak.name = CATTestUtf8(node->name);
-  } else if (const CATModelAttrKey* key = dynamic_cast<const CATModelAttrKey*>(component)) {
-    leak.kind = of + "attribute key";
-    leak.name = CATTestUtf8(key->name);
-  } else {
-    leak.kind = of + component->IsA();
-  }
-  return leak;
-}
-
-}  // namespace
-
-long CATTestModel::LeakedObjects() {
-  ResetHost();
-  return CATBaseUnknown::LiveObjectCount() - live_before_;
-}
-
-std::vector<CATTestLeak> CATTestModel::Leaks() {
-  if (!listed_) Misuse("a model that only counts its objects cannot list them");
-  ResetHost();
-  std::vector<CATTestLeak> leaks;
-  for (CATBaseUnknown* object : CATRecordedLiveObjects()) {
-    CATTestLeak leak = LeakOf(object);
-    leak.references = static_cast<long>(object->AddRef()) - 1;
-    object->Release();
-    leaks.push_back(leak);
-  }
-  return leaks;
-}
-
 // ---- Catalogs ----------------------------------------------------------------------
 
 namespace {
@@ -553,7 +535,7 @@ namespace {
 CATModelNode& ExistingOfKind(long document, const std::string& id, CATModelKind kind,
                              const char* what) {
   CATModelNode& node = Existing(document, id);
-  if (node.Kind() != kind) Misuse("the " + CATTestNamed(node) + " is no " + what);
+  if (node.Kind() != kind) CATTestMisuse("the " + CATTestNamed(node) + " is no " + what);
   return node;
 }
 
@@ -566,7 +548,7 @@ CATModelNode* CatalogContainer(CATModelDocument& document) {
   for (CATModelNode* container : document.Containers()) {
     if (container->Kind() == CATCatalogKind().container) return container;
   }
-  Misuse("'" + CATTestUtf8(document.StorageName()) + "' is no catalog");
+  CATTestMisuse("'" + CATTestUtf8(document.StorageName()) + "' is no catalog");
 }
 
 }  // namespace
@@ -592,7 +574,7 @@ CATTestNode CATTestDocument::RootChapter() const {
   for (CATModelNode* node : CatalogContainer(ExistingDocument(serial_))->Children()) {
     if (node->Kind() == CATCatalogKind().chapter) return CATTestNode(serial_, node->id);
   }
-  Misuse("the catalog has no chapter");
+  CATTestMisuse("the catalog has no chapter");
 }
 
 CATTestDocument CATTestModel::CatalogDocument(const CATUnicodeString& path) {

@@ -1,14 +1,17 @@
 // What a failing test prints (values, result codes, leaks) and what the
 // builder says when it is misused.
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "CATCkeGlobalFunctions.h"
 #include "CATIAlias.h"
 #include "CATICkeMagnitude.h"
+#include "CATIGeometricalElement.h"
 #include "CATISpecObject.h"
 #include "CATModelTestFixture.h"
 #include "CATTestPrinters.h"
@@ -68,32 +71,78 @@ TEST(CATTestPrinters, PrintValuesReadably) {
   EXPECT_NO_LEAKS(model);
 }
 
-TEST(CATTestPrinters, AFailedResultAssertionNamesBothCodes) {
+namespace {
+HRESULT FailingSave() {
+  return E_FAIL;
+}
+}  // namespace
+
+TEST(CATTestPrinters, AFailedResultAssertionNamesBothCodesAndWhereTheResultCameFrom) {
+  // The preprocessor hands S_OK over as its expansion; a constant is shown
+  // by its name alone, a call by its source text.
+  EXPECT_NONFATAL_FAILURE(EXPECT_HRESULT_EQ(S_OK, FailingSave()),
+                          "Expected: S_OK (0x00000000)\n"
+                          "  Actual: E_FAIL (0x80004005), from FailingSave()");
+  const struct {
+    const char* expression;
+    std::string printed;
+  } cases[] = {
+      {"((HRESULT)0)", "S_OK (0x00000000)"},
+      {"S_OK", "S_OK (0x00000000)"},
+      {"static_cast<HRESULT>(0x00000000L)", "S_OK (0x00000000)"},
+      {"hr", "S_OK (0x00000000), from hr"},
+      {"doc->Save(S_OK)", "S_OK (0x00000000), from doc->Save(S_OK)"},
+      {"(HRESULT)code", "S_OK (0x00000000), from (HRESULT)code"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.expression);
+    EXPECT_EQ(CATTestHResultText(S_OK, c.expression), c.printed);
+  }
   EXPECT_TRUE(CATTestHResultEqual("S_OK", "hr", S_OK, S_OK));
-  EXPECT_EQ(CATTestHResultEqual("S_OK", "Save()", S_OK, E_FAIL).message(),
-            std::string("Expected: S_OK (0x00000000), from S_OK\n"
-                        "  Actual: E_FAIL (0x80004005), from Save()"));
 }
 
-TEST(CATTestPrinters, ALeakNamesItsObjects) {
-  CATTestModel model;
-  const CATTestBuilding b = CATTestBuilding::Build(model, "c:\\Parts");
-  CATISpecObject_var kept = b.wall;
-  CATISpecObject_var again = kept;
-  const std::vector<CATTestLeak> leaks = model.Leaks();
-  // The feature, held by both handles through the interface it keeps, with
-  // what it holds.
-  EXPECT_EQ(CATTestLeaksText(leaks),
-            "  feature 'Wall.1' (2 references)\n"
-            "  attribute key 'Height' (1 reference)\n"
-            "  attribute key 'Layers' (1 reference)\n"
-            "  parameter 'Height' (1 reference)\n");
-  EXPECT_EQ(CATTestNoLeaks("model", model).message(),
-            "model leaves 4 objects alive:\n" + CATTestLeaksText(leaks));
-  kept.Clear();
-  again.Clear();
-  EXPECT_NO_LEAKS(model);
-  EXPECT_EQ(model.LeakedObjects(), 0);
+TEST(CATTestPrinters, ALeakIsListedOnceWithWhereItStoodAndWhatItHolds) {
+  // What a test keeps, and the one line naming it: what only the kept
+  // object still holds (keys, parameters, its body and the body's parts)
+  // is named on its line, not on lines of its own.
+  const struct {
+    const char* what;
+    std::function<std::vector<CATBaseUnknown_var>(const CATTestBuilding&)> keep;
+    std::string listed;
+  } cases[] = {
+      {"a feature, twice",
+       [](const CATTestBuilding& b) {
+         const CATISpecObject_var wall = b.wall;
+         return std::vector<CATBaseUnknown_var>{wall, wall};
+       },
+       "  feature 'Wall.1' of feature 'Level 1' (2 references), holding attribute key 'Height', "
+       "attribute key 'Layers', parameter 'Height'\n"},
+      {"a feature with geometry",
+       [](const CATTestBuilding& b) {
+         CATTestNode(b.door).Box({0, 0, 0}, {900, 200, 2100});
+         return std::vector<CATBaseUnknown_var>{CATISpecObject_var(b.door)};
+       },
+       "  feature 'Door.1' of feature 'Level 1' (1 reference), holding CATBody, CATDomain, "
+       "CATCell\n"},
+      {"the body of a feature",
+       [](const CATTestBuilding& b) {
+         CATTestNode(b.door).Box({0, 0, 0}, {900, 200, 2100});
+         CATIGeometricalElement_var door = b.door;
+         return std::vector<CATBaseUnknown_var>{door->GetBodyResult()};
+       },
+       "  CATBody of feature 'Door.1' (1 reference), holding CATDomain, CATCell\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    CATTestModel model;
+    const CATTestBuilding b = CATTestBuilding::Build(model, "c:\\Parts");
+    std::vector<CATBaseUnknown_var> kept = c.keep(b);
+    EXPECT_EQ(CATTestNoLeaks("model", model).message(),
+              "model leaves 1 object alive:\n" + c.listed);
+    kept.clear();
+    EXPECT_NO_LEAKS(model);
+    EXPECT_EQ(model.LeakedObjects(), 0);
+  }
 }
 
 TEST(CATTestModelMisuse, IsRefusedWithAMessageThatNamesTheObject) {
@@ -124,7 +173,8 @@ TEST(CATTestModelMisuse, IsRefusedWithAMessageThatNamesTheObject) {
       {"a text parameter", [&] { model.Parameter(b.wall, "Note", CATCkeTextKind, 0); },
        "parameter 'Note': parameters hold numbers"},
       {"a deleted object", [&] { gone.Name("x"); },
-       "the object of id " + gone.Id() + " is not in an open document"},
+       "the feature 'Gone' (id " + gone.Id() +
+           ") is not in an open document: it was deleted or its document closed"},
       {"a node naming nothing", [] { CATTestNode().Name("x"); }, "a node naming nothing is used"},
       {"a document naming nothing", [] { CATTestDocument().Part(); },
        "a document naming nothing is used"},
@@ -159,9 +209,10 @@ TEST(CATTestModelMisuse, NodesOfAClosedModelAreRefused) {
   const struct {
     const char* what;
     std::function<void()> misuse;
-    const char* message;
+    std::string message;
   } cases[] = {
-      {"node", [&] { wall.Name("x"); }, "a node of a model that is closed is used"},
+      {"node", [&] { wall.Name("x"); },
+       "the feature 'Wall.1' (id " + wall.Id() + ") is used after its model closed"},
       {"document", [&] { room.Part(); }, "a document of a model that is closed is used"},
   };
   for (const auto& c : cases) {

@@ -1,7 +1,10 @@
 // The texts that the test printers and assertions print.
 #include "CATTestTexts.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
+#include <iterator>
 #include <sstream>
 
 #include "CATTestNaming.h"
@@ -27,6 +30,38 @@ const struct {
     {E_INVALIDARG, "E_INVALIDARG"},
     {E_OUTOFMEMORY, "E_OUTOFMEMORY"},
 };
+
+// True when `expression` spells a constant: numbers, casts to HRESULT and
+// brackets, or a code's name.
+bool IsConstantText(const std::string& expression) {
+  for (const auto& row : kResultNames) {
+    if (expression == row.name) return true;
+  }
+  static const char* const kCastWords[] = {"HRESULT", "static_cast", "long", "unsigned", "int"};
+  for (size_t i = 0; i < expression.size();) {
+    const char c = expression[i];
+    if (std::isalnum(static_cast<unsigned char>(c)) || c == '_') {
+      size_t end = i;
+      while (
+          end < expression.size() &&
+          (std::isalnum(static_cast<unsigned char>(expression[end])) || expression[end] == '_')) {
+        ++end;
+      }
+      const std::string word = expression.substr(i, end - i);
+      const bool number = std::isdigit(static_cast<unsigned char>(c)) != 0;
+      if (!number &&
+          std::find(std::begin(kCastWords), std::end(kCastWords), word) == std::end(kCastWords)) {
+        return false;
+      }
+      i = end;
+    } else if (std::string("()<> -").find(c) != std::string::npos) {
+      ++i;
+    } else {
+      return false;
+    }
+  }
+  return true;
+}
 
 }  // namespace
 
@@ -80,13 +115,24 @@ std::string CATTestHResultText(HRESULT result) {
   return hex;
 }
 
+std::string CATTestHResultText(HRESULT result, const char* expression) {
+  const std::string text = CATTestHResultText(result);
+  if (expression == nullptr || IsConstantText(expression)) return text;
+  return text + ", from " + expression;
+}
+
 std::string CATTestLeaksText(const std::vector<CATTestLeak>& leaks) {
   std::string text;
   for (const CATTestLeak& leak : leaks) {
     text += "  " + leak.kind;
     if (!leak.name.empty()) text += " '" + leak.name + "'";
+    if (!leak.owner.empty()) text += " of " + leak.owner;
     text += " (" + std::to_string(leak.references) +
-            (leak.references == 1 ? " reference)\n" : " references)\n");
+            (leak.references == 1 ? " reference)" : " references)");
+    for (size_t i = 0; i < leak.holds.size(); ++i) {
+      text += (i == 0 ? ", holding " : ", ") + leak.holds[i];
+    }
+    text += "\n";
   }
   return text;
 }

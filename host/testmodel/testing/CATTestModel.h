@@ -71,6 +71,15 @@ struct CATTestLeak {
   std::string kind;
   std::string name;  // UTF-8; empty for an object without one
   long references;
+  // What held it in the model before the documents closed ("body 'Level
+  // 1'" for a feature, "feature 'Wall.1'" for the body of its geometry);
+  // empty when nothing did, or when the documents had been closed before
+  // this call (by an earlier Leaks or LeakedObjects).
+  std::string owner;
+  // The objects still alive only because this one holds them (its
+  // children, attribute keys, body, the body's domains and cells ...),
+  // each as "attribute key 'Height'"; they get no entry of their own.
+  std::vector<std::string> holds;
 };
 
 // Names an object of an open document.
@@ -189,7 +198,9 @@ class CATHOST_API CATTestNode {
  private:
   friend class CATTestModel;
   friend class CATTestDocument;
-  CATTestNode(long document, std::string id) : document_(document), id_(std::move(id)) {}
+  // Remembers the object's kind and name, by which a misuse of the node
+  // names it once the object is gone.
+  CATTestNode(long document, std::string id);
 
   long document_ = 0;  // serial of its document
   std::string id_;

@@ -30,7 +30,11 @@
 //
 //   EXPECT_NO_LEAKS(model);  // in place of EXPECT_EQ(model.LeakedObjects(), 0)
 //     // model leaves 1 object alive:
-//     //   feature 'Wall.1' (1 reference)
+//     //   feature 'Wall.1' of body 'Level 1' (1 reference), holding
+//     //   attribute key 'Height', parameter 'Height'
+//
+// An object that only a leaked one still holds (a feature's parameters,
+// its body, the body's domains and cells) is named on its holder's line.
 
 #include <gtest/gtest.h>
 
@@ -64,9 +68,8 @@ inline ::testing::AssertionResult CATTestHResultEqual(const char* expectedText,
                                                       const char* actualText, HRESULT expected,
                                                       HRESULT actual) {
   if (expected == actual) return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure()
-         << "Expected: " << CATTestHResultText(expected) << ", from " << expectedText
-         << "\n  Actual: " << CATTestHResultText(actual) << ", from " << actualText;
+  return ::testing::AssertionFailure() << "Expected: " << CATTestHResultText(expected, expectedText)
+                                       << "\n  Actual: " << CATTestHResultText(actual, actualText);
 }
 
 inline ::testing::AssertionResult CATTestNoLeaks(const char* modelText, CATTestModel& model) {

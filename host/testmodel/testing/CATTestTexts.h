@@ -30,7 +30,12 @@ CATHOST_API std::string CATTestObjectText(CATBaseUnknown* object);
 // "S_FALSE (0x00000001)"; the hexadecimal value alone for a code without
 // a name.
 CATHOST_API std::string CATTestHResultText(HRESULT result);
-// One line per leak, each starting with two spaces.
+// The same followed by ", from <expression>", the source text that gave
+// `result`, unless that text is only the spelling of a constant (S_OK as
+// the preprocessor hands it over, "((HRESULT)0)"), which would say nothing.
+CATHOST_API std::string CATTestHResultText(HRESULT result, const char* expression);
+// One line per leak, each starting with two spaces:
+//   feature 'Wall.1' of body 'Level 1' (2 references), holding parameter 'Height'
 CATHOST_API std::string CATTestLeaksText(const std::vector<CATTestLeak>& leaks);
 
 #endif  // CATTestTexts_h
