@@ -216,8 +216,9 @@ std::string PlanSvg(const Plan& plan, const double* section) {
   const double width = std::max(all.x1 - all.x0, 1e-9);
   const double height = std::max(all.y1 - all.y0, 1e-9);
   const double scale = kDrawingSize / std::max(width, height);
-  const double page_width = std::max(width * scale, LegendWidth()) + 2 * kMargin;
-  const double page_height = height * scale + 3 * kMargin + 24;
+  // The page in whole pixels, so that an image of it has the page's size.
+  const double page_width = std::ceil(std::max(width * scale, LegendWidth()) + 2 * kMargin);
+  const double page_height = std::ceil(height * scale + 3 * kMargin + 24);
   // Model (x, y) to the page: x right from the margin, y up from the
   // drawing's bottom.
   const auto page_x = [&](double x) { return kMargin + (x - all.x0) * scale; };
