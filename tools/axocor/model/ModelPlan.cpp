@@ -17,20 +17,12 @@
 
 namespace {
 
-// The box of the geometry of `object` (a part, a body or a feature), hidden
-// or not.
-CATMathBox GeometryBox(const CATBaseUnknown_var& object) {
+// The box of the geometry of `feature`, hidden or not.
+CATMathBox GeometryBox(const CATBaseUnknown_var& feature) {
   CATMathBox box;
-  CATListValCATBaseUnknown_var inner;
-  if (const CATIPartRequest_var part = object) {
-    part->GetAllBodies("", inner);
-  } else if (const CATIBodyRequest_var body = object) {
-    body->GetResults("", inner);
-  } else if (const CATIGeometricalElement_var element = object) {
-    const CATBody_var shape = element->GetBodyResult();
-    if (!!shape) shape->GetBoundingBox(box);
-  }
-  for (int i = 1; i <= inner.Size(); ++i) box.AddInside(GeometryBox(inner[i]));
+  const CATIGeometricalElement_var element(feature);
+  const CATBody_var shape = !element ? CATBody_var() : element->GetBodyResult();
+  if (!!shape) shape->GetBoundingBox(box);
   return box;
 }
 
@@ -122,23 +114,26 @@ class PlanWalk {
 
   void Part(const CATBaseUnknown_var& part, const CATMathTransformation& placement,
             const std::string& name) {
+    const bool part_hidden = AXOCorRepresentationIsHidden(part);
+    hidden_geometry_ = CATMathBox();
+    CATListValCATBaseUnknown_var bodies;
+    const CATIPartRequest_var request(part);
+    if (!!request) request->GetAllBodies("", bodies);
+    for (int i = 1; i <= bodies.Size(); ++i) Body(bodies[i], placement, part_hidden);
+    // The part's box holds what it shows; the room holds what is hidden
+    // of it too, as that is drawn as well.
+    CATMathBox local;
+    if (!part_hidden) AXOCorGeomServices::GetBoundingBox(part, local);
     PlanRoom room;
     PlanShape& outline = room.outline;
     outline.name = name;
     outline.kind = PlanKind::kRoom;
     outline.room = static_cast<int>(plan.rooms.size());
-    const bool part_hidden = AXOCorRepresentationIsHidden(part);
-    CATMathBox local;
-    if (!part_hidden) AXOCorGeomServices::GetBoundingBox(part, local);
-    outline.hidden = part_hidden || local.IsEmpty();
-    if (outline.hidden) local = GeometryBox(part);
+    outline.hidden = local.IsEmpty();
+    local.AddInside(hidden_geometry_);
     if (!Place(local, placement, outline)) return;
     Orientation(placement, room);
     plan.rooms.push_back(room);
-    CATListValCATBaseUnknown_var bodies;
-    const CATIPartRequest_var request(part);
-    if (!!request) request->GetAllBodies("", bodies);
-    for (int i = 1; i <= bodies.Size(); ++i) Body(bodies[i], placement, part_hidden);
   }
 
   void Product(const CATIProduct_var& product, const CATMathTransformation& placement) {
@@ -190,18 +185,20 @@ class PlanWalk {
     CATMathBox local;
     if (shape.hidden) {
       local = GeometryBox(feature);
+      hidden_geometry_.AddInside(local);
     } else {
       AXOCorGeomServices::GetBoundingBox(feature, local);
     }
     if (!Place(local, placement, shape)) return;
     shape.name = NameOf(feature);
     shape.kind = KindOf(feature);
-    shape.room = static_cast<int>(plan.rooms.size()) - 1;
+    shape.room = static_cast<int>(plan.rooms.size());  // the room being walked
     plan.features.push_back(shape);
   }
 
   long instances_ = 0;
   std::vector<CATBaseUnknown*> path_;
+  CATMathBox hidden_geometry_;  // of the hidden features of the part being walked
 };
 
 }  // namespace

@@ -31,7 +31,7 @@ struct PlanShape {
   PlanKind kind = PlanKind::kOther;
   int room = 0;  // the room the shape belongs to, from 0
   // Hidden itself or below a hidden body or part. A room is hidden when
-  // its part is, or when all its geometry is hidden.
+  // none of its geometry is shown.
   bool hidden = false;
   std::vector<PlanPoint> outline;
   double bottom = 0;
@@ -40,7 +40,9 @@ struct PlanShape {
 
 // A placed part.
 struct PlanRoom {
-  PlanShape outline;  // of kind kRoom: the footprint of the part's box
+  // Of kind kRoom: the footprint of the part's box, grown by the boxes of
+  // its hidden features, so that it holds all that is drawn of the part.
+  PlanShape outline;
   // Placed with a rotation whose x axis does not point straight up or down:
   // `x_direction` is that axis seen from above, of length 1.
   bool turned = false;

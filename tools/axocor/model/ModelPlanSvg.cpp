@@ -254,7 +254,9 @@ std::string PlanSvg(const Plan& plan, const double* section) {
     Extent extent;
     extent.Add(room->outline.outline);
     svg << "<text class=\"room\" x=\"" << CoordinateText(page_x(extent.Centre().x)) << "\" y=\""
-        << CoordinateText(page_y(extent.Centre().y) - 4) << "\" text-anchor=\"middle\" fill=\""
+        << CoordinateText(page_y(extent.Centre().y) - 4)
+        << "\" text-anchor=\"middle\" stroke=\"white\" stroke-width=\"3\" paint-order=\"stroke\" "
+           "fill=\""
         << RoomColour(room->outline.room) << "\">" << Escaped(room->outline.name) << "</text>\n";
   }
   const double bar = ScaleLength(width);

@@ -299,9 +299,9 @@ TEST_F(ModelPlan, DrawsEachKindOfFeatureInItsOwnStyle) {
       {"Column.1", "Column", "", false, false, "feature"},
       {"Wall.1", "Wall", "", false, false, "wall"},
       {"Curtain.1", "CurtainWall", "Wall", false, false, "wall"},
-      {"Wall.2", "Wall", "", false, true, "wall hidden"},
       {"Window.1", "Window", "", true, false, "window"},
       {"Door.1", "Door", "Opening", true, false, "door"},
+      {"Wall.2", "Wall", "", false, true, "wall hidden"},
   };
   double x = 0;
   for (const auto& f : features) {
@@ -315,6 +315,8 @@ TEST_F(ModelPlan, DrawsEachKindOfFeatureInItsOwnStyle) {
   const std::vector<PlanSvgElement> polygons = InPlan(svg, "polygon");
   ASSERT_EQ(polygons.size(), 1 + std::size(features));
   EXPECT_EQ(polygons[0].Attribute("class"), "room");
+  EXPECT_EQ(polygons[0].Attribute("points"), "0,0 1100,0 1100,100 0,100")
+      << "the room holds its hidden wall too";
   for (const auto& f : features) {
     SCOPED_TRACE(f.name);
     const auto drawn = std::find_if(polygons.begin(), polygons.end(),
