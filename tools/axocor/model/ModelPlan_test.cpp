@@ -73,6 +73,8 @@ class ModelPlan : public ::testing::Test {
 TEST_F(ModelPlan, DrawsEachRoomAndItsFeaturesWhereTheBoxCommandPlacesThem) {
   const CommandTestResult plan = Run({"plan", building_});
   ASSERT_EQ(plan.status, 0) << plan.err;
+  EXPECT_EQ(plan.out, SampleFile("../../docs/building-plan.svg"))
+      << "the README's picture is what the tool draws: draw it again";
   const PlanSvgReader svg = ReadPlanSvg(plan.out);
   // Rooms first, then walls, then the doors over them; Room.2 is turned
   // half a turn about its far corner, so its Wall.1 lies at the top.
