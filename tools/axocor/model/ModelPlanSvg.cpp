@@ -209,8 +209,10 @@ std::string PlanSvg(const Plan& plan, const double* section) {
   if (rooms.empty() && features.empty()) {
     svg << header << " width=\"400\" height=\"80\">\n"
         << "<rect class=\"page\" width=\"100%\" height=\"100%\" fill=\"white\"/>\n"
-        << "<text x=\"" << kMargin << "\" y=\"" << kMargin
-        << "\">Nothing to draw: the document has no geometry.</text>\n</svg>\n";
+        << "<text x=\"" << kMargin << "\" y=\"" << kMargin << "\">Nothing to draw: "
+        << (section == nullptr ? "the document has no geometry"
+                               : "no geometry at the height " + CoordinateText(*section) + " mm")
+        << ".</text>\n</svg>\n";
     return svg.str();
   }
   const double width = std::max(all.x1 - all.x0, 1e-9);

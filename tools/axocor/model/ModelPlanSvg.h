@@ -18,8 +18,8 @@
 // (class "orientation") below its centre. Outside the group, on the page:
 // each room's name at its centre, a scale bar and a legend of the styles.
 // With `section`, only the shapes whose height range holds *section, and
-// the names and arrows of the rooms drawn. A plan without shapes is a page
-// that says so.
+// the names and arrows of the rooms drawn. A drawing without shapes says
+// why: the document has no geometry, or none at that height.
 std::string PlanSvg(const Plan& plan, const double* section);
 
 #endif  // ModelPlanSvg_h

@@ -209,7 +209,7 @@ TEST_F(ModelPlan, DashesHiddenShapesCutsWithinTheModelsHeightsAndWritesAFile) {
   EXPECT_NE(missing.err.find("no such folder"), std::string::npos) << missing.err;
 }
 
-TEST_F(ModelPlan, SaysSoWhenTheDocumentHasNoGeometry) {
+TEST_F(ModelPlan, SaysSoWhenThereIsNothingToDraw) {
   folder_.WriteFile("Empty.CATPart",
                     "{\"format\": \"AXO model document\", \"version\": 2, \"type\": \"CATPart\", "
                     "\"containers\": [{\"kind\": \"part container\", \"children\": [{\"kind\": "
@@ -235,6 +235,18 @@ TEST_F(ModelPlan, SaysSoWhenTheDocumentHasNoGeometry) {
       EXPECT_TRUE(ReadPlanSvg(plan.out).Of("g", "scale").empty());
     }
   }
+  // Within the model's heights, between two storeys.
+  Plan storeys;
+  for (const double bottom : {0.0, 2000.0}) {
+    PlanRoom room;
+    room.outline.outline = {{0, 0}, {1000, 0}, {1000, 1000}};
+    room.outline.bottom = bottom;
+    room.outline.top = bottom + 1000;
+    storeys.rooms.push_back(room);
+  }
+  const double between = 1500;
+  EXPECT_NE(PlanSvg(storeys, &between).find("Nothing to draw: no geometry at the height 1500 mm."),
+            std::string::npos);
 }
 
 // A rotation about z by `degrees`, then a move by (tx, ty).
