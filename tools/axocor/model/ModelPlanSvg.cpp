@@ -204,12 +204,16 @@ std::string PlanSvg(const Plan& plan, const double* section) {
     }
   }
   std::ostringstream svg;
-  const char* const header =
-      "<svg xmlns=\"http://www.w3.org/2000/svg\" font-family=\"sans-serif\" font-size=\"12\"";
+  // A white page of `width` by `height` pixels.
+  const auto page = [&svg](double width, double height) {
+    svg << "<svg xmlns=\"http://www.w3.org/2000/svg\" font-family=\"sans-serif\" "
+           "font-size=\"12\" width=\""
+        << CoordinateText(width) << "\" height=\"" << CoordinateText(height) << "\">\n"
+        << "<rect class=\"page\" width=\"100%\" height=\"100%\" fill=\"white\"/>\n";
+  };
   if (rooms.empty() && features.empty()) {
-    svg << header << " width=\"400\" height=\"80\">\n"
-        << "<rect class=\"page\" width=\"100%\" height=\"100%\" fill=\"white\"/>\n"
-        << "<text x=\"" << kMargin << "\" y=\"" << kMargin << "\">Nothing to draw: "
+    page(400, 80);
+    svg << "<text x=\"" << kMargin << "\" y=\"" << kMargin << "\">Nothing to draw: "
         << (section == nullptr ? "the document has no geometry"
                                : "no geometry at the height " + CoordinateText(*section) + " mm")
         << ".</text>\n</svg>\n";
@@ -226,9 +230,7 @@ std::string PlanSvg(const Plan& plan, const double* section) {
   const auto page_x = [&](double x) { return kMargin + (x - all.x0) * scale; };
   const auto page_y = [&](double y) { return kMargin + (all.y1 - y) * scale; };
 
-  svg << header << " width=\"" << CoordinateText(page_width) << "\" height=\""
-      << CoordinateText(page_height) << "\">\n"
-      << "<rect class=\"page\" width=\"100%\" height=\"100%\" fill=\"white\"/>\n";
+  page(page_width, page_height);
   svg << "<g class=\"plan\" transform=\"matrix(" << CoordinateText(scale) << " 0 0 "
       << CoordinateText(-scale) << " " << CoordinateText(kMargin - all.x0 * scale) << " "
       << CoordinateText(kMargin + all.y1 * scale) << ")\">\n";
