@@ -42,8 +42,7 @@ void CheckSection(const Plan& plan, const std::string& typed, double section) {
 void RegisterPlanCommand(CLI::App& group) {
   CLI::App* command = group.add_subcommand(
       "plan",
-      "Draw the plan view as SVG: each placed part's room, its walls, doors, windows and other "
-      "features, hidden ones dashed");
+      "Draw the plan view as SVG: each placed part as a room with its walls, doors and windows");
   auto args = std::make_shared<PlanArguments>();
   command->add_option("file", args->file, "Document file (.CATPart, .CATProduct ...)")->required();
   command->add_option("-o,--output", args->output,
