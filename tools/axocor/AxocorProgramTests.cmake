@@ -131,8 +131,16 @@ function(axocor_add_program_tests)
   set_tests_properties(${p}.model.box.instance PROPERTIES PASS_REGULAR_EXPRESSION
     "^\"Room.2\": x 5000 \\.\\. 10000  y 0 \\.\\. 4000  z 0 \\.\\. 2700\r?\n$")
   add_test(NAME ${p}.model.plan COMMAND ${tool} model plan ${models}/Building.CATProduct)
+  # Room.2 turned half a turn: its door at the top, and an arrow.
   set_tests_properties(${p}.model.plan PROPERTIES PASS_REGULAR_EXPRESSION
-    "<rect class=\"box\" x=\"0\" y=\"0\" width=\"5000\".*<rect class=\"box\" x=\"5000\" y=\"0\" width=\"5000\"")
+    "<polygon class=\"room\" points=\"0,0 5000,0 5000,4000 0,4000\".*<polygon class=\"door\" points=\"7100,3800 8000,3800 8000,4000 7100,4000\".*<g class=\"orientation\">")
+  add_test(NAME ${p}.model.plan.section
+           COMMAND ${tool} model plan ${models}/Building.CATProduct --section 99999)
+  set_tests_properties(${p}.model.plan.section PROPERTIES PASS_REGULAR_EXPRESSION
+    "axocor: error: --section 99999: outside the model's heights 0 \\.\\. 2700 mm")
+  add_test(NAME ${p}.model.plan.section.exits
+           COMMAND ${tool} model plan ${models}/Building.CATProduct --section nan)
+  set_tests_properties(${p}.model.plan.section.exits PROPERTIES WILL_FAIL TRUE)
   add_test(NAME ${p}.model.dump
            COMMAND ${tool} model dump ${models}/Building.CATProduct "Room.1/Level 1/Wall.1")
   set_tests_properties(${p}.model.dump PROPERTIES PASS_REGULAR_EXPRESSION

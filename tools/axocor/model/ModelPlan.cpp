@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
-#include <sstream>
 
 #include "AXOCorGeomServices.h"
 #include "CATIBodyRequest.h"
@@ -11,54 +10,131 @@
 #include "CATIMovable.h"
 #include "CATIPartRequest.h"
 #include "CATIProduct.h"
+#include "CATISpecObject.h"
+#include "CATMathPoint.h"
 #include "ModelLookup.h"
 #include "model/AXOCorPlacement.h"
 
 namespace {
 
-// The box of the geometry of `object` (a part or a body), hidden or not.
-CATMathBox GeometryBox(const CATBaseUnknown_var& object) {
+// The box of the geometry of `feature`, hidden or not.
+CATMathBox GeometryBox(const CATBaseUnknown_var& feature) {
   CATMathBox box;
-  CATListValCATBaseUnknown_var bodies;
-  if (const CATIPartRequest_var part = object) {
-    part->GetAllBodies("", bodies);
-  } else {
-    bodies.Append(object);
+  const CATIGeometricalElement_var element(feature);
+  const CATBody_var shape = !element ? CATBody_var() : element->GetBodyResult();
+  if (!!shape) shape->GetBoundingBox(box);
+  return box;
+}
+
+double Cross(const PlanPoint& o, const PlanPoint& a, const PlanPoint& b) {
+  return (a.x - o.x) * (b.y - o.y) - (a.y - o.y) * (b.x - o.x);
+}
+
+// The convex outline of `points`, counter-clockwise from the least (x, y),
+// without repeated or collinear points.
+std::vector<PlanPoint> ConvexOutline(std::vector<PlanPoint> points) {
+  const auto less = [](const PlanPoint& a, const PlanPoint& b) {
+    return a.x < b.x || (a.x == b.x && a.y < b.y);
+  };
+  std::sort(points.begin(), points.end(), less);
+  points.erase(
+      std::unique(points.begin(), points.end(),
+                  [](const PlanPoint& a, const PlanPoint& b) { return a.x == b.x && a.y == b.y; }),
+      points.end());
+  if (points.size() < 3) return points;
+  std::vector<PlanPoint> outline;
+  // The lower chain from left to right, then the upper one back.
+  for (int pass = 0; pass < 2; ++pass) {
+    const size_t start = outline.size();
+    for (const PlanPoint& point : points) {
+      while (outline.size() >= start + 2 &&
+             Cross(outline[outline.size() - 2], outline.back(), point) <= 0) {
+        outline.pop_back();
+      }
+      outline.push_back(point);
+    }
+    outline.pop_back();  // the first point of the other chain
+    std::reverse(points.begin(), points.end());
   }
-  for (int b = 1; b <= bodies.Size(); ++b) {
-    const CATIBodyRequest_var body(bodies[b]);
-    CATListValCATBaseUnknown_var results;
-    if (!!body) body->GetResults("", results);
-    for (int r = 1; r <= results.Size(); ++r) {
-      const CATIGeometricalElement_var element(results[r]);
-      const CATBody_var shape = !element ? CATBody_var() : element->GetBodyResult();
-      if (!shape) continue;
-      CATMathBox local;
-      shape->GetBoundingBox(local);
-      box.AddInside(local);
+  return outline;
+}
+
+// `local` placed by `placement` into `shape`: its outline and heights.
+// False for the empty box.
+bool Place(const CATMathBox& local, const CATMathTransformation& placement, PlanShape& shape) {
+  double limits[6];
+  if (FAILED(local.GetLimits(limits[0], limits[1], limits[2], limits[3], limits[4], limits[5]))) {
+    return false;
+  }
+  std::vector<PlanPoint> corners;
+  shape.bottom = HUGE_VAL;
+  shape.top = -HUGE_VAL;
+  for (int corner = 0; corner < 8; ++corner) {
+    const CATMathPoint placed =
+        placement * CATMathPoint(limits[corner & 1], limits[2 + ((corner >> 1) & 1)],
+                                 limits[4 + ((corner >> 2) & 1)]);
+    corners.push_back({placed.GetX(), placed.GetY()});
+    shape.bottom = std::min(shape.bottom, placed.GetZ());
+    shape.top = std::max(shape.top, placed.GetZ());
+  }
+  shape.outline = ConvexOutline(corners);
+  return true;
+}
+
+PlanKind KindOf(const CATBaseUnknown_var& feature) {
+  const CATISpecObject_var spec(feature);
+  if (!spec) return PlanKind::kOther;
+  const struct {
+    const char* type;
+    PlanKind kind;
+  } kinds[] = {{"Wall", PlanKind::kWall}, {"Door", PlanKind::kDoor}, {"Window", PlanKind::kWindow}};
+  for (const CATUnicodeString& type : {spec->GetType(), spec->GetSuperType()}) {
+    for (const auto& kind : kinds) {
+      if (type == kind.type) return kind.kind;
     }
   }
-  return box;
+  return PlanKind::kOther;
+}
+
+// Whether `placement` turns what it places, and where it turns the x axis
+// to, seen from above.
+void Orientation(const CATMathTransformation& placement, PlanRoom& room) {
+  double r[9], t[3];
+  placement.GetCoef(r, t);
+  bool turned = false;
+  for (int i = 0; i < 9; ++i) turned = turned || r[i] != (i % 4 == 0 ? 1.0 : 0.0);
+  const double length = std::hypot(r[0], r[3]);
+  room.turned = turned && length > 1e-9;
+  if (room.turned) room.x_direction = {r[0] / length, r[3] / length};
 }
 
 class PlanWalk {
  public:
-  std::vector<PlanBox> boxes;
+  Plan plan;
 
   void Part(const CATBaseUnknown_var& part, const CATMathTransformation& placement,
-            const std::string& name, bool hiddenAbove) {
-    Add(part, placement, name, false, hiddenAbove);
+            const std::string& name) {
+    const bool part_hidden = AXOCorRepresentationIsHidden(part);
+    hidden_geometry_ = CATMathBox();
     CATListValCATBaseUnknown_var bodies;
     const CATIPartRequest_var request(part);
     if (!!request) request->GetAllBodies("", bodies);
-    const bool hidden = hiddenAbove || AXOCorRepresentationIsHidden(part);
-    for (int i = 1; i <= bodies.Size(); ++i)
-      Add(bodies[i], placement, NameOf(bodies[i]), true, hidden);
-    ++parts_;
+    for (int i = 1; i <= bodies.Size(); ++i) Body(bodies[i], placement, part_hidden);
+    // The part's box holds what it shows; the room holds what is hidden
+    // of it too, as that is drawn as well.
+    CATMathBox local;
+    if (!part_hidden) AXOCorGeomServices::GetBoundingBox(part, local);
+    PlanRoom room;
+    PlanShape& outline = room.outline;
+    outline.name = name;
+    outline.kind = PlanKind::kRoom;
+    outline.room = static_cast<int>(plan.rooms.size());
+    outline.hidden = local.IsEmpty();
+    local.AddInside(hidden_geometry_);
+    if (!Place(local, placement, outline)) return;
+    Orientation(placement, room);
+    plan.rooms.push_back(room);
   }
-
-  // False once more instances were met than a plan draws.
-  bool complete = true;
 
   void Product(const CATIProduct_var& product, const CATMathTransformation& placement) {
     const CATBaseUnknown_var reference(product->GetReferenceProduct());
@@ -70,8 +146,8 @@ class PlanWalk {
     for (int i = 1; children != nullptr && i <= children->Size(); ++i) {
       const CATIProduct_var child((*children)[i]);
       if (!child || child->IsReference() == S_OK) continue;
-      complete = complete && ++instances_ <= kPlanMaxInstances;
-      if (!complete) break;
+      plan.complete = plan.complete && ++instances_ <= kPlanMaxInstances;
+      if (!plan.complete) break;
       const CATIMovable_var movable(child);
       const CATMathTransformation placed =
           !movable ? placement : AXOCorNestPositions(placement, movable->GetPosition());
@@ -79,143 +155,75 @@ class PlanWalk {
       if (below != nullptr && below->Size() > 0) {
         Product(child, placed);
       } else if (const CATIPrtPart_var part = PartOfInstance(child)) {
-        Part(CATBaseUnknown_var(part), placed, NameOf(child), false);
+        Part(CATBaseUnknown_var(part), placed, NameOf(child));
       }
     }
     path_.pop_back();
   }
 
  private:
-  void Add(const CATBaseUnknown_var& object, const CATMathTransformation& placement,
-           const std::string& name, bool body, bool hiddenAbove) {
-    PlanBox added;
-    added.name = name;
-    added.part = parts_;
-    added.body = body;
-    added.hidden = hiddenAbove || AXOCorRepresentationIsHidden(object);
-    CATMathBox local;
-    if (added.hidden) {
-      local = GeometryBox(object);
-    } else if (FAILED(AXOCorGeomServices::GetBoundingBox(object, local))) {
-      return;
+  // The features of `body` and of the bodies among its results.
+  void Body(const CATBaseUnknown_var& body, const CATMathTransformation& placement,
+            bool hidden_above) {
+    const bool hidden = hidden_above || AXOCorRepresentationIsHidden(body);
+    CATListValCATBaseUnknown_var results;
+    const CATIBodyRequest_var request(body);
+    if (!!request) request->GetResults("", results);
+    for (int i = 1; i <= results.Size(); ++i) {
+      if (const CATIBodyRequest_var inner = results[i]) {
+        Body(results[i], placement, hidden);
+      } else {
+        Feature(results[i], placement, hidden);
+      }
     }
-    added.box = AXOCorPlaceEnclosing(local, placement);
-    if (!added.box.IsEmpty()) boxes.push_back(added);
   }
 
-  int parts_ = 0;
+  void Feature(const CATBaseUnknown_var& feature, const CATMathTransformation& placement,
+               bool hidden_above) {
+    PlanShape shape;
+    shape.hidden = hidden_above || AXOCorRepresentationIsHidden(feature);
+    CATMathBox local;
+    if (shape.hidden) {
+      local = GeometryBox(feature);
+      hidden_geometry_.AddInside(local);
+    } else {
+      AXOCorGeomServices::GetBoundingBox(feature, local);
+    }
+    if (!Place(local, placement, shape)) return;
+    shape.name = NameOf(feature);
+    shape.kind = KindOf(feature);
+    shape.room = static_cast<int>(plan.rooms.size());  // the room being walked
+    plan.features.push_back(shape);
+  }
+
   long instances_ = 0;
   std::vector<CATBaseUnknown*> path_;
+  CATMathBox hidden_geometry_;  // of the hidden features of the part being walked
 };
-
-const char* const kColours[] = {"#1f77b4", "#d62728", "#2ca02c", "#9467bd",
-                                "#ff7f0e", "#8c564b", "#e377c2", "#17becf"};
-
-std::string Escaped(const std::string& text) {
-  std::string escaped;
-  for (const char c : text) {
-    switch (c) {
-      case '&':
-        escaped += "&amp;";
-        break;
-      case '<':
-        escaped += "&lt;";
-        break;
-      case '>':
-        escaped += "&gt;";
-        break;
-      case '"':
-        escaped += "&quot;";
-        break;
-      default:
-        escaped += c;
-    }
-  }
-  return escaped;
-}
-
-// A round length (1, 2 or 5 times a power of ten) near a fifth of `width`.
-double ScaleLength(double width) {
-  const double wanted = width / 5;
-  const double power = std::pow(10.0, std::floor(std::log10(wanted)));
-  for (const double step : {5.0, 2.0, 1.0}) {
-    if (step * power <= wanted) return step * power;
-  }
-  return power;
-}
 
 }  // namespace
 
-std::vector<PlanBox> PlanBoxes(CATDocument* document, bool& complete) {
+Plan PlanOf(CATDocument* document) {
   PlanWalk walk;
   const CATIPrtPart_var part = PartOfDocument(document);
   if (!!part) {
-    walk.Part(CATBaseUnknown_var(part), CATMathTransformation(), NameOf(part), false);
+    walk.Part(CATBaseUnknown_var(part), CATMathTransformation(), NameOf(part));
   } else if (const CATIProduct_var root = RootProductOfDocument(document)) {
     walk.Product(root, CATMathTransformation());
   }
-  complete = walk.complete;
-  return walk.boxes;
+  return walk.plan;
 }
 
-std::string PlanSvg(const std::vector<PlanBox>& boxes, const double* section) {
-  std::vector<const PlanBox*> drawn;
-  CATMathBox all;
-  for (const PlanBox& box : boxes) {
-    double x0, x1, y0, y1, z0, z1;
-    box.box.GetLimits(x0, x1, y0, y1, z0, z1);
-    if (section != nullptr && (*section < z0 || *section > z1)) continue;
-    drawn.push_back(&box);
-    all.AddInside(box.box);
+bool PlanHeights(const Plan& plan, double& bottom, double& top) {
+  bottom = HUGE_VAL;
+  top = -HUGE_VAL;
+  for (const PlanRoom& room : plan.rooms) {
+    bottom = std::min(bottom, room.outline.bottom);
+    top = std::max(top, room.outline.top);
   }
-  double x0 = 0, x1 = 1, y0 = 0, y1 = 1, z0 = 0, z1 = 0;
-  all.GetLimits(x0, x1, y0, y1, z0, z1);
-  const double width = std::max(x1 - x0, 1e-9);
-  const double height = std::max(y1 - y0, 1e-9);
-  const double margin = 40;
-  const double scale = 800 / std::max(width, height);
-  const double page_width = width * scale + 2 * margin;
-  const double page_height = height * scale + 3 * margin;
-  // Model (x, y) to the page: x right from the margin, y up from the
-  // drawing's bottom.
-  const auto page_x = [&](double x) { return margin + (x - x0) * scale; };
-  const auto page_y = [&](double y) { return margin + (y1 - y) * scale; };
-
-  std::ostringstream svg;
-  svg << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << CoordinateText(page_width)
-      << "\" height=\"" << CoordinateText(page_height)
-      << "\" font-family=\"sans-serif\" font-size=\"12\">\n";
-  svg << "<g class=\"plan\" transform=\"matrix(" << CoordinateText(scale) << " 0 0 "
-      << CoordinateText(-scale) << " " << CoordinateText(margin - x0 * scale) << " "
-      << CoordinateText(margin + y1 * scale) << ")\">\n";
-  for (const PlanBox* box : drawn) {
-    double bx0, bx1, by0, by1, bz0, bz1;
-    box->box.GetLimits(bx0, bx1, by0, by1, bz0, bz1);
-    const char* colour = kColours[box->part % (sizeof kColours / sizeof kColours[0])];
-    svg << "<rect class=\"box" << (box->hidden ? " hidden" : "") << "\" x=\"" << CoordinateText(bx0)
-        << "\" y=\"" << CoordinateText(by0) << "\" width=\"" << CoordinateText(bx1 - bx0)
-        << "\" height=\"" << CoordinateText(by1 - by0) << "\" fill=\"" << colour
-        << "\" fill-opacity=\"" << (box->body ? "0.15" : "0.05") << "\" stroke=\"" << colour
-        << "\" vector-effect=\"non-scaling-stroke\""
-        << (box->hidden ? " stroke-dasharray=\"6 4\"" : "") << "><title>" << Escaped(box->name)
-        << "</title></rect>\n";
+  for (const PlanShape& shape : plan.features) {
+    bottom = std::min(bottom, shape.bottom);
+    top = std::max(top, shape.top);
   }
-  svg << "</g>\n";
-  for (const PlanBox* box : drawn) {
-    double bx0, bx1, by0, by1, bz0, bz1;
-    box->box.GetLimits(bx0, bx1, by0, by1, bz0, bz1);
-    const char* colour = kColours[box->part % (sizeof kColours / sizeof kColours[0])];
-    svg << "<text x=\"" << CoordinateText(page_x(bx0) + 4) << "\" y=\""
-        << CoordinateText(page_y(by1) + (box->body ? 30 : 14)) << "\" fill=\"" << colour << "\">"
-        << Escaped(box->name) << "</text>\n";
-  }
-  const double bar = ScaleLength(width);
-  const double bar_y = page_height - margin;
-  svg << "<g class=\"scale\"><line x1=\"" << CoordinateText(margin) << "\" y1=\""
-      << CoordinateText(bar_y) << "\" x2=\"" << CoordinateText(margin + bar * scale) << "\" y2=\""
-      << CoordinateText(bar_y) << "\" stroke=\"black\" stroke-width=\"3\"/><text x=\""
-      << CoordinateText(margin) << "\" y=\"" << CoordinateText(bar_y + 16) << "\">"
-      << CoordinateText(bar) << " mm</text></g>\n";
-  svg << "</svg>\n";
-  return svg.str();
+  return !plan.rooms.empty();
 }
