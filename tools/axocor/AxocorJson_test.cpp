@@ -268,4 +268,54 @@ TEST_F(JsonOutput, CarriesTheFiguresOfTheText) {
   }
 }
 
+// Every command that prints a result offers --json; those whose output is
+// a text of another format (XML, SVG) do not.
+TEST_F(JsonOutput, EveryCommandWithAResultOffersIt) {
+  const struct {
+    void (*group)(CLI::App&);
+    std::vector<std::string> command;
+    bool json;
+  } cases[] = {
+      {RegisterGuidCommands, {"guid", "new"}, true},
+      {RegisterGuidCommands, {"guid", "compress"}, true},
+      {RegisterGuidCommands, {"guid", "expand"}, true},
+      {RegisterEnvCommands, {"env", "list"}, true},
+      {RegisterEnvCommands, {"env", "find"}, true},
+      {RegisterDoctorCommand, {"doctor"}, true},
+      {RegisterGvsCommands, {"gvs", "includes"}, true},
+      {RegisterGvsCommands, {"gvs", "list"}, true},
+      {RegisterGvsCommands, {"gvs", "expand"}, false},
+      {RegisterCounterCommands, {"counter"}, true},
+      {RegisterDateCommands, {"date"}, true},
+      {RegisterMapCommands, {"map", "export"}, true},
+      {RegisterMapCommands, {"map", "import"}, true},
+      {RegisterDictionaryCommands, {"dictionaries"}, true},
+      {RegisterSettingsCommands, {"settings", "show"}, true},
+      {RegisterSettingsCommands, {"settings", "set"}, true},
+      {RegisterSettingsCommands, {"settings", "reset"}, true},
+      {RegisterCatalogCommands, {"catalogs", "steel"}, true},
+      {RegisterCatalogCommands, {"catalogs", "find"}, true},
+      {RegisterCatalogCommands, {"catalogs", "show"}, true},
+      {RegisterCatalogCommands, {"catalogs", "entry"}, true},
+      {RegisterUnitCommands, {"units"}, true},
+      {RegisterModelCommands, {"model", "show"}, true},
+      {RegisterModelCommands, {"model", "check"}, true},
+      {RegisterModelCommands, {"model", "box"}, true},
+      {RegisterModelCommands, {"model", "dump"}, true},
+      {RegisterModelCommands, {"model", "children"}, true},
+      {RegisterModelCommands, {"model", "unique-name"}, true},
+      {RegisterModelCommands, {"model", "publish"}, true},
+      {RegisterModelCommands, {"model", "save-part"}, true},
+      {RegisterModelCommands, {"model", "plan"}, false},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::string> args = c.command;
+    SCOPED_TRACE(args.back());
+    args.push_back("--help");
+    const CommandTestResult help = RunCommandForTest(c.group, args);
+    EXPECT_EQ(help.status, 0) << help.err;
+    EXPECT_EQ(help.out.find("--json") != std::string::npos, c.json) << help.out;
+  }
+}
+
 }  // namespace
