@@ -67,12 +67,12 @@ void Show(const Translator<I>& translator, bool json) {
   AxocorJson shown = AxocorJson::array();
   for (const SettingField<I>& field : translator.fields) {
     const AxocorJson value = ValueOf(field, *settings);
-    const std::string fallback = field.readDefault(*settings);
     if (!json) {
       std::cout << field.setting->key << "\t"
                 << (value.is_null() ? "(unreadable)" : value.get<std::string>()) << "\n";
       continue;
     }
+    const std::string fallback = field.readDefault(*settings);
     shown.push_back({{"key", field.setting->key},
                      {"value", value},
                      {"default", fallback},
