@@ -138,6 +138,17 @@ TEST_F(ModelJson, QueriesGiveWhatTheyPrint) {
             Run("unique-name", "Room.CATPart", {"Level 1", "Wall.1"}, false).out);
 }
 
+// Copies of the sample models in `folder`, the room's text `from` replaced
+// by `to`; the folder's host path.
+std::string RoomCopy(AXOTestTempFolder& folder, const std::string& from, const std::string& to) {
+  std::string room = AXOTestReadFile(std::filesystem::path(AXOCOR_SAMPLE_MODELS) / "Room.CATPart");
+  if (!from.empty()) room.replace(room.find(from), from.size(), to);
+  folder.WriteFile("Room.CATPart", room);
+  std::filesystem::copy_file(std::filesystem::path(AXOCOR_SAMPLE_MODELS) / "Building.CATProduct",
+                             folder.Native("Building.CATProduct"));
+  return folder.Host();
+}
+
 // The lines of the dump's text for a FEATURE of the JSON dump at `depth`.
 std::string DumpedContent(const Json& feature, int depth) {
   const std::string indent(2 * depth, ' ');
@@ -168,10 +179,22 @@ TEST_F(ModelJson, DumpGivesTheLibrarysDumpAsData) {
     std::vector<std::string> links;  // "name type"
   } cases[] = {
       {"Room.CATPart", "Level 1\\Wall.1", "Wall.1", {"Door.1 Door"}},
-      {"Room.CATPart", "Level 1\\Wall.2", "Wall.2", {}},
+      {"Room.CATPart", "Level 1\\Wall.2", "Wall.2", {"Level 1 Level", "Height "}},
+      {"Room.CATPart", "Level 1\\Door.1", "Door.1", {}},
       {"Room.CATPart", "", "Room", {}},
       {"Building.CATProduct", "Room.2\\Level 1", "Level 1", {}},
   };
+  // Wall.2 with kinds and a quality that have no name, a list of lists,
+  // and links to a body and to a parameter of another feature.
+  AXOTestTempFolder folder;
+  models_ = RoomCopy(folder, "\"id\": \"wall2\",",
+                     "\"id\": \"wall2\", \"attributes\": [{\"name\": \"Odd\", \"kind\": 99, "
+                     "\"quality\": 7}, {\"name\": \"Nested\", \"kind\": \"list\", "
+                     "\"elementKind\": \"list\"}], \"links\": [{\"id\": \"level1\"}, "
+                     "{\"id\": \"height\"}],");
+  const Json wall = RunJson("dump", "Room.CATPart", {"Level 1\\Wall.2"})["feature"];
+  EXPECT_EQ(wall["attributes"], Json::parse(R"([{"name":"Odd","type":"undefine","quality":""},
+      {"name":"Nested","type":"tk_list","elementType":"tk_list","quality":"sp_NEUTRAL"}])"));
   for (const auto& c : cases) {
     SCOPED_TRACE(c.path);
     const Json dump = RunJson("dump", c.file, {c.path});
@@ -195,16 +218,6 @@ TEST_F(ModelJson, DumpGivesTheLibrarysDumpAsData) {
     }
     EXPECT_EQ(text, Run("dump", c.file, {c.path}, false).out);
   }
-}
-
-// A copy of the sample room in a folder of the test's, changed by `edit`.
-std::string RoomCopy(AXOTestTempFolder& folder, const std::string& from, const std::string& to) {
-  std::string room = AXOTestReadFile(std::filesystem::path(AXOCOR_SAMPLE_MODELS) / "Room.CATPart");
-  if (!from.empty()) room.replace(room.find(from), from.size(), to);
-  folder.WriteFile("Room.CATPart", room);
-  std::filesystem::copy_file(std::filesystem::path(AXOCOR_SAMPLE_MODELS) / "Building.CATProduct",
-                             folder.Native("Building.CATProduct"));
-  return folder.Host();
 }
 
 // Each document's figures are those of the stand-in's own check of the
