@@ -3,6 +3,7 @@
 // the text.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <functional>
 #include <sstream>
 #include <string>
@@ -29,11 +30,23 @@ class JsonOutput : public ::testing::Test {
   void SetUp() override {
     folder_.WriteFile("startup/Catalogs/Structural Steel/Euro/IPE.catalog");
     folder_.WriteFile("map.csv", "HEB100,HE100B,HE 100 B\r\n");
+    folder_.WriteFile("startup/IDSequenceNumbers/beams", "41");
+    folder_.WriteFile("graphic/Dictionaries/AXOCustom.CATfct");
+    folder_.WriteFile("std/generativeparameters/Walls.xml",
+                      "<std:node><std:node type=\"includefile\"><std:strval>part.xml"
+                      "</std:strval></std:node><std:node type=\"includefile\"><std:strval>"
+                      "gone.xml</std:strval></std:node></std:node>");
+    folder_.WriteFile("std/gvs_includes/part.xml", "<std:node/>");
     paths_ = folder_.Host("absent") + ";" + folder_.Host("startup");
-    AXOPlatform::Get()->SetEnv("CATStartupPath", paths_.c_str());
+    AXOPlatform* platform = AXOPlatform::Get();
+    platform->SetEnv("CATStartupPath", paths_.c_str());
+    platform->SetEnv("CATGraphicPath", folder_.Host("graphic/Dictionaries").c_str());
+    platform->SetEnv("CATCollectionStandard", folder_.Host("std").c_str());
   }
   void TearDown() override {
-    AXOPlatform::Get()->SetEnv("CATStartupPath", nullptr);
+    for (const char* variable : {"CATStartupPath", "CATGraphicPath", "CATCollectionStandard"}) {
+      AXOPlatform::Get()->SetEnv(variable, nullptr);
+    }
     EXPECT_EQ(model_.LeakedObjects(), 0);
   }
 
@@ -190,6 +203,53 @@ TEST_F(JsonOutput, CarriesTheFiguresOfTheText) {
          EXPECT_EQ(text.at(1), "IPE80\t(not in map)");
          EXPECT_TRUE(json["translations"][1]["translation"].is_null());
        }},
+      // Each run reserves: the text's number first, then the document's.
+      {RegisterCounterCommands,
+       {"counter", "beams", "-n", "3"},
+       0,
+       [&](const AxocorJson& json, const std::vector<std::string>& text) {
+         EXPECT_EQ(json["first"].get<std::int64_t>(), std::stoll(text.at(0)) + 3);
+         EXPECT_EQ(json["last"].get<std::int64_t>(), json["first"].get<std::int64_t>() + 2);
+         EXPECT_EQ(json["count"], 3);
+         EXPECT_EQ(AXOTestReadFile(folder_.Native("startup/IDSequenceNumbers/beams")),
+                   std::to_string(json["last"].get<std::int64_t>()));
+       }},
+      {RegisterDictionaryCommands,
+       {"dictionaries", "--ordered"},
+       0,
+       [](const AxocorJson& json, const std::vector<std::string>& text) {
+         EXPECT_EQ(json["dictionaries"], AxocorJson(text));
+         EXPECT_TRUE(json["ordered"].get<bool>());
+       }},
+      {RegisterGvsCommands,
+       {"gvs", "list"},
+       0,
+       [](const AxocorJson& json, const std::vector<std::string>& text) {
+         EXPECT_EQ(json["styleSheets"], AxocorJson(text));
+         EXPECT_EQ(json["styleSheets"], AxocorJson::array({"Walls"}));
+       }},
+      {RegisterGvsCommands,
+       {"gvs", "includes", folder_.Host("std/generativeparameters/Walls.xml")},
+       1,
+       [](const AxocorJson& json, const std::vector<std::string>& text) {
+         ASSERT_EQ(json["includes"].size(), text.size());
+         for (std::size_t i = 0; i < text.size(); ++i) {
+           const AxocorJson& include = json["includes"][i];
+           const std::string path = include["path"].is_null() ? "(in no gvs_includes folder)"
+                                                              : include["path"].get<std::string>();
+           EXPECT_EQ(text[i], include["state"].get<std::string>() + "\t" + path);
+         }
+         EXPECT_EQ(json["includes"][1]["state"], "not found");
+         EXPECT_EQ(json["failed"], 1);
+         EXPECT_TRUE(json["complete"].get<bool>());
+       }},
+      {RegisterDateCommands,
+       {"date", "2024-03-15", "14:30:05"},
+       0,
+       [](const AxocorJson& json, const std::vector<std::string>& text) {
+         EXPECT_EQ(json["localTime"], text.at(0));
+         EXPECT_EQ(json["text"], "2024-03-15 14:30:05");
+       }},
   };
   for (const auto& c : cases) {
     std::string line;
@@ -205,6 +265,56 @@ TEST_F(JsonOutput, CarriesTheFiguresOfTheText) {
     const AxocorJson document = AxocorJson::parse(json.out, nullptr, false);
     ASSERT_FALSE(document.is_discarded()) << json.out;
     c.check(document, Lines(text.out));
+  }
+}
+
+// Every command that prints a result offers --json; those whose output is
+// a text of another format (XML, SVG) do not.
+TEST_F(JsonOutput, EveryCommandWithAResultOffersIt) {
+  const struct {
+    void (*group)(CLI::App&);
+    std::vector<std::string> command;
+    bool json;
+  } cases[] = {
+      {RegisterGuidCommands, {"guid", "new"}, true},
+      {RegisterGuidCommands, {"guid", "compress"}, true},
+      {RegisterGuidCommands, {"guid", "expand"}, true},
+      {RegisterEnvCommands, {"env", "list"}, true},
+      {RegisterEnvCommands, {"env", "find"}, true},
+      {RegisterDoctorCommand, {"doctor"}, true},
+      {RegisterGvsCommands, {"gvs", "includes"}, true},
+      {RegisterGvsCommands, {"gvs", "list"}, true},
+      {RegisterGvsCommands, {"gvs", "expand"}, false},
+      {RegisterCounterCommands, {"counter"}, true},
+      {RegisterDateCommands, {"date"}, true},
+      {RegisterMapCommands, {"map", "export"}, true},
+      {RegisterMapCommands, {"map", "import"}, true},
+      {RegisterDictionaryCommands, {"dictionaries"}, true},
+      {RegisterSettingsCommands, {"settings", "show"}, true},
+      {RegisterSettingsCommands, {"settings", "set"}, true},
+      {RegisterSettingsCommands, {"settings", "reset"}, true},
+      {RegisterCatalogCommands, {"catalogs", "steel"}, true},
+      {RegisterCatalogCommands, {"catalogs", "find"}, true},
+      {RegisterCatalogCommands, {"catalogs", "show"}, true},
+      {RegisterCatalogCommands, {"catalogs", "entry"}, true},
+      {RegisterUnitCommands, {"units"}, true},
+      {RegisterModelCommands, {"model", "show"}, true},
+      {RegisterModelCommands, {"model", "check"}, true},
+      {RegisterModelCommands, {"model", "box"}, true},
+      {RegisterModelCommands, {"model", "dump"}, true},
+      {RegisterModelCommands, {"model", "children"}, true},
+      {RegisterModelCommands, {"model", "unique-name"}, true},
+      {RegisterModelCommands, {"model", "publish"}, true},
+      {RegisterModelCommands, {"model", "save-part"}, true},
+      {RegisterModelCommands, {"model", "plan"}, false},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::string> args = c.command;
+    SCOPED_TRACE(args.back());
+    args.push_back("--help");
+    const CommandTestResult help = RunCommandForTest(c.group, args);
+    EXPECT_EQ(help.status, 0) << help.err;
+    EXPECT_EQ(help.out.find("--json") != std::string::npos, c.json) << help.out;
   }
 }
 

@@ -8,6 +8,7 @@
 
 #include "AXOCorEnvVarManager.h"
 #include "AxocorCommands.h"
+#include "AxocorJson.h"
 #include "model/AXOCorCounters.h"
 
 void RegisterCounterCommands(CLI::App& app) {
@@ -23,6 +24,7 @@ void RegisterCounterCommands(CLI::App& app) {
       ->required();
   command->add_option("-n,--count", *count, "How many numbers to reserve (1 to 2147483647)")
       ->check(CLI::Range(1L, 2147483647L));
+  const std::shared_ptr<bool> json = AddJsonFlag(*command);
   command->footer(
       "The counter file must exist; it holds the last number handed out.\n"
       "Example: axocor counter beams -n 10   (the file held 41: prints 42, the file holds 51)\n");
@@ -39,6 +41,12 @@ void RegisterCounterCommands(CLI::App& app) {
       AxocorFail("counter '" + *name + "' cannot give " + std::to_string(*count) +
                  " number(s): " + status.ToString());
     }
-    std::cout << first << "\n";
+    if (*json) {
+      // The numbers reserved are first .. first + count - 1.
+      PrintJson(
+          {{"counter", *name}, {"count", *count}, {"first", first}, {"last", first + *count - 1}});
+    } else {
+      std::cout << first << "\n";
+    }
   });
 }

@@ -10,6 +10,7 @@
 #include "AXOCorParserServices.h"
 #include "AXOPlatform.h"
 #include "AxocorCommands.h"
+#include "AxocorJson.h"
 #include "CATTime.h"
 
 void RegisterDateCommands(CLI::App& app) {
@@ -19,6 +20,7 @@ void RegisterDateCommands(CLI::App& app) {
       "as local time (YYYY-MM-DD hh:mm:ss)");
   auto words = std::make_shared<std::vector<std::string>>();
   command->add_option("TEXT", *words, "The text; several words are joined by blanks")->required();
+  const std::shared_ptr<bool> json = AddJsonFlag(*command);
   command->footer(
       "Examples (regional settings en_US):\n"
       "  axocor date 3/15/2024 2:30 PM    (2024-03-15 14:30:00)\n"
@@ -42,6 +44,11 @@ void RegisterDateCommands(CLI::App& app) {
     std::snprintf(line, sizeof line, "%04d-%02d-%02d %02d:%02d:%02d", time.GetYear(),
                   time.GetMonth(), time.GetDay(), time.GetHour(), time.GetMinute(),
                   time.GetSecond());
-    std::cout << line << "\n";
+    if (*json) {
+      PrintJson(
+          {{"text", text}, {"locale", AXOPlatform::Get()->UserDateLocale()}, {"localTime", line}});
+    } else {
+      std::cout << line << "\n";
+    }
   });
 }

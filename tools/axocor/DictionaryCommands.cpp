@@ -3,9 +3,11 @@
 #include <CLI/CLI.hpp>
 #include <iostream>
 #include <memory>
+#include <utility>
 
 #include "AXOCorGlobalServices.h"
 #include "AxocorCommands.h"
+#include "AxocorJson.h"
 
 void RegisterDictionaryCommands(CLI::App& app) {
   CLI::App* command = &app;
@@ -13,6 +15,7 @@ void RegisterDictionaryCommands(CLI::App& app) {
   auto ordered = std::make_shared<bool>(false);
   command->add_flag("--ordered", *ordered,
                     "In the add-on's presentation order: its fixed list, then the others");
+  const std::shared_ptr<bool> json = AddJsonFlag(*command);
   command->footer(
       "Dictionaries are searched in the entries of CATGraphicPath that end in\n"
       "'\\Dictionaries' or '\\resources\\graphic'. The command exits with status 1\n"
@@ -27,6 +30,14 @@ void RegisterDictionaryCommands(CLI::App& app) {
     if (names.Size() == 0) {
       AxocorFail("no attribute dictionary found in the dictionary folders of CATGraphicPath");
     }
-    for (int i = 1; i <= names.Size(); ++i) std::cout << names[i].ConvertToChar() << "\n";
+    AxocorJson list = AxocorJson::array();
+    for (int i = 1; i <= names.Size(); ++i) {
+      if (*json) {
+        list.push_back(names[i].ConvertToChar());
+      } else {
+        std::cout << names[i].ConvertToChar() << "\n";
+      }
+    }
+    if (*json) PrintJson({{"ordered", *ordered}, {"dictionaries", std::move(list)}});
   });
 }

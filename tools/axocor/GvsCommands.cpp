@@ -6,6 +6,7 @@
 #include <iostream>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "AXOCorEnvVarManager.h"
@@ -13,6 +14,7 @@
 #include "AXOPlatform.h"
 #include "AxocorCommands.h"
 #include "AxocorFiles.h"
+#include "AxocorJson.h"
 #include "AxocorOutput.h"
 #include "CATLib.h"
 #include "textformats/AXOCorParserServicesGVSExpander.h"
@@ -131,6 +133,7 @@ void RegisterIncludes(CLI::App& gvs) {
       "unreadable or cycle, and the path");
   auto file = std::make_shared<std::string>();
   command->add_option("file", *file, "The style sheet (a host path)")->required();
+  const std::shared_ptr<bool> json = AddJsonFlag(*command);
   command->callback([=] {
     CheckExists(*file);
     IncludeList list;
@@ -139,14 +142,24 @@ void RegisterIncludes(CLI::App& gvs) {
       FailExpansion(*file, result, list.includes);
     }
     std::size_t failed = 0;
+    AxocorJson includes = AxocorJson::array();
     for (const Include& include : list.includes) {
       const std::string state = IncludeState(include);
       if (state != "ok") ++failed;
       const bool found = include.path.GetLengthInChar() > 0;
-      std::cout << state << "\t"
-                << (found ? AxocorNativePath(include.path.ConvertToChar())
-                          : std::string("(in no gvs_includes folder)"))
-                << "\n";
+      const std::string path = found ? AxocorNativePath(include.path.ConvertToChar()) : "";
+      if (*json) {
+        includes.push_back({{"state", state}, {"path", found ? AxocorJson(path) : AxocorJson()}});
+      } else {
+        std::cout << state << "\t" << (found ? path : std::string("(in no gvs_includes folder)"))
+                  << "\n";
+      }
+    }
+    if (*json) {
+      PrintJson({{"file", AxocorNativePath(*file)},
+                 {"includes", std::move(includes)},
+                 {"failed", failed},
+                 {"complete", result == AXOGvsExpansion::kExpanded}});
     }
     if (result != AXOGvsExpansion::kExpanded) FailExpansion(*file, result, list.includes);
     if (failed > 0) {
@@ -161,7 +174,8 @@ void RegisterIncludes(CLI::App& gvs) {
 void RegisterList(CLI::App& gvs) {
   CLI::App* command =
       gvs.add_subcommand("list", "Print the names of the installed style sheets, one per line");
-  command->callback([] {
+  const std::shared_ptr<bool> json = AddJsonFlag(*command);
+  command->callback([json] {
     char* value = nullptr;
     const bool standard = CATGetEnvValue("CATCollectionStandard", &value) == 0;
     std::free(value);
@@ -178,7 +192,15 @@ void RegisterList(CLI::App& gvs) {
           "no style sheet (*.xml) in the generativeparameters folders of "
           "CATCollectionStandard and CATDefaultCollectionStandard");
     }
-    for (int i = 1; i <= names.Size(); ++i) std::cout << names[i].ConvertToChar() << "\n";
+    AxocorJson list = AxocorJson::array();
+    for (int i = 1; i <= names.Size(); ++i) {
+      if (*json) {
+        list.push_back(names[i].ConvertToChar());
+      } else {
+        std::cout << names[i].ConvertToChar() << "\n";
+      }
+    }
+    if (*json) PrintJson({{"styleSheets", std::move(list)}});
   });
 }
 

@@ -6,11 +6,15 @@
 #include <iostream>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "AXOCorServices.h"
+#include "AXOPlatform.h"
 #include "AxocorCommands.h"
+#include "AxocorJson.h"
 #include "CATFileFailure.h"
 #include "CATIIniSettingManagment.h"
+#include "CATSettingRepository.h"
 #include "SettingsFields.h"
 
 namespace {
@@ -44,20 +48,48 @@ void CommitAndSave(const Translator<I>& translator) {
   }
 }
 
+// The file that keeps the translator's settings, as the host names it.
 template <class I>
-void Show(const Translator<I>& translator) {
+std::string FileOf(const Translator<I>& translator) {
+  return CATSettingRepository::FileOf(translator.description.repository);
+}
+
+// The value of `field` as "show" gives it; null when it cannot be read.
+template <class I>
+AxocorJson ValueOf(const SettingField<I>& field, I& settings) {
+  std::string text;
+  return field.read(settings, text) ? AxocorJson(text) : AxocorJson();
+}
+
+template <class I>
+void Show(const Translator<I>& translator, bool json) {
   CATHandle<I> settings = Controller<I>(translator);
+  AxocorJson shown = AxocorJson::array();
   for (const SettingField<I>& field : translator.fields) {
-    std::string text;
-    std::cout << field.setting->key << "\t" << (field.read(*settings, text) ? text : "(unreadable)")
-              << "\n";
+    const AxocorJson value = ValueOf(field, *settings);
+    if (!json) {
+      std::cout << field.setting->key << "\t"
+                << (value.is_null() ? "(unreadable)" : value.get<std::string>()) << "\n";
+      continue;
+    }
+    const std::string fallback = field.readDefault(*settings);
+    shown.push_back({{"key", field.setting->key},
+                     {"value", value},
+                     {"default", fallback},
+                     {"isDefault", !value.is_null() && value.get<std::string>() == fallback}});
+  }
+  if (json) {
+    PrintJson({{"translator", translator.description.name},
+               {"file", FileOf(translator)},
+               {"settings", std::move(shown)}});
   }
 }
 
 // Stores the value and saves, or fails saving nothing: the file is left as
-// it was.
+// it was. Says what changed.
 template <class I>
-void Set(const Translator<I>& translator, const std::string& key, const std::string& value) {
+void Set(const Translator<I>& translator, const std::string& key, const std::string& value,
+         bool json) {
   const SettingField<I>* field = FieldOf(translator, key);
   if (field == nullptr) {
     std::string keys;
@@ -67,27 +99,70 @@ void Set(const Translator<I>& translator, const std::string& key, const std::str
                "'; its settings:" + keys);
   }
   CATHandle<I> settings = Controller<I>(translator);
+  const AxocorJson old = ValueOf(*field, *settings);
   const SettingWrite written = field->write(*settings, value);
   const std::string setting = std::string(translator.description.name) + " setting '" + key + "' ";
   const std::string form = " (it takes " + axo_settings::Form(*field->setting) + ")";
   switch (written.outcome) {
     case SettingWrite::kStored:
-      return CommitAndSave(translator);
+      break;
     case SettingWrite::kNotOfForm:
       AxocorFail(setting + "refused the value '" + value + "'" + form);
     case SettingWrite::kRefused:
       AxocorFail(setting + "refused the value '" + value + "': " + written.refusal + form);
     case SettingWrite::kNotStored:
-      break;
+      AxocorFail(setting + "could not store the value '" + value + "': the repository refused it");
   }
-  AxocorFail(setting + "could not store the value '" + value + "': the repository refused it");
+  CommitAndSave(translator);
+  const AxocorJson stored = ValueOf(*field, *settings);
+  const std::string file = FileOf(translator);
+  if (json) {
+    PrintJson({{"translator", translator.description.name},
+               {"key", key},
+               {"old", old},
+               {"new", stored},
+               {"file", file}});
+    return;
+  }
+  const auto text = [](const AxocorJson& shown) {
+    return shown.is_null() ? std::string("(unreadable)") : shown.get<std::string>();
+  };
+  std::cout << translator.description.name << " " << key << ": " << text(old) << " -> "
+            << text(stored) << ", saved in " << file << "\n";
 }
 
+// Takes the administrator's values, or the built-in defaults where there
+// are none, and saves; says which it took, and warns when the defaults
+// came in for want of the administrator's file.
 template <class I>
-void Reset(const Translator<I>& translator) {
+void Reset(const Translator<I>& translator, bool json) {
+  const std::string reference =
+      CATSettingRepository::AdminFileOf(translator.description.repository);
+  AXOFileStatus status;
+  const bool referenced =
+      !reference.empty() && AXOPlatform::Get()->GetFileStatus(reference, status).ok();
   CATIIniSettingManagment_var management = Controller<CATIIniSettingManagment>(translator);
   management->ResetToAdminValues();
   CommitAndSave(translator);
+  const std::string file = FileOf(translator);
+  if (!referenced) {
+    std::cerr << "axocor: warning: no reference settings found ("
+              << (reference.empty() ? std::string("CATReferenceSettingPath is not set")
+                                    : "no file " + reference)
+              << "): " << file << " now holds the built-in defaults\n";
+  }
+  if (json) {
+    PrintJson({{"translator", translator.description.name},
+               {"file", file},
+               {"source", referenced ? "reference" : "defaults"},
+               {"referenceFile", referenced ? AxocorJson(reference) : AxocorJson()}});
+  } else if (referenced) {
+    std::cout << translator.description.name << ": " << file
+              << " now holds the reference settings of " << reference << "\n";
+  } else {
+    std::cout << translator.description.name << ": " << file
+              << " now holds the built-in defaults\n";
+  }
 }
 
 // Runs `action` on the translator named `name` (checked by CLI11).
@@ -125,7 +200,8 @@ void RegisterSettingsCommands(CLI::App& app) {
   auto translator = std::make_shared<std::string>();
   CLI::App* show = group->add_subcommand("show", "Print every setting with its value");
   AddTranslatorOption(show, *translator);
-  show->callback([=] { ForTranslator(*translator, [](const auto& t) { Show(t); }); });
+  const std::shared_ptr<bool> showJson = AddJsonFlag(*show);
+  show->callback([=] { ForTranslator(*translator, [&](const auto& t) { Show(t, *showJson); }); });
 
   auto key = std::make_shared<std::string>();
   auto value = std::make_shared<std::string>();
@@ -133,10 +209,14 @@ void RegisterSettingsCommands(CLI::App& app) {
   AddTranslatorOption(set, *translator);
   set->add_option("key", *key, "Setting name, as 'show' prints it")->required();
   set->add_option("value", *value, "New value")->required();
-  set->callback([=] { ForTranslator(*translator, [&](const auto& t) { Set(t, *key, *value); }); });
+  const std::shared_ptr<bool> setJson = AddJsonFlag(*set);
+  set->callback(
+      [=] { ForTranslator(*translator, [&](const auto& t) { Set(t, *key, *value, *setJson); }); });
 
   CLI::App* reset =
       group->add_subcommand("reset", "Take the administrator's values (or the defaults) and save");
   AddTranslatorOption(reset, *translator);
-  reset->callback([=] { ForTranslator(*translator, [](const auto& t) { Reset(t); }); });
+  const std::shared_ptr<bool> resetJson = AddJsonFlag(*reset);
+  reset->callback(
+      [=] { ForTranslator(*translator, [&](const auto& t) { Reset(t, *resetJson); }); });
 }

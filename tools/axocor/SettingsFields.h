@@ -42,6 +42,9 @@ struct SettingField {
   std::function<bool(I&, std::string&)> read;
   // Stores `text`. Nothing is stored unless the outcome is kStored.
   std::function<SettingWrite(I&, const std::string&)> write;
+  // The setting's default as `read` gives a value (a measure in the unit
+  // and form that its parameter shows: "5.0cm" reads as "50mm").
+  std::function<std::string(I&)> readDefault;
 };
 
 // One translator: its description, its controller factory and its fields,
@@ -130,7 +133,8 @@ SettingField<I> Field(const axo_settings::Translator& translator, const char* ke
             }
             if (SUCCEEDED((settings.*set)(value))) return SettingWrite{SettingWrite::kStored, ""};
             return NotStored(within, refusal);
-          }};
+          },
+          [setting](I&) { return std::to_string(setting->defaultNumber); }};
 }
 
 template <class I>
@@ -150,14 +154,16 @@ SettingField<I> Field(const axo_settings::Translator& translator, const char* ke
             }
             return NotStored(axo_settings::AcceptsWord(*setting, text),
                              axo_settings::Refusal(*setting));
-          }};
+          },
+          [setting](I&) { return std::string(setting->defaultText); }};
 }
 
 template <class I>
 SettingField<I> Field(const axo_settings::Translator& translator, const char* key,
                       HRESULT (I::*get)(CATUnicodeString&),
                       HRESULT (I::*set)(const CATUnicodeString&)) {
-  return {&axo_settings::SettingOf(translator, key),
+  const axo_settings::Setting* setting = &axo_settings::SettingOf(translator, key);
+  return {setting,
           [get](I& settings, std::string& text) {
             CATUnicodeString value;
             if (FAILED((settings.*get)(value))) return false;
@@ -169,7 +175,8 @@ SettingField<I> Field(const axo_settings::Translator& translator, const char* ke
                                     ? SettingWrite::kStored
                                     : SettingWrite::kNotStored,
                                 ""};
-          }};
+          },
+          [setting](I&) { return std::string(setting->defaultText); }};
 }
 
 // A value handed out as a knowledge parameter: shown as the parameter's
@@ -180,25 +187,34 @@ SettingField<I> Field(const axo_settings::Translator& translator, const char* ke
                       HRESULT (I::*get)(CATICkeParm_var&),
                       HRESULT (I::*set)(const CATICkeParm_var&)) {
   const axo_settings::Setting* setting = &axo_settings::SettingOf(translator, key);
-  return {setting,
-          [get](I& settings, std::string& text) {
-            CATICkeParm_var parm;
-            if (FAILED((settings.*get)(parm)) || !parm) return false;
-            text = parm->Value()->AsString().ConvertToChar();
-            return true;
-          },
-          [setting, get, set](I& settings, const std::string& text) {
-            CATICkeParm_var parm;
-            if (FAILED((settings.*get)(parm)) || !parm) {
-              return SettingWrite{SettingWrite::kNotStored, ""};
-            }
-            if (FAILED(parm->Valuate(text.c_str()))) {
-              return SettingWrite{SettingWrite::kNotOfForm, ""};
-            }
-            if (SUCCEEDED((settings.*set)(parm))) return SettingWrite{SettingWrite::kStored, ""};
-            return NotStored(axo_settings::AcceptsMeasure(*setting, parm->Value()->AsReal()),
-                             axo_settings::Refusal(*setting));
-          }};
+  return {
+      setting,
+      [get](I& settings, std::string& text) {
+        CATICkeParm_var parm;
+        if (FAILED((settings.*get)(parm)) || !parm) return false;
+        text = parm->Value()->AsString().ConvertToChar();
+        return true;
+      },
+      [setting, get, set](I& settings, const std::string& text) {
+        CATICkeParm_var parm;
+        if (FAILED((settings.*get)(parm)) || !parm) {
+          return SettingWrite{SettingWrite::kNotStored, ""};
+        }
+        if (FAILED(parm->Valuate(text.c_str()))) {
+          return SettingWrite{SettingWrite::kNotOfForm, ""};
+        }
+        if (SUCCEEDED((settings.*set)(parm))) return SettingWrite{SettingWrite::kStored, ""};
+        return NotStored(axo_settings::AcceptsMeasure(*setting, parm->Value()->AsReal()),
+                         axo_settings::Refusal(*setting));
+      },
+      // The getter hands out a parameter of its own: valuating it with
+      // the default stores nothing.
+      [setting, get](I& settings) {
+        CATICkeParm_var parm;
+        if (FAILED((settings.*get)(parm)) || !parm || FAILED(parm->Valuate(setting->defaultText)))
+          return std::string(setting->defaultText);
+        return std::string(parm->Value()->AsString().ConvertToChar());
+      }};
 }
 
 // The interface `J` of a translator's settings controller, made by its

@@ -112,6 +112,11 @@ class CATHOST_API CATSettingRepository {
   // `name` for the user (CATUserSettingPath's folder, else the user's data
   // folder), looked up anew; empty for a name that GetRepository refuses.
   static std::string FileOf(const char* name);
+  // For diagnostics: the native path of the administrator's file of the
+  // repository `name` (in the folder named by "CATReferenceSettingPath"),
+  // which ResetToAdminValues reads, looked up anew; empty when that
+  // variable is not set or empty, or for a name that GetRepository refuses.
+  static std::string AdminFileOf(const char* name);
 
   // For diagnostics: appends to `files` the native paths of the files of
   // the repository `name` in the user's settings folder that cannot be

@@ -217,6 +217,10 @@ std::string CATSettingRepository::FileOf(const char* name) {
   return CATSettingRegistry::IsRepositoryName(name) ? CATUserSettingFile(name) : std::string();
 }
 
+std::string CATSettingRepository::AdminFileOf(const char* name) {
+  return CATSettingRegistry::IsRepositoryName(name) ? CATAdminSettingFile(name) : std::string();
+}
+
 int CATSettingRepository::ListUnreadableFiles(const char* name, CATListValCATUnicodeString& files) {
   if (!CATSettingRegistry::IsRepositoryName(name)) return 0;
   std::vector<std::string> found;

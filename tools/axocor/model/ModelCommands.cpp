@@ -34,12 +34,17 @@ void RegisterShow(CLI::App& group) {
   command->callback(GuardedCommand("show", [file, path, drawn, json] {
     const OpenedModel model(*file);
     std::vector<CATDocument*> documents;
-    const AxocorJson tree =
-        !path->empty()
-            ? ModelObjectOf(model.Find(*path).object)
-            : ModelTreeOf(
-                  model.Document(),
-                  [&model](CATDocument* document) { return model.Faults(document); }, documents);
+    const AxocorJson tree = !path->empty()
+                                ? ModelObjectOf(model.Find(*path).object)
+                                : ModelTreeOf(
+                                      model.Document(),
+                                      [&model](CATDocument* document) {
+                                        std::vector<std::string> texts;
+                                        for (const ModelFault& fault : model.Faults(document))
+                                          texts.push_back(fault.text);
+                                        return texts;
+                                      },
+                                      documents);
     if (*json) {
       PrintJson(tree);
     } else {
@@ -68,6 +73,74 @@ bool SummaryOf(OpenedModel& model, bool root, const CATUnicodeString& name,
   return CATCheckDocumentFile(name, summary, fault);
 }
 
+// The check's findings as data: each document read, then what leads
+// nowhere (OpenedModel::Faults), then the counts and "ok".
+AxocorJson CheckOf(const std::string& file) {
+  // Each file is read once: those that open with the file are summed up
+  // as opened, the others read by the check that says why they do not.
+  CATDocument* root = nullptr;
+  if (FAILED(CATDocumentServices::OpenDocument(file.c_str(), root, 1))) root = nullptr;
+  OpenedModel model(file, root);
+  std::vector<CATUnicodeString> queue{CATUnicodeString(file.c_str())};
+  AxocorJson documents = AxocorJson::array();
+  int unreadable = 0;
+  for (size_t i = 0; i < queue.size(); ++i) {
+    CATDocumentFileSummary summary;
+    CATUnicodeString fault;
+    AxocorJson document = {{"path", ShownPath(queue[i])}};
+    if (!SummaryOf(model, i == 0, queue[i], summary, fault)) {
+      document["opened"] = false;
+      document["fault"] = i == 0 ? WhyNotOpened(file) : fault.ConvertToChar();
+      documents.push_back(std::move(document));
+      ++unreadable;
+      continue;
+    }
+    document["opened"] = true;
+    document["type"] = summary.type.ConvertToChar();
+    document["objects"] = summary.objects;
+    AxocorJson references = AxocorJson::array();
+    for (int r = 1; r <= summary.references.Size(); ++r) {
+      references.push_back(ShownPath(summary.references[r]));
+      bool known = false;
+      for (const CATUnicodeString& seen : queue) known |= seen == summary.references[r];
+      if (!known) queue.push_back(summary.references[r]);
+    }
+    document["references"] = std::move(references);
+    documents.push_back(std::move(document));
+  }
+  // Links are followed in the documents as opened: the file's own first.
+  AxocorJson broken = AxocorJson::array();
+  for (const ModelFault& fault : model.AllFaults()) {
+    broken.push_back(
+        {{"document", fault.document}, {"object", fault.object}, {"message", fault.text}});
+  }
+  const bool ok = unreadable == 0 && broken.empty();
+  return {{"documents", std::move(documents)},
+          {"broken", std::move(broken)},
+          {"unreadable", unreadable},
+          {"ok", ok}};
+}
+
+void PrintCheck(const AxocorJson& check) {
+  for (const AxocorJson& document : check["documents"]) {
+    const std::string path = document["path"];
+    if (!document["opened"].get<bool>()) {
+      std::cout << path << ": cannot be opened: " << document["fault"].get<std::string>() << "\n";
+      continue;
+    }
+    std::cout << path << ": a " << document["type"].get<std::string>() << " document of "
+              << document["objects"].get<int>() << " objects";
+    const std::size_t references = document["references"].size();
+    if (references > 0) {
+      std::cout << ", referring to " << references << " document" << (references > 1 ? "s" : "");
+    }
+    std::cout << "\n";
+  }
+  for (const AxocorJson& fault : check["broken"]) {
+    std::cout << "broken: " << fault["message"].get<std::string>() << "\n";
+  }
+}
+
 void RegisterCheck(CLI::App& group) {
   CLI::App* command = group.add_subcommand(
       "check",
@@ -75,48 +148,24 @@ void RegisterCheck(CLI::App& group) {
       "their links lead nowhere");
   auto file = std::make_shared<std::string>();
   command->add_option("file", *file, "Document file")->required();
-  command->callback(GuardedCommand("check", [file] {
-    // Each file is read once: those that open with the file are summed up
-    // as opened, the others read by the check that says why they do not.
-    CATDocument* root = nullptr;
-    if (FAILED(CATDocumentServices::OpenDocument(file->c_str(), root, 1))) root = nullptr;
-    OpenedModel model(*file, root);
-    std::vector<CATUnicodeString> queue{CATUnicodeString(file->c_str())};
-    int unreadable = 0;
-    for (size_t i = 0; i < queue.size(); ++i) {
-      CATDocumentFileSummary summary;
-      CATUnicodeString fault;
-      const std::string path = ShownPath(queue[i]);
-      if (!SummaryOf(model, i == 0, queue[i], summary, fault)) {
-        std::cout << path << ": cannot be opened: "
-                  << (i == 0 ? WhyNotOpened(*file) : fault.ConvertToChar()) << "\n";
-        ++unreadable;
-        continue;
-      }
-      std::cout << path << ": a " << summary.type.ConvertToChar() << " document of "
-                << summary.objects << " objects";
-      if (summary.references.Size() > 0) {
-        std::cout << ", referring to " << summary.references.Size() << " document"
-                  << (summary.references.Size() > 1 ? "s" : "");
-      }
-      std::cout << "\n";
-      for (int r = 1; r <= summary.references.Size(); ++r) {
-        bool known = false;
-        for (const CATUnicodeString& seen : queue) known |= seen == summary.references[r];
-        if (!known) queue.push_back(summary.references[r]);
-      }
+  const std::shared_ptr<bool> json = AddJsonFlag(*command);
+  command->callback(GuardedCommand("check", [file, json] {
+    const AxocorJson check = CheckOf(*file);
+    if (*json) {
+      PrintJson(check);
+    } else {
+      PrintCheck(check);
     }
-    // Links are followed in the documents as opened: the file's own first.
-    const std::vector<std::string> faults = model.AllFaults();
-    for (const std::string& fault : faults) std::cout << "broken: " << fault << "\n";
+    const int unreadable = check["unreadable"];
+    const std::size_t broken = check["broken"].size();
     std::string failure;
     if (unreadable > 0) {
-      failure = std::to_string(unreadable) + " of " + std::to_string(queue.size()) +
+      failure = std::to_string(unreadable) + " of " + std::to_string(check["documents"].size()) +
                 " documents cannot be opened";
     }
-    if (!faults.empty()) {
-      failure += (failure.empty() ? "" : ", ") + std::to_string(faults.size()) + " broken link" +
-                 (faults.size() > 1 ? "s" : "");
+    if (broken > 0) {
+      failure += (failure.empty() ? "" : ", ") + std::to_string(broken) + " broken link" +
+                 (broken > 1 ? "s" : "");
     }
     if (!failure.empty()) AxocorFail(failure);
   }));

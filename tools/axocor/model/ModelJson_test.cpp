@@ -13,6 +13,7 @@
 
 #include "AXOTestTempFolder.h"
 #include "AxocorCommands.h"
+#include "CATDocumentFileCheck.h"
 #include "CATHostPath.h"
 #include "CATTestModel.h"
 #include "axocor/CommandTestRun.h"
@@ -135,12 +136,189 @@ TEST_F(ModelJson, QueriesGiveWhatTheyPrint) {
   const Json unique = RunJson("unique-name", "Room.CATPart", {"Level 1", "Wall.1"});
   EXPECT_EQ(unique["unique"].get<std::string>() + "\n",
             Run("unique-name", "Room.CATPart", {"Level 1", "Wall.1"}, false).out);
+}
 
-  const Json dump = RunJson("dump", "Room.CATPart", {"Level 1\\Wall.1"});
-  std::string lines;
-  for (const Json& line : dump["lines"]) lines += line.get<std::string>() + "\n";
-  EXPECT_EQ(dump["name"], "Wall.1");
-  EXPECT_EQ(lines, Run("dump", "Room.CATPart", {"Level 1\\Wall.1"}, false).out);
+// Copies of the sample models in `folder`, the room's text `from` replaced
+// by `to`; the folder's host path.
+std::string RoomCopy(AXOTestTempFolder& folder, const std::string& from, const std::string& to) {
+  std::string room = AXOTestReadFile(std::filesystem::path(AXOCOR_SAMPLE_MODELS) / "Room.CATPart");
+  if (!from.empty()) room.replace(room.find(from), from.size(), to);
+  folder.WriteFile("Room.CATPart", room);
+  std::filesystem::copy_file(std::filesystem::path(AXOCOR_SAMPLE_MODELS) / "Building.CATProduct",
+                             folder.Native("Building.CATProduct"));
+  return folder.Host();
+}
+
+// The lines of the dump's text for a FEATURE of the JSON dump at `depth`.
+std::string DumpedContent(const Json& feature, int depth) {
+  const std::string indent(2 * depth, ' ');
+  std::string text;
+  for (int i = 0; i < depth; ++i) text += "--";
+  text += "name: " + feature["name"].get<std::string>() +
+          " type: " + feature["type"].get<std::string>() +
+          " Supertype: " + feature["supertype"].get<std::string>() + "\n";
+  if (!feature["attributes"].empty()) text += indent + "Attributes :\n";
+  for (const Json& attribute : feature["attributes"]) {
+    std::string type = attribute["type"];
+    if (attribute.contains("elementType"))
+      type += "(" + attribute["elementType"].get<std::string>() + ")";
+    text += indent + "Name: " + attribute["name"].get<std::string>() + " Type: " + type +
+            " Quality: " + attribute["quality"].get<std::string>() + "\n";
+  }
+  for (const Json& component : feature["components"]) text += DumpedContent(component, depth + 1);
+  return text;
+}
+
+// The dump as data holds what the library's text holds, line for line; its
+// links are the features the feature is linked to, never the one it lies in.
+TEST_F(ModelJson, DumpGivesTheLibrarysDumpAsData) {
+  const struct {
+    const char* file;
+    const char* path;
+    const char* name;
+    std::vector<std::string> links;  // "name type"
+  } cases[] = {
+      {"Room.CATPart", "Level 1\\Wall.1", "Wall.1", {"Door.1 Door"}},
+      {"Room.CATPart", "Level 1\\Wall.2", "Wall.2", {"Level 1 Level", "Height "}},
+      {"Room.CATPart", "Level 1\\Door.1", "Door.1", {}},
+      {"Room.CATPart", "", "Room", {}},
+      {"Building.CATProduct", "Room.2\\Level 1", "Level 1", {}},
+  };
+  // Wall.2 with kinds and a quality that have no name, a list of lists,
+  // and links to a body and to a parameter of another feature.
+  AXOTestTempFolder folder;
+  models_ = RoomCopy(folder, "\"id\": \"wall2\",",
+                     "\"id\": \"wall2\", \"attributes\": [{\"name\": \"Odd\", \"kind\": 99, "
+                     "\"quality\": 7}, {\"name\": \"Nested\", \"kind\": \"list\", "
+                     "\"elementKind\": \"list\"}], \"links\": [{\"id\": \"level1\"}, "
+                     "{\"id\": \"height\"}],");
+  const Json wall = RunJson("dump", "Room.CATPart", {"Level 1\\Wall.2"})["feature"];
+  EXPECT_EQ(wall["attributes"], Json::parse(R"([{"name":"Odd","type":"undefine","quality":""},
+      {"name":"Nested","type":"tk_list","elementType":"tk_list","quality":"sp_NEUTRAL"}])"));
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.path);
+    const Json dump = RunJson("dump", c.file, {c.path});
+    EXPECT_EQ(dump["name"], c.name);
+    EXPECT_EQ(dump["feature"]["name"], c.name);
+    std::string text = "------------------ content  ---------------------\n" +
+                       DumpedContent(dump["feature"], 0) +
+                       "----------------- end content  -----------------\n";
+    std::vector<std::string> links;
+    for (const Json& link : dump["links"]) {
+      links.push_back(link["name"].get<std::string>() + " " + link["type"].get<std::string>());
+    }
+    EXPECT_EQ(links, c.links);
+    if (!links.empty()) {
+      text += "------------------ parent  ---------------------\n";
+      for (const Json& link : dump["links"]) {
+        text += "Name: " + link["name"].get<std::string>() +
+                "  Type: " + link["type"].get<std::string>() + "\n";
+      }
+      text += "----------------- end parent  -----------------\n";
+    }
+    EXPECT_EQ(text, Run("dump", c.file, {c.path}, false).out);
+  }
+}
+
+// Each document's figures are those of the stand-in's own check of the
+// file; each fault names its document and object, as the text says it.
+TEST_F(ModelJson, CheckGivesEachDocumentAndFault) {
+  const struct {
+    const char* what;
+    const char* from;  // the sample room changed
+    const char* to;
+    int status;
+    std::vector<std::string> broken;  // "object: message"
+  } cases[] = {
+      {"sound", "", "", 0, {}},
+      {"a link to an id the room lacks",
+       "{\"id\": \"door1\"}]",
+       "{\"id\": \"door9\"}]",
+       1,
+       {"Wall.1: link of \"Wall.1\" to id \"door9\", which "}},
+      {"a damaged room",
+       "\"version\": 2",
+       "\"version\": two",
+       1,
+       {"Room.1: \"Room.1\" refers to ", "Room.2: \"Room.2\" refers to "}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    AXOTestTempFolder folder;
+    models_ = RoomCopy(folder, c.from, c.to);
+    const std::vector<std::string> args{"model", "check", models_ + "\\Building.CATProduct"};
+    const CommandTestResult text = RunCommandForTest(RegisterModelCommands, args);
+    std::vector<std::string> with_json = args;
+    with_json.push_back("--json");
+    const CommandTestResult run = RunCommandForTest(RegisterModelCommands, with_json);
+    model_.LeakedObjects();
+    EXPECT_EQ(run.status, c.status) << run.err;
+    EXPECT_EQ(run.err, text.err);
+    const Json check = Json::parse(run.out);
+    EXPECT_EQ(check["ok"].get<bool>(), c.status == 0);
+    std::string printed;
+    int unreadable = 0;
+    for (const Json& document : check["documents"]) {
+      const std::string path = document["path"];
+      CATDocumentFileSummary summary;
+      CATUnicodeString fault;
+      const bool readable = CATCheckDocumentFile(CATHostPathOfNative(path).c_str(), summary, fault);
+      ASSERT_EQ(document["opened"].get<bool>(), readable) << path;
+      if (!readable) {
+        ++unreadable;
+        EXPECT_EQ(document["fault"], fault.ConvertToChar());
+        printed += path + ": cannot be opened: " + fault.ConvertToChar() + "\n";
+        continue;
+      }
+      EXPECT_EQ(document["type"], summary.type.ConvertToChar());
+      EXPECT_EQ(document["objects"], summary.objects);
+      ASSERT_EQ(document["references"].size(), static_cast<std::size_t>(summary.references.Size()));
+      printed += path + ": a " + document["type"].get<std::string>() + " document of " +
+                 std::to_string(summary.objects) + " objects";
+      if (summary.references.Size() > 0) {
+        printed += ", referring to " + std::to_string(summary.references.Size()) + " document";
+      }
+      printed += "\n";
+    }
+    EXPECT_EQ(check["unreadable"], unreadable);
+    ASSERT_EQ(check["broken"].size(), c.broken.size());
+    for (std::size_t i = 0; i < c.broken.size(); ++i) {
+      const Json& fault = check["broken"][i];
+      const std::string said =
+          fault["object"].get<std::string>() + ": " + fault["message"].get<std::string>();
+      EXPECT_EQ(said.rfind(c.broken[i], 0), 0u) << said;
+      printed += "broken: " + fault["message"].get<std::string>() + "\n";
+    }
+    EXPECT_EQ(printed, text.out);
+  }
+}
+
+// A dry run writes nothing and says what it would do, the same in JSON.
+TEST_F(ModelJson, PublishAndSavePartSayWhatTheyDo) {
+  AXOTestTempFolder folder;
+  models_ = RoomCopy(folder, "", "");
+  const Json published =
+      RunJson("publish", "Building.CATProduct", {"Room.1/Level 1/Wall.1", "Side", "--dry-run"});
+  EXPECT_EQ(published["feature"], "Wall.1");
+  EXPECT_EQ(published["publication"], "Side");
+  EXPECT_EQ(published["file"], folder.Native("Room.CATPart").u8string());
+  EXPECT_FALSE(published["saved"].get<bool>());
+
+  const Json dry =
+      RunJson("save-part", "Building.CATProduct", {folder.Host("saved"), "--parents", "--dry-run"});
+  EXPECT_TRUE(dry["createsFolder"].get<bool>());
+  ASSERT_EQ(dry["parts"].size(), 1u);
+  EXPECT_EQ(dry["parts"][0]["state"], "would save");
+  EXPECT_FALSE(std::filesystem::exists(folder.Native("saved")));
+
+  const Json saved =
+      RunJson("save-part", "Building.CATProduct", {folder.Host("saved"), "--parents"});
+  EXPECT_FALSE(saved["createsFolder"].get<bool>());
+  EXPECT_EQ(saved["parts"][0]["part"], "Room");
+  EXPECT_EQ(saved["parts"][0]["state"], "saved");
+  EXPECT_EQ(saved["parts"][0]["file"], folder.Native("saved/Room.CATPart").u8string());
+  EXPECT_TRUE(std::filesystem::exists(folder.Native("saved/Room.CATPart")));
+  EXPECT_EQ(saved["failed"], 0);
 }
 
 TEST_F(ModelJson, ShowGivesTheTreeItPrints) {

@@ -17,6 +17,7 @@
 #include "AxocorFiles.h"
 #include "AxocorJson.h"
 #include "AxocorOutput.h"
+#include "FeatureDumpJson.h"
 #include "ModelGuard.h"
 #include "OpenedModel.h"
 #include "foundations/AXOCorTextLines.h"
@@ -81,10 +82,9 @@ void RegisterDump(CLI::App& group) {
     std::string name;
     const CATISpecObject_var feature = FeatureOrFail(model, args->path, name);
     if (*json) {
-      AxocorJson lines = AxocorJson::array();
-      std::istringstream text(DumpText(feature));
-      for (std::string line; std::getline(text, line);) lines.push_back(line);
-      PrintJson({{"name", name}, {"lines", std::move(lines)}});
+      AxocorJson dump = {{"name", name}};
+      dump.update(FeatureDumpJson(feature));
+      PrintJson(dump);
       return;
     }
     const AxocorOutput out(args->output, model.Files());

@@ -1,6 +1,7 @@
 #include "OpenedModel.h"
 
 #include <memory>
+#include <utility>
 
 #include "AXOPlatform.h"
 #include "AxocorCommands.h"
@@ -30,7 +31,7 @@ std::string WhyNotOpenedAt(const CATUnicodeString& path) {
 // `dangling` already.
 void AddInstancesOfNoProduct(const CATIProduct_var& root,
                              const std::vector<CATDanglingLink>& dangling,
-                             std::vector<std::string>& faults) {
+                             const std::string& document, std::vector<ModelFault>& faults) {
   const std::unique_ptr<CATListValCATBaseUnknown_var> children(root->GetChildren("CATIProduct"));
   for (int i = 1; children != nullptr && i <= children->Size(); ++i) {
     const CATIProduct_var child((*children)[i]);
@@ -38,7 +39,9 @@ void AddInstancesOfNoProduct(const CATIProduct_var& root,
     const std::string name = NameOf(child);
     bool reported = false;
     for (const CATDanglingLink& link : dangling) reported |= name == link.holder.ConvertToChar();
-    if (!reported) faults.push_back("instance \"" + name + "\" refers to no product");
+    if (!reported) {
+      faults.push_back({document, name, "instance \"" + name + "\" refers to no product"});
+    }
   }
 }
 
@@ -87,38 +90,42 @@ std::vector<std::string> OpenedModel::Files() const {
   return files;
 }
 
-std::vector<std::string> OpenedModel::Faults(CATDocument* document) const {
-  std::vector<std::string> faults;
+std::vector<ModelFault> OpenedModel::Faults(CATDocument* document) const {
+  std::vector<ModelFault> faults;
+  const std::string shown = ShownPath(document->StorageName());
   const std::vector<CATDanglingLink> dangling = CATListDanglingLinks(document);
   for (const CATDanglingLink& link : dangling) {
-    const std::string holder = "\"" + std::string(link.holder.ConvertToChar()) + "\"";
+    const std::string object = link.holder.ConvertToChar();
+    const std::string holder = "\"" + object + "\"";
     const std::string target = ShownPath(link.document);
     if (!link.document_open) {
-      faults.push_back(holder + " refers to " + target +
-                       ", which cannot be opened: " + WhyNotOpenedAt(link.document));
+      faults.push_back({shown, object,
+                        holder + " refers to " + target +
+                            ", which cannot be opened: " + WhyNotOpenedAt(link.document)});
     } else {
-      faults.push_back("link of " + holder + " to id \"" + link.id + "\", which " + target +
-                       " does not hold");
+      faults.push_back(
+          {shown, object,
+           "link of " + holder + " to id \"" + link.id + "\", which " + target + " does not hold"});
     }
   }
   const CATIProduct_var root = RootProductOfDocument(document);
-  if (!!root && root->IsReference() == S_OK) AddInstancesOfNoProduct(root, dangling, faults);
+  if (!!root && root->IsReference() == S_OK) AddInstancesOfNoProduct(root, dangling, shown, faults);
   return faults;
 }
 
-std::vector<std::string> OpenedModel::AllFaults() const {
-  std::vector<std::string> faults;
+std::vector<ModelFault> OpenedModel::AllFaults() const {
+  std::vector<ModelFault> faults;
   for (CATDocument* document : documents_) {
-    for (std::string& fault : Faults(document)) faults.push_back(std::move(fault));
+    for (ModelFault& fault : Faults(document)) faults.push_back(std::move(fault));
   }
   return faults;
 }
 
 void OpenedModel::FailIfBroken() const {
-  const std::vector<std::string> faults = AllFaults();
+  const std::vector<ModelFault> faults = AllFaults();
   if (faults.empty()) return;
-  std::string message = "'" + file_ + "' is broken: " + faults.front();
-  for (size_t i = 1; i < faults.size(); ++i) message += "; " + faults[i];
+  std::string message = "'" + file_ + "' is broken: " + faults.front().text;
+  for (size_t i = 1; i < faults.size(); ++i) message += "; " + faults[i].text;
   AxocorFail(message);
 }
 

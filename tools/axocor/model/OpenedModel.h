@@ -13,6 +13,15 @@
 
 class CATDocument;
 
+// A thing in a document that leads nowhere: the document (a native path),
+// the object that holds the link or the instance, and the whole fault as
+// the commands print it.
+struct ModelFault {
+  std::string document;
+  std::string object;
+  std::string text;
+};
+
 // Why the file `file` (as the user typed it) cannot be opened as a
 // document: the platform's reason ("no such file or folder", "is a folder,
 // not a file", "permission denied"), or the damaged field as "axocor model
@@ -49,15 +58,15 @@ class OpenedModel {
   // The storage names of Documents(): the files the command read.
   std::vector<std::string> Files() const;
 
-  // What leads nowhere in `document`, one text each: an instance whose
+  // What leads nowhere in `document`, one fault each: an instance whose
   // reference's file cannot be opened ("instance "Room.1" refers to
   // /m/Missing.CATPart, which cannot be opened: no such file"), a link to
   // an id that the target's document does not hold ("link of "Wall.1" to id
   // "door9", which /m/Room.CATPart does not hold"), an instance whose
   // reference is no product.
-  std::vector<std::string> Faults(CATDocument* document) const;
+  std::vector<ModelFault> Faults(CATDocument* document) const;
   // The faults of all the documents.
-  std::vector<std::string> AllFaults() const;
+  std::vector<ModelFault> AllFaults() const;
   // Ends the command with the faults, when there are any: a query on a
   // broken document has no sound answer.
   void FailIfBroken() const;

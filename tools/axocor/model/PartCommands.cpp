@@ -6,12 +6,14 @@
 #include <iostream>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "AXOCorGlobalServices.h"
 #include "AXOCorParserServices.h"
 #include "AXOPlatform.h"
 #include "AxocorCommands.h"
+#include "AxocorJson.h"
 #include "AxocorOutput.h"
 #include "CATDocument.h"
 #include "CATDocumentFileCheck.h"
@@ -81,7 +83,8 @@ void RegisterPublish(CLI::App& group) {
   command
       ->add_flag("--dry-run", args->dry_run, "Say what would be published and saved; write nothing")
       ->excludes("--output");
-  command->callback(GuardedCommand("publish", [args] {
+  const std::shared_ptr<bool> json = AddJsonFlag(*command);
+  command->callback(GuardedCommand("publish", [args, json] {
     const OpenedModel model(args->file);
     model.FailIfBroken();
     const ModelTarget target = model.Find(args->path);
@@ -110,13 +113,18 @@ void RegisterPublish(CLI::App& group) {
                      : "not published as " + quoted +
                            ": the name is taken, or the feature lies in no part with a product");
     }
-    if (args->dry_run) {
+    if (!args->dry_run) SaveOrFail(saved, storage, "published as " + quoted);
+    if (*json) {
+      PrintJson({{"feature", target.name},
+                 {"publication", published},
+                 {"file", ShownPath(storage)},
+                 {"saved", !args->dry_run}});
+    } else if (args->dry_run) {
       std::cout << "would publish \"" << target.name << "\" as " << quoted << " and save "
                 << ShownPath(storage) << " (nothing written)\n";
-      return;
+    } else {
+      std::cout << "published as " << quoted << "; saved " << ShownPath(storage) << "\n";
     }
-    SaveOrFail(saved, storage, "published as " + quoted);
-    std::cout << "published as " << quoted << "; saved " << ShownPath(storage) << "\n";
   }));
 }
 
@@ -127,67 +135,90 @@ struct SavePartArguments {
   bool parents = false;
 };
 
+// What became of one part: `state` "would update", "would refuse",
+// "would save" (a dry run), "updated", "saved", "changed on disk",
+// "refused", "not saved" or "raised"; `file` the file it is or would be
+// saved as, `reason` why it is not.
+struct PartSaving {
+  std::string part;
+  std::string state;
+  std::string file;
+  std::string reason;
+};
+
+// The line "axocor model save-part" prints for `saving`, after the part.
+std::string SavingText(const PartSaving& saving) {
+  const std::string& s = saving.state;
+  if (s == "would update") return "would be updated, not saved";
+  if (s == "would refuse") return "would be refused: the part number " + saving.reason;
+  if (s == "would save") return "would be saved as " + saving.file;
+  if (s == "updated") return "updated, not saved";
+  if (s == "saved") return "saved as " + saving.file;
+  if (s == "changed on disk") return "not saved: " + saving.file + " " + saving.reason;
+  if (s == "refused") return "refused: the part number " + saving.reason;
+  return "not saved: " + saving.file + ": " + saving.reason;
+}
+
 // Updates `part` and saves it in `folder` (a host path ending with "\\",
-// or empty to update only) as "axocor model save-part" does, and says how
-// it went. False when it was not saved.
-bool SavePart(CATIPrtPart_var part, CATIProduct_var root, CATUnicodeString folder, bool dryRun) {
+// or empty to update only) as "axocor model save-part" does.
+PartSaving SavePart(CATIPrtPart_var part, CATIProduct_var root, CATUnicodeString folder,
+                    bool dryRun) {
   const CATIProduct_var product(part->GetProduct());
   const CATUnicodeString number = !product ? CATUnicodeString() : product->GetPartNumber();
-  const std::string shown = !product ? std::string("(no product)") : number.ConvertToChar();
   const char* refused = folder.GetLengthInChar() > 0 ? AXOCorPartFileNameFault(number) : nullptr;
-  const std::string target = ShownPath(folder + number + ".CATPart");
+  PartSaving saving;
+  saving.part = !product ? std::string("(no product)") : number.ConvertToChar();
+  saving.file = ShownPath(folder + number + ".CATPart");
   if (dryRun) {
-    std::cout << shown << ": ";
-    if (folder.GetLengthInChar() == 0) {
-      std::cout << "would be updated, not saved\n";
-    } else if (refused != nullptr) {
-      std::cout << "would be refused: the part number " << refused << "\n";
-    } else {
-      std::cout << "would be saved as " << target << "\n";
-    }
-    return true;
+    saving.state = folder.GetLengthInChar() == 0 ? "would update"
+                   : refused != nullptr          ? "would refuse"
+                                                 : "would save";
+    if (refused != nullptr) saving.reason = refused;
+    if (folder.GetLengthInChar() == 0) saving.file.clear();
+    return saving;
   }
   HRESULT result = E_FAIL;
   std::string raised;
   if (!CallGuarded(
           [&] { result = AXOCorGlobalServices::UpdateAndSavePart(folder, part, root, false); },
           raised)) {
-    std::cerr << "axocor: error: updating part \"" << shown << "\" raised: " << raised << "\n";
-    return false;
-  }
-  std::cout << shown << ": ";
-  if (result == S_FALSE) {
-    std::cout << "updated, not saved\n";
+    saving.state = "raised";
+    saving.reason = raised;
+  } else if (result == S_FALSE) {
+    saving.state = "updated";
+    saving.file.clear();
   } else if (SUCCEEDED(result)) {
     CATDocument* saved = ProductDocumentOf(part);
-    std::cout << "saved as " << (saved != nullptr ? ShownPath(saved->StorageName()) : "") << "\n";
+    saving.state = "saved";
+    saving.file = saved != nullptr ? ShownPath(saved->StorageName()) : "";
   } else if (result == CAT_E_CHANGED_ON_DISK) {
-    std::cout << "not saved: " << target << " changed on disk since it was opened\n";
+    saving.state = "changed on disk";
+    saving.reason = "changed on disk since it was opened";
   } else if (refused != nullptr && !!product) {
-    std::cout << "refused: the part number " << refused << "\n";
+    saving.state = "refused";
+    saving.reason = refused;
   } else {
-    std::cout << "not saved: " << target << ": " << WhyNotSaved() << "\n";
+    saving.state = "not saved";
+    saving.reason = WhyNotSaved();
   }
-  return result == S_FALSE || SUCCEEDED(result);
+  return saving;
 }
 
 // Ends the command when `folder` (as typed; "." is the current one) is no
 // folder; with `create` makes a missing one first. A dry run makes nothing
-// and says that it would.
-void CheckFolder(const std::string& folder, bool create, bool dryRun) {
+// and returns true when it would.
+bool CheckFolder(const std::string& folder, bool create, bool dryRun) {
   const std::string native = AXOPlatform::Get()->NativePath(folder);
   AXOFileStatus status;
   if (!AXOPlatform::Get()->GetFileStatus(native, status).ok()) {
     if (!create) AxocorFail("no such folder '" + folder + "' (--parents creates it)");
-    if (dryRun) {
-      std::cout << "would create the folder " << native << "\n";
-      return;
-    }
+    if (dryRun) return true;
     const AXOStatus created = AXOPlatform::Get()->CreateFolders(native);
     if (!created.ok()) AxocorFail("cannot create the folder '" + folder + "': " + created.reason());
   } else if (status.kind != AXOFileStatus::kDirectory) {
     AxocorFail("'" + folder + "' is no folder");
   }
+  return false;
 }
 
 void RegisterSavePart(CLI::App& group) {
@@ -200,7 +231,8 @@ void RegisterSavePart(CLI::App& group) {
       ->required();
   command->add_flag("--dry-run", args->dry_run, "Say what would be saved where; write nothing");
   command->add_flag("--parents", args->parents, "Create the folder when it is missing");
-  command->callback(GuardedCommand("save-part", [args] {
+  const std::shared_ptr<bool> json = AddJsonFlag(*command);
+  command->callback(GuardedCommand("save-part", [args, json] {
     const OpenedModel model(args->file);
     model.FailIfBroken();
     const CATIProduct_var root = RootProductOfDocument(model.Document());
@@ -213,14 +245,47 @@ void RegisterSavePart(CLI::App& group) {
       AxocorFail("no part is instantiated below the root product of '" + args->file + "'");
     }
     CATUnicodeString target;
+    bool creates = false;
     if (!args->folder.empty()) {
-      CheckFolder(args->folder, args->parents, args->dry_run);
+      creates = CheckFolder(args->folder, args->parents, args->dry_run);
+      if (creates && !*json) {
+        std::cout << "would create the folder " << AXOPlatform::Get()->NativePath(args->folder)
+                  << "\n";
+      }
       target = args->folder.c_str();
       if (!CATHostPathIsSeparator(args->folder.back())) target.Append("\\");
     }
     int failed = 0;
+    AxocorJson parts = AxocorJson::array();
     for (const CATIPrtPart_var& part : found.parts) {
-      failed += SavePart(part, root, target, args->dry_run) ? 0 : 1;
+      const PartSaving saving = SavePart(part, root, target, args->dry_run);
+      const bool done = saving.state == "updated" || saving.state == "saved" ||
+                        saving.state.rfind("would ", 0) == 0;
+      failed += done ? 0 : 1;
+      if (saving.state == "raised") {
+        std::cerr << "axocor: error: updating part \"" << saving.part
+                  << "\" raised: " << saving.reason << "\n";
+      }
+      if (*json) {
+        const auto text = [](const std::string& t) {
+          return t.empty() ? AxocorJson() : AxocorJson(t);
+        };
+        parts.push_back({{"part", saving.part},
+                         {"state", saving.state},
+                         {"file", text(saving.file)},
+                         {"reason", text(saving.reason)}});
+      } else if (saving.state != "raised") {
+        std::cout << saving.part << ": " << SavingText(saving) << "\n";
+      }
+    }
+    if (*json) {
+      PrintJson({{"folder", args->folder.empty()
+                                ? AxocorJson()
+                                : AxocorJson(AXOPlatform::Get()->NativePath(args->folder))},
+                 {"dryRun", args->dry_run},
+                 {"createsFolder", creates},
+                 {"parts", std::move(parts)},
+                 {"failed", failed}});
     }
     if (failed > 0) {
       AxocorFail(std::to_string(failed) + " of " + std::to_string(found.parts.size()) +
