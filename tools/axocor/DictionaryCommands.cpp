@@ -6,6 +6,7 @@
 
 #include "AXOCorGlobalServices.h"
 #include "AxocorCommands.h"
+#include "AxocorEscapedText.h"
 
 void RegisterDictionaryCommands(CLI::App& app) {
   CLI::App* command = &app;
@@ -27,6 +28,8 @@ void RegisterDictionaryCommands(CLI::App& app) {
     if (names.Size() == 0) {
       AxocorFail("no attribute dictionary found in the dictionary folders of CATGraphicPath");
     }
-    for (int i = 1; i <= names.Size(); ++i) std::cout << names[i].ConvertToChar() << "\n";
+    for (int i = 1; i <= names.Size(); ++i) {
+      std::cout << AxocorEscapedText(names[i].ConvertToChar()) << "\n";
+    }
   });
 }

@@ -12,6 +12,7 @@
 #include "AXOCorGlobalServices.h"
 #include "AXOPlatform.h"
 #include "AxocorCommands.h"
+#include "AxocorEscapedText.h"
 #include "AxocorFiles.h"
 #include "AxocorOutput.h"
 #include "CATLib.h"
@@ -20,8 +21,9 @@
 
 namespace {
 
+// A path that an include node gave, as messages show it.
 std::string Quoted(const CATUnicodeString& text) {
-  return "'" + AxocorNativePath(text.ConvertToChar()) + "'";
+  return "'" + AxocorEscapedText(AxocorNativePath(text.ConvertToChar())) + "'";
 }
 
 // Fails unless the style sheet exists.
@@ -144,7 +146,7 @@ void RegisterIncludes(CLI::App& gvs) {
       if (state != "ok") ++failed;
       const bool found = include.path.GetLengthInChar() > 0;
       std::cout << state << "\t"
-                << (found ? AxocorNativePath(include.path.ConvertToChar())
+                << (found ? AxocorEscapedText(AxocorNativePath(include.path.ConvertToChar()))
                           : std::string("(in no gvs_includes folder)"))
                 << "\n";
     }
@@ -178,7 +180,9 @@ void RegisterList(CLI::App& gvs) {
           "no style sheet (*.xml) in the generativeparameters folders of "
           "CATCollectionStandard and CATDefaultCollectionStandard");
     }
-    for (int i = 1; i <= names.Size(); ++i) std::cout << names[i].ConvertToChar() << "\n";
+    for (int i = 1; i <= names.Size(); ++i) {
+      std::cout << AxocorEscapedText(names[i].ConvertToChar()) << "\n";
+    }
   });
 }
 

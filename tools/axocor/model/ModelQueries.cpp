@@ -14,6 +14,7 @@
 #include "AXOCorServices.h"
 #include "AXOPlatform.h"
 #include "AxocorCommands.h"
+#include "AxocorEscapedText.h"
 #include "AxocorFiles.h"
 #include "AxocorJson.h"
 #include "AxocorOutput.h"
@@ -130,7 +131,7 @@ void RegisterChildren(CLI::App& group) {
       if (*json) {
         list.push_back({{"name", NameOf(child)}, {"type", type}});
       } else {
-        std::cout << Quoted(NameOf(child)) << "  type " << type << "\n";
+        std::cout << AxocorEscapedText(Quoted(NameOf(child)) + "  type " + type) << "\n";
       }
     }
     if (*json) PrintJson({{"name", target.name}, {"children", std::move(list)}});
@@ -161,7 +162,7 @@ void RegisterUniqueName(CLI::App& group) {
     if (*json) {
       PrintJson({{"parent", name}, {"name", args->name}, {"unique", unique.ConvertToChar()}});
     } else {
-      std::cout << unique.ConvertToChar() << "\n";
+      std::cout << AxocorEscapedText(unique.ConvertToChar()) << "\n";
     }
   }));
 }

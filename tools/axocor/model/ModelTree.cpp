@@ -7,6 +7,7 @@
 
 #include "AXOCorGeomServices.h"
 #include "AXOIAttLogical.h"
+#include "AxocorEscapedText.h"
 #include "CATAdopt.h"
 #include "CATDocument.h"
 #include "CATIAlias.h"
@@ -278,8 +279,8 @@ class TreeText {
   }
 
   void Document(const AxocorJson& document) {
-    out_ << "document " << document["path"].get<std::string>() << " ("
-         << document["type"].get<std::string>() << ")\n";
+    out_ << "document " << AxocorEscapedText(document["path"].get<std::string>()) << " ("
+         << AxocorEscapedText(document["type"].get<std::string>()) << ")\n";
     const AxocorJson& objects = document["objects"];
     const AxocorJson& broken = document["broken"];
     for (size_t i = 0; i < objects.size(); ++i) {
@@ -291,8 +292,9 @@ class TreeText {
   }
 
  private:
+  // A line of names and values that the document's file holds: escaped.
   void Line(const std::string& indent, bool last, const std::string& text) {
-    out_ << indent << (!drawn_ ? "  " : last ? "└── " : "├── ") << text << "\n";
+    out_ << indent << (!drawn_ ? "  " : last ? "└── " : "├── ") << AxocorEscapedText(text) << "\n";
   }
   std::string Below(const std::string& indent, bool last) const {
     return indent + (!drawn_ ? "  " : last ? "    " : "│   ");
