@@ -103,6 +103,18 @@ std::string IncludeState(const Include& include) {
   }
 }
 
+// Fails unless the file at `hostPath` is text; `what` names it. A style
+// sheet is XML: a file with NUL bytes, control characters or bytes that are
+// not UTF-8 is none, and its bytes would go out as if they were text.
+void CheckIsText(const std::string& hostPath, const std::string& what) {
+  std::string bytes;
+  // The expansion has just read the file; should it be gone since, there is
+  // nothing left to tell.
+  if (!AxocorReadFile(AxocorNativePath(hostPath), kAXOGvsMaxFileBytes, bytes).ok()) return;
+  const std::string why = AxocorWhyNotText(bytes);
+  if (!why.empty()) AxocorFail(what + " is not text (" + why + "): it cannot be a style sheet");
+}
+
 void RegisterExpand(CLI::App& gvs) {
   CLI::App* command = gvs.add_subcommand(
       "expand", "Print a style sheet with its include nodes replaced by the included content");
@@ -117,6 +129,12 @@ void RegisterExpand(CLI::App& gvs) {
     IncludeList list;
     const AXOGvsExpansion result = AXOExpandGvs(file->c_str(), &expanded, &list);
     if (result != AXOGvsExpansion::kExpanded) FailExpansion(*file, result, list.includes);
+    CheckIsText(*file, "the style sheet '" + *file + "'");
+    for (const Include& include : list.includes) {
+      if (include.outcome != AXOGvsIncludeOutcome::kIncluded) continue;
+      CheckIsText(include.path.ConvertToChar(),
+                  Quoted(include.path) + ", included by '" + *file + "',");
+    }
     // The style sheet and every include it read are inputs.
     std::vector<std::string> inputs{*file};
     for (const Include& include : list.includes) {
