@@ -269,6 +269,18 @@ TEST_F(ModelCommands, QueriesReachFeaturesByTheirPathFromThePart) {
       {{"unique-name", room, "Level 1", "Window"}, 0, "Window\n", ""},
       {{"unique-name", room, "", "Roof"}, 0, "Roof.1\n", ""},
       {{"unique-name", room, "Level 2", "Wall"}, 1, "", "no feature \"Level 2\" below \"Room\""},
+      {{"unique-name", building, "", "Room.1"},
+       1,
+       "",
+       "\"Building\" is a product: its children are instances, which the library does not name; a "
+       "unique name is chosen among the features below a part, so name an instance of a part such "
+       "as \"Room.1\" or a feature below it"},
+      {{"unique-name", building, "Room.1", "Roof"}, 0, "Roof.1\n", ""},
+      {{"unique-name", room, "Level 1/Wall.1/Height", "H"},
+       1,
+       "",
+       "\"Height\" has no children: a unique name is chosen among the features below a part"},
+      {{"unique-name", building, "Room.1/Level 1", ""}, 2, "", "the wanted name is empty"},
       {{"children", folder_.Host("Missing.CATPart")}, 1, "", "cannot open"},
   };
   for (const auto& c : cases) {
