@@ -73,6 +73,26 @@ TEST_F(ModelCommands, ShowPrintsTheSampleBuildingAndClosesIt) {
   EXPECT_EQ(CATDocumentServices::Remove(open), S_OK) << "opened anew: show closed it";
 }
 
+TEST_F(ModelCommands, ShowNamesTheObjectsOfACatalogByTheirKind) {
+  const CommandTestResult shown = RunCommandForTest(
+      RegisterModelCommands, {"model", "show", HostSample() + "\\Sections.catalog"});
+  EXPECT_EQ(shown.status, 0) << shown.err;
+  EXPECT_EQ(shown.out, "document " + ShownSample("Sections.catalog") +
+                           " (catalog)\n"
+                           "  chapter \"Sections\"\n"
+                           "    sub-chapter \"I sections\" -> chapter \"IPE\"\n"
+                           "    sub-chapter \"Hollow sections\" -> chapter \"Hollow sections\"\n"
+                           "  chapter \"IPE\"\n"
+                           "    entry \"IPE 100\"\n"
+                           "    entry \"IPE 200\"\n"
+                           "    entry \"IPE 300\"\n"
+                           "  chapter \"Hollow sections\"\n"
+                           "    sub-chapter \"Square\" -> chapter \"Square\"\n"
+                           "  chapter \"Square\"\n"
+                           "    entry \"SHS 100x100x5\"\n"
+                           "    entry \"SHS 120x120x6\"\n");
+}
+
 TEST_F(ModelCommands, ShowNamesWhatIsMissingAndUnreachable) {
   const CATTestDocument room = model_.PartDocument(folder_.Host("Room.CATPart").c_str());
   const CATTestDocument building =
