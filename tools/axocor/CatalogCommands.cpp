@@ -10,6 +10,7 @@
 #include "AXOCorEnvVarManager.h"
 #include "AXOCorGlobalServices.h"
 #include "AxocorCommands.h"
+#include "AxocorEscapedText.h"
 #include "AxocorFiles.h"
 #include "AxocorJson.h"
 
@@ -31,7 +32,7 @@ void RegisterSteel(CLI::App& group) {
       if (*json) {
         list.push_back(names[i].ConvertToChar());
       } else {
-        std::cout << names[i].ConvertToChar() << "\n";
+        std::cout << AxocorEscapedText(names[i].ConvertToChar()) << "\n";
       }
     }
     if (*json) PrintJson({{"steelCatalogs", std::move(list)}});
@@ -60,7 +61,7 @@ void RegisterFind(CLI::App& group) {
                  {"folder", *folder},
                  {"path", AxocorNativePath(path.ConvertToChar())}});
     } else {
-      std::cout << AxocorNativePath(path.ConvertToChar()) << "\n";
+      std::cout << AxocorEscapedText(AxocorNativePath(path.ConvertToChar())) << "\n";
     }
   });
 }

@@ -7,6 +7,7 @@
 
 #include "AXOCorGlobalServices.h"
 #include "AxocorCommands.h"
+#include "AxocorEscapedText.h"
 #include "AxocorJson.h"
 #include "AxocorNearNames.h"
 #include "CATAdopt.h"
@@ -28,15 +29,17 @@ void PrintEntry(const CatalogView& view, const CATICatalogDescription_var& descr
                {"values", ValuesJson(entry)}});
     return;
   }
-  std::cout << "entry \"" << entry.name << "\"";
+  // Names and values come from the catalog's file: escaped.
+  std::cout << AxocorEscapedText("entry \"" + entry.name + "\"");
   if (holder == nullptr) {
     std::cout << "\n";
     return;
   }
-  std::cout << " in chapter " << holder->path << "\n";
+  std::cout << " in chapter " << AxocorEscapedText(holder->path) << "\n";
   for (std::size_t k = 0; k < entry.values.size(); ++k) {
-    std::cout << "  " << entry.values[k].first << ": "
-              << (entry.held[k] ? entry.values[k].second : "(no value)") << "\n";
+    std::cout << AxocorEscapedText("  " + entry.values[k].first + ": " +
+                                   (entry.held[k] ? entry.values[k].second : "(no value)"))
+              << "\n";
   }
 }
 

@@ -52,11 +52,12 @@ TEST_F(CatalogEntryCommand, NamesWhyNoEntryIsFound) {
   model_.Description(plain.RootChapter(), "E").Value("Name", "E");
   ASSERT_EQ(CATDocumentServices::SaveAs(plain, folder_.Host("Plain.catalog").c_str(), "", 1), S_OK);
   model_.LeakedObjects();  // closes it
+  folder_.WriteFile("Garbage.catalog", std::string("abc\0def", 7));
 
   const struct {
     std::string file;
     const char* name;
-    const char* error;
+    std::string error;
   } cases[] = {
       {kSamples + "/Sections.catalog", "IPE 999", "no entry named 'IPE 999'"},
       {kSamples + "/Sections.catalog", "ipe 200", "no entry named 'ipe 200'"},
@@ -64,7 +65,12 @@ TEST_F(CatalogEntryCommand, NamesWhyNoEntryIsFound) {
       {kSamples + "/Sections.catalog", "", "the entry name is empty"},
       {folder_.Host("Plain.catalog"), "E", "no entry named 'E'"},
       {kSamples + "/Room.CATPart", "Wall.1", "is no catalog"},
-      {folder_.Host("Missing.catalog"), "E", "cannot open"},
+      {folder_.Host("Missing.catalog"), "E",
+       "cannot open '" + folder_.Host("Missing.catalog") + "': no such file or folder"},
+      // The reader's own reason, with where it found the fault.
+      {folder_.Host("Garbage.catalog"), "E",
+       "cannot open '" + folder_.Host("Garbage.catalog") +
+           "': line 1, column 4 (byte 4): a NUL byte, which no document file holds"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.file + " " + c.name);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "AxocorCommands.h"
+#include "AxocorEscapedText.h"
 #include "AxocorJson.h"
 #include "CatalogView.h"
 
@@ -20,21 +21,25 @@ std::string Joined(const std::vector<std::string>& names) {
 // chapter Sections\IPE  (keywords Name, Height, Width)
 //   sub-chapter "I sections" -> Sections\IPE
 //   entry "IPE 100"  Name: IPE 100  Height: 100mm  Width: (no value)
+// Names and values come from the catalog's file, so each line is escaped.
 void PrintText(const CatalogView& view) {
   for (const CatalogChapterView& chapter : view.chapters()) {
-    std::cout << "chapter " << chapter.path << "  (keywords "
-              << (chapter.keywords.empty() ? "none" : Joined(chapter.keywords)) << ")\n";
+    std::cout << AxocorEscapedText("chapter " + chapter.path + "  (keywords " +
+                                   (chapter.keywords.empty() ? "none" : Joined(chapter.keywords)) +
+                                   ")")
+              << "\n";
     for (const CatalogSubChapter& sub : chapter.subChapters) {
-      std::cout << "  sub-chapter \"" << sub.description << "\" -> "
-                << (sub.chapter.empty() ? "(no chapter)" : sub.chapter) << "\n";
+      std::cout << AxocorEscapedText("  sub-chapter \"" + sub.description + "\" -> " +
+                                     (sub.chapter.empty() ? "(no chapter)" : sub.chapter))
+                << "\n";
     }
     for (const CatalogEntryView& entry : chapter.entries) {
-      std::cout << "  entry \"" << entry.name << "\"";
+      std::string line = "  entry \"" + entry.name + "\"";
       for (std::size_t k = 0; k < entry.values.size(); ++k) {
-        std::cout << "  " << entry.values[k].first << ": "
-                  << (entry.held[k] ? entry.values[k].second : "(no value)");
+        line += "  " + entry.values[k].first + ": " +
+                (entry.held[k] ? entry.values[k].second : "(no value)");
       }
-      std::cout << "\n";
+      std::cout << AxocorEscapedText(line) << "\n";
     }
   }
 }

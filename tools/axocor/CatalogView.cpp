@@ -9,17 +9,13 @@
 #include "CATAdopt.h"
 #include "CATDocument.h"
 #include "CATDocumentServices.h"
-#include "CATIAlias.h"
 #include "CATICatalogChapterFactory.h"
 #include "CATICatalogKeyword.h"
 #include "CATInit.h"
+#include "model/ModelLookup.h"
+#include "model/OpenedModel.h"
 
 namespace {
-
-std::string NameOf(const CATBaseUnknown_var& object) {
-  const CATIAlias_var alias(object);
-  return !alias ? std::string() : std::string(alias->GetAlias().ConvertToChar());
-}
 
 CATBaseUnknown* Identity(const CATBaseUnknown_var& object) {
   return static_cast<CATBaseUnknown*>(object);
@@ -62,7 +58,7 @@ CatalogEntryView EntryViewOf(const CATICatalogDescription_var& description,
 CatalogView::CatalogView(const std::string& file) {
   if (FAILED(CATDocumentServices::OpenDocument(file.c_str(), document_, 1)) ||
       document_ == nullptr) {
-    AxocorFail("cannot open '" + file + "' (axocor model check says why)");
+    AxocorFail("cannot open '" + file + "': " + WhyNotOpened(file));
   }
   const CATICatalogChapter_var root = RootChapterOf(document_);
   if (!root) {

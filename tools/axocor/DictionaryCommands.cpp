@@ -7,6 +7,7 @@
 
 #include "AXOCorGlobalServices.h"
 #include "AxocorCommands.h"
+#include "AxocorEscapedText.h"
 #include "AxocorJson.h"
 
 void RegisterDictionaryCommands(CLI::App& app) {
@@ -35,7 +36,7 @@ void RegisterDictionaryCommands(CLI::App& app) {
       if (*json) {
         list.push_back(names[i].ConvertToChar());
       } else {
-        std::cout << names[i].ConvertToChar() << "\n";
+        std::cout << AxocorEscapedText(names[i].ConvertToChar()) << "\n";
       }
     }
     if (*json) PrintJson({{"ordered", *ordered}, {"dictionaries", std::move(list)}});

@@ -8,6 +8,7 @@
 #include "AXOCorEnvVarManager.h"
 #include "AXOCorGlobalServices.h"
 #include "AxocorCommands.h"
+#include "AxocorEscapedText.h"
 #include "AxocorFiles.h"
 #include "AxocorJson.h"
 #include "CATLib.h"
@@ -47,9 +48,9 @@ void RegisterList(CLI::App& env) {
       } else if (directory.GetLengthInChar() == 0) {
         std::cout << "\t(empty entry)\n";
       } else if (AXOCorGlobalServices::FindDirectory(directory)) {
-        std::cout << shown << "\n";
+        std::cout << AxocorEscapedText(shown) << "\n";
       } else {
-        std::cout << shown << "\t(missing)\n";
+        std::cout << AxocorEscapedText(shown) << "\t(missing)\n";
       }
     }
     if (*json) PrintJson({{"variable", *variable}, {"directories", std::move(list)}});
@@ -80,7 +81,7 @@ void RegisterFind(CLI::App& env) {
                  {"file", *file},
                  {"path", AxocorNativePath(path.ConvertToChar())}});
     } else {
-      std::cout << AxocorNativePath(path.ConvertToChar()) << "\n";
+      std::cout << AxocorEscapedText(AxocorNativePath(path.ConvertToChar())) << "\n";
     }
   });
 }

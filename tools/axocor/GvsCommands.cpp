@@ -13,6 +13,7 @@
 #include "AXOCorGlobalServices.h"
 #include "AXOPlatform.h"
 #include "AxocorCommands.h"
+#include "AxocorEscapedText.h"
 #include "AxocorFiles.h"
 #include "AxocorJson.h"
 #include "AxocorOutput.h"
@@ -22,8 +23,9 @@
 
 namespace {
 
+// A path that an include node gave, as messages show it.
 std::string Quoted(const CATUnicodeString& text) {
-  return "'" + AxocorNativePath(text.ConvertToChar()) + "'";
+  return "'" + AxocorEscapedText(AxocorNativePath(text.ConvertToChar())) + "'";
 }
 
 // Fails unless the style sheet exists.
@@ -103,6 +105,18 @@ std::string IncludeState(const Include& include) {
   }
 }
 
+// Fails unless the file at `hostPath` is text; `what` names it. A style
+// sheet is XML: a file with NUL bytes, control characters or bytes that are
+// not UTF-8 is none, and its bytes would go out as if they were text.
+void CheckIsText(const std::string& hostPath, const std::string& what) {
+  std::string bytes;
+  // The expansion has just read the file; should it be gone since, there is
+  // nothing left to tell.
+  if (!AxocorReadFile(AxocorNativePath(hostPath), kAXOGvsMaxFileBytes, bytes).ok()) return;
+  const std::string why = AxocorWhyNotText(bytes);
+  if (!why.empty()) AxocorFail(what + " is not text (" + why + "): it cannot be a style sheet");
+}
+
 void RegisterExpand(CLI::App& gvs) {
   CLI::App* command = gvs.add_subcommand(
       "expand", "Print a style sheet with its include nodes replaced by the included content");
@@ -117,6 +131,12 @@ void RegisterExpand(CLI::App& gvs) {
     IncludeList list;
     const AXOGvsExpansion result = AXOExpandGvs(file->c_str(), &expanded, &list);
     if (result != AXOGvsExpansion::kExpanded) FailExpansion(*file, result, list.includes);
+    CheckIsText(*file, "the style sheet '" + *file + "'");
+    for (const Include& include : list.includes) {
+      if (include.outcome != AXOGvsIncludeOutcome::kIncluded) continue;
+      CheckIsText(include.path.ConvertToChar(),
+                  Quoted(include.path) + ", included by '" + *file + "',");
+    }
     // The style sheet and every include it read are inputs.
     std::vector<std::string> inputs{*file};
     for (const Include& include : list.includes) {
@@ -151,7 +171,8 @@ void RegisterIncludes(CLI::App& gvs) {
       if (*json) {
         includes.push_back({{"state", state}, {"path", found ? AxocorJson(path) : AxocorJson()}});
       } else {
-        std::cout << state << "\t" << (found ? path : std::string("(in no gvs_includes folder)"))
+        std::cout << state << "\t"
+                  << (found ? AxocorEscapedText(path) : std::string("(in no gvs_includes folder)"))
                   << "\n";
       }
     }
@@ -197,7 +218,7 @@ void RegisterList(CLI::App& gvs) {
       if (*json) {
         list.push_back(names[i].ConvertToChar());
       } else {
-        std::cout << names[i].ConvertToChar() << "\n";
+        std::cout << AxocorEscapedText(names[i].ConvertToChar()) << "\n";
       }
     }
     if (*json) PrintJson({{"styleSheets", std::move(list)}});

@@ -87,6 +87,7 @@ TEST_F(GvsCommandsTest, ErrorsNameTheFileAtFault) {
                    "<std:node><std:node/>" + Include(next) + Include(next) + "</std:node>");
   }
   dir_.MakeFolder("folder.xml");
+  dir_.WriteFile("std/gvs_includes/binary.xml", "<std:node><std:node/>\x1B[2J</std:node>");
   const std::string multiplying = Sheet(Include("l0.xml"), "multiplying.xml");
   const struct {
     std::vector<std::string> args;
@@ -99,6 +100,17 @@ TEST_F(GvsCommandsTest, ErrorsNameTheFileAtFault) {
       {{"expand", multiplying, "-o", dir_.Host("folder.xml")}, "stops at include"},
       {{"expand", Sheet("<a/>"), "-o", dir_.Host("folder.xml")},
        "cannot write '" + dir_.Native("folder.xml").u8string() + "': is a folder, not a file"},
+      // What is not text is no style sheet, even where the reader stops at a
+      // NUL byte.
+      {{"expand", Sheet(std::string("<a>\n<b>\0\xFF\x1B</b>", 13), "binary.xml")},
+       "the style sheet '" + dir_.Host("binary.xml") +
+           "' is not text (line 2, column 4: a NUL byte): it cannot be a style sheet"},
+      {{"expand", Sheet("<a>\xE9t\xE9</a>", "latin1.xml")},
+       "(line 1, column 4: the byte 0xE9, which is not UTF-8)"},
+      {{"expand", Sheet(Include("binary.xml"), "includes-binary.xml")},
+       "'" + (dir_.Native("std") / "gvs_includes" / "binary.xml").u8string() + "', included by '" +
+           dir_.Host("includes-binary.xml") +
+           "', is not text (line 1, column 22: the control character 0x1B)"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.message);
@@ -106,6 +118,9 @@ TEST_F(GvsCommandsTest, ErrorsNameTheFileAtFault) {
     EXPECT_EQ(result.status, 1);
     EXPECT_NE(result.err.find("axocor: error: "), std::string::npos) << result.err;
     EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
+    if (c.args[0] == "expand") {
+      EXPECT_EQ(result.out, "") << "nothing of the text goes out";
+    }
   }
 }
 

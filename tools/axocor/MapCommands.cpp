@@ -9,6 +9,7 @@
 #include "AXOCorCSVMapReader.h"
 #include "AXOCorGlobalServices.h"
 #include "AxocorCommands.h"
+#include "AxocorEscapedText.h"
 #include "AxocorJson.h"
 #include "profilemap/AXOCorCSVMapFile.h"
 
@@ -48,7 +49,7 @@ void Translate(AXOCorCSVMapReader::enumTranslatorType direction, const std::stri
           {{"name", name},
            {"translation", found == S_OK ? AxocorJson(translated.ConvertToChar()) : AxocorJson()}});
     } else if (found == S_OK) {
-      std::cout << name << "\t" << translated.ConvertToChar() << "\n";
+      std::cout << name << "\t" << AxocorEscapedText(translated.ConvertToChar()) << "\n";
     } else {
       std::cout << name << "\t(not in map)\n";
     }

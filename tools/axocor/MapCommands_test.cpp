@@ -15,7 +15,7 @@ class MapCommands : public ::testing::Test {
   void SetUp() override {
     folder_.WriteFile("map.csv",
                       "# own,foreign,foreign\r\nHEB100,HE100B,HE 100 B\r\nANG50,L50X5,\r\n"
-                      "BOX100,,rhs 100*100\r\n");
+                      "BOX100,,rhs 100*100\r\nESC1,X,\x1B[2Jred\xFF\r\n");
   }
   CommandTestResult Run(const std::string& direction, std::vector<std::string> names) {
     names.insert(names.begin(), {"map", direction, folder_.Host("map.csv")});
@@ -26,9 +26,10 @@ class MapCommands : public ::testing::Test {
 };
 
 TEST_F(MapCommands, TranslatesEachNameInTheGivenDirection) {
-  const CommandTestResult exported = Run("export", {"HEB100", "ANG50"});
+  // A translation is printed escaped: the terminal is not told to clear.
+  const CommandTestResult exported = Run("export", {"HEB100", "ANG50", "ESC1"});
   EXPECT_EQ(exported.status, 0) << exported.err;
-  EXPECT_EQ(exported.out, "HEB100\tHE 100 B\nANG50\tL50X5\n");
+  EXPECT_EQ(exported.out, "HEB100\tHE 100 B\nANG50\tL50X5\nESC1\t\\x1B[2Jred\\xFF\n");
 
   // A foreign name is found as the normalised text of field 3 ("*" read
   // as "X"), whatever the own name of its line.

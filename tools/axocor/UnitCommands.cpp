@@ -57,6 +57,18 @@ CATICkeUnit_var CurrentUnit(const std::string& name) {
   return current;
 }
 
+// The characters of a UTF-8 text, for columns: "°" is one.
+std::size_t Columns(const std::string& text) {
+  return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  }));
+}
+
+// `text` and blanks up to `width` columns, then two more.
+std::string Column(const std::string& text, std::size_t width) {
+  return text + std::string(width - std::min(width, Columns(text)) + 2, ' ');
+}
+
 // Every magnitude and its current unit, in aligned columns:
 // "LENGTH  mm   Millimeter".
 void PrintMagnitudes(bool json) {
@@ -68,8 +80,8 @@ void PrintMagnitudes(bool json) {
   for (int i = 1; i <= names.Size(); ++i) {
     magnitudes.push_back(names[i].ConvertToChar());
     units.push_back(CurrentUnit(magnitudes.back()));
-    nameWidth = std::max(nameWidth, magnitudes.back().size());
-    if (!!units.back()) symbolWidth = std::max(symbolWidth, SymbolOf(units.back()).size());
+    nameWidth = std::max(nameWidth, Columns(magnitudes.back()));
+    if (!!units.back()) symbolWidth = std::max(symbolWidth, Columns(SymbolOf(units.back())));
   }
   AxocorJson list = AxocorJson::array();
   for (std::size_t i = 0; i < magnitudes.size(); ++i) {
@@ -77,34 +89,46 @@ void PrintMagnitudes(bool json) {
       list.push_back({{"magnitude", magnitudes[i]}, {"currentUnit", UnitJson(units[i])}});
       continue;
     }
-    std::cout << magnitudes[i] << std::string(nameWidth - magnitudes[i].size() + 2, ' ');
+    std::cout << Column(magnitudes[i], nameWidth);
     if (!units[i]) {
       std::cout << "(no current unit)\n";
       continue;
     }
     const std::string symbol = SymbolOf(units[i]);
-    std::cout << symbol << std::string(symbolWidth - symbol.size() + 2, ' ')
-              << units[i]->Name().ConvertToChar() << "\n";
+    std::cout << Column(symbol, symbolWidth) << units[i]->Name().ConvertToChar() << "\n";
   }
   if (json) PrintJson({{"magnitudes", std::move(list)}});
 }
 
-// Every unit of the magnitude, the current one marked.
+// Every unit of the magnitude, the current one marked, in aligned columns:
+// "mm  Millimeter  (current)", "m   Meter".
 void PrintUnits(const std::string& name, bool json) {
   const CATICkeMagnitude_var magnitude = Magnitude(name);
   const CATICkeUnit_var current = CurrentUnit(name);
   const CATListValCATBaseUnknown_var* units = magnitude->ListUnits();
-  AxocorJson list = AxocorJson::array();
+  std::vector<CATICkeUnit_var> found;
+  std::size_t symbolWidth = 0;
+  std::size_t nameWidth = 0;
   for (int i = 1; units != nullptr && i <= units->Size(); ++i) {
     const CATICkeUnit_var unit((*units)[i]);
     if (!unit) continue;
+    found.push_back(unit);
+    symbolWidth = std::max(symbolWidth, Columns(SymbolOf(unit)));
+    nameWidth = std::max(nameWidth, Columns(unit->Name().ConvertToChar()));
+  }
+  AxocorJson list = AxocorJson::array();
+  for (const CATICkeUnit_var& unit : found) {
     const bool chosen = !!current && Describe(unit) == Describe(current);
+    const std::string unitName = unit->Name().ConvertToChar();
     if (json) {
       AxocorJson entry = UnitJson(unit);
       entry["current"] = chosen;
       list.push_back(std::move(entry));
+    } else if (chosen) {
+      std::cout << Column(SymbolOf(unit), symbolWidth) << Column(unitName, nameWidth)
+                << "(current)\n";
     } else {
-      std::cout << Describe(unit) << (chosen ? "  (current)" : "") << "\n";
+      std::cout << Column(SymbolOf(unit), symbolWidth) << unitName << "\n";
     }
   }
   if (json) {

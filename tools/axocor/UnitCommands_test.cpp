@@ -21,12 +21,27 @@ TEST(UnitCommands, ListTheUnitsOrFindOneAndNameWhatIsMissing) {
       {"lengths",
        [] {},
        {"LENGTH"},
-       "mm  Millimeter  (current)\ncm  Centimeter\nm  Meter\nin  Inch\nft  Foot\n",
+       "mm  Millimeter  (current)\ncm  Centimeter\nm   Meter\nin  Inch\nft  Foot\n",
        nullptr},
       {"the chosen unit is marked",
        [] { CATCkeDictionaryTesting::SetCurrentUnit("ANGLE", "Radian"); },
        {"ANGLE"},
        "deg  Degree\nrad  Radian  (current)\n",
+       nullptr},
+      {"the columns line up whatever the widths, counted in characters",
+       [] {
+         CATCkeDictionaryTesting::AddMagnitude("TEMPERATURE", true);
+         CATCkeDictionaryTesting::AddUnit("TEMPERATURE", "K", "Kelvin");
+         CATCkeDictionaryTesting::AddUnit("TEMPERATURE",
+                                          "\xC2\xB0"
+                                          "C",
+                                          "Celsius");
+         CATCkeDictionaryTesting::AddUnit("TEMPERATURE", "", "Rankine scale");
+         CATCkeDictionaryTesting::SetCurrentUnit("TEMPERATURE", "Kelvin");
+       },
+       {"TEMPERATURE"},
+       "K       Kelvin         (current)\n\xC2\xB0"
+       "C      Celsius\n(none)  Rankine scale\n",
        nullptr},
       {"a unit without symbol, other elements, no current unit",
        [] {

@@ -43,9 +43,13 @@ void CheckContent(Section& section, const std::string& shown, const std::string&
                         "'): the library starts again at 1 and hands out numbers "
                         "already used");
   } else if (text.last < 0 || text.last >= axo_counters::kMaxCounter) {
+    // As written: a number beyond 64 bits reads as the largest one.
+    const std::size_t start = content.find_first_not_of(" \t\r\n");
     section.Problem(1, shown,
-                    "holds " + number + ", outside the numbers a counter can hand out (0 to " +
-                        std::to_string(axo_counters::kMaxCounter - 1) + ")");
+                    "holds '" + content.substr(start, text.end - start) + "', " +
+                        (text.number < 0 ? "a negative number" : "a number too large") +
+                        ": a counter hands out 0 to " +
+                        std::to_string(axo_counters::kMaxCounter - 1));
   } else if (!rest.empty()) {
     section.Problem(1, shown,
                     "holds " + number + " followed by '" + rest.substr(0, 40) +

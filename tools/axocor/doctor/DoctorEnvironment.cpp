@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "AXOPlatform.h"
+#include "AxocorEscapedText.h"
 #include "AxocorFiles.h"
 #include "CATHostPath.h"
 
@@ -150,13 +151,17 @@ bool LoadEnvironmentFile(const std::string& nativePath, Environment& environment
     const std::string where = nativePath + ":" + std::to_string(number) + ": ";
     const auto equals = content.find('=');
     if (equals == std::string::npos) {
-      error = where + "expected VAR=value, found '" + content + "'";
+      // The start of the line is enough to find it: a binary file's lines
+      // may be long.
+      const std::string start = content.size() > 60 ? content.substr(0, 60) + "..." : content;
+      error = where + "expected VAR=value, found '" + AxocorEscapedText(start) + "'";
       return false;
     }
     const std::string name = Trim(content.substr(0, equals));
     const KnownVariable* known = FindKnown(name);
     if (known == nullptr) {
-      error = where + "unknown variable '" + name + "' (known: " + KnownNames() + ")";
+      error = where + "unknown variable '" + AxocorEscapedText(name) + "' (known: " + KnownNames() +
+              ")";
       return false;
     }
     if (!firstLine.emplace(name, number).second) {

@@ -12,6 +12,7 @@ namespace axocor::doctor {
 namespace {
 
 namespace fs = std::filesystem;
+using namespace std::string_literals;
 
 class EnvironmentFile : public ::testing::Test {
  protected:
@@ -90,6 +91,13 @@ TEST_F(EnvironmentFile, RejectsBadLinesNamingFileAndLine) {
        "3: 'CATStartupPath' is set again (first on line 2)"},
       {"CATStartupPth=a\n", "1: unknown variable 'CATStartupPth' (known: CATStartupPath,"},
       {"=a\n", "1: unknown variable ''"},
+      // What a file holds is shown escaped, and only the start of a long line.
+      {"\x7F"
+       "ELF\x02\x01\0\xFF\n"s,
+       "1: expected VAR=value, found '\\x7FELF\\x02\\x01\\x00\\xFF'"},
+      {"\x1B[2JX=1\n", "1: unknown variable '\\x1B[2JX'"},
+      {std::string(100, 'x') + "\n",
+       "1: expected VAR=value, found '" + std::string(60, 'x') + "...'"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.content);

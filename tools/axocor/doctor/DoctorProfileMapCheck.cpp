@@ -2,6 +2,7 @@
 // that lead to the same key, found with the reader's own line and map rules.
 #include <algorithm>
 #include <deque>
+#include <map>
 #include <string_view>
 
 #include "AXOPlatform.h"
@@ -26,31 +27,57 @@ std::string LineRef(int number) {
   return "line " + std::to_string(number);
 }
 
-// Adds findings of one kind, summing up those beyond kListedPerKind.
-class CappedFindings {
+// The findings about the lines of one map file, put into the section in
+// line order once all are in (those of one line in the order they came);
+// of each kind, those beyond kListedPerKind are summed up in one line.
+// Summaries of many lines are placed at their first line and never summed
+// up themselves.
+class LineFindings {
  public:
-  CappedFindings(Section& section, FindingKind kind) : section_(section), kind_(kind) {}
-  ~CappedFindings() {
-    if (count_ <= kListedPerKind) return;
-    Push(LineRef(firstDropped_) + " and after",
-         std::to_string(count_ - kListedPerKind) + " more lines like the above");
+  explicit LineFindings(Section& section) : section_(section) {}
+  LineFindings(const LineFindings&) = delete;
+  LineFindings& operator=(const LineFindings&) = delete;
+
+  void Problem(int line, std::string text) { Add(FindingKind::kProblem, line, std::move(text)); }
+  void Note(int line, std::string text) { Add(FindingKind::kNote, line, std::move(text)); }
+  void Summary(int line, std::string text) {
+    findings_.push_back({FindingKind::kNote, line, std::move(text), false});
   }
-  void Add(int line, const std::string& text) {
-    if (++count_ > kListedPerKind) {
-      if (count_ == kListedPerKind + 1) firstDropped_ = line;
-      return;
+
+  void Flush() {
+    std::stable_sort(findings_.begin(), findings_.end(),
+                     [](const Entry& a, const Entry& b) { return a.line < b.line; });
+    std::map<FindingKind, int> listed;
+    std::map<FindingKind, std::pair<int, int>> dropped;  // first line, count
+    for (const Entry& entry : findings_) {
+      if (entry.capped && ++listed[entry.kind] > kListedPerKind) {
+        ++dropped.try_emplace(entry.kind, entry.line, 0).first->second.second;
+        continue;
+      }
+      Push(entry.kind, LineRef(entry.line), entry.text);
     }
-    Push(LineRef(line), text);
+    for (const auto& [kind, lines] : dropped) {
+      Push(kind, LineRef(lines.first) + " and after",
+           std::to_string(lines.second) + " more lines like the above");
+    }
+    findings_.clear();
   }
 
  private:
-  void Push(const std::string& subject, const std::string& text) {
-    section_.findings.push_back(Finding{kind_, 1, subject, text, {}, {}, {}});
+  struct Entry {
+    FindingKind kind;
+    int line;
+    std::string text;
+    bool capped;
+  };
+  void Add(FindingKind kind, int line, std::string text) {
+    findings_.push_back({kind, line, std::move(text), true});
+  }
+  void Push(FindingKind kind, const std::string& subject, const std::string& text) {
+    section_.findings.push_back(Finding{kind, 1, subject, text, {}, {}, {}});
   }
   Section& section_;
-  FindingKind kind_;
-  int count_ = 0;
-  int firstDropped_ = 0;
+  std::vector<Entry> findings_;
 };
 
 // One line of a map file, kept for the findings.
@@ -122,9 +149,7 @@ bool IsNormalised(std::string_view name) {
   return normalised == KeyOf(name);
 }
 
-void CheckRecords(Section& section, const MapFileLines& file, const Maps& maps) {
-  CappedFindings problems(section, FindingKind::kProblem);
-  CappedFindings notes(section, FindingKind::kNote);
+void CheckRecords(LineFindings& findings, const MapFileLines& file, const Maps& maps) {
   // Import keys that give another name than their line's.
   struct Conflict {
     std::string key;
@@ -138,23 +163,23 @@ void CheckRecords(Section& section, const MapFileLines& file, const Maps& maps) 
     if (line.kind != LineKind::kRecord) continue;
     const std::string& own = line.fields[0];
     if (own.empty()) {
-      problems.Add(line.number, "empty own name: the line maps the empty name");
+      findings.Problem(line.number, "empty own name: the line maps the empty name");
     } else if (own.front() == ' ' || own.back() == ' ' || own.front() == '\t' ||
                own.back() == '\t') {
-      problems.Add(line.number, "own name '" + own +
-                                    "' has blanks at its ends: exact lookups of "
-                                    "the name without them miss it");
+      findings.Problem(line.number, "own name '" + own +
+                                        "' has blanks at its ends: exact lookups of "
+                                        "the name without them miss it");
     }
     if (line.moreFields && extraFields++ == 0) firstExtra = line.number;
     std::string_view fields[3];
     line.Views(fields);
     const axo_profile_map::MapEntry& first = *maps.exported.Find(KeyOf(own));
     if (first.line != line.number && first.value != axo_profile_map::ExportName(fields)) {
-      problems.Add(line.number, "'" + own + "' is also on " + LineRef(first.line) +
-                                    ": export gives '" + first.value + "' from there, not '" +
-                                    std::string(axo_profile_map::ExportName(fields)) + "'");
+      findings.Problem(line.number, "'" + own + "' is also on " + LineRef(first.line) +
+                                        ": export gives '" + first.value + "' from there, not '" +
+                                        std::string(axo_profile_map::ExportName(fields)) + "'");
     } else if (first.line != line.number) {
-      notes.Add(line.number, "repeats '" + own + "' of " + LineRef(first.line));
+      findings.Note(line.number, "repeats '" + own + "' of " + LineRef(first.line));
     }
     axo_profile_map::ForEachImportKey(fields, scratch, [&](const std::string& key, Source source) {
       if (source == Source::kField2 && !IsNormalised(line.Field(source)) && unreachable++ == 0) {
@@ -171,42 +196,40 @@ void CheckRecords(Section& section, const MapFileLines& file, const Maps& maps) 
                                "', not '" + own + "'"});
     });
   }
-  // By key, as people look for them.
+  // By key within a line.
   std::stable_sort(conflicts.begin(), conflicts.end(),
                    [](const Conflict& a, const Conflict& b) { return a.key < b.key; });
-  for (const Conflict& conflict : conflicts) problems.Add(conflict.line, conflict.problem);
+  for (const Conflict& conflict : conflicts) findings.Problem(conflict.line, conflict.problem);
   if (extraFields > 0) {
-    section.Note(1, LineRef(firstExtra),
-                 std::to_string(extraFields) +
-                     " records have more than three fields; the "
-                     "fields after the third are ignored");
+    findings.Summary(firstExtra, std::to_string(extraFields) +
+                                     " records have more than three fields; the "
+                                     "fields after the third are ignored");
   }
   if (unreachable > 0) {
-    section.Note(1, LineRef(firstUnreachable),
-                 std::to_string(unreachable) +
-                     " second-field names hold blanks, lower case or "
-                     "\"*\": an import looks names up in normalised form, so it never finds them "
-                     "(their own names and third fields still work)");
+    findings.Summary(
+        firstUnreachable,
+        std::to_string(unreachable) +
+            " second-field names hold blanks, lower case or "
+            "\"*\": an import looks names up in normalised form, so it never finds them "
+            "(their own names and third fields still work)");
   }
 }
 
-void CheckSkippedLines(Section& section, const MapFileLines& file) {
-  CappedFindings problems(section, FindingKind::kProblem);
-  CappedFindings notes(section, FindingKind::kNote);
+void CheckSkippedLines(LineFindings& findings, const MapFileLines& file) {
   for (const KeptLine& line : file.lines) {
     switch (line.kind) {
       case LineKind::kTooFewFields:
-        problems.Add(line.number, "skipped, fewer than two \",\": '" + line.text + "'");
+        findings.Problem(line.number, "skipped, fewer than two \",\": '" + line.text + "'");
         break;
       case LineKind::kTooLong:
-        problems.Add(line.number, std::to_string(line.length) + " characters, more than " +
-                                      std::to_string(kMaxLineLength) +
-                                      ": the reader stops here, and this line and the " +
-                                      std::to_string(file.linesAfterTooLong) +
-                                      " after it are ignored");
+        findings.Problem(line.number, std::to_string(line.length) + " characters, more than " +
+                                          std::to_string(kMaxLineLength) +
+                                          ": the reader stops here, and this line and the " +
+                                          std::to_string(file.linesAfterTooLong) +
+                                          " after it are ignored");
         break;
       case LineKind::kEmpty:
-        notes.Add(line.number, "empty line, skipped");
+        findings.Note(line.number, "empty line, skipped");
         break;
       case LineKind::kComment:
       case LineKind::kRecord:
@@ -245,8 +268,10 @@ void CheckProfileMap(Section& section, const std::string& path) {
                std::to_string(lines) + " lines: " + std::to_string(records) + " records, " +
                    std::to_string(comments) + " comment lines");
   if (records == 0) section.Problem(1, Shown(path), "holds no record: the map is empty");
-  CheckSkippedLines(section, file);
-  CheckRecords(section, file, maps);
+  LineFindings findings(section);
+  CheckSkippedLines(findings, file);
+  CheckRecords(findings, file, maps);
+  findings.Flush();
   const auto& imported = maps.imported.entries();
   const auto byField3 = std::count_if(imported.begin(), imported.end(), [](const auto& entry) {
     return entry.source == Source::kField3;

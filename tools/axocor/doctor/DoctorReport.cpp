@@ -5,6 +5,8 @@
 #include <map>
 #include <set>
 
+#include "AxocorEscapedText.h"
+
 namespace axocor::doctor {
 
 namespace {
@@ -25,13 +27,15 @@ std::vector<std::string> Variables(const std::string& list) {
   return variables;
 }
 
+// A finding on one line. Its subject and text may quote what a file holds,
+// so both are escaped.
 void AddLine(std::string& out, const Finding& finding, int depth, const char* mark) {
   out += std::string(2 + 2 * std::max(depth, 0), ' ');
   if (finding.kind == FindingKind::kProblem) out += mark;
   if (finding.kind == FindingKind::kNote) out += "note: ";
-  out += finding.subject;
+  out += AxocorEscapedText(finding.subject);
   if (!finding.subject.empty() && !finding.text.empty()) out += ": ";
-  out += finding.text + "\n";
+  out += AxocorEscapedText(finding.text) + "\n";
 }
 
 }  // namespace
@@ -119,9 +123,9 @@ std::string Report::Summary() const {
 }
 
 std::string FormatReportText(const Report& report) {
-  std::string out = "axocor doctor: " + report.source + "\n";
+  std::string out = "axocor doctor: " + AxocorEscapedText(report.source) + "\n";
   for (const auto& [name, value] : report.variables) {
-    out += "  " + name + "=" + value + "\n";
+    out += "  " + name + "=" + AxocorEscapedText(value) + "\n";
   }
   for (const Section& section : report.sections()) {
     out += "\n== " + section.title + " ==\n";

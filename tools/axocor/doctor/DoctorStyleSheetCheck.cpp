@@ -5,6 +5,7 @@
 #include "AXOCorParserServices.h"
 #include "DoctorChecks.h"
 #include "DoctorFiles.h"
+#include "DoctorStyleSheetText.h"
 #include "textformats/AXOCorParserServicesGVSExpander.h"
 #include "textformats/AXOCorParserServicesGVSFiles.h"
 
@@ -106,11 +107,55 @@ class ExpansionLog : public AXOGvsObserver {
   std::size_t includes = 0;
 };
 
+// The bytes of the file at `hostPath`; "" when it cannot be read (which the
+// expansion has reported already).
+std::string FileText(const std::string& hostPath) {
+  std::string text;
+  if (!ReadWholeFile(hostPath, static_cast<std::size_t>(kAXOGvsMaxFileBytes), text).ok()) return "";
+  return text;
+}
+
+// An include whose "<std:strval>" the file `holder` does not close before
+// the next tag: one line, where it is and as it is written.
+void ReportUnclosedValue(Section& section, int depth, const std::string& name,
+                         const std::string& holder) {
+  const auto consequence = [](const std::string& where) {
+    return " is not closed: the library takes the text up to the \"</std:strval>\"" + where +
+           " for the file name, which names no file, and drops the include";
+  };
+  UnclosedValue value;
+  if (!FindUnclosedValue(FileText(holder), name, value)) {
+    section.Problem(depth, Shown(holder),
+                    "an include's \"<std:strval>" + name.substr(0, name.find_first_of("<\n")) +
+                        "\"" + consequence(" after it"));
+    return;
+  }
+  section.Problem(
+      depth, Shown(holder) + ", line " + std::to_string(value.line),
+      "\"" + value.written + "\"" + consequence(" on line " + std::to_string(value.closingLine)));
+}
+
+// An included file that contributes nothing: a problem when it is cut
+// short, else a note.
+void ReportEmptyInclude(Section& section, int depth, const ExpansionLog::Event& event) {
+  const std::string why = WhyCutShort(FileText(event.path));
+  if (why.empty()) {
+    section.Note(depth, event.name,
+                 Shown(event.path) + " contributes nothing: its root node has no child node");
+  } else {
+    section.Problem(depth, event.name,
+                    Shown(event.path) + " is cut short: " + why + "; it contributes nothing");
+  }
+}
+
 // Reports the includes in the order of the expansion, each under the
 // include whose text it came with. The first include cycle ends the report.
 void ReportIncludes(Section& section, const std::vector<ExpansionLog::Event>& events,
-                    const std::string& sheet) {
+                    const std::string& sheetPath, const std::string& sheet) {
   std::vector<std::string> chain;  // the includes that brought the text in, outermost first
+  // The files whose text holds the nodes of each depth: the style sheet,
+  // then the includes that brought the text in.
+  std::vector<std::string> holders{sheetPath};
   for (const ExpansionLog::Event& event : events) {
     const int depth = event.depth;
     if (!event.malformed.empty()) {
@@ -119,6 +164,11 @@ void ReportIncludes(Section& section, const std::vector<ExpansionLog::Event>& ev
       continue;
     }
     chain.resize(static_cast<std::size_t>(depth - 1));
+    holders.resize(static_cast<std::size_t>(depth));
+    if (IsNameAcrossTags(event.name)) {
+      ReportUnclosedValue(section, depth, event.name, holders.back());
+      continue;
+    }
     switch (event.outcome) {
       case AXOGvsIncludeOutcome::kNotFound:
         section.SearchProblem("CATCollectionStandard;CATDefaultCollectionStandard", depth,
@@ -134,12 +184,12 @@ void ReportIncludes(Section& section, const std::vector<ExpansionLog::Event>& ev
         section.Problem(depth, event.name, Shown(event.path) + " cannot be read");
         break;
       case AXOGvsIncludeOutcome::kEmpty:
-        section.Note(depth, event.name,
-                     Shown(event.path) + " contributes nothing: its root node has no child node");
+        ReportEmptyInclude(section, depth, event);
         break;
       case AXOGvsIncludeOutcome::kIncluded:
         section.Info(depth, event.name, Shown(event.path));
         chain.push_back(Shown(event.path));
+        holders.push_back(event.path);
         break;
       case AXOGvsIncludeOutcome::kStopped:
         break;  // a bound stopped the expansion, which is reported as a whole
@@ -165,7 +215,7 @@ void CheckStyleSheet(Section& section, const std::string& name) {
   for (std::size_t i = 1; i < files.size(); ++i) {
     section.Note(1, Shown(files[i]), "not used: '" + name + "' is taken from " + Shown(path));
   }
-  ReportIncludes(section, log.events, "style sheet '" + name + "'");
+  ReportIncludes(section, log.events, path, "style sheet '" + name + "'");
 }
 
 }  // namespace

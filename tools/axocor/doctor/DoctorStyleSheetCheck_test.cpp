@@ -61,6 +61,9 @@ TEST_F(DoctorStyleSheets, IncludesAreReportedWhereTheExpansionMeetsThem) {
   dir_.WriteFile("std/gvs_includes/b.xml", File("<std:node b/>" + Include("a.xml")));
   dir_.WriteFile("std/gvs_includes/bad.xml", File("<std:node/>" + Include("")));
   dir_.WriteFile("std/gvs_includes/leaf.xml", File("<std:node leaf/>"));
+  dir_.WriteFile("std/gvs_includes/cut.xml", "<std:node>\n<std:node a/>\n<std:no");
+  dir_.WriteFile("std/gvs_includes/open.xml", "<std:node>\n<std:node a/>\n");
+  dir_.WriteFile("std/gvs_includes/empty.xml", "<std:node>\n</std:node>");
   const struct {
     const char* why;
     std::string sheet;
@@ -83,6 +86,22 @@ TEST_F(DoctorStyleSheets, IncludesAreReportedWhereTheExpansionMeetsThem) {
        "<std:node r>" + Include("leaf.xml") + "<std:strval>leaf.xml</std:strval></std:node>]",
        {"0 info S: ~/std/generativeparameters/S.xml, 1 include",
         "1 info leaf.xml: ~/std/gvs_includes/leaf.xml"}},
+      {"a value left open is one problem, where it is and as it is written",
+       "<std:node r>\n  <std:node type=\"IncludeFile\"><std:strval>Units.xml</std:node>\n" +
+           Include("leaf.xml") + "</std:node>",
+       {"0 info S: ~/std/generativeparameters/S.xml, 1 include",
+        "1 problem ~/std/generativeparameters/S.xml, line 2: \"<std:strval>Units.xml\" is not "
+        "closed: the library takes the text up to the \"</std:strval>\" on line 3 for the file "
+        "name, which names no file, and drops the include"}},
+      {"an include cut short is a problem, one with an empty root a note",
+       File(Include("cut.xml") + Include("open.xml") + Include("empty.xml")),
+       {"0 info S: ~/std/generativeparameters/S.xml, 3 includes",
+        "1 problem cut.xml: ~/std/gvs_includes/cut.xml is cut short: it ends inside the tag "
+        "\"<std:no\" on line 3; it contributes nothing",
+        "1 problem open.xml: ~/std/gvs_includes/open.xml is cut short: its root node, open since "
+        "line 1, is never closed; it contributes nothing",
+        "1 note empty.xml: ~/std/gvs_includes/empty.xml contributes nothing: its root node has no "
+        "child node"}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.why);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "AxocorCommands.h"
+#include "AxocorEscapedText.h"
 #include "AxocorJson.h"
 #include "ModelGuard.h"
 #include "ModelTree.h"
@@ -41,6 +42,6 @@ void RegisterBoxCommand(CLI::App& group) {
       PrintJson(document);
       return;
     }
-    std::cout << "\"" << target.name << "\": " << BoxText(limits) << "\n";
+    std::cout << "\"" << AxocorEscapedText(target.name) << "\": " << BoxText(limits) << "\n";
   }));
 }

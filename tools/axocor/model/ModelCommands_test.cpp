@@ -73,6 +73,26 @@ TEST_F(ModelCommands, ShowPrintsTheSampleBuildingAndClosesIt) {
   EXPECT_EQ(CATDocumentServices::Remove(open), S_OK) << "opened anew: show closed it";
 }
 
+TEST_F(ModelCommands, ShowNamesTheObjectsOfACatalogByTheirKind) {
+  const CommandTestResult shown = RunCommandForTest(
+      RegisterModelCommands, {"model", "show", HostSample() + "\\Sections.catalog"});
+  EXPECT_EQ(shown.status, 0) << shown.err;
+  EXPECT_EQ(shown.out, "document " + ShownSample("Sections.catalog") +
+                           " (catalog)\n"
+                           "  chapter \"Sections\"\n"
+                           "    sub-chapter \"I sections\" -> chapter \"IPE\"\n"
+                           "    sub-chapter \"Hollow sections\" -> chapter \"Hollow sections\"\n"
+                           "  chapter \"IPE\"\n"
+                           "    entry \"IPE 100\"\n"
+                           "    entry \"IPE 200\"\n"
+                           "    entry \"IPE 300\"\n"
+                           "  chapter \"Hollow sections\"\n"
+                           "    sub-chapter \"Square\" -> chapter \"Square\"\n"
+                           "  chapter \"Square\"\n"
+                           "    entry \"SHS 100x100x5\"\n"
+                           "    entry \"SHS 120x120x6\"\n");
+}
+
 TEST_F(ModelCommands, ShowNamesWhatIsMissingAndUnreachable) {
   const CATTestDocument room = model_.PartDocument(folder_.Host("Room.CATPart").c_str());
   const CATTestDocument building =
@@ -269,6 +289,18 @@ TEST_F(ModelCommands, QueriesReachFeaturesByTheirPathFromThePart) {
       {{"unique-name", room, "Level 1", "Window"}, 0, "Window\n", ""},
       {{"unique-name", room, "", "Roof"}, 0, "Roof.1\n", ""},
       {{"unique-name", room, "Level 2", "Wall"}, 1, "", "no feature \"Level 2\" below \"Room\""},
+      {{"unique-name", building, "", "Room.1"},
+       1,
+       "",
+       "\"Building\" is a product: its children are instances, which the library does not name; a "
+       "unique name is chosen among the features below a part, so name an instance of a part such "
+       "as \"Room.1\" or a feature below it"},
+      {{"unique-name", building, "Room.1", "Roof"}, 0, "Roof.1\n", ""},
+      {{"unique-name", room, "Level 1/Wall.1/Height", "H"},
+       1,
+       "",
+       "\"Height\" has no children: a unique name is chosen among the features below a part"},
+      {{"unique-name", building, "Room.1/Level 1", ""}, 2, "", "the wanted name is empty"},
       {{"children", folder_.Host("Missing.CATPart")}, 1, "", "cannot open"},
   };
   for (const auto& c : cases) {

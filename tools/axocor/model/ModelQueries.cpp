@@ -14,9 +14,12 @@
 #include "AXOCorServices.h"
 #include "AXOPlatform.h"
 #include "AxocorCommands.h"
+#include "AxocorEscapedText.h"
 #include "AxocorFiles.h"
 #include "AxocorJson.h"
 #include "AxocorOutput.h"
+#include "CATIDescendants.h"
+#include "CATIProduct.h"
 #include "FeatureDumpJson.h"
 #include "ModelGuard.h"
 #include "OpenedModel.h"
@@ -58,6 +61,31 @@ CATISpecObject_var FeatureOrFail(const OpenedModel& model, const std::string& pa
   const CATISpecObject_var feature(ChildrenHolder(target));
   if (!feature) AxocorFail(Quoted(target.name) + " is no feature");
   return feature;
+}
+
+// Unique names are found among the features below a feature (the library
+// lists them through CATIDescendants). A product holds instances instead,
+// and a parameter nothing: ends the command saying so, and for a product
+// which path names a part below it.
+void FailUnlessHoldsFeatures(const OpenedModel& model, const std::string& path,
+                             const CATISpecObject_var& parent, const std::string& name) {
+  if (!!CATIDescendants_var(parent)) return;
+  if (!CATIProduct_var(parent)) {
+    const std::string type = parent->GetType().ConvertToChar();
+    AxocorFail(Quoted(name) + (type.empty() ? "" : " (" + type + ")") +
+               " has no children: a unique name is chosen among the features below a part or a "
+               "feature");
+  }
+  const std::vector<CATBaseUnknown_var> instances = NextOnPath(model.Find(path));
+  const std::string example =
+      instances.empty()
+          ? std::string()
+          : " such as " + Quoted((path.empty() ? "" : path + "/") + NameOf(instances.front()));
+  AxocorFail(Quoted(name) +
+             " is a product: its children are instances, which the library does "
+             "not name; a unique name is chosen among the features below a part, so name an "
+             "instance of a part" +
+             example + " or a feature below it");
 }
 
 struct QueryArguments {
@@ -130,7 +158,7 @@ void RegisterChildren(CLI::App& group) {
       if (*json) {
         list.push_back({{"name", NameOf(child)}, {"type", type}});
       } else {
-        std::cout << Quoted(NameOf(child)) << "  type " << type << "\n";
+        std::cout << AxocorEscapedText(Quoted(NameOf(child)) + "  type " + type) << "\n";
       }
     }
     if (*json) PrintJson({{"name", target.name}, {"children", std::move(list)}});
@@ -144,14 +172,23 @@ void RegisterUniqueName(CLI::App& group) {
   command->add_option("file", args->file, "Document file")->required();
   command
       ->add_option("parent-path", args->path,
-                   std::string(kFeaturePathHelp) + " (\"\" for the root)")
+                   std::string(kFeaturePathHelp) +
+                       " (\"\" for the root of a part; a product holds instances, not features)")
       ->required();
-  command->add_option("name", args->name, "The wanted name")->required();
+  command->add_option("name", args->name, "The wanted name")
+      ->required()
+      ->check(CLI::Validator(
+          [](const std::string& wanted) {
+            return wanted.empty() ? std::string("the wanted name is empty: no feature bears it")
+                                  : std::string();
+          },
+          ""));
   const std::shared_ptr<bool> json = AddJsonFlag(*command);
   command->callback(GuardedCommand("unique-name", [args, json] {
     const OpenedModel model(args->file);
     std::string name;
     const CATISpecObject_var parent = FeatureOrFail(model, args->path, name);
+    FailUnlessHoldsFeatures(model, args->path, parent, name);
     CATUnicodeString unique;
     if (!AXOCorParserServices::GetUniqueArcFeatureName(parent, CATISpecObject_var(),
                                                        args->name.c_str(), unique) &&
@@ -161,7 +198,7 @@ void RegisterUniqueName(CLI::App& group) {
     if (*json) {
       PrintJson({{"parent", name}, {"name", args->name}, {"unique", unique.ConvertToChar()}});
     } else {
-      std::cout << unique.ConvertToChar() << "\n";
+      std::cout << AxocorEscapedText(unique.ConvertToChar()) << "\n";
     }
   }));
 }

@@ -7,10 +7,13 @@
 
 #include "AXOCorGeomServices.h"
 #include "AXOIAttLogical.h"
+#include "AxocorEscapedText.h"
 #include "CATAdopt.h"
 #include "CATDocument.h"
 #include "CATIAlias.h"
 #include "CATIBodyRequest.h"
+#include "CATICatalogChapter.h"
+#include "CATICatalogDescription.h"
 #include "CATICkeParm.h"
 #include "CATIContainer.h"
 #include "CATIDescendants.h"
@@ -145,6 +148,8 @@ class TreeWalk {
               {"name", NameOf(object)},
               {"value", Text(parameter->Value()->AsString())}};
     }
+    const CATICatalogChapter_var chapter(object);
+    if (!!chapter) return Chapter(chapter);
     const bool part = !!CATIPrtPart_var(object);
     const bool body = !part && !!CATIBodyRequest_var(object);
     AxocorJson node{{"kind", part                           ? "part"
@@ -168,6 +173,34 @@ class TreeWalk {
     MeetLinkedDocuments(object);
     AxocorJson children = Children(object);
     if (!children.empty()) node["children"] = std::move(children);
+    return node;
+  }
+
+  // A chapter of a catalog, with its descriptions: entries, and
+  // sub-chapters with the chapter each refers to.
+  AxocorJson Chapter(const CATICatalogChapter_var& chapter) {
+    AxocorJson node{{"kind", "chapter"}, {"name", NameOf(chapter)}};
+    AxocorJson list = AxocorJson::array();
+    const std::unique_ptr<CATListValCATICatalogDescription_var> descriptions(
+        chapter->ListDescriptions());
+    for (int i = 1; descriptions != nullptr && i <= descriptions->Size(); ++i) {
+      const CATICatalogDescription_var& description = (*descriptions)[i];
+      if (!description) continue;
+      if (description->GetDescriptionKind() != CATCatalogChapterKind) {
+        list.push_back({{"kind", "entry"}, {"name", NameOf(description)}});
+        continue;
+      }
+      const CATICatalogChapter_var referenced =
+          CATAdoptHandle<CATICatalogChapter>(description->GetReferencedChapter());
+      AxocorJson sub{{"kind", "sub-chapter"}, {"name", NameOf(description)}};
+      if (!referenced) {
+        sub["broken"] = "refers to no chapter";
+      } else {
+        sub["chapter"] = NameOf(referenced);
+      }
+      list.push_back(std::move(sub));
+    }
+    if (!list.empty()) node["children"] = std::move(list);
     return node;
   }
 
@@ -229,6 +262,9 @@ std::string ObjectLine(const AxocorJson& node) {
   const std::string kind = node["kind"].get<std::string>();
   std::string line = kind + " " + Quoted(node["name"]);
   if (kind == "parameter") return line + " = " + node["value"].get<std::string>();
+  if (kind == "sub-chapter" && node.contains("chapter")) {
+    return line + " -> chapter " + Quoted(node["chapter"]);
+  }
   if (kind == "publication") {
     return line + " -> " +
            (node.contains("object") ? Quoted(node["object"])
@@ -278,8 +314,8 @@ class TreeText {
   }
 
   void Document(const AxocorJson& document) {
-    out_ << "document " << document["path"].get<std::string>() << " ("
-         << document["type"].get<std::string>() << ")\n";
+    out_ << "document " << AxocorEscapedText(document["path"].get<std::string>()) << " ("
+         << AxocorEscapedText(document["type"].get<std::string>()) << ")\n";
     const AxocorJson& objects = document["objects"];
     const AxocorJson& broken = document["broken"];
     for (size_t i = 0; i < objects.size(); ++i) {
@@ -291,8 +327,9 @@ class TreeText {
   }
 
  private:
+  // A line of names and values that the document's file holds: escaped.
   void Line(const std::string& indent, bool last, const std::string& text) {
-    out_ << indent << (!drawn_ ? "  " : last ? "└── " : "├── ") << text << "\n";
+    out_ << indent << (!drawn_ ? "  " : last ? "└── " : "├── ") << AxocorEscapedText(text) << "\n";
   }
   std::string Below(const std::string& indent, bool last) const {
     return indent + (!drawn_ ? "  " : last ? "    " : "│   ");

@@ -21,7 +21,9 @@
 //     broken: link of "Wall.1" to id "door9", which /Models/Room.CATPart does not hold
 //
 // Kinds: product, instance (with its position when it is placed), part,
-// body, logical, feature, parameter, publication. Parts and bodies show
+// body, logical, feature, parameter, publication; in a catalog, chapter,
+// with its entries and sub-chapters (sub-chapter "I sections" -> chapter
+// "IPE"). Parts and bodies show
 // their box in their part's space; hidden objects are marked. The
 // documents that instances and links lead into follow the first, each
 // once, in the order they are met. Paths are native (ShownPath).
@@ -30,7 +32,7 @@
 // an OBJECT {"kind","name", then what its line shows: "partNumber", "of",
 // "in", "position":{"translation":[x,y,z],"rotation":[[...],[...],[...]]},
 // "type", "timeStamp", "updateStamp", "box":{"x":[lo,hi],"y","z"} or null
-// for an empty one, "hidden":true, "value", "object", "broken", and
+// for an empty one, "hidden":true, "value", "object", "chapter", "broken", and
 // "children":[OBJECT...]}.
 
 #include <functional>

@@ -5,6 +5,7 @@
 
 #include "AXOPlatform.h"
 #include "AxocorCommands.h"
+#include "AxocorEscapedText.h"
 #include "AxocorFiles.h"
 #include "CATDocument.h"
 #include "CATDocumentFileCheck.h"
@@ -23,7 +24,8 @@ std::string WhyNotOpenedAt(const CATUnicodeString& path) {
   CATDocumentFileSummary summary;
   CATUnicodeString fault;
   if (CATCheckDocumentFile(path, summary, fault)) return "it cannot be opened";
-  return fault.ConvertToChar();
+  // The damaged field may quote what the file holds.
+  return AxocorEscapedText(fault.ConvertToChar());
 }
 
 // The instances of `root`, a product of the document, that lead to an
