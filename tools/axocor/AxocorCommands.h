@@ -13,7 +13,10 @@
 // through PrintJson instead; ends a failure with AxocorFail. Its examples
 // go in its group's footer, one line each beginning with the command
 // ("  axocor guid new -n 5"): the group's help shows them all, the command's
-// help its own.
+// help its own. The tests run every example of every help text on the
+// samples (testing/axocor/run_documented_examples.py): an example ends with
+// status 0 unless a trailing "(exits N)" says otherwise, and every command
+// has at least one.
 
 #include <string>
 

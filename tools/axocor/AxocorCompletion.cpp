@@ -65,7 +65,7 @@ void RegisterCompletionCommand(CLI::App& app) {
       ->check(CLI::IsMember({"bash", "zsh"}));
   command->footer(
       "Examples:\n"
-      "  axocor completion bash > ~/.local/share/bash-completion/completions/axocor\n"
+      "  axocor completion bash >> ~/.bashrc\n"
       "  axocor completion zsh >> ~/.zshrc");
   const CLI::App* root = &app;
   command->callback([=] {

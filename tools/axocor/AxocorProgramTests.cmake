@@ -7,11 +7,20 @@
 #   axocor_add_program_tests(PREFIX <test name prefix> PROGRAM <target or file>
 #                            VERSION <the version it prints>
 #                            MODELS <sample models> INSTALLATION <sample installation>
+#                            [NAMED_MODELS <path> NAMED_INSTALLATION <path>]
+#                            DOCS <README files, folders of README files>
 #                            WORK <a folder of the build tree>)
+#
+# NAMED_*: where the program's help says the samples are, when they are not
+# there (the build tree's program names the folders it is to be installed in).
 set(AXOCOR_DOCTOR_CHECK ${CMAKE_CURRENT_LIST_DIR}/doctor/DoctorToolCheck.cmake)
+set(AXOCOR_EXAMPLES_RUNNER
+    ${CMAKE_CURRENT_LIST_DIR}/../../testing/axocor/run_documented_examples.py)
 
 function(axocor_add_program_tests)
-  cmake_parse_arguments(ARG "" "PREFIX;PROGRAM;VERSION;MODELS;INSTALLATION;WORK" "" ${ARGN})
+  cmake_parse_arguments(ARG ""
+    "PREFIX;PROGRAM;VERSION;MODELS;INSTALLATION;NAMED_MODELS;NAMED_INSTALLATION;WORK" "DOCS"
+    ${ARGN})
   set(p ${ARG_PREFIX})
   set(tool ${ARG_PROGRAM})
   # A target runs under the emulator of a cross build by itself; scripts
@@ -171,4 +180,36 @@ function(axocor_add_program_tests)
   add_test(NAME ${p}.units COMMAND ${tool} units LENGTH)
   set_tests_properties(${p}.units PROPERTIES PASS_REGULAR_EXPRESSION
     "^mm  Millimeter  \\(current\\)\r?\n.*ft  Foot\r?\n$")
+
+  # What the texts promise: every example of every help text and README,
+  # run through the shell as a user types it (each alone, in fresh copies
+  # of the samples), and a --help-all that holds every command's help.
+  # The examples are lines of a POSIX shell, run where the program runs.
+  if(NOT CMAKE_CROSSCOMPILING)
+    find_package(Python3 REQUIRED COMPONENTS Interpreter)
+    set(runner ${Python3_EXECUTABLE} ${AXOCOR_EXAMPLES_RUNNER})
+    set(samples --tool ${tool_file} --models ${models} --installation ${sample})
+    if(ARG_NAMED_MODELS)
+      list(APPEND samples --named-models ${ARG_NAMED_MODELS})
+    endif()
+    if(ARG_NAMED_INSTALLATION)
+      list(APPEND samples --named-installation ${ARG_NAMED_INSTALLATION})
+    endif()
+    add_test(NAME ${p}.examples.help
+             COMMAND ${runner} help ${samples} --work ${ARG_WORK}/examples-help)
+    add_test(NAME ${p}.examples.docs
+             COMMAND ${runner} docs ${ARG_DOCS} ${samples} --work ${ARG_WORK}/examples-docs)
+    add_test(NAME ${p}.help-all
+             COMMAND ${runner} help-all ${samples} --work ${ARG_WORK}/examples-help-all)
+    # Texts that are false: each fault is named with its file, line, status
+    # and output, and the run fails.
+    get_filename_component(refused ${AXOCOR_EXAMPLES_RUNNER} DIRECTORY)
+    set(refused ${runner} docs ${refused}/examples-refused ${samples}
+                --work ${ARG_WORK}/examples-refused)
+    add_test(NAME ${p}.examples.refused COMMAND ${refused})
+    set_tests_properties(${p}.examples.refused PROPERTIES PASS_REGULAR_EXPRESSION
+      "without-examples/README.md: no example.*README.md:8: axocor guid expand 018qLdYQlDxm4ZHMU9gytl .*exit status 0, expected 1.*README.md:10: axocor guid compress not-a-guid\n  ran: .*exit status 1, expected 0\n  output:\n    \\| axocor: error: 'not-a-guid' .*3 examples run, 2 failed; texts without examples: 1")
+    add_test(NAME ${p}.examples.refused.exits COMMAND ${refused})
+    set_tests_properties(${p}.examples.refused.exits PROPERTIES WILL_FAIL TRUE)
+  endif()
 endfunction()

@@ -51,20 +51,31 @@ std::string ExamplesOf(const std::string& footer, const std::string& path) {
   return (count == 1 ? "Example:\n" : "Examples:\n") + examples;
 }
 
+// Adds `paragraph` to `text`, a blank line between them.
+void AppendParagraph(std::string& text, const std::string& paragraph) {
+  if (!text.empty()) text += text.back() == '\n' ? "\n" : "\n\n";
+  text += paragraph;
+}
+
 // Gives `app` and the commands below it the conventions' help: a command
 // whose footer is its group's (CLI11 copies it into every command added)
-// shows the group's examples of that command only, and every footer ends
-// with the exit statuses. A group takes at most one command; when none is
-// given, Run prints its help.
+// shows the group's examples of that command only, one with a footer of its
+// own shows them after it unless it gives examples itself, and every footer
+// ends with the exit statuses. A group takes at most one command; when none
+// is given, Run prints its help.
 void ApplyConventions(CLI::App& app, const std::string* groupFooter) {
   const std::string footer = app.get_footer();
   for (CLI::App* command : CommandsOf(app)) ApplyConventions(*command, &footer);
-  std::string own =
-      groupFooter != nullptr && footer == *groupFooter ? ExamplesOf(footer, PathOf(app)) : footer;
-  if (own.find("Exit status:") == std::string::npos) {
-    if (!own.empty()) own += own.back() == '\n' ? "\n" : "\n\n";
-    own += kExitStatuses;
+  std::string own = footer;
+  if (groupFooter != nullptr) {
+    const std::string examples = ExamplesOf(*groupFooter, PathOf(app));
+    if (footer == *groupFooter) {
+      own = examples;
+    } else if (!examples.empty() && ExamplesOf(footer, PathOf(app)).empty()) {
+      AppendParagraph(own, examples);
+    }
   }
+  if (own.find("Exit status:") == std::string::npos) AppendParagraph(own, kExitStatuses);
   app.footer(own);
   if (!CommandsOf(app).empty()) app.require_subcommand(0, 1);
 }
@@ -97,6 +108,16 @@ void CheckCommandNames(CLI::App& app, const std::vector<std::string>& args) {
                  (near.empty() ? "; its commands: " + known : near));
     }
   }
+}
+
+// The help of `app` and of every command below it, one after the other, each
+// as "axocor ... --help" prints it.
+std::string HelpOfEveryCommand(const CLI::App& app) {
+  const CLI::App* parent = app.get_parent();
+  std::string text = app.help(parent != nullptr ? PathOf(*parent) : "");
+  for (const CLI::App* command : app.get_subcommands({}))
+    text += "\n" + HelpOfEveryCommand(*command);
+  return text;
 }
 
 // The command that the parse reached: the last one selected.
@@ -190,8 +211,11 @@ int RunAxocor(std::vector<std::string> args, const std::vector<AxocorGroup>& gro
     }
   } catch (const CLI::ParseError& e) {
     const std::string name = e.get_name();
-    if (name == "RuntimeError" || name == "CallForHelp" || name == "CallForAllHelp" ||
-        name == "CallForVersion") {
+    if (name == "CallForAllHelp") {
+      std::cout << HelpOfEveryCommand(*Reached(app));
+      return 0;
+    }
+    if (name == "RuntimeError" || name == "CallForHelp" || name == "CallForVersion") {
       return app.exit(e);
     }
     std::cerr << "axocor: error: " << e.what() << "\n"

@@ -5,6 +5,7 @@
 // whatever its group:
 //   axocor --version               the project's version
 //   axocor --help-all              the help of every command, one after the other
+//                                  (after a group: of the group and its commands)
 //   axocor help [GROUP [COMMAND]]  the same as "axocor [GROUP [COMMAND]] --help"
 //   axocor completion bash|zsh     a completion script for the shell
 // A group named without one of its commands prints its help on standard
@@ -14,7 +15,8 @@
 // exits 1 (AxocorFail); success exits 0. The help of every command ends
 // with these statuses unless its footer names its own ("Exit status:"),
 // and a command's help shows the lines of its group's examples that run
-// that command, not all of the group's.
+// that command, not all of the group's (after its own footer, when it has
+// one without examples of its own).
 
 #include <string>
 #include <vector>

@@ -74,10 +74,52 @@ TEST(AxocorRun, ACommandsHelpShowsItsOwnExamples) {
     EXPECT_TRUE(Has(group.out, example));
     EXPECT_EQ(Has(command.out, example), std::string(example) == "axocor guid compress");
   }
-  // A command with a footer of its own keeps it.
+  // A command with a footer of its own keeps it, and shows its group's
+  // examples of it after it.
   const CommandTestResult units = RunToolForTest(kGroups, {"units", "--help"});
   EXPECT_TRUE(Has(units.out, "Examples:\n  axocor units\n")) << units.out;
   EXPECT_TRUE(Has(units.out, "Exit status: 0 success, 1 the command failed, 2 a usage error"));
+  const CommandTestResult box =
+      RunToolForTest({{"model", RegisterModelCommands}}, {"model", "box", "--help"});
+  EXPECT_TRUE(Has(box.out, "boxes of its instances exactly.\n\nExample:\n  axocor model box "))
+      << box.out;
+  EXPECT_FALSE(Has(box.out, "axocor model dump")) << box.out;
+}
+
+// --help-all is the help of every command and subcommand, options and
+// examples included, each as its own --help prints it.
+TEST(AxocorRun, HelpAllHoldsTheHelpOfEveryCommand) {
+  const std::vector<AxocorGroup> groups = {{"guid", RegisterGuidCommands},
+                                           {"units", RegisterUnitCommands},
+                                           {"model", RegisterModelCommands}};
+  const CommandTestResult all = RunToolForTest(groups, {"--help-all"});
+  EXPECT_EQ(all.status, 0) << all.err;
+  const struct {
+    std::vector<std::string> command;
+    const char* option;  // one of its options, or an example
+  } cases[] = {
+      {{}, "--help-all"},
+      {{"guid"}, "axocor guid expand 018qLdYQlDxm4ZHMU9gytl"},
+      {{"guid", "new"}, "--compressed"},
+      {{"units"}, "axocor units LENGTH Foot --json"},
+      {{"model", "show"}, "--tree"},
+      {{"model", "publish"}, "--dry-run"},
+      {{"model", "save-part"}, "--parents"},
+      {{"model", "box"}, "axocor model box"},
+      {{"completion"}, "shell"},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::string> args = c.command;
+    args.push_back("--help");
+    SCOPED_TRACE(args.size() > 1 ? args[args.size() - 2] : "axocor");
+    const CommandTestResult help = RunToolForTest(groups, args);
+    EXPECT_TRUE(Has(help.out, c.option)) << help.out;
+    EXPECT_TRUE(Has(all.out, help.out)) << help.out;
+  }
+  // A group's --help-all is that of its commands alone.
+  const CommandTestResult model = RunToolForTest(groups, {"model", "--help-all"});
+  EXPECT_TRUE(Has(model.out, "--dry-run")) << model.out;
+  EXPECT_FALSE(Has(model.out, "axocor guid")) << model.out;
 }
 
 TEST(AxocorRun, CompletionOffersEveryCommandAndOption) {

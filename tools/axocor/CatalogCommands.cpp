@@ -74,7 +74,7 @@ void RegisterCatalogCommands(CLI::App& app) {
   group->footer("Examples (the sample catalog is installed in " AXOCOR_INSTALLED_SAMPLE_MODELS
                 "):\n"
                 "  axocor catalogs steel\n"
-                "  axocor catalogs find IPE \"Structural Steel\\\\Euro\"\n"
+                "  axocor catalogs find EU_IPE \"Structural Steel\\\\European\"\n"
                 "  axocor catalogs show " AXOCOR_INSTALLED_SAMPLE_MODELS
                 "/Sections.catalog\n"
                 "  axocor catalogs entry " AXOCOR_INSTALLED_SAMPLE_MODELS

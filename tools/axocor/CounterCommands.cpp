@@ -27,7 +27,7 @@ void RegisterCounterCommands(CLI::App& app) {
   const std::shared_ptr<bool> json = AddJsonFlag(*command);
   command->footer(
       "The counter file must exist; it holds the last number handed out.\n"
-      "Example: axocor counter beams -n 10   (the file held 41: prints 42, the file holds 51)\n");
+      "Example: axocor counter WallID -n 10   (the file held 41: prints 42, the file holds 51)\n");
   command->callback([=] {
     CATListValCATUnicodeString startupPaths;
     AXOCorEnvVarManager::GetEnvVariableValues("CATStartupPath", startupPaths);

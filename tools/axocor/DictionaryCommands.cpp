@@ -20,7 +20,11 @@ void RegisterDictionaryCommands(CLI::App& app) {
   command->footer(
       "Dictionaries are searched in the entries of CATGraphicPath that end in\n"
       "'\\Dictionaries' or '\\resources\\graphic'. The command exits with status 1\n"
-      "when none is found.");
+      "when none is found.\n"
+      "\n"
+      "Examples:\n"
+      "  axocor dictionaries\n"
+      "  axocor dictionaries --ordered");
   command->callback([=] {
     CATListValCATUnicodeString names;
     if (*ordered) {

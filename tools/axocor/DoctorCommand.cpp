@@ -148,10 +148,11 @@ void RegisterDoctorCommand(CLI::App& app) {
       "cannot be read (the message begins with 'axocor: error:').\n"
       "\n"
       "Examples:\n"
-      "  axocor doctor\n"
       "  axocor doctor " AXOCOR_INSTALLED_SAMPLE_INSTALLATION
-      "\n"
-      "  axocor doctor --env /opt/axo/axocor-env.txt\n"
-      "  axocor doctor --root /opt/axo --json > report.json");
+      "   (exits 1: the sample's one fault)\n"
+      "  axocor doctor --env " AXOCOR_INSTALLED_SAMPLE_INSTALLATION
+      "/axocor-env.txt   (exits 1)\n"
+      "  axocor doctor --root " AXOCOR_INSTALLED_SAMPLE_INSTALLATION
+      " --json > report.json   (exits 1)");
   doctor->callback([options] { Run(*options); });
 }

@@ -94,7 +94,7 @@ void RegisterEnvCommands(CLI::App& app) {
   env->footer(
       "Examples:\n"
       "  axocor env list CATStartupPath\n"
-      "  axocor env find CATStartupPath 'Catalogs\\Steel.catalog'\n"
+      "  axocor env find CATStartupPath 'Catalogs\\Doors\\AXO_Doors.catalog'\n"
       "\n"
       "Paths are host paths ('\\' between folders). 'list' marks directories that do not\n"
       "exist with (missing); 'find' exits with status 1 when no directory holds the file.\n");
