@@ -8,6 +8,7 @@
 #include <string>
 
 #include "AXOCorServices.h"
+#include "AxocorArguments.h"
 #include "AxocorCommands.h"
 #include "CATFileFailure.h"
 #include "CATIIniSettingManagment.h"
@@ -101,9 +102,8 @@ void ForTranslator(const std::string& name, Action action) {
 }
 
 CLI::Option* AddTranslatorOption(CLI::App* command, std::string& translator) {
-  return command->add_option("translator", translator, "dxf or ifc")
-      ->required()
-      ->check(CLI::IsMember({axo_settings::kDxf.name, axo_settings::kIfc.name}));
+  return TakesOneOf(command->add_option("translator", translator, "dxf or ifc")->required(),
+                    {axo_settings::kDxf.name, axo_settings::kIfc.name});
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "AXOPlatform.h"
+#include "AxocorArguments.h"
 #include "AxocorCommands.h"
 #include "AxocorOutput.h"
 #include "ModelGuard.h"
@@ -27,9 +28,10 @@ void RegisterPlanCommand(CLI::App& group) {
   CLI::App* command = group.add_subcommand(
       "plan", "Draw the plan view of the boxes of every placed part and body as SVG");
   auto args = std::make_shared<PlanArguments>();
-  command->add_option("file", args->file, "Document file (.CATPart, .CATProduct ...)")->required();
-  command->add_option("-o,--output", args->output,
-                      "Write the drawing to this file instead (\"-\": standard output)");
+  TakesFile(command->add_option("file", args->file, "Document file (.CATPart, .CATProduct ...)")
+                ->required());
+  TakesFile(command->add_option("-o,--output", args->output,
+                                "Write the drawing to this file instead (\"-\": standard output)"));
   CLI::Option* section = command->add_option(
       "--section", args->section, "Draw only what a horizontal cut at this height meets");
   command->callback(GuardedCommand("plan", [args, section] {
