@@ -75,3 +75,12 @@ std::string DidYouMean(const std::vector<std::string>& near) {
   }
   return text + "?";
 }
+
+std::string ListedNames(const std::vector<std::string>& names, std::size_t limit) {
+  std::string text;
+  for (std::size_t i = 0; i < names.size() && i < limit; ++i) {
+    text += (i == 0 ? "" : ", ") + names[i];
+  }
+  if (names.size() > limit) text += " and " + std::to_string(names.size() - limit) + " more";
+  return text;
+}

@@ -2,7 +2,8 @@
 #define AxocorNearNames_h
 
 // The names a person probably meant when a text names nothing: for an
-// unknown command, and for a catalog entry that is not found.
+// unknown command or option, a word of a list, a feature path, a magnitude,
+// a unit and a catalog entry that is not found.
 
 #include <string>
 #include <vector>
@@ -21,5 +22,9 @@ std::vector<std::string> NearNames(const std::string& text, const std::vector<st
 // "" when `near` is empty, else "; did you mean 'a'?" or
 // "; did you mean 'a', 'b' or 'c'?", to end an error message.
 std::string DidYouMean(const std::vector<std::string>& near);
+
+// "a, b, c" when `names` has at most `limit`, else its first `limit` and
+// how many more: "a, b, c and 7 more". "" for no names.
+std::string ListedNames(const std::vector<std::string>& names, std::size_t limit = 10);
 
 #endif  // AxocorNearNames_h

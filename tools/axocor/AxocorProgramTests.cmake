@@ -16,6 +16,7 @@
 set(AXOCOR_DOCTOR_CHECK ${CMAKE_CURRENT_LIST_DIR}/doctor/DoctorToolCheck.cmake)
 set(AXOCOR_EXAMPLES_RUNNER
     ${CMAKE_CURRENT_LIST_DIR}/../../testing/axocor/run_documented_examples.py)
+set(AXOCOR_COMPLETION_CHECK ${CMAKE_CURRENT_LIST_DIR}/../../testing/axocor/completion-check.sh)
 
 function(axocor_add_program_tests)
   cmake_parse_arguments(ARG ""
@@ -63,18 +64,55 @@ function(axocor_add_program_tests)
     set_tests_properties(${p}.guid.${command}.exits.${index} PROPERTIES WILL_FAIL TRUE)
   endforeach()
 
-  # The conventions as a user meets them: the version, and a completion
-  # script that bash reads and that completes a command of a group.
+  # The conventions as a user meets them: the version, and the completion
+  # scripts, each run in its shell on a folder of a document, a drawing
+  # and a folder: a command line (its last word the one completed), and
+  # what the script offers, sorted.
   add_test(NAME ${p}.version COMMAND ${tool} --version)
   set_tests_properties(${p}.version PROPERTIES
                        PASS_REGULAR_EXPRESSION "^axocor ${ARG_VERSION}\r?\n$")
-  find_program(AXO_BASH bash)
-  if(AXO_BASH AND NOT CMAKE_CROSSCOMPILING)
-    add_test(NAME ${p}.completion.bash COMMAND ${AXO_BASH} -c
-             "source <(${tool_file} completion bash) && COMP_WORDS=(axocor catalogs sh) \
-              && COMP_CWORD=2 && _axocor && echo \"\${COMPREPLY[*]}\"")
-    set_tests_properties(${p}.completion.bash PROPERTIES PASS_REGULAR_EXPRESSION "^show\n$")
-  endif()
+  set(completion_root ${ARG_WORK}/completion-test)
+  file(MAKE_DIRECTORY ${completion_root}/parts)
+  file(TOUCH ${completion_root}/Building.CATProduct ${completion_root}/plan.svg)
+  set(completions
+      "axocor catalogs sh|show"
+      "axocor model show B|Building.CATProduct"
+      "axocor model show |Building.CATProduct parts plan.svg"
+      "axocor model plan Building.CATProduct -o pl|plan.svg"
+      "axocor model dump Building.CATProduct Room.1 --output |Building.CATProduct parts plan.svg"
+      "axocor model save-part Building.CATProduct |parts"
+      "axocor model show Building.CATProduct --tree |--help --help-all --json --tree -h"
+      "axocor guid new -n |"
+      "axocor guid new --j|--json"
+      "axocor help mo|model"
+      "axocor help model s|save-part show"
+      "axocor settings show |dxf ifc"
+      "axocor completion |bash fish powershell zsh"
+      "axocor --env |Building.CATProduct parts plan.svg"
+      "axocor --env x model p|plan publish"
+      "axocor doctor --root |parts")
+  foreach(shell bash zsh fish)
+    find_program(AXO_SHELL_${shell} ${shell})
+    if(NOT AXO_SHELL_bash OR NOT AXO_SHELL_${shell} OR CMAKE_CROSSCOMPILING)
+      continue()
+    endif()
+    set(index 0)
+    foreach(completion IN LISTS completions)
+      string(REPLACE "|" ";" fields "${completion}")
+      list(GET fields 0 line)
+      list(LENGTH fields count)
+      set(offers "")
+      if(count GREATER 1)
+        list(GET fields 1 offers)
+      endif()
+      math(EXPR index "${index} + 1")
+      add_test(NAME ${p}.completion.${shell}.${index}
+               COMMAND ${AXO_SHELL_bash} ${AXOCOR_COMPLETION_CHECK} ${shell} ${tool_file} "${line}"
+               WORKING_DIRECTORY ${completion_root})
+      set_tests_properties(${p}.completion.${shell}.${index} PROPERTIES
+                           PASS_REGULAR_EXPRESSION "^${offers}\n$")
+    endforeach()
+  endforeach()
 
   # A path-list variable over two folders, one holding the file; the other
   # is listed as missing.

@@ -8,6 +8,7 @@
 #include <iostream>
 #include <sstream>
 
+#include "AxocorArguments.h"
 #include "AxocorCommands.h"
 #include "AxocorNearNames.h"
 #include "doctor/DoctorEnvironment.h"
@@ -101,11 +102,9 @@ void CheckCommandNames(CLI::App& app, const std::vector<std::string>& args) {
       names.push_back(command->get_name());
     }
     if (names.size() == commands.size()) {
-      std::string known;
-      for (const std::string& name : names) known += (known.empty() ? "" : ", ") + name;
       const std::string near = DidYouMean(NearNames(arg, names));
       UsageError("'" + PathOf(*group) + "' has no command '" + arg + "'" +
-                 (near.empty() ? "; its commands: " + known : near));
+                 (near.empty() ? "; its commands: " + ListedNames(names, names.size()) : near));
     }
   }
 }
@@ -125,6 +124,26 @@ CLI::App* Reached(CLI::App& app) {
   CLI::App* reached = &app;
   while (!reached->get_subcommands().empty()) reached = reached->get_subcommands().front();
   return reached;
+}
+
+// "'axocor guid new' has no option '--jsn'; did you mean '--json'?" for the
+// first option that the parse of `app` left over, named with the options of
+// the command it reached, `reached`; "" when it left none.
+std::string UnknownOption(const CLI::App& app, CLI::App& reached) {
+  for (const std::string& arg : app.remaining(true)) {
+    if (arg.size() < 2 || arg[0] != '-') continue;
+    const std::string option = arg.substr(0, arg.find('='));
+    // A letter of a short option is too little to guess from: only long
+    // options are named.
+    std::vector<std::string> names;
+    for (const CLI::Option* known : reached.get_options()) {
+      for (const std::string& name : known->get_lnames()) names.push_back("--" + name);
+    }
+    if (option.size() <= 2) names.clear();
+    return "'" + PathOf(reached) + "' has no option '" + option + "'" +
+           DidYouMean(NearNames(option, names));
+  }
+  return "";
 }
 
 void Register(CLI::App& app, const std::string& first, const std::vector<AxocorGroup>& groups) {
@@ -179,6 +198,12 @@ int RunAxocor(std::vector<std::string> args, const std::vector<AxocorGroup>& gro
   CLI::App app{"axocor - command-line access to the services of AXOCorServices.", "axocor"};
   app.set_version_flag("--version", "axocor " AXOCOR_VERSION, "Print the version and exit");
   app.set_help_all_flag("--help-all", "Print the help of every command and exit");
+  // Taken off the arguments before they are parsed (TakeEnvironmentOption);
+  // here for the help and the completion scripts.
+  std::string environment_file;
+  TakesFile(app.add_option("--env", environment_file,
+                           "Run the command in the installation that this environment file "
+                           "describes (VAR=value lines)"));
   app.footer(
       "Examples:\n"
       "  axocor guid new -n 3\n"
@@ -218,7 +243,10 @@ int RunAxocor(std::vector<std::string> args, const std::vector<AxocorGroup>& gro
     if (name == "RuntimeError" || name == "CallForHelp" || name == "CallForVersion") {
       return app.exit(e);
     }
-    std::cerr << "axocor: error: " << e.what() << "\n"
+    // CLI11 names an ExtrasError after the command, so it is told by its type.
+    const bool extras = dynamic_cast<const CLI::ExtrasError*>(&e) != nullptr;
+    const std::string unknown = extras ? UnknownOption(app, *Reached(app)) : "";
+    std::cerr << "axocor: error: " << (unknown.empty() ? e.what() : unknown) << "\n"
               << "Run '" << PathOf(*Reached(app)) << " --help' for its usage.\n";
     return kAxocorUsageError;
   } catch (const std::exception& e) {

@@ -7,7 +7,8 @@
 //   axocor --help-all              the help of every command, one after the other
 //                                  (after a group: of the group and its commands)
 //   axocor help [GROUP [COMMAND]]  the same as "axocor [GROUP [COMMAND]] --help"
-//   axocor completion bash|zsh     a completion script for the shell
+//   axocor completion SHELL        a completion script for bash, zsh, fish or
+//                                  PowerShell
 // A group named without one of its commands prints its help on standard
 // error and exits 2; an unknown command is named with the nearest known
 // ones. Usage errors (unknown commands or options, missing or malformed
@@ -42,8 +43,9 @@ constexpr int kAxocorUsageError = 2;
 // first argument (help, completion, a mistake) registers them all.
 int RunAxocor(std::vector<std::string> args, const std::vector<AxocorGroup>& groups);
 
-// "axocor completion bash|zsh": prints a script that completes the commands
-// and options of `app` (every group registered) in that shell.
+// "axocor completion bash|zsh|fish|powershell": prints a script that
+// completes the commands, options and arguments of `app` (every group
+// registered) in that shell (AxocorCompletionScripts.h).
 void RegisterCompletionCommand(CLI::App& app);
 
 #endif  // AxocorRun_h

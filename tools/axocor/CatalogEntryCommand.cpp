@@ -6,6 +6,7 @@
 #include <string>
 
 #include "AXOCorGlobalServices.h"
+#include "AxocorArguments.h"
 #include "AxocorCommands.h"
 #include "AxocorEscapedText.h"
 #include "AxocorJson.h"
@@ -52,7 +53,7 @@ void RegisterCatalogEntryCommand(CLI::App& group) {
   auto name = std::make_shared<std::string>();
   // File arguments are paths: "/x/Sections.catalog" is no Windows-style option.
   command->allow_windows_style_options(false);
-  command->add_option("catalog", *file, "Catalog document file (.catalog)")->required();
+  TakesFile(command->add_option("catalog", *file, "Catalog document file (.catalog)")->required());
   command->add_option("name", *name, "Entry name, exactly as its \"Name\" value")->required();
   const std::shared_ptr<bool> json = AddJsonFlag(*command);
   command->callback([=] {
@@ -66,7 +67,10 @@ void RegisterCatalogEntryCommand(CLI::App& group) {
         PrintEntry(view, entry, *json);
         return;
       }
-      near = DidYouMean(NearNames(*name, view.EntryNames()));
+      // The near entries, else the entries there are.
+      const std::vector<std::string> entries = view.EntryNames();
+      near = DidYouMean(NearNames(*name, entries));
+      if (near.empty() && !entries.empty()) near = "; its entries: " + ListedNames(entries);
     }
     AxocorFail("no entry named '" + *name + "' in '" + *file + "'" +
                (near.empty() ? " (entries are found by their \"Name\" value, exactly; the root "

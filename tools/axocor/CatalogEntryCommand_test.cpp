@@ -59,8 +59,13 @@ TEST_F(CatalogEntryCommand, NamesWhyNoEntryIsFound) {
     const char* name;
     std::string error;
   } cases[] = {
-      {kSamples + "/Sections.catalog", "IPE 999", "no entry named 'IPE 999'"},
+      {kSamples + "/Sections.catalog", "IPE 999",
+       "no entry named 'IPE 999' in '" + kSamples +
+           "/Sections.catalog'; its entries: IPE 100, IPE 200, IPE 300, SHS 100x100x5, "
+           "SHS 120x120x6\n"},
       {kSamples + "/Sections.catalog", "ipe 200", "no entry named 'ipe 200'"},
+      {kSamples + "/Sections.catalog", "SHS 100x100x",
+       "; did you mean 'SHS 100x100x5' or 'SHS 120x120x6'?\n"},
       {kSamples + "/Sections.catalog", "I sections", "no entry named"},  // refers to a chapter
       {kSamples + "/Sections.catalog", "", "the entry name is empty"},
       {folder_.Host("Plain.catalog"), "E", "no entry named 'E'"},

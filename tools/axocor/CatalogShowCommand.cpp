@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "AxocorArguments.h"
 #include "AxocorCommands.h"
 #include "AxocorEscapedText.h"
 #include "AxocorJson.h"
@@ -72,7 +73,7 @@ void RegisterCatalogShowCommand(CLI::App& group) {
       "show", "Print the chapters of a catalog document, their sub-chapters and entries");
   auto file = std::make_shared<std::string>();
   command->allow_windows_style_options(false);
-  command->add_option("catalog", *file, "Catalog document file (.catalog)")->required();
+  TakesFile(command->add_option("catalog", *file, "Catalog document file (.catalog)")->required());
   const std::shared_ptr<bool> json = AddJsonFlag(*command);
   command->callback([=] {
     const CatalogView view(*file);

@@ -5,6 +5,7 @@
 #include <iostream>
 #include <memory>
 
+#include "AxocorArguments.h"
 #include "AxocorCommands.h"
 #include "AxocorRun.h"
 #include "CATLib.h"
@@ -104,17 +105,16 @@ void RegisterDoctorCommand(CLI::App& app) {
       "Check an installation: folders, style sheets, catalogs, dictionaries, counters, "
       "translator settings and profile maps");
   auto options = std::make_shared<DoctorOptions>();
-  CLI::Option* env = doctor->add_option("--env", options->envFile,
-                                        "Environment file (VAR=value lines) describing the "
-                                        "installation");
-  CLI::Option* root = doctor->add_option("--root", options->rootFolder,
-                                         "Installation folder: its axocor-env.txt, or the "
-                                         "sample's layout");
+  CLI::Option* env = TakesFile(doctor->add_option(
+      "--env", options->envFile, "Environment file (VAR=value lines) describing the installation"));
+  CLI::Option* root = TakesFolder(
+      doctor->add_option("--root", options->rootFolder,
+                         "Installation folder: its axocor-env.txt, or the sample's layout"));
   CLI::Option* current = doctor->add_flag("--current", options->current,
                                           "Check the installation of this process's own "
                                           "environment variables");
-  CLI::Option* folder = doctor->add_option("installation", options->rootFolder,
-                                           "Installation folder, as --root takes it");
+  CLI::Option* folder = TakesFolder(doctor->add_option("installation", options->rootFolder,
+                                                       "Installation folder, as --root takes it"));
   env->excludes(root)->excludes(current)->excludes(folder);
   root->excludes(current)->excludes(folder);
   current->excludes(folder);

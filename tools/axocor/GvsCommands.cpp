@@ -12,6 +12,7 @@
 #include "AXOCorEnvVarManager.h"
 #include "AXOCorGlobalServices.h"
 #include "AXOPlatform.h"
+#include "AxocorArguments.h"
 #include "AxocorCommands.h"
 #include "AxocorEscapedText.h"
 #include "AxocorFiles.h"
@@ -122,9 +123,9 @@ void RegisterExpand(CLI::App& gvs) {
       "expand", "Print a style sheet with its include nodes replaced by the included content");
   auto file = std::make_shared<std::string>();
   auto output = std::make_shared<std::string>();
-  command->add_option("file", *file, "The style sheet (a host path)")->required();
-  command->add_option("-o,--output", *output,
-                      "Write the text to this file instead (\"-\": standard output)");
+  TakesFile(command->add_option("file", *file, "The style sheet (a host path)")->required());
+  TakesFile(command->add_option("-o,--output", *output,
+                                "Write the text to this file instead (\"-\": standard output)"));
   command->callback([=] {
     CheckExists(*file);
     CATUnicodeString expanded;
@@ -152,7 +153,7 @@ void RegisterIncludes(CLI::App& gvs) {
       "Print the includes of a style sheet, one per line: ok, not found, missing, folder, "
       "unreadable or cycle, and the path");
   auto file = std::make_shared<std::string>();
-  command->add_option("file", *file, "The style sheet (a host path)")->required();
+  TakesFile(command->add_option("file", *file, "The style sheet (a host path)")->required());
   const std::shared_ptr<bool> json = AddJsonFlag(*command);
   command->callback([=] {
     CheckExists(*file);

@@ -8,6 +8,7 @@
 
 #include "AXOCorCSVMapReader.h"
 #include "AXOCorGlobalServices.h"
+#include "AxocorArguments.h"
 #include "AxocorCommands.h"
 #include "AxocorEscapedText.h"
 #include "AxocorJson.h"
@@ -67,7 +68,7 @@ void RegisterDirection(CLI::App& map, const char* name, const char* description,
   CLI::App* command = map.add_subcommand(name, description);
   auto mapFile = std::make_shared<std::string>();
   auto names = std::make_shared<std::vector<std::string>>();
-  command->add_option("mapfile", *mapFile, "The profile map (CSV)")->required();
+  TakesFile(command->add_option("mapfile", *mapFile, "The profile map (CSV)")->required());
   command->add_option("names", *names, "Section-profile names to translate")->required();
   const std::shared_ptr<bool> json = AddJsonFlag(*command);
   command->callback([=] { Translate(direction, *mapFile, *names, *json); });

@@ -10,6 +10,7 @@
 
 #include "AXOCorServices.h"
 #include "AXOPlatform.h"
+#include "AxocorArguments.h"
 #include "AxocorCommands.h"
 #include "AxocorJson.h"
 #include "CATFileFailure.h"
@@ -176,9 +177,8 @@ void ForTranslator(const std::string& name, Action action) {
 }
 
 CLI::Option* AddTranslatorOption(CLI::App* command, std::string& translator) {
-  return command->add_option("translator", translator, "dxf or ifc")
-      ->required()
-      ->check(CLI::IsMember({axo_settings::kDxf.name, axo_settings::kIfc.name}));
+  return TakesOneOf(command->add_option("translator", translator, "dxf or ifc")->required(),
+                    {axo_settings::kDxf.name, axo_settings::kIfc.name});
 }
 
 }  // namespace

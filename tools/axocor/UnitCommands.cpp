@@ -11,6 +11,7 @@
 #include "AXOCorGlobalServices.h"
 #include "AxocorCommands.h"
 #include "AxocorJson.h"
+#include "AxocorNearNames.h"
 #include "CATAdopt.h"
 #include "CATCkeGlobalFunctions.h"
 #include "CATICkeMagnitude.h"
@@ -40,11 +41,18 @@ CATIParmDictionary_var Dictionary() {
   return dictionary;
 }
 
-// The magnitude named `name`; fails the command when there is none.
+// The magnitude named `name`; fails the command when there is none, naming
+// the near ones ("length" is near "LENGTH": names are exact).
 CATICkeMagnitude_var Magnitude(const std::string& name) {
-  const CATICkeMagnitude_var magnitude = Dictionary()->FindMagnitude(name.c_str());
+  const CATIParmDictionary_var dictionary = Dictionary();
+  const CATICkeMagnitude_var magnitude = dictionary->FindMagnitude(name.c_str());
   if (!magnitude) {
-    AxocorFail("no magnitude '" + name + "' (names are exact; 'axocor units' lists them)");
+    const CATListValCATUnicodeString listed = dictionary->ListMagnitudeNames();
+    std::vector<std::string> names;
+    for (int i = 1; i <= listed.Size(); ++i) names.emplace_back(listed[i].ConvertToChar());
+    const std::string near = DidYouMean(NearNames(name, names));
+    AxocorFail("no magnitude '" + name + "'" +
+               (near.empty() ? " (names are exact; 'axocor units' lists them)" : near));
   }
   return magnitude;
 }
@@ -139,15 +147,28 @@ void PrintUnits(const std::string& name, bool json) {
   }
 }
 
+// The symbols and names of the units of `magnitude`, for near names.
+std::vector<std::string> UnitTexts(const CATICkeMagnitude_var& magnitude) {
+  std::vector<std::string> texts;
+  const CATListValCATBaseUnknown_var* units = magnitude->ListUnits();
+  for (int i = 1; units != nullptr && i <= units->Size(); ++i) {
+    const CATICkeUnit_var unit((*units)[i]);
+    if (!unit) continue;
+    if (unit->Symbol().GetLengthInChar() > 0) texts.emplace_back(unit->Symbol().ConvertToChar());
+    texts.emplace_back(unit->Name().ConvertToChar());
+  }
+  return texts;
+}
+
 // The first unit of the magnitude whose symbol, or else name, is `text`.
 void PrintUnit(const std::string& name, const std::string& text, bool json) {
-  Magnitude(name);
+  const CATICkeMagnitude_var magnitude = Magnitude(name);
   CATICkeUnit* found = nullptr;
   AXOCorGlobalServices::GetUnit(name.c_str(), text.c_str(), found);
   const CATICkeUnit_var unit = CATAdoptHandle<CATICkeUnit>(found);
   if (!unit) {
     AxocorFail("no unit of " + name + " has the symbol or name '" + text +
-               "' (letter case counts)");
+               "' (letter case counts)" + DidYouMean(NearNames(text, UnitTexts(magnitude))));
   }
   if (json) {
     PrintJson({{"magnitude", name}, {"unit", UnitJson(unit)}});

@@ -1,4 +1,5 @@
 #include "BoxCommand.h"
+#include "AxocorArguments.h"
 
 #include <CLI/CLI.hpp>
 #include <iostream>
@@ -17,7 +18,8 @@ void RegisterBoxCommand(CLI::App& group) {
       "box", "Print the bounding box of a document's product or part, or of an object below it");
   auto file = std::make_shared<std::string>();
   auto path = std::make_shared<std::string>();
-  command->add_option("file", *file, "Document file (.CATPart, .CATProduct ...)")->required();
+  TakesFile(
+      command->add_option("file", *file, "Document file (.CATPart, .CATProduct ...)")->required());
   command->add_option("feature-path", *path, kFeaturePathHelp);
   command->footer(
       "The box is in the space of the document's root, placed as the library places an\n"

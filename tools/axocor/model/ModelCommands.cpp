@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "AxocorArguments.h"
 #include "AxocorCommands.h"
 #include "AxocorJson.h"
 #include "BoxCommand.h"
@@ -26,7 +27,8 @@ void RegisterShow(CLI::App& group) {
   auto file = std::make_shared<std::string>();
   auto path = std::make_shared<std::string>();
   auto drawn = std::make_shared<bool>(false);
-  command->add_option("file", *file, "Document file (.CATPart, .CATProduct ...)")->required();
+  TakesFile(
+      command->add_option("file", *file, "Document file (.CATPart, .CATProduct ...)")->required());
   command->add_option("feature-path", *path,
                       std::string(kFeaturePathHelp) + "; given: only that object and below");
   command->add_flag("--tree", *drawn, "Draw the tree with lines");
@@ -147,7 +149,7 @@ void RegisterCheck(CLI::App& group) {
       "Say whether a document file and the documents it refers to can be opened, and which of "
       "their links lead nowhere");
   auto file = std::make_shared<std::string>();
-  command->add_option("file", *file, "Document file")->required();
+  TakesFile(command->add_option("file", *file, "Document file")->required());
   const std::shared_ptr<bool> json = AddJsonFlag(*command);
   command->callback(GuardedCommand("check", [file, json] {
     const AxocorJson check = CheckOf(*file);

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "AXOCorGeomServices.h"
+#include "AxocorNearNames.h"
 
 #include "CATAdopt.h"
 #include "CATDocument.h"
@@ -90,6 +91,20 @@ ModelTarget Step(const ModelTarget& from, const CATBaseUnknown_var& child) {
   return next;
 }
 
+// What to say when `name` is none of `names`, those below `at`: the names
+// near it; else, at a root product, that a path starts with one of its
+// instances; else the names there are.
+std::string WhatLiesBelow(const ModelTarget& at, const std::string& name,
+                          const std::vector<std::string>& names) {
+  const std::string near = DidYouMean(NearNames(name, names));
+  if (!near.empty()) return near;
+  if (!at.part && !at.instance) {
+    return names.empty() ? "; the product holds no instance"
+                         : "; from a product, start with an instance: " + ListedNames(names);
+  }
+  return names.empty() ? "; nothing lies below it" : "; the names below it: " + ListedNames(names);
+}
+
 }  // namespace
 
 const char kFeaturePathHelp[] =
@@ -158,15 +173,17 @@ bool FindByPath(CATDocument* document, const std::string& path, ModelTarget& tar
       return false;
     }
     bool found = false;
+    std::vector<std::string> names;
     for (const CATBaseUnknown_var& child : NextOnPath(at)) {
-      if (NameOf(child) != name) continue;
+      names.push_back(NameOf(child));
+      if (names.back() != name) continue;
       at = Step(at, child);
       found = true;
       break;
     }
     if (!found) {
-      fault =
-          "no feature \"" + name + "\" below \"" + at.name + "\" in " + DocumentFileName(at.object);
+      fault = "no feature \"" + name + "\" below \"" + at.name + "\" in " +
+              DocumentFileName(at.object) + WhatLiesBelow(at, name, names);
       return false;
     }
   }

@@ -56,8 +56,10 @@ struct ModelTarget {
 // ("Room.2\Level 1\Wall.1"). From a part document it starts below the part
 // ("Level 1\Wall.1"). Every name must be that of a direct child of the
 // object before it. True with `target` set; false with `fault` naming the
-// first name not found ("no feature "Typo" below "Level 1" in
-// Room.CATPart") or the instance whose part cannot be reached.
+// first name not found and what lies there ("no feature "Wal.1" below
+// "Level 1" in Room.CATPart; did you mean 'Wall.1'?": the near names, else
+// the instances of a root product or the names below) or the instance
+// whose part cannot be reached.
 bool FindByPath(CATDocument* document, const std::string& path, ModelTarget& target,
                 std::string& fault);
 

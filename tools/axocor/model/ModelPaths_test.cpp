@@ -78,16 +78,27 @@ TEST_F(ModelPaths, EveryCommandTakesTheSamePathsAndRefusesTheSameMistakes) {
       {"Room.CATPart", "Level 1\\Wall.1", nullptr},
       {"Room.CATPart", "Level 1//Wall.1", nullptr},
       {"Building.CATProduct", "Room.2\\Typo\\Wall.1",
-       "no feature \"Typo\" below \"Room.2\" in Building.CATProduct"},
+       "no feature \"Typo\" below \"Room.2\" in Building.CATProduct; the names below it: Level 1, "
+       "Roof"},
       {"Building.CATProduct", "Room.2\\Level 1\\Typo",
-       "no feature \"Typo\" below \"Level 1\" in Room.CATPart"},
+       "no feature \"Typo\" below \"Level 1\" in Room.CATPart; the names below it: Wall.1, Wall.2, "
+       "Door.1"},
       {"Building.CATProduct", "Level 1\\Wall.1",
-       "no feature \"Level 1\" below \"Building\" in Building.CATProduct"},
+       "no feature \"Level 1\" below \"Building\" in Building.CATProduct; from a product, start "
+       "with an instance: Room.1, Room.2"},
       {"Building.CATProduct", "Room.2\\Room\\Level 1",
-       "no feature \"Room\" below \"Room.2\" in Building.CATProduct"},
-      {"Room.CATPart", "Room\\Level 1", "no feature \"Room\" below \"Room\" in Room.CATPart"},
+       "no feature \"Room\" below \"Room.2\" in Building.CATProduct; did you mean 'Roof'?"},
+      {"Room.CATPart", "Room\\Level 1",
+       "no feature \"Room\" below \"Room\" in Room.CATPart; did you mean 'Roof'?"},
+      {"Room.CATPart", "Level 1\\Wal.1",
+       "no feature \"Wal.1\" below \"Level 1\" in Room.CATPart; did you mean 'Wall.1'?"},
+      {"Room.CATPart", "Level 1\\Door.1\\x",
+       "no feature \"x\" below \"Door.1\" in Room.CATPart; nothing lies below it"},
+      {"Building.CATProduct", "Room.3",
+       "no feature \"Room.3\" below \"Building\" in Building.CATProduct; did you mean 'Room.1' or "
+       "'Room.2'?"},
       {"Room.CATPart", "Level 1\\wall.1",
-       "no feature \"wall.1\" below \"Level 1\" in Room.CATPart"},
+       "no feature \"wall.1\" below \"Level 1\" in Room.CATPart; did you mean 'Wall.1'?"},
   };
   for (const auto& c : cases) {
     for (const char* command : kPathCommands) {

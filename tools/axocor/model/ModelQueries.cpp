@@ -2,6 +2,7 @@
 // direct children and unique feature names on a document file. Objects are
 // named by a feature path (ModelLookup.h).
 #include "ModelQueries.h"
+#include "AxocorArguments.h"
 
 #include <CLI/CLI.hpp>
 #include <iostream>
@@ -99,10 +100,10 @@ void RegisterDump(CLI::App& group) {
   CLI::App* command = group.add_subcommand(
       "dump", "Dump a feature: its components with their attributes, then its linked features");
   auto args = std::make_shared<QueryArguments>();
-  command->add_option("file", args->file, "Document file")->required();
+  TakesFile(command->add_option("file", args->file, "Document file")->required());
   command->add_option("feature-path", args->path, kFeaturePathHelp);
-  command->add_option("-o,--output", args->output,
-                      "Write the dump to this file instead (\"-\": standard output)");
+  TakesFile(command->add_option("-o,--output", args->output,
+                                "Write the dump to this file instead (\"-\": standard output)"));
   const std::shared_ptr<bool> json = AddJsonFlag(*command);
   command->get_option("--json")->excludes("--output");
   command->callback(GuardedCommand("dump", [args, json] {
@@ -144,7 +145,7 @@ void RegisterChildren(CLI::App& group) {
   CLI::App* command = group.add_subcommand(
       "children", "List the objects directly below the document's root or an object below it");
   auto args = std::make_shared<QueryArguments>();
-  command->add_option("file", args->file, "Document file")->required();
+  TakesFile(command->add_option("file", args->file, "Document file")->required());
   command->add_option("feature-path", args->path, kFeaturePathHelp);
   const std::shared_ptr<bool> json = AddJsonFlag(*command);
   command->callback(GuardedCommand("children", [args, json] {
@@ -169,7 +170,7 @@ void RegisterUniqueName(CLI::App& group) {
   CLI::App* command = group.add_subcommand(
       "unique-name", "Print a name that no direct child of a feature bears yet");
   auto args = std::make_shared<QueryArguments>();
-  command->add_option("file", args->file, "Document file")->required();
+  TakesFile(command->add_option("file", args->file, "Document file")->required());
   command
       ->add_option("parent-path", args->path,
                    std::string(kFeaturePathHelp) +

@@ -1,6 +1,7 @@
 // "axocor model publish|save-part": publication of a feature and update and
 // save of parts, through the library's services.
 #include "PartCommands.h"
+#include "AxocorArguments.h"
 
 #include <CLI/CLI.hpp>
 #include <iostream>
@@ -74,12 +75,12 @@ void RegisterPublish(CLI::App& group) {
       "publish",
       "Publish a feature on the product of its part and save the document of that product");
   auto args = std::make_shared<PublishArguments>();
-  command->add_option("file", args->file, "Part or product document")->required();
+  TakesFile(command->add_option("file", args->file, "Part or product document")->required());
   command->add_option("feature-path", args->path, kFeaturePathHelp)->required();
   command->add_option("name", args->name, "Publication name (default: the feature's name)");
-  command->add_option("-o,--output", args->output,
-                      "Save the product's document to this file instead of in place; its "
-                      "extension must be the document's kind (.CATPart, .CATProduct)");
+  TakesFile(command->add_option("-o,--output", args->output,
+                                "Save the product's document to this file instead of in place; its "
+                                "extension must be the document's kind (.CATPart, .CATProduct)"));
   command
       ->add_flag("--dry-run", args->dry_run, "Say what would be published and saved; write nothing")
       ->excludes("--output");
@@ -226,9 +227,11 @@ void RegisterSavePart(CLI::App& group) {
       "save-part",
       "Update each part below a product and save it in a folder under its part number");
   auto args = std::make_shared<SavePartArguments>();
-  command->add_option("file", args->file, "Product document")->required();
-  command->add_option("folder", args->folder, "Folder of the saved parts (\"\" only updates them)")
-      ->required();
+  TakesFile(command->add_option("file", args->file, "Product document")->required());
+  TakesFolder(
+      command
+          ->add_option("folder", args->folder, "Folder of the saved parts (\"\" only updates them)")
+          ->required());
   command->add_flag("--dry-run", args->dry_run, "Say what would be saved where; write nothing");
   command->add_flag("--parents", args->parents, "Create the folder when it is missing");
   const std::shared_ptr<bool> json = AddJsonFlag(*command);

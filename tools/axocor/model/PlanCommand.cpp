@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "AxocorArguments.h"
 #include "AxocorCommands.h"
 #include "AxocorOutput.h"
 #include "ModelGuard.h"
@@ -44,9 +45,10 @@ void RegisterPlanCommand(CLI::App& group) {
       "plan",
       "Draw the plan view as SVG: each placed part as a room with its walls, doors and windows");
   auto args = std::make_shared<PlanArguments>();
-  command->add_option("file", args->file, "Document file (.CATPart, .CATProduct ...)")->required();
-  command->add_option("-o,--output", args->output,
-                      "Write the drawing to this file instead (\"-\": standard output)");
+  TakesFile(command->add_option("file", args->file, "Document file (.CATPart, .CATProduct ...)")
+                ->required());
+  TakesFile(command->add_option("-o,--output", args->output,
+                                "Write the drawing to this file instead (\"-\": standard output)"));
   CLI::Option* section = command->add_option(
       "--section", args->section,
       "Draw only what a horizontal cut at this height (mm, within the model's heights) meets");
