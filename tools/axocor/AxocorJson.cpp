@@ -3,6 +3,9 @@
 
 #include <CLI/CLI.hpp>
 #include <iostream>
+#include <utility>
+
+#include "AxocorEscapedText.h"
 
 std::shared_ptr<bool> AddJsonFlag(CLI::App& command) {
   auto json = std::make_shared<bool>(false);
@@ -16,4 +19,19 @@ std::string JsonText(const AxocorJson& document) {
 
 void PrintJson(const AxocorJson& document) {
   std::cout << JsonText(document);
+}
+
+void PrintNames(const CATListValCATUnicodeString& names, bool json, AxocorJson document,
+                const std::string& key) {
+  AxocorJson list = AxocorJson::array();
+  for (int i = 1; i <= names.Size(); ++i) {
+    if (json) {
+      list.push_back(names[i].ConvertToChar());
+    } else {
+      std::cout << AxocorEscapedText(names[i].ConvertToChar()) << "\n";
+    }
+  }
+  if (!json) return;
+  document[key] = std::move(list);
+  PrintJson(document);
 }

@@ -13,6 +13,8 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
+#include "CATListOfCATUnicodeString.h"
+
 namespace CLI {
 class App;
 }  // namespace CLI
@@ -28,5 +30,11 @@ std::string JsonText(const AxocorJson& document);
 
 // Writes JsonText(document) to standard output.
 void PrintJson(const AxocorJson& document);
+
+// A list of names as a command prints it: one per line, escaped for the
+// terminal (AxocorEscapedText.h), or, with `json`, `document` with the
+// names added as an array under `key`.
+void PrintNames(const CATListValCATUnicodeString& names, bool json, AxocorJson document,
+                const std::string& key);
 
 #endif  // AxocorJson_h

@@ -27,15 +27,7 @@ void RegisterSteel(CLI::App& group) {
       std::cerr << "axocor: no steel section catalog in a subfolder of "
                    "<startup path>\\Catalogs\\Structural Steel\n";
     }
-    AxocorJson list = AxocorJson::array();
-    for (int i = 1; i <= names.Size(); ++i) {
-      if (*json) {
-        list.push_back(names[i].ConvertToChar());
-      } else {
-        std::cout << AxocorEscapedText(names[i].ConvertToChar()) << "\n";
-      }
-    }
-    if (*json) PrintJson({{"steelCatalogs", std::move(list)}});
+    PrintNames(names, *json, AxocorJson::object(), "steelCatalogs");
   });
 }
 

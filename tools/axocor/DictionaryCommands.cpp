@@ -3,11 +3,9 @@
 #include <CLI/CLI.hpp>
 #include <iostream>
 #include <memory>
-#include <utility>
 
 #include "AXOCorGlobalServices.h"
 #include "AxocorCommands.h"
-#include "AxocorEscapedText.h"
 #include "AxocorJson.h"
 
 void RegisterDictionaryCommands(CLI::App& app) {
@@ -35,14 +33,6 @@ void RegisterDictionaryCommands(CLI::App& app) {
     if (names.Size() == 0) {
       AxocorFail("no attribute dictionary found in the dictionary folders of CATGraphicPath");
     }
-    AxocorJson list = AxocorJson::array();
-    for (int i = 1; i <= names.Size(); ++i) {
-      if (*json) {
-        list.push_back(names[i].ConvertToChar());
-      } else {
-        std::cout << AxocorEscapedText(names[i].ConvertToChar()) << "\n";
-      }
-    }
-    if (*json) PrintJson({{"ordered", *ordered}, {"dictionaries", std::move(list)}});
+    PrintNames(names, *json, {{"ordered", *ordered}}, "dictionaries");
   });
 }

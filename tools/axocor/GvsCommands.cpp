@@ -214,15 +214,7 @@ void RegisterList(CLI::App& gvs) {
           "no style sheet (*.xml) in the generativeparameters folders of "
           "CATCollectionStandard and CATDefaultCollectionStandard");
     }
-    AxocorJson list = AxocorJson::array();
-    for (int i = 1; i <= names.Size(); ++i) {
-      if (*json) {
-        list.push_back(names[i].ConvertToChar());
-      } else {
-        std::cout << AxocorEscapedText(names[i].ConvertToChar()) << "\n";
-      }
-    }
-    if (*json) PrintJson({{"styleSheets", std::move(list)}});
+    PrintNames(names, *json, AxocorJson::object(), "styleSheets");
   });
 }
 

@@ -316,7 +316,7 @@ TEST_F(ModelJson, PublishAndSavePartSayWhatTheyDo) {
   EXPECT_FALSE(saved["createsFolder"].get<bool>());
   EXPECT_EQ(saved["parts"][0]["part"], "Room");
   EXPECT_EQ(saved["parts"][0]["state"], "saved");
-  EXPECT_EQ(saved["parts"][0]["file"], folder.Native("saved/Room.CATPart").u8string());
+  EXPECT_EQ(saved["parts"][0]["file"], (folder.Native("saved") / "Room.CATPart").u8string());
   EXPECT_TRUE(std::filesystem::exists(folder.Native("saved/Room.CATPart")));
   EXPECT_EQ(saved["failed"], 0);
 }
