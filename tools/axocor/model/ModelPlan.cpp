@@ -82,13 +82,13 @@ bool Place(const CATMathBox& local, const CATMathTransformation& placement, Plan
 }
 
 PlanKind KindOf(const CATBaseUnknown_var& feature) {
-  const CATISpecObject_var spec(feature);
-  if (!spec) return PlanKind::kOther;
+  const CATISpecObject_var object(feature);
+  if (!object) return PlanKind::kOther;
   const struct {
     const char* type;
     PlanKind kind;
   } kinds[] = {{"Wall", PlanKind::kWall}, {"Door", PlanKind::kDoor}, {"Window", PlanKind::kWindow}};
-  for (const CATUnicodeString& type : {spec->GetType(), spec->GetSuperType()}) {
+  for (const CATUnicodeString& type : {object->GetType(), object->GetSuperType()}) {
     for (const auto& kind : kinds) {
       if (type == kind.type) return kind.kind;
     }
